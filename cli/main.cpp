@@ -1,0 +1,24 @@
+// corvid-cli: the scriptable face of the Corvid core.
+
+#include "CliCommon.h"
+#include "FileCommands.h"
+
+#include <CLI/CLI.hpp>
+#include <iostream>
+
+namespace corvid::cli {
+
+void PrintError(const std::string& text) {
+    std::cerr << "corvid-cli: " << text << '\n';
+}
+
+} // namespace corvid::cli
+
+int main(int argc, char** argv) {
+    CLI::App app{"corvid-cli: read, convert and inspect EDS files; talk to drives"};
+    app.require_subcommand(1);
+    int exitCode = corvid::cli::kExitOk;
+    corvid::cli::RegisterFileCommands(app, exitCode);
+    CLI11_PARSE(app, argc, argv);
+    return exitCode;
+}

@@ -1,0 +1,21 @@
+# Warning and sanitizer flags for every Corvid target, applied through one
+# interface library so each target states it once.
+add_library(corvid_options INTERFACE)
+target_compile_options(corvid_options INTERFACE -Wall -Wextra -Wpedantic)
+if(CORVID_WERROR)
+    target_compile_options(corvid_options INTERFACE -Werror)
+endif()
+if(CORVID_SANITIZE)
+    target_compile_options(corvid_options INTERFACE
+        -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+    target_link_options(corvid_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+# corvid_add_library(NAME SOURCES... LINKS...): one library per lib/ folder,
+# linking only the layers below it.
+function(corvid_add_library name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+    add_library(${name} STATIC ${ARG_SOURCES})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/lib)
+    target_link_libraries(${name} PUBLIC corvid_options ${ARG_LINKS})
+endfunction()

@@ -1,0 +1,128 @@
+#pragma once
+
+// One CANopen device description in memory: the shared file header, the
+// four fixed sections, and the object dictionary as one list sorted by
+// index. Values stay in the form the file carries them; nothing here checks
+// one value against another.
+
+#include "dictionaries/EDSFileHeader.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace corvid {
+
+inline constexpr uint8_t kNoObjectType = 255;
+inline constexpr uint16_t kNoDataType = 0xFFFF;
+
+struct CANopenFileInfo {
+    std::string SectionName;
+    std::string FileName;
+    uint8_t FileVersion = 0;
+    uint8_t FileRevision = 0;
+    std::string EDSVersion;
+    std::string Description;
+    std::string CreationTime;
+    std::string CreationDate;
+    std::string CreatedBy;
+    std::string ModificationTime;
+    std::string ModificationDate;
+    std::string ModifiedBy;
+};
+
+struct CANopenDeviceInfo {
+    std::string SectionName;
+    std::string VendorName;
+    uint32_t VendorNumber = 0;
+    std::string ProductName;
+    uint32_t ProductNumber = 0;
+    uint32_t RevisionNumber = 0;
+    std::string OrderCode;
+    bool BaudRate_10 = false;
+    bool BaudRate_20 = false;
+    bool BaudRate_50 = false;
+    bool BaudRate_125 = false;
+    bool BaudRate_250 = false;
+    bool BaudRate_500 = false;
+    bool BaudRate_800 = false;
+    bool BaudRate_1000 = false;
+    bool SimpleBootUpMaster = false;
+    bool SimpleBootUpSlave = false;
+    uint8_t Granularity = 0;
+    bool DynamicChannelsSupported = false;
+    bool GroupMessaging = false;
+    uint8_t NrOfRXPDO = 0;
+    uint8_t NrOfTXPDO = 0;
+    bool LSS_Supported = false;
+};
+
+struct CANopenDummyUsage {
+    std::string SectionName;
+    bool Dummy0001 = false;
+    bool Dummy0002 = false;
+    bool Dummy0003 = false;
+    bool Dummy0004 = false;
+    bool Dummy0005 = false;
+    bool Dummy0006 = false;
+    bool Dummy0007 = false;
+};
+
+struct CANopenComments {
+    std::string SectionName;
+    uint16_t Lines = 0;
+    std::vector<std::string> LineTexts; // LineTexts[i] holds "Line<i+1>"
+};
+
+// Object categories: the list section that names the object.
+inline constexpr uint8_t kCategoryMandatory = 1;
+inline constexpr uint8_t kCategoryOptional = 2;
+inline constexpr uint8_t kCategoryManufacturer = 3;
+
+// One record type for objects and sub-indexes. A sub-index record has
+// Category 0, which tells a lone sub-index (on the clipboard) from an object.
+struct CANopenObject {
+    uint16_t Index = 0;
+    uint8_t SubIndex = 0;
+    uint8_t Category = 0;
+    uint8_t SubNumber = 0;
+    std::string ParameterName;
+    uint8_t ObjectType = kNoObjectType;
+    uint16_t DataType = kNoDataType;
+    std::string LowLimit;
+    std::string HighLimit;
+    std::string DefaultValue;
+    std::string AccessType; // lower case
+    bool PDOMapping = false;
+    // Sorted by SubIndex; present only while SubNumber is not 0.
+    std::optional<std::vector<CANopenObject>> SubObjects;
+};
+
+struct CCANopenEDS {
+    EDSFileHeader Header;
+    CANopenFileInfo FileInfo;
+    CANopenDeviceInfo DeviceInfo;
+    CANopenDummyUsage DummyUsage;
+    CANopenComments Comments;
+    std::vector<CANopenObject> Objects; // sorted by Index, one record per Index
+};
+
+enum class FindRelation { Found, Before, After };
+
+struct FindResult {
+    std::optional<size_t> position; // none only for an empty list
+    FindRelation relation = FindRelation::After;
+};
+
+// Where `index` stands in `objects`: the first record not below it (Found
+// when equal, Before when greater), or the last record with After.
+FindResult FindObject(const std::vector<CANopenObject>& objects, uint16_t index);
+FindResult FindSubObject(const std::vector<CANopenObject>& subObjects, uint8_t subIndex);
+
+// Puts an object into the list by Index, or a sub-index into its list by
+// SubIndex; a record with the same key is replaced in its place.
+void InsertOrdered(std::vector<CANopenObject>& objects, CANopenObject record);
+void InsertOrderedSub(std::vector<CANopenObject>& subObjects, CANopenObject record);
+
+} // namespace corvid

@@ -1,0 +1,33 @@
+#pragma once
+
+// The leading fields every device description shares, whatever its fieldbus:
+// where the file came from, where it goes, and whether it changed.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace corvid {
+
+inline constexpr uint8_t FLAG_MODIFIED = 1;
+inline constexpr uint8_t FLAG_SAVE_PATH_KNOWN = 2;
+
+struct EDSFileHeader {
+    std::string Module; // header comment lines of a generated file
+    std::string Device;
+    std::string Model;
+    std::string PathName;     // the file it was read from
+    std::string SavePathName; // the last save; empty until the first
+    std::string Title;        // file name without folder and extension
+    uint8_t Flags = 0;
+};
+
+// The file name without folder and extension. Both "/" and "\" end a folder,
+// so paths written on either system give the same title.
+std::string TitleFromPath(std::string_view path);
+
+// What every reader does first: remember the path, derive the title, and
+// start unmodified with no save path.
+void ResetHeaderForPath(EDSFileHeader& header, const std::string& path);
+
+} // namespace corvid

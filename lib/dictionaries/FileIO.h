@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace corvid {
+
+// Reads a whole file as bytes. On failure returns false and puts the
+// system's error text into `error`.
+bool ReadWholeFile(const std::string& path, std::string& contents, std::string& error);
+
+// Replaces the file at `path` with `contents` without ever leaving a cut-off
+// file behind: the bytes go to a temporary file in the same folder, which is
+// then renamed over the target. On failure the previous file is untouched,
+// the temporary file is removed, and `error` holds the system's error text.
+bool SaveFileReplacing(const std::string& path, std::string_view contents, std::string& error);
+
+} // namespace corvid

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Corvid builds with, only those missing.
+# Usage: install-deps.sh [extra package...]
+set -euo pipefail
+
+packages=(cmake ninja-build g++ pkg-config googletest libgtest-dev libbenchmark-dev
+          nlohmann-json3-dev libcli11-dev "$@")
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,89 @@
+#include "canopen/CANopenModel.h"
+
+#include <gtest/gtest.h>
+
+namespace corvid {
+namespace {
+
+CANopenObject Object(uint16_t index, uint8_t category = kCategoryOptional) {
+    CANopenObject object;
+    object.Index = index;
+    object.Category = category;
+    return object;
+}
+
+std::vector<uint16_t> Indexes(const std::vector<CANopenObject>& objects) {
+    std::vector<uint16_t> indexes;
+    for (const auto& object : objects)
+        indexes.push_back(object.Index);
+    return indexes;
+}
+
+TEST(FindObject, RelationsOfTheWalk) {
+    std::vector<CANopenObject> objects;
+    FindResult empty = FindObject(objects, 0x1000);
+    EXPECT_FALSE(empty.position);
+    EXPECT_EQ(empty.relation, FindRelation::After);
+
+    objects.push_back(Object(0x1018));
+    FindResult before = FindObject(objects, 0x1000);
+    EXPECT_EQ(before.position, 0u);
+    EXPECT_EQ(before.relation, FindRelation::Before);
+
+    objects.insert(objects.begin(), Object(0x1000));
+    FindResult found = FindObject(objects, 0x1000);
+    EXPECT_EQ(found.position, 0u);
+    EXPECT_EQ(found.relation, FindRelation::Found);
+
+    FindResult after = FindObject(objects, 0x2000);
+    EXPECT_EQ(after.position, 1u);
+    EXPECT_EQ(after.relation, FindRelation::After);
+}
+
+TEST(FindObject, FirstOfEqualKeysIsFound) {
+    std::vector<CANopenObject> objects = {Object(0x1000), Object(0x1008, 1), Object(0x1008, 3)};
+    const FindResult found = FindObject(objects, 0x1008);
+    EXPECT_EQ(found.position, 1u);
+    EXPECT_EQ(found.relation, FindRelation::Found);
+}
+
+TEST(InsertOrdered, SortsAndReplacesInPlace) {
+    std::vector<CANopenObject> objects;
+    InsertOrdered(objects, Object(0x1018));
+    InsertOrdered(objects, Object(0x1000));
+    InsertOrdered(objects, Object(0x1008));
+    EXPECT_EQ(Indexes(objects), (std::vector<uint16_t>{0x1000, 0x1008, 0x1018}));
+
+    CANopenObject replacement = Object(0x1008, kCategoryManufacturer);
+    replacement.ParameterName = "new";
+    InsertOrdered(objects, replacement);
+    ASSERT_EQ(objects.size(), 3u);
+    EXPECT_EQ(objects[1].ParameterName, "new");
+    EXPECT_EQ(objects[1].Category, kCategoryManufacturer);
+}
+
+TEST(InsertOrderedSub, KeyedBySubIndex) {
+    std::vector<CANopenObject> subs;
+    for (uint8_t s : {3, 0, 2, 0}) {
+        CANopenObject sub;
+        sub.Index = 0x1018;
+        sub.SubIndex = s;
+        sub.ParameterName = "sub" + std::to_string(s) + "-" + std::to_string(subs.size());
+        InsertOrderedSub(subs, sub);
+    }
+    ASSERT_EQ(subs.size(), 3u);
+    EXPECT_EQ(subs[0].SubIndex, 0);
+    EXPECT_EQ(subs[0].ParameterName, "sub0-3");
+    EXPECT_EQ(subs[1].SubIndex, 2);
+    EXPECT_EQ(subs[2].SubIndex, 3);
+}
+
+TEST(CANopenObject, FreshRecordHasNoneCodes) {
+    const CANopenObject record;
+    EXPECT_EQ(record.ObjectType, 255);
+    EXPECT_EQ(record.DataType, 0xFFFF);
+    EXPECT_FALSE(record.SubObjects);
+}
+
+} // namespace
+} // namespace corvid

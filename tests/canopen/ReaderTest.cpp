@@ -1,0 +1,149 @@
+#include "canopen/CANopenReader.h"
+
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace corvid {
+namespace {
+
+CCANopenEDS Read(const std::string& text, const std::string& path = "/dev/x/test.eds") {
+    CCANopenEDS model;
+    LoadCANopenEDSText(model, text, path);
+    return model;
+}
+
+TEST(LoadCANopenEDS, HeaderAndFixedSectionNamesAlwaysSet) {
+    const CCANopenEDS model = Read("", "C:\\dir\\Drive.v1.EDS");
+    EXPECT_EQ(model.Header.PathName, "C:\\dir\\Drive.v1.EDS");
+    EXPECT_EQ(model.Header.Title, "Drive.v1");
+    EXPECT_EQ(model.Header.Flags, 0);
+    EXPECT_EQ(model.FileInfo.SectionName, "FileInfo");
+    EXPECT_EQ(model.DeviceInfo.SectionName, "DeviceInfo");
+    EXPECT_EQ(model.DummyUsage.SectionName, "DummyUsage");
+    EXPECT_FALSE(model.DummyUsage.Dummy0001);
+    EXPECT_EQ(model.Comments.SectionName, "Comments");
+    EXPECT_TRUE(model.Objects.empty());
+}
+
+TEST(LoadCANopenEDS, MissingFileReadsAsEmpty) {
+    CCANopenEDS model;
+    LoadCANopenEDS(model, "/nonexistent/none.eds");
+    EXPECT_EQ(model.Header.Title, "none");
+    EXPECT_EQ(model.FileInfo.SectionName, "FileInfo");
+    EXPECT_TRUE(model.Objects.empty());
+}
+
+TEST(LoadCANopenEDS, KeysIgnoreCaseAndBlanksLastValueWins) {
+    const CCANopenEDS model = Read("[fileinfo]\n"
+                                   "  File Name = my file.eds  \n"
+                                   "FILEVERSION=300\n"
+                                   "FileRevision=0x2\n"
+                                   "Description=first\n"
+                                   "Description=second\n"
+                                   "Created_By=ignored\n"
+                                   "[DEVICEINFO]\n"
+                                   "VendorNumber=0x000002A7\n"
+                                   "DynamicChannelsSupported=4\n"
+                                   "NrOfRxPDO=4\n"
+                                   "SimpleBootupSlave=1\n"
+                                   "LSS_Supported=TRUE\n");
+    EXPECT_EQ(model.FileInfo.FileName, "my file.eds");
+    EXPECT_EQ(model.FileInfo.FileVersion, 44); // 300 keeps its low 8 bits
+    EXPECT_EQ(model.FileInfo.FileRevision, 2);
+    EXPECT_EQ(model.FileInfo.Description, "second");
+    EXPECT_EQ(model.FileInfo.CreatedBy, "");
+    EXPECT_EQ(model.DeviceInfo.VendorNumber, 0x2A7u);
+    EXPECT_FALSE(model.DeviceInfo.DynamicChannelsSupported);
+    EXPECT_EQ(model.DeviceInfo.NrOfRXPDO, 4);
+    EXPECT_TRUE(model.DeviceInfo.SimpleBootUpSlave);
+    EXPECT_FALSE(model.DeviceInfo.LSS_Supported);
+}
+
+TEST(LoadCANopenEDS, CommentsKeepTheirStatedCount) {
+    const CCANopenEDS model = Read("[Comments]\nLine3=c\nLines=3\nLine1=a\nLine1=later\n");
+    EXPECT_EQ(model.Comments.Lines, 3);
+    EXPECT_EQ(model.Comments.LineTexts, (std::vector<std::string>{"a", "", "c"}));
+}
+
+TEST(LoadCANopenEDS, ObjectListsMergeAndLaterCategoryWins) {
+    const CCANopenEDS model = Read("[MandatoryObjects]\nSupportedObjects=3\n1=0x1000\n"
+                                   "2=0x1001\n3=0x1018\n4=0x1008\n"
+                                   "[OptionalObjects]\nSupportedObjects=1\n1=0x1001\n");
+    ASSERT_EQ(model.Objects.size(), 3u);
+    EXPECT_EQ(model.Objects[0].Index, 0x1000);
+    EXPECT_EQ(model.Objects[1].Index, 0x1001);
+    EXPECT_EQ(model.Objects[1].Category, kCategoryOptional);
+    EXPECT_EQ(model.Objects[2].Index, 0x1018);
+    EXPECT_EQ(model.Objects[2].Category, kCategoryMandatory);
+}
+
+struct CountCase {
+    const char* supported;
+    size_t objects;
+};
+
+class SupportedObjectsTest : public testing::TestWithParam<CountCase> {};
+
+TEST_P(SupportedObjectsTest, CountForms) {
+    const CCANopenEDS model = Read(std::string("[OptionalObjects]\nSupportedObjects=") +
+                                   GetParam().supported + "\n1=0x2000\n2=0x2001\n");
+    EXPECT_EQ(model.Objects.size(), GetParam().objects);
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, SupportedObjectsTest,
+                         testing::Values(CountCase{"0x2", 2}, CountCase{"2 ", 2},
+                                         CountCase{"+2", 0}, CountCase{"1", 1},
+                                         CountCase{"4294967295", 2}));
+
+TEST(LoadCANopenEDS, GapsAndLeadingZerosInEntryNumbers) {
+    const CCANopenEDS model = Read("[OptionalObjects]\nSupportedObjects=3\n"
+                                   "1=0x2000\n3=0x2002\n02=0x2001\n");
+    ASSERT_EQ(model.Objects.size(), 2u);
+    EXPECT_EQ(model.Objects[1].Index, 0x2002);
+}
+
+TEST(LoadCANopenEDS, ObjectFieldsAndLowerCaseSectionNames) {
+    const CCANopenEDS model = Read("[OptionalObjects]\nSupportedObjects=1\n1=0x1A00\n"
+                                   "[1a00]\nParameterName=TPDO map\nObjectType=0x07\n"
+                                   "DataType=0x0007\nAccessType=RW\nPDOMapping=0x1\n"
+                                   "LowLimit=$NODEID+0x180\nDefaultValue= 5 \n");
+    ASSERT_EQ(model.Objects.size(), 1u);
+    const CANopenObject& object = model.Objects[0];
+    EXPECT_EQ(object.ParameterName, "TPDO map");
+    EXPECT_EQ(object.ObjectType, 7);
+    EXPECT_EQ(object.DataType, 7);
+    EXPECT_EQ(object.AccessType, "rw");
+    EXPECT_FALSE(object.PDOMapping);
+    EXPECT_EQ(object.LowLimit, "$NODEID+0x180");
+    EXPECT_EQ(object.DefaultValue, "5");
+    EXPECT_FALSE(object.SubObjects);
+}
+
+TEST(LoadCANopenEDS, SubIndexProbingStopsAtSubNumber) {
+    std::string text = "[MandatoryObjects]\nSupportedObjects=1\n1=0x1018\n"
+                       "[1018]\nObjectType=9\nSubNumber=3\n";
+    for (int s : {0, 1, 2, 9})
+        text += "[1018sub" + std::to_string(s) + "]\nParameterName=s" + std::to_string(s) + "\n";
+    const CCANopenEDS model = Read(text);
+    const auto& subs = *model.Objects[0].SubObjects;
+    ASSERT_EQ(subs.size(), 3u);
+    EXPECT_EQ(subs[2].ParameterName, "s2");
+    EXPECT_EQ(subs[2].Category, 0);
+}
+
+TEST(LoadCANopenEDS, MissingSubIndexesKeepStatedSubNumber) {
+    const CCANopenEDS model = Read("[MandatoryObjects]\nSupportedObjects=1\n1=0x1018\n"
+                                   "[1018]\nSubNumber=5\n[1018sub0]\nSubNumber=9\n"
+                                   "[1018subA]\n; only a comment\n[1018sub1F]\nObjectType=7\n");
+    const CANopenObject& object = model.Objects[0];
+    EXPECT_EQ(object.SubNumber, 5);
+    ASSERT_EQ(object.SubObjects->size(), 3u);
+    EXPECT_EQ((*object.SubObjects)[0].SubNumber, 0); // not read for sub-indexes
+    EXPECT_EQ((*object.SubObjects)[1].SubIndex, 0xA);
+    EXPECT_EQ((*object.SubObjects)[1].ObjectType, 255);
+    EXPECT_EQ((*object.SubObjects)[2].SubIndex, 0x1F);
+}
+
+} // namespace
+} // namespace corvid

@@ -1,0 +1,190 @@
+#include "canopen/CANopenReader.h"
+#include "canopen/CANopenWriter.h"
+
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace corvid {
+namespace {
+
+using test::CrLf;
+
+const std::string kHeader =
+    CrLf({"; HALVARD ELECTRONIC, INC.", "", "; Network: CANopen",
+          "; Modlue: ", "; Device: ", "; Model: ", "; Create by Corvid software", ""});
+
+const std::string kEmptyDeviceInfo = CrLf({"[DeviceInfo]",
+                                           "VendorNumber=0x00000000",
+                                           "ProductNumber=0x00000000",
+                                           "RevisionNumber=0x00000000",
+                                           "BaudRate_10=0",
+                                           "BaudRate_20=0",
+                                           "BaudRate_50=0",
+                                           "BaudRate_125=0",
+                                           "BaudRate_250=0",
+                                           "BaudRate_500=0",
+                                           "BaudRate_800=0",
+                                           "BaudRate_1000=0",
+                                           "SimpleBootUpMaster=0",
+                                           "SimpleBootUpSlave=0",
+                                           "Granularity=0x00",
+                                           "DynamicChannelsSupported=0",
+                                           "GroupMessaging=0",
+                                           "NrOfRXPDO=0",
+                                           "NrOfTXPDO=0",
+                                           "LSS_Supported=0",
+                                           ""});
+
+const std::string kEmptyDummyAndComments =
+    CrLf({"[DummyUsage]", "Dummy0001=0", "Dummy0002=0", "Dummy0003=0", "Dummy0004=0", "Dummy0005=0",
+          "Dummy0006=0", "Dummy0007=0", "", "[Comments]", "Lines=0", ""});
+
+TEST(FormatCANopenEDS, EmptyModel) {
+    CCANopenEDS model;
+    LoadCANopenEDSText(model, "", "empty.eds");
+    EXPECT_EQ(
+        FormatCANopenEDS(model),
+        kHeader + CrLf({"[FileInfo]", "FileVersion=0", "FileRevision=0", "EDSVersion=3.0", ""}) +
+            kEmptyDeviceInfo + kEmptyDummyAndComments +
+            CrLf({"[MandatoryObjects]", "SupportedObjects=0", "", "[OptionalObjects]",
+                  "SupportedObjects=0", "", "[ManufacturerObjects]", "SupportedObjects=0", ""}));
+}
+
+TEST(FormatCANopenEDS, ReadThenWrittenNormalisesTheFile) {
+    const std::string input = "; comment dropped\n"
+                              "[FileInfo]\nFileName=x.eds\nUnknownKey=dropped\n"
+                              "ModifiedBy=me\n"
+                              "[Unknown]\nA=1\n"
+                              "[Comments]\nLines=1\nLine1=hello\n"
+                              "[ManufacturerObjects]\nSupportedObjects=3\n"
+                              "1=0x2000\n2=0x2001\n3=0x2100\n"
+                              "[2000]\nParameterName=Speed\nObjectType=0x7\nDataType=7\n"
+                              "AccessType=RW\nLowLimit=0\nHighLimit=100\nDefaultValue=5\n"
+                              "PDOMapping=1\n"
+                              "[2001]\nParameterName=\n"
+                              "[2100]\nParameterName=Image\nObjectType=2\nDataType=0xF\n"
+                              "AccessType=wo\nDefaultValue=x\nLowLimit=dropped\nPDOMapping=1\n";
+    CCANopenEDS model;
+    LoadCANopenEDSText(model, input, "x.eds");
+    model.Header.Module = "Module A";
+    EXPECT_EQ(FormatCANopenEDS(model),
+              CrLf({"; HALVARD ELECTRONIC, INC.", "", "; Network: CANopen", "; Modlue: Module A",
+                    "; Device: ", "; Model: ", "; Create by Corvid software", ""}) +
+                  CrLf({"[FileInfo]", "FileName=x.eds", "FileVersion=0", "FileRevision=0",
+                        "EDSVersion=3.0", "ModifiedBy=me", ""}) +
+                  kEmptyDeviceInfo +
+                  CrLf({"[DummyUsage]", "Dummy0001=0", "Dummy0002=0", "Dummy0003=0", "Dummy0004=0",
+                        "Dummy0005=0", "Dummy0006=0", "Dummy0007=0", "", "[Comments]", "Lines=1",
+                        "Line1=hello", ""}) +
+                  CrLf({"[MandatoryObjects]",
+                        "SupportedObjects=0",
+                        "",
+                        "[OptionalObjects]",
+                        "SupportedObjects=0",
+                        "",
+                        "[ManufacturerObjects]",
+                        "SupportedObjects=3",
+                        "1=0x2000",
+                        "2=0x2001",
+                        "3=0x2100",
+                        "",
+                        "[2000]",
+                        "ParameterName=Speed",
+                        "ObjectType=7",
+                        "DataType=0x0007",
+                        "AccessType=rw",
+                        "LowLimit=0",
+                        "HighLimit=100",
+                        "DefaultValue=5",
+                        "PDOMapping=1",
+                        "",
+                        "[2001]",
+                        "ParameterName=",
+                        "PDOMapping=0",
+                        "",
+                        "[2100]",
+                        "ParameterName=Image",
+                        "ObjectType=2",
+                        "DataType=0x000F",
+                        "AccessType=wo",
+                        "DefaultValue=x",
+                        ""}));
+}
+
+TEST(FormatCANopenEDS, RecordWritesSubNumberThenSubIndexSections) {
+    CCANopenEDS model;
+    CANopenObject record;
+    record.Index = 0x1A00;
+    record.Category = kCategoryOptional;
+    record.ObjectType = 9;
+    record.DataType = 7; // not written for a RECORD
+    record.SubNumber = 2;
+    record.SubObjects.emplace();
+    for (uint8_t s : {0, 0x1F}) {
+        CANopenObject sub;
+        sub.Index = 0x1A00;
+        sub.SubIndex = s;
+        sub.ParameterName = "S" + std::to_string(s);
+        sub.ObjectType = s == 0 ? 7 : 8; // an ARRAY sub-index writes like a VAR
+        sub.DataType = 5;
+        sub.SubNumber = 4; // never written for a sub-index
+        InsertOrderedSub(*record.SubObjects, sub);
+    }
+    InsertOrdered(model.Objects, record);
+    const std::string text = FormatCANopenEDS(model);
+    EXPECT_NE(text.find(CrLf({"[OptionalObjects]",
+                              "SupportedObjects=1",
+                              "1=0x1A00",
+                              "",
+                              "[1A00]",
+                              "ParameterName=",
+                              "ObjectType=9",
+                              "SubNumber=2",
+                              "",
+                              "[1A00sub0]",
+                              "ParameterName=S0",
+                              "ObjectType=7",
+                              "DataType=0x0005",
+                              "PDOMapping=0",
+                              "",
+                              "[1A00sub1F]",
+                              "ParameterName=S31",
+                              "ObjectType=8",
+                              "DataType=0x0005",
+                              "PDOMapping=0",
+                              "",
+                              "[ManufacturerObjects]"})),
+              std::string::npos)
+        << text;
+}
+
+TEST(FormatCANopenEDS, CommentsBeyond255LinesAreKept) {
+    CCANopenEDS model;
+    model.Comments.SectionName = "Comments";
+    for (int i = 1; i <= 300; ++i)
+        model.Comments.LineTexts.push_back("c" + std::to_string(i));
+    model.Comments.Lines = 300;
+    CCANopenEDS reread;
+    LoadCANopenEDSText(reread, FormatCANopenEDS(model), "r.eds");
+    EXPECT_EQ(reread.Comments.LineTexts, model.Comments.LineTexts);
+}
+
+TEST(WriteCANopenEDS, SampleRoundTripIsStableAndReportsFailure) {
+    test::TempFolder folder;
+    CCANopenEDS model;
+    LoadCANopenEDS(model, std::string(CORVID_SAMPLES_DIR) + "/servo_drive.eds");
+    ASSERT_EQ(model.Objects.size(), 11u);
+    std::string error;
+    ASSERT_TRUE(WriteCANopenEDS(model, folder.File("once.eds"), error)) << error;
+    CCANopenEDS again;
+    LoadCANopenEDS(again, folder.File("once.eds"));
+    ASSERT_TRUE(WriteCANopenEDS(again, folder.File("twice.eds"), error)) << error;
+    EXPECT_EQ(test::ReadFile(folder.File("once.eds")), test::ReadFile(folder.File("twice.eds")));
+
+    EXPECT_FALSE(WriteCANopenEDS(model, folder.File("missing/dir.eds"), error));
+    EXPECT_EQ(error, "No such file or directory");
+}
+
+} // namespace
+} // namespace corvid

@@ -1,0 +1,77 @@
+#include "dictionaries/EDSTextHelper.h"
+
+#include <gtest/gtest.h>
+
+namespace corvid {
+namespace {
+
+struct NumberCase {
+    const char* text;
+    uint32_t value;
+};
+
+class ParseNumberTest : public testing::TestWithParam<NumberCase> {};
+
+TEST_P(ParseNumberTest, Value) {
+    EXPECT_EQ(ParseNumber(GetParam().text), GetParam().value) << '"' << GetParam().text << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, ParseNumberTest,
+    testing::Values(NumberCase{"10", 10}, NumberCase{"0x10", 16}, NumberCase{"0X10", 16},
+                    NumberCase{"0xff", 255}, NumberCase{"0x", 0}, NumberCase{"-5", 0},
+                    NumberCase{"+2", 0}, NumberCase{"1.5", 0}, NumberCase{"12h", 0},
+                    NumberCase{"$NODEID+0x180", 0}, NumberCase{"", 0}, NumberCase{" 2", 0},
+                    NumberCase{"4294967295", 0xFFFFFFFFu}, NumberCase{"4294967296", 0},
+                    NumberCase{"0x1FFFFFFFF", 0xFFFFFFFFu}, NumberCase{"007", 7}));
+
+TEST(ParseFlag, OnlyASingleOneIsTrue) {
+    EXPECT_TRUE(ParseFlag("1"));
+    for (const char* text : {"0", "true", "TRUE", "01", "1 ", "", "0x1"})
+        EXPECT_FALSE(ParseFlag(text)) << text;
+}
+
+TEST(IsHex, NeedsPrefixAndDigits) {
+    EXPECT_TRUE(IsHex("0x0"));
+    EXPECT_TRUE(IsHex("0XaF"));
+    EXPECT_FALSE(IsHex("0x"));
+    EXPECT_FALSE(IsHex("x10"));
+    EXPECT_FALSE(IsHex("0x1G"));
+    EXPECT_FALSE(IsDecimal(""));
+    EXPECT_FALSE(IsDecimal("1a"));
+}
+
+TEST(FormatHex, FullWidthUpperCase) {
+    EXPECT_EQ(FormatHex8(0x5), "0x05");
+    EXPECT_EQ(FormatHex8(0x1C7), "0xC7");
+    EXPECT_EQ(FormatHex16(7), "0x0007");
+    EXPECT_EQ(FormatHex16(0xABCDE), "0xBCDE");
+    EXPECT_EQ(FormatHex32(0x2A7), "0x000002A7");
+    EXPECT_EQ(FormatHex32(0xFFFFFFFF), "0xFFFFFFFF");
+    EXPECT_EQ(FormatFlag(true), "1");
+    EXPECT_EQ(FormatFlag(false), "0");
+}
+
+TEST(SqueezeKey, RemovesBlanksBeforeFirstEqualsOnly) {
+    std::string line = "Parameter Name = Motor  speed = fast";
+    SqueezeKey(line);
+    EXPECT_EQ(line, "ParameterName= Motor  speed = fast");
+    std::string noEquals = " a b ";
+    SqueezeKey(noEquals);
+    EXPECT_EQ(noEquals, " a b ");
+    std::string tabs = "\tLow\tLimit\t=0";
+    SqueezeKey(tabs);
+    EXPECT_EQ(tabs, "LowLimit=0");
+}
+
+TEST(TrimBlanks, KeepsInnerBlanks) {
+    std::string text = " \t a  b \t";
+    TrimBlanks(text);
+    EXPECT_EQ(text, "a  b");
+    std::string blanks = " \t ";
+    TrimBlanks(blanks);
+    EXPECT_EQ(blanks, "");
+}
+
+} // namespace
+} // namespace corvid

@@ -1,0 +1,75 @@
+#include "shell/EDSKind.h"
+
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace corvid {
+namespace {
+
+struct KindCase {
+    const char* name;
+    const char* text;
+    EDSKind kind;
+};
+
+class DetectEDSKindTest : public testing::TestWithParam<KindCase> {};
+
+TEST_P(DetectEDSKindTest, Kind) {
+    EXPECT_EQ(DetectEDSKindText(GetParam().name, GetParam().text), GetParam().kind);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, DetectEDSKindTest,
+    testing::Values(
+        KindCase{"a.eds", "[FileInfo]\n[DeviceInfo]\n[1000]\n", EDSKind::CANopen},
+        KindCase{"a.eds", "[File]\n[Device]\n[DLR Class]\n", EDSKind::EtherNetIP},
+        KindCase{"a.eds", "[File]\n[Device]\n[IO_Info]\n", EDSKind::DeviceNet},
+        KindCase{"a.eds", "[File]\n[Device]\n[FileInfo]\n[DeviceInfo]\n", EDSKind::Unknown},
+        KindCase{"a.eds", "[FileInfo]\n", EDSKind::Unknown},
+        KindCase{"A.EDS", "[FileInfo]\n[DeviceInfo]\n", EDSKind::CANopen},
+        KindCase{"a.Eds", "[FileInfo]\n[DeviceInfo]\n", EDSKind::Unknown},
+        KindCase{"a.txt", "[File]\n[Device]\n", EDSKind::Unknown},
+        // Section names are compared exactly.
+        KindCase{"a.eds", "[file]\n[device]\n", EDSKind::Unknown},
+        // EtherNet/IP files without [DLR Class].
+        KindCase{"a.eds", "[File]\n[Device]\n[Connection Manager]\n", EDSKind::EtherNetIP},
+        KindCase{"a.eds", "[File]\n[Device]\n[TCP/IP Interface Class]\n", EDSKind::EtherNetIP},
+        KindCase{"a.eds", "[File]\n[Device]\n[Ethernet Link Class]\n", EDSKind::EtherNetIP},
+        KindCase{"a.eds", "[File]\n[Device]\n[Device Classification]\n\tClass1 = EtherNetIP;\n",
+                 EDSKind::EtherNetIP},
+        KindCase{"a.eds",
+                 "[File]\n[Device]\n[Device Classification]\nClass1 = DeviceNet; $ not "
+                 "EtherNetIP\nClass2 = EtherNetIPX;\n",
+                 EDSKind::DeviceNet}));
+
+TEST(DetectEDSKind, SectionsBeyondTheOldNameListAreSeen) {
+    std::string text = "[File]\n[Device]\n";
+    for (int i = 0; i < 200; ++i)
+        text += "[Param Section With A Long Name " + std::to_string(i) + "]\n";
+    text += "[DLR Class]\n";
+    EXPECT_EQ(DetectEDSKindText("big.eds", text), EDSKind::EtherNetIP);
+}
+
+TEST(DetectEDSKind, ReadsFilesAndRejectsUnreadable) {
+    test::TempFolder folder;
+    test::WriteFile(folder.path() / "drive.EDS", "[FileInfo]\r\n[DeviceInfo]\r\n");
+    EXPECT_EQ(DetectEDSKind(folder.File("drive.EDS")), EDSKind::CANopen);
+    EXPECT_EQ(DetectEDSKind(folder.File("missing.eds")), EDSKind::Unknown);
+}
+
+TEST(DetectEDSKind, CorpusFilesOfEachFolder) {
+    // Every EtherNet/IP file of the corpus is recognised, with or without
+    // [DLR Class]; DeviceNet files stay DeviceNet.
+    for (const auto& [folderName, kind] : {std::pair{"ethernetip", EDSKind::EtherNetIP},
+                                           std::pair{"devicenet", EDSKind::DeviceNet}}) {
+        const auto folder = test::CorpusFolder(folderName);
+        if (folder.empty())
+            GTEST_SKIP() << "no corpus at " << CORVID_CORPUS_DIR << ": skipped";
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            EXPECT_EQ(DetectEDSKind(entry.path().string()), kind) << entry.path();
+    }
+}
+
+} // namespace
+} // namespace corvid
