@@ -22,11 +22,11 @@ for target in build-fuzz/bin/fuzz_*; do
     seeds=fuzz/seeds/${name#fuzz_}
     echo "fuzzing $name for ${seconds}s"
     if [ -d "$seeds" ]; then
-        "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -artifact_prefix="$corpus_root/$name-" \
             "$corpus_root/$name" "$seeds" >"$corpus_root/$name.log" 2>&1 ||
             { tail -50 "$corpus_root/$name.log"; exit 1; }
     else
-        "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -artifact_prefix="$corpus_root/$name-" \
             "$corpus_root/$name" >"$corpus_root/$name.log" 2>&1 ||
             { tail -50 "$corpus_root/$name.log"; exit 1; }
     fi

@@ -119,10 +119,15 @@ void WriteRecordStart(CEDSLineWriter& out, const std::string& name, const CANope
 void WriteObject(CEDSLineWriter& out, const CANopenObject& object) {
     WriteRecordStart(out, Hex(object.Index), object);
     const uint8_t type = object.ObjectType;
-    if (type == kDefStruct || type == kArray || type == kRecord)
+    if (type == kDefStruct || type == kArray || type == kRecord) {
         out.Number("SubNumber", object.SubNumber);
-    else
+    } else {
         WriteValueLines(out, object);
+        // An object of another type that still has sub-indexes keeps them:
+        // without this line they would be written but never read back.
+        if (object.SubNumber != 0)
+            out.Number("SubNumber", object.SubNumber);
+    }
     out.Line("");
     if (object.SubNumber == 0 || !object.SubObjects)
         return;

@@ -159,6 +159,27 @@ TEST(FormatCANopenEDS, RecordWritesSubNumberThenSubIndexSections) {
         << text;
 }
 
+TEST(FormatCANopenEDS, SubIndexesOfAnObjectWithoutStructTypeSurvive) {
+    // A file that gives SubNumber but no ObjectType (or a VAR type) for an
+    // object with sub-index sections.
+    const std::string input = "[OptionalObjects]\nSupportedObjects=2\n1=0x1600\n2=0x1601\n"
+                              "[1600]\nSubNumber=1\n[1600sub0]\nParameterName=n\n"
+                              "[1601]\nObjectType=7\nDataType=5\nSubNumber=1\n"
+                              "[1601sub0]\nParameterName=m\n";
+    CCANopenEDS model;
+    LoadCANopenEDSText(model, input, "x.eds");
+    const std::string once = FormatCANopenEDS(model);
+    EXPECT_NE(once.find(CrLf({"[1601]", "ParameterName=", "ObjectType=7", "DataType=0x0005",
+                              "PDOMapping=0", "SubNumber=1", "", "[1601sub0]"})),
+              std::string::npos)
+        << once;
+    CCANopenEDS again;
+    LoadCANopenEDSText(again, once, "x.eds");
+    ASSERT_TRUE(again.Objects[0].SubObjects);
+    EXPECT_EQ(again.Objects[0].SubObjects->at(0).ParameterName, "n");
+    EXPECT_EQ(FormatCANopenEDS(again), once);
+}
+
 TEST(FormatCANopenEDS, CommentsBeyond255LinesAreKept) {
     CCANopenEDS model;
     model.Comments.SectionName = "Comments";
