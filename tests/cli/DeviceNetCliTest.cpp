@@ -48,10 +48,9 @@ TEST(CliDumpDeviceNet, ModelFieldsAsJson) {
     EXPECT_EQ(json["FileSection"]["DescText"], "\"Compact AC drive, 0.75 kW\"");
     EXPECT_EQ(json["DeviceSection"]["ProdCode"], 0x31);
     const auto& io = json["IOInfoSection"];
-    EXPECT_EQ(io["PollInfo"], (nlohmann::json{{"Present", 1},
-                                              {"TypeMask", 5},
-                                              {"DefaultInput", 1},
-                                              {"DefaultOutput", 1}}));
+    EXPECT_EQ(io["PollInfo"],
+              (nlohmann::json{
+                  {"Present", 1}, {"TypeMask", 5}, {"DefaultInput", 1}, {"DefaultOutput", 1}}));
     EXPECT_EQ(io["StrobeInfo"]["Present"], 0);
     EXPECT_EQ(io["Inputs"].size(), 2u);
     EXPECT_EQ(io["Outputs"][0]["Path"], "\"20 04 24 15 30 03\"");
