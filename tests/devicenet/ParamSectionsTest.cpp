@@ -81,16 +81,26 @@ TEST(ReadEnumParEntry, NumberOutsideTheParametersIsSkipped) {
         EXPECT_FALSE(p->EnumStrings);
 }
 
-TEST(ReadGroupEntry, NamesInLineOrderMembersTakeTheKeyNumber) {
+// Group numbers in the keys with a gap and out of order: each name keeps
+// its own members.
+TEST(ReadGroupEntry, MembersJoinTheGroupOfTheirLine) {
     CEDSParamList params = Params(4);
     Strings names;
-    EXPECT_EQ(ReadGroupEntry("Group1=\"Setup\",2,1,3;", params, names), 0u);
-    EXPECT_EQ(ReadGroupEntry("Group2=\"Monitor\",1,4;", params, names), 0u);
+    EXPECT_EQ(ReadGroupEntry("Group3=\"Setup\",2,1,3;", params, names), 0u);
+    EXPECT_EQ(ReadGroupEntry("Group1=\"Monitor\",1,4;", params, names), 0u);
     EXPECT_EQ(names, (Strings{"\"Setup\"", "\"Monitor\""}));
     EXPECT_EQ(params[0]->Group, 1);
     EXPECT_EQ(params[1]->Group, 0);
     EXPECT_EQ(params[2]->Group, 1);
     EXPECT_EQ(params[3]->Group, 2);
+}
+
+TEST(ReadGroupEntry, GroupsPast255KeepTheirNameOnly) {
+    CEDSParamList params = Params(1);
+    Strings names(255, "\"g\"");
+    EXPECT_EQ(ReadGroupEntry("Group256=\"Last\",1,1;", params, names), 1u);
+    EXPECT_EQ(names.size(), 256u);
+    EXPECT_EQ(params[0]->Group, 0);
 }
 
 TEST(ReadGroupEntry, MembersNamingNoParameterAreSkippedTheGroupStays) {
