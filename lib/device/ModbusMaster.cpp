@@ -11,6 +11,15 @@ constexpr int kReadsPerTransaction = 5;
 // A short pause after each read, before the answer is judged.
 constexpr std::chrono::milliseconds kSettleTime{5};
 
+// Replaces the ASCII frame of `length` characters at the start of `buffer`
+// by its binary bytes, the rest cleared; returns their count.
+uint8_t DecodeInPlace(ModbusBuffer& buffer, uint8_t length) {
+    ModbusBuffer bytes{};
+    const size_t count = CModbusMaster::DecodeAsciiFrame(std::span(buffer).first(length), bytes);
+    buffer = bytes;
+    return static_cast<uint8_t>(count);
+}
+
 } // namespace
 
 SerialLineSettings CModbusMaster::LineSettings() const {
@@ -25,10 +34,11 @@ bool CModbusMaster::OpenPort(const std::string& device) {
     return serialPort.Open(device, LineSettings());
 }
 
-// Builds the request of the current fields into sendBuffer. False, with
+// Builds the request of the current fields into a cleared sendBuffer. False, with
 // nothing sent, when the answer could not fit the receive buffer: a quantity
 // the buffers cannot hold is refused rather than read past their end.
 bool CModbusMaster::BuildCurrentRequest() {
+    sendBuffer.fill(0);
     const size_t expected = CModbusFrame::ExpectedResponseLength(rtu, function, quantity);
     if (expected > kModbusBufferSize)
         return false;
@@ -55,37 +65,24 @@ bool CModbusMaster::Probe() {
 }
 
 bool CModbusMaster::ReadRegisters() {
-    sendBuffer.fill(0);
     if (!BuildCurrentRequest())
         return false;
     const bool good = Transact(receiveBuffer, true);
     if (!rtu) {
         // Callers find register data at the same byte positions in both
         // framings.
-        ModbusBuffer answer{};
-        ModbusBuffer request{};
-        const size_t answerLength =
-            DecodeAsciiFrame(std::span(receiveBuffer).first(expectedLength), answer);
-        const size_t requestLengthDecoded =
-            DecodeAsciiFrame(std::span(sendBuffer).first(requestLength), request);
-        receiveBuffer = answer;
-        sendBuffer = request;
-        expectedLength = static_cast<uint8_t>(answerLength);
-        requestLength = static_cast<uint8_t>(requestLengthDecoded);
+        expectedLength = DecodeInPlace(receiveBuffer, expectedLength);
+        requestLength = DecodeInPlace(sendBuffer, requestLength);
     }
     return good;
 }
 
 bool CModbusMaster::ReadRegistersInto(ModbusBuffer& buffer) {
-    sendBuffer.fill(0);
     if (!BuildCurrentRequest())
         return false;
     const bool good = Transact(buffer, false);
-    if (!rtu) {
-        ModbusBuffer answer{};
-        DecodeAsciiFrame(std::span(buffer).first(expectedLength), answer);
-        buffer = answer;
-    }
+    if (!rtu)
+        DecodeInPlace(buffer, expectedLength);
     return good;
 }
 

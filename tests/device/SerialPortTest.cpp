@@ -99,11 +99,19 @@ TEST(Open, DeviceThatCannotBeOpenedGivesFalse) {
     EXPECT_THROW(port.Flush(), CSerialException);
 }
 
-TEST(Open, TakesTheTerminalExclusively) {
+// A port open on a pseudo-terminal at 9600 bit/s, 8 N 2.
+class OpenPort : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(pty.ok());
+        ASSERT_TRUE(port.Open(pty.path(), 9600, kParityNone, 8, kStopBitsTwo));
+    }
+
     PtyPair pty;
-    ASSERT_TRUE(pty.ok());
     CSerialPort port;
-    ASSERT_TRUE(port.Open(pty.path(), 9600, kParityNone, 8, kStopBitsTwo));
+};
+
+TEST_F(OpenPort, Open_TakesTheTerminalExclusively) {
     int terminalExclusive = 0;
     const int fd = ::open(pty.path().c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
     if (fd >= 0) {
@@ -165,11 +173,7 @@ TEST(CSerialPort, MovesOwnership) {
     EXPECT_EQ(::read(pty.far(), received, 2), 2);
 }
 
-TEST(ReadWrite, BytesCrossTheLineBothWays) {
-    PtyPair pty;
-    ASSERT_TRUE(pty.ok());
-    CSerialPort port;
-    ASSERT_TRUE(port.Open(pty.path(), 9600, kParityNone, 8, kStopBitsTwo));
+TEST_F(OpenPort, ReadWrite_BytesCrossTheLineBothWays) {
 
     // Every byte value, CR, LF and the XON/XOFF characters included.
     Bytes all(256);
@@ -192,11 +196,7 @@ TEST(ReadWrite, BytesCrossTheLineBothWays) {
     EXPECT_EQ(received, all);
 }
 
-TEST(Read, ReturnsWhatArrivedWhenTheTimeOutEnds) {
-    PtyPair pty;
-    ASSERT_TRUE(pty.ok());
-    CSerialPort port;
-    ASSERT_TRUE(port.Open(pty.path(), 9600, kParityNone, 8, kStopBitsTwo));
+TEST_F(OpenPort, Read_ReturnsWhatArrivedWhenTheTimeOutEnds) {
     ASSERT_EQ(::write(pty.far(), "abc", 3), 3);
 
     Bytes buffer(10, 0xEE);
@@ -209,11 +209,7 @@ TEST(Read, ReturnsWhatArrivedWhenTheTimeOutEnds) {
     EXPECT_LT(waited, std::chrono::seconds(5));
 }
 
-TEST(ClearWriteBuffer, DiscardsWhatWaitsAndPurgeDiscardsInput) {
-    PtyPair pty;
-    ASSERT_TRUE(pty.ok());
-    CSerialPort port;
-    ASSERT_TRUE(port.Open(pty.path(), 9600, kParityNone, 8, kStopBitsTwo));
+TEST_F(OpenPort, ClearWriteBuffer_DiscardsWhatWaitsAndPurgeDiscardsInput) {
     ASSERT_EQ(::write(pty.far(), "stale", 5), 5);
     port.Purge();
     ASSERT_EQ(::write(pty.far(), "x", 1), 1);
