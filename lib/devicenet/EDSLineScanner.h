@@ -87,11 +87,12 @@ size_t HeaderAt(std::string_view line, std::span<const std::string_view> headers
 
 // The frame every section reader shares. `line` is the current line (the
 // section's header when called from the main loop). Lines are taken until
-// one begins with another of `headers`; the section's own header (headers
-// [own]) enters it once (calling onEnter), a repeated one is skipped. Every
-// line after entering goes to onLine, which returns false when the read must
-// end (an entry cut off by the end of the text). Lines of sections that are
-// not among `headers` are thus read as part of the known section in front.
+// one begins with another of `headers`; the section's own header,
+// `headers[own]`, enters it once (calling onEnter), a repeated one is
+// skipped. Every line after entering goes to onLine, which returns false
+// when the read must end (an entry cut off by the end of the text). Lines of
+// sections that are not among `headers` are thus read as part of the known
+// section in front.
 template <typename OnEnter, typename OnLine>
 SectionEnd ReadSection(CEDSLineSource& source, std::string& line,
                        std::span<const std::string_view> headers, size_t own, OnEnter&& onEnter,
