@@ -1,0 +1,20 @@
+#include "shell/EDSDocKinds.h"
+
+#include "canopen/CANopenReader.h"
+#include "canopen/CANopenWriter.h"
+
+namespace corvid {
+
+// The CANopen reader reports nothing: a file it cannot read leaves the model
+// empty, as a file without sections would.
+bool EDSDocKind<CCANopenEDS>::Load(CCANopenEDS& model, const std::string& path, std::string&) {
+    LoadCANopenEDS(model, path);
+    return true;
+}
+
+bool EDSDocKind<CCANopenEDS>::Write(const CCANopenEDS& model, const std::string& path,
+                                    std::string& error) {
+    return WriteCANopenEDS(model, path, error);
+}
+
+} // namespace corvid
