@@ -2,6 +2,8 @@
 
 #include "canopen/CANopenReader.h"
 #include "canopen/CANopenWriter.h"
+#include "ethernetip/EtherNetIPReader.h"
+#include "ethernetip/EtherNetIPWriter.h"
 
 namespace corvid {
 
@@ -15,6 +17,16 @@ bool EDSDocKind<CCANopenEDS>::Load(CCANopenEDS& model, const std::string& path, 
 bool EDSDocKind<CCANopenEDS>::Write(const CCANopenEDS& model, const std::string& path,
                                     std::string& error) {
     return WriteCANopenEDS(model, path, error);
+}
+
+bool EDSDocKind<CEtherNetIPEDS>::Load(CEtherNetIPEDS& model, const std::string& path,
+                                      std::string& error) {
+    return LoadEtherNetIPEDS(model, path, error);
+}
+
+bool EDSDocKind<CEtherNetIPEDS>::Write(const CEtherNetIPEDS& model, const std::string& path,
+                                       std::string& error) {
+    return WriteEtherNetIPEDS(model, path, error);
 }
 
 } // namespace corvid

@@ -5,6 +5,7 @@
 // to the document set is one more entry here and one more list in CEDSDoc.
 
 #include "canopen/CANopenModel.h"
+#include "ethernetip/EtherNetIPModel.h"
 #include "shell/EDSKind.h"
 
 #include <string>
@@ -19,6 +20,13 @@ template <> struct EDSDocKind<CCANopenEDS> {
     static constexpr std::string_view kOpenedText = " is a CANopen EDS file.\r\n";
     static bool Load(CCANopenEDS& model, const std::string& path, std::string& error);
     static bool Write(const CCANopenEDS& model, const std::string& path, std::string& error);
+};
+
+template <> struct EDSDocKind<CEtherNetIPEDS> {
+    static constexpr EDSKind kKind = EDSKind::EtherNetIP;
+    static constexpr std::string_view kOpenedText = " is an EtherNet/IP EDS file.\r\n";
+    static bool Load(CEtherNetIPEDS& model, const std::string& path, std::string& error);
+    static bool Write(const CEtherNetIPEDS& model, const std::string& path, std::string& error);
 };
 
 } // namespace corvid
