@@ -101,7 +101,7 @@ private:
     MessageAnswer AskToSave(const EDSFileHeader& header);
 
     IUserInterface& ui_;
-    std::tuple<FileList<CCANopenEDS>, FileList<CEtherNetIPEDS>> lists_;
+    std::tuple<FileList<CCANopenEDS>, FileList<CDeviceNetEDS>, FileList<CEtherNetIPEDS>> lists_;
     std::optional<EDSFileRef> current_;
     std::string frameTitle_;
     bool opening_ = false;

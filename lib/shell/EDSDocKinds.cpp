@@ -2,6 +2,8 @@
 
 #include "canopen/CANopenReader.h"
 #include "canopen/CANopenWriter.h"
+#include "devicenet/DeviceNetReader.h"
+#include "devicenet/DeviceNetWriter.h"
 #include "ethernetip/EtherNetIPReader.h"
 #include "ethernetip/EtherNetIPWriter.h"
 
@@ -17,6 +19,16 @@ bool EDSDocKind<CCANopenEDS>::Load(CCANopenEDS& model, const std::string& path, 
 bool EDSDocKind<CCANopenEDS>::Write(const CCANopenEDS& model, const std::string& path,
                                     std::string& error) {
     return WriteCANopenEDS(model, path, error);
+}
+
+bool EDSDocKind<CDeviceNetEDS>::Load(CDeviceNetEDS& model, const std::string& path,
+                                     std::string& error) {
+    return LoadDeviceNetEDS(model, path, error);
+}
+
+bool EDSDocKind<CDeviceNetEDS>::Write(const CDeviceNetEDS& model, const std::string& path,
+                                      std::string& error) {
+    return WriteDeviceNetEDS(model, path, error);
 }
 
 bool EDSDocKind<CEtherNetIPEDS>::Load(CEtherNetIPEDS& model, const std::string& path,

@@ -5,6 +5,7 @@
 // to the document set is one more entry here and one more list in CEDSDoc.
 
 #include "canopen/CANopenModel.h"
+#include "devicenet/DeviceNetModel.h"
 #include "ethernetip/EtherNetIPModel.h"
 #include "shell/EDSKind.h"
 
@@ -20,6 +21,13 @@ template <> struct EDSDocKind<CCANopenEDS> {
     static constexpr std::string_view kOpenedText = " is a CANopen EDS file.\r\n";
     static bool Load(CCANopenEDS& model, const std::string& path, std::string& error);
     static bool Write(const CCANopenEDS& model, const std::string& path, std::string& error);
+};
+
+template <> struct EDSDocKind<CDeviceNetEDS> {
+    static constexpr EDSKind kKind = EDSKind::DeviceNet;
+    static constexpr std::string_view kOpenedText = " is a DeviceNet EDS file.\r\n";
+    static bool Load(CDeviceNetEDS& model, const std::string& path, std::string& error);
+    static bool Write(const CDeviceNetEDS& model, const std::string& path, std::string& error);
 };
 
 template <> struct EDSDocKind<CEtherNetIPEDS> {
