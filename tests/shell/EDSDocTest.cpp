@@ -12,6 +12,8 @@ namespace corvid {
 namespace {
 
 constexpr const char* kCANopenText = "[FileInfo]\r\nFileName=a.eds\r\n[DeviceInfo]\r\n";
+constexpr const char* kDeviceNetText = "[File]\r\nRevision=1.0;\r\n[Device]\r\n[IO_Info]\r\n";
+constexpr const char* kEtherNetIPText = "[File]\r\n[Device]\r\nVendCode=7;\r\n[DLR Class]\r\n";
 
 class EDSDocTest : public testing::Test {
 protected:
@@ -58,6 +60,25 @@ TEST_F(EDSDocTest, OpenPaths_LogsEachKnownFileAndRefusesOneAlreadyOpen) {
     ASSERT_FALSE(ui.progress.empty());
     EXPECT_EQ(ui.progress.front(), std::make_pair(0, 6));
     EXPECT_EQ(ui.progress.back(), std::make_pair(6, 6));
+}
+
+TEST_F(EDSDocTest, OpenPaths_ReadsEachFileWithTheReaderOfItsKind) {
+    const std::string canopen = Make("c.eds");
+    const std::string devicenet = Make("d.eds", kDeviceNetText);
+    const std::string ethernetip = Make("e.eds", kEtherNetIPText);
+    const std::string both = Make("both.eds", std::string(kCANopenText) + kDeviceNetText);
+    doc.OpenPaths({ethernetip, both, devicenet, canopen, ethernetip});
+
+    EXPECT_EQ(ui.Log(), "Open File:  " + ethernetip + " is an EtherNet/IP EDS file.\r\n" +
+                            "Open File:  " + devicenet + " is a DeviceNet EDS file.\r\n" +
+                            "Open File:  " + canopen + " is a CANopen EDS file.\r\n" +
+                            "Open File:  " + ethernetip + " is an EtherNet/IP EDS file.\r\n" +
+                            "Open File:  " + ethernetip + "  has already opened.\r\n");
+    ASSERT_EQ(doc.FileCount(EDSKind::EtherNetIP), 1u);
+    EXPECT_EQ(doc.Files<CEtherNetIPEDS>()[0]->DeviceSection.VendCode, 7);
+    ASSERT_EQ(doc.FileCount(EDSKind::DeviceNet), 1u);
+    EXPECT_EQ(doc.Files<CDeviceNetEDS>()[0]->FileSection.Revision, "1.0");
+    EXPECT_EQ(doc.FileCount(EDSKind::CANopen), 1u);
 }
 
 TEST_F(EDSDocTest, OpenFiles_UsesTheDialogAndACancelOpensNothing) {
@@ -177,6 +198,35 @@ TEST_F(EDSDocTest, RemoveFile_KeepsTheCurrentFilePointingAtTheSameModel) {
     EXPECT_TRUE(doc.RemoveFile(EDSKind::CANopen, 0));
     EXPECT_FALSE(doc.CurrentFile());
     EXPECT_FALSE(doc.RemoveFile(EDSKind::CANopen, 0));
+}
+
+TEST_F(EDSDocTest, SaveAllFiles_GoesThroughCANopenThenDeviceNetThenEtherNetIP) {
+    doc.OpenPaths({Make("e.eds", kEtherNetIPText), Make("d.eds", kDeviceNetText), Make("c.eds")});
+    ui.saveChoices = {folder.File("c-out"), folder.File("d-out"), folder.File("e-out")};
+    doc.SaveAllFiles();
+    ASSERT_EQ(ui.saveDialogs.size(), 3u);
+    EXPECT_EQ(ui.saveDialogs[0].initialName, "c");
+    EXPECT_EQ(ui.saveDialogs[1].initialName, "d");
+    EXPECT_EQ(ui.saveDialogs[2].initialName, "e");
+    EXPECT_EQ(test::ReadFile(folder.path() / "e-out.eds").rfind("$ HALVARD", 0), 0u);
+    EXPECT_NE(test::ReadFile(folder.path() / "e-out.eds").find("\tVendCode=7;\r\n"),
+              std::string::npos);
+    EXPECT_NE(test::ReadFile(folder.path() / "d-out.eds").find("$ Network: DeviceNet"),
+              std::string::npos);
+}
+
+TEST_F(EDSDocTest, ConfirmExit_AsksAboutEveryFieldbusInOrder) {
+    doc.OpenPaths({Make("e.eds", kEtherNetIPText), Make("d.eds", kDeviceNetText), Make("c.eds")});
+    for (const EDSKind kind : {EDSKind::CANopen, EDSKind::DeviceNet, EDSKind::EtherNetIP})
+        HeaderOf(kind, 0).Flags = FLAG_MODIFIED;
+    ui.answers = {MessageAnswer::No, MessageAnswer::No, MessageAnswer::Yes};
+    ui.saveChoices = {folder.File("e-out")};
+    EXPECT_TRUE(doc.ConfirmExit());
+    ASSERT_EQ(ui.questions.size(), 3u);
+    EXPECT_NE(ui.questions[0].text.find("\nc.eds"), std::string::npos);
+    EXPECT_NE(ui.questions[1].text.find("\nd.eds"), std::string::npos);
+    EXPECT_NE(ui.questions[2].text.find("\ne.eds"), std::string::npos);
+    EXPECT_EQ(HeaderOf(EDSKind::EtherNetIP, 0).Flags, FLAG_SAVE_PATH_KNOWN);
 }
 
 class ConfirmExitTest : public EDSDocTest {
