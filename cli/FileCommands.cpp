@@ -6,6 +6,8 @@
 #include "canopen/CANopenReader.h"
 #include "canopen/CANopenWriter.h"
 #include "dictionaries/FileIO.h"
+#include "ethernetip/EtherNetIPReader.h"
+#include "ethernetip/EtherNetIPWriter.h"
 #include "shell/EDSKind.h"
 
 #include <iostream>
@@ -33,6 +35,7 @@ struct FileOptions {
 struct LoadedFile {
     EDSKind kind = EDSKind::Unknown;
     CCANopenEDS canopen;
+    CEtherNetIPEDS ethernetip;
 };
 
 // The kind chosen with --as, or the detected one.
@@ -55,8 +58,10 @@ int Load(const std::string& path, const std::string& as, LoadedFile& loaded) {
     case EDSKind::CANopen:
         LoadCANopenEDSText(loaded.canopen, text, path);
         return kExitOk;
-    case EDSKind::DeviceNet:
     case EDSKind::EtherNetIP:
+        LoadEtherNetIPEDSText(loaded.ethernetip, text, path);
+        return kExitOk;
+    case EDSKind::DeviceNet:
         PrintError(path + ": " + EDSKindName(loaded.kind) + " files cannot be read yet");
         return kExitUnusable;
     case EDSKind::Unknown:
@@ -70,6 +75,8 @@ bool Write(const LoadedFile& loaded, const std::string& path, std::string& error
     switch (loaded.kind) {
     case EDSKind::CANopen:
         return WriteCANopenEDS(loaded.canopen, path, error);
+    case EDSKind::EtherNetIP:
+        return WriteEtherNetIPEDS(loaded.ethernetip, path, error);
     default:
         error = "no writer for this kind";
         return false;
@@ -82,6 +89,10 @@ Json ToJson(const LoadedFile& loaded) {
     case EDSKind::CANopen:
         out["header"] = HeaderToJson(loaded.canopen.Header);
         out.update(CANopenToJson(loaded.canopen));
+        break;
+    case EDSKind::EtherNetIP:
+        out["header"] = HeaderToJson(loaded.ethernetip.Header);
+        out.update(EtherNetIPToJson(loaded.ethernetip));
         break;
     default:
         break;

@@ -4,6 +4,8 @@
 // stable interface: scripts and tests read it.
 
 #include "canopen/CANopenModel.h"
+#include "devicenet/EDSParam.h"
+#include "ethernetip/EtherNetIPModel.h"
 
 #include <nlohmann/json.hpp>
 
@@ -16,5 +18,10 @@ Json JsonText(const std::string& bytes);
 
 Json HeaderToJson(const EDSFileHeader& header);
 Json CANopenToJson(const CCANopenEDS& model);
+
+// The parameter list DeviceNet and EtherNet/IP share, one object per
+// parameter in ParamN order.
+Json EDSParamsToJson(const CEDSParamList& params);
+Json EtherNetIPToJson(const CEtherNetIPEDS& model);
 
 } // namespace corvid::cli
