@@ -188,13 +188,31 @@ private:
             classSequence_ = 0;
     }
 
-    // Joins an entry; false (after a note) when the text ends first.
+    // Joins an entry; false (after a note) when the text ends first. The
+    // source keeps lines that begin with "[" as written, for the headers;
+    // inside an entry such a line is a piece of a value and is normalised
+    // like any other, so the value reads the same once the writer has
+    // moved it behind a tab.
     bool Join(std::string& line) {
         const int firstLine = source_.LineNumber();
-        if (JoinEntry(line, source_))
-            return true;
-        Note(diagnostics_, path_, firstLine, "entry cut off by the end of the file");
-        return false;
+        std::string piece;
+        while (!line.ends_with(';')) {
+            if (!source_.Next(piece)) {
+                Note(diagnostics_, path_, firstLine, "entry cut off by the end of the file");
+                return false;
+            }
+            line += NormalizeLine(piece);
+        }
+        return true;
+    }
+
+    // The shared [Params], [EnumPar] and [Groups] rules, on an entry joined
+    // as above (a joined entry is not joined again).
+    bool ReadParamLine(ParamSection section, std::string& line) {
+        const std::string_view keyword = section == ParamSection::Groups ? "Group" : "Param";
+        if (KeywordAt(line, keyword) && !Join(line))
+            return false;
+        return ReadParamSectionLine(section, line, source_, params_);
     }
 
     bool ReadLine(size_t section, std::string& line) {
@@ -208,11 +226,11 @@ private:
         case kDeviceClassification:
             return !KeywordAt(line, "Class") || (Join(line) && (ReadClasses(line), true));
         case kParams:
-            return ReadParamSectionLine(ParamSection::Params, line, source_, params_);
+            return ReadParamLine(ParamSection::Params, line);
         case kEnumPar:
-            return ReadParamSectionLine(ParamSection::EnumPar, line, source_, params_);
+            return ReadParamLine(ParamSection::EnumPar, line);
         case kGroups:
-            return ReadParamSectionLine(ParamSection::Groups, line, source_, params_);
+            return ReadParamLine(ParamSection::Groups, line);
         case kAssembly:
             return ReadAssemblyLine(line);
         case kPort:

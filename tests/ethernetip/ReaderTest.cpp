@@ -94,6 +94,19 @@ TEST(LoadEtherNetIPEDS, ClassListsGiveOneEntryPerNonEmptyItem) {
     EXPECT_EQ(model.DeviceClassification[3].Value, "\"C, D\"");
 }
 
+TEST(LoadEtherNetIPEDS, AContinuationLineThatBeginsWithABracketIsNormalisedLikeAnyOther) {
+    const CEtherNetIPEDS model = Read("[Device Classification]\n"
+                                      "Class1 =\n"
+                                      "[ A ]; $ not a header\n"
+                                      "[Params]\n"
+                                      "Param1 = 0,\n"
+                                      "[ 6 ],\"p\";\n");
+    ASSERT_EQ(model.DeviceClassification.size(), 1u);
+    EXPECT_EQ(model.DeviceClassification[0].Value, "[A]");
+    ASSERT_EQ(model.ParamCount(), 1u);
+    EXPECT_EQ(model.ParamAt(0)->LinkPath, "\"p\"");
+}
+
 TEST(LoadEtherNetIPEDS, AssembliesSpanLinesAndAreSortedByNumber) {
     const CEtherNetIPEDS model = Read("[Assembly]\n"
                                       "Revision = 2;\n"
