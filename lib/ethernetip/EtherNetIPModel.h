@@ -6,6 +6,7 @@
 // are kept sorted by the number read from their key, but are named by their
 // position when shown or written.
 
+#include "devicenet/DeviceNetModel.h"
 #include "devicenet/EDSParam.h"
 #include "dictionaries/EDSFileHeader.h"
 #include "dictionaries/OrderedList.h"
@@ -18,29 +19,14 @@
 
 namespace corvid {
 
-struct EtherNetIPFileSection {
-    std::string SectionName; // "File" once the header was met
-    std::string DescText;
-    std::string CreateDate;
-    std::string CreateTime;
-    std::string ModDate;
-    std::string ModTime;
-    std::string Revision;
-    std::string HomeURL; // optional
+// The DeviceNet [File] and [Device] records, each with one more optional
+// keyword.
+struct EtherNetIPFileSection : DeviceNetFileSection {
+    std::string HomeURL;
 };
 
-struct EtherNetIPDeviceSection {
-    std::string SectionName; // "Device" once the header was met
-    uint16_t VendCode = 0;
-    std::string VendName;
-    uint16_t ProdType = 0;
-    std::string ProdTypeStr;
-    uint16_t ProdCode = 0;
-    uint8_t MajRev = 0;
-    uint8_t MinRev = 0;
-    std::string ProdName;
-    std::string Catalog;
-    std::string Icon; // optional
+struct EtherNetIPDeviceSection : DeviceNetDeviceSection {
+    std::string Icon;
 };
 
 // One value of one ClassN line; entries sharing a Number form that line.

@@ -1,5 +1,6 @@
 #include "ethernetip/EtherNetIPReader.h"
 
+#include "devicenet/EDSIdentitySections.h"
 #include "devicenet/EDSLineScanner.h"
 #include "devicenet/EDSParamSections.h"
 #include "dictionaries/EDSTextHelper.h"
@@ -277,34 +278,12 @@ private:
 
     void ReadFileKeys(const std::string& line) {
         EtherNetIPFileSection& file = model_.FileSection;
-        ReadTextKeys(line, {{"DescText=", &file.DescText},
-                            {"CreateDate=", &file.CreateDate},
-                            {"CreateTime=", &file.CreateTime},
-                            {"ModDate=", &file.ModDate},
-                            {"ModTime=", &file.ModTime},
-                            {"Revision=", &file.Revision},
-                            {"HomeURL=", &file.HomeURL}});
+        ReadFileLine(line, file) || ReadTextKeys(line, {{"HomeURL=", &file.HomeURL}});
     }
 
     void ReadDeviceKeys(const std::string& line) {
         EtherNetIPDeviceSection& device = model_.DeviceSection;
-        const auto number = [&](std::string_view keyword, auto& field) {
-            if (!KeywordAt(line, keyword))
-                return false;
-            // Narrower fields keep the low bits, as stored files expect.
-            field = static_cast<std::remove_reference_t<decltype(field)>>(
-                ParseNumber(SingleValue(line)));
-            return true;
-        };
-        number("VendCode=", device.VendCode) ||
-            ReadTextKeys(line, {{"VendName=", &device.VendName}}) ||
-            number("ProdType=", device.ProdType) ||
-            ReadTextKeys(line, {{"ProdTypeStr=", &device.ProdTypeStr}}) ||
-            number("ProdCode=", device.ProdCode) || number("MajRev=", device.MajRev) ||
-            number("MinRev=", device.MinRev) ||
-            ReadTextKeys(line, {{"ProdName=", &device.ProdName},
-                                {"Catalog=", &device.Catalog},
-                                {"Icon=", &device.Icon}});
+        ReadDeviceLine(line, device) || ReadTextKeys(line, {{"Icon=", &device.Icon}});
     }
 
     // Every non-empty item of a ClassN list is one entry with that number.

@@ -1,5 +1,6 @@
 #include "ethernetip/EtherNetIPWriter.h"
 
+#include "devicenet/EDSIdentitySections.h"
 #include "devicenet/EDSParamSections.h"
 #include "dictionaries/EDSLineWriter.h"
 #include "dictionaries/EDSTextHelper.h"
@@ -13,48 +14,17 @@ namespace {
 
 constexpr std::string_view kIndent6 = "\t      ";
 
-// "\tKey=value;" for every keyword line of the simple sections.
-void Keyword(CEDSLineWriter& out, std::string_view key, std::string_view value) {
-    out.Append("\t").Append(key).Append("=").Append(value).Line(";");
-}
-
-void WriteHeader(CEDSLineWriter& out, const EDSFileHeader& header) {
-    out.Line("$ HALVARD ELECTRONIC, INC.")
-        .Line("")
-        .Line("$ Network: EthernetIP")
-        .Line("$ Modlue:" + header.Module)
-        .Line("$ Device:" + header.Device)
-        .Line("$ Model:" + header.Model)
-        .Line("$ Create by Corvid software")
-        .Line("");
-}
-
 void WriteFile(CEDSLineWriter& out, const EtherNetIPFileSection& file) {
-    out.Section(file.SectionName);
-    Keyword(out, "DescText", file.DescText);
-    Keyword(out, "CreateDate", file.CreateDate);
-    Keyword(out, "CreateTime", file.CreateTime);
-    Keyword(out, "ModDate", file.ModDate);
-    Keyword(out, "ModTime", file.ModTime);
-    Keyword(out, "Revision", file.Revision);
+    FormatFileKeywords(out, file);
     if (!file.HomeURL.empty())
-        Keyword(out, "HomeURL", file.HomeURL);
+        FormatKeyword(out, "HomeURL", file.HomeURL);
     out.Line("");
 }
 
 void WriteDevice(CEDSLineWriter& out, const EtherNetIPDeviceSection& device) {
-    out.Section(device.SectionName);
-    Keyword(out, "VendCode", std::to_string(device.VendCode));
-    Keyword(out, "VendName", device.VendName);
-    Keyword(out, "ProdType", std::to_string(device.ProdType));
-    Keyword(out, "ProdTypeStr", device.ProdTypeStr);
-    Keyword(out, "ProdCode", FormatHex16(device.ProdCode));
-    Keyword(out, "MajRev", std::to_string(device.MajRev));
-    Keyword(out, "MinRev", std::to_string(device.MinRev));
-    Keyword(out, "ProdName", device.ProdName);
-    Keyword(out, "Catalog", device.Catalog);
+    FormatDeviceKeywords(out, device);
     if (!device.Icon.empty())
-        Keyword(out, "Icon", device.Icon);
+        FormatKeyword(out, "Icon", device.Icon);
     out.Line("");
 }
 
@@ -83,7 +53,7 @@ void WriteClassification(CEDSLineWriter& out, const std::vector<ClassEntry>& ent
 // no member rather than with an empty one.
 void WriteAssemblies(CEDSLineWriter& out, const AssemblyRecord& section) {
     out.Line("[Assembly]");
-    Keyword(out, "Revision", section.Revision);
+    FormatKeyword(out, "Revision", section.Revision);
     int position = 0;
     for (const AssemblyEntry& assembly : section.Assemblies) {
         out.Line("\tAssem" + std::to_string(++position) + "=");
@@ -122,7 +92,7 @@ void WritePorts(CEDSLineWriter& out, const std::vector<std::unique_ptr<PortEntry
 
 void WriteModular(CEDSLineWriter& out, const ModularRecord& section) {
     out.Line("[Modular]");
-    Keyword(out, "Width", section.Width);
+    FormatKeyword(out, "Width", section.Width);
     int position = 0;
     for (const RackEntry& rack : section.Racks) {
         out.Line("\tRack" + std::to_string(++position) + "=")
@@ -134,10 +104,10 @@ void WriteModular(CEDSLineWriter& out, const ModularRecord& section) {
 }
 
 void WriteClassLines(CEDSLineWriter& out, const ObjectClassSection& section) {
-    Keyword(out, "Revision", section.Revision);
-    Keyword(out, "MaxInst", section.MaxInst);
-    Keyword(out, "Number_Of_Static_Instances", section.Number_Of_Static_Instances);
-    Keyword(out, "Max_Number_Of_Dynamic_Instances", section.Max_Number_Of_Dynamic_Instances);
+    FormatKeyword(out, "Revision", section.Revision);
+    FormatKeyword(out, "MaxInst", section.MaxInst);
+    FormatKeyword(out, "Number_Of_Static_Instances", section.Number_Of_Static_Instances);
+    FormatKeyword(out, "Max_Number_Of_Dynamic_Instances", section.Max_Number_Of_Dynamic_Instances);
 }
 
 void WriteObjectClass(CEDSLineWriter& out, std::string_view name,
@@ -156,10 +126,10 @@ void WriteDLRClass(CEDSLineWriter& out, const DLRClassRecord& section) {
 void WriteEthernetLink(CEDSLineWriter& out, const EthernetLinkClassRecord& section) {
     out.Section("Ethernet Link Class");
     WriteClassLines(out, section);
-    Keyword(out, "InterfaceLabel1", section.InterfaceLabel1);
-    Keyword(out, "InterfaceLabel2", section.InterfaceLabel2);
-    Keyword(out, "InterfaceType1", section.InterfaceType1);
-    Keyword(out, "InterfaceType2", section.InterfaceType2);
+    FormatKeyword(out, "InterfaceLabel1", section.InterfaceLabel1);
+    FormatKeyword(out, "InterfaceLabel2", section.InterfaceLabel2);
+    FormatKeyword(out, "InterfaceType1", section.InterfaceType1);
+    FormatKeyword(out, "InterfaceType2", section.InterfaceType2);
     out.Line("");
 }
 
@@ -185,11 +155,11 @@ void WriteCapacity(CEDSLineWriter& out, const CapacityRecord& section) {
     for (const TSpecEntry& tspec : section.TSpecs)
         out.Line("\tTSpec" + std::to_string(++position) + "= " + tspec.TxRx + ", " +
                  tspec.ConnSize + ", " + tspec.PacketsPerSec + ";");
-    Keyword(out, "MaxCIPConnections", section.MaxCIPConnections);
-    Keyword(out, "1_NumberOfTCPIPConnections", section.NumberOfTCPIPConnections);
-    Keyword(out, "1_TCPIPConnectionReuseTime", section.TCPIPConnectionReuseTime);
-    Keyword(out, "1_TCPIPCIPInactivityTimeout", section.TCPIPCIPInactivityTimeout);
-    Keyword(out, "1_TCPIPInactivityTimeout", section.TCPIPInactivityTimeout);
+    FormatKeyword(out, "MaxCIPConnections", section.MaxCIPConnections);
+    FormatKeyword(out, "1_NumberOfTCPIPConnections", section.NumberOfTCPIPConnections);
+    FormatKeyword(out, "1_TCPIPConnectionReuseTime", section.TCPIPConnectionReuseTime);
+    FormatKeyword(out, "1_TCPIPCIPInactivityTimeout", section.TCPIPCIPInactivityTimeout);
+    FormatKeyword(out, "1_TCPIPInactivityTimeout", section.TCPIPInactivityTimeout);
     out.Line("");
 }
 
@@ -197,7 +167,7 @@ void WriteCapacity(CEDSLineWriter& out, const CapacityRecord& section) {
 
 std::string FormatEtherNetIPEDS(const CEtherNetIPEDS& model) {
     CEDSLineWriter out;
-    WriteHeader(out, model.Header);
+    FormatHeaderComment(out, model.Header, "EthernetIP");
     WriteFile(out, model.FileSection);
     WriteDevice(out, model.DeviceSection);
     WriteClassification(out, model.DeviceClassification);
