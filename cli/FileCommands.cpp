@@ -5,6 +5,8 @@
 
 #include "canopen/CANopenReader.h"
 #include "canopen/CANopenWriter.h"
+#include "devicenet/DeviceNetReader.h"
+#include "devicenet/DeviceNetWriter.h"
 #include "dictionaries/FileIO.h"
 #include "ethernetip/EtherNetIPReader.h"
 #include "ethernetip/EtherNetIPWriter.h"
@@ -35,6 +37,7 @@ struct FileOptions {
 struct LoadedFile {
     EDSKind kind = EDSKind::Unknown;
     CCANopenEDS canopen;
+    CDeviceNetEDS devicenet;
     CEtherNetIPEDS ethernetip;
 };
 
@@ -58,12 +61,12 @@ int Load(const std::string& path, const std::string& as, LoadedFile& loaded) {
     case EDSKind::CANopen:
         LoadCANopenEDSText(loaded.canopen, text, path);
         return kExitOk;
+    case EDSKind::DeviceNet:
+        LoadDeviceNetEDSText(loaded.devicenet, text, path);
+        return kExitOk;
     case EDSKind::EtherNetIP:
         LoadEtherNetIPEDSText(loaded.ethernetip, text, path);
         return kExitOk;
-    case EDSKind::DeviceNet:
-        PrintError(path + ": " + EDSKindName(loaded.kind) + " files cannot be read yet");
-        return kExitUnusable;
     case EDSKind::Unknown:
         break;
     }
@@ -75,6 +78,8 @@ bool Write(const LoadedFile& loaded, const std::string& path, std::string& error
     switch (loaded.kind) {
     case EDSKind::CANopen:
         return WriteCANopenEDS(loaded.canopen, path, error);
+    case EDSKind::DeviceNet:
+        return WriteDeviceNetEDS(loaded.devicenet, path, error);
     case EDSKind::EtherNetIP:
         return WriteEtherNetIPEDS(loaded.ethernetip, path, error);
     default:
@@ -89,6 +94,10 @@ Json ToJson(const LoadedFile& loaded) {
     case EDSKind::CANopen:
         out["header"] = HeaderToJson(loaded.canopen.Header);
         out.update(CANopenToJson(loaded.canopen));
+        break;
+    case EDSKind::DeviceNet:
+        out["header"] = HeaderToJson(loaded.devicenet.Header);
+        out.update(DeviceNetToJson(loaded.devicenet));
         break;
     case EDSKind::EtherNetIP:
         out["header"] = HeaderToJson(loaded.ethernetip.Header);

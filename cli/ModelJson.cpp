@@ -114,14 +114,122 @@ json CANopenToJson(const CCANopenEDS& model) {
                 {"Objects", objects}};
 }
 
+} // namespace corvid::cli
+
+namespace corvid::cli {
+
 namespace {
 
-json TextsToJson(const std::vector<std::string>& texts) {
-    json array = json::array();
+json TextList(const std::vector<std::string>& texts) {
+    json list = json::array();
     for (const std::string& text : texts)
-        array.push_back(JsonText(text));
-    return array;
+        list.push_back(JsonText(text));
+    return list;
 }
+
+json ConnectionToJson(const ConnectionInfo& info) {
+    return json{{"Present", info.Present},
+                {"TypeMask", info.TypeMask},
+                {"DefaultInput", info.DefaultInput},
+                {"DefaultOutput", info.DefaultOutput}};
+}
+
+json IOEntriesToJson(const std::vector<IOEntry>& entries) {
+    json list = json::array();
+    for (const IOEntry& entry : entries)
+        list.push_back(json{{"Number", entry.Number},
+                            {"Size", entry.Size},
+                            {"SigBits", entry.SigBits},
+                            {"TypeMask", entry.TypeMask},
+                            {"Name", JsonText(entry.Name)},
+                            {"PathSize", entry.PathSize},
+                            {"Path", JsonText(entry.Path)},
+                            {"Help", JsonText(entry.Help)}});
+    return list;
+}
+
+json ParamToJson(const CEDSParam& p) {
+    return json{{"Reserved", p.Reserved},
+                {"PathSize", p.PathSize},
+                {"LinkPath", JsonText(p.LinkPath)},
+                {"Descriptor", p.Descriptor},
+                {"DataType", p.DataType},
+                {"DataSize", p.DataSize},
+                {"ParameterName", JsonText(p.ParameterName)},
+                {"UnitsStr", JsonText(p.UnitsStr)},
+                {"HelpStr", JsonText(p.HelpStr)},
+                {"Minimum", JsonText(p.Minimum)},
+                {"Maximum", JsonText(p.Maximum)},
+                {"Default", JsonText(p.Default)},
+                {"Multiplier", p.Multiplier},
+                {"Divider", p.Divider},
+                {"Base", p.Base},
+                {"Offset", p.Offset},
+                {"MultiplierLink", JsonText(p.MultiplierLink)},
+                {"DivisorLink", JsonText(p.DivisorLink)},
+                {"BaseLink", JsonText(p.BaseLink)},
+                {"OffsetLink", JsonText(p.OffsetLink)},
+                {"Precision", p.Precision},
+                {"Group", p.Group},
+                {"EnumStrings", p.EnumStrings ? TextList(*p.EnumStrings) : json(nullptr)}};
+}
+
+json FileSectionToJson(const DeviceNetFileSection& file) {
+    return json{
+        {"SectionName", JsonText(file.SectionName)}, {"DescText", JsonText(file.DescText)},
+        {"CreateDate", JsonText(file.CreateDate)},   {"CreateTime", JsonText(file.CreateTime)},
+        {"ModDate", JsonText(file.ModDate)},         {"ModTime", JsonText(file.ModTime)},
+        {"Revision", JsonText(file.Revision)}};
+}
+
+json DeviceSectionToJson(const DeviceNetDeviceSection& device) {
+    return json{{"SectionName", JsonText(device.SectionName)},
+                {"VendCode", device.VendCode},
+                {"VendName", JsonText(device.VendName)},
+                {"ProdType", device.ProdType},
+                {"ProdTypeStr", JsonText(device.ProdTypeStr)},
+                {"ProdCode", device.ProdCode},
+                {"MajRev", device.MajRev},
+                {"MinRev", device.MinRev},
+                {"ProdName", JsonText(device.ProdName)},
+                {"Catalog", JsonText(device.Catalog)}};
+}
+
+json ParamClassToJson(const EDSParamClassSection& paramClass) {
+    return json{{"SectionName", JsonText(paramClass.SectionName)},
+                {"MaxInst", paramClass.MaxInst},
+                {"Descriptor", paramClass.Descriptor},
+                {"CfgAssembly", paramClass.CfgAssembly}};
+}
+
+json ParamsToJson(const CEDSParamList& params) {
+    json list = json::array();
+    for (const auto& param : params)
+        list.push_back(ParamToJson(*param));
+    return list;
+}
+
+} // namespace
+
+json DeviceNetToJson(const CDeviceNetEDS& model) {
+    const DeviceNetIOInfoSection& io = model.IOInfoSection;
+    return json{{"FileSection", FileSectionToJson(model.FileSection)},
+                {"DeviceSection", DeviceSectionToJson(model.DeviceSection)},
+                {"IOInfoSection",
+                 {{"SectionName", JsonText(io.SectionName)},
+                  {"Default", io.Default},
+                  {"PollInfo", ConnectionToJson(io.PollInfo)},
+                  {"StrobeInfo", ConnectionToJson(io.StrobeInfo)},
+                  {"COSInfo", ConnectionToJson(io.COSInfo)},
+                  {"CyclicInfo", ConnectionToJson(io.CyclicInfo)},
+                  {"Inputs", IOEntriesToJson(io.Inputs)},
+                  {"Outputs", IOEntriesToJson(io.Outputs)}}},
+                {"ParamClassSection", ParamClassToJson(model.ParamClassSection)},
+                {"Params", ParamsToJson(model.Params)},
+                {"GroupNames", TextList(model.GroupNames)}};
+}
+
+namespace {
 
 json ObjectClassToJson(const ObjectClassSection& section) {
     return json{
@@ -132,25 +240,15 @@ json ObjectClassToJson(const ObjectClassSection& section) {
 }
 
 json EtherNetIPFileToJson(const EtherNetIPFileSection& file) {
-    return json{
-        {"SectionName", JsonText(file.SectionName)}, {"DescText", JsonText(file.DescText)},
-        {"CreateDate", JsonText(file.CreateDate)},   {"CreateTime", JsonText(file.CreateTime)},
-        {"ModDate", JsonText(file.ModDate)},         {"ModTime", JsonText(file.ModTime)},
-        {"Revision", JsonText(file.Revision)},       {"HomeURL", JsonText(file.HomeURL)}};
+    json out = FileSectionToJson(file);
+    out["HomeURL"] = JsonText(file.HomeURL);
+    return out;
 }
 
 json EtherNetIPDeviceToJson(const EtherNetIPDeviceSection& device) {
-    return json{{"SectionName", JsonText(device.SectionName)},
-                {"VendCode", device.VendCode},
-                {"VendName", JsonText(device.VendName)},
-                {"ProdType", device.ProdType},
-                {"ProdTypeStr", JsonText(device.ProdTypeStr)},
-                {"ProdCode", device.ProdCode},
-                {"MajRev", device.MajRev},
-                {"MinRev", device.MinRev},
-                {"ProdName", JsonText(device.ProdName)},
-                {"Catalog", JsonText(device.Catalog)},
-                {"Icon", JsonText(device.Icon)}};
+    json out = DeviceSectionToJson(device);
+    out["Icon"] = JsonText(device.Icon);
+    return out;
 }
 
 json ClassificationToJson(const std::vector<ClassEntry>& entries) {
@@ -188,8 +286,8 @@ json AssemblyToJson(const AssemblyRecord& section) {
                                   {"Path", JsonText(a.Path)},
                                   {"Size", JsonText(a.Size)},
                                   {"Data", JsonText(a.Data)},
-                                  {"MemberSizes", TextsToJson(a.MemberSizes)},
-                                  {"MemberReferences", TextsToJson(a.MemberReferences)}});
+                                  {"MemberSizes", TextList(a.MemberSizes)},
+                                  {"MemberReferences", TextList(a.MemberReferences)}});
     return json{{"Revision", JsonText(section.Revision)}, {"Assemblies", assemblies}};
 }
 
@@ -242,52 +340,15 @@ json CapacityToJson(const CapacityRecord& section) {
 
 } // namespace
 
-json EDSParamsToJson(const CEDSParamList& params) {
-    json array = json::array();
-    for (const auto& p : params) {
-        json enumStrings = nullptr;
-        if (p->EnumStrings)
-            enumStrings = TextsToJson(*p->EnumStrings);
-        array.push_back(json{{"Reserved", p->Reserved},
-                             {"PathSize", p->PathSize},
-                             {"LinkPath", JsonText(p->LinkPath)},
-                             {"Descriptor", p->Descriptor},
-                             {"DataType", p->DataType},
-                             {"DataSize", p->DataSize},
-                             {"ParameterName", JsonText(p->ParameterName)},
-                             {"UnitsStr", JsonText(p->UnitsStr)},
-                             {"HelpStr", JsonText(p->HelpStr)},
-                             {"Minimum", JsonText(p->Minimum)},
-                             {"Maximum", JsonText(p->Maximum)},
-                             {"Default", JsonText(p->Default)},
-                             {"Multiplier", p->Multiplier},
-                             {"Divider", p->Divider},
-                             {"Base", p->Base},
-                             {"Offset", p->Offset},
-                             {"MultiplierLink", JsonText(p->MultiplierLink)},
-                             {"DivisorLink", JsonText(p->DivisorLink)},
-                             {"BaseLink", JsonText(p->BaseLink)},
-                             {"OffsetLink", JsonText(p->OffsetLink)},
-                             {"Precision", p->Precision},
-                             {"Group", p->Group},
-                             {"EnumStrings", enumStrings}});
-    }
-    return array;
-}
-
 json EtherNetIPToJson(const CEtherNetIPEDS& model) {
-    const EDSParamClassSection& paramClass = model.ParamClassSection;
     return json{
-        {"ParamClassSection", json{{"SectionName", JsonText(paramClass.SectionName)},
-                                   {"MaxInst", paramClass.MaxInst},
-                                   {"Descriptor", paramClass.Descriptor},
-                                   {"CfgAssembly", paramClass.CfgAssembly}}},
+        {"ParamClassSection", ParamClassToJson(model.ParamClassSection)},
         {"FileSection", EtherNetIPFileToJson(model.FileSection)},
         {"DeviceSection", EtherNetIPDeviceToJson(model.DeviceSection)},
         {"DeviceClassification", ClassificationToJson(model.DeviceClassification)},
         {"ConnectionManagerSection", ConnectionManagerToJson(model.ConnectionManagerSection)},
-        {"Params", EDSParamsToJson(model.Params)},
-        {"GroupNames", TextsToJson(model.GroupNames)},
+        {"Params", ParamsToJson(model.Params)},
+        {"GroupNames", TextList(model.GroupNames)},
         {"AssemblySection", AssemblyToJson(model.AssemblySection)},
         {"Ports", PortsToJson(model.Ports)},
         {"ModularSection", ModularToJson(model.ModularSection)},

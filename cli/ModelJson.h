@@ -4,7 +4,7 @@
 // stable interface: scripts and tests read it.
 
 #include "canopen/CANopenModel.h"
-#include "devicenet/EDSParam.h"
+#include "devicenet/DeviceNetModel.h"
 #include "ethernetip/EtherNetIPModel.h"
 
 #include <nlohmann/json.hpp>
@@ -18,10 +18,8 @@ Json JsonText(const std::string& bytes);
 
 Json HeaderToJson(const EDSFileHeader& header);
 Json CANopenToJson(const CCANopenEDS& model);
+Json DeviceNetToJson(const CDeviceNetEDS& model);
 
-// The parameter list DeviceNet and EtherNet/IP share, one object per
-// parameter in ParamN order.
-Json EDSParamsToJson(const CEDSParamList& params);
 Json EtherNetIPToJson(const CEtherNetIPEDS& model);
 
 } // namespace corvid::cli

@@ -58,8 +58,8 @@ constexpr std::array<ConnectionKeyword, 4> kConnectionKeywords = {{
 // The entries of [IO_Info] that span lines.
 class IOInfoLines {
 public:
-    IOInfoLines(DeviceNetIOInfoSection& io, CEDSLineSource& source,
-                ReaderDiagnostics* diagnostics, const std::string& path)
+    IOInfoLines(DeviceNetIOInfoSection& io, CEDSLineSource& source, ReaderDiagnostics* diagnostics,
+                const std::string& path)
         : io_(io), source_(source), diagnostics_(diagnostics), path_(path) {}
 
     // False when an entry is cut off by the end of the text.
@@ -135,8 +135,8 @@ SectionEnd ReadParamTables(CEDSLineSource& source, std::string& line, Section se
 
 } // namespace
 
-SectionEnd ReadIOInfoSection(CDeviceNetEDS& model, std::string& currentLine,
-                             CEDSLineSource& source, ReaderDiagnostics* diagnostics) {
+SectionEnd ReadIOInfoSection(CDeviceNetEDS& model, std::string& currentLine, CEDSLineSource& source,
+                             ReaderDiagnostics* diagnostics) {
     DeviceNetIOInfoSection& io = model.IOInfoSection;
     io.SectionName = "IO_Info";
     for (const ConnectionKeyword& key : kConnectionKeywords)
@@ -155,8 +155,9 @@ void LoadDeviceNetEDSText(CDeviceNetEDS& model, std::string_view text, const std
     ReadSections(source, kHeaders, [&](size_t section, std::string& line) {
         switch (static_cast<Section>(section)) {
         case File:
-            return ReadSingleValues(source, line, File, model.FileSection.SectionName, "File",
-                                    [&](const std::string& l) { ReadFileLine(l, model.FileSection); });
+            return ReadSingleValues(
+                source, line, File, model.FileSection.SectionName, "File",
+                [&](const std::string& l) { ReadFileLine(l, model.FileSection); });
         case Device:
             return ReadSingleValues(
                 source, line, Device, model.DeviceSection.SectionName, "Device",

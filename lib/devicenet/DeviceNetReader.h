@@ -25,7 +25,7 @@ void LoadDeviceNetEDSText(CDeviceNetEDS& model, std::string_view text, const std
 // lines in front of the "[IO_Info]" header are passed over, and reading
 // stops at the next DeviceNet section header or the end of the text, with
 // `currentLine` holding that header.
-SectionEnd ReadIOInfoSection(CDeviceNetEDS& model, std::string& currentLine,
-                             CEDSLineSource& source, ReaderDiagnostics* diagnostics = nullptr);
+SectionEnd ReadIOInfoSection(CDeviceNetEDS& model, std::string& currentLine, CEDSLineSource& source,
+                             ReaderDiagnostics* diagnostics = nullptr);
 
 } // namespace corvid

@@ -67,7 +67,8 @@ TEST(LoadDeviceNetEDS, SampleFileReadsEverySection) {
     EXPECT_EQ(model.ParamAt(0).Precision, 0);
     EXPECT_EQ(model.ParamAt(3).HelpStr, "\"Motor current; read only\"");
     EXPECT_EQ(model.ParamAt(3).Precision, 2);
-    EXPECT_EQ(model.ParamAt(0).EnumStrings, (Strings{"\"Keypad\"", "\"Terminals\"", "\"Network\""}));
+    EXPECT_EQ(model.ParamAt(0).EnumStrings,
+              (Strings{"\"Keypad\"", "\"Terminals\"", "\"Network\""}));
     EXPECT_FALSE(model.ParamAt(1).EnumStrings);
     EXPECT_EQ(model.ParamAt(4).EnumStrings->size(), 4u);
     EXPECT_EQ(model.GroupNames, (Strings{"\"Setup\"", "\"Monitor\""}));
@@ -117,7 +118,8 @@ TEST(LoadDeviceNetEDSText, SingleValuesLoseEverySemicolonAndComments) {
 }
 
 TEST(LoadDeviceNetEDSText, HeadersAndKeywordsMatchExactCase) {
-    const CDeviceNetEDS model = Read("[file]\nDescText=\"a\";\n[Device]\nvendcode=5;\nVendCode=6;\n");
+    const CDeviceNetEDS model =
+        Read("[file]\nDescText=\"a\";\n[Device]\nvendcode=5;\nVendCode=6;\n");
     EXPECT_EQ(model.FileSection.SectionName, "");
     EXPECT_EQ(model.FileSection.DescText, "");
     EXPECT_EQ(model.DeviceSection.VendCode, 6);
@@ -173,12 +175,12 @@ TEST(LoadDeviceNetEDSText, CutOffEntryEndsTheReadKeepingWhatCameBefore) {
 
 TEST(LoadDeviceNetEDSText, EnumerationsAndGroupsNamingNoParameterAreSkipped) {
     ReaderDiagnostics notes;
-    const CDeviceNetEDS model =
-        Read("[EnumPar]\nParam1=\"early\";\n"
-             "[Params]\nParam1=0,,,0,0,0,\"A\",,,,,,,,,,,,,,;\nParam2=0,,,0,0,0,\"B\",,,,,,,,,,,,,,;\n"
-             "[EnumPar]\nParam2=\"one\";\nParam9=\"x\",\"y\";\n"
-             "[Groups]\nGroup1=\"Solo\",1,2;\nGroup2=\"Ghosts\",2,0,40;\nGroup3=\"None\",0;\n",
-             &notes);
+    const CDeviceNetEDS model = Read(
+        "[EnumPar]\nParam1=\"early\";\n"
+        "[Params]\nParam1=0,,,0,0,0,\"A\",,,,,,,,,,,,,,;\nParam2=0,,,0,0,0,\"B\",,,,,,,,,,,,,,;\n"
+        "[EnumPar]\nParam2=\"one\";\nParam9=\"x\",\"y\";\n"
+        "[Groups]\nGroup1=\"Solo\",1,2;\nGroup2=\"Ghosts\",2,0,40;\nGroup3=\"None\",0;\n",
+        &notes);
     EXPECT_FALSE(model.ParamAt(0).EnumStrings);
     EXPECT_EQ(model.ParamAt(1).EnumStrings, Strings{"\"one\""});
     EXPECT_EQ(model.GroupNames, (Strings{"\"Solo\"", "\"Ghosts\"", "\"None\""}));

@@ -13,37 +13,36 @@ namespace {
 
 const std::string kSample = std::string(CORVID_SAMPLES_DIR) + "/ac_drive_devicenet.eds";
 
-const std::string kHeaderLines = test::CrLf({"$ HALVARD ELECTRONIC, INC.", "",
-                                             "$ Network: DeviceNet", "$ Modlue:", "$ Device:",
-                                             "$ Model:", "$ Create by Corvid software", ""});
+const std::string kHeaderLines =
+    test::CrLf({"$ HALVARD ELECTRONIC, INC.", "", "$ Network: DeviceNet",
+                "$ Modlue:", "$ Device:", "$ Model:", "$ Create by Corvid software", ""});
 
 TEST(FormatDeviceNetEDS, EmptyModel) {
     const CDeviceNetEDS model;
-    EXPECT_EQ(FormatDeviceNetEDS(model),
-              kHeaderLines + test::CrLf({"[]",
-                                         "\tDescText=;",
-                                         "\tCreateDate=;",
-                                         "\tCreateTime=;",
-                                         "\tModDate=;",
-                                         "\tModTime=;",
-                                         "\tRevision=;",
-                                         "",
-                                         "[]",
-                                         "\tVendCode=0;",
-                                         "\tVendName=;",
-                                         "\tProdType=0;",
-                                         "\tProdTypeStr=;",
-                                         "\tProdCode=0x0000;",
-                                         "\tMajRev=0;",
-                                         "\tMinRev=0;",
-                                         "\tProdName=;",
-                                         "\tCatalog=;",
-                                         "",
-                                         "[]",
-                                         "\tDefault=0x0000;",
-                                         "",
-                                         "",
-                                         ""}));
+    EXPECT_EQ(FormatDeviceNetEDS(model), kHeaderLines + test::CrLf({"[]",
+                                                                    "\tDescText=;",
+                                                                    "\tCreateDate=;",
+                                                                    "\tCreateTime=;",
+                                                                    "\tModDate=;",
+                                                                    "\tModTime=;",
+                                                                    "\tRevision=;",
+                                                                    "",
+                                                                    "[]",
+                                                                    "\tVendCode=0;",
+                                                                    "\tVendName=;",
+                                                                    "\tProdType=0;",
+                                                                    "\tProdTypeStr=;",
+                                                                    "\tProdCode=0x0000;",
+                                                                    "\tMajRev=0;",
+                                                                    "\tMinRev=0;",
+                                                                    "\tProdName=;",
+                                                                    "\tCatalog=;",
+                                                                    "",
+                                                                    "[]",
+                                                                    "\tDefault=0x0000;",
+                                                                    "",
+                                                                    "",
+                                                                    ""}));
 }
 
 CDeviceNetEDS SmallDrive() {
@@ -51,10 +50,10 @@ CDeviceNetEDS SmallDrive() {
     model.Header.Module = "DN-1";
     model.Header.Device = "Drive";
     model.Header.Model = "M 7";
-    model.FileSection = {"File", "\"Small\"", "01-01-2024", "10:00:00", "02-01-2024", "11:00:00",
-                         "1.1"};
-    model.DeviceSection = {"Device", 650, "\"Vendor\"", 2, "\"AC Drive\"", 1, 4, 2,
-                           "\"Drive 7\"", "\"D7\""};
+    model.FileSection = {"File",       "\"Small\"", "01-01-2024", "10:00:00",
+                         "02-01-2024", "11:00:00",  "1.1"};
+    model.DeviceSection = {"Device", 650, "\"Vendor\"",  2,       "\"AC Drive\"", 1,
+                           4,        2,   "\"Drive 7\"", "\"D7\""};
     DeviceNetIOInfoSection& io = model.IOInfoSection;
     io.SectionName = "IO_Info";
     io.Default = 1;

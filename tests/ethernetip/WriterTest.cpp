@@ -78,10 +78,11 @@ TEST(FormatEtherNetIPEDS, EmptyModelWritesEverySectionThatIsAlwaysWritten) {
 CEtherNetIPEDS FullModel() {
     CEtherNetIPEDS model;
     model.Header.Module = "EIP-1";
-    model.FileSection = {"File", "\"Adapter\"", "01-02-2024",  "10:00:00", "",
-                         "",     "1.1",         "\"http://x\""};
-    model.DeviceSection = {"Device", 26, "\"Maker\"", 12,           "\"Drive\"", 26,
-                           2,        3,  "\"AC-1\"",  "\"AC-1-E\"", "\"a.ico\""};
+    model.FileSection = {{"File", "\"Adapter\"", "01-02-2024", "10:00:00", "", "", "1.1"},
+                         "\"http://x\""};
+    model.DeviceSection = {
+        {"Device", 26, "\"Maker\"", 12, "\"Drive\"", 26, 2, 3, "\"AC-1\"", "\"AC-1-E\""},
+        "\"a.ico\""};
     // Class numbers in no particular order, with a gap.
     model.DeviceClassification = {{2, 1, "B1"}, {1, 2, "EtherNetIP"}, {5, 3, "E"}, {2, 4, "B2"}};
     AssemblyEntry out;
