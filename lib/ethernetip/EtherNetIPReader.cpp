@@ -225,7 +225,7 @@ private:
             ReadDeviceKeys(line);
             return true;
         case kDeviceClassification:
-            return !KeywordAt(line, "Class") || (Join(line) && (ReadClasses(line), true));
+            return ReadClassLine(line);
         case kParams:
             return ReadParamLine(ParamSection::Params, line);
         case kEnumPar:
@@ -287,12 +287,17 @@ private:
     }
 
     // Every non-empty item of a ClassN list is one entry with that number.
-    void ReadClasses(const std::string& entry) {
+    bool ReadClassLine(std::string& entry) {
+        if (!KeywordAt(entry, "Class"))
+            return true;
+        if (!Join(entry))
+            return false;
         const int32_t number = static_cast<int32_t>(EntryNumber(entry, "Class") & 0xFFFF);
         for (std::string& item : EntryFields(entry)) {
             if (!item.empty())
                 model_.DeviceClassification.push_back({number, ++classSequence_, std::move(item)});
         }
+        return true;
     }
 
     bool ReadAssemblyLine(std::string& line) {

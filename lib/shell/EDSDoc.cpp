@@ -59,17 +59,23 @@ size_t CEDSDoc::FileCount(EDSKind kind) const {
     return count;
 }
 
-EDSFileHeader* CEDSDoc::Header(EDSFileRef file) {
+// The lists own their models through pointers, so a const document still
+// reaches a mutable header; the public overloads restore constness.
+EDSFileHeader* CEDSDoc::FindHeader(EDSFileRef file) const {
     EDSFileHeader* header = nullptr;
-    ForEachList([&](auto& list) {
+    ForEachList([&](const auto& list) {
         if (KindOf<std::decay_t<decltype(list)>> == file.kind && file.position < list.size())
             header = &list[file.position]->Header;
     });
     return header;
 }
 
+EDSFileHeader* CEDSDoc::Header(EDSFileRef file) {
+    return FindHeader(file);
+}
+
 const EDSFileHeader* CEDSDoc::Header(EDSFileRef file) const {
-    return const_cast<CEDSDoc*>(this)->Header(file);
+    return FindHeader(file);
 }
 
 void CEDSDoc::OpenFiles() {

@@ -89,6 +89,8 @@ private:
         std::apply([&](const auto&... lists) { (f(lists), ...); }, lists_);
     }
 
+    EDSFileHeader* FindHeader(EDSFileRef file) const;
+
     template <typename Model> void OpenAs(const std::string& path);
     void OpenPath(const std::string& path);
 
