@@ -85,9 +85,9 @@ struct CDeviceNetEDS {
     CEDSParamList Params;                // ParamN is position N (from 1)
     std::vector<std::string> GroupNames; // group g is position g (from 1)
 
-    // The parameter at a 0-based position.
-    CEDSParam& ParamAt(size_t index) { return *Params.at(index); }
-    const CEDSParam& ParamAt(size_t index) const { return *Params.at(index); }
+    // The parameter at a 0-based position, which must be below ParamCount().
+    CEDSParam& ParamAt(size_t index) { return *Params[index]; }
+    const CEDSParam& ParamAt(size_t index) const { return *Params[index]; }
     size_t ParamCount() const { return Params.size(); }
     size_t GroupCount() const { return GroupNames.size(); }
 };

@@ -123,11 +123,8 @@ SectionEnd ReadSingleValues(CEDSLineSource& source, std::string& line, Section s
         });
 }
 
-SectionEnd ReadParamTables(CEDSLineSource& source, std::string& line, Section section,
-                           ParamSectionTarget& target) {
-    const ParamSection kind = section == Params    ? ParamSection::Params
-                              : section == EnumPar ? ParamSection::EnumPar
-                                                   : ParamSection::Groups;
+SectionEnd ReadParamTable(CEDSLineSource& source, std::string& line, Section section,
+                          ParamSection kind, ParamSectionTarget& target) {
     return ReadSection(
         source, line, kHeaders, section, [] {},
         [&](std::string& l) { return ReadParamSectionLine(kind, l, source, target); });
@@ -169,11 +166,13 @@ void LoadDeviceNetEDSText(CDeviceNetEDS& model, std::string_view text, const std
                 source, line, ParamClass, model.ParamClassSection.SectionName, "ParamClass",
                 [&](const std::string& l) { ReadParamClassLine(l, model.ParamClassSection); });
         case Params:
+            return ReadParamTable(source, line, Params, ParamSection::Params, target);
         case EnumPar:
+            return ReadParamTable(source, line, EnumPar, ParamSection::EnumPar, target);
         case Groups:
             break;
         }
-        return ReadParamTables(source, line, static_cast<Section>(section), target);
+        return ReadParamTable(source, line, Groups, ParamSection::Groups, target);
     });
 }
 

@@ -3,6 +3,7 @@
 #include "dictionaries/EDSTextHelper.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace corvid {
 
@@ -152,14 +153,21 @@ bool ReadEnumParEntry(std::string_view entry, CEDSParamList& params) {
 
 size_t ReadGroupEntry(std::string_view entry, CEDSParamList& params,
                       std::vector<std::string>& groupNames) {
-    const uint8_t group = static_cast<uint8_t>(EntryNumber(entry, "Group"));
     const std::vector<std::string> fields = EntryFields(entry);
     groupNames.push_back(fields.empty() ? std::string() : fields[0]);
+    // Members join the group this line names, whatever number its key
+    // carries: the writer numbers groups by position, so a file whose group
+    // numbers have gaps or come out of order keeps each name with its
+    // members. A group past what Group can hold keeps its name only.
+    const size_t group = groupNames.size();
     // The second field is the member count; the writer counts for itself.
+    const size_t members = fields.size() > 2 ? fields.size() - 2 : 0;
+    if (group > std::numeric_limits<uint8_t>::max())
+        return members;
     size_t skipped = 0;
     for (size_t i = 2; i < fields.size(); ++i) {
         if (CEDSParam* member = ParamNumbered(params, ParseNumber(fields[i])))
-            member->Group = group;
+            member->Group = static_cast<uint8_t>(group);
         else
             ++skipped;
     }

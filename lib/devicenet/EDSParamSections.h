@@ -42,8 +42,9 @@ std::unique_ptr<CEDSParam> ParamFromEntry(std::string_view entry);
 bool ReadEnumParEntry(std::string_view entry, CEDSParamList& params);
 
 // A joined [Groups] entry: its name is appended to the group names (the k-th
-// line names group k) and each member parameter joins the group numbered in
-// the key. Returns the number of members that name no parameter (skipped).
+// line names group k) and each member parameter joins group k; the number in
+// the key is not read. Returns the number of members skipped: those that
+// name no parameter, or all of them past group 255.
 size_t ReadGroupEntry(std::string_view entry, CEDSParamList& params,
                       std::vector<std::string>& groupNames);
 

@@ -81,16 +81,26 @@ TEST(ReadEnumParEntry, NumberOutsideTheParametersIsSkipped) {
         EXPECT_FALSE(p->EnumStrings);
 }
 
-TEST(ReadGroupEntry, NamesInLineOrderMembersTakeTheKeyNumber) {
+// Group numbers in the keys with a gap and out of order: each name keeps
+// its own members.
+TEST(ReadGroupEntry, MembersJoinTheGroupOfTheirLine) {
     CEDSParamList params = Params(4);
     Strings names;
-    EXPECT_EQ(ReadGroupEntry("Group1=\"Setup\",2,1,3;", params, names), 0u);
-    EXPECT_EQ(ReadGroupEntry("Group2=\"Monitor\",1,4;", params, names), 0u);
+    EXPECT_EQ(ReadGroupEntry("Group3=\"Setup\",2,1,3;", params, names), 0u);
+    EXPECT_EQ(ReadGroupEntry("Group1=\"Monitor\",1,4;", params, names), 0u);
     EXPECT_EQ(names, (Strings{"\"Setup\"", "\"Monitor\""}));
     EXPECT_EQ(params[0]->Group, 1);
     EXPECT_EQ(params[1]->Group, 0);
     EXPECT_EQ(params[2]->Group, 1);
     EXPECT_EQ(params[3]->Group, 2);
+}
+
+TEST(ReadGroupEntry, GroupsPast255KeepTheirNameOnly) {
+    CEDSParamList params = Params(1);
+    Strings names(255, "\"g\"");
+    EXPECT_EQ(ReadGroupEntry("Group256=\"Last\",1,1;", params, names), 1u);
+    EXPECT_EQ(names.size(), 256u);
+    EXPECT_EQ(params[0]->Group, 0);
 }
 
 TEST(ReadGroupEntry, MembersNamingNoParameterAreSkippedTheGroupStays) {
@@ -104,7 +114,7 @@ TEST(ReadGroupEntry, MembersNamingNoParameterAreSkippedTheGroupStays) {
 }
 
 TEST(FormatParamSections, WholeLayout) {
-    CEDSParamList params = Params(3);
+    CEDSParamList params = Params(2);
     CEDSParam& p = *params[0];
     p.Reserved = 0;
     p.PathSize = 6;
@@ -126,7 +136,7 @@ TEST(FormatParamSections, WholeLayout) {
     p.Group = 1;
     params[1]->Precision = 3;
     params[1]->EnumStrings = Strings{"\"Off\"", "\"On\""};
-    params[2]->Group = 1;
+    params[1]->Group = 1;
     const std::string expected = test::CrLf({
         "[Params]",
         "\tParam1=",
@@ -153,18 +163,6 @@ TEST(FormatParamSections, WholeLayout) {
         "\t\t0, 0, 0, 0,",
         "\t\t, , , , 3;",
         "",
-        "\tParam3=",
-        "\t\t0,",
-        "\t\t0, ,",
-        "\t\t0x00,",
-        "\t\t0x00, 0,",
-        "\t\t,",
-        "\t\t,",
-        "\t\t,",
-        "\t\t, , ,",
-        "\t\t0, 0, 0, 0,",
-        "\t\t, , , , ;",
-        "",
         "",
         "[EnumPar]",
         "\tParam2=",
@@ -173,7 +171,7 @@ TEST(FormatParamSections, WholeLayout) {
         "",
         "",
         "[Groups]",
-        "\tGroup1=  \"Drive\",               2,   1,     3;",
+        "\tGroup1=  \"Drive\",               2,   1,     2;",
         "\tGroup2=  \"Empty group\",         0;   ",
     });
     EXPECT_EQ(Format(params, {"\"Drive\"", "\"Empty group\""}), expected);
@@ -202,35 +200,6 @@ TEST(FormatParamSections, MemberSpacingByNumber) {
     EXPECT_NE(text.find("[Groups]\r\n\tGroup1=  \"G\",         9,   2,     10,     11,    100,    "
                         "101,   1000,   1001,  10000,  10001;\r\n"),
               std::string::npos);
-}
-
-// What the writer writes, the readers read back the same.
-TEST(FormatParamSections, GroupsAndEnumerationsReadBack) {
-    CEDSParamList params = Params(12);
-    params[10]->Group = 2;
-    params[11]->Group = 2;
-    params[4]->EnumStrings = Strings{"\"x\""};
-    const std::string text = Format(params, {"\"None\"", "\"Two\""});
-    CEDSParamList again = Params(12);
-    Strings names;
-    CEDSLineSource source(text);
-    std::string line;
-    ParamSectionTarget target{again, names, nullptr, "again.eds"};
-    ParamSection section = ParamSection::Params;
-    while (source.Next(line)) {
-        if (line == "[EnumPar]")
-            section = ParamSection::EnumPar;
-        if (line == "[Groups]")
-            section = ParamSection::Groups;
-        if (section != ParamSection::Params) {
-            ASSERT_TRUE(ReadParamSectionLine(section, line, source, target));
-        }
-    }
-    EXPECT_EQ(names, (Strings{"\"None\"", "\"Two\""}));
-    for (size_t i = 0; i < 12; ++i) {
-        EXPECT_EQ(again[i]->Group, params[i]->Group) << i;
-        EXPECT_EQ(again[i]->EnumStrings, params[i]->EnumStrings) << i;
-    }
 }
 
 TEST(ReadParamSectionLine, CutOffEntryEndsTheReadAndIsNoted) {
