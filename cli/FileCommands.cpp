@@ -8,6 +8,8 @@
 #include "devicenet/DeviceNetReader.h"
 #include "devicenet/DeviceNetWriter.h"
 #include "dictionaries/FileIO.h"
+#include "ethernetip/EtherNetIPReader.h"
+#include "ethernetip/EtherNetIPWriter.h"
 #include "shell/EDSKind.h"
 
 #include <iostream>
@@ -36,6 +38,7 @@ struct LoadedFile {
     EDSKind kind = EDSKind::Unknown;
     CCANopenEDS canopen;
     CDeviceNetEDS devicenet;
+    CEtherNetIPEDS ethernetip;
 };
 
 // The kind chosen with --as, or the detected one.
@@ -62,8 +65,8 @@ int Load(const std::string& path, const std::string& as, LoadedFile& loaded) {
         LoadDeviceNetEDSText(loaded.devicenet, text, path);
         return kExitOk;
     case EDSKind::EtherNetIP:
-        PrintError(path + ": " + EDSKindName(loaded.kind) + " files cannot be read yet");
-        return kExitUnusable;
+        LoadEtherNetIPEDSText(loaded.ethernetip, text, path);
+        return kExitOk;
     case EDSKind::Unknown:
         break;
     }
@@ -77,6 +80,8 @@ bool Write(const LoadedFile& loaded, const std::string& path, std::string& error
         return WriteCANopenEDS(loaded.canopen, path, error);
     case EDSKind::DeviceNet:
         return WriteDeviceNetEDS(loaded.devicenet, path, error);
+    case EDSKind::EtherNetIP:
+        return WriteEtherNetIPEDS(loaded.ethernetip, path, error);
     default:
         error = "no writer for this kind";
         return false;
@@ -93,6 +98,10 @@ Json ToJson(const LoadedFile& loaded) {
     case EDSKind::DeviceNet:
         out["header"] = HeaderToJson(loaded.devicenet.Header);
         out.update(DeviceNetToJson(loaded.devicenet));
+        break;
+    case EDSKind::EtherNetIP:
+        out["header"] = HeaderToJson(loaded.ethernetip.Header);
+        out.update(EtherNetIPToJson(loaded.ethernetip));
         break;
     default:
         break;

@@ -174,35 +174,47 @@ json ParamToJson(const CEDSParam& p) {
                 {"EnumStrings", p.EnumStrings ? TextList(*p.EnumStrings) : json(nullptr)}};
 }
 
+json FileSectionToJson(const DeviceNetFileSection& file) {
+    return json{
+        {"SectionName", JsonText(file.SectionName)}, {"DescText", JsonText(file.DescText)},
+        {"CreateDate", JsonText(file.CreateDate)},   {"CreateTime", JsonText(file.CreateTime)},
+        {"ModDate", JsonText(file.ModDate)},         {"ModTime", JsonText(file.ModTime)},
+        {"Revision", JsonText(file.Revision)}};
+}
+
+json DeviceSectionToJson(const DeviceNetDeviceSection& device) {
+    return json{{"SectionName", JsonText(device.SectionName)},
+                {"VendCode", device.VendCode},
+                {"VendName", JsonText(device.VendName)},
+                {"ProdType", device.ProdType},
+                {"ProdTypeStr", JsonText(device.ProdTypeStr)},
+                {"ProdCode", device.ProdCode},
+                {"MajRev", device.MajRev},
+                {"MinRev", device.MinRev},
+                {"ProdName", JsonText(device.ProdName)},
+                {"Catalog", JsonText(device.Catalog)}};
+}
+
+json ParamClassToJson(const EDSParamClassSection& paramClass) {
+    return json{{"SectionName", JsonText(paramClass.SectionName)},
+                {"MaxInst", paramClass.MaxInst},
+                {"Descriptor", paramClass.Descriptor},
+                {"CfgAssembly", paramClass.CfgAssembly}};
+}
+
+json ParamsToJson(const CEDSParamList& params) {
+    json list = json::array();
+    for (const auto& param : params)
+        list.push_back(ParamToJson(*param));
+    return list;
+}
+
 } // namespace
 
 json DeviceNetToJson(const CDeviceNetEDS& model) {
-    const DeviceNetFileSection& file = model.FileSection;
-    const DeviceNetDeviceSection& device = model.DeviceSection;
     const DeviceNetIOInfoSection& io = model.IOInfoSection;
-    const EDSParamClassSection& paramClass = model.ParamClassSection;
-    json params = json::array();
-    for (const auto& param : model.Params)
-        params.push_back(ParamToJson(*param));
-    return json{{"FileSection",
-                 {{"SectionName", JsonText(file.SectionName)},
-                  {"DescText", JsonText(file.DescText)},
-                  {"CreateDate", JsonText(file.CreateDate)},
-                  {"CreateTime", JsonText(file.CreateTime)},
-                  {"ModDate", JsonText(file.ModDate)},
-                  {"ModTime", JsonText(file.ModTime)},
-                  {"Revision", JsonText(file.Revision)}}},
-                {"DeviceSection",
-                 {{"SectionName", JsonText(device.SectionName)},
-                  {"VendCode", device.VendCode},
-                  {"VendName", JsonText(device.VendName)},
-                  {"ProdType", device.ProdType},
-                  {"ProdTypeStr", JsonText(device.ProdTypeStr)},
-                  {"ProdCode", device.ProdCode},
-                  {"MajRev", device.MajRev},
-                  {"MinRev", device.MinRev},
-                  {"ProdName", JsonText(device.ProdName)},
-                  {"Catalog", JsonText(device.Catalog)}}},
+    return json{{"FileSection", FileSectionToJson(model.FileSection)},
+                {"DeviceSection", DeviceSectionToJson(model.DeviceSection)},
                 {"IOInfoSection",
                  {{"SectionName", JsonText(io.SectionName)},
                   {"Default", io.Default},
@@ -212,13 +224,148 @@ json DeviceNetToJson(const CDeviceNetEDS& model) {
                   {"CyclicInfo", ConnectionToJson(io.CyclicInfo)},
                   {"Inputs", IOEntriesToJson(io.Inputs)},
                   {"Outputs", IOEntriesToJson(io.Outputs)}}},
-                {"ParamClassSection",
-                 {{"SectionName", JsonText(paramClass.SectionName)},
-                  {"MaxInst", paramClass.MaxInst},
-                  {"Descriptor", paramClass.Descriptor},
-                  {"CfgAssembly", paramClass.CfgAssembly}}},
-                {"Params", params},
+                {"ParamClassSection", ParamClassToJson(model.ParamClassSection)},
+                {"Params", ParamsToJson(model.Params)},
                 {"GroupNames", TextList(model.GroupNames)}};
+}
+
+namespace {
+
+json ObjectClassToJson(const ObjectClassSection& section) {
+    return json{
+        {"Revision", JsonText(section.Revision)},
+        {"MaxInst", JsonText(section.MaxInst)},
+        {"Number_Of_Static_Instances", JsonText(section.Number_Of_Static_Instances)},
+        {"Max_Number_Of_Dynamic_Instances", JsonText(section.Max_Number_Of_Dynamic_Instances)}};
+}
+
+json EtherNetIPFileToJson(const EtherNetIPFileSection& file) {
+    json out = FileSectionToJson(file);
+    out["HomeURL"] = JsonText(file.HomeURL);
+    return out;
+}
+
+json EtherNetIPDeviceToJson(const EtherNetIPDeviceSection& device) {
+    json out = DeviceSectionToJson(device);
+    out["Icon"] = JsonText(device.Icon);
+    return out;
+}
+
+json ClassificationToJson(const std::vector<ClassEntry>& entries) {
+    json array = json::array();
+    for (const ClassEntry& entry : entries)
+        array.push_back(json{{"Number", entry.Number},
+                             {"Sequence", entry.Sequence},
+                             {"Value", JsonText(entry.Value)}});
+    return array;
+}
+
+json ConnectionManagerToJson(const ConnectionManagerRecord& section) {
+    json connections = json::array();
+    for (const ConnectionEntry& c : section.Connections)
+        connections.push_back(json{{"Number", c.Number},
+                                   {"Hex1", JsonText(c.Hex1)},
+                                   {"Hex2", JsonText(c.Hex2)},
+                                   {"String1", JsonText(c.String1)},
+                                   {"String2", JsonText(c.String2)},
+                                   {"String3", JsonText(c.String3)},
+                                   {"String4", JsonText(c.String4)},
+                                   {"String5", JsonText(c.String5)},
+                                   {"String6", JsonText(c.String6)},
+                                   {"Path", JsonText(c.Path)}});
+    json out = ObjectClassToJson(section);
+    out["Connections"] = connections;
+    return out;
+}
+
+json AssemblyToJson(const AssemblyRecord& section) {
+    json assemblies = json::array();
+    for (const AssemblyEntry& a : section.Assemblies)
+        assemblies.push_back(json{{"Number", a.Number},
+                                  {"Name", JsonText(a.Name)},
+                                  {"Path", JsonText(a.Path)},
+                                  {"Size", JsonText(a.Size)},
+                                  {"Data", JsonText(a.Data)},
+                                  {"MemberSizes", TextList(a.MemberSizes)},
+                                  {"MemberReferences", TextList(a.MemberReferences)}});
+    return json{{"Revision", JsonText(section.Revision)}, {"Assemblies", assemblies}};
+}
+
+json PortsToJson(const std::vector<std::unique_ptr<PortEntry>>& ports) {
+    json array = json::array();
+    for (const auto& port : ports)
+        array.push_back(json{{"PortType", JsonText(port->PortType)},
+                             {"PortName", JsonText(port->PortName)},
+                             {"PathToPortObject", JsonText(port->PathToPortObject)},
+                             {"PortNumber", JsonText(port->PortNumber)}});
+    return array;
+}
+
+json ModularToJson(const ModularRecord& section) {
+    json racks = json::array();
+    for (const RackEntry& r : section.Racks)
+        racks.push_back(json{{"Number", r.Number},
+                             {"VendorID", JsonText(r.VendorID)},
+                             {"ProductType", JsonText(r.ProductType)},
+                             {"ProductCode", JsonText(r.ProductCode)},
+                             {"MajorRevision", JsonText(r.MajorRevision)},
+                             {"MinorRevision", JsonText(r.MinorRevision)},
+                             {"LegalSlots", JsonText(r.LegalSlots)}});
+    return json{{"Width", JsonText(section.Width)}, {"Racks", racks}};
+}
+
+json EthernetLinkToJson(const EthernetLinkClassRecord& section) {
+    json out = ObjectClassToJson(section);
+    out["InterfaceLabel1"] = JsonText(section.InterfaceLabel1);
+    out["InterfaceLabel2"] = JsonText(section.InterfaceLabel2);
+    out["InterfaceType1"] = JsonText(section.InterfaceType1);
+    out["InterfaceType2"] = JsonText(section.InterfaceType2);
+    return out;
+}
+
+json CapacityToJson(const CapacityRecord& section) {
+    json tspecs = json::array();
+    for (const TSpecEntry& t : section.TSpecs)
+        tspecs.push_back(json{{"Number", t.Number},
+                              {"TxRx", JsonText(t.TxRx)},
+                              {"ConnSize", JsonText(t.ConnSize)},
+                              {"PacketsPerSec", JsonText(t.PacketsPerSec)}});
+    return json{{"TSpecs", tspecs},
+                {"MaxCIPConnections", JsonText(section.MaxCIPConnections)},
+                {"NumberOfTCPIPConnections", JsonText(section.NumberOfTCPIPConnections)},
+                {"TCPIPConnectionReuseTime", JsonText(section.TCPIPConnectionReuseTime)},
+                {"TCPIPCIPInactivityTimeout", JsonText(section.TCPIPCIPInactivityTimeout)},
+                {"TCPIPInactivityTimeout", JsonText(section.TCPIPInactivityTimeout)}};
+}
+
+} // namespace
+
+json EtherNetIPToJson(const CEtherNetIPEDS& model) {
+    return json{
+        {"ParamClassSection", ParamClassToJson(model.ParamClassSection)},
+        {"FileSection", EtherNetIPFileToJson(model.FileSection)},
+        {"DeviceSection", EtherNetIPDeviceToJson(model.DeviceSection)},
+        {"DeviceClassification", ClassificationToJson(model.DeviceClassification)},
+        {"ConnectionManagerSection", ConnectionManagerToJson(model.ConnectionManagerSection)},
+        {"Params", ParamsToJson(model.Params)},
+        {"GroupNames", TextList(model.GroupNames)},
+        {"AssemblySection", AssemblyToJson(model.AssemblySection)},
+        {"Ports", PortsToJson(model.Ports)},
+        {"ModularSection", ModularToJson(model.ModularSection)},
+        {"DLRClassSection",
+         [&] {
+             json out = ObjectClassToJson(model.DLRClassSection);
+             out["Ring_Supervisor_Capable"] =
+                 JsonText(model.DLRClassSection.Ring_Supervisor_Capable);
+             return out;
+         }()},
+        {"QoSClass", ObjectClassToJson(model.QoSClass)},
+        {"TCPIPInterfaceClass", ObjectClassToJson(model.TCPIPInterfaceClass)},
+        {"IdentityClass", ObjectClassToJson(model.IdentityClass)},
+        {"FileClass", ObjectClassToJson(model.FileClass)},
+        {"MessageRouterClass", ObjectClassToJson(model.MessageRouterClass)},
+        {"EthernetLinkClassSection", EthernetLinkToJson(model.EthernetLinkClassSection)},
+        {"CapacitySection", CapacityToJson(model.CapacitySection)}};
 }
 
 } // namespace corvid::cli

@@ -5,6 +5,7 @@
 
 #include "canopen/CANopenModel.h"
 #include "devicenet/DeviceNetModel.h"
+#include "ethernetip/EtherNetIPModel.h"
 
 #include <nlohmann/json.hpp>
 
@@ -18,5 +19,7 @@ Json JsonText(const std::string& bytes);
 Json HeaderToJson(const EDSFileHeader& header);
 Json CANopenToJson(const CCANopenEDS& model);
 Json DeviceNetToJson(const CDeviceNetEDS& model);
+
+Json EtherNetIPToJson(const CEtherNetIPEDS& model);
 
 } // namespace corvid::cli

@@ -1,5 +1,6 @@
 #include "devicenet/DeviceNetReader.h"
 
+#include "devicenet/EDSIdentitySections.h"
 #include "devicenet/EDSParamSections.h"
 #include "dictionaries/EDSTextHelper.h"
 #include "dictionaries/FileIO.h"
@@ -16,54 +17,8 @@ enum Section : size_t { File, Device, IOInfo, ParamClass, Params, EnumPar, Group
 constexpr std::array<std::string_view, 7> kHeaders = {
     "[File]", "[Device]", "[IO_Info]", "[ParamClass]", "[Params]", "[EnumPar]", "[Groups]"};
 
-uint8_t Number8(std::string_view text) {
-    return static_cast<uint8_t>(ParseNumber(text));
-}
 uint16_t Number16(std::string_view text) {
     return static_cast<uint16_t>(ParseNumber(text));
-}
-
-struct FileKeyword {
-    std::string_view keyword;
-    std::string DeviceNetFileSection::*field;
-};
-constexpr std::array<FileKeyword, 6> kFileKeywords = {{
-    {"DescText=", &DeviceNetFileSection::DescText},
-    {"CreateDate=", &DeviceNetFileSection::CreateDate},
-    {"CreateTime=", &DeviceNetFileSection::CreateTime},
-    {"ModDate=", &DeviceNetFileSection::ModDate},
-    {"ModTime=", &DeviceNetFileSection::ModTime},
-    {"Revision=", &DeviceNetFileSection::Revision},
-}};
-
-void ReadFileLine(const std::string& line, DeviceNetFileSection& file) {
-    for (const FileKeyword& key : kFileKeywords) {
-        if (KeywordAt(line, key.keyword)) {
-            file.*key.field = SingleValue(line);
-            return;
-        }
-    }
-}
-
-void ReadDeviceLine(const std::string& line, DeviceNetDeviceSection& device) {
-    if (KeywordAt(line, "VendCode="))
-        device.VendCode = Number16(SingleValue(line));
-    else if (KeywordAt(line, "VendName="))
-        device.VendName = SingleValue(line);
-    else if (KeywordAt(line, "ProdType="))
-        device.ProdType = Number16(SingleValue(line));
-    else if (KeywordAt(line, "ProdTypeStr="))
-        device.ProdTypeStr = SingleValue(line);
-    else if (KeywordAt(line, "ProdCode="))
-        device.ProdCode = Number16(SingleValue(line));
-    else if (KeywordAt(line, "MajRev="))
-        device.MajRev = Number8(SingleValue(line));
-    else if (KeywordAt(line, "MinRev="))
-        device.MinRev = Number8(SingleValue(line));
-    else if (KeywordAt(line, "ProdName="))
-        device.ProdName = SingleValue(line);
-    else if (KeywordAt(line, "Catalog="))
-        device.Catalog = SingleValue(line);
 }
 
 void ReadParamClassLine(const std::string& line, EDSParamClassSection& paramClass) {

@@ -1,5 +1,6 @@
 #include "devicenet/DeviceNetWriter.h"
 
+#include "devicenet/EDSIdentitySections.h"
 #include "devicenet/EDSParamSections.h"
 #include "dictionaries/EDSLineWriter.h"
 #include "dictionaries/EDSTextHelper.h"
@@ -11,47 +12,6 @@ namespace {
 
 std::string Dec(unsigned long long value) {
     return std::to_string(value);
-}
-
-// "\tKeyword=value;"
-void Keyword(CEDSLineWriter& out, std::string_view keyword, std::string_view value) {
-    out.Line("\t" + std::string(keyword) + "=" + std::string(value) + ";");
-}
-
-void WriteHeader(CEDSLineWriter& out, const EDSFileHeader& header) {
-    out.Line("$ HALVARD ELECTRONIC, INC.")
-        .Line("")
-        .Line("$ Network: DeviceNet")
-        .Line("$ Modlue:" + header.Module)
-        .Line("$ Device:" + header.Device)
-        .Line("$ Model:" + header.Model)
-        .Line("$ Create by Corvid software")
-        .Line("");
-}
-
-void WriteFile(CEDSLineWriter& out, const DeviceNetFileSection& file) {
-    out.Section(file.SectionName);
-    Keyword(out, "DescText", file.DescText);
-    Keyword(out, "CreateDate", file.CreateDate);
-    Keyword(out, "CreateTime", file.CreateTime);
-    Keyword(out, "ModDate", file.ModDate);
-    Keyword(out, "ModTime", file.ModTime);
-    Keyword(out, "Revision", file.Revision);
-    out.Line("");
-}
-
-void WriteDevice(CEDSLineWriter& out, const DeviceNetDeviceSection& device) {
-    out.Section(device.SectionName);
-    Keyword(out, "VendCode", Dec(device.VendCode));
-    Keyword(out, "VendName", device.VendName);
-    Keyword(out, "ProdType", Dec(device.ProdType));
-    Keyword(out, "ProdTypeStr", device.ProdTypeStr);
-    Keyword(out, "ProdCode", FormatHex16(device.ProdCode));
-    Keyword(out, "MajRev", Dec(device.MajRev));
-    Keyword(out, "MinRev", Dec(device.MinRev));
-    Keyword(out, "ProdName", device.ProdName);
-    Keyword(out, "Catalog", device.Catalog);
-    out.Line("");
 }
 
 void WriteConnection(CEDSLineWriter& out, std::string_view keyword, const ConnectionInfo& info,
@@ -81,7 +41,7 @@ void WriteIOEntries(CEDSLineWriter& out, std::string_view keyword,
 
 void WriteIOInfo(CEDSLineWriter& out, const DeviceNetIOInfoSection& io) {
     out.Section(io.SectionName);
-    Keyword(out, "Default", FormatHex16(io.Default));
+    FormatKeyword(out, "Default", FormatHex16(io.Default));
     WriteConnection(out, "PollInfo", io.PollInfo, 9);
     WriteConnection(out, "StrobeInfo", io.StrobeInfo, 11);
     WriteConnection(out, "COSInfo", io.COSInfo, 11);
@@ -95,9 +55,9 @@ void WriteParamClass(CEDSLineWriter& out, const EDSParamClassSection& paramClass
     if (paramClass.SectionName != "ParamClass")
         return;
     out.Section("ParamClass");
-    Keyword(out, "MaxInst", Dec(paramClass.MaxInst));
-    Keyword(out, "Descriptor", Dec(paramClass.Descriptor));
-    Keyword(out, "CfgAssembly", Dec(paramClass.CfgAssembly));
+    FormatKeyword(out, "MaxInst", Dec(paramClass.MaxInst));
+    FormatKeyword(out, "Descriptor", Dec(paramClass.Descriptor));
+    FormatKeyword(out, "CfgAssembly", Dec(paramClass.CfgAssembly));
     out.Line("");
 }
 
@@ -105,9 +65,11 @@ void WriteParamClass(CEDSLineWriter& out, const EDSParamClassSection& paramClass
 
 std::string FormatDeviceNetEDS(const CDeviceNetEDS& model) {
     CEDSLineWriter out;
-    WriteHeader(out, model.Header);
-    WriteFile(out, model.FileSection);
-    WriteDevice(out, model.DeviceSection);
+    FormatHeaderComment(out, model.Header, "DeviceNet");
+    FormatFileKeywords(out, model.FileSection);
+    out.Line("");
+    FormatDeviceKeywords(out, model.DeviceSection);
+    out.Line("");
     WriteIOInfo(out, model.IOInfoSection);
     WriteParamClass(out, model.ParamClassSection);
     FormatParamSections(out, model.Params, model.GroupNames);

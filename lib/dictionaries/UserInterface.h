@@ -8,9 +8,19 @@
 
 namespace corvid {
 
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, AbortRetryIgnore, RetryCancel };
+// YesNoAllNotCancel is the save prompt on exit: "YES", "NO", "All Not"
+// (answer AllNot: save none of the remaining files), "Cancel".
+enum class MessageButtons {
+    Ok,
+    OkCancel,
+    YesNo,
+    YesNoCancel,
+    AbortRetryIgnore,
+    RetryCancel,
+    YesNoAllNotCancel
+};
 enum class MessageIcon { None, Information, Question, Warning, Error };
-enum class MessageAnswer { Ok, Cancel, Yes, No, Abort, Retry, Ignore };
+enum class MessageAnswer { Ok, Cancel, Yes, No, Abort, Retry, Ignore, AllNot };
 
 struct FileDialogRequest {
     std::string title;

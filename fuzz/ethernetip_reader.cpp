@@ -1,0 +1,25 @@
+// Any bytes read as an EtherNet/IP file: no crash, no hang, and the written
+// form is a fixed point (writing what was read from it gives it back), for
+// the inputs RoundTripOracle.h names.
+
+#include "RoundTripOracle.h"
+
+#include "ethernetip/EtherNetIPReader.h"
+#include "ethernetip/EtherNetIPWriter.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    corvid::CEtherNetIPEDS first;
+    corvid::LoadEtherNetIPEDSText(first, text, "fuzz.eds");
+    const std::string once = corvid::FormatEtherNetIPEDS(first);
+    corvid::CEtherNetIPEDS second;
+    corvid::LoadEtherNetIPEDSText(second, once, "fuzz.eds");
+    if (corvid::FormatEtherNetIPEDS(second) != once &&
+        corvid::fuzz::QuotesBalancedOnEveryLine(text))
+        std::abort();
+    return 0;
+}

@@ -1,0 +1,174 @@
+#pragma once
+
+// One EtherNet/IP device description in memory. Values stay as the file
+// carries them (texts keep their double quotes); only the entry numbers
+// taken from the keys and the [Device] codes are integers. Numbered entries
+// are kept sorted by the number read from their key, but are named by their
+// position when shown or written.
+
+#include "devicenet/DeviceNetModel.h"
+#include "devicenet/EDSParam.h"
+#include "dictionaries/EDSFileHeader.h"
+#include "dictionaries/OrderedList.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace corvid {
+
+// The DeviceNet [File] and [Device] records, each with one more optional
+// keyword.
+struct EtherNetIPFileSection : DeviceNetFileSection {
+    std::string HomeURL;
+};
+
+struct EtherNetIPDeviceSection : DeviceNetDeviceSection {
+    std::string Icon;
+};
+
+// One value of one ClassN line; entries sharing a Number form that line.
+struct ClassEntry {
+    int32_t Number = 0;
+    int32_t Sequence = 0; // the reader's running count; not written
+    std::string Value;
+};
+
+// The four keywords every object class section has.
+struct ObjectClassSection {
+    std::string Revision;
+    std::string MaxInst;
+    std::string Number_Of_Static_Instances;
+    std::string Max_Number_Of_Dynamic_Instances;
+};
+
+struct ConnectionEntry {
+    int32_t Number = 0;
+    std::string Hex1;    // trigger and transport
+    std::string Hex2;    // connection parameters
+    std::string String1; // O->T RPI, size, format
+    std::string String2; // T->O RPI, size, format
+    std::string String3; // proxy configuration size, format
+    std::string String4; // target configuration size, format
+    std::string String5; // name
+    std::string String6; // help
+    std::string Path;
+};
+
+struct ConnectionManagerRecord : ObjectClassSection {
+    std::vector<ConnectionEntry> Connections; // sorted by Number
+};
+
+struct AssemblyEntry {
+    int32_t Number = 0;
+    std::string Name;
+    std::string Path;
+    std::string Size;
+    std::string Data;
+    // Member i is (MemberSizes[i], MemberReferences[i]).
+    std::vector<std::string> MemberSizes;
+    std::vector<std::string> MemberReferences;
+};
+
+struct AssemblyRecord {
+    std::string Revision;
+    std::vector<AssemblyEntry> Assemblies; // sorted by Number
+};
+
+struct PortEntry {
+    std::string PortType;
+    std::string PortName;
+    std::string PathToPortObject;
+    std::string PortNumber;
+};
+
+struct RackEntry {
+    int32_t Number = 0;
+    std::string VendorID;
+    std::string ProductType;
+    std::string ProductCode;
+    std::string MajorRevision;
+    std::string MinorRevision;
+    std::string LegalSlots;
+};
+
+struct ModularRecord {
+    std::string Width;
+    std::vector<RackEntry> Racks; // sorted by Number
+};
+
+struct DLRClassRecord : ObjectClassSection {
+    std::string Ring_Supervisor_Capable;
+};
+
+struct EthernetLinkClassRecord : ObjectClassSection {
+    std::string InterfaceLabel1;
+    std::string InterfaceLabel2;
+    std::string InterfaceType1;
+    std::string InterfaceType2;
+};
+
+struct TSpecEntry {
+    int32_t Number = 0;
+    std::string TxRx;
+    std::string ConnSize;
+    std::string PacketsPerSec;
+};
+
+struct CapacityRecord {
+    std::vector<TSpecEntry> TSpecs; // sorted by Number
+    std::string MaxCIPConnections;
+    std::string NumberOfTCPIPConnections;
+    std::string TCPIPConnectionReuseTime;
+    std::string TCPIPCIPInactivityTimeout;
+    std::string TCPIPInactivityTimeout;
+};
+
+struct CEtherNetIPEDS {
+    EDSFileHeader Header;
+    EDSParamClassSection ParamClassSection; // never read or written for this fieldbus
+    EtherNetIPFileSection FileSection;
+    EtherNetIPDeviceSection DeviceSection;
+    std::vector<ClassEntry> DeviceClassification;
+    ConnectionManagerRecord ConnectionManagerSection;
+    CEDSParamList Params;
+    std::vector<std::string> GroupNames;
+    AssemblyRecord AssemblySection;
+    std::vector<std::unique_ptr<PortEntry>> Ports;
+    ModularRecord ModularSection;
+    DLRClassRecord DLRClassSection;
+    ObjectClassSection QoSClass;
+    ObjectClassSection TCPIPInterfaceClass;
+    ObjectClassSection IdentityClass;
+    ObjectClassSection FileClass;
+    ObjectClassSection MessageRouterClass;
+    EthernetLinkClassRecord EthernetLinkClassSection;
+    CapacityRecord CapacitySection;
+
+    CEDSParam* ParamAt(size_t index) const { return Params.at(index).get(); }
+    size_t ParamCount() const { return Params.size(); }
+    size_t GroupCount() const { return GroupNames.size(); }
+    PortEntry* PortAt(size_t index) const { return Ports.at(index).get(); }
+};
+
+// Where a number stands in its sorted list, as every ordered list of the
+// system answers it (see FindOrdered).
+FindResult FindAssembly(const CEtherNetIPEDS& model, int32_t number);
+FindResult FindConnection(const CEtherNetIPEDS& model, int32_t number);
+FindResult FindRack(const CEtherNetIPEDS& model, int32_t number);
+FindResult FindTSpec(const CEtherNetIPEDS& model, int32_t number);
+
+// As the finds, over DeviceClassification, except that an equal number is
+// Found only at its occurrence-th entry (from 1; below 2 means the first).
+FindResult FindClassEntry(const CEtherNetIPEDS& model, int32_t number, int occurrence);
+
+// Puts the entry in its place by Number; an entry with the same number is
+// replaced where it stands.
+void InsertOrdered(std::vector<AssemblyEntry>& list, AssemblyEntry entry);
+void InsertOrdered(std::vector<ConnectionEntry>& list, ConnectionEntry entry);
+void InsertOrdered(std::vector<RackEntry>& list, RackEntry entry);
+void InsertOrdered(std::vector<TSpecEntry>& list, TSpecEntry entry);
+
+} // namespace corvid

@@ -1,0 +1,386 @@
+#include "ethernetip/EtherNetIPReader.h"
+
+#include "devicenet/EDSIdentitySections.h"
+#include "devicenet/EDSLineScanner.h"
+#include "devicenet/EDSParamSections.h"
+#include "dictionaries/EDSTextHelper.h"
+#include "dictionaries/FileIO.h"
+
+#include <array>
+#include <initializer_list>
+
+namespace corvid {
+
+namespace {
+
+enum Section : size_t {
+    kFile,
+    kDevice,
+    kDeviceClassification,
+    kParams,
+    kEnumPar,
+    kGroups,
+    kAssembly,
+    kPort,
+    kModular,
+    kDLRClass,
+    kTCPIPInterfaceClass,
+    kEthernetLinkClass,
+    kConnectionManager,
+    kCapacity,
+    kQoSClass,
+    kIdentityClass,
+    kMessageRouterClass,
+    kFileClass,
+};
+
+// In the order they are tested; a header matches at the start of a line.
+constexpr std::array<std::string_view, 18> kHeaders = {
+    "[File]",
+    "[Device]",
+    "[Device Classification]",
+    "[Params]",
+    "[EnumPar]",
+    "[Groups]",
+    "[Assembly]",
+    "[Port]",
+    "[Modular]",
+    "[DLR Class]",
+    "[TCP/IP Interface Class]",
+    "[Ethernet Link Class]",
+    "[Connection Manager]",
+    "[Capacity]",
+    "[QoS Class]",
+    "[Identity Class]",
+    "[Message Router Class]",
+    "[File Class]",
+};
+
+struct TextKey {
+    std::string_view keyword;
+    std::string* field;
+};
+
+// The first keyword the line begins with takes the line's single value.
+bool ReadTextKeys(const std::string& line, std::initializer_list<TextKey> keys) {
+    for (const TextKey& key : keys) {
+        if (KeywordAt(line, key.keyword)) {
+            *key.field = SingleValue(line);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ReadClassKeys(const std::string& line, ObjectClassSection& section) {
+    return ReadTextKeys(
+        line, {{"Revision=", &section.Revision},
+               {"MaxInst=", &section.MaxInst},
+               {"Number_Of_Static_Instances=", &section.Number_Of_Static_Instances},
+               {"Max_Number_Of_Dynamic_Instances=", &section.Max_Number_Of_Dynamic_Instances}});
+}
+
+const std::string& FieldAt(const std::vector<std::string>& fields, size_t index) {
+    static const std::string kEmpty;
+    return index < fields.size() ? fields[index] : kEmpty;
+}
+
+std::string WithoutSemicolons(std::string text) {
+    std::erase(text, ';');
+    return text;
+}
+
+std::string JoinFields(const std::vector<std::string>& fields, size_t from, size_t count) {
+    std::string text;
+    for (size_t i = from; i < from + count; ++i)
+        text += (i == from ? "" : ",") + FieldAt(fields, i);
+    return text;
+}
+
+// The entries are read by their fields: name, path, size and descriptor,
+// the two reserved fields whatever they hold, then (size, reference) pairs.
+// A size left without a reference keeps an empty reference, so no member
+// text is lost.
+AssemblyEntry AssemblyFromEntry(const std::string& entry) {
+    const std::vector<std::string> fields = EntryFields(entry);
+    AssemblyEntry assembly;
+    assembly.Number = static_cast<int32_t>(EntryNumber(entry, "Assem"));
+    assembly.Name = FieldAt(fields, 0);
+    assembly.Path = FieldAt(fields, 1);
+    assembly.Size = FieldAt(fields, 2);
+    assembly.Data = FieldAt(fields, 3);
+    for (size_t i = 6; i < fields.size(); i += 2) {
+        assembly.MemberSizes.push_back(fields[i]);
+        assembly.MemberReferences.push_back(FieldAt(fields, i + 1));
+    }
+    return assembly;
+}
+
+// Five identity fields, three reserved fields, then the legal slots (which
+// may hold commas of their own). A rack written without the reserved fields
+// keeps its last field as the slots.
+RackEntry RackFromEntry(const std::string& entry) {
+    const std::vector<std::string> fields = EntryFields(entry);
+    RackEntry rack;
+    rack.Number = static_cast<int32_t>(EntryNumber(entry, "Rack"));
+    rack.VendorID = FieldAt(fields, 0);
+    rack.ProductType = FieldAt(fields, 1);
+    rack.ProductCode = FieldAt(fields, 2);
+    rack.MajorRevision = FieldAt(fields, 3);
+    rack.MinorRevision = FieldAt(fields, 4);
+    if (fields.size() > 8)
+        rack.LegalSlots = JoinFields(fields, 8, fields.size() - 8);
+    else if (fields.size() > 5)
+        rack.LegalSlots = fields.back();
+    rack.LegalSlots = WithoutSemicolons(rack.LegalSlots);
+    return rack;
+}
+
+ConnectionEntry ConnectionFromEntry(const std::string& entry) {
+    const std::vector<std::string> fields = EntryFields(entry, 15);
+    ConnectionEntry connection;
+    connection.Number = static_cast<int32_t>(EntryNumber(entry, "Connection"));
+    connection.Hex1 = fields[0];
+    connection.Hex2 = fields[1];
+    connection.String1 = JoinFields(fields, 2, 3);
+    connection.String2 = JoinFields(fields, 5, 3);
+    connection.String3 = JoinFields(fields, 8, 2);
+    connection.String4 = JoinFields(fields, 10, 2);
+    connection.String5 = fields[12];
+    connection.String6 = fields[13];
+    connection.Path = WithoutSemicolons(fields[14]);
+    return connection;
+}
+
+TSpecEntry TSpecFromEntry(const std::string& entry) {
+    const std::vector<std::string> fields = EntryFields(entry, 3);
+    return {static_cast<int32_t>(EntryNumber(entry, "TSpec")), fields[0], fields[1], fields[2]};
+}
+
+std::unique_ptr<PortEntry> PortFromEntry(const std::string& entry) {
+    const std::vector<std::string> fields = EntryFields(entry, 4);
+    return std::make_unique<PortEntry>(PortEntry{fields[0], fields[1], fields[2], fields[3]});
+}
+
+class CEtherNetIPReader {
+public:
+    CEtherNetIPReader(CEtherNetIPEDS& model, std::string_view text, const std::string& path,
+                      ReaderDiagnostics* diagnostics)
+        : model_(model),
+          source_(text, HeaderLines::KeepAsWritten), params_{model.Params, model.GroupNames,
+                                                             diagnostics, path},
+          diagnostics_(diagnostics), path_(path) {}
+
+    void Read() {
+        ReadSections(source_, kHeaders, [&](size_t section, std::string& line) {
+            return ReadSection(
+                source_, line, kHeaders, section, [&] { Enter(section); },
+                [&](std::string& current) { return ReadLine(section, current); });
+        });
+    }
+
+private:
+    void Enter(size_t section) {
+        if (section == kFile)
+            model_.FileSection.SectionName = "File";
+        else if (section == kDevice)
+            model_.DeviceSection.SectionName = "Device";
+        else if (section == kDeviceClassification)
+            classSequence_ = 0;
+    }
+
+    // Joins an entry; false (after a note) when the text ends first. The
+    // source keeps lines that begin with "[" as written, for the headers;
+    // inside an entry such a line is a piece of a value and is normalised
+    // like any other, so the value reads the same once the writer has
+    // moved it behind a tab.
+    bool Join(std::string& line) {
+        const int firstLine = source_.LineNumber();
+        std::string piece;
+        while (!line.ends_with(';')) {
+            if (!source_.Next(piece)) {
+                Note(diagnostics_, path_, firstLine, "entry cut off by the end of the file");
+                return false;
+            }
+            line += NormalizeLine(piece);
+        }
+        return true;
+    }
+
+    // The shared [Params], [EnumPar] and [Groups] rules, on an entry joined
+    // as above (a joined entry is not joined again).
+    bool ReadParamLine(ParamSection section, std::string& line) {
+        const std::string_view keyword = section == ParamSection::Groups ? "Group" : "Param";
+        if (KeywordAt(line, keyword) && !Join(line))
+            return false;
+        return ReadParamSectionLine(section, line, source_, params_);
+    }
+
+    bool ReadLine(size_t section, std::string& line) {
+        switch (section) {
+        case kFile:
+            ReadFileKeys(line);
+            return true;
+        case kDevice:
+            ReadDeviceKeys(line);
+            return true;
+        case kDeviceClassification:
+            return ReadClassLine(line);
+        case kParams:
+            return ReadParamLine(ParamSection::Params, line);
+        case kEnumPar:
+            return ReadParamLine(ParamSection::EnumPar, line);
+        case kGroups:
+            return ReadParamLine(ParamSection::Groups, line);
+        case kAssembly:
+            return ReadAssemblyLine(line);
+        case kPort:
+            if (!KeywordAt(line, "Port"))
+                return true;
+            if (!Join(line))
+                return false;
+            model_.Ports.push_back(PortFromEntry(line));
+            return true;
+        case kModular:
+            return ReadModularLine(line);
+        case kDLRClass:
+            ReadClassKeys(line, model_.DLRClassSection) ||
+                ReadTextKeys(line, {{"Ring_Supervisor_Capable=",
+                                     &model_.DLRClassSection.Ring_Supervisor_Capable}});
+            return true;
+        case kEthernetLinkClass:
+            ReadEthernetLinkKeys(line);
+            return true;
+        case kConnectionManager:
+            return ReadConnectionManagerLine(line);
+        case kCapacity:
+            return ReadCapacityLine(line);
+        default:
+            ReadClassKeys(line, ObjectClassOf(section));
+            return true;
+        }
+    }
+
+    ObjectClassSection& ObjectClassOf(size_t section) {
+        switch (section) {
+        case kTCPIPInterfaceClass:
+            return model_.TCPIPInterfaceClass;
+        case kQoSClass:
+            return model_.QoSClass;
+        case kIdentityClass:
+            return model_.IdentityClass;
+        case kMessageRouterClass:
+            return model_.MessageRouterClass;
+        default:
+            return model_.FileClass;
+        }
+    }
+
+    void ReadFileKeys(const std::string& line) {
+        EtherNetIPFileSection& file = model_.FileSection;
+        ReadFileLine(line, file) || ReadTextKeys(line, {{"HomeURL=", &file.HomeURL}});
+    }
+
+    void ReadDeviceKeys(const std::string& line) {
+        EtherNetIPDeviceSection& device = model_.DeviceSection;
+        ReadDeviceLine(line, device) || ReadTextKeys(line, {{"Icon=", &device.Icon}});
+    }
+
+    // Every non-empty item of a ClassN list is one entry with that number.
+    bool ReadClassLine(std::string& entry) {
+        if (!KeywordAt(entry, "Class"))
+            return true;
+        if (!Join(entry))
+            return false;
+        const int32_t number = static_cast<int32_t>(EntryNumber(entry, "Class") & 0xFFFF);
+        for (std::string& item : EntryFields(entry)) {
+            if (!item.empty())
+                model_.DeviceClassification.push_back({number, ++classSequence_, std::move(item)});
+        }
+        return true;
+    }
+
+    bool ReadAssemblyLine(std::string& line) {
+        if (ReadTextKeys(line, {{"Revision=", &model_.AssemblySection.Revision}}))
+            return true;
+        if (!KeywordAt(line, "Assem"))
+            return true;
+        if (!Join(line))
+            return false;
+        InsertOrdered(model_.AssemblySection.Assemblies, AssemblyFromEntry(line));
+        return true;
+    }
+
+    bool ReadModularLine(std::string& line) {
+        if (ReadTextKeys(line, {{"Width=", &model_.ModularSection.Width}}))
+            return true;
+        if (!KeywordAt(line, "Rack"))
+            return true;
+        if (!Join(line))
+            return false;
+        InsertOrdered(model_.ModularSection.Racks, RackFromEntry(line));
+        return true;
+    }
+
+    void ReadEthernetLinkKeys(const std::string& line) {
+        EthernetLinkClassRecord& link = model_.EthernetLinkClassSection;
+        ReadClassKeys(line, link) ||
+            ReadTextKeys(line, {{"InterfaceLabel1=", &link.InterfaceLabel1},
+                                {"InterfaceLabel2=", &link.InterfaceLabel2},
+                                {"InterfaceType1=", &link.InterfaceType1},
+                                {"InterfaceType2=", &link.InterfaceType2}});
+    }
+
+    bool ReadConnectionManagerLine(std::string& line) {
+        ConnectionManagerRecord& manager = model_.ConnectionManagerSection;
+        if (ReadClassKeys(line, manager) || !KeywordAt(line, "Connection"))
+            return true;
+        if (!Join(line))
+            return false;
+        InsertOrdered(manager.Connections, ConnectionFromEntry(line));
+        return true;
+    }
+
+    bool ReadCapacityLine(std::string& line) {
+        CapacityRecord& capacity = model_.CapacitySection;
+        if (ReadTextKeys(line,
+                         {{"MaxCIPConnections", &capacity.MaxCIPConnections},
+                          {"1_NumberOfTCPIPConnections", &capacity.NumberOfTCPIPConnections},
+                          {"1_TCPIPConnectionReuseTime", &capacity.TCPIPConnectionReuseTime},
+                          {"1_TCPIPCIPInactivityTimeout", &capacity.TCPIPCIPInactivityTimeout},
+                          {"1_TCPIPInactivityTimeout", &capacity.TCPIPInactivityTimeout}}) ||
+            !KeywordAt(line, "TSpec"))
+            return true;
+        if (!Join(line))
+            return false;
+        InsertOrdered(capacity.TSpecs, TSpecFromEntry(line));
+        return true;
+    }
+
+    CEtherNetIPEDS& model_;
+    CEDSLineSource source_;
+    ParamSectionTarget params_;
+    ReaderDiagnostics* diagnostics_;
+    const std::string& path_;
+    int32_t classSequence_ = 0;
+};
+
+} // namespace
+
+void LoadEtherNetIPEDSText(CEtherNetIPEDS& model, std::string_view text, const std::string& path,
+                           ReaderDiagnostics* diagnostics) {
+    ResetHeaderForPath(model.Header, path);
+    CEtherNetIPReader(model, text, path, diagnostics).Read();
+}
+
+bool LoadEtherNetIPEDS(CEtherNetIPEDS& model, const std::string& path, std::string& error) {
+    std::string text;
+    if (!ReadWholeFile(path, text, error)) {
+        ResetHeaderForPath(model.Header, path);
+        return false;
+    }
+    LoadEtherNetIPEDSText(model, text, path);
+    return true;
+}
+
+} // namespace corvid

@@ -1,0 +1,233 @@
+#include "shell/EDSDoc.h"
+
+#include "shell/EDSDocTexts.h"
+
+namespace corvid {
+
+namespace {
+
+template <typename List> using ModelOf = typename List::value_type::element_type;
+template <typename List> constexpr EDSKind KindOf = EDSDocKind<ModelOf<List>>::kKind;
+
+// Fills the one "%s" of a string-table text.
+std::string Format(std::string_view pattern, const std::string& value) {
+    std::string text(pattern);
+    text.replace(text.find("%s"), 2, value);
+    return text;
+}
+
+FileDialogRequest EDSFileDialog(std::string title, std::string initialName) {
+    return {std::move(title),
+            std::move(initialName),
+            {{"EDS Files(*.eds)", "*.eds"}, {"All Files(*.*)", "*.*"}},
+            "eds"};
+}
+
+// A chosen name keeps its own ending only when it is ".eds" or ".EDS";
+// anything else, ".Eds" included, gets ".eds" behind it.
+std::string WithEDSExtension(std::string path) {
+    if (!path.ends_with(".eds") && !path.ends_with(".EDS"))
+        path += ".eds";
+    return path;
+}
+
+} // namespace
+
+bool CEDSDoc::RemoveFile(EDSKind kind, size_t position) {
+    bool removed = false;
+    ForEachList([&](auto& list) {
+        if (KindOf<std::decay_t<decltype(list)>> != kind || position >= list.size())
+            return;
+        list.erase(list.begin() + static_cast<std::ptrdiff_t>(position));
+        removed = true;
+    });
+    if (removed && current_ && current_->kind == kind) {
+        if (current_->position == position)
+            current_.reset();
+        else if (current_->position > position)
+            --current_->position;
+    }
+    return removed;
+}
+
+size_t CEDSDoc::FileCount(EDSKind kind) const {
+    size_t count = 0;
+    ForEachList([&](const auto& list) {
+        if (KindOf<std::decay_t<decltype(list)>> == kind)
+            count = list.size();
+    });
+    return count;
+}
+
+// The lists own their models through pointers, so a const document still
+// reaches a mutable header; the public overloads restore constness.
+EDSFileHeader* CEDSDoc::FindHeader(EDSFileRef file) const {
+    EDSFileHeader* header = nullptr;
+    ForEachList([&](const auto& list) {
+        if (KindOf<std::decay_t<decltype(list)>> == file.kind && file.position < list.size())
+            header = &list[file.position]->Header;
+    });
+    return header;
+}
+
+EDSFileHeader* CEDSDoc::Header(EDSFileRef file) {
+    return FindHeader(file);
+}
+
+const EDSFileHeader* CEDSDoc::Header(EDSFileRef file) const {
+    return FindHeader(file);
+}
+
+void CEDSDoc::OpenFiles() {
+    if (opening_)
+        return;
+    OpenPaths(ui_.ChooseFilesToOpen(EDSFileDialog("", "")));
+}
+
+void CEDSDoc::OpenPaths(const std::vector<std::string>& paths) {
+    // Events pumped between files could start a second open; it waits for
+    // this one instead of changing the lists under it.
+    if (opening_ || paths.empty())
+        return;
+    opening_ = true;
+    const int count = static_cast<int>(paths.size());
+    ui_.SetProgress(0, count);
+    for (int i = 0; i < count; ++i) {
+        ui_.PumpEvents();
+        OpenPath(paths[static_cast<size_t>(i)]);
+        ui_.SetProgress(i + 1, count);
+    }
+    opening_ = false;
+}
+
+void CEDSDoc::OpenPath(const std::string& path) {
+    const EDSKind kind = DetectEDSKind(path);
+    ForEachList([&](auto& list) {
+        using List = std::decay_t<decltype(list)>;
+        if (KindOf<List> == kind)
+            OpenAs<ModelOf<List>>(path);
+    });
+}
+
+template <typename Model> void CEDSDoc::OpenAs(const std::string& path) {
+    std::string opened(doc_texts::kOpenFile);
+    ui_.AppendMessage(opened + path + std::string(EDSDocKind<Model>::kOpenedText));
+    for (const auto& model : Files<Model>()) {
+        if (model->Header.PathName == path) {
+            ui_.AppendMessage(opened + path + std::string(doc_texts::kAlreadyOpened));
+            return;
+        }
+    }
+    auto model = std::make_unique<Model>();
+    std::string error;
+    // A file that cannot be read still joins the set, empty, as the user
+    // chose it; the reason is shown once.
+    if (!EDSDocKind<Model>::Load(*model, path, error))
+        ui_.AskMessage(path + "\n" + error, std::string(doc_texts::kCaption), MessageButtons::Ok,
+                       MessageIcon::Warning);
+    AddFile(std::move(model));
+}
+
+bool CEDSDoc::SaveFile() {
+    return current_ && Save(*current_, false) == SaveResult::Saved;
+}
+
+bool CEDSDoc::SaveFileAs() {
+    return current_ && Save(*current_, true) == SaveResult::Saved;
+}
+
+void CEDSDoc::SaveAllFiles() {
+    ForEachList([&](auto& list) {
+        const EDSKind kind = KindOf<std::decay_t<decltype(list)>>;
+        for (size_t position = 0; position < list.size(); ++position)
+            Save({kind, position}, false);
+    });
+}
+
+CEDSDoc::SaveResult CEDSDoc::Save(EDSFileRef file, bool askPath) {
+    const EDSFileHeader* header = Header(file);
+    if (header == nullptr)
+        return SaveResult::Cancelled;
+    if (!askPath && (header->Flags & FLAG_SAVE_PATH_KNOWN) != 0)
+        return WriteTo(file, header->SavePathName);
+    return SaveWithDialog(file);
+}
+
+CEDSDoc::SaveResult CEDSDoc::SaveWithDialog(EDSFileRef file) {
+    const std::string chosen = ui_.ChooseSavePath(
+        EDSFileDialog(std::string(doc_texts::kSaveAsTitle), Header(file)->Title));
+    if (chosen.empty())
+        return SaveResult::Cancelled;
+    return WriteTo(file, WithEDSExtension(chosen));
+}
+
+CEDSDoc::SaveResult CEDSDoc::WriteTo(EDSFileRef file, const std::string& path) {
+    EDSFileHeader& header = *Header(file);
+    ui_.AppendMessage(Format(doc_texts::kSaveFile, path));
+    const std::string previousPath = header.SavePathName;
+    header.SavePathName = path;
+    std::string error;
+    if (!Write(file, path, error)) {
+        // Nothing was written over: the file keeps its changes, and one that
+        // was never saved still asks for a path next time.
+        header.SavePathName = previousPath;
+        const std::string text = Format(doc_texts::kSaveFailed, path) + error;
+        ui_.AppendMessage(text + "\r\n");
+        ui_.AskMessage(text, std::string(doc_texts::kCaption), MessageButtons::Ok,
+                       MessageIcon::Warning);
+        return SaveResult::Failed;
+    }
+    header.Flags = static_cast<uint8_t>((header.Flags | FLAG_SAVE_PATH_KNOWN) & ~FLAG_MODIFIED);
+    if (current_ == file)
+        SetFrameTitle(header.Title, false);
+    return SaveResult::Saved;
+}
+
+bool CEDSDoc::Write(EDSFileRef file, const std::string& path, std::string& error) const {
+    bool written = false;
+    ForEachList([&](const auto& list) {
+        using List = std::decay_t<decltype(list)>;
+        if (KindOf<List> == file.kind)
+            written = EDSDocKind<ModelOf<List>>::Write(*list[file.position], path, error);
+    });
+    return written;
+}
+
+bool CEDSDoc::ConfirmExit() {
+    enum class Outcome { Asking, Close, Stay } outcome = Outcome::Asking;
+    ForEachList([&](auto& list) {
+        const EDSKind kind = KindOf<std::decay_t<decltype(list)>>;
+        for (size_t position = 0; position < list.size() && outcome == Outcome::Asking;
+             ++position) {
+            if ((list[position]->Header.Flags & FLAG_MODIFIED) == 0)
+                continue;
+            switch (AskToSave(list[position]->Header)) {
+            case MessageAnswer::Yes:
+                if (Save({kind, position}, false) == SaveResult::Failed)
+                    outcome = Outcome::Stay;
+                break;
+            case MessageAnswer::AllNot:
+                outcome = Outcome::Close;
+                break;
+            case MessageAnswer::Cancel:
+                outcome = Outcome::Stay;
+                break;
+            default: // NO: this file stays unsaved
+                break;
+            }
+        }
+    });
+    return outcome != Outcome::Stay;
+}
+
+MessageAnswer CEDSDoc::AskToSave(const EDSFileHeader& header) {
+    return ui_.AskMessage(std::string(doc_texts::kSavePrompt) + "\n" + header.Title + ".eds",
+                          std::string(doc_texts::kCaption), MessageButtons::YesNoAllNotCancel,
+                          MessageIcon::Question);
+}
+
+void CEDSDoc::SetFrameTitle(const std::string& title, bool modified) {
+    frameTitle_ = title + (modified ? "*" : "") + std::string(doc_texts::kTitleSuffix);
+}
+
+} // namespace corvid

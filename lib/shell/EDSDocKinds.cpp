@@ -1,0 +1,44 @@
+#include "shell/EDSDocKinds.h"
+
+#include "canopen/CANopenReader.h"
+#include "canopen/CANopenWriter.h"
+#include "devicenet/DeviceNetReader.h"
+#include "devicenet/DeviceNetWriter.h"
+#include "ethernetip/EtherNetIPReader.h"
+#include "ethernetip/EtherNetIPWriter.h"
+
+namespace corvid {
+
+// The CANopen reader reports nothing: a file it cannot read leaves the model
+// empty, as a file without sections would.
+bool EDSDocKind<CCANopenEDS>::Load(CCANopenEDS& model, const std::string& path, std::string&) {
+    LoadCANopenEDS(model, path);
+    return true;
+}
+
+bool EDSDocKind<CCANopenEDS>::Write(const CCANopenEDS& model, const std::string& path,
+                                    std::string& error) {
+    return WriteCANopenEDS(model, path, error);
+}
+
+bool EDSDocKind<CDeviceNetEDS>::Load(CDeviceNetEDS& model, const std::string& path,
+                                     std::string& error) {
+    return LoadDeviceNetEDS(model, path, error);
+}
+
+bool EDSDocKind<CDeviceNetEDS>::Write(const CDeviceNetEDS& model, const std::string& path,
+                                      std::string& error) {
+    return WriteDeviceNetEDS(model, path, error);
+}
+
+bool EDSDocKind<CEtherNetIPEDS>::Load(CEtherNetIPEDS& model, const std::string& path,
+                                      std::string& error) {
+    return LoadEtherNetIPEDS(model, path, error);
+}
+
+bool EDSDocKind<CEtherNetIPEDS>::Write(const CEtherNetIPEDS& model, const std::string& path,
+                                       std::string& error) {
+    return WriteEtherNetIPEDS(model, path, error);
+}
+
+} // namespace corvid
