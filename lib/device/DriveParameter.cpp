@@ -25,9 +25,19 @@ int32_t BlockValue(uint16_t word, bool isSigned) {
 
 } // namespace
 
+bool ReadsBlocksWithFunction3(uint8_t driveType) {
+    return driveType == 1 || driveType == 6 || driveType == 7;
+}
+
 bool HonoursSignedAttribute(uint8_t driveType) {
     return std::find(kSignedDriveTypes.begin(), kSignedDriveTypes.end(), driveType) !=
            kSignedDriveTypes.end();
+}
+
+std::span<const uint8_t> AnswerData(std::span<const uint8_t> frame) {
+    if (frame.size() < kAnswerHeader)
+        return frame.first(0);
+    return frame.first(std::min(frame.size(), kAnswerHeader + frame[2]));
 }
 
 uint16_t AnswerWord(std::span<const uint8_t> answer, size_t k) {
@@ -55,10 +65,8 @@ std::string AnswerName(std::span<const uint8_t> answer, size_t first, size_t reg
     return CleanDriveName(answer.subspan(begin, end - begin));
 }
 
-bool DecodeParameterBlock(uint8_t driveType, std::span<const uint8_t> answer,
+void DecodeParameterBlock(uint8_t driveType, std::span<const uint8_t> answer,
                           DriveParameter& parameter) {
-    if (answer.size() < kAnswerHeader + 2 * kParameterBlockWords)
-        return false;
     parameter.attribute = AnswerWord(answer, kWordAttribute);
     const bool isSigned =
         HonoursSignedAttribute(driveType) && (parameter.attribute & kAttributeSigned) != 0;
@@ -66,7 +74,6 @@ bool DecodeParameterBlock(uint8_t driveType, std::span<const uint8_t> answer,
     parameter.minimum = BlockValue(AnswerWord(answer, kWordMinimum), isSigned);
     parameter.defaultValue = BlockValue(AnswerWord(answer, kWordDefault), isSigned);
     parameter.name = AnswerName(answer, kWordName, kDriveNameLength / 2);
-    return true;
 }
 
 } // namespace corvid

@@ -34,12 +34,20 @@ struct DriveParameter {
     bool ignored = false; // the user chose Ignore when its block could not be read
 };
 
+// The drive types (1, 6, 7) whose description blocks are read as plain
+// registers with function 3; every other type is asked with function 0x63.
+bool ReadsBlocksWithFunction3(uint8_t driveType);
+
 // The drive types whose attribute bit 7 makes limits and default signed.
 bool HonoursSignedAttribute(uint8_t driveType);
 
-// The register that holds word k of an answer: bytes 3 + 2k (high) and
-// 4 + 2k (low), after the address, function and byte count. 0 when the
-// answer is too short to hold it.
+// The part of an answer frame that its byte count (byte 2) covers, with the
+// address, function and byte count in front: never more than `frame` holds,
+// whatever count a drive sends.
+std::span<const uint8_t> AnswerData(std::span<const uint8_t> frame);
+
+// Word k of an answer: bytes 3 + 2k (high) and 4 + 2k (low), after the
+// address, function and byte count. 0 when the answer does not hold it.
 uint16_t AnswerWord(std::span<const uint8_t> answer, size_t k);
 
 // A name as a drive sends it, made safe for the files generated from it: it
@@ -52,11 +60,10 @@ std::string CleanDriveName(std::span<const uint8_t> bytes);
 std::string AnswerName(std::span<const uint8_t> answer, size_t first, size_t registers);
 
 // Decodes the description block in `answer` (binary, as the master leaves it
-// in both framings) into `parameter`: limits, attribute, default and name.
-// Group, index, register and the ignored flag are the caller's. Returns
-// false, leaving `parameter` as it was, when the answer is too short to hold
-// a whole block.
-bool DecodeParameterBlock(uint8_t driveType, std::span<const uint8_t> answer,
+// in both framings) into `parameter`: limits, attribute, default and name;
+// words the answer does not hold read as 0. Group, index, register and the
+// ignored flag are the caller's.
+void DecodeParameterBlock(uint8_t driveType, std::span<const uint8_t> answer,
                           DriveParameter& parameter);
 
 } // namespace corvid

@@ -3,6 +3,8 @@
 // The framing of a serial line as the program names it: texts such as
 // "8 E 1 RTU" (data bits, parity, stop bits, Modbus framing).
 
+#include "device/SerialLineSettings.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -10,13 +12,7 @@
 
 namespace corvid {
 
-// Codes of the serial port: parity 0 none, 1 odd, 2 even; stop bits 0 one, 2 two.
-inline constexpr uint8_t kParityNone = 0;
-inline constexpr uint8_t kParityOdd = 1;
-inline constexpr uint8_t kParityEven = 2;
-inline constexpr uint8_t kStopBitsOne = 0;
-inline constexpr uint8_t kStopBitsTwo = 2;
-
+// Parity and stop bits are the serial port's codes.
 struct SerialFraming {
     uint8_t dataBits = 8;
     uint8_t parity = kParityNone;

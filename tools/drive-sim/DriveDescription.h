@@ -32,15 +32,6 @@ struct LineSettings {
     bool operator==(const LineSettings&) const = default;
 };
 
-// The settings a master gave the line, as far as the terminal shows them.
-// A Linux pseudo-terminal keeps the bit rate, the stop bits and the odd
-// parity flag, but forces 8 data bits and no parity whatever the master set,
-// so only a kernel that keeps those shows the data bits and parity enable.
-struct AppliedLine {
-    LineSettings line;
-    bool dataBitsAndParityShown = false;
-};
-
 struct DriveDescription {
     uint8_t address = 1;
     LineSettings line;

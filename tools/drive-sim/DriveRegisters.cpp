@@ -32,10 +32,6 @@ RegisterRead Words(const std::vector<uint16_t>& source, uint16_t quantity) {
 
 } // namespace
 
-bool ReadsBlocksWithFunction3(uint8_t driveType) {
-    return driveType == 1 || driveType == 6 || driveType == 7;
-}
-
 std::vector<uint16_t> NameRegisters(const std::string& name) {
     std::vector<uint16_t> words(kGroupNameRegisters, 0);
     for (size_t k = 0; k < name.size() && k < kDriveNameLength; ++k) {

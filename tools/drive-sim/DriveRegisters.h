@@ -46,10 +46,6 @@ private:
     std::map<uint16_t, std::vector<uint16_t>> names_;
 };
 
-// The drive types whose description blocks are read with function 3; every
-// other type is asked with 0x63.
-bool ReadsBlocksWithFunction3(uint8_t driveType);
-
 // 16 bytes of a name as 8 registers, high byte first, padded with NUL.
 std::vector<uint16_t> NameRegisters(const std::string& name);
 

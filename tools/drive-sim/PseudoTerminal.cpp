@@ -7,26 +7,10 @@
 #include <stdlib.h>
 #include <termios.h>
 #include <unistd.h>
-#include <utility>
 
 namespace corvid::sim {
 
 namespace {
-
-constexpr std::array<std::pair<speed_t, uint32_t>, 22> kBitRates = {{
-    {B50, 50},         {B75, 75},         {B110, 110},       {B134, 134},       {B150, 150},
-    {B200, 200},       {B300, 300},       {B600, 600},       {B1200, 1200},     {B1800, 1800},
-    {B2400, 2400},     {B4800, 4800},     {B9600, 9600},     {B19200, 19200},   {B38400, 38400},
-    {B57600, 57600},   {B115200, 115200}, {B230400, 230400}, {B460800, 460800}, {B500000, 500000},
-    {B576000, 576000}, {B921600, 921600},
-}};
-
-std::optional<uint32_t> BitRateOf(speed_t speed) {
-    for (const auto& [code, rate] : kBitRates)
-        if (code == speed)
-            return rate;
-    return std::nullopt;
-}
 
 std::string SystemError(const char* call) {
     return std::string(call) + ": " + std::strerror(errno);
@@ -69,13 +53,6 @@ bool CPseudoTerminal::Open(std::string& error) {
         error = SystemError("tcgetattr");
         return false;
     }
-    // Whether this kernel keeps data bits and parity on a pseudo-terminal.
-    termios probe = settings;
-    probe.c_cflag = (probe.c_cflag & ~CSIZE) | CS7 | PARENB;
-    termios kept{};
-    dataBitsAndParityShown_ = ::tcsetattr(master_, TCSANOW, &probe) == 0 &&
-                              ::tcgetattr(master_, &kept) == 0 && (kept.c_cflag & CSIZE) == CS7 &&
-                              (kept.c_cflag & PARENB) != 0;
     ::cfmakeraw(&settings);
     if (::tcsetattr(master_, TCSANOW, &settings) != 0) {
         error = SystemError("tcsetattr");
@@ -84,37 +61,14 @@ bool CPseudoTerminal::Open(std::string& error) {
     return true;
 }
 
-std::optional<AppliedLine> CPseudoTerminal::AppliedSettings() const {
+std::optional<SerialLineSettings> CPseudoTerminal::AppliedSettings() const {
+    // A pseudo-terminal forces 8 data bits and no parity into c_cflag; the
+    // serial port also sets ISTRIP and INPCK, which survive, and
+    // LineSettingsFromTermios reads those.
     termios settings{};
     if (::tcgetattr(master_, &settings) != 0)
         return std::nullopt;
-    const auto bitRate = BitRateOf(::cfgetospeed(&settings));
-    if (!bitRate)
-        return std::nullopt;
-    AppliedLine applied;
-    applied.dataBitsAndParityShown = dataBitsAndParityShown_;
-    LineSettings& line = applied.line;
-    line.bitRate = *bitRate;
-    switch (settings.c_cflag & CSIZE) {
-    case CS7:
-        line.framing.dataBits = 7;
-        break;
-    case CS8:
-        line.framing.dataBits = 8;
-        break;
-    default:
-        return std::nullopt;
-    }
-    // Parity codes of the serial port: 3 mark, 4 space.
-    const bool odd = (settings.c_cflag & PARODD) != 0;
-    if ((settings.c_cflag & PARENB) == 0)
-        line.framing.parity = kParityNone;
-    else if ((settings.c_cflag & CMSPAR) != 0)
-        line.framing.parity = odd ? 3 : 4;
-    else
-        line.framing.parity = odd ? kParityOdd : kParityEven;
-    line.framing.stopBits = (settings.c_cflag & CSTOPB) != 0 ? kStopBitsTwo : kStopBitsOne;
-    return applied;
+    return LineSettingsFromTermios(settings);
 }
 
 } // namespace corvid::sim

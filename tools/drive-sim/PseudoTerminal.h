@@ -4,7 +4,7 @@
 // other end (the path) as if it were a serial port and sets the line up on
 // it; the simulator reads those settings back from its own end.
 
-#include "DriveDescription.h"
+#include "device/SerialLineSettings.h"
 
 #include <optional>
 #include <string>
@@ -25,16 +25,15 @@ public:
     int Descriptor() const { return master_; }
     const std::string& Path() const { return path_; }
 
-    // The line settings the other end was given; nothing when they name a
-    // bit rate or framing a serial line does not have.
-    std::optional<AppliedLine> AppliedSettings() const;
+    // The line settings the other end was given, read as the serial port
+    // wrote them; nothing when they cannot be read.
+    std::optional<SerialLineSettings> AppliedSettings() const;
 
 private:
     int master_ = -1;
     // Kept open so the line stays up between the master program's sessions:
     // without it, every close on the other end would hang the line up.
     int keeper_ = -1;
-    bool dataBitsAndParityShown_ = false;
     std::string path_;
 };
 

@@ -18,23 +18,23 @@ constexpr size_t kMaxPending = 256;
 // The address a master uses to reach whichever drive is on the line.
 constexpr uint8_t kAnyDrive = 255;
 
-// Compares what the terminal shows. Where it hides data bits and parity
-// enable, odd parity and the stop bits still tell the program's framings
-// apart, except 7 from 8 data bits.
-bool SameLine(const AppliedLine& applied, const LineSettings& own) {
-    const LineSettings& line = applied.line;
-    if (line.bitRate != own.bitRate || line.framing.stopBits != own.framing.stopBits)
-        return false;
-    if (applied.dataBitsAndParityShown)
-        return line.framing.dataBits == own.framing.dataBits &&
-               line.framing.parity == own.framing.parity;
-    return (line.framing.parity == kParityOdd) == (own.framing.parity == kParityOdd);
+bool SameLine(const SerialLineSettings& applied, const LineSettings& own) {
+    return applied.baud == own.bitRate && applied.dataBits == own.framing.dataBits &&
+           applied.parity == own.framing.parity && applied.stopBits == own.framing.stopBits;
 }
 
 std::string RequestText(const ModbusRequest& request) {
     return "address " + std::to_string(request.address) + ", function " +
            FormatHex8(request.function) + ", register " + FormatHex16(request.registerAddress) +
            ", quantity " + std::to_string(request.value);
+}
+
+// "19200 8 E 1": what the master set, in the words a user reads.
+std::string LineText(const SerialLineSettings& line) {
+    static constexpr std::array<char, 5> kParityLetters = {'N', 'O', 'E', 'M', 'S'};
+    const char parity = line.parity < kParityLetters.size() ? kParityLetters[line.parity] : '?';
+    return std::to_string(line.baud) + " " + std::to_string(line.dataBits) + " " + parity + " " +
+           (line.stopBits == kStopBitsTwo ? "2" : "1");
 }
 
 } // namespace
@@ -56,7 +56,7 @@ std::chrono::microseconds CSimulatedDrive::FrameGap() const {
 }
 
 std::vector<Exchange> CSimulatedDrive::Receive(std::span<const uint8_t> bytes,
-                                               const AppliedLine& applied) {
+                                               const SerialLineSettings& applied) {
     pending_.insert(pending_.end(), bytes.begin(), bytes.end());
     return drive_.line.framing.rtu ? TakeRtuFrames(applied) : TakeAsciiFrames(applied);
 }
@@ -65,7 +65,7 @@ void CSimulatedDrive::LineQuiet() {
     pending_.clear();
 }
 
-std::vector<Exchange> CSimulatedDrive::TakeRtuFrames(const AppliedLine& applied) {
+std::vector<Exchange> CSimulatedDrive::TakeRtuFrames(const SerialLineSettings& applied) {
     std::vector<Exchange> exchanges;
     // Requests are 8 bytes; what does not check good waits for the gap that
     // ends it and is dropped then.
@@ -80,7 +80,7 @@ std::vector<Exchange> CSimulatedDrive::TakeRtuFrames(const AppliedLine& applied)
     return exchanges;
 }
 
-std::vector<Exchange> CSimulatedDrive::TakeAsciiFrames(const AppliedLine& applied) {
+std::vector<Exchange> CSimulatedDrive::TakeAsciiFrames(const SerialLineSettings& applied) {
     std::vector<Exchange> exchanges;
     for (;;) {
         const auto start = std::find(pending_.begin(), pending_.end(), ':');
@@ -116,7 +116,8 @@ void CSimulatedDrive::Damage(std::vector<uint8_t>& answer) const {
     digit = digit == '0' ? '1' : '0';
 }
 
-Exchange CSimulatedDrive::Answer(std::span<const uint8_t> frame, const AppliedLine& applied) {
+Exchange CSimulatedDrive::Answer(std::span<const uint8_t> frame,
+                                 const SerialLineSettings& applied) {
     Exchange exchange;
     exchange.requestLength = frame.size();
     ModbusRequest request;
@@ -128,8 +129,7 @@ Exchange CSimulatedDrive::Answer(std::span<const uint8_t> frame, const AppliedLi
     }
     const std::string what = RequestText(request);
     if (!SameLine(applied, drive_.line)) {
-        exchange.note = what + ": line set to " + std::to_string(applied.line.bitRate) + " " +
-                        FramingLabel(applied.line.framing) + ", not answered";
+        exchange.note = what + ": line set to " + LineText(applied) + ", not answered";
         return exchange;
     }
     if (request.address != drive_.address &&

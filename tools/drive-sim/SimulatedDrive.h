@@ -6,6 +6,7 @@
 
 #include "DriveDescription.h"
 #include "DriveRegisters.h"
+#include "device/SerialLineSettings.h"
 
 #include <chrono>
 #include <cstdint>
@@ -39,7 +40,8 @@ public:
 
     // Takes bytes from the line; `applied` is how the master set the line up.
     // Requests sent with other settings are noise to this drive.
-    std::vector<Exchange> Receive(std::span<const uint8_t> bytes, const AppliedLine& applied);
+    std::vector<Exchange> Receive(std::span<const uint8_t> bytes,
+                                  const SerialLineSettings& applied);
 
     // The line has been quiet for a frame gap: bytes still waiting form no
     // request and are dropped.
@@ -56,9 +58,9 @@ public:
     const DriveDescription& Drive() const { return drive_; }
 
 private:
-    std::vector<Exchange> TakeRtuFrames(const AppliedLine& applied);
-    std::vector<Exchange> TakeAsciiFrames(const AppliedLine& applied);
-    Exchange Answer(std::span<const uint8_t> frame, const AppliedLine& applied);
+    std::vector<Exchange> TakeRtuFrames(const SerialLineSettings& applied);
+    std::vector<Exchange> TakeAsciiFrames(const SerialLineSettings& applied);
+    Exchange Answer(std::span<const uint8_t> frame, const SerialLineSettings& applied);
     // True when a planned fault for `registerAddress` in `plan` applies now.
     static bool TakeFault(std::map<uint16_t, int>& plan, uint16_t registerAddress);
     void Damage(std::vector<uint8_t>& answer) const;

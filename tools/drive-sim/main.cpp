@@ -176,7 +176,7 @@ void Serve(CPseudoTerminal& terminal, CSimulatedDrive& drive, const Options& opt
         const ssize_t count = ::read(terminal.Descriptor(), bytes.data(), bytes.size());
         if (count <= 0)
             continue;
-        const std::optional<AppliedLine> applied = terminal.AppliedSettings();
+        const std::optional<SerialLineSettings> applied = terminal.AppliedSettings();
         if (!applied) {
             if (options.verbose)
                 std::cerr << "line settings unreadable or unknown: bytes dropped\n";
