@@ -1,6 +1,7 @@
 // corvid-cli: the scriptable face of the Corvid core.
 
 #include "CliCommon.h"
+#include "DeviceCommands.h"
 #include "FileCommands.h"
 
 #include <CLI/CLI.hpp>
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
     int exitCode = corvid::cli::kExitOk;
     corvid::cli::RegisterFileCommands(app, exitCode);
+    corvid::cli::RegisterDeviceCommands(app, exitCode);
     CLI11_PARSE(app, argc, argv);
     return exitCode;
 }
