@@ -223,20 +223,20 @@ int RunAutoTest(const DeviceOptions& options) {
     ui.AppendMessage("Auto Test:  Automatically testing serial port.\r\n");
     const AutoTestScan scan{options.scanPorts, options.scanAddress, options.scanSettings,
                             port.device};
-    const bool found = AutoTest(master, ui, scan,
-                                [](const std::string& status) { std::cerr << status << '\n'; });
+    const bool found =
+        AutoTest(master, ui, scan, [](const std::string& status) { std::cerr << status << '\n'; });
     if (!found) {
         ui.AppendMessage("Auto Test:  Failure to automatically test serial port.\r\n");
         return kExitFailure;
     }
     master.serialPort.Close();
     ui.AppendMessage("Auto Test:  Success in automatically testing serial port .\r\n");
-    const Json out{{"port", port.device.empty() ? "COM" + std::to_string(master.port) : port.device},
-                   {"device", master.serialPort.Device()},
-                   {"bitRate", master.baud},
-                   {"framing", FramingLabel({master.dataBits, master.parity, master.stopBits,
-                                             master.rtu})},
-                   {"address", master.address}};
+    const Json out{
+        {"port", port.device.empty() ? "COM" + std::to_string(master.port) : port.device},
+        {"device", master.serialPort.Device()},
+        {"bitRate", master.baud},
+        {"framing", FramingLabel({master.dataBits, master.parity, master.stopBits, master.rtu})},
+        {"address", master.address}};
     std::cout << out.dump(2) << '\n';
     return kExitOk;
 }
@@ -256,7 +256,8 @@ void AddLineOptions(CLI::App& command, DeviceOptions& options) {
         ->required();
     command.add_option("--baud", options.baud, "Bit rate")->default_val(9600);
     std::vector<std::string> framings(kFramingTexts.begin(), kFramingTexts.end());
-    command.add_option("--framing", options.framing, "Framing, e.g. \"8 N 2 RTU\", \"7 E 1 ASCII\"")
+    command
+        .add_option("--framing", options.framing, "Framing, e.g. \"8 N 2 RTU\", \"7 E 1 ASCII\"")
         ->default_val("8 N 2 RTU")
         ->check(CLI::IsMember(framings));
     command.add_option("--address", options.address, "Modbus slave address")
@@ -299,9 +300,8 @@ void RegisterDeviceCommands(CLI::App& app, int& exitCode) {
     read->add_option("--function", options->function, "Function code (3, or 0x63 = 99)")
         ->default_val(3)
         ->check(CLI::Range(1, 255));
-    read->callback([options, &exitCode] {
-        exitCode = Guarded([&] { return RunReadRegisters(*options); });
-    });
+    read->callback(
+        [options, &exitCode] { exitCode = Guarded([&] { return RunReadRegisters(*options); }); });
 
     auto* identify = app.add_subcommand("identify", "Identify a drive: its identity as JSON");
     AddReadOptions(*identify, *options);
@@ -314,16 +314,14 @@ void RegisterDeviceCommands(CLI::App& app, int& exitCode) {
                 "and log lines on stderr");
     AddReadOptions(*walk, *options);
     AddCatalogueOptions(*walk, *options);
-    walk->callback(
-        [options, &exitCode] { exitCode = Guarded([&] { return RunWalk(*options); }); });
+    walk->callback([options, &exitCode] { exitCode = Guarded([&] { return RunWalk(*options); }); });
 
     auto* autotest = app.add_subcommand(
         "autotest", "Find the line settings and address of a drive: status lines on stderr, "
                     "the settings found as JSON");
     AddLineOptions(*autotest, *options);
     autotest->add_flag("--scan-ports", options->scanPorts, "Try ports COM1 to COM16");
-    autotest->add_flag("--scan-address", options->scanAddress,
-                       "Then try addresses 1 to 254");
+    autotest->add_flag("--scan-address", options->scanAddress, "Then try addresses 1 to 254");
     autotest->add_flag("--scan-settings", options->scanSettings,
                        "Try 6 bit rates by 9 framings, else only --baud and --framing");
     autotest->add_option("--register", options->registerText,

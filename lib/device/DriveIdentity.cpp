@@ -82,12 +82,15 @@ std::optional<uint16_t> DerivedProductCode(CModbusMaster& master, IUserInterface
     SetRequest(master, kRatingRegister, 1);
     // A buffer of its own keeps the identity answer for the fields read after.
     ModbusBuffer rating{};
-    if (ReadWithPrompt(master, ui, &rating) == PromptedRead::Aborted) {
+    const PromptedRead read = ReadWithPrompt(master, ui, &rating);
+    if (read == PromptedRead::Aborted) {
         aborted = true;
         return std::nullopt;
     }
-    // Ignore keeps whatever the buffer holds: all zero when nothing arrived.
-    const uint16_t value = AnswerWord(AnswerData(rating), 0);
+    // An ignored rating counts as 0, whatever a failed read left in the
+    // buffer: an exception answer or a damaged one would give a class made
+    // of its check bytes.
+    const uint16_t value = read == PromptedRead::Done ? AnswerWord(AnswerData(rating), 0) : 0;
     master.voltageClass = static_cast<uint8_t>(value / 100 % 10);
     return static_cast<uint16_t>(*base + master.voltageClass);
 }
