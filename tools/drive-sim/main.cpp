@@ -246,6 +246,9 @@ int main(int argc, char** argv) {
         "until SIGTERM or SIGINT. It answers only when the master set the line to the\n"
         "drive's own bit rate, data bits, parity and stop bits, in the drive's framing,\n"
         "and only to the drive's address or to 255 (whichever drive is on the line).\n"
+        "A pseudo-terminal forces 8 data bits and no parity into its c_cflag; parity\n"
+        "and 7 data bits are seen through the INPCK and ISTRIP input flags, which\n"
+        "Corvid's serial port sets with them.\n"
         "REG is decimal or 0x hexadecimal; REG:COUNT limits a fault to the first COUNT\n"
         "requests for that register."};
     app.add_option("DRIVE_FILE", options.driveFile, "Drive description (JSON)")
