@@ -8,6 +8,7 @@
 #include "SimulatedDrive.h"
 
 #include "device/DriveParameter.h"
+#include "device/ModbusFrame.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,5 +1,6 @@
 #include "device/AutoTest.h"
 
+#include "device/DriveParameter.h"
 #include "device/SerialFraming.h"
 #include "dictionaries/ModuleFolder.h"
 #include "dictionaries/ProfileFile.h"
@@ -11,7 +12,6 @@ namespace corvid {
 namespace {
 
 constexpr int kLastPort = 16;
-constexpr uint8_t kReadHoldingRegisters = 3;
 constexpr uint8_t kFirstAddress = 1;
 constexpr uint8_t kLastAddress = 254;
 

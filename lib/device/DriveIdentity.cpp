@@ -14,7 +14,6 @@ namespace {
 constexpr uint16_t kIdentityRegister = 0x2110;
 constexpr uint16_t kRatingRegister = 0x2153;
 constexpr uint8_t kNoSubType = 0xFF;
-constexpr uint8_t kReadHoldingRegisters = 3;
 
 // Drive types whose rating register gives the voltage class, with the base
 // of the product code derived from it.
@@ -49,12 +48,6 @@ std::optional<uint16_t> ProductBase(DriveProtocol protocol, uint8_t driveType) {
     return std::nullopt;
 }
 
-void SetRequest(CModbusMaster& master, uint16_t registerAddress, uint16_t quantity) {
-    master.function = kReadHoldingRegisters;
-    master.registerAddress = registerAddress;
-    master.quantity = quantity;
-}
-
 // The identity read was ignored: an unknown drive with no groups.
 void ForgetIdentity(CModbusMaster& master) {
     master.driveType = 0xFF;
@@ -79,7 +72,7 @@ std::optional<uint16_t> DerivedProductCode(CModbusMaster& master, IUserInterface
     const std::optional<uint16_t> base = ProductBase(protocol, master.driveType);
     if (!base || master.driveSubType != kNoSubType)
         return std::nullopt;
-    SetRequest(master, kRatingRegister, 1);
+    SetReadRequest(master, kReadHoldingRegisters, kRatingRegister, 1);
     // A buffer of its own keeps the identity answer for the fields read after.
     ModbusBuffer rating{};
     const PromptedRead read = ReadWithPrompt(master, ui, &rating);
@@ -135,7 +128,8 @@ bool IdentifyDrive(CModbusMaster& master, IUserInterface& ui, DriveProtocol prot
     master.voltageClass = 0;
     if (!canopen && !FirstDeviceNetRead(master, ui))
         return false;
-    SetRequest(master, canopen ? kIdentityRegister : master.registerAddress, canopen ? 3 : 2);
+    SetReadRequest(master, kReadHoldingRegisters,
+                   canopen ? kIdentityRegister : master.registerAddress, canopen ? 3 : 2);
     const PromptedRead identity = ReadWithPrompt(master, ui);
     if (identity == PromptedRead::Aborted)
         return false;

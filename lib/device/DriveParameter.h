@@ -17,6 +17,11 @@ inline constexpr uint16_t kParameterBlockWords = 15;
 inline constexpr uint16_t kGroupNameRegisters = 8;
 inline constexpr size_t kDriveNameLength = 16;
 
+// Function codes a drive is read with: holding registers, and the drive's
+// own code for description blocks.
+inline constexpr uint8_t kReadHoldingRegisters = 3;
+inline constexpr uint8_t kReadDescriptionBlock = 0x63;
+
 // Attribute word bits.
 inline constexpr uint16_t kAttributeReadOnly = 0x0008;
 inline constexpr uint16_t kAttributeSigned = 0x0080;

@@ -19,6 +19,10 @@ enum class PromptedRead { Done, Ignored, Aborted };
 // code rules differ.
 enum class DriveProtocol { CANopen, DeviceNet };
 
+// Sets the master's current request.
+void SetReadRequest(CModbusMaster& master, uint8_t function, uint16_t registerAddress,
+                    uint16_t quantity);
+
 // "Load File: Error occurs when reading register 0x%X.\r\n".
 std::string ReadErrorLine(uint16_t registerAddress);
 

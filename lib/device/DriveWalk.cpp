@@ -7,17 +7,8 @@ namespace corvid {
 
 namespace {
 
-constexpr uint8_t kReadHoldingRegisters = 3;
-constexpr uint8_t kReadDescriptionBlock = 0x63;
 constexpr uint16_t kGroupNameRegister = 0x3100;
 constexpr int kProgressEnd = 100;
-
-void SetRequest(CModbusMaster& master, uint8_t function, uint16_t registerAddress,
-                uint16_t quantity) {
-    master.function = function;
-    master.registerAddress = registerAddress;
-    master.quantity = quantity;
-}
 
 std::span<const uint8_t> Answer(const CModbusMaster& master) {
     return AnswerData(std::span(master.receiveBuffer).first(master.expectedLength));
@@ -36,8 +27,8 @@ PromptedRead ReadGroupName(CModbusMaster& master, IUserInterface& ui, uint8_t gr
                              std::to_string(group));
         return PromptedRead::Done;
     }
-    SetRequest(master, kReadHoldingRegisters, static_cast<uint16_t>(kGroupNameRegister + group),
-               kGroupNameRegisters);
+    SetReadRequest(master, kReadHoldingRegisters, static_cast<uint16_t>(kGroupNameRegister + group),
+                   kGroupNameRegisters);
     const PromptedRead read = ReadWithPrompt(master, ui);
     name = read == PromptedRead::Done ? AnswerName(Answer(master), 0, kGroupNameRegisters) : "";
     return read;
@@ -53,8 +44,8 @@ bool WalkParameters(CModbusMaster& master, IUserInterface& ui, IDriveGroupBuilde
         parameter.index = static_cast<uint8_t>(j);
         parameter.registerAddress = static_cast<uint16_t>(group * 256 + j);
         master.parameterRegister = parameter.registerAddress;
-        SetRequest(master, plainBlocks ? kReadHoldingRegisters : kReadDescriptionBlock,
-                   parameter.registerAddress, kParameterBlockWords);
+        SetReadRequest(master, plainBlocks ? kReadHoldingRegisters : kReadDescriptionBlock,
+                       parameter.registerAddress, kParameterBlockWords);
         const PromptedRead read = ReadWithPrompt(master, ui);
         if (read == PromptedRead::Aborted)
             return false;
@@ -76,7 +67,7 @@ bool WalkGroups(CModbusMaster& master, IUserInterface& ui, IDriveGroupBuilder& b
     for (unsigned i = 0; i < groups; ++i) {
         const auto group = static_cast<uint8_t>(i);
         master.groupRegister = static_cast<uint16_t>((groups + 1) * 256 + i);
-        SetRequest(master, kReadHoldingRegisters, master.groupRegister, 1);
+        SetReadRequest(master, kReadHoldingRegisters, master.groupRegister, 1);
         const PromptedRead table = ReadWithPrompt(master, ui);
         if (table == PromptedRead::Aborted)
             return false;

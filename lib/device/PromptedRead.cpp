@@ -15,6 +15,13 @@ std::string RegisterText(uint16_t registerAddress) {
 
 } // namespace
 
+void SetReadRequest(CModbusMaster& master, uint8_t function, uint16_t registerAddress,
+                    uint16_t quantity) {
+    master.function = function;
+    master.registerAddress = registerAddress;
+    master.quantity = quantity;
+}
+
 std::string ReadErrorLine(uint16_t registerAddress) {
     return "Load File: Error occurs when reading register " + RegisterText(registerAddress) +
            ".\r\n";

@@ -4,8 +4,8 @@
 #include "DriveSimulator.h"
 #include "TestFiles.h"
 
-#include <gtest/gtest.h>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 namespace corvid {
@@ -82,12 +82,13 @@ INSTANTIATE_TEST_SUITE_P(Framings, DeviceCli, testing::Values("8 E 1 RTU", "8 E 
 
 TEST(DeviceCliWalk, SignedValuesAndIgnoredReads) {
     DriveSimulator drive({kDrives + "/type20_signed.json", "--silent", "0x0101"});
-    const CliRun run = Cli("walk --port " + drive.path() +
-                           " --module CN-100 --device VFD-C --on-error ignore");
+    const CliRun run =
+        Cli("walk --port " + drive.path() + " --module CN-100 --device VFD-C --on-error ignore");
     ASSERT_EQ(run.exitCode, 0) << run.out;
-    EXPECT_NE(run.out.find("Load File: Error occurs when reading register 0x101.\n"
-                           "Warning: WARNING: Error occurs when reading register 0x101! [Ignore]\n"),
-              std::string::npos);
+    EXPECT_NE(
+        run.out.find("Load File: Error occurs when reading register 0x101.\n"
+                     "Warning: WARNING: Error occurs when reading register 0x101! [Ignore]\n"),
+        std::string::npos);
     const nlohmann::json groups = JsonOf(run)["groups"];
     EXPECT_EQ(groups[1]["parameters"][0]["minimum"], -10000);
     EXPECT_EQ(groups[1]["parameters"][1]["ignored"], true);
@@ -95,8 +96,8 @@ TEST(DeviceCliWalk, SignedValuesAndIgnoredReads) {
 }
 
 TEST(DeviceCliAutotest, ScansSettingsOnAPortFromConfigureIni) {
-    DriveSimulator drive({kDrives + "/type20_signed.json", "--baud", "4800", "--framing",
-                          "7 E 1 ASCII"});
+    DriveSimulator drive(
+        {kDrives + "/type20_signed.json", "--baud", "4800", "--framing", "7 E 1 ASCII"});
     test::TempFolder home;
     test::WriteFile(home.path() / "Configure.ini", "[SerialPorts]\nCOM2=" + drive.path() + "\n");
     ::setenv("CORVID_HOME", home.path().c_str(), 1);

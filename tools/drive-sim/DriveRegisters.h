@@ -5,6 +5,7 @@
 // group names at 0x3100 + i, and description blocks at i * 256 + j.
 
 #include "DriveDescription.h"
+#include "device/DriveParameter.h"
 
 #include <cstdint>
 #include <map>
@@ -17,10 +18,6 @@ inline constexpr uint8_t kIllegalFunction = 1;
 inline constexpr uint8_t kIllegalDataAddress = 2;
 inline constexpr uint8_t kIllegalDataValue = 3;
 inline constexpr uint8_t kServerDeviceFailure = 4;
-
-// Function codes a drive serves.
-inline constexpr uint8_t kReadHoldingRegisters = 3;
-inline constexpr uint8_t kReadDescriptionBlock = 0x63;
 
 // What a read gives: the register words, or an exception code.
 struct RegisterRead {
