@@ -5,6 +5,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <stdlib.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -59,6 +60,10 @@ bool CPseudoTerminal::Open(std::string& error) {
         return false;
     }
     return true;
+}
+
+void CPseudoTerminal::ReleaseExclusive() const {
+    ::ioctl(keeper_, TIOCNXCL);
 }
 
 std::optional<SerialLineSettings> CPseudoTerminal::AppliedSettings() const {

@@ -29,6 +29,11 @@ public:
     // wrote them; nothing when they cannot be read.
     std::optional<SerialLineSettings> AppliedSettings() const;
 
+    // Lets the next master open the terminal. A master that opened it
+    // exclusively (TIOCEXCL) leaves it so after closing, because the
+    // terminal lives on while this end is open: only root could open it again.
+    void ReleaseExclusive() const;
+
 private:
     int master_ = -1;
     // Kept open so the line stays up between the master program's sessions:

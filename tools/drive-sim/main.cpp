@@ -161,14 +161,18 @@ private:
 
 void Serve(CPseudoTerminal& terminal, CSimulatedDrive& drive, const Options& options,
            const StopSignals& signals) {
+    // Idle, the terminal is released for the next master now and then: one
+    // that opened it and left without a word is not seen otherwise.
+    const timespec idle = ToTimespec(std::chrono::seconds(1));
     std::array<uint8_t, 512> bytes{};
     while (gStopSignal == 0) {
         pollfd line{terminal.Descriptor(), POLLIN, 0};
         const timespec gap = ToTimespec(drive.FrameGap());
         const int ready =
-            ::ppoll(&line, 1, drive.HasPartialFrame() ? &gap : nullptr, signals.WhileWaiting());
+            ::ppoll(&line, 1, drive.HasPartialFrame() ? &gap : &idle, signals.WhileWaiting());
         if (ready < 0)
             continue; // a signal: the loop condition decides
+        terminal.ReleaseExclusive();
         if (ready == 0) {
             drive.LineQuiet();
             continue;
