@@ -22,14 +22,23 @@ namespace corvid::test {
 class DriveSimulator {
 public:
     // `arguments` follow the program name: the drive file and any options.
+    // The simulator's standard input is a pipe held here: if the test dies,
+    // the pipe ends and the simulator stops with it.
     explicit DriveSimulator(const std::vector<std::string>& arguments) {
         int out[2];
+        int in[2];
         if (::pipe2(out, O_CLOEXEC) != 0)
             return;
+        if (::pipe2(in, O_CLOEXEC) != 0) {
+            ::close(out[0]);
+            ::close(out[1]);
+            return;
+        }
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-        std::vector<std::string> all = {CORVID_DRIVE_SIM};
+        posix_spawn_file_actions_adddup2(&actions, in[0], STDIN_FILENO);
+        std::vector<std::string> all = {CORVID_DRIVE_SIM, "--stop-with-input"};
         all.insert(all.end(), arguments.begin(), arguments.end());
         std::vector<char*> argv;
         for (std::string& argument : all)
@@ -39,7 +48,9 @@ public:
             pid_ = -1;
         posix_spawn_file_actions_destroy(&actions);
         ::close(out[1]);
+        ::close(in[0]);
         output_ = out[0];
+        input_ = in[1];
         if (pid_ > 0)
             path_ = FirstLine();
     }
@@ -48,6 +59,8 @@ public:
         Stop();
         if (output_ >= 0)
             ::close(output_);
+        if (input_ >= 0)
+            ::close(input_);
     }
     DriveSimulator(const DriveSimulator&) = delete;
     DriveSimulator& operator=(const DriveSimulator&) = delete;
@@ -92,6 +105,7 @@ private:
 
     pid_t pid_ = -1;
     int output_ = -1;
+    int input_ = -1;
     int exitStatus_ = -1;
     std::string path_;
 };

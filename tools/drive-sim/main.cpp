@@ -42,6 +42,7 @@ struct Options {
     bool wireTime = false;
     bool strictAddress = false;
     bool verbose = false;
+    bool stopWithInput = false;
 };
 
 // The signals that stop the simulator are blocked except while it waits, so
@@ -159,6 +160,12 @@ private:
     std::string path_;
 };
 
+// Reads what waits on standard input; true at its end.
+bool InputEnded() {
+    std::array<char, 256> ignored{};
+    return ::read(STDIN_FILENO, ignored.data(), ignored.size()) <= 0;
+}
+
 void Serve(CPseudoTerminal& terminal, CSimulatedDrive& drive, const Options& options,
            const StopSignals& signals) {
     // Idle, the terminal is released for the next master now and then: one
@@ -166,17 +173,24 @@ void Serve(CPseudoTerminal& terminal, CSimulatedDrive& drive, const Options& opt
     const timespec idle = ToTimespec(std::chrono::seconds(1));
     std::array<uint8_t, 512> bytes{};
     while (gStopSignal == 0) {
-        pollfd line{terminal.Descriptor(), POLLIN, 0};
+        // Standard input is watched only with --stop-with-input (-1 is skipped).
+        std::array<pollfd, 2> watched = {
+            pollfd{terminal.Descriptor(), POLLIN, 0},
+            pollfd{options.stopWithInput ? STDIN_FILENO : -1, POLLIN, 0}};
         const timespec gap = ToTimespec(drive.FrameGap());
-        const int ready =
-            ::ppoll(&line, 1, drive.HasPartialFrame() ? &gap : &idle, signals.WhileWaiting());
+        const int ready = ::ppoll(watched.data(), watched.size(),
+                                  drive.HasPartialFrame() ? &gap : &idle, signals.WhileWaiting());
         if (ready < 0)
             continue; // a signal: the loop condition decides
+        if (watched[1].revents != 0 && InputEnded())
+            return;
         terminal.ReleaseExclusive();
         if (ready == 0) {
             drive.LineQuiet();
             continue;
         }
+        if ((watched[0].revents & POLLIN) == 0)
+            continue;
         const ssize_t count = ::read(terminal.Descriptor(), bytes.data(), bytes.size());
         if (count <= 0)
             continue;
@@ -281,6 +295,9 @@ int main(int argc, char** argv) {
     app.add_flag("--strict-address", options.strictAddress,
                  "Answer only the drive's own address, not 255");
     app.add_flag("--verbose", options.verbose, "Log each request and what became of it on stderr");
+    app.add_flag("--stop-with-input", options.stopWithInput,
+                 "Also stop when standard input ends, so a harness that dies leaves no "
+                 "simulator behind");
     CLI11_PARSE(app, argc, argv);
     return corvid::sim::Run(options);
 }
