@@ -5,6 +5,8 @@
 
 #include "canopen/CANopenReader.h"
 #include "canopen/CANopenWriter.h"
+#include "devicenet/DeviceNetReader.h"
+#include "devicenet/DeviceNetWriter.h"
 #include "dictionaries/FileIO.h"
 #include "shell/EDSKind.h"
 
@@ -33,6 +35,7 @@ struct FileOptions {
 struct LoadedFile {
     EDSKind kind = EDSKind::Unknown;
     CCANopenEDS canopen;
+    CDeviceNetEDS devicenet;
 };
 
 // The kind chosen with --as, or the detected one.
@@ -56,6 +59,8 @@ int Load(const std::string& path, const std::string& as, LoadedFile& loaded) {
         LoadCANopenEDSText(loaded.canopen, text, path);
         return kExitOk;
     case EDSKind::DeviceNet:
+        LoadDeviceNetEDSText(loaded.devicenet, text, path);
+        return kExitOk;
     case EDSKind::EtherNetIP:
         PrintError(path + ": " + EDSKindName(loaded.kind) + " files cannot be read yet");
         return kExitUnusable;
@@ -70,6 +75,8 @@ bool Write(const LoadedFile& loaded, const std::string& path, std::string& error
     switch (loaded.kind) {
     case EDSKind::CANopen:
         return WriteCANopenEDS(loaded.canopen, path, error);
+    case EDSKind::DeviceNet:
+        return WriteDeviceNetEDS(loaded.devicenet, path, error);
     default:
         error = "no writer for this kind";
         return false;
@@ -82,6 +89,10 @@ Json ToJson(const LoadedFile& loaded) {
     case EDSKind::CANopen:
         out["header"] = HeaderToJson(loaded.canopen.Header);
         out.update(CANopenToJson(loaded.canopen));
+        break;
+    case EDSKind::DeviceNet:
+        out["header"] = HeaderToJson(loaded.devicenet.Header);
+        out.update(DeviceNetToJson(loaded.devicenet));
         break;
     default:
         break;

@@ -115,3 +115,110 @@ json CANopenToJson(const CCANopenEDS& model) {
 }
 
 } // namespace corvid::cli
+
+namespace corvid::cli {
+
+namespace {
+
+json TextList(const std::vector<std::string>& texts) {
+    json list = json::array();
+    for (const std::string& text : texts)
+        list.push_back(JsonText(text));
+    return list;
+}
+
+json ConnectionToJson(const ConnectionInfo& info) {
+    return json{{"Present", info.Present},
+                {"TypeMask", info.TypeMask},
+                {"DefaultInput", info.DefaultInput},
+                {"DefaultOutput", info.DefaultOutput}};
+}
+
+json IOEntriesToJson(const std::vector<IOEntry>& entries) {
+    json list = json::array();
+    for (const IOEntry& entry : entries)
+        list.push_back(json{{"Number", entry.Number},
+                            {"Size", entry.Size},
+                            {"SigBits", entry.SigBits},
+                            {"TypeMask", entry.TypeMask},
+                            {"Name", JsonText(entry.Name)},
+                            {"PathSize", entry.PathSize},
+                            {"Path", JsonText(entry.Path)},
+                            {"Help", JsonText(entry.Help)}});
+    return list;
+}
+
+json ParamToJson(const CEDSParam& p) {
+    return json{{"Reserved", p.Reserved},
+                {"PathSize", p.PathSize},
+                {"LinkPath", JsonText(p.LinkPath)},
+                {"Descriptor", p.Descriptor},
+                {"DataType", p.DataType},
+                {"DataSize", p.DataSize},
+                {"ParameterName", JsonText(p.ParameterName)},
+                {"UnitsStr", JsonText(p.UnitsStr)},
+                {"HelpStr", JsonText(p.HelpStr)},
+                {"Minimum", JsonText(p.Minimum)},
+                {"Maximum", JsonText(p.Maximum)},
+                {"Default", JsonText(p.Default)},
+                {"Multiplier", p.Multiplier},
+                {"Divider", p.Divider},
+                {"Base", p.Base},
+                {"Offset", p.Offset},
+                {"MultiplierLink", JsonText(p.MultiplierLink)},
+                {"DivisorLink", JsonText(p.DivisorLink)},
+                {"BaseLink", JsonText(p.BaseLink)},
+                {"OffsetLink", JsonText(p.OffsetLink)},
+                {"Precision", p.Precision},
+                {"Group", p.Group},
+                {"EnumStrings", p.EnumStrings ? TextList(*p.EnumStrings) : json(nullptr)}};
+}
+
+} // namespace
+
+json DeviceNetToJson(const CDeviceNetEDS& model) {
+    const DeviceNetFileSection& file = model.FileSection;
+    const DeviceNetDeviceSection& device = model.DeviceSection;
+    const DeviceNetIOInfoSection& io = model.IOInfoSection;
+    const EDSParamClassSection& paramClass = model.ParamClassSection;
+    json params = json::array();
+    for (const auto& param : model.Params)
+        params.push_back(ParamToJson(*param));
+    return json{{"FileSection",
+                 {{"SectionName", JsonText(file.SectionName)},
+                  {"DescText", JsonText(file.DescText)},
+                  {"CreateDate", JsonText(file.CreateDate)},
+                  {"CreateTime", JsonText(file.CreateTime)},
+                  {"ModDate", JsonText(file.ModDate)},
+                  {"ModTime", JsonText(file.ModTime)},
+                  {"Revision", JsonText(file.Revision)}}},
+                {"DeviceSection",
+                 {{"SectionName", JsonText(device.SectionName)},
+                  {"VendCode", device.VendCode},
+                  {"VendName", JsonText(device.VendName)},
+                  {"ProdType", device.ProdType},
+                  {"ProdTypeStr", JsonText(device.ProdTypeStr)},
+                  {"ProdCode", device.ProdCode},
+                  {"MajRev", device.MajRev},
+                  {"MinRev", device.MinRev},
+                  {"ProdName", JsonText(device.ProdName)},
+                  {"Catalog", JsonText(device.Catalog)}}},
+                {"IOInfoSection",
+                 {{"SectionName", JsonText(io.SectionName)},
+                  {"Default", io.Default},
+                  {"PollInfo", ConnectionToJson(io.PollInfo)},
+                  {"StrobeInfo", ConnectionToJson(io.StrobeInfo)},
+                  {"COSInfo", ConnectionToJson(io.COSInfo)},
+                  {"CyclicInfo", ConnectionToJson(io.CyclicInfo)},
+                  {"Inputs", IOEntriesToJson(io.Inputs)},
+                  {"Outputs", IOEntriesToJson(io.Outputs)}}},
+                {"ParamClassSection",
+                 {{"SectionName", JsonText(paramClass.SectionName)},
+                  {"MaxInst", paramClass.MaxInst},
+                  {"Descriptor", paramClass.Descriptor},
+                  {"CfgAssembly", paramClass.CfgAssembly}}},
+                {"Params", params},
+                {"GroupNames", TextList(model.GroupNames)}};
+}
+
+} // namespace corvid::cli

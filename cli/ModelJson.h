@@ -4,6 +4,7 @@
 // stable interface: scripts and tests read it.
 
 #include "canopen/CANopenModel.h"
+#include "devicenet/DeviceNetModel.h"
 
 #include <nlohmann/json.hpp>
 
@@ -16,5 +17,6 @@ Json JsonText(const std::string& bytes);
 
 Json HeaderToJson(const EDSFileHeader& header);
 Json CANopenToJson(const CCANopenEDS& model);
+Json DeviceNetToJson(const CDeviceNetEDS& model);
 
 } // namespace corvid::cli

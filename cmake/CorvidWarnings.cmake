@@ -19,3 +19,11 @@ function(corvid_add_library name)
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/lib)
     target_link_libraries(${name} PUBLIC corvid_options ${ARG_LINKS})
 endfunction()
+
+# In a fuzz build every library carries the fuzzer's coverage hooks and the
+# sanitizers, so the fuzz targets see inside the readers, not only their own
+# file.
+if(CORVID_BUILD_FUZZ)
+    target_compile_options(corvid_options INTERFACE -fsanitize=fuzzer-no-link,address,undefined)
+    target_link_options(corvid_options INTERFACE -fsanitize=address,undefined)
+endif()

@@ -6,6 +6,7 @@
 // one value against another.
 
 #include "dictionaries/EDSFileHeader.h"
+#include "dictionaries/OrderedList.h"
 
 #include <cstdint>
 #include <optional>
@@ -106,13 +107,6 @@ struct CCANopenEDS {
     CANopenDummyUsage DummyUsage;
     CANopenComments Comments;
     std::vector<CANopenObject> Objects; // sorted by Index, one record per Index
-};
-
-enum class FindRelation { Found, Before, After };
-
-struct FindResult {
-    std::optional<size_t> position; // none only for an empty list
-    FindRelation relation = FindRelation::After;
 };
 
 // Where `index` stands in `objects`: the first record not below it (Found

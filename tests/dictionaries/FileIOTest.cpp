@@ -3,9 +3,10 @@
 
 #include "TestFiles.h"
 
+#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
+#include <sys/resource.h>
 
 namespace corvid {
 namespace {
@@ -22,18 +23,28 @@ TEST(SaveFileReplacing, ReplacesAndLeavesNoTemporaryFile) {
               1);
 }
 
-TEST(SaveFileReplacing, FailureLeavesPreviousFileUntouched) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root writes into read-only folders";
+// A write that fails half way (here: the file size limit, which binds root
+// too) must leave the previous file as it was and no temporary file behind.
+TEST(SaveFileReplacing, FailedWriteLeavesPreviousFileUntouched) {
     test::TempFolder folder;
     const std::string path = folder.File("keep.eds");
     test::WriteFile(path, "precious");
-    ::chmod(folder.path().c_str(), 0555);
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    const auto previousHandler = ::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 1024;
+    ::setrlimit(RLIMIT_FSIZE, &small);
     std::string error;
-    EXPECT_FALSE(SaveFileReplacing(path, "new", error));
-    ::chmod(folder.path().c_str(), 0755);
-    EXPECT_FALSE(error.empty());
+    const bool saved_ok = SaveFileReplacing(path, std::string(4096, 'x'), error);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    ::signal(SIGXFSZ, previousHandler);
+    EXPECT_FALSE(saved_ok);
+    EXPECT_EQ(error, "File too large");
     EXPECT_EQ(test::ReadFile(path), "precious");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                            std::filesystem::directory_iterator()),
+              1);
 }
 
 TEST(SaveFileReplacing, MissingFolderIsReportedWithSystemText) {

@@ -1,0 +1,130 @@
+#include "devicenet/EDSLineScanner.h"
+
+#include "dictionaries/EDSTextHelper.h"
+
+#include <algorithm>
+
+namespace corvid {
+
+std::string NormalizeLine(std::string_view line, HeaderLines headers) {
+    if (headers == HeaderLines::KeepAsWritten && line.starts_with('['))
+        return std::string(line);
+    std::string result;
+    result.reserve(line.size());
+    bool inQuotes = false;
+    for (char c : line) {
+        if (c == '"')
+            inQuotes = !inQuotes;
+        else if (!inQuotes && c == '$')
+            break;
+        else if (!inQuotes && (c == ' ' || c == '\t'))
+            continue;
+        result += c;
+    }
+    return result;
+}
+
+std::ptrdiff_t FindOutsideQuotes(std::string_view line, char character, size_t start) {
+    bool inQuotes = false;
+    for (size_t i = start; i < line.size(); ++i) {
+        if (line[i] == '"')
+            inQuotes = !inQuotes;
+        if (!inQuotes && line[i] == character)
+            return static_cast<std::ptrdiff_t>(i);
+    }
+    return -1;
+}
+
+bool KeywordAt(std::string_view line, std::string_view keyword) {
+    // Position 0 is always outside quotes, so a plain prefix test suffices.
+    return line.starts_with(keyword);
+}
+
+bool CEDSLineSource::Next(std::string& line) {
+    if (position_ >= text_.size())
+        return false;
+    const size_t end = std::min(text_.find('\n', position_), text_.size());
+    std::string_view raw = text_.substr(position_, end - position_);
+    if (raw.ends_with('\r'))
+        raw.remove_suffix(1);
+    position_ = end + 1;
+    ++lineNumber_;
+    line = NormalizeLine(raw, headers_);
+    return true;
+}
+
+bool JoinEntry(std::string& line, CEDSLineSource& source) {
+    std::string piece;
+    while (!line.ends_with(';')) {
+        if (!source.Next(piece))
+            return false;
+        line += piece;
+    }
+    return true;
+}
+
+std::vector<std::string> EntryFields(std::string_view entry) {
+    const std::ptrdiff_t equals = FindOutsideQuotes(entry, '=');
+    if (equals < 0)
+        return {};
+    size_t start = static_cast<size_t>(equals) + 1;
+    // Every field starts outside quotes, so one search from the value's
+    // start finds the terminator, and the separators lie in front of it.
+    const std::ptrdiff_t semicolon = FindOutsideQuotes(entry, ';', start);
+    std::string_view value = entry.substr(0, semicolon < 0 ? entry.size() : size_t(semicolon));
+    // Without a ";" outside quotes (an odd quote in the last field) the last
+    // field runs to the ";" that ended the entry.
+    if (semicolon < 0 && value.ends_with(';'))
+        value.remove_suffix(1);
+    std::vector<std::string> fields;
+    for (;;) {
+        const std::ptrdiff_t comma = FindOutsideQuotes(value, ',', start);
+        if (comma < 0) {
+            fields.emplace_back(value.substr(std::min(start, value.size())));
+            return fields;
+        }
+        fields.emplace_back(value.substr(start, static_cast<size_t>(comma) - start));
+        start = static_cast<size_t>(comma) + 1;
+    }
+}
+
+std::vector<std::string> EntryFields(std::string_view entry, size_t count) {
+    std::vector<std::string> fields = EntryFields(entry);
+    if (count > 0 && fields.size() > count) {
+        for (size_t i = count; i < fields.size(); ++i)
+            fields[count - 1].append(",").append(fields[i]);
+    }
+    fields.resize(count);
+    return fields;
+}
+
+uint32_t EntryNumber(std::string_view entry, std::string_view keyword) {
+    if (!entry.starts_with(keyword))
+        return 0;
+    const std::string_view rest = entry.substr(keyword.size());
+    return ParseNumber(rest.substr(0, rest.find('=')));
+}
+
+std::string SingleValue(std::string_view line) {
+    const std::ptrdiff_t equals = FindOutsideQuotes(line, '=');
+    if (equals < 0)
+        return {};
+    std::string value(line.substr(static_cast<size_t>(equals) + 1));
+    std::erase(value, ';');
+    return value;
+}
+
+int16_t ParseSigned16(std::string_view text) {
+    const bool negative = text.starts_with('-');
+    const uint32_t magnitude = ParseNumber(negative ? text.substr(1) : text);
+    return static_cast<int16_t>(negative ? 0u - magnitude : magnitude);
+}
+
+size_t HeaderAt(std::string_view line, std::span<const std::string_view> headers) {
+    for (size_t i = 0; i < headers.size(); ++i)
+        if (KeywordAt(line, headers[i]))
+            return i;
+    return kNoHeader;
+}
+
+} // namespace corvid

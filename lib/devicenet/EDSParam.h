@@ -1,0 +1,71 @@
+#pragma once
+
+// The parameter record that DeviceNet and EtherNet/IP descriptions share,
+// and the [ParamClass] record both models carry. A parameter's number is its
+// position in the list (from 1); what refers to a parameter (enumeration
+// strings, group membership) lives inside it, so inserting or removing one
+// renumbers everything when the file is next written.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace corvid {
+
+// Descriptor bits of CEDSParam::Descriptor; bit 7 has no meaning and is kept
+// as read.
+inline constexpr uint8_t kDescSettablePath = 0x01;
+inline constexpr uint8_t kDescEnumStrings = 0x02;
+inline constexpr uint8_t kDescScaling = 0x04;
+inline constexpr uint8_t kDescScalingLinks = 0x08;
+inline constexpr uint8_t kDescReadOnly = 0x10;
+inline constexpr uint8_t kDescMonitor = 0x20;
+inline constexpr uint8_t kDescExtendedPrecision = 0x40;
+
+// One ParamN entry. Texts are held exactly as the file writes them, double
+// quotes included; Minimum, Maximum and Default stay text so values of any
+// data type pass through unchanged.
+struct CEDSParam {
+    uint8_t Reserved = 0;
+    uint8_t PathSize = 0;
+    std::string LinkPath;
+    uint8_t Descriptor = 0;
+    uint8_t DataType = 0;
+    uint8_t DataSize = 0;
+    std::string ParameterName;
+    std::string UnitsStr;
+    std::string HelpStr;
+    std::string Minimum;
+    std::string Maximum;
+    std::string Default;
+    uint16_t Multiplier = 0;
+    uint16_t Divider = 0;
+    uint16_t Base = 0;
+    int16_t Offset = 0;
+    std::string MultiplierLink;
+    std::string DivisorLink;
+    std::string BaseLink;
+    std::string OffsetLink;
+    uint8_t Precision = 0; // 0: none, written as an empty field
+    uint8_t Group = 0;     // position in the group names, from 1; 0: no group
+    // The [EnumPar] strings in order; none when the parameter has no
+    // enumeration.
+    std::optional<std::vector<std::string>> EnumStrings;
+};
+
+// The parameters of a description, owned by it, in ParamN order.
+using CEDSParamList = std::vector<std::unique_ptr<CEDSParam>>;
+
+// The [ParamClass] section. The writer writes it only when SectionName is
+// exactly "ParamClass".
+struct EDSParamClassSection {
+    std::string SectionName;
+    uint16_t MaxInst = 0;
+    uint16_t Descriptor = 0;
+    uint16_t CfgAssembly = 0;
+};
+
+} // namespace corvid

@@ -1,0 +1,176 @@
+// The line routines the DeviceNet and EtherNet/IP readers share: blanks and
+// "$" comments outside quotes, entries over several lines, field splitting.
+
+#include "devicenet/EDSLineScanner.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+namespace corvid {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+struct NormalizeCase {
+    const char* name;
+    std::string_view line;
+    std::string_view expected;
+};
+
+class NormalizeLineTest : public testing::TestWithParam<NormalizeCase> {};
+
+TEST_P(NormalizeLineTest, Rewrites) {
+    EXPECT_EQ(NormalizeLine(GetParam().line), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    NormalizeLine, NormalizeLineTest,
+    testing::Values(
+        NormalizeCase{"BlanksGoQuotedBlanksStay", "    VendName = \"Acme Drives Inc\";  $ vendor",
+                      "VendName=\"Acme Drives Inc\";"},
+        NormalizeCase{"TabsGo", "\tDefault\t=\t0x0001;\t", "Default=0x0001;"},
+        NormalizeCase{"CommentOnly", "  $ a comment with \"quotes\"", ""},
+        NormalizeCase{"DollarInsideQuotesStays", "Name=\"US$ 5\";$ price", "Name=\"US$ 5\";"},
+        NormalizeCase{"TabInsideQuotesStays", "Help=\"a\tb\";", "Help=\"a\tb\";"},
+        NormalizeCase{"OddQuoteKeepsTheRest", "Name=\"open $ x y", "Name=\"open $ x y"},
+        NormalizeCase{"HeaderLosesItsComment", "[Device]   $ identity", "[Device]"},
+        NormalizeCase{"Empty", "", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(NormalizeLine, KeepAsWrittenLeavesHeaderLinesOnly) {
+    EXPECT_EQ(NormalizeLine("[Device]   $ identity", HeaderLines::KeepAsWritten),
+              "[Device]   $ identity");
+    EXPECT_EQ(NormalizeLine("  [Device]  $ x", HeaderLines::KeepAsWritten), "[Device]");
+    EXPECT_EQ(NormalizeLine(" a = 1 ; $ x", HeaderLines::KeepAsWritten), "a=1;");
+}
+
+TEST(FindOutsideQuotes, SkipsQuotedCharacters) {
+    const std::string_view line = R"(a="x,y",b;)";
+    EXPECT_EQ(FindOutsideQuotes(line, ','), 7);
+    EXPECT_EQ(FindOutsideQuotes(line, ',', 8), -1);
+    EXPECT_EQ(FindOutsideQuotes(line, ';', 8), 9);
+    EXPECT_EQ(FindOutsideQuotes(line, '='), 1);
+    // Quote state counts from the start position.
+    EXPECT_EQ(FindOutsideQuotes(line, ',', 4), 4);
+    EXPECT_EQ(FindOutsideQuotes(line, ',', 5), -1);
+    EXPECT_EQ(FindOutsideQuotes("", ','), -1);
+}
+
+TEST(KeywordAt, ExactCaseAtTheStartOnly) {
+    EXPECT_TRUE(KeywordAt("VendCode=5;", "VendCode="));
+    EXPECT_FALSE(KeywordAt("vendcode=5;", "VendCode="));
+    EXPECT_FALSE(KeywordAt("xVendCode=5;", "VendCode="));
+    EXPECT_TRUE(KeywordAt("[Params]", "[Params]"));
+    EXPECT_FALSE(KeywordAt("[ParamClass]", "[Params]"));
+}
+
+TEST(CEDSLineSource, SplitsAtLineFeedsAndDropsCarriageReturns) {
+    CEDSLineSource source("a = 1;\r\n\r\n  b\n\rc\r");
+    std::string line;
+    Strings lines;
+    while (source.Next(line))
+        lines.push_back(line);
+    EXPECT_EQ(lines, (Strings{"a=1;", "", "b", "\rc"}));
+    EXPECT_EQ(source.LineNumber(), 4);
+    CEDSLineSource empty("");
+    EXPECT_FALSE(empty.Next(line));
+}
+
+TEST(JoinEntry, AppendsNormalisedLinesUntilTheSemicolon) {
+    CEDSLineSource source("  1,    $ size\n\n  $ alone\n  \"Speed\" ,\n 0x10;\nnext;");
+    std::string line = "Input1=";
+    ASSERT_TRUE(JoinEntry(line, source));
+    EXPECT_EQ(line, "Input1=1,\"Speed\",0x10;");
+    ASSERT_TRUE(source.Next(line));
+    EXPECT_EQ(line, "next;");
+}
+
+TEST(JoinEntry, OneLineEntryIsLeftAndCutOffEntryFails) {
+    CEDSLineSource source("more;");
+    std::string line = "PollInfo=1,2,3;";
+    ASSERT_TRUE(JoinEntry(line, source));
+    EXPECT_EQ(line, "PollInfo=1,2,3;");
+    CEDSLineSource shortText("1,\n2,");
+    line = "Param1=";
+    EXPECT_FALSE(JoinEntry(line, shortText));
+}
+
+TEST(EntryFields, SplitsOutsideQuotesKeepingQuotes) {
+    EXPECT_EQ(EntryFields(R"(Param1="a,b",,"c;d",7;)"), (Strings{"\"a,b\"", "", "\"c;d\"", "7"}));
+    EXPECT_EQ(EntryFields("Enum1=\"only\";"), (Strings{"\"only\""}));
+    EXPECT_EQ(EntryFields("Group1=;"), (Strings{""}));
+    EXPECT_EQ(EntryFields("NoEquals;"), Strings{});
+    // Text behind the terminator is not part of the entry.
+    EXPECT_EQ(EntryFields("Param2=\"x\",\"y\";Param3=\"z\";"), (Strings{"\"x\"", "\"y\""}));
+    // An odd quote in the last field: it runs to the entry's last ";".
+    EXPECT_EQ(EntryFields("Param1=1,\"open;"), (Strings{"1", "\"open"}));
+}
+
+TEST(EntryFields, FixedCountPadsAndGathersTheRest) {
+    EXPECT_EQ(EntryFields("PollInfo=0x1;", 3), (Strings{"0x1", "", ""}));
+    EXPECT_EQ(EntryFields("X=1,2,3,4;", 3), (Strings{"1", "2", "3,4"}));
+    EXPECT_EQ(EntryFields("X=1,2;", 2), (Strings{"1", "2"}));
+}
+
+TEST(EntryNumber, TextBetweenKeywordAndEquals) {
+    EXPECT_EQ(EntryNumber("Input12=1;", "Input"), 12u);
+    EXPECT_EQ(EntryNumber("Param0x10=1;", "Param"), 16u);
+    EXPECT_EQ(EntryNumber("Param=1;", "Param"), 0u);
+    EXPECT_EQ(EntryNumber("Param-1=1;", "Param"), 0u);
+    EXPECT_EQ(EntryNumber("Output", "Input"), 0u);
+}
+
+TEST(SingleValue, EverySemicolonGoes) {
+    EXPECT_EQ(SingleValue("DescText=\"A; B\";"), "\"A B\"");
+    EXPECT_EQ(SingleValue("Revision=1.0;"), "1.0");
+    EXPECT_EQ(SingleValue("Name=\"a=b\";"), "\"a=b\"");
+    EXPECT_EQ(SingleValue("Name\"=\"=x;"), "x");
+    EXPECT_EQ(SingleValue("Nothing"), "");
+}
+
+TEST(ParseSigned16, OptionalMinusThenNumber) {
+    EXPECT_EQ(ParseSigned16("-5"), -5);
+    EXPECT_EQ(ParseSigned16("5"), 5);
+    EXPECT_EQ(ParseSigned16("-0x10"), -16);
+    EXPECT_EQ(ParseSigned16("65535"), -1);
+    EXPECT_EQ(ParseSigned16("-32768"), -32768);
+    EXPECT_EQ(ParseSigned16("--5"), 0);
+    EXPECT_EQ(ParseSigned16("-"), 0);
+    EXPECT_EQ(ParseSigned16("+5"), 0);
+}
+
+constexpr std::array<std::string_view, 3> kHeaders = {"[A]", "[B]", "[C]"};
+
+TEST(ReadSections, EachSectionReadsUpToTheNextKnownHeader) {
+    CEDSLineSource source("before\n[A]\na1\n[X]\nx1\n[A]\na2\n[C]\nc1\n[B]\n");
+    std::vector<std::string> seen;
+    ReadSections(source, kHeaders, [&](size_t index, std::string& line) {
+        return ReadSection(
+            source, line, kHeaders, index,
+            [&] { seen.push_back("enter " + std::string(kHeaders[index])); },
+            [&](const std::string& l) {
+                seen.push_back(l);
+                return true;
+            });
+    });
+    EXPECT_EQ(seen, (Strings{"enter [A]", "a1", "[X]", "x1", "[A]", "a2", "enter [C]", "c1",
+                             "enter [B]"}));
+}
+
+TEST(ReadSections, LineHandlerEndsTheRead) {
+    CEDSLineSource source("[A]\nstop\n[B]\nb1\n");
+    std::vector<std::string> seen;
+    ReadSections(source, kHeaders, [&](size_t index, std::string& line) {
+        return ReadSection(
+            source, line, kHeaders, index, [] {},
+            [&](const std::string& l) {
+                seen.push_back(l);
+                return l != "stop";
+            });
+    });
+    EXPECT_EQ(seen, (Strings{"stop"}));
+}
+
+} // namespace
+} // namespace corvid

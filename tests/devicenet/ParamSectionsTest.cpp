@@ -1,0 +1,220 @@
+// [Params], [EnumPar] and [Groups]: entries read into parameters, and the
+// three sections written from them in the fixed layout.
+
+#include "devicenet/EDSParamSections.h"
+
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace corvid {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+CEDSParamList Params(size_t count) {
+    CEDSParamList params;
+    for (size_t i = 0; i < count; ++i)
+        params.push_back(std::make_unique<CEDSParam>());
+    return params;
+}
+
+std::string Format(const CEDSParamList& params, const Strings& groupNames) {
+    CEDSLineWriter out;
+    FormatParamSections(out, params, groupNames);
+    return out.Take();
+}
+
+TEST(ParamFromEntry, TwentyOneFieldsInOrder) {
+    const auto p =
+        ParamFromEntry("Param9=1,6,\"20 01 24 09 30 01\",0x94,0xC7,2,\"Speed, set\","
+                       "\"rpm\",\"\",-100,0x1F4,0,65535,10,2,-5,\"m\",\"d\",\"b\",\"o\",3;");
+    EXPECT_EQ(p->Reserved, 1);
+    EXPECT_EQ(p->PathSize, 6);
+    EXPECT_EQ(p->LinkPath, "\"20 01 24 09 30 01\"");
+    EXPECT_EQ(p->Descriptor, 0x94);
+    EXPECT_EQ(p->DataType, 0xC7);
+    EXPECT_EQ(p->DataSize, 2);
+    EXPECT_EQ(p->ParameterName, "\"Speed, set\"");
+    EXPECT_EQ(p->UnitsStr, "\"rpm\"");
+    EXPECT_EQ(p->HelpStr, "\"\"");
+    EXPECT_EQ(p->Minimum, "-100");
+    EXPECT_EQ(p->Maximum, "0x1F4");
+    EXPECT_EQ(p->Default, "0");
+    EXPECT_EQ(p->Multiplier, 65535);
+    EXPECT_EQ(p->Divider, 10);
+    EXPECT_EQ(p->Base, 2);
+    EXPECT_EQ(p->Offset, -5);
+    EXPECT_EQ(p->MultiplierLink, "\"m\"");
+    EXPECT_EQ(p->OffsetLink, "\"o\"");
+    EXPECT_EQ(p->Precision, 3);
+    EXPECT_EQ(p->Group, 0);
+    EXPECT_FALSE(p->EnumStrings);
+}
+
+TEST(ParamFromEntry, ShortEntryLeavesTheRestEmptyAndNarrowFieldsKeepLowBits) {
+    const auto p = ParamFromEntry("Param1=0x1FF,,,,;");
+    EXPECT_EQ(p->Reserved, 0xFF);
+    EXPECT_EQ(p->LinkPath, "");
+    EXPECT_EQ(p->ParameterName, "");
+    EXPECT_EQ(p->Precision, 0);
+}
+
+TEST(ReadEnumParEntry, ReplacesStringsOfTheNamedParameter) {
+    CEDSParamList params = Params(3);
+    params[1]->EnumStrings = Strings{"\"old\""};
+    EXPECT_TRUE(ReadEnumParEntry("Param2=\"Off\",\"On, fast\";", params));
+    EXPECT_EQ(params[1]->EnumStrings, (Strings{"\"Off\"", "\"On, fast\""}));
+    EXPECT_TRUE(ReadEnumParEntry("Param3=\"Only\";", params));
+    EXPECT_EQ(params[2]->EnumStrings, (Strings{"\"Only\""}));
+    EXPECT_FALSE(params[0]->EnumStrings);
+}
+
+TEST(ReadEnumParEntry, NumberOutsideTheParametersIsSkipped) {
+    CEDSParamList params = Params(2);
+    EXPECT_FALSE(ReadEnumParEntry("Param0=\"a\";", params));
+    EXPECT_FALSE(ReadEnumParEntry("Param3=\"a\";", params));
+    EXPECT_FALSE(ReadEnumParEntry("Param65536=\"a\";", params)); // cut to 16 bits: 0
+    CEDSParamList none;
+    EXPECT_FALSE(ReadEnumParEntry("Param1=\"a\";", none));
+    for (const auto& p : params)
+        EXPECT_FALSE(p->EnumStrings);
+}
+
+// Group numbers in the keys with a gap and out of order: each name keeps
+// its own members.
+TEST(ReadGroupEntry, MembersJoinTheGroupOfTheirLine) {
+    CEDSParamList params = Params(4);
+    Strings names;
+    EXPECT_EQ(ReadGroupEntry("Group3=\"Setup\",2,1,3;", params, names), 0u);
+    EXPECT_EQ(ReadGroupEntry("Group1=\"Monitor\",1,4;", params, names), 0u);
+    EXPECT_EQ(names, (Strings{"\"Setup\"", "\"Monitor\""}));
+    EXPECT_EQ(params[0]->Group, 1);
+    EXPECT_EQ(params[1]->Group, 0);
+    EXPECT_EQ(params[2]->Group, 1);
+    EXPECT_EQ(params[3]->Group, 2);
+}
+
+TEST(ReadGroupEntry, GroupsPast255KeepTheirNameOnly) {
+    CEDSParamList params = Params(1);
+    Strings names(255, "\"g\"");
+    EXPECT_EQ(ReadGroupEntry("Group256=\"Last\",1,1;", params, names), 1u);
+    EXPECT_EQ(names.size(), 256u);
+    EXPECT_EQ(params[0]->Group, 0);
+}
+
+TEST(ReadGroupEntry, MembersNamingNoParameterAreSkippedTheGroupStays) {
+    CEDSParamList params = Params(2);
+    Strings names;
+    EXPECT_EQ(ReadGroupEntry("Group1=\"Odd\",3,0,2,9;", params, names), 2u);
+    EXPECT_EQ(ReadGroupEntry("Group2=\"Empty\",0;", params, names), 0u);
+    EXPECT_EQ(names, (Strings{"\"Odd\"", "\"Empty\""}));
+    EXPECT_EQ(params[0]->Group, 0);
+    EXPECT_EQ(params[1]->Group, 1);
+}
+
+TEST(FormatParamSections, WholeLayout) {
+    CEDSParamList params = Params(2);
+    CEDSParam& p = *params[0];
+    p.Reserved = 0;
+    p.PathSize = 6;
+    p.LinkPath = "\"20 0F 24 01 30 01\"";
+    p.Descriptor = 3;
+    p.DataType = 199;
+    p.DataSize = 2;
+    p.ParameterName = "\"Speed\"";
+    p.UnitsStr = "\"rpm\"";
+    p.HelpStr = "\"Set speed\"";
+    p.Minimum = "0";
+    p.Maximum = "1500";
+    p.Default = "0";
+    p.Multiplier = 65535;
+    p.Divider = 1;
+    p.Base = 1;
+    p.Offset = -5;
+    p.Precision = 0;
+    p.Group = 1;
+    params[1]->Precision = 3;
+    params[1]->EnumStrings = Strings{"\"Off\"", "\"On\""};
+    params[1]->Group = 1;
+    const std::string expected = test::CrLf({
+        "[Params]",
+        "\tParam1=",
+        "\t\t0,",
+        "\t\t6, \"20 0F 24 01 30 01\",",
+        "\t\t0x03,",
+        "\t\t0xC7, 2,",
+        "\t\t\"Speed\",",
+        "\t\t\"rpm\",",
+        "\t\t\"Set speed\",",
+        "\t\t0, 1500, 0,",
+        "\t\t65535, 1, 1, -5,",
+        "\t\t, , , , ;",
+        "",
+        "\tParam2=",
+        "\t\t0,",
+        "\t\t0, ,",
+        "\t\t0x00,",
+        "\t\t0x00, 0,",
+        "\t\t,",
+        "\t\t,",
+        "\t\t,",
+        "\t\t, , ,",
+        "\t\t0, 0, 0, 0,",
+        "\t\t, , , , 3;",
+        "",
+        "",
+        "[EnumPar]",
+        "\tParam2=",
+        "\t      \"Off\",",
+        "\t      \"On\";",
+        "",
+        "",
+        "[Groups]",
+        "\tGroup1=  \"Drive\",               2,   1,     2;",
+        "\tGroup2=  \"Empty group\",         0;   ",
+    });
+    EXPECT_EQ(Format(params, {"\"Drive\"", "\"Empty group\""}), expected);
+}
+
+TEST(FormatParamSections, NothingToWriteStillWritesTheTwoEmptyLines) {
+    EXPECT_EQ(Format({}, {}), "\r\n\r\n");
+}
+
+TEST(FormatParamSections, EmptyEnumerationIsLeftOut) {
+    CEDSParamList params = Params(2);
+    params[0]->EnumStrings = Strings{};
+    params[1]->EnumStrings = Strings{"\"A\""};
+    const std::string text = Format(params, {});
+    EXPECT_EQ(text.find("\tParam1=\r\n\r\n"), std::string::npos);
+    EXPECT_NE(text.find("[EnumPar]\r\n\tParam2=\r\n\t      \"A\";\r\n\r\n\r\n"), std::string::npos);
+}
+
+// Blanks behind member numbers: five up to 10, four up to 100, three up to
+// 1000, two up to 10000 and one above.
+TEST(FormatParamSections, MemberSpacingByNumber) {
+    CEDSParamList params = Params(10001);
+    for (size_t n : {2, 10, 11, 100, 101, 1000, 1001, 10000, 10001})
+        params[n - 1]->Group = 1;
+    const std::string text = Format(params, {"\"G\""});
+    EXPECT_NE(text.find("[Groups]\r\n\tGroup1=  \"G\",         9,   2,     10,     11,    100,    "
+                        "101,   1000,   1001,  10000,  10001;\r\n"),
+              std::string::npos);
+}
+
+TEST(ReadParamSectionLine, CutOffEntryEndsTheReadAndIsNoted) {
+    CEDSParamList params;
+    Strings names;
+    ReaderDiagnostics notes;
+    ParamSectionTarget target{params, names, &notes, "x.eds"};
+    CEDSLineSource source("Param1=0,\n6,");
+    std::string line;
+    ASSERT_TRUE(source.Next(line));
+    EXPECT_FALSE(ReadParamSectionLine(ParamSection::Params, line, source, target));
+    EXPECT_TRUE(params.empty());
+    ASSERT_EQ(notes.size(), 1u);
+    EXPECT_EQ(notes[0].line, 1);
+}
+
+} // namespace
+} // namespace corvid
