@@ -12,8 +12,8 @@ namespace {
 
 // Room for the longest answer: 125 registers in ASCII.
 constexpr size_t kAnswerRoom = 512;
-// Bytes kept while waiting for the end of an ASCII frame; a longer run
-// without one is noise.
+// Bytes kept while waiting for the end of a frame; a longer run without one
+// is noise.
 constexpr size_t kMaxPending = 256;
 // The address a master uses to reach whichever drive is on the line.
 constexpr uint8_t kAnyDrive = 255;
@@ -77,6 +77,9 @@ std::vector<Exchange> CSimulatedDrive::TakeRtuFrames(const SerialLineSettings& a
         exchanges.push_back(Answer(frame, applied));
         pending_.erase(pending_.begin(), pending_.begin() + kRtuRequestLength);
     }
+    // A line that never falls quiet between bytes that are no request.
+    if (pending_.size() > kMaxPending)
+        pending_.clear();
     return exchanges;
 }
 
