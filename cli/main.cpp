@@ -1,6 +1,7 @@
 // corvid-cli: the scriptable face of the Corvid core.
 
 #include "CliCommon.h"
+#include "DeviceCommands.h"
 #include "DocumentCommands.h"
 #include "FileCommands.h"
 
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
     int exitCode = corvid::cli::kExitOk;
     corvid::cli::RegisterFileCommands(app, exitCode);
     corvid::cli::RegisterDocumentCommands(app, exitCode);
+    corvid::cli::RegisterDeviceCommands(app, exitCode);
     CLI11_PARSE(app, argc, argv);
     return exitCode;
 }

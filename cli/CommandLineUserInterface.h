@@ -1,0 +1,38 @@
+#pragma once
+
+// The user interface of corvid-cli: log lines, questions and progress go to
+// standard error; the Abort/Retry/Ignore question after a failed drive read
+// is answered as --on-error says.
+
+#include "dictionaries/UserInterface.h"
+
+#include <string>
+
+namespace corvid::cli {
+
+enum class ReadErrorPolicy { Abort, Ignore, Retry };
+
+class CommandLineUserInterface : public IUserInterface {
+public:
+    // With Retry, a read is tried again `retries` times, then aborted, so a
+    // drive that never answers cannot hold a script forever.
+    CommandLineUserInterface(ReadErrorPolicy policy, int retries)
+        : policy_(policy), retriesLeft_(retries) {}
+
+    void AppendMessage(const std::string& text) override;
+    MessageAnswer AskMessage(const std::string& text, const std::string& caption,
+                             MessageButtons buttons, MessageIcon icon) override;
+    std::vector<std::string> ChooseFilesToOpen(const FileDialogRequest& request) override;
+    std::string ChooseSavePath(const FileDialogRequest& request) override;
+    void SetProgress(int value, int maximum) override;
+    void PumpEvents() override {}
+
+private:
+    MessageAnswer ReadErrorAnswer();
+
+    ReadErrorPolicy policy_;
+    int retriesLeft_;
+    int lastPercent_ = -1;
+};
+
+} // namespace corvid::cli

@@ -1,0 +1,333 @@
+#include "DeviceCommands.h"
+
+#include "CliCommon.h"
+#include "CommandLineUserInterface.h"
+#include "ModelJson.h"
+
+#include "device/AutoTest.h"
+#include "device/DriveReading.h"
+#include "device/SerialException.h"
+#include "device/SerialFraming.h"
+#include "dictionaries/EDSTextHelper.h"
+#include "dictionaries/ModuleFolder.h"
+#include "dictionaries/ProfileFile.h"
+
+#include <cstring>
+#include <iostream>
+#include <map>
+#include <memory>
+
+namespace corvid::cli {
+
+namespace {
+
+struct DeviceOptions {
+    std::string port;
+    uint32_t baud = 9600;
+    std::string framing = "8 N 2 RTU";
+    int address = 255;
+    std::string onError = "abort";
+    int retries = 3;
+    std::string registerText;
+    int quantity = 1;
+    int function = 3;
+    std::string fieldbus = "canopen";
+    std::string module;
+    std::string device;
+    bool scanPorts = false;
+    bool scanAddress = false;
+    bool scanSettings = false;
+};
+
+const std::map<std::string, ReadErrorPolicy> kPolicies = {
+    {"abort", ReadErrorPolicy::Abort},
+    {"ignore", ReadErrorPolicy::Ignore},
+    {"retry", ReadErrorPolicy::Retry},
+};
+
+// "COM3" and "3" name port 3 through the port mapping; anything else is a
+// device path.
+struct PortChoice {
+    int number = 0;
+    std::string device;
+    std::string Name() const { return device.empty() ? "COM" + std::to_string(number) : device; }
+};
+
+PortChoice ParsePort(const std::string& text) {
+    const std::string digits =
+        text.size() > 3 && EqualsNoCase(text.substr(0, 3), "COM") ? text.substr(3) : text;
+    if (IsDecimal(digits) && ParseNumber(digits) >= 1 && ParseNumber(digits) <= 255)
+        return {static_cast<int>(ParseNumber(digits)), {}};
+    return {0, text};
+}
+
+bool ParseRegister(const std::string& text, uint16_t& value) {
+    if ((!IsDecimal(text) && !IsHex(text)) || ParseNumber(text) > 0xFFFF)
+        return false;
+    value = static_cast<uint16_t>(ParseNumber(text));
+    return true;
+}
+
+// The master with the command line's line settings, request address and port.
+void Configure(CModbusMaster& master, const DeviceOptions& options, const PortChoice& port) {
+    SerialFraming framing;
+    ApplyFramingText(options.framing, framing);
+    master.baud = options.baud;
+    master.dataBits = framing.dataBits;
+    master.parity = framing.parity;
+    master.stopBits = framing.stopBits;
+    master.rtu = framing.rtu;
+    master.address = static_cast<uint8_t>(options.address);
+    if (port.number != 0)
+        master.port = static_cast<uint8_t>(port.number);
+}
+
+bool OpenLine(CModbusMaster& master, const PortChoice& port) {
+    if (port.device.empty() ? master.OpenPort() : master.OpenPort(port.device))
+        return true;
+    const int error = master.serialPort.OpenError();
+    PrintError("cannot open " + port.Name() +
+               (master.serialPort.Device().empty() || !port.device.empty()
+                    ? ""
+                    : " (" + master.serialPort.Device() + ")") +
+               (error != 0 ? std::string(": ") + std::strerror(error) : std::string()));
+    return false;
+}
+
+CommandLineUserInterface MakeUserInterface(const DeviceOptions& options) {
+    return CommandLineUserInterface(kPolicies.at(options.onError), options.retries);
+}
+
+DriveProtocol ProtocolOf(const DeviceOptions& options) {
+    return options.fieldbus == "devicenet" ? DriveProtocol::DeviceNet : DriveProtocol::CANopen;
+}
+
+Json IdentityToJson(const CModbusMaster& master) {
+    return Json{{"driveType", master.driveType},
+                {"driveSubType", master.driveSubType},
+                {"groupCount", master.groupCount},
+                {"voltageClass", master.voltageClass},
+                {"productCode", master.productCode},
+                {"modelName", JsonText(master.modelName)},
+                {"modelSuffix", JsonText(master.modelSuffix)},
+                {"extraIdentity", master.extraIdentity}};
+}
+
+// Collects the walk as JSON, group by group.
+class JsonGroupBuilder : public IDriveGroupBuilder {
+public:
+    Json groups = Json::array();
+
+    void BeginGroup(uint8_t group, const std::string& name, bool nameIgnored) override {
+        groups.push_back(Json{{"group", group},
+                              {"name", JsonText(name)},
+                              {"ignored", nameIgnored},
+                              {"parameters", Json::array()}});
+    }
+    void AddParameter(const DriveParameter& parameter) override {
+        groups.back()["parameters"].push_back(Json{{"register", parameter.registerAddress},
+                                                   {"name", JsonText(parameter.name)},
+                                                   {"minimum", parameter.minimum},
+                                                   {"maximum", parameter.maximum},
+                                                   {"default", parameter.defaultValue},
+                                                   {"attribute", parameter.attribute},
+                                                   {"ignored", parameter.ignored}});
+    }
+    void EndGroup(uint8_t) override {}
+};
+
+int RunReadRegisters(const DeviceOptions& options) {
+    uint16_t first = 0;
+    if (!ParseRegister(options.registerText, first)) {
+        PrintError("--register takes a number from 0 to 65535 (decimal or 0x hexadecimal)");
+        return kExitUnusable;
+    }
+    const PortChoice port = ParsePort(options.port);
+    CModbusMaster master;
+    Configure(master, options, port);
+    master.function = static_cast<uint8_t>(options.function);
+    master.registerAddress = first;
+    master.quantity = static_cast<uint16_t>(options.quantity);
+    if (CModbusFrame::ExpectedResponseLength(master.rtu, master.function, master.quantity) >
+        kModbusBufferSize) {
+        PrintError("the answer to " + std::to_string(options.quantity) +
+                   " registers does not fit the 128-byte buffer (at most 61 in RTU, 29 in "
+                   "ASCII)");
+        return kExitUnusable;
+    }
+    if (!OpenLine(master, port))
+        return kExitFailure;
+    CommandLineUserInterface ui = MakeUserInterface(options);
+    if (ReadWithPrompt(master, ui) != PromptedRead::Done)
+        return kExitFailure;
+    const auto answer = AnswerData(std::span(master.receiveBuffer).first(master.expectedLength));
+    for (int k = 0; k < options.quantity; ++k)
+        std::cout << FormatHex16(static_cast<uint16_t>(first + k)) << ' '
+                  << FormatHex16(AnswerWord(answer, static_cast<size_t>(k))) << '\n';
+    return kExitOk;
+}
+
+// Opens the line and identifies the drive; false after a message when
+// either fails.
+bool OpenAndIdentify(CModbusMaster& master, IUserInterface& ui, const DeviceOptions& options) {
+    const PortChoice port = ParsePort(options.port);
+    Configure(master, options, port);
+    master.registerAddress = 0x2110;
+    if (!OpenLine(master, port))
+        return false;
+    const DriveProtocol protocol = ProtocolOf(options);
+    if (IdentifyDrive(master, ui, protocol,
+                      CatalogueDeviceFor(protocol, options.module, options.device)))
+        return true;
+    PrintError("the drive could not be identified");
+    return false;
+}
+
+int RunIdentify(const DeviceOptions& options) {
+    CModbusMaster master;
+    CommandLineUserInterface ui = MakeUserInterface(options);
+    if (!OpenAndIdentify(master, ui, options))
+        return kExitFailure;
+    std::cout << IdentityToJson(master).dump(2) << '\n';
+    return kExitOk;
+}
+
+int RunWalk(const DeviceOptions& options) {
+    CModbusMaster master;
+    CommandLineUserInterface ui = MakeUserInterface(options);
+    if (!OpenAndIdentify(master, ui, options))
+        return kExitFailure;
+    JsonGroupBuilder builder;
+    if (!WalkGroups(master, ui, builder)) {
+        PrintError("the walk was aborted");
+        return kExitFailure;
+    }
+    const Json out{{"identity", IdentityToJson(master)}, {"groups", builder.groups}};
+    std::cout << out.dump(2) << '\n';
+    return kExitOk;
+}
+
+int RunAutoTest(const DeviceOptions& options) {
+    const PortChoice port = ParsePort(options.port);
+    CModbusMaster master;
+    Configure(master, options, port);
+    uint16_t testRegister = static_cast<uint16_t>(
+        ProfileInt(ModuleFolder() + "Configure.ini", "Comport", "testAdd", 0x2110));
+    if (!options.registerText.empty() && !ParseRegister(options.registerText, testRegister)) {
+        PrintError("--register takes a number from 0 to 65535 (decimal or 0x hexadecimal)");
+        return kExitUnusable;
+    }
+    master.registerAddress = testRegister;
+    master.stopRequested = false;
+    CommandLineUserInterface ui = MakeUserInterface(options);
+    ui.AppendMessage("Auto Test:  Automatically testing serial port.\r\n");
+    const AutoTestScan scan{options.scanPorts, options.scanAddress, options.scanSettings,
+                            port.device};
+    const bool found =
+        AutoTest(master, ui, scan, [](const std::string& status) { std::cerr << status << '\n'; });
+    if (!found) {
+        ui.AppendMessage("Auto Test:  Failure to automatically test serial port.\r\n");
+        return kExitFailure;
+    }
+    master.serialPort.Close();
+    ui.AppendMessage("Auto Test:  Success in automatically testing serial port .\r\n");
+    const Json out{
+        {"port", port.device.empty() ? "COM" + std::to_string(master.port) : port.device},
+        {"device", master.serialPort.Device()},
+        {"bitRate", master.baud},
+        {"framing", FramingLabel({master.dataBits, master.parity, master.stopBits, master.rtu})},
+        {"address", master.address}};
+    std::cout << out.dump(2) << '\n';
+    return kExitOk;
+}
+
+// A serial failure ends the command with the system's description of it.
+template <typename Run> int Guarded(Run run) {
+    try {
+        return run();
+    } catch (const CSerialException& failure) {
+        PrintError(failure.Device() + ": " + failure.GetErrorMessage());
+        return kExitFailure;
+    }
+}
+
+void AddLineOptions(CLI::App& command, DeviceOptions& options) {
+    command.add_option("--port", options.port, "Serial port: \"COM3\", \"3\" or a device path")
+        ->required();
+    command.add_option("--baud", options.baud, "Bit rate")->default_val(9600);
+    std::vector<std::string> framings(kFramingTexts.begin(), kFramingTexts.end());
+    command
+        .add_option("--framing", options.framing, "Framing, e.g. \"8 N 2 RTU\", \"7 E 1 ASCII\"")
+        ->default_val("8 N 2 RTU")
+        ->check(CLI::IsMember(framings));
+    command.add_option("--address", options.address, "Modbus slave address")
+        ->default_val(255)
+        ->check(CLI::Range(0, 255));
+}
+
+void AddReadOptions(CLI::App& command, DeviceOptions& options) {
+    AddLineOptions(command, options);
+    command
+        .add_option("--on-error", options.onError,
+                    "Answer to a failed read: abort, ignore (go on with the fallback) or retry")
+        ->default_val("abort")
+        ->check(CLI::IsMember({"abort", "ignore", "retry"}));
+    command.add_option("--retries", options.retries, "With --on-error retry: retries per read")
+        ->default_val(3)
+        ->check(CLI::NonNegativeNumber);
+}
+
+void AddCatalogueOptions(CLI::App& command, DeviceOptions& options) {
+    command.add_option("--fieldbus", options.fieldbus, "Fieldbus the drive is identified for")
+        ->default_val("canopen")
+        ->check(CLI::IsMember({"canopen", "devicenet"}));
+    command.add_option("--module", options.module,
+                       "Communication module: the catalogue folder whose conf.ini is read");
+    command.add_option("--device", options.device, "Device: the section of that conf.ini");
+}
+
+} // namespace
+
+void RegisterDeviceCommands(CLI::App& app, int& exitCode) {
+    auto options = std::make_shared<DeviceOptions>();
+
+    auto* read = app.add_subcommand("read-registers", "Read registers of a drive: one line each");
+    AddReadOptions(*read, *options);
+    read->add_option("--register", options->registerText, "First register")->required();
+    read->add_option("--quantity", options->quantity, "Number of registers")
+        ->default_val(1)
+        ->check(CLI::Range(1, 125));
+    read->add_option("--function", options->function, "Function code (3, or 0x63 = 99)")
+        ->default_val(3)
+        ->check(CLI::Range(1, 255));
+    read->callback(
+        [options, &exitCode] { exitCode = Guarded([&] { return RunReadRegisters(*options); }); });
+
+    auto* identify = app.add_subcommand("identify", "Identify a drive: its identity as JSON");
+    AddReadOptions(*identify, *options);
+    AddCatalogueOptions(*identify, *options);
+    identify->callback(
+        [options, &exitCode] { exitCode = Guarded([&] { return RunIdentify(*options); }); });
+
+    auto* walk = app.add_subcommand(
+        "walk", "Identify a drive and read all its parameter groups: JSON on stdout, progress "
+                "and log lines on stderr");
+    AddReadOptions(*walk, *options);
+    AddCatalogueOptions(*walk, *options);
+    walk->callback([options, &exitCode] { exitCode = Guarded([&] { return RunWalk(*options); }); });
+
+    auto* autotest = app.add_subcommand(
+        "autotest", "Find the line settings and address of a drive: status lines on stderr, "
+                    "the settings found as JSON");
+    AddLineOptions(*autotest, *options);
+    autotest->add_flag("--scan-ports", options->scanPorts, "Try ports COM1 to COM16");
+    autotest->add_flag("--scan-address", options->scanAddress, "Then try addresses 1 to 254");
+    autotest->add_flag("--scan-settings", options->scanSettings,
+                       "Try 6 bit rates by 9 framings, else only --baud and --framing");
+    autotest->add_option("--register", options->registerText,
+                         "Register to read (default: testAdd of Configure.ini, else 0x2110)");
+    autotest->callback(
+        [options, &exitCode] { exitCode = Guarded([&] { return RunAutoTest(*options); }); });
+}
+
+} // namespace corvid::cli

@@ -1,0 +1,146 @@
+#include "device/AutoTest.h"
+
+#include "device/DriveParameter.h"
+#include "device/SerialFraming.h"
+#include "dictionaries/ModuleFolder.h"
+#include "dictionaries/ProfileFile.h"
+
+#include <array>
+
+namespace corvid {
+
+namespace {
+
+constexpr int kLastPort = 16;
+constexpr uint8_t kFirstAddress = 1;
+constexpr uint8_t kLastAddress = 254;
+
+// Doubling from 4800, with 57600 in place of 76800, up to 115200.
+constexpr std::array<uint32_t, 6> kBitRates = {4800, 9600, 19200, 38400, 57600, 115200};
+
+// The framings in the order they are tried at each bit rate.
+constexpr std::array<SerialFraming, 9> kTrials = {{
+    {8, kParityNone, kStopBitsTwo, true},
+    {8, kParityEven, kStopBitsOne, true},
+    {8, kParityOdd, kStopBitsOne, true},
+    {7, kParityNone, kStopBitsTwo, false},
+    {7, kParityEven, kStopBitsOne, false},
+    {7, kParityOdd, kStopBitsOne, false},
+    {8, kParityNone, kStopBitsTwo, false},
+    {8, kParityEven, kStopBitsOne, false},
+    {8, kParityOdd, kStopBitsOne, false},
+}};
+
+SerialFraming FramingOf(const CModbusMaster& master) {
+    return {master.dataBits, master.parity, master.stopBits, master.rtu};
+}
+
+void SetFraming(CModbusMaster& master, const SerialFraming& framing) {
+    master.dataBits = framing.dataBits;
+    master.parity = framing.parity;
+    master.stopBits = framing.stopBits;
+    master.rtu = framing.rtu;
+}
+
+class AutoTestRun {
+public:
+    AutoTestRun(CModbusMaster& master, IUserInterface& ui, const AutoTestScan& scan,
+                const std::function<void(const std::string&)>& showStatus)
+        : master_(master), ui_(ui), scan_(scan), showStatus_(showStatus) {}
+
+    // Tries the bit rates and framings on the current port.
+    bool TrySettings() {
+        for (const uint32_t bitRate : kBitRates) {
+            for (const SerialFraming& trial : kTrials) {
+                master_.baud = bitRate;
+                SetFraming(master_, trial);
+                if (master_.stopRequested)
+                    return false;
+                if (Open()) {
+                    // Trials show 255 whatever address they ask.
+                    ShowState("255");
+                    if (master_.Probe())
+                        return true;
+                    master_.serialPort.Close();
+                }
+                ui_.PumpEvents();
+            }
+        }
+        return false;
+    }
+
+    // One probe on the current port with the master's own settings.
+    bool TryCurrent() {
+        if (master_.stopRequested || !Open())
+            return false;
+        ShowState("255");
+        const bool answered = master_.Probe();
+        if (!answered)
+            master_.serialPort.Close();
+        ui_.PumpEvents();
+        return answered;
+    }
+
+    bool ScanAddresses() {
+        for (int address = kFirstAddress; address <= kLastAddress && !master_.stopRequested;
+             ++address) {
+            master_.address = static_cast<uint8_t>(address);
+            ShowState(std::to_string(address));
+            const bool answered = master_.Probe();
+            ui_.PumpEvents();
+            if (answered)
+                return true;
+        }
+        master_.serialPort.Close();
+        return false;
+    }
+
+private:
+    bool Open() {
+        return scan_.device.empty() ? master_.OpenPort() : master_.OpenPort(scan_.device);
+    }
+
+    void ShowState(const std::string& address) {
+        const std::string port =
+            scan_.device.empty() ? "COM" + std::to_string(master_.port) : scan_.device;
+        showStatus_("State: " + port + ", " + std::to_string(master_.baud) + ", " +
+                    FramingLabel(FramingOf(master_)) + ", " + address);
+    }
+
+    CModbusMaster& master_;
+    IUserInterface& ui_;
+    const AutoTestScan& scan_;
+    const std::function<void(const std::string&)>& showStatus_;
+};
+
+} // namespace
+
+bool AutoTest(CModbusMaster& master, IUserInterface& ui, const AutoTestScan& scan,
+              const std::function<void(const std::string&)>& showStatus) {
+    master.serialPort.Close();
+    master.function = kReadHoldingRegisters;
+    master.quantity = 1;
+    master.address = static_cast<uint8_t>(
+        ProfileInt(ModuleFolder() + "Configure.ini", "Comport", "testModbusID", 255));
+
+    // A device path names one line: there are no other ports to scan.
+    const bool scanPorts = scan.ports && scan.device.empty();
+    const int firstPort = scanPorts ? 1 : master.port;
+    const int lastPort = scanPorts ? kLastPort : master.port;
+    AutoTestRun run(master, ui, scan, showStatus);
+    for (int port = firstPort; port <= lastPort; ++port) {
+        master.port = static_cast<uint8_t>(port);
+        if (!(scan.settings ? run.TrySettings() : run.TryCurrent()))
+            continue;
+        if (!scan.address)
+            return true;
+        if (master.stopRequested) {
+            master.serialPort.Close();
+            return false;
+        }
+        return run.ScanAddresses();
+    }
+    return false;
+}
+
+} // namespace corvid
