@@ -8,9 +8,8 @@
 #include "device/DriveReading.h"
 #include "device/SerialException.h"
 #include "device/SerialFraming.h"
+#include "dictionaries/ConfigureFile.h"
 #include "dictionaries/EDSTextHelper.h"
-#include "dictionaries/ModuleFolder.h"
-#include "dictionaries/ProfileFile.h"
 
 #include <cstring>
 #include <iostream>
@@ -211,8 +210,7 @@ int RunAutoTest(const DeviceOptions& options) {
     const PortChoice port = ParsePort(options.port);
     CModbusMaster master;
     Configure(master, options, port);
-    uint16_t testRegister = static_cast<uint16_t>(
-        ProfileInt(ModuleFolder() + "Configure.ini", "Comport", "testAdd", 0x2110));
+    uint16_t testRegister = static_cast<uint16_t>(ConfigureInt("Comport", "testAdd", 0x2110));
     if (!options.registerText.empty() && !ParseRegister(options.registerText, testRegister)) {
         PrintError("--register takes a number from 0 to 65535 (decimal or 0x hexadecimal)");
         return kExitUnusable;

@@ -2,8 +2,7 @@
 
 #include "device/DriveParameter.h"
 #include "device/SerialFraming.h"
-#include "dictionaries/ModuleFolder.h"
-#include "dictionaries/ProfileFile.h"
+#include "dictionaries/ConfigureFile.h"
 
 #include <array>
 
@@ -120,8 +119,7 @@ bool AutoTest(CModbusMaster& master, IUserInterface& ui, const AutoTestScan& sca
     master.serialPort.Close();
     master.function = kReadHoldingRegisters;
     master.quantity = 1;
-    master.address = static_cast<uint8_t>(
-        ProfileInt(ModuleFolder() + "Configure.ini", "Comport", "testModbusID", 255));
+    master.address = static_cast<uint8_t>(ConfigureInt("Comport", "testModbusID", 255));
 
     // A device path names one line: there are no other ports to scan.
     const bool scanPorts = scan.ports && scan.device.empty();

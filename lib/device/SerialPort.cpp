@@ -64,7 +64,7 @@ bool CSerialPort::Open(const std::string& device, const SerialLineSettings& sett
     if (fd < 0)
         return Fail(errno);
     // Not a terminal, or another program holds it exclusively: cannot be opened.
-    if (system_->SetExclusive(fd) < 0) {
+    if (system_->SetExclusive(fd, true) < 0) {
         const int error = errno;
         system_->Close(fd);
         return Fail(error);
@@ -88,6 +88,10 @@ void CSerialPort::Close() noexcept {
         return;
     if (original_)
         system_->SetAttributes(fd_, *original_);
+    // The flag belongs to the terminal, not to this descriptor: a terminal
+    // kept open elsewhere (a pseudo-terminal, a port multiplexer) would stay
+    // locked against every later open by an ordinary user.
+    system_->SetExclusive(fd_, false);
     // Never retried: after EINTR the descriptor is already gone on Linux.
     system_->Close(fd_);
     fd_ = -1;

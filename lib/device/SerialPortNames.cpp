@@ -1,7 +1,7 @@
 #include "device/SerialPortNames.h"
 
+#include "dictionaries/ConfigureFile.h"
 #include "dictionaries/EDSTextHelper.h"
-#include "dictionaries/ModuleFolder.h"
 #include "dictionaries/ProfileFile.h"
 
 #include <algorithm>
@@ -47,7 +47,8 @@ std::string SerialDevicePath(int port, const std::string& configureIni,
 }
 
 std::string SerialDevicePath(int port) {
-    return SerialDevicePath(port, ModuleFolder() + "Configure.ini");
+    return SerialDevicePath(port,
+                            ConfigureFileWithKey("SerialPorts", "COM" + std::to_string(port)));
 }
 
 } // namespace corvid

@@ -17,7 +17,7 @@ std::vector<std::string> ListSerialDevices(const std::string& deviceFolder = "/d
 std::string SerialDevicePath(int port, const std::string& configureIni,
                              const std::string& deviceFolder = "/dev");
 
-// The same with Configure.ini in the program folder.
+// The same with Configure.ini (see ConfigureFile.h).
 std::string SerialDevicePath(int port);
 
 } // namespace corvid

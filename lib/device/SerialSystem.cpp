@@ -44,8 +44,8 @@ int CPosixSerialSystem::Drain(int fd) {
     return ::tcdrain(fd);
 }
 
-int CPosixSerialSystem::SetExclusive(int fd) {
-    return ::ioctl(fd, TIOCEXCL);
+int CPosixSerialSystem::SetExclusive(int fd, bool exclusive) {
+    return ::ioctl(fd, exclusive ? TIOCEXCL : TIOCNXCL);
 }
 
 ISerialSystem& PosixSerialSystem() {

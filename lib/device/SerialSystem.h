@@ -24,7 +24,8 @@ public:
     virtual int SetAttributes(int fd, const termios& attributes) = 0;
     virtual int FlushQueues(int fd, int queueSelector) = 0;
     virtual int Drain(int fd) = 0;
-    virtual int SetExclusive(int fd) = 0;
+    // TIOCEXCL when true, TIOCNXCL when false.
+    virtual int SetExclusive(int fd, bool exclusive) = 0;
 };
 
 // The calls themselves.
@@ -39,7 +40,7 @@ public:
     int SetAttributes(int fd, const termios& attributes) override;
     int FlushQueues(int fd, int queueSelector) override;
     int Drain(int fd) override;
-    int SetExclusive(int fd) override;
+    int SetExclusive(int fd, bool exclusive) override;
 };
 
 // One shared instance; it holds no state.

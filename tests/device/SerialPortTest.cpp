@@ -124,6 +124,21 @@ TEST_F(OpenPort, Open_TakesTheTerminalExclusively) {
     }
 }
 
+TEST(Close, ReleasesTheTerminalForTheNextOpen) {
+    PtyPair pty;
+    ASSERT_TRUE(pty.ok());
+    {
+        CSerialPort port;
+        ASSERT_TRUE(port.Open(pty.path(), 9600, kParityNone, 8, kStopBitsTwo));
+    }
+    const int fd = ::open(pty.path().c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(fd, 0) << std::strerror(errno);
+    int terminalExclusive = 1;
+    ::ioctl(fd, TIOCGEXCL, &terminalExclusive);
+    ::close(fd);
+    EXPECT_EQ(terminalExclusive, 0);
+}
+
 TEST(Close, RestoresTheTerminalAndIsHarmlessTwice) {
     PtyPair pty;
     ASSERT_TRUE(pty.ok());
