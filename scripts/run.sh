@@ -8,10 +8,12 @@ cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVID_BUILD_T
 cmake --build build-release
 
 # Until the desktop program exists, show what the command line makes of the
-# shipped samples.
+# shipped samples: open them as File Open would, then save each in Corvid's
+# layout beside the build.
 bin=build-release/bin
+"$bin/corvid-cli" open data/samples/*.eds
+mkdir -p build-release/resaved
 for sample in data/samples/*.eds; do
-    "$bin/corvid-cli" kind "$sample"
+    "$bin/corvid-cli" resave "$sample" "build-release/resaved/$(basename "$sample")"
 done
-"$bin/corvid-cli" resave data/samples/servo_drive.eds build-release/servo_drive.resaved.eds
-echo "Wrote build-release/servo_drive.resaved.eds"
+echo "Saved in Corvid's layout: build-release/resaved/"
