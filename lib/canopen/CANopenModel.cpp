@@ -1,5 +1,7 @@
 #include "canopen/CANopenModel.h"
 
+#include "dictionaries/EDSTextHelper.h"
+
 namespace corvid {
 
 namespace {
@@ -24,6 +26,14 @@ FindResult FindSubObject(const std::vector<CANopenObject>& subObjects, uint8_t s
 void InsertOrdered(std::vector<CANopenObject>& objects, CANopenObject record) {
     const FindResult where = FindObject(objects, record.Index);
     PlaceAt(objects, where, std::move(record));
+}
+
+std::string ObjectSectionName(uint16_t index) {
+    return FormatHexDigits(index);
+}
+
+std::string SubIndexSectionName(uint16_t index, uint8_t subIndex) {
+    return FormatHexDigits(index) + "sub" + FormatHexDigits(subIndex);
 }
 
 void InsertOrderedSub(std::vector<CANopenObject>& subObjects, CANopenObject record) {

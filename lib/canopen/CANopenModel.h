@@ -119,4 +119,10 @@ FindResult FindSubObject(const std::vector<CANopenObject>& subObjects, uint8_t s
 void InsertOrdered(std::vector<CANopenObject>& objects, CANopenObject record);
 void InsertOrderedSub(std::vector<CANopenObject>& subObjects, CANopenObject record);
 
+// The section names of an object ("1A00") and of one of its sub-indexes
+// ("1A00sub1"): upper-case hex without leading zeros. The reader looks them
+// up and the writer writes them, so both must spell them alike.
+std::string ObjectSectionName(uint16_t index);
+std::string SubIndexSectionName(uint16_t index, uint8_t subIndex);
+
 } // namespace corvid

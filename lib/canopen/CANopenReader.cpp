@@ -4,7 +4,6 @@
 #include "dictionaries/FileIO.h"
 #include "dictionaries/ProfileText.h"
 
-#include <cstdio>
 #include <map>
 
 namespace corvid {
@@ -39,12 +38,6 @@ const KeyedLine* FirstWithKey(const std::vector<KeyedLine>& lines, std::string_v
         if (line.key == key)
             return &line;
     return nullptr;
-}
-
-std::string HexName(unsigned value) {
-    char name[16];
-    std::snprintf(name, sizeof name, "%X", value);
-    return name;
 }
 
 void ReadFileInfo(const CProfileText& file, CANopenFileInfo& info) {
@@ -214,14 +207,14 @@ bool ReadRecordKey(CANopenObject& record, const KeyedLine& line) {
 
 void ReadSubObjects(const CProfileText& file, CANopenObject& object) {
     object.SubObjects.emplace();
-    const std::string objectName = HexName(object.Index);
     for (unsigned s = 0; s <= 255 && object.SubObjects->size() < object.SubNumber; ++s) {
-        const std::vector<std::string>& section = file.Section(objectName + "sub" + HexName(s));
+        const auto subIndex = static_cast<uint8_t>(s);
+        const auto& section = file.Section(SubIndexSectionName(object.Index, subIndex));
         if (section.empty())
             continue;
         CANopenObject sub;
         sub.Index = object.Index;
-        sub.SubIndex = static_cast<uint8_t>(s);
+        sub.SubIndex = subIndex;
         for (const KeyedLine& line : KeyedLines(section))
             ReadRecordKey(sub, line);
         InsertOrderedSub(*object.SubObjects, std::move(sub));
@@ -229,7 +222,7 @@ void ReadSubObjects(const CProfileText& file, CANopenObject& object) {
 }
 
 void ReadObject(const CProfileText& file, CANopenObject& object) {
-    for (const KeyedLine& line : KeyedLines(file.Section(HexName(object.Index)))) {
+    for (const KeyedLine& line : KeyedLines(file.Section(ObjectSectionName(object.Index)))) {
         if (!ReadRecordKey(object, line) && line.key == "subnumber")
             object.SubNumber = static_cast<uint8_t>(ParseNumber(line.value));
     }

@@ -4,8 +4,6 @@
 #include "dictionaries/EDSTextHelper.h"
 #include "dictionaries/FileIO.h"
 
-#include <cstdio>
-
 namespace corvid {
 
 namespace {
@@ -14,12 +12,6 @@ inline constexpr uint8_t kDomain = 2;
 inline constexpr uint8_t kDefStruct = 6;
 inline constexpr uint8_t kArray = 8;
 inline constexpr uint8_t kRecord = 9;
-
-std::string Hex(unsigned value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%X", value);
-    return text;
-}
 
 void WriteHeader(CEDSLineWriter& out, const EDSFileHeader& header) {
     out.Line("; HALVARD ELECTRONIC, INC.")
@@ -117,7 +109,7 @@ void WriteRecordStart(CEDSLineWriter& out, const std::string& name, const CANope
 }
 
 void WriteObject(CEDSLineWriter& out, const CANopenObject& object) {
-    WriteRecordStart(out, Hex(object.Index), object);
+    WriteRecordStart(out, ObjectSectionName(object.Index), object);
     const uint8_t type = object.ObjectType;
     if (type == kDefStruct || type == kArray || type == kRecord) {
         out.Number("SubNumber", object.SubNumber);
@@ -132,7 +124,7 @@ void WriteObject(CEDSLineWriter& out, const CANopenObject& object) {
     if (object.SubNumber == 0 || !object.SubObjects)
         return;
     for (const CANopenObject& sub : *object.SubObjects) {
-        WriteRecordStart(out, Hex(object.Index) + "sub" + Hex(sub.SubIndex), sub);
+        WriteRecordStart(out, SubIndexSectionName(object.Index, sub.SubIndex), sub);
         WriteValueLines(out, sub);
         out.Line("");
     }
@@ -146,7 +138,7 @@ void WriteObjectBlock(CEDSLineWriter& out, const std::vector<CANopenObject>& obj
             members.push_back(&object);
     out.Section(header).Number("SupportedObjects", static_cast<unsigned>(members.size()));
     for (size_t n = 0; n < members.size(); ++n)
-        out.Line(std::to_string(n + 1), "0x" + Hex(members[n]->Index));
+        out.Line(std::to_string(n + 1), "0x" + FormatHexDigits(members[n]->Index));
     out.Line("");
     for (const CANopenObject* object : members)
         WriteObject(out, *object);

@@ -94,6 +94,13 @@ std::string FormatHex16(uint32_t value) {
 std::string FormatHex32(uint32_t value) {
     return FormatHex(value, 8);
 }
+std::string FormatHexDigits(uint32_t value) {
+    int digits = 1;
+    while (digits < 8 && (value >> (digits * 4)) != 0)
+        ++digits;
+    return FormatHex(value, digits).substr(2);
+}
+
 std::string FormatFlag(bool value) {
     return value ? "1" : "0";
 }

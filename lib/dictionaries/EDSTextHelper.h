@@ -35,6 +35,8 @@ std::string FormatHex8(uint32_t value);
 std::string FormatHex16(uint32_t value);
 std::string FormatHex32(uint32_t value);
 std::string FormatFlag(bool value);
+// Upper-case hex digits without prefix or leading zeros ("1A00", "0").
+std::string FormatHexDigits(uint32_t value);
 
 // ASCII lower case, byte by byte; other bytes stay.
 std::string ToLowerAscii(std::string_view text);
