@@ -1,9 +1,7 @@
 #include "dictionaries/ConfigureFile.h"
 
-#include "dictionaries/FileIO.h"
 #include "dictionaries/ModuleFolder.h"
 #include "dictionaries/ProfileFile.h"
-#include "dictionaries/ProfileText.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -24,6 +22,15 @@ std::string UserFolder() {
     return std::string(home != nullptr ? home : "") + "/.config/corvid/";
 }
 
+// The first file that has the key answers, even with an empty value; only a
+// missing key falls through to the next file.
+std::optional<std::string> ConfigureValue(const std::string& section, const std::string& key) {
+    for (const std::string& path : ConfigureReadPaths())
+        if (auto value = ProfileValue(path, section, key))
+            return value;
+    return std::nullopt;
+}
+
 } // namespace
 
 std::vector<std::string> ConfigureReadPaths() {
@@ -39,24 +46,19 @@ std::string ConfigureWritePath() {
 
 std::string ConfigureFileWithKey(const std::string& section, const std::string& key) {
     const std::vector<std::string> paths = ConfigureReadPaths();
-    for (const std::string& path : paths) {
-        std::string text;
-        std::string error;
-        // A key that is present, even empty, answers; only a missing one
-        // falls through to the next file.
-        if (ReadWholeFile(path, text, error) && CProfileText(text).Value(section, key))
+    for (const std::string& path : paths)
+        if (ProfileValue(path, section, key))
             return path;
-    }
     return paths.back();
 }
 
 std::string ConfigureString(const std::string& section, const std::string& key,
                             const std::string& defaultValue) {
-    return ProfileString(ConfigureFileWithKey(section, key), section, key, defaultValue);
+    return ConfigureValue(section, key).value_or(defaultValue);
 }
 
 int ConfigureInt(const std::string& section, const std::string& key, int defaultValue) {
-    return ProfileInt(ConfigureFileWithKey(section, key), section, key, defaultValue);
+    return ProfileIntValue(ConfigureValue(section, key), defaultValue);
 }
 
 bool WriteConfigureString(const std::string& section, const std::string& key,

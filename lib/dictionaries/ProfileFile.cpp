@@ -24,30 +24,8 @@ int LeadingInteger(const std::string& value) {
     return static_cast<int>(std::strtol(text, nullptr, hex ? 16 : 10));
 }
 
-// One line of text with its line end, so edits can keep both as they were.
-struct RawLine {
-    std::string_view body;
-    std::string_view end;
-};
-
-std::vector<RawLine> RawLines(std::string_view text) {
-    std::vector<RawLine> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        const size_t lf = text.find('\n', start);
-        size_t bodyEnd = lf == std::string_view::npos ? text.size() : lf;
-        const size_t next = lf == std::string_view::npos ? text.size() : lf + 1;
-        if (bodyEnd > start && text[bodyEnd - 1] == '\r')
-            --bodyEnd;
-        lines.push_back(
-            {text.substr(start, bodyEnd - start), text.substr(bodyEnd, next - bodyEnd)});
-        start = next;
-    }
-    return lines;
-}
-
-std::string_view LineEndOf(const std::vector<RawLine>& lines) {
-    for (const RawLine& line : lines)
+std::string_view LineEndOf(const std::vector<TextLine>& lines) {
+    for (const TextLine& line : lines)
         if (!line.end.empty())
             return line.end;
     return "\r\n";
@@ -57,10 +35,6 @@ bool KeyMatches(std::string_view line, const std::string& key) {
     const size_t equals = line.find('=');
     return equals != std::string_view::npos &&
            EqualsNoCase(TrimmedBlanks(line.substr(0, equals)), key);
-}
-
-bool IsBlankLine(std::string_view line) {
-    return line.find_first_not_of(" \t") == std::string_view::npos;
 }
 
 } // namespace
@@ -73,22 +47,28 @@ std::vector<std::string> ProfileSection(const std::string& path, const std::stri
     return LoadProfile(path).Section(section);
 }
 
+std::optional<std::string> ProfileValue(const std::string& path, const std::string& section,
+                                        const std::string& key) {
+    return LoadProfile(path).Value(section, key);
+}
+
+int ProfileIntValue(const std::optional<std::string>& value, int defaultValue) {
+    return value && !value->empty() ? LeadingInteger(*value) : defaultValue;
+}
+
 std::string ProfileString(const std::string& path, const std::string& section,
                           const std::string& key, const std::string& defaultValue) {
-    return LoadProfile(path).Value(section, key).value_or(defaultValue);
+    return ProfileValue(path, section, key).value_or(defaultValue);
 }
 
 int ProfileInt(const std::string& path, const std::string& section, const std::string& key,
                int defaultValue) {
-    const auto value = LoadProfile(path).Value(section, key);
-    if (!value || value->empty())
-        return defaultValue;
-    return LeadingInteger(*value);
+    return ProfileIntValue(ProfileValue(path, section, key), defaultValue);
 }
 
 std::string WithProfileString(std::string_view text, const std::string& section,
                               const std::string& key, const std::string& value) {
-    const std::vector<RawLine> lines = RawLines(text);
+    const std::vector<TextLine> lines = SplitTextLines(text);
     const std::string_view lineEnd = LineEndOf(lines);
     const std::string newLine = key + "=" + value;
 

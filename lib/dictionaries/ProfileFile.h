@@ -4,6 +4,7 @@
 // default; nothing is cut, whatever its length. Each call reads the file
 // afresh, so a file edited while the program runs takes effect at once.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,13 @@ std::vector<std::string> ProfileSectionNames(const std::string& path);
 std::vector<std::string> ProfileSection(const std::string& path, const std::string& section);
 std::string ProfileString(const std::string& path, const std::string& section,
                           const std::string& key, const std::string& defaultValue = {});
+
+// The value of the key, or none when the file, section or key is missing.
+std::optional<std::string> ProfileValue(const std::string& path, const std::string& section,
+                                        const std::string& key);
+
+// A value read as ProfileInt reads it; the default for none or empty.
+int ProfileIntValue(const std::optional<std::string>& value, int defaultValue);
 
 // Leading sign and decimal digits of the value ("0x" hexadecimal also
 // accepted); the default when the key is missing or its value is empty.

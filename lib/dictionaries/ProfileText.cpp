@@ -6,10 +6,6 @@ namespace corvid {
 
 namespace {
 
-bool IsBlankLine(std::string_view line) {
-    return line.find_first_not_of(" \t") == std::string_view::npos;
-}
-
 std::string Unquoted(std::string value) {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front())
@@ -19,21 +15,31 @@ std::string Unquoted(std::string value) {
 
 } // namespace
 
-std::vector<std::string_view> SplitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
+std::vector<TextLine> SplitTextLines(std::string_view text) {
+    std::vector<TextLine> lines;
     size_t start = 0;
     while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        const size_t next = end == std::string_view::npos ? text.size() : end + 1;
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        lines.push_back(line);
+        const size_t lf = text.find('\n', start);
+        size_t bodyEnd = lf == std::string_view::npos ? text.size() : lf;
+        const size_t next = lf == std::string_view::npos ? text.size() : lf + 1;
+        if (bodyEnd > start && text[bodyEnd - 1] == '\r')
+            --bodyEnd;
+        lines.push_back(
+            {text.substr(start, bodyEnd - start), text.substr(bodyEnd, next - bodyEnd)});
         start = next;
     }
     return lines;
+}
+
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    std::vector<std::string_view> bodies;
+    for (const TextLine& line : SplitTextLines(text))
+        bodies.push_back(line.body);
+    return bodies;
+}
+
+bool IsBlankLine(std::string_view line) {
+    return line.find_first_not_of(" 	") == std::string_view::npos;
 }
 
 std::optional<std::string> SectionHeaderName(std::string_view line) {

@@ -38,9 +38,20 @@ private:
     std::unordered_map<std::string, size_t> firstByLowerName_;
 };
 
-// Splits text into lines at LF, dropping one CR in front of each LF. A last
-// line without a line end is still a line.
+// One line of text and the line end that followed it ("\r\n", "\n", or
+// nothing for a last line without one), so edits can keep both as they were.
+struct TextLine {
+    std::string_view body;
+    std::string_view end;
+};
+
+// Splits text into lines at LF; one CR in front of an LF belongs to the line
+// end. A last line without a line end is still a line.
+std::vector<TextLine> SplitTextLines(std::string_view text);
 std::vector<std::string_view> SplitLines(std::string_view text);
+
+// True for a line of nothing but spaces and tabs.
+bool IsBlankLine(std::string_view line);
 
 // The name between "[" and "]" when the line (after leading blanks) is a
 // section header, blanks around the name removed.
