@@ -2,6 +2,8 @@
 
 // Runs corvid-cli as a script would and collects what it printed.
 
+#include "TestFiles.h"
+
 #include <array>
 #include <cstdio>
 #include <string>
@@ -26,6 +28,22 @@ inline CliRun Cli(const std::string& arguments) {
         out.append(buffer.data(), count);
     const int status = ::pclose(pipe);
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+}
+
+// `input` resaved by corvid-cli, then its output resaved again: both texts,
+// which a stable writer makes equal.
+struct ResavedTwice {
+    bool ok; // both resaves exited 0
+    std::string once;
+    std::string twice;
+};
+
+inline ResavedTwice ResaveTwice(const std::string& input, const TempFolder& folder) {
+    const std::string once = folder.File("once.eds");
+    const std::string twice = folder.File("twice.eds");
+    const bool ok = Cli("resave " + input + " " + once).exitCode == 0 &&
+                    Cli("resave " + once + " " + twice).exitCode == 0;
+    return {ok, ReadFile(once), ReadFile(twice)};
 }
 
 } // namespace corvid::test
