@@ -72,10 +72,7 @@ void Configure(CModbusMaster& master, const DeviceOptions& options, const PortCh
     SerialFraming framing;
     ApplyFramingText(options.framing, framing);
     master.baud = options.baud;
-    master.dataBits = framing.dataBits;
-    master.parity = framing.parity;
-    master.stopBits = framing.stopBits;
-    master.rtu = framing.rtu;
+    master.SetFraming(framing);
     master.address = static_cast<uint8_t>(options.address);
     if (port.number != 0)
         master.port = static_cast<uint8_t>(port.number);
@@ -233,7 +230,7 @@ int RunAutoTest(const DeviceOptions& options) {
         {"port", port.device.empty() ? "COM" + std::to_string(master.port) : port.device},
         {"device", master.serialPort.Device()},
         {"bitRate", master.baud},
-        {"framing", FramingLabel({master.dataBits, master.parity, master.stopBits, master.rtu})},
+        {"framing", FramingLabel(master.Framing())},
         {"address", master.address}};
     std::cout << out.dump(2) << '\n';
     return kExitOk;

@@ -30,17 +30,6 @@ constexpr std::array<SerialFraming, 9> kTrials = {{
     {8, kParityOdd, kStopBitsOne, false},
 }};
 
-SerialFraming FramingOf(const CModbusMaster& master) {
-    return {master.dataBits, master.parity, master.stopBits, master.rtu};
-}
-
-void SetFraming(CModbusMaster& master, const SerialFraming& framing) {
-    master.dataBits = framing.dataBits;
-    master.parity = framing.parity;
-    master.stopBits = framing.stopBits;
-    master.rtu = framing.rtu;
-}
-
 class AutoTestRun {
 public:
     AutoTestRun(CModbusMaster& master, IUserInterface& ui, const AutoTestScan& scan,
@@ -52,7 +41,7 @@ public:
         for (const uint32_t bitRate : kBitRates) {
             for (const SerialFraming& trial : kTrials) {
                 master_.baud = bitRate;
-                SetFraming(master_, trial);
+                master_.SetFraming(trial);
                 if (master_.stopRequested)
                     return false;
                 if (Open()) {
@@ -103,7 +92,7 @@ private:
         const std::string port =
             scan_.device.empty() ? "COM" + std::to_string(master_.port) : scan_.device;
         showStatus_("State: " + port + ", " + std::to_string(master_.baud) + ", " +
-                    FramingLabel(FramingOf(master_)) + ", " + address);
+                    FramingLabel(master_.Framing()) + ", " + address);
     }
 
     CModbusMaster& master_;
