@@ -168,7 +168,7 @@ int RunReadRegisters(const DeviceOptions& options) {
 bool OpenAndIdentify(CModbusMaster& master, IUserInterface& ui, const DeviceOptions& options) {
     const PortChoice port = ParsePort(options.port);
     Configure(master, options, port);
-    master.registerAddress = 0x2110;
+    master.registerAddress = kIdentityRegister;
     if (!OpenLine(master, port))
         return false;
     const DriveProtocol protocol = ProtocolOf(options);
@@ -207,7 +207,8 @@ int RunAutoTest(const DeviceOptions& options) {
     const PortChoice port = ParsePort(options.port);
     CModbusMaster master;
     Configure(master, options, port);
-    uint16_t testRegister = static_cast<uint16_t>(ConfigureInt("Comport", "testAdd", 0x2110));
+    uint16_t testRegister =
+        static_cast<uint16_t>(ConfigureInt("Comport", "testAdd", kIdentityRegister));
     if (!options.registerText.empty() && !ParseRegister(options.registerText, testRegister)) {
         PrintError("--register takes a number from 0 to 65535 (decimal or 0x hexadecimal)");
         return kExitUnusable;
