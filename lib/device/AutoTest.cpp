@@ -2,6 +2,7 @@
 
 #include "device/DriveParameter.h"
 #include "device/SerialFraming.h"
+#include "device/SerialPortNames.h"
 #include "dictionaries/ConfigureFile.h"
 
 #include <array>
@@ -35,6 +36,14 @@ public:
     AutoTestRun(CModbusMaster& master, IUserInterface& ui, const AutoTestScan& scan,
                 const std::function<void(const std::string&)>& showStatus)
         : master_(master), ui_(ui), scan_(scan), showStatus_(showStatus) {}
+
+    // Makes `port` the current port and finds its device once: every trial
+    // on it opens the same line, and the mapping reads Configure.ini and
+    // lists /dev.
+    void SelectPort(int port) {
+        master_.port = static_cast<uint8_t>(port);
+        device_ = scan_.device.empty() ? SerialDevicePath(port) : scan_.device;
+    }
 
     // Tries the bit rates and framings on the current port.
     bool TrySettings() {
@@ -84,9 +93,8 @@ public:
     }
 
 private:
-    bool Open() {
-        return scan_.device.empty() ? master_.OpenPort() : master_.OpenPort(scan_.device);
-    }
+    // A port number without a device has nothing to open.
+    bool Open() { return !device_.empty() && master_.OpenPort(device_); }
 
     void ShowState(const std::string& address) {
         const std::string port =
@@ -99,6 +107,7 @@ private:
     IUserInterface& ui_;
     const AutoTestScan& scan_;
     const std::function<void(const std::string&)>& showStatus_;
+    std::string device_; // of the current port
 };
 
 } // namespace
@@ -116,7 +125,7 @@ bool AutoTest(CModbusMaster& master, IUserInterface& ui, const AutoTestScan& sca
     const int lastPort = scanPorts ? kLastPort : master.port;
     AutoTestRun run(master, ui, scan, showStatus);
     for (int port = firstPort; port <= lastPort; ++port) {
-        master.port = static_cast<uint8_t>(port);
+        run.SelectPort(port);
         if (!(scan.settings ? run.TrySettings() : run.TryCurrent()))
             continue;
         if (!scan.address)
