@@ -60,9 +60,12 @@ PortChoice ParsePort(const std::string& text) {
     return {0, text};
 }
 
+// The --register option; false after a message when it is no register.
 bool ParseRegister(const std::string& text, uint16_t& value) {
-    if ((!IsDecimal(text) && !IsHex(text)) || ParseNumber(text) > 0xFFFF)
+    if ((!IsDecimal(text) && !IsHex(text)) || ParseNumber(text) > 0xFFFF) {
+        PrintError("--register takes a number from 0 to 65535 (decimal or 0x hexadecimal)");
         return false;
+    }
     value = static_cast<uint16_t>(ParseNumber(text));
     return true;
 }
@@ -134,10 +137,8 @@ public:
 
 int RunReadRegisters(const DeviceOptions& options) {
     uint16_t first = 0;
-    if (!ParseRegister(options.registerText, first)) {
-        PrintError("--register takes a number from 0 to 65535 (decimal or 0x hexadecimal)");
+    if (!ParseRegister(options.registerText, first))
         return kExitUnusable;
-    }
     const PortChoice port = ParsePort(options.port);
     CModbusMaster master;
     Configure(master, options, port);
@@ -209,10 +210,8 @@ int RunAutoTest(const DeviceOptions& options) {
     Configure(master, options, port);
     uint16_t testRegister =
         static_cast<uint16_t>(ConfigureInt("Comport", "testAdd", kIdentityRegister));
-    if (!options.registerText.empty() && !ParseRegister(options.registerText, testRegister)) {
-        PrintError("--register takes a number from 0 to 65535 (decimal or 0x hexadecimal)");
+    if (!options.registerText.empty() && !ParseRegister(options.registerText, testRegister))
         return kExitUnusable;
-    }
     master.registerAddress = testRegister;
     master.stopRequested = false;
     CommandLineUserInterface ui = MakeUserInterface(options);
