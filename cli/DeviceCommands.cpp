@@ -8,6 +8,7 @@
 #include "device/DriveReading.h"
 #include "device/SerialException.h"
 #include "device/SerialFraming.h"
+#include "device/SerialPortNames.h"
 #include "dictionaries/ConfigureFile.h"
 #include "dictionaries/EDSTextHelper.h"
 
@@ -49,7 +50,7 @@ const std::map<std::string, ReadErrorPolicy> kPolicies = {
 struct PortChoice {
     int number = 0;
     std::string device;
-    std::string Name() const { return device.empty() ? "COM" + std::to_string(number) : device; }
+    std::string Name() const { return device.empty() ? PortName(number) : device; }
 };
 
 PortChoice ParsePort(const std::string& text) {
@@ -226,12 +227,11 @@ int RunAutoTest(const DeviceOptions& options) {
     }
     master.serialPort.Close();
     ui.AppendMessage("Auto Test:  Success in automatically testing serial port .\r\n");
-    const Json out{
-        {"port", port.device.empty() ? "COM" + std::to_string(master.port) : port.device},
-        {"device", master.serialPort.Device()},
-        {"bitRate", master.baud},
-        {"framing", FramingLabel(master.Framing())},
-        {"address", master.address}};
+    const Json out{{"port", port.device.empty() ? PortName(master.port) : port.device},
+                   {"device", master.serialPort.Device()},
+                   {"bitRate", master.baud},
+                   {"framing", FramingLabel(master.Framing())},
+                   {"address", master.address}};
     std::cout << out.dump(2) << '\n';
     return kExitOk;
 }

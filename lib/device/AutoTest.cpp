@@ -97,8 +97,7 @@ private:
     bool Open() { return !device_.empty() && master_.OpenPort(device_); }
 
     void ShowState(const std::string& address) {
-        const std::string port =
-            scan_.device.empty() ? "COM" + std::to_string(master_.port) : scan_.device;
+        const std::string port = scan_.device.empty() ? PortName(master_.port) : scan_.device;
         showStatus_("State: " + port + ", " + std::to_string(master_.baud) + ", " +
                     FramingLabel(master_.Framing()) + ", " + address);
     }
