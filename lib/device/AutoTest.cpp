@@ -53,13 +53,8 @@ public:
                 master_.SetFraming(trial);
                 if (master_.stopRequested)
                     return false;
-                if (Open()) {
-                    // Trials show 255 whatever address they ask.
-                    ShowState("255");
-                    if (master_.Probe())
-                        return true;
-                    master_.serialPort.Close();
-                }
+                if (Open() && ProbeOpenLine())
+                    return true;
                 ui_.PumpEvents();
             }
         }
@@ -70,10 +65,7 @@ public:
     bool TryCurrent() {
         if (master_.stopRequested || !Open())
             return false;
-        ShowState("255");
-        const bool answered = master_.Probe();
-        if (!answered)
-            master_.serialPort.Close();
+        const bool answered = ProbeOpenLine();
         ui_.PumpEvents();
         return answered;
     }
@@ -93,6 +85,16 @@ public:
     }
 
 private:
+    // One trial on the line just opened; it is closed again when nothing
+    // answers. Trials show 255 whatever address they ask.
+    bool ProbeOpenLine() {
+        ShowState("255");
+        if (master_.Probe())
+            return true;
+        master_.serialPort.Close();
+        return false;
+    }
+
     // A port number without a device has nothing to open.
     bool Open() { return !device_.empty() && master_.OpenPort(device_); }
 
