@@ -1,9 +1,11 @@
 #pragma once
 
-// The command line's face for the core's flows: the message window is
+// The command line's face for the core's file flows: the message window is
 // standard output, message boxes go to standard error, and every question
 // gets the answer that changes nothing (no file is written, nothing is
-// dropped), so a script never waits for input.
+// dropped), so a script never waits for input. The drive commands use
+// CommandLineUserInterface instead: their output is data, and their read
+// failures are answered as the user asked.
 
 #include "dictionaries/UserInterface.h"
 

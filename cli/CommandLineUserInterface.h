@@ -1,8 +1,10 @@
 #pragma once
 
-// The user interface of corvid-cli: log lines, questions and progress go to
-// standard error; the Abort/Retry/Ignore question after a failed drive read
-// is answered as --on-error says.
+// The user interface of corvid-cli's drive commands: log lines, questions
+// and progress go to standard error, because standard output carries the
+// command's result (register lines or JSON); the Abort/Retry/Ignore question
+// after a failed drive read is answered as --on-error says. The file
+// commands use CliUserInterface, whose message window is the output itself.
 
 #include "dictionaries/UserInterface.h"
 

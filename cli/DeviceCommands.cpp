@@ -8,6 +8,7 @@
 #include "device/DriveReading.h"
 #include "device/SerialException.h"
 #include "device/SerialFraming.h"
+#include "device/SerialPortNames.h"
 #include "dictionaries/ConfigureFile.h"
 #include "dictionaries/EDSTextHelper.h"
 
@@ -49,7 +50,7 @@ const std::map<std::string, ReadErrorPolicy> kPolicies = {
 struct PortChoice {
     int number = 0;
     std::string device;
-    std::string Name() const { return device.empty() ? "COM" + std::to_string(number) : device; }
+    std::string Name() const { return device.empty() ? PortName(number) : device; }
 };
 
 PortChoice ParsePort(const std::string& text) {
@@ -60,9 +61,12 @@ PortChoice ParsePort(const std::string& text) {
     return {0, text};
 }
 
+// The --register option; false after a message when it is no register.
 bool ParseRegister(const std::string& text, uint16_t& value) {
-    if ((!IsDecimal(text) && !IsHex(text)) || ParseNumber(text) > 0xFFFF)
+    if ((!IsDecimal(text) && !IsHex(text)) || ParseNumber(text) > 0xFFFF) {
+        PrintError("--register takes a number from 0 to 65535 (decimal or 0x hexadecimal)");
         return false;
+    }
     value = static_cast<uint16_t>(ParseNumber(text));
     return true;
 }
@@ -72,10 +76,7 @@ void Configure(CModbusMaster& master, const DeviceOptions& options, const PortCh
     SerialFraming framing;
     ApplyFramingText(options.framing, framing);
     master.baud = options.baud;
-    master.dataBits = framing.dataBits;
-    master.parity = framing.parity;
-    master.stopBits = framing.stopBits;
-    master.rtu = framing.rtu;
+    master.SetFraming(framing);
     master.address = static_cast<uint8_t>(options.address);
     if (port.number != 0)
         master.port = static_cast<uint8_t>(port.number);
@@ -137,10 +138,8 @@ public:
 
 int RunReadRegisters(const DeviceOptions& options) {
     uint16_t first = 0;
-    if (!ParseRegister(options.registerText, first)) {
-        PrintError("--register takes a number from 0 to 65535 (decimal or 0x hexadecimal)");
+    if (!ParseRegister(options.registerText, first))
         return kExitUnusable;
-    }
     const PortChoice port = ParsePort(options.port);
     CModbusMaster master;
     Configure(master, options, port);
@@ -171,7 +170,7 @@ int RunReadRegisters(const DeviceOptions& options) {
 bool OpenAndIdentify(CModbusMaster& master, IUserInterface& ui, const DeviceOptions& options) {
     const PortChoice port = ParsePort(options.port);
     Configure(master, options, port);
-    master.registerAddress = 0x2110;
+    master.registerAddress = kIdentityRegister;
     if (!OpenLine(master, port))
         return false;
     const DriveProtocol protocol = ProtocolOf(options);
@@ -210,11 +209,10 @@ int RunAutoTest(const DeviceOptions& options) {
     const PortChoice port = ParsePort(options.port);
     CModbusMaster master;
     Configure(master, options, port);
-    uint16_t testRegister = static_cast<uint16_t>(ConfigureInt("Comport", "testAdd", 0x2110));
-    if (!options.registerText.empty() && !ParseRegister(options.registerText, testRegister)) {
-        PrintError("--register takes a number from 0 to 65535 (decimal or 0x hexadecimal)");
+    uint16_t testRegister =
+        static_cast<uint16_t>(ConfigureInt("Comport", "testAdd", kIdentityRegister));
+    if (!options.registerText.empty() && !ParseRegister(options.registerText, testRegister))
         return kExitUnusable;
-    }
     master.registerAddress = testRegister;
     master.stopRequested = false;
     CommandLineUserInterface ui = MakeUserInterface(options);
@@ -229,12 +227,11 @@ int RunAutoTest(const DeviceOptions& options) {
     }
     master.serialPort.Close();
     ui.AppendMessage("Auto Test:  Success in automatically testing serial port .\r\n");
-    const Json out{
-        {"port", port.device.empty() ? "COM" + std::to_string(master.port) : port.device},
-        {"device", master.serialPort.Device()},
-        {"bitRate", master.baud},
-        {"framing", FramingLabel({master.dataBits, master.parity, master.stopBits, master.rtu})},
-        {"address", master.address}};
+    const Json out{{"port", port.device.empty() ? PortName(master.port) : port.device},
+                   {"device", master.serialPort.Device()},
+                   {"bitRate", master.baud},
+                   {"framing", FramingLabel(master.Framing())},
+                   {"address", master.address}};
     std::cout << out.dump(2) << '\n';
     return kExitOk;
 }

@@ -2,6 +2,7 @@
 
 #include "device/DriveParameter.h"
 #include "device/SerialFraming.h"
+#include "device/SerialPortNames.h"
 #include "dictionaries/ConfigureFile.h"
 
 #include <array>
@@ -30,38 +31,30 @@ constexpr std::array<SerialFraming, 9> kTrials = {{
     {8, kParityOdd, kStopBitsOne, false},
 }};
 
-SerialFraming FramingOf(const CModbusMaster& master) {
-    return {master.dataBits, master.parity, master.stopBits, master.rtu};
-}
-
-void SetFraming(CModbusMaster& master, const SerialFraming& framing) {
-    master.dataBits = framing.dataBits;
-    master.parity = framing.parity;
-    master.stopBits = framing.stopBits;
-    master.rtu = framing.rtu;
-}
-
 class AutoTestRun {
 public:
     AutoTestRun(CModbusMaster& master, IUserInterface& ui, const AutoTestScan& scan,
                 const std::function<void(const std::string&)>& showStatus)
         : master_(master), ui_(ui), scan_(scan), showStatus_(showStatus) {}
 
+    // Makes `port` the current port and finds its device once: every trial
+    // on it opens the same line, and the mapping reads Configure.ini and
+    // lists /dev.
+    void SelectPort(int port) {
+        master_.port = static_cast<uint8_t>(port);
+        device_ = scan_.device.empty() ? SerialDevicePath(port) : scan_.device;
+    }
+
     // Tries the bit rates and framings on the current port.
     bool TrySettings() {
         for (const uint32_t bitRate : kBitRates) {
             for (const SerialFraming& trial : kTrials) {
                 master_.baud = bitRate;
-                SetFraming(master_, trial);
+                master_.SetFraming(trial);
                 if (master_.stopRequested)
                     return false;
-                if (Open()) {
-                    // Trials show 255 whatever address they ask.
-                    ShowState("255");
-                    if (master_.Probe())
-                        return true;
-                    master_.serialPort.Close();
-                }
+                if (Open() && ProbeOpenLine())
+                    return true;
                 ui_.PumpEvents();
             }
         }
@@ -72,10 +65,7 @@ public:
     bool TryCurrent() {
         if (master_.stopRequested || !Open())
             return false;
-        ShowState("255");
-        const bool answered = master_.Probe();
-        if (!answered)
-            master_.serialPort.Close();
+        const bool answered = ProbeOpenLine();
         ui_.PumpEvents();
         return answered;
     }
@@ -95,21 +85,30 @@ public:
     }
 
 private:
-    bool Open() {
-        return scan_.device.empty() ? master_.OpenPort() : master_.OpenPort(scan_.device);
+    // One trial on the line just opened; it is closed again when nothing
+    // answers. Trials show 255 whatever address they ask.
+    bool ProbeOpenLine() {
+        ShowState("255");
+        if (master_.Probe())
+            return true;
+        master_.serialPort.Close();
+        return false;
     }
 
+    // A port number without a device has nothing to open.
+    bool Open() { return !device_.empty() && master_.OpenPort(device_); }
+
     void ShowState(const std::string& address) {
-        const std::string port =
-            scan_.device.empty() ? "COM" + std::to_string(master_.port) : scan_.device;
+        const std::string port = scan_.device.empty() ? PortName(master_.port) : scan_.device;
         showStatus_("State: " + port + ", " + std::to_string(master_.baud) + ", " +
-                    FramingLabel(FramingOf(master_)) + ", " + address);
+                    FramingLabel(master_.Framing()) + ", " + address);
     }
 
     CModbusMaster& master_;
     IUserInterface& ui_;
     const AutoTestScan& scan_;
     const std::function<void(const std::string&)>& showStatus_;
+    std::string device_; // of the current port
 };
 
 } // namespace
@@ -127,7 +126,7 @@ bool AutoTest(CModbusMaster& master, IUserInterface& ui, const AutoTestScan& sca
     const int lastPort = scanPorts ? kLastPort : master.port;
     AutoTestRun run(master, ui, scan, showStatus);
     for (int port = firstPort; port <= lastPort; ++port) {
-        master.port = static_cast<uint8_t>(port);
+        run.SelectPort(port);
         if (!(scan.settings ? run.TrySettings() : run.TryCurrent()))
             continue;
         if (!scan.address)

@@ -11,8 +11,6 @@ namespace corvid {
 
 namespace {
 
-constexpr uint16_t kIdentityRegister = 0x2110;
-constexpr uint16_t kRatingRegister = 0x2153;
 constexpr uint8_t kNoSubType = 0xFF;
 
 // Drive types whose rating register gives the voltage class, with the base

@@ -12,13 +12,6 @@ constexpr size_t kAnswerHeader = 3;
 
 constexpr std::array<uint8_t, 9> kSignedDriveTypes = {20, 21, 22, 23, 25, 31, 32, 200, 201};
 
-// Block words, by position.
-constexpr size_t kWordMaximum = 1;
-constexpr size_t kWordMinimum = 2;
-constexpr size_t kWordAttribute = 3;
-constexpr size_t kWordDefault = 4;
-constexpr size_t kWordName = 5;
-
 int32_t BlockValue(uint16_t word, bool isSigned) {
     return isSigned ? static_cast<int32_t>(static_cast<int16_t>(word)) : static_cast<int32_t>(word);
 }
@@ -67,13 +60,13 @@ std::string AnswerName(std::span<const uint8_t> answer, size_t first, size_t reg
 
 void DecodeParameterBlock(uint8_t driveType, std::span<const uint8_t> answer,
                           DriveParameter& parameter) {
-    parameter.attribute = AnswerWord(answer, kWordAttribute);
+    parameter.attribute = AnswerWord(answer, kBlockWordAttribute);
     const bool isSigned =
         HonoursSignedAttribute(driveType) && (parameter.attribute & kAttributeSigned) != 0;
-    parameter.maximum = BlockValue(AnswerWord(answer, kWordMaximum), isSigned);
-    parameter.minimum = BlockValue(AnswerWord(answer, kWordMinimum), isSigned);
-    parameter.defaultValue = BlockValue(AnswerWord(answer, kWordDefault), isSigned);
-    parameter.name = AnswerName(answer, kWordName, kDriveNameLength / 2);
+    parameter.maximum = BlockValue(AnswerWord(answer, kBlockWordMaximum), isSigned);
+    parameter.minimum = BlockValue(AnswerWord(answer, kBlockWordMinimum), isSigned);
+    parameter.defaultValue = BlockValue(AnswerWord(answer, kBlockWordDefault), isSigned);
+    parameter.name = AnswerName(answer, kBlockWordName, kDriveNameLength / 2);
 }
 
 } // namespace corvid

@@ -1,8 +1,9 @@
 #pragma once
 
 // What a drive tells about itself in its description blocks and group
-// names, decoded from the bytes of an answer. Generators get these records;
-// nothing here talks to the line.
+// names: the registers it keeps them in, and the records decoded from the
+// bytes of an answer. Generators get these records; nothing here talks to
+// the line. The simulated drive serves the same layout.
 
 #include <cstddef>
 #include <cstdint>
@@ -21,6 +22,33 @@ inline constexpr size_t kDriveNameLength = 16;
 // own code for description blocks.
 inline constexpr uint8_t kReadHoldingRegisters = 3;
 inline constexpr uint8_t kReadDescriptionBlock = 0x63;
+
+// The identity words: type (high byte) and sub-type, the group count, and
+// one more word some drive types use.
+inline constexpr uint16_t kIdentityRegister = 0x2110;
+// The rating, whose hundreds digit is the voltage class.
+inline constexpr uint16_t kRatingRegister = 0x2153;
+// The name of group i is at kGroupNameRegister + i.
+inline constexpr uint16_t kGroupNameRegister = 0x3100;
+
+// The group table entry of group i (its parameter count less one) for a
+// drive with `groupCount` groups.
+constexpr uint16_t GroupTableRegister(unsigned groupCount, unsigned group) {
+    return static_cast<uint16_t>((groupCount + 1) * 256 + group);
+}
+
+// The register, and the description block, of parameter j of group i.
+constexpr uint16_t ParameterRegister(unsigned group, unsigned index) {
+    return static_cast<uint16_t>(group * 256 + index);
+}
+
+// Words of a description block, by position; the name fills the last
+// kDriveNameLength / 2 words.
+inline constexpr size_t kBlockWordMaximum = 1;
+inline constexpr size_t kBlockWordMinimum = 2;
+inline constexpr size_t kBlockWordAttribute = 3;
+inline constexpr size_t kBlockWordDefault = 4;
+inline constexpr size_t kBlockWordName = 5;
 
 // Attribute word bits.
 inline constexpr uint16_t kAttributeReadOnly = 0x0008;

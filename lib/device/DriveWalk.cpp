@@ -7,7 +7,6 @@ namespace corvid {
 
 namespace {
 
-constexpr uint16_t kGroupNameRegister = 0x3100;
 constexpr int kProgressEnd = 100;
 
 std::span<const uint8_t> Answer(const CModbusMaster& master) {
@@ -42,7 +41,7 @@ bool WalkParameters(CModbusMaster& master, IUserInterface& ui, IDriveGroupBuilde
         DriveParameter parameter;
         parameter.group = group;
         parameter.index = static_cast<uint8_t>(j);
-        parameter.registerAddress = static_cast<uint16_t>(group * 256 + j);
+        parameter.registerAddress = ParameterRegister(group, j);
         master.parameterRegister = parameter.registerAddress;
         SetReadRequest(master, plainBlocks ? kReadHoldingRegisters : kReadDescriptionBlock,
                        parameter.registerAddress, kParameterBlockWords);
@@ -66,7 +65,7 @@ bool WalkGroups(CModbusMaster& master, IUserInterface& ui, IDriveGroupBuilder& b
     ui.SetProgress(0, kProgressEnd);
     for (unsigned i = 0; i < groups; ++i) {
         const auto group = static_cast<uint8_t>(i);
-        master.groupRegister = static_cast<uint16_t>((groups + 1) * 256 + i);
+        master.groupRegister = GroupTableRegister(groups, i);
         SetReadRequest(master, kReadHoldingRegisters, master.groupRegister, 1);
         const PromptedRead table = ReadWithPrompt(master, ui);
         if (table == PromptedRead::Aborted)

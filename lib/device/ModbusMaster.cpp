@@ -26,6 +26,17 @@ SerialLineSettings CModbusMaster::LineSettings() const {
     return SerialLineSettings{baud, parity, dataBits, stopBits, kFlowNone};
 }
 
+SerialFraming CModbusMaster::Framing() const {
+    return {dataBits, parity, stopBits, rtu};
+}
+
+void CModbusMaster::SetFraming(const SerialFraming& framing) {
+    dataBits = framing.dataBits;
+    parity = framing.parity;
+    stopBits = framing.stopBits;
+    rtu = framing.rtu;
+}
+
 bool CModbusMaster::OpenPort() {
     return serialPort.Open(port, baud, parity, dataBits, stopBits, kFlowNone);
 }

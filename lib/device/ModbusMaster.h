@@ -7,6 +7,7 @@
 // transaction; the fields keep their values between transactions.
 
 #include "device/ModbusFrame.h"
+#include "device/SerialFraming.h"
 #include "device/SerialPort.h"
 
 #include <cstdint>
@@ -44,6 +45,9 @@ public:
 
     // The master's own line settings, with flow control none.
     SerialLineSettings LineSettings() const;
+    // Data bits, parity, stop bits and Modbus framing, as one.
+    SerialFraming Framing() const;
+    void SetFraming(const SerialFraming& framing);
     // Opens `port` ("COM%d") or a device path with the master's own settings.
     bool OpenPort();
     bool OpenPort(const std::string& device);

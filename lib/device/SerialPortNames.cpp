@@ -12,6 +12,10 @@
 
 namespace corvid {
 
+std::string PortName(int port) {
+    return "COM" + std::to_string(port);
+}
+
 std::vector<std::string> ListSerialDevices(const std::string& deviceFolder) {
     constexpr std::array<std::string_view, 3> kPrefixes = {"ttyUSB", "ttyACM", "ttyS"};
     std::vector<std::string> devices;
@@ -37,8 +41,7 @@ std::string SerialDevicePath(int port, const std::string& configureIni,
                              const std::string& deviceFolder) {
     if (port < 1)
         return {};
-    const std::string key = "COM" + std::to_string(port);
-    std::string configured = ProfileString(configureIni, "SerialPorts", key);
+    std::string configured = ProfileString(configureIni, "SerialPorts", PortName(port));
     TrimBlanks(configured);
     if (!configured.empty())
         return configured;
@@ -47,8 +50,7 @@ std::string SerialDevicePath(int port, const std::string& configureIni,
 }
 
 std::string SerialDevicePath(int port) {
-    return SerialDevicePath(port,
-                            ConfigureFileWithKey("SerialPorts", "COM" + std::to_string(port)));
+    return SerialDevicePath(port, ConfigureFileWithKey("SerialPorts", PortName(port)));
 }
 
 } // namespace corvid

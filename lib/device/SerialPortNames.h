@@ -7,6 +7,10 @@
 
 namespace corvid {
 
+// "COM%d": how the program names port `port`, and its key in section
+// "SerialPorts".
+std::string PortName(int port);
+
 // The serial devices present in `deviceFolder`, in the order ttyUSB*, ttyACM*,
 // ttyS*, and in number order inside each kind (ttyS2 before ttyS10).
 std::vector<std::string> ListSerialDevices(const std::string& deviceFolder = "/dev");

@@ -117,10 +117,7 @@ struct SimLink {
             uint8_t address)
         : drive(arguments) {
         master.baud = baud;
-        master.dataBits = framing.dataBits;
-        master.parity = framing.parity;
-        master.stopBits = framing.stopBits;
-        master.rtu = framing.rtu;
+        master.SetFraming(framing);
         master.address = address;
         master.function = 3;
         master.registerAddress = 0x2110;

@@ -15,12 +15,12 @@ uint16_t Word(int32_t value) {
 
 std::vector<uint16_t> DescriptionBlock(const SimParameter& parameter) {
     std::vector<uint16_t> block(kParameterBlockWords, 0);
-    block[1] = Word(parameter.maximum);
-    block[2] = Word(parameter.minimum);
-    block[3] = parameter.attribute;
-    block[4] = Word(parameter.defaultValue);
+    block[kBlockWordMaximum] = Word(parameter.maximum);
+    block[kBlockWordMinimum] = Word(parameter.minimum);
+    block[kBlockWordAttribute] = parameter.attribute;
+    block[kBlockWordDefault] = Word(parameter.defaultValue);
     const std::vector<uint16_t> name = NameRegisters(parameter.name);
-    std::copy(name.begin(), name.end(), block.begin() + 5);
+    std::copy(name.begin(), name.end(), block.begin() + kBlockWordName);
     return block;
 }
 
@@ -43,19 +43,19 @@ std::vector<uint16_t> NameRegisters(const std::string& name) {
 
 CDriveRegisters::CDriveRegisters(const DriveDescription& drive) : driveType_(drive.driveType) {
     const auto groupCount = static_cast<uint16_t>(drive.groups.size());
-    plain_[0x2110] = static_cast<uint16_t>(drive.driveType << 8 | drive.driveSubType);
-    plain_[0x2111] = groupCount;
-    plain_[0x2112] = drive.extraIdentity;
+    plain_[kIdentityRegister] = static_cast<uint16_t>(drive.driveType << 8 | drive.driveSubType);
+    plain_[kIdentityRegister + 1] = groupCount;
+    plain_[kIdentityRegister + 2] = drive.extraIdentity;
     if (drive.rating)
-        plain_[0x2153] = *drive.rating;
+        plain_[kRatingRegister] = *drive.rating;
     for (uint16_t i = 0; i < groupCount; ++i) {
         const SimGroup& group = drive.groups[i];
         // The count less one, in one byte: an empty group reads 0xFF.
-        plain_[static_cast<uint16_t>((groupCount + 1) * 256 + i)] =
+        plain_[GroupTableRegister(groupCount, i)] =
             static_cast<uint8_t>(group.parameters.size() - 1);
-        names_[static_cast<uint16_t>(0x3100 + i)] = NameRegisters(group.name);
+        names_[static_cast<uint16_t>(kGroupNameRegister + i)] = NameRegisters(group.name);
         for (uint16_t j = 0; j < group.parameters.size(); ++j) {
-            const auto address = static_cast<uint16_t>(i * 256 + j);
+            const uint16_t address = ParameterRegister(i, j);
             blocks_[address] = DescriptionBlock(group.parameters[j]);
             // A plain read of a parameter gives its value, here its default.
             plain_[address] = Word(group.parameters[j].defaultValue);

@@ -74,7 +74,7 @@ std::vector<Exchange> CSimulatedDrive::TakeRtuFrames(const SerialLineSettings& a
         ModbusRequest request;
         if (CModbusFrame::ParseRequest(true, frame, request) != ModbusFrameCheck::Good)
             break;
-        exchanges.push_back(Answer(frame, applied));
+        exchanges.push_back(Answer(request, frame.size(), applied));
         pending_.erase(pending_.begin(), pending_.begin() + kRtuRequestLength);
     }
     // A line that never falls quiet between bytes that are no request.
@@ -121,15 +121,21 @@ void CSimulatedDrive::Damage(std::vector<uint8_t>& answer) const {
 
 Exchange CSimulatedDrive::Answer(std::span<const uint8_t> frame,
                                  const SerialLineSettings& applied) {
-    Exchange exchange;
-    exchange.requestLength = frame.size();
     ModbusRequest request;
     const ModbusFrameCheck check =
         CModbusFrame::ParseRequest(drive_.line.framing.rtu, frame, request);
-    if (check != ModbusFrameCheck::Good) {
-        exchange.note = "noise: " + std::string(ModbusFrameCheckText(check));
-        return exchange;
-    }
+    if (check == ModbusFrameCheck::Good)
+        return Answer(request, frame.size(), applied);
+    Exchange exchange;
+    exchange.requestLength = frame.size();
+    exchange.note = "noise: " + std::string(ModbusFrameCheckText(check));
+    return exchange;
+}
+
+Exchange CSimulatedDrive::Answer(const ModbusRequest& request, size_t requestLength,
+                                 const SerialLineSettings& applied) {
+    Exchange exchange;
+    exchange.requestLength = requestLength;
     const std::string what = RequestText(request);
     if (!SameLine(applied, drive_.line)) {
         exchange.note = what + ": line set to " + LineText(applied) + ", not answered";

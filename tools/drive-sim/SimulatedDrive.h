@@ -6,6 +6,7 @@
 
 #include "DriveDescription.h"
 #include "DriveRegisters.h"
+#include "device/ModbusFrame.h"
 #include "device/SerialLineSettings.h"
 
 #include <chrono>
@@ -60,7 +61,10 @@ public:
 private:
     std::vector<Exchange> TakeRtuFrames(const SerialLineSettings& applied);
     std::vector<Exchange> TakeAsciiFrames(const SerialLineSettings& applied);
+    // A whole frame as it came, or a request already parsed from one.
     Exchange Answer(std::span<const uint8_t> frame, const SerialLineSettings& applied);
+    Exchange Answer(const ModbusRequest& request, size_t requestLength,
+                    const SerialLineSettings& applied);
     // True when a planned fault for `registerAddress` in `plan` applies now.
     static bool TakeFault(std::map<uint16_t, int>& plan, uint16_t registerAddress);
     void Damage(std::vector<uint8_t>& answer) const;
