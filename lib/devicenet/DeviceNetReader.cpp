@@ -90,13 +90,7 @@ public:
     }
 
 private:
-    bool Join(std::string& line) {
-        const int firstLine = source_.LineNumber();
-        if (JoinEntry(line, source_))
-            return true;
-        Note(diagnostics_, path_, firstLine, "entry cut off by the end of the file");
-        return false;
-    }
+    bool Join(std::string& line) { return JoinEntry(line, source_, diagnostics_, path_); }
 
     bool ReadIOEntry(std::string& line, std::string_view keyword, std::vector<IOEntry>& list) {
         if (!Join(line))

@@ -180,10 +180,8 @@ bool ReadParamSectionLine(ParamSection section, std::string& line, CEDSLineSourc
     if (!KeywordAt(line, keyword))
         return true;
     const int firstLine = source.LineNumber();
-    if (!JoinEntry(line, source)) {
-        Note(target.Diagnostics, target.Path, firstLine, "entry cut off by the end of the file");
+    if (!JoinEntry(line, source, target.Diagnostics, target.Path))
         return false;
-    }
     switch (section) {
     case ParamSection::Params:
         target.Params.push_back(ParamFromEntry(line));

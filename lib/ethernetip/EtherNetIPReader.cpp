@@ -189,32 +189,7 @@ private:
             classSequence_ = 0;
     }
 
-    // Joins an entry; false (after a note) when the text ends first. The
-    // source keeps lines that begin with "[" as written, for the headers;
-    // inside an entry such a line is a piece of a value and is normalised
-    // like any other, so the value reads the same once the writer has
-    // moved it behind a tab.
-    bool Join(std::string& line) {
-        const int firstLine = source_.LineNumber();
-        std::string piece;
-        while (!line.ends_with(';')) {
-            if (!source_.Next(piece)) {
-                Note(diagnostics_, path_, firstLine, "entry cut off by the end of the file");
-                return false;
-            }
-            line += NormalizeLine(piece);
-        }
-        return true;
-    }
-
-    // The shared [Params], [EnumPar] and [Groups] rules, on an entry joined
-    // as above (a joined entry is not joined again).
-    bool ReadParamLine(ParamSection section, std::string& line) {
-        const std::string_view keyword = section == ParamSection::Groups ? "Group" : "Param";
-        if (KeywordAt(line, keyword) && !Join(line))
-            return false;
-        return ReadParamSectionLine(section, line, source_, params_);
-    }
+    bool Join(std::string& line) { return JoinEntry(line, source_, diagnostics_, path_); }
 
     bool ReadLine(size_t section, std::string& line) {
         switch (section) {
@@ -227,11 +202,11 @@ private:
         case kDeviceClassification:
             return ReadClassLine(line);
         case kParams:
-            return ReadParamLine(ParamSection::Params, line);
+            return ReadParamSectionLine(ParamSection::Params, line, source_, params_);
         case kEnumPar:
-            return ReadParamLine(ParamSection::EnumPar, line);
+            return ReadParamSectionLine(ParamSection::EnumPar, line, source_, params_);
         case kGroups:
-            return ReadParamLine(ParamSection::Groups, line);
+            return ReadParamSectionLine(ParamSection::Groups, line, source_, params_);
         case kAssembly:
             return ReadAssemblyLine(line);
         case kPort:
