@@ -168,8 +168,7 @@ public:
                       ReaderDiagnostics* diagnostics)
         : model_(model),
           source_(text, HeaderLines::KeepAsWritten), params_{model.Params, model.GroupNames,
-                                                             diagnostics, path},
-          diagnostics_(diagnostics), path_(path) {}
+                                                             diagnostics, path} {}
 
     void Read() {
         ReadSections(source_, kHeaders, [&](size_t section, std::string& line) {
@@ -189,7 +188,10 @@ private:
             classSequence_ = 0;
     }
 
-    bool Join(std::string& line) { return JoinEntry(line, source_, diagnostics_, path_); }
+    // The notes go where the parameter sections note theirs.
+    bool Join(std::string& line) {
+        return JoinEntry(line, source_, params_.Diagnostics, params_.Path);
+    }
 
     bool ReadLine(size_t section, std::string& line) {
         switch (section) {
@@ -335,8 +337,6 @@ private:
     CEtherNetIPEDS& model_;
     CEDSLineSource source_;
     ParamSectionTarget params_;
-    ReaderDiagnostics* diagnostics_;
-    const std::string& path_;
     int32_t classSequence_ = 0;
 };
 
