@@ -17,10 +17,6 @@ enum Section : size_t { File, Device, IOInfo, ParamClass, Params, EnumPar, Group
 constexpr std::array<std::string_view, 7> kHeaders = {
     "[File]", "[Device]", "[IO_Info]", "[ParamClass]", "[Params]", "[EnumPar]", "[Groups]"};
 
-uint16_t Number16(std::string_view text) {
-    return static_cast<uint16_t>(ParseNumber(text));
-}
-
 void ReadParamClassLine(const std::string& line, EDSParamClassSection& paramClass) {
     if (KeywordAt(line, "MaxInst="))
         paramClass.MaxInst = Number16(SingleValue(line));

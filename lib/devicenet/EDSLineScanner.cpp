@@ -123,6 +123,14 @@ std::string SingleValue(std::string_view line) {
     return value;
 }
 
+uint8_t Number8(std::string_view text) {
+    return static_cast<uint8_t>(ParseNumber(text));
+}
+
+uint16_t Number16(std::string_view text) {
+    return static_cast<uint16_t>(ParseNumber(text));
+}
+
 int16_t ParseSigned16(std::string_view text) {
     const bool negative = text.starts_with('-');
     const uint32_t magnitude = ParseNumber(negative ? text.substr(1) : text);

@@ -86,6 +86,10 @@ uint32_t EntryNumber(std::string_view entry, std::string_view keyword);
 // outside quotes with every ";" removed (inside quotes as well).
 std::string SingleValue(std::string_view line);
 
+// Reads an unsigned field by ParseNumber, keeping the low 8 or 16 bits.
+uint8_t Number8(std::string_view text);
+uint16_t Number16(std::string_view text);
+
 // Reads a signed field: an optional leading "-" and then a ParseNumber
 // number. Keeps the low 16 bits, so what the writer writes reads back.
 int16_t ParseSigned16(std::string_view text);

@@ -9,13 +9,6 @@ namespace corvid {
 
 namespace {
 
-uint8_t Number8(const std::string& field) {
-    return static_cast<uint8_t>(ParseNumber(field));
-}
-uint16_t Number16(const std::string& field) {
-    return static_cast<uint16_t>(ParseNumber(field));
-}
-
 // The parameter at a 1-based number, when there is one.
 CEDSParam* ParamNumbered(CEDSParamList& params, uint32_t number) {
     if (number == 0 || number > params.size())
