@@ -2,7 +2,6 @@
 
 #include "devicenet/EDSIdentitySections.h"
 #include "devicenet/EDSParamSections.h"
-#include "dictionaries/EDSTextHelper.h"
 #include "dictionaries/FileIO.h"
 
 #include <array>

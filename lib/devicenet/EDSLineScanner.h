@@ -9,6 +9,7 @@
 #include "dictionaries/ReaderDiagnostics.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>

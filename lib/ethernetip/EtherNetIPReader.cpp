@@ -3,7 +3,6 @@
 #include "devicenet/EDSIdentitySections.h"
 #include "devicenet/EDSLineScanner.h"
 #include "devicenet/EDSParamSections.h"
-#include "dictionaries/EDSTextHelper.h"
 #include "dictionaries/FileIO.h"
 
 #include <array>
