@@ -314,6 +314,12 @@ json ModularToJson(const ModularRecord& section) {
     return json{{"Width", JsonText(section.Width)}, {"Racks", racks}};
 }
 
+json DLRClassToJson(const DLRClassRecord& section) {
+    json out = ObjectClassToJson(section);
+    out["Ring_Supervisor_Capable"] = JsonText(section.Ring_Supervisor_Capable);
+    return out;
+}
+
 json EthernetLinkToJson(const EthernetLinkClassRecord& section) {
     json out = ObjectClassToJson(section);
     out["InterfaceLabel1"] = JsonText(section.InterfaceLabel1);
@@ -352,13 +358,7 @@ json EtherNetIPToJson(const CEtherNetIPEDS& model) {
         {"AssemblySection", AssemblyToJson(model.AssemblySection)},
         {"Ports", PortsToJson(model.Ports)},
         {"ModularSection", ModularToJson(model.ModularSection)},
-        {"DLRClassSection",
-         [&] {
-             json out = ObjectClassToJson(model.DLRClassSection);
-             out["Ring_Supervisor_Capable"] =
-                 JsonText(model.DLRClassSection.Ring_Supervisor_Capable);
-             return out;
-         }()},
+        {"DLRClassSection", DLRClassToJson(model.DLRClassSection)},
         {"QoSClass", ObjectClassToJson(model.QoSClass)},
         {"TCPIPInterfaceClass", ObjectClassToJson(model.TCPIPInterfaceClass)},
         {"IdentityClass", ObjectClassToJson(model.IdentityClass)},

@@ -2,7 +2,6 @@
 
 #include "devicenet/EDSIdentitySections.h"
 #include "devicenet/EDSParamSections.h"
-#include "dictionaries/EDSTextHelper.h"
 #include "dictionaries/FileIO.h"
 
 #include <array>
@@ -16,10 +15,6 @@ namespace {
 enum Section : size_t { File, Device, IOInfo, ParamClass, Params, EnumPar, Groups };
 constexpr std::array<std::string_view, 7> kHeaders = {
     "[File]", "[Device]", "[IO_Info]", "[ParamClass]", "[Params]", "[EnumPar]", "[Groups]"};
-
-uint16_t Number16(std::string_view text) {
-    return static_cast<uint16_t>(ParseNumber(text));
-}
 
 void ReadParamClassLine(const std::string& line, EDSParamClassSection& paramClass) {
     if (KeywordAt(line, "MaxInst="))
@@ -90,13 +85,7 @@ public:
     }
 
 private:
-    bool Join(std::string& line) {
-        const int firstLine = source_.LineNumber();
-        if (JoinEntry(line, source_))
-            return true;
-        Note(diagnostics_, path_, firstLine, "entry cut off by the end of the file");
-        return false;
-    }
+    bool Join(std::string& line) { return JoinEntry(line, source_, diagnostics_, path_); }
 
     bool ReadIOEntry(std::string& line, std::string_view keyword, std::vector<IOEntry>& list) {
         if (!Join(line))

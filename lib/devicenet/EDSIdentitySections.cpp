@@ -9,13 +9,6 @@ namespace corvid {
 
 namespace {
 
-uint8_t Number8(std::string_view text) {
-    return static_cast<uint8_t>(ParseNumber(text));
-}
-uint16_t Number16(std::string_view text) {
-    return static_cast<uint16_t>(ParseNumber(text));
-}
-
 struct FileKeyword {
     std::string_view keyword;
     std::string DeviceNetFileSection::*field;

@@ -40,7 +40,7 @@ bool KeywordAt(std::string_view line, std::string_view keyword) {
     return line.starts_with(keyword);
 }
 
-bool CEDSLineSource::Next(std::string& line) {
+bool CEDSLineSource::Next(std::string& line, HeaderLines headers) {
     if (position_ >= text_.size())
         return false;
     const size_t end = std::min(text_.find('\n', position_), text_.size());
@@ -49,18 +49,27 @@ bool CEDSLineSource::Next(std::string& line) {
         raw.remove_suffix(1);
     position_ = end + 1;
     ++lineNumber_;
-    line = NormalizeLine(raw, headers_);
+    line = NormalizeLine(raw, headers);
     return true;
 }
 
 bool JoinEntry(std::string& line, CEDSLineSource& source) {
     std::string piece;
     while (!line.ends_with(';')) {
-        if (!source.Next(piece))
+        if (!source.NextPiece(piece))
             return false;
         line += piece;
     }
     return true;
+}
+
+bool JoinEntry(std::string& line, CEDSLineSource& source, ReaderDiagnostics* diagnostics,
+               const std::string& path) {
+    const int firstLine = source.LineNumber();
+    if (JoinEntry(line, source))
+        return true;
+    Note(diagnostics, path, firstLine, "entry cut off by the end of the file");
+    return false;
 }
 
 std::vector<std::string> EntryFields(std::string_view entry) {
@@ -112,6 +121,14 @@ std::string SingleValue(std::string_view line) {
     std::string value(line.substr(static_cast<size_t>(equals) + 1));
     std::erase(value, ';');
     return value;
+}
+
+uint8_t Number8(std::string_view text) {
+    return static_cast<uint8_t>(ParseNumber(text));
+}
+
+uint16_t Number16(std::string_view text) {
+    return static_cast<uint16_t>(ParseNumber(text));
 }
 
 int16_t ParseSigned16(std::string_view text) {

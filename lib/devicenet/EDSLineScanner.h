@@ -6,7 +6,10 @@
 // outside double quotes carry no meaning. Section headers and keywords match
 // exactly, case sensitive, at the start of a normalised line.
 
+#include "dictionaries/ReaderDiagnostics.h"
+
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -39,11 +42,16 @@ public:
         : text_(text), headers_(headers) {}
 
     // The next line, normalised; false at the end of the text.
-    bool Next(std::string& line);
+    bool Next(std::string& line) { return Next(line, headers_); }
+    // The same, with a line that begins with "[" normalised like any other:
+    // inside an entry such a line is a piece of a value, not a header.
+    bool NextPiece(std::string& piece) { return Next(piece, HeaderLines::Normalize); }
     // 1-based number of the line last taken; 0 before the first.
     int LineNumber() const { return lineNumber_; }
 
 private:
+    bool Next(std::string& line, HeaderLines headers);
+
     std::string_view text_;
     size_t position_ = 0;
     int lineNumber_ = 0;
@@ -51,9 +59,15 @@ private:
 };
 
 // Joins an entry that spans lines: while `line` does not end with ";", the
-// next line (normalised) is appended directly. Returns false when the text
-// ends first; the entry is then incomplete and the read must end.
+// next line (normalised, see NextPiece) is appended directly. Returns false
+// when the text ends first; the entry is then incomplete and the read must
+// end.
 bool JoinEntry(std::string& line, CEDSLineSource& source);
+
+// JoinEntry for a reader: an entry cut off by the end of the text is noted
+// at the line it began on.
+bool JoinEntry(std::string& line, CEDSLineSource& source, ReaderDiagnostics* diagnostics,
+               const std::string& path);
 
 // The fields of a joined entry: the value starts behind the first "="
 // outside quotes; fields end at "," outside quotes and the last at the first
@@ -72,6 +86,10 @@ uint32_t EntryNumber(std::string_view entry, std::string_view keyword);
 // The value of a single-value keyword line: everything behind the first "="
 // outside quotes with every ";" removed (inside quotes as well).
 std::string SingleValue(std::string_view line);
+
+// Reads an unsigned field by ParseNumber, keeping the low 8 or 16 bits.
+uint8_t Number8(std::string_view text);
+uint16_t Number16(std::string_view text);
 
 // Reads a signed field: an optional leading "-" and then a ParseNumber
 // number. Keeps the low 16 bits, so what the writer writes reads back.

@@ -9,13 +9,6 @@ namespace corvid {
 
 namespace {
 
-uint8_t Number8(const std::string& field) {
-    return static_cast<uint8_t>(ParseNumber(field));
-}
-uint16_t Number16(const std::string& field) {
-    return static_cast<uint16_t>(ParseNumber(field));
-}
-
 // The parameter at a 1-based number, when there is one.
 CEDSParam* ParamNumbered(CEDSParamList& params, uint32_t number) {
     if (number == 0 || number > params.size())
@@ -180,10 +173,8 @@ bool ReadParamSectionLine(ParamSection section, std::string& line, CEDSLineSourc
     if (!KeywordAt(line, keyword))
         return true;
     const int firstLine = source.LineNumber();
-    if (!JoinEntry(line, source)) {
-        Note(target.Diagnostics, target.Path, firstLine, "entry cut off by the end of the file");
+    if (!JoinEntry(line, source, target.Diagnostics, target.Path))
         return false;
-    }
     switch (section) {
     case ParamSection::Params:
         target.Params.push_back(ParamFromEntry(line));

@@ -3,7 +3,6 @@
 #include "devicenet/EDSIdentitySections.h"
 #include "devicenet/EDSLineScanner.h"
 #include "devicenet/EDSParamSections.h"
-#include "dictionaries/EDSTextHelper.h"
 #include "dictionaries/FileIO.h"
 
 #include <array>
@@ -168,8 +167,7 @@ public:
                       ReaderDiagnostics* diagnostics)
         : model_(model),
           source_(text, HeaderLines::KeepAsWritten), params_{model.Params, model.GroupNames,
-                                                             diagnostics, path},
-          diagnostics_(diagnostics), path_(path) {}
+                                                             diagnostics, path} {}
 
     void Read() {
         ReadSections(source_, kHeaders, [&](size_t section, std::string& line) {
@@ -189,31 +187,9 @@ private:
             classSequence_ = 0;
     }
 
-    // Joins an entry; false (after a note) when the text ends first. The
-    // source keeps lines that begin with "[" as written, for the headers;
-    // inside an entry such a line is a piece of a value and is normalised
-    // like any other, so the value reads the same once the writer has
-    // moved it behind a tab.
+    // The notes go where the parameter sections note theirs.
     bool Join(std::string& line) {
-        const int firstLine = source_.LineNumber();
-        std::string piece;
-        while (!line.ends_with(';')) {
-            if (!source_.Next(piece)) {
-                Note(diagnostics_, path_, firstLine, "entry cut off by the end of the file");
-                return false;
-            }
-            line += NormalizeLine(piece);
-        }
-        return true;
-    }
-
-    // The shared [Params], [EnumPar] and [Groups] rules, on an entry joined
-    // as above (a joined entry is not joined again).
-    bool ReadParamLine(ParamSection section, std::string& line) {
-        const std::string_view keyword = section == ParamSection::Groups ? "Group" : "Param";
-        if (KeywordAt(line, keyword) && !Join(line))
-            return false;
-        return ReadParamSectionLine(section, line, source_, params_);
+        return JoinEntry(line, source_, params_.Diagnostics, params_.Path);
     }
 
     bool ReadLine(size_t section, std::string& line) {
@@ -227,11 +203,11 @@ private:
         case kDeviceClassification:
             return ReadClassLine(line);
         case kParams:
-            return ReadParamLine(ParamSection::Params, line);
+            return ReadParamSectionLine(ParamSection::Params, line, source_, params_);
         case kEnumPar:
-            return ReadParamLine(ParamSection::EnumPar, line);
+            return ReadParamSectionLine(ParamSection::EnumPar, line, source_, params_);
         case kGroups:
-            return ReadParamLine(ParamSection::Groups, line);
+            return ReadParamSectionLine(ParamSection::Groups, line, source_, params_);
         case kAssembly:
             return ReadAssemblyLine(line);
         case kPort:
@@ -360,8 +336,6 @@ private:
     CEtherNetIPEDS& model_;
     CEDSLineSource source_;
     ParamSectionTarget params_;
-    ReaderDiagnostics* diagnostics_;
-    const std::string& path_;
     int32_t classSequence_ = 0;
 };
 

@@ -3,7 +3,6 @@
 #include "devicenet/EDSIdentitySections.h"
 #include "devicenet/EDSParamSections.h"
 #include "dictionaries/EDSLineWriter.h"
-#include "dictionaries/EDSTextHelper.h"
 #include "dictionaries/FileIO.h"
 
 #include <set>

@@ -86,6 +86,24 @@ TEST(JoinEntry, AppendsNormalisedLinesUntilTheSemicolon) {
     EXPECT_EQ(line, "next;");
 }
 
+TEST(JoinEntry, PieceThatBeginsWithABracketIsNormalisedEvenWhereHeadersAreKept) {
+    CEDSLineSource source("[ a ] , $ x\n b ;", HeaderLines::KeepAsWritten);
+    std::string line = "Port1=";
+    ASSERT_TRUE(JoinEntry(line, source));
+    EXPECT_EQ(line, "Port1=[a],b;");
+}
+
+TEST(JoinEntry, CutOffEntryIsNotedAtTheLineItBeganOn) {
+    CEDSLineSource source("Param1=\n1,\n2,");
+    std::string line;
+    ASSERT_TRUE(source.Next(line));
+    ReaderDiagnostics diagnostics;
+    EXPECT_FALSE(JoinEntry(line, source, &diagnostics, "a.eds"));
+    ASSERT_EQ(diagnostics.size(), 1u);
+    EXPECT_EQ(diagnostics[0].line, 1);
+    EXPECT_EQ(diagnostics[0].text, "entry cut off by the end of the file");
+}
+
 TEST(JoinEntry, OneLineEntryIsLeftAndCutOffEntryFails) {
     CEDSLineSource source("more;");
     std::string line = "PollInfo=1,2,3;";

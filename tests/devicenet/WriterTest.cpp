@@ -4,6 +4,7 @@
 #include "devicenet/DeviceNetReader.h"
 #include "devicenet/DeviceNetWriter.h"
 
+#include "EDSWriterLayout.h"
 #include "TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -13,36 +14,12 @@ namespace {
 
 const std::string kSample = std::string(CORVID_SAMPLES_DIR) + "/ac_drive_devicenet.eds";
 
-const std::string kHeaderLines =
-    test::CrLf({"$ HALVARD ELECTRONIC, INC.", "", "$ Network: DeviceNet",
-                "$ Modlue:", "$ Device:", "$ Model:", "$ Create by Corvid software", ""});
+const std::string kHeaderLines = test::EmptyHeaderComment("DeviceNet");
 
 TEST(FormatDeviceNetEDS, EmptyModel) {
     const CDeviceNetEDS model;
-    EXPECT_EQ(FormatDeviceNetEDS(model), kHeaderLines + test::CrLf({"[]",
-                                                                    "\tDescText=;",
-                                                                    "\tCreateDate=;",
-                                                                    "\tCreateTime=;",
-                                                                    "\tModDate=;",
-                                                                    "\tModTime=;",
-                                                                    "\tRevision=;",
-                                                                    "",
-                                                                    "[]",
-                                                                    "\tVendCode=0;",
-                                                                    "\tVendName=;",
-                                                                    "\tProdType=0;",
-                                                                    "\tProdTypeStr=;",
-                                                                    "\tProdCode=0x0000;",
-                                                                    "\tMajRev=0;",
-                                                                    "\tMinRev=0;",
-                                                                    "\tProdName=;",
-                                                                    "\tCatalog=;",
-                                                                    "",
-                                                                    "[]",
-                                                                    "\tDefault=0x0000;",
-                                                                    "",
-                                                                    "",
-                                                                    ""}));
+    EXPECT_EQ(FormatDeviceNetEDS(model), kHeaderLines + test::EmptyIdentitySections() +
+                                             test::CrLf({"[]", "\tDefault=0x0000;", "", "", ""}));
 }
 
 CDeviceNetEDS SmallDrive() {

@@ -4,6 +4,7 @@
 #include "ethernetip/EtherNetIPReader.h"
 #include "ethernetip/EtherNetIPWriter.h"
 
+#include "EDSWriterLayout.h"
 #include "TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -13,9 +14,7 @@ namespace {
 
 using test::CrLf;
 
-const std::string kHeader =
-    CrLf({"$ HALVARD ELECTRONIC, INC.", "", "$ Network: EthernetIP",
-          "$ Modlue:", "$ Device:", "$ Model:", "$ Create by Corvid software", ""});
+const std::string kHeader = test::EmptyHeaderComment("EthernetIP");
 
 std::string ClassLines(const char* revision = "", const char* maxInst = "") {
     return CrLf({std::string("\tRevision=") + revision + ";",
@@ -40,37 +39,9 @@ std::string EmptyClassSections() {
 }
 
 TEST(FormatEtherNetIPEDS, EmptyModelWritesEverySectionThatIsAlwaysWritten) {
-    const std::string expected = kHeader +
-                                 CrLf({"[]",
-                                       "\tDescText=;",
-                                       "\tCreateDate=;",
-                                       "\tCreateTime=;",
-                                       "\tModDate=;",
-                                       "\tModTime=;",
-                                       "\tRevision=;",
-                                       "",
-                                       "[]",
-                                       "\tVendCode=0;",
-                                       "\tVendName=;",
-                                       "\tProdType=0;",
-                                       "\tProdTypeStr=;",
-                                       "\tProdCode=0x0000;",
-                                       "\tMajRev=0;",
-                                       "\tMinRev=0;",
-                                       "\tProdName=;",
-                                       "\tCatalog=;",
-                                       "",
-                                       "[Device Classification]",
-                                       "",
-                                       "",
-                                       "",
-                                       "[Assembly]",
-                                       "\tRevision=;",
-                                       "",
-                                       "",
-                                       "[Modular]",
-                                       "\tWidth=;",
-                                       ""}) +
+    const std::string expected = kHeader + test::EmptyIdentitySections() +
+                                 CrLf({"[Device Classification]", "", "", "", "[Assembly]",
+                                       "\tRevision=;", "", "", "[Modular]", "\tWidth=;", ""}) +
                                  EmptyClassSections();
     EXPECT_EQ(FormatEtherNetIPEDS(CEtherNetIPEDS{}), expected);
 }
