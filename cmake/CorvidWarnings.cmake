@@ -12,11 +12,13 @@ if(CORVID_SANITIZE)
 endif()
 
 # corvid_add_library(NAME SOURCES... LINKS...): one library per lib/ folder,
-# linking only the layers below it.
+# linking only the layers below it. Each library publishes only its own
+# include/ folder, so an include that reaches across the layers the wrong way
+# fails to compile, not only to link.
 function(corvid_add_library name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
     add_library(${name} STATIC ${ARG_SOURCES})
-    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/lib)
+    target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/include)
     target_link_libraries(${name} PUBLIC corvid_options ${ARG_LINKS})
 endfunction()
 
