@@ -113,8 +113,11 @@ Page GroupsPage(const CEDSParamList& params, const std::vector<std::string>& gro
     }
     for (size_t g = 0; g < groupNames.size(); ++g) {
         std::string list;
-        for (size_t member : members[g])
-            list += (list.empty() ? "" : ",") + std::to_string(member);
+        for (size_t member : members[g]) {
+            if (!list.empty())
+                list += ',';
+            list += std::to_string(member);
+        }
         page.AddEntry("Group" + std::to_string(g + 1),
                       {ReadOnlyCell(std::to_string(g + 1)), TextCell(groupNames[g]),
                        ReadOnlyCell(std::to_string(members[g].size())), ReadOnlyCell(list)});
