@@ -14,13 +14,6 @@ struct FieldRow {
     bool Editable = true;
 };
 
-// The number a numbered entry is shown under. The writer names entries by
-// their position in the list, so the page does the same: a page and the file
-// written from it always agree.
-template <typename Entry> size_t ShownNumber(size_t position, const Entry& /*entry*/) {
-    return position + 1;
-}
-
 PageCell ValueCell(const FieldRow& field) {
     return field.Editable ? TextCell(field.Value) : ReadOnlyCell(field.Value);
 }

@@ -71,7 +71,7 @@ Page PortPage(const CEtherNetIPEDS& model, PageBuilder page) {
     page.AddColumn("PortNumber", 100);
     for (size_t i = 0; i < model.Ports.size(); ++i) {
         const PortEntry& port = *model.Ports[i];
-        page.AddEntry("Port" + std::to_string(i + 1),
+        page.AddEntry("Port" + std::to_string(pages::ShownNumber(i, port)),
                       {TextCell(port.PortType), TextCell(port.PortName),
                        TextCell(port.PathToPortObject), TextCell(port.PortNumber)});
     }

@@ -6,6 +6,7 @@
 #include "PageText.h"
 #include "devicenet/DeviceNetReader.h"
 #include "shell/ParamColumns.h"
+#include "shell/ProjectTree.h"
 
 #include <gtest/gtest.h>
 
@@ -192,6 +193,26 @@ TEST(DeviceNetEnumPar, EmptyListKeepsItsRow) {
     EXPECT_EQ(test::PageText(page), " Param2 | \n");
     EXPECT_EQ(page.Rows[0].Cells[1].Editor, CellEditor::ReadOnly);
     EXPECT_EQ(BuildPage(model, "Params").Rows[1].Cells[16].Text, "* * *");
+}
+
+// Tables have no row limit: parameter 300 has its row and its key.
+TEST(DeviceNetParams, ManyParametersAllShown) {
+    CDeviceNetEDS model;
+    for (int i = 0; i < 300; ++i)
+        model.Params.push_back(std::make_unique<CEDSParam>());
+    model.Params.back()->EnumStrings = std::vector<std::string>{"\"a\"", "\"b\""};
+    const Page page = BuildPage(model, "Params");
+    ASSERT_EQ(page.Rows.size(), 300u);
+    EXPECT_EQ(page.Rows.back().Key, "Param300");
+    EXPECT_EQ(BuildPage(model, "EnumPar").Rows.front().Key, "Param300");
+}
+
+TEST_F(DeviceNetPagesTest, Summary_KeysWithoutBlanks) {
+    const Page page = BuildPage(model, kFileSummarySection);
+    EXPECT_EQ(page.Kind, EDSKind::DeviceNet);
+    EXPECT_EQ(page.Rows[0].Key, "FileTitle");
+    EXPECT_EQ(page.Rows[0].Cells[0].Text, "File Title");
+    EXPECT_EQ(page.Rows[0].Cells[1].Text, "ac_drive_devicenet.eds");
 }
 
 TEST_F(DeviceNetPagesTest, IdentityPages_Whole) {
