@@ -53,10 +53,13 @@ int Load(const std::string& path, const std::string& as, LoadedFile& loaded) {
     std::string text;
     std::string error;
     if (!ReadWholeFile(path, text, error)) {
-        PrintError(path + ": " + error);
+        PrintError(path + ": unreadable: " + error);
         return kExitFailure;
     }
     loaded.kind = KindFor(path, text, as);
+    if (!as.empty() && !HoldsSectionsOfKind(text, loaded.kind))
+        PrintError(path + ": nothing of the " + EDSKindName(loaded.kind) +
+                   " kind in it; the model read is empty");
     switch (loaded.kind) {
     case EDSKind::CANopen:
         LoadCANopenEDSText(loaded.canopen, text, path);
@@ -109,10 +112,21 @@ Json ToJson(const LoadedFile& loaded) {
     return out;
 }
 
+// A file that cannot be read is named with the reason, not passed off as
+// one of no known kind.
 int RunKind(const FileOptions& options) {
-    for (const std::string& file : options.files)
-        std::cout << file << ": " << EDSKindName(DetectEDSKind(file)) << '\n';
-    return kExitOk;
+    int code = kExitOk;
+    for (const std::string& file : options.files) {
+        std::string error;
+        const EDSKind kind = DetectEDSKind(file, error);
+        if (!error.empty()) {
+            std::cout << file << ": unreadable: " << error << '\n';
+            code = kExitFailure;
+        } else {
+            std::cout << file << ": " << EDSKindName(kind) << '\n';
+        }
+    }
+    return code;
 }
 
 int RunResave(const FileOptions& options) {
