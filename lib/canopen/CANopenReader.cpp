@@ -350,8 +350,10 @@ uint8_t CategoryByIndex(uint16_t index) {
 // stated count; their sections are the content, so they are read too.
 void ReadUnlistedObjects(const ReadContext& context, CCANopenEDS& model) {
     for (SourceSection& section : context.source.Sections()) {
+        if (!section.readAs.empty())
+            continue;
         const uint16_t index = UnlistedObjectIndex(section.name);
-        if (index == 0 || !section.readAs.empty() || context.source.Find(section.name) != &section)
+        if (index == 0 || context.source.Find(section.name) != &section)
             continue;
         CANopenObject object;
         object.Index = index;
