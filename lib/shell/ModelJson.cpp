@@ -22,6 +22,22 @@ json HeaderToJson(const EDSFileHeader& header) {
 
 namespace {
 
+json TextsToJson(const std::vector<std::string>& lines) {
+    json kept = json::array();
+    for (const std::string& line : lines)
+        kept.push_back(JsonText(line));
+    return kept;
+}
+
+json KeptSectionsToJson(const std::vector<CANopenKeptSection>& sections) {
+    json kept = json::array();
+    for (const CANopenKeptSection& section : sections)
+        kept.push_back(json{{"After", JsonText(section.After)},
+                            {"Header", JsonText(section.Header)},
+                            {"Lines", TextsToJson(section.Lines)}});
+    return kept;
+}
+
 json FileInfoToJson(const CANopenFileInfo& info) {
     return json{{"SectionName", JsonText(info.SectionName)},
                 {"FileName", JsonText(info.FileName)},
@@ -34,7 +50,8 @@ json FileInfoToJson(const CANopenFileInfo& info) {
                 {"CreatedBy", JsonText(info.CreatedBy)},
                 {"ModificationTime", JsonText(info.ModificationTime)},
                 {"ModificationDate", JsonText(info.ModificationDate)},
-                {"ModifiedBy", JsonText(info.ModifiedBy)}};
+                {"ModifiedBy", JsonText(info.ModifiedBy)},
+                {"Kept", TextsToJson(info.KeptLines)}};
 }
 
 json DeviceInfoToJson(const CANopenDeviceInfo& info) {
@@ -60,23 +77,23 @@ json DeviceInfoToJson(const CANopenDeviceInfo& info) {
                 {"GroupMessaging", int(info.GroupMessaging)},
                 {"NrOfRXPDO", info.NrOfRXPDO},
                 {"NrOfTXPDO", info.NrOfTXPDO},
-                {"LSS_Supported", int(info.LSS_Supported)}};
+                {"LSS_Supported", int(info.LSS_Supported)},
+                {"Kept", TextsToJson(info.KeptLines)}};
 }
 
 json DummyUsageToJson(const CANopenDummyUsage& usage) {
     return json{{"SectionName", JsonText(usage.SectionName)}, {"Dummy0001", int(usage.Dummy0001)},
                 {"Dummy0002", int(usage.Dummy0002)},          {"Dummy0003", int(usage.Dummy0003)},
                 {"Dummy0004", int(usage.Dummy0004)},          {"Dummy0005", int(usage.Dummy0005)},
-                {"Dummy0006", int(usage.Dummy0006)},          {"Dummy0007", int(usage.Dummy0007)}};
+                {"Dummy0006", int(usage.Dummy0006)},          {"Dummy0007", int(usage.Dummy0007)},
+                {"Kept", TextsToJson(usage.KeptLines)}};
 }
 
 json CommentsToJson(const CANopenComments& comments) {
-    json lines = json::array();
-    for (const std::string& line : comments.LineTexts)
-        lines.push_back(JsonText(line));
     return json{{"SectionName", JsonText(comments.SectionName)},
                 {"Lines", comments.Lines},
-                {"LineTexts", lines}};
+                {"LineTexts", TextsToJson(comments.LineTexts)},
+                {"Kept", TextsToJson(comments.KeptLines)}};
 }
 
 json ObjectToJson(const CANopenObject& object) {
@@ -98,6 +115,7 @@ json ObjectToJson(const CANopenObject& object) {
                 {"DefaultValue", JsonText(object.DefaultValue)},
                 {"AccessType", JsonText(object.AccessType)},
                 {"PDOMapping", int(object.PDOMapping)},
+                {"Kept", TextsToJson(object.KeptLines)},
                 {"SubObjects", subObjects}};
 }
 
@@ -107,11 +125,16 @@ json CANopenToJson(const CCANopenEDS& model) {
     json objects = json::array();
     for (const CANopenObject& object : model.Objects)
         objects.push_back(ObjectToJson(object));
-    return json{{"FileInfo", FileInfoToJson(model.FileInfo)},
+    return json{{"ByteOrderMark", int(model.ByteOrderMark)},
+                {"FileInfo", FileInfoToJson(model.FileInfo)},
                 {"DeviceInfo", DeviceInfoToJson(model.DeviceInfo)},
                 {"DummyUsage", DummyUsageToJson(model.DummyUsage)},
                 {"Comments", CommentsToJson(model.Comments)},
-                {"Objects", objects}};
+                {"MandatoryObjects", {{"Kept", TextsToJson(model.ListKeptLines[0])}}},
+                {"OptionalObjects", {{"Kept", TextsToJson(model.ListKeptLines[1])}}},
+                {"ManufacturerObjects", {{"Kept", TextsToJson(model.ListKeptLines[2])}}},
+                {"Objects", objects},
+                {"KeptSections", KeptSectionsToJson(model.KeptSections)}};
 }
 
 } // namespace corvid
