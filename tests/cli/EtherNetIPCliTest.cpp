@@ -22,7 +22,8 @@ TEST(CliResave, EtherNetIPFileGetsTheWriterLayoutAndIsStable) {
     const std::string& once = resaved.once;
     EXPECT_EQ(once, resaved.twice);
     EXPECT_EQ(once.rfind("$ HALVARD ELECTRONIC, INC.\r\n\r\n$ Network: EthernetIP\r\n", 0), 0u);
-    EXPECT_NE(once.find("\tAssem2=\r\n"), std::string::npos);
+    // Entries keep the numbers of their keys: connections name them so.
+    EXPECT_NE(once.find("\tAssem150=\r\n"), std::string::npos);
 }
 
 TEST(CliResave, AsEtherNetIPReadsAFileDetectionTakesForAnotherKind) {
