@@ -144,13 +144,10 @@ void WriteEthernetLink(CEDSLineWriter& out, CKeptLinesWriter& kept,
     out.Line("");
 }
 
-// Kept entries go in front of the connections, after the class keywords
-// they usually stand with.
 void WriteConnectionManager(CEDSLineWriter& out, CKeptLinesWriter& kept,
                             const ConnectionManagerRecord& section) {
     kept.Section("Connection Manager");
     WriteClassLines(out, section);
-    kept.Entries("Connection Manager");
     out.Line("");
     for (const ConnectionEntry& connection : section.Connections) {
         out.Line("\tConnection" + std::to_string(connection.Number) + "=");
@@ -160,6 +157,7 @@ void WriteConnectionManager(CEDSLineWriter& out, CKeptLinesWriter& kept,
             out.Line("\t\t" + *field + ",");
         out.Line("\t\t" + connection.Path + ";").Line("");
     }
+    kept.Entries("Connection Manager");
     out.Line("");
 }
 
