@@ -20,14 +20,4 @@ uint32_t NextFreeParamNumber(const CEDSParamList& params) {
     return NextFreeNumber(params, NumberOf);
 }
 
-CEDSParam* FindParamNumbered(const CEDSParamList& params, uint32_t number) {
-    if (number == 0)
-        return nullptr;
-    const std::vector<uint32_t> numbers = ParamNumbers(params);
-    for (size_t i = 0; i < numbers.size(); ++i)
-        if (numbers[i] == number)
-            return params[i].get();
-    return nullptr;
-}
-
 } // namespace corvid

@@ -10,6 +10,7 @@ namespace corvid {
 
 namespace {
 
+// Each parameter by the number it is written under.
 std::map<uint32_t, CEDSParam*> ParamsByNumber(const CEDSParamList& params) {
     const std::vector<uint32_t> numbers = ParamNumbers(params);
     std::map<uint32_t, CEDSParam*> byNumber;
@@ -170,16 +171,25 @@ std::unique_ptr<CEDSParam> ParamFromEntry(std::string_view entry) {
     return param;
 }
 
-bool ReadEnumParEntry(std::string_view entry, CEDSParamList& params) {
-    CEDSParam* param = FindParamNumbered(params, EntryNumber(entry, "Param") & 0xFFFF);
+namespace {
+
+using ParamIndex = std::map<uint32_t, CEDSParam*>;
+
+CEDSParam* ParamIn(const ParamIndex& byNumber, uint32_t number) {
+    const auto found = byNumber.find(number);
+    return found == byNumber.end() || number == 0 ? nullptr : found->second;
+}
+
+bool ReadEnumParInto(std::string_view entry, const ParamIndex& byNumber) {
+    CEDSParam* param = ParamIn(byNumber, EntryNumber(entry, "Param") & 0xFFFF);
     if (param == nullptr)
         return false;
     param->EnumStrings = EntryFields(entry);
     return true;
 }
 
-size_t ReadGroupEntry(std::string_view entry, CEDSParamList& params,
-                      std::vector<std::string>& groupNames) {
+size_t ReadGroupInto(std::string_view entry, const ParamIndex& byNumber,
+                     std::vector<std::string>& groupNames) {
     const std::vector<std::string> fields = EntryFields(entry);
     groupNames.push_back(fields.empty() ? std::string() : fields[0]);
     // Members join the group this line names, whatever number its key
@@ -191,16 +201,25 @@ size_t ReadGroupEntry(std::string_view entry, CEDSParamList& params,
     const size_t members = fields.size() > 2 ? fields.size() - 2 : 0;
     if (group > std::numeric_limits<uint8_t>::max())
         return members;
-    const std::map<uint32_t, CEDSParam*> byNumber = ParamsByNumber(params);
     size_t skipped = 0;
     for (size_t i = 2; i < fields.size(); ++i) {
-        const auto member = byNumber.find(ParseNumber(fields[i]));
-        if (member != byNumber.end() && member->first != 0)
-            member->second->Group = static_cast<uint8_t>(group);
+        if (CEDSParam* member = ParamIn(byNumber, ParseNumber(fields[i])))
+            member->Group = static_cast<uint8_t>(group);
         else
             ++skipped;
     }
     return skipped;
+}
+
+} // namespace
+
+bool ReadEnumParEntry(std::string_view entry, CEDSParamList& params) {
+    return ReadEnumParInto(entry, ParamsByNumber(params));
+}
+
+size_t ReadGroupEntry(std::string_view entry, CEDSParamList& params,
+                      std::vector<std::string>& groupNames) {
+    return ReadGroupInto(entry, ParamsByNumber(params), groupNames);
 }
 
 namespace {
@@ -239,12 +258,13 @@ LineUse ReadParamSectionLine(ParamSection section, std::string& line, CEDSLineSo
 }
 
 void FinishParamSections(ParamSectionTarget& target) {
+    const ParamIndex byNumber = ParamsByNumber(target.Params);
     for (PendingParamEntry& pending : target.Pending) {
         if (pending.Section == ParamSection::Groups) {
-            if (ReadGroupEntry(pending.Entry, target.Params, target.GroupNames) != 0)
+            if (ReadGroupInto(pending.Entry, byNumber, target.GroupNames) != 0)
                 Note(target.Diagnostics, target.Path, pending.Line,
                      "group member that names no parameter");
-        } else if (!ReadEnumParEntry(pending.Entry, target.Params)) {
+        } else if (!ReadEnumParInto(pending.Entry, byNumber)) {
             Note(target.Diagnostics, target.Path, pending.Line,
                  "enumeration for a parameter that does not exist, kept as written");
             if (target.Kept != nullptr) {

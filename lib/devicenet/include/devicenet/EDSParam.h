@@ -71,9 +71,6 @@ std::vector<uint32_t> ParamNumbers(const CEDSParamList& params);
 // The number for a parameter added now: one above the highest in use.
 uint32_t NextFreeParamNumber(const CEDSParamList& params);
 
-// The parameter written as ParamN, or nullptr.
-CEDSParam* FindParamNumbered(const CEDSParamList& params, uint32_t number);
-
 // The [ParamClass] section. The writer writes it only when SectionName is
 // exactly "ParamClass".
 struct EDSParamClassSection {
