@@ -23,10 +23,20 @@ void CKeptLinesWriter::Entries(std::string_view name) {
         out_.Line(line);
 }
 
+// Entries of a section the writer did not write (lines kept under an empty
+// header when the sections the writer puts there all have names) come last,
+// under their own header, so no kept section is read back as following it.
 void CKeptLinesWriter::Finish() {
     SectionsAfter(last_);
     for (size_t i = 0; i < kept_.Sections.size(); ++i)
         WriteSection(i);
+    for (const KeptEntries& section : kept_.Entries) {
+        if (section.Lines.empty() || entriesWritten_.contains(section.Section))
+            continue;
+        out_.Section(section.Section);
+        Entries(section.Section);
+        out_.Line("");
+    }
 }
 
 // A kept section ends with an empty line, as the writers end theirs.

@@ -129,6 +129,16 @@ TEST(DeviceNetKeptLines, LinesInFrontAndEmptyHeadersReadBackTheSame) {
     const CDeviceNetEDS again = Read(once);
     EXPECT_EQ(FormatDeviceNetEDS(again), once);
 
+    // Under an empty header once every section the writer puts there has a
+    // name: written last, under that header again.
+    const CDeviceNetEDS named = Read("[File]\n[Device]\n[IO_Info]\n[]\nOdd=1;\n[Vendor]\nV=1;\n");
+    EXPECT_EQ(named.Kept.EntriesOf(""), Strings{"Odd=1;"});
+    const std::string namedOnce = FormatDeviceNetEDS(named);
+    EXPECT_TRUE(namedOnce.ends_with("\r\n[]\r\nOdd=1;\r\n\r\n"));
+    // A section after the empty header follows "no section": it goes first.
+    EXPECT_LT(namedOnce.find("[Vendor]\r\nV=1;\r\n\r\n[File]"), namedOnce.find("[IO_Info]"));
+    EXPECT_EQ(FormatDeviceNetEDS(Read(namedOnce)), namedOnce);
+
     const CDeviceNetEDS empty = Read(FormatDeviceNetEDS(CDeviceNetEDS()));
     EXPECT_TRUE(empty.Kept.Entries.empty());
     EXPECT_TRUE(empty.Kept.Sections.empty());

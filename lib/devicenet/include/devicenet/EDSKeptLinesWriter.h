@@ -28,7 +28,8 @@ public:
     // The kept entries of the named section (written once).
     void Entries(std::string_view name);
     bool HasEntries(std::string_view name) const { return !kept_.EntriesOf(name).empty(); }
-    // At the end of the file: the kept sections still to write.
+    // At the end of the file: the kept sections still to write, then kept
+    // entries of sections that were not written.
     void Finish();
 
 private:
