@@ -12,9 +12,9 @@ namespace corvid {
 namespace {
 
 // The seven sections, in the order a line is tested against them, and the
-// empty header the writer gives [File] and [Device] when the description
-// has no such section (its lines are read as theirs). Other sections are
-// kept whole.
+// empty header the writer gives [File], [Device] and [IO_Info] when the
+// description has no such section (its lines are read as theirs). Other
+// sections are kept whole.
 enum Section : size_t { File, Device, IOInfo, ParamClass, Params, EnumPar, Groups, Unnamed };
 constexpr std::array<std::string_view, 8> kHeaders = {
     "[File]", "[Device]", "[IO_Info]", "[ParamClass]", "[Params]", "[EnumPar]", "[Groups]", "[]"};
