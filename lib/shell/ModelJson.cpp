@@ -172,7 +172,8 @@ json IOEntriesToJson(const std::vector<IOEntry>& entries) {
 }
 
 json ParamToJson(const CEDSParam& p) {
-    return json{{"Reserved", p.Reserved},
+    return json{{"Number", p.Number},
+                {"Reserved", p.Reserved},
                 {"PathSize", p.PathSize},
                 {"LinkPath", JsonText(p.LinkPath)},
                 {"Descriptor", p.Descriptor},
@@ -232,6 +233,22 @@ json ParamsToJson(const CEDSParamList& params) {
     return list;
 }
 
+// The kept lines of every section that has some, by section name, and the
+// sections kept whole, in file order.
+json KeptToJson(const CEDSKeptLines& kept) {
+    json entries = json::object();
+    for (const KeptEntries& section : kept.Entries)
+        if (!section.Lines.empty())
+            entries[JsonText(section.Section).get<std::string>()] = TextList(section.Lines);
+    json sections = json::array();
+    for (const KeptSection& section : kept.Sections)
+        sections.push_back(json{{"After", JsonText(section.After)},
+                                {"Header", JsonText(section.Header)},
+                                {"Lines", TextList(section.Lines)}});
+    return json{
+        {"ByteOrderMark", kept.ByteOrderMark}, {"Entries", entries}, {"Sections", sections}};
+}
+
 } // namespace
 
 json DeviceNetToJson(const CDeviceNetEDS& model) {
@@ -249,7 +266,8 @@ json DeviceNetToJson(const CDeviceNetEDS& model) {
                   {"Outputs", IOEntriesToJson(io.Outputs)}}},
                 {"ParamClassSection", ParamClassToJson(model.ParamClassSection)},
                 {"Params", ParamsToJson(model.Params)},
-                {"GroupNames", TextList(model.GroupNames)}};
+                {"GroupNames", TextList(model.GroupNames)},
+                {"Kept", KeptToJson(model.Kept)}};
 }
 
 namespace {
@@ -317,7 +335,8 @@ json AssemblyToJson(const AssemblyRecord& section) {
 json PortsToJson(const std::vector<std::unique_ptr<PortEntry>>& ports) {
     json array = json::array();
     for (const auto& port : ports)
-        array.push_back(json{{"PortType", JsonText(port->PortType)},
+        array.push_back(json{{"Number", port->Number},
+                             {"PortType", JsonText(port->PortType)},
                              {"PortName", JsonText(port->PortName)},
                              {"PathToPortObject", JsonText(port->PathToPortObject)},
                              {"PortNumber", JsonText(port->PortNumber)}});
@@ -388,7 +407,8 @@ json EtherNetIPToJson(const CEtherNetIPEDS& model) {
         {"FileClass", ObjectClassToJson(model.FileClass)},
         {"MessageRouterClass", ObjectClassToJson(model.MessageRouterClass)},
         {"EthernetLinkClassSection", EthernetLinkToJson(model.EthernetLinkClassSection)},
-        {"CapacitySection", CapacityToJson(model.CapacitySection)}};
+        {"CapacitySection", CapacityToJson(model.CapacitySection)},
+        {"Kept", KeptToJson(model.Kept)}};
 }
 
 } // namespace corvid
