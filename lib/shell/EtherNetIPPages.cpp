@@ -69,9 +69,10 @@ Page PortPage(const CEtherNetIPEDS& model, PageBuilder page) {
     page.AddColumn("PortName", 160);
     page.AddColumn("PathToPortObject", 160);
     page.AddColumn("PortNumber", 100);
+    const std::vector<uint32_t> numbers = PortNumbers(model);
     for (size_t i = 0; i < model.Ports.size(); ++i) {
         const PortEntry& port = *model.Ports[i];
-        page.AddEntry("Port" + std::to_string(pages::ShownNumber(i, port)),
+        page.AddEntry("Port" + std::to_string(numbers[i]),
                       {TextCell(port.PortType), TextCell(port.PortName),
                        TextCell(port.PathToPortObject), TextCell(port.PortNumber)});
     }
