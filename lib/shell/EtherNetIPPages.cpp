@@ -1,7 +1,9 @@
 #include "shell/PageRows.h"
 
 #include "EtherNetIPEntryPages.h"
+#include "KeptGroups.h"
 #include "SharedPages.h"
+#include "shell/KeptContent.h"
 #include "shell/ProjectTree.h"
 
 namespace corvid {
@@ -84,6 +86,10 @@ Page PortPage(const CEtherNetIPEDS& model, PageBuilder page) {
 Page BuildPage(const CEtherNetIPEDS& model, std::string_view section, const PageState& state) {
     if (section == kFileSummarySection)
         return BuildFileSummaryPage(model.Header, EDSKind::EtherNetIP);
+    if (section == kKeptSection)
+        return pages::KeptPage(
+            pages::KeptGroups(model.Kept),
+            PageBuilder(EDSKind::EtherNetIP, section, PageLayout::Keywords, state));
     PageBuilder page(EDSKind::EtherNetIP, section, PageLayout::Keywords, state);
     if (section == "File")
         return FilePage(model.FileSection, std::move(page));

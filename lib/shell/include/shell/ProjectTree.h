@@ -29,7 +29,8 @@ struct ProjectTreeFile {
 
 // The optional sections (CANopen FileInfo ... Comments; DeviceNet File ...
 // ParamClass; EtherNet/IP File, Device) appear only when the file had them;
-// the others always.
+// the others always. A file that holds more than the model gets a last
+// child, kKeptSection (shell/KeptContent.h), for the page that lists it.
 ProjectTreeFile BuildProjectTreeFile(const CCANopenEDS& model);
 ProjectTreeFile BuildProjectTreeFile(const CDeviceNetEDS& model);
 ProjectTreeFile BuildProjectTreeFile(const CEtherNetIPEDS& model);
