@@ -1,7 +1,5 @@
 #include "shell/ProjectTree.h"
 
-#include "shell/KeptContent.h"
-
 namespace corvid {
 
 namespace {

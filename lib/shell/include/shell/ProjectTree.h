@@ -10,6 +10,7 @@
 #include "devicenet/DeviceNetModel.h"
 #include "ethernetip/EtherNetIPModel.h"
 #include "shell/EDSDoc.h"
+#include "shell/KeptContent.h"
 
 #include <string>
 #include <string_view>
@@ -30,7 +31,7 @@ struct ProjectTreeFile {
 // The optional sections (CANopen FileInfo ... Comments; DeviceNet File ...
 // ParamClass; EtherNet/IP File, Device) appear only when the file had them;
 // the others always. A file that holds more than the model gets a last
-// child, kKeptSection (shell/KeptContent.h), for the page that lists it.
+// child, kKeptSection, for the page that lists it.
 ProjectTreeFile BuildProjectTreeFile(const CCANopenEDS& model);
 ProjectTreeFile BuildProjectTreeFile(const CDeviceNetEDS& model);
 ProjectTreeFile BuildProjectTreeFile(const CEtherNetIPEDS& model);
