@@ -3,6 +3,7 @@
 #include "CliCommon.h"
 #include "DeviceCommands.h"
 #include "DocumentCommands.h"
+#include "EditCommands.h"
 #include "FileCommands.h"
 
 #include <CLI/CLI.hpp>
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
     int exitCode = corvid::cli::kExitOk;
     corvid::cli::RegisterFileCommands(app, exitCode);
     corvid::cli::RegisterDocumentCommands(app, exitCode);
+    corvid::cli::RegisterEditCommands(app, exitCode);
     corvid::cli::RegisterDeviceCommands(app, exitCode);
     CLI11_PARSE(app, argc, argv);
     return exitCode;

@@ -167,16 +167,25 @@ CommitResult CommitObjectCell(CANopenObject& record, const CellEdit& edit) {
     }
 }
 
-CommitResult CommitObjectPage(CCANopenEDS& model, uint8_t category, const CellEdit& edit) {
-    const std::optional<ObjectKey> key = ParseObjectRowKey(edit.RowKey);
-    if (!key)
-        return NotEditable(edit);
+// The object a row of an object page names, when that object is on the page.
+CANopenObject* PageObject(CCANopenEDS& model, std::string_view section,
+                          const std::optional<ObjectKey>& key) {
+    const uint8_t category = ObjectPageCategory(section);
+    if (!key || category == 0)
+        return nullptr;
     const FindResult where = FindObject(model.Objects, key->Index);
     if (where.relation != FindRelation::Found)
-        return NotEditable(edit);
+        return nullptr;
     CANopenObject& object = model.Objects[*where.position];
-    if (object.Category != category)
+    return object.Category == category ? &object : nullptr;
+}
+
+CommitResult CommitObjectPage(CCANopenEDS& model, const CellEdit& edit) {
+    const std::optional<ObjectKey> key = ParseObjectRowKey(edit.RowKey);
+    CANopenObject* found = PageObject(model, edit.Section, key);
+    if (!found)
         return NotEditable(edit);
+    CANopenObject& object = *found;
     if (!key->SubIndex)
         return CommitObjectCell(object, edit);
     if (!object.SubObjects)
@@ -198,9 +207,19 @@ CommitResult CommitCell(CCANopenEDS& model, const CellEdit& edit) {
         return CommitDummyUsage(model.DummyUsage, edit);
     if (edit.Section == "Comments")
         return CommitComments(model.Comments, edit);
-    if (const uint8_t category = ObjectPageCategory(edit.Section); category != 0)
-        return CommitObjectPage(model, category, edit);
+    if (ObjectPageCategory(edit.Section) != 0)
+        return CommitObjectPage(model, edit);
     return NotEditable(edit);
+}
+
+CommitResult DeleteRow(CCANopenEDS& model, std::string_view section, std::string_view rowKey,
+                       IUserInterface& ui) {
+    const std::optional<ObjectKey> key = ParseObjectRowKey(rowKey);
+    if (!PageObject(model, section, key) || !CanRemoveObjectRecord(model, *key))
+        return NotDeletable(section, rowKey);
+    if (!DeleteObjectRecord(model, *key, ui))
+        return {CommitStatus::Declined, {}};
+    return Stored();
 }
 
 } // namespace corvid

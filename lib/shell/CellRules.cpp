@@ -40,6 +40,11 @@ CommitResult NotEditable(const CellEdit& edit) {
     return {CommitStatus::NotEditable, "Edit:  " + CellName(edit) + " cannot be edited.\r\n"};
 }
 
+CommitResult NotDeletable(std::string_view section, std::string_view rowKey) {
+    return {CommitStatus::NotEditable, "Edit:  " + std::string(section) + " " +
+                                           std::string(rowKey) + " cannot be deleted.\r\n"};
+}
+
 std::string Trimmed(const CellEdit& edit) {
     return TrimmedBlanks(edit.Text);
 }

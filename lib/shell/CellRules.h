@@ -20,6 +20,7 @@ namespace corvid::cells {
 CommitResult Stored();
 CommitResult Refused(const CellEdit& edit, std::string_view reason);
 CommitResult NotEditable(const CellEdit& edit);
+CommitResult NotDeletable(std::string_view section, std::string_view rowKey);
 
 // The edit's text without leading and trailing blanks and tabs.
 std::string Trimmed(const CellEdit& edit);

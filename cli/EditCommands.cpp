@@ -1,0 +1,203 @@
+#include "EditCommands.h"
+
+#include "CliCommon.h"
+#include "CliUserInterface.h"
+
+#include "dictionaries/EDSTextHelper.h"
+#include "dictionaries/FileIO.h"
+#include "shell/CellCommit.h"
+#include "shell/EDSFile.h"
+#include "shell/PageRows.h"
+#include "shell/ProjectTree.h"
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <variant>
+
+namespace corvid::cli {
+
+namespace {
+
+struct EditOptions {
+    std::string input;
+    std::string output;
+    std::vector<std::string> sets;    // PAGE:ROW:COLUMN=TEXT
+    std::vector<std::string> deletes; // PAGE:ROW
+    bool answerNo = false;
+};
+
+// Questions before a change get the answer the command was given; the rest
+// go as the other file commands answer them.
+class EditUserInterface : public CliUserInterface {
+public:
+    explicit EditUserInterface(bool answerNo)
+        : answer_(answerNo ? MessageAnswer::No : MessageAnswer::Yes) {}
+    MessageAnswer AskMessage(const std::string& text, const std::string& caption,
+                             MessageButtons buttons, MessageIcon icon) override {
+        if (buttons != MessageButtons::YesNo)
+            return CliUserInterface::AskMessage(text, caption, buttons, icon);
+        PrintError(text + (answer_ == MessageAnswer::Yes ? " Yes" : " No"));
+        return answer_;
+    }
+
+private:
+    MessageAnswer answer_;
+};
+
+// One change as given on the command line.
+struct Change {
+    std::string page;
+    std::string row;
+    std::string column; // --set only
+    std::string text;   // --set only
+};
+
+std::optional<Change> ParseSet(const std::string& argument) {
+    const size_t pageEnd = argument.find(':');
+    const size_t rowEnd = argument.find(':', pageEnd == std::string::npos ? 0 : pageEnd + 1);
+    const size_t columnEnd = argument.find('=', rowEnd == std::string::npos ? 0 : rowEnd + 1);
+    if (columnEnd == std::string::npos || rowEnd == std::string::npos)
+        return std::nullopt;
+    return Change{argument.substr(0, pageEnd), argument.substr(pageEnd + 1, rowEnd - pageEnd - 1),
+                  argument.substr(rowEnd + 1, columnEnd - rowEnd - 1),
+                  argument.substr(columnEnd + 1)};
+}
+
+std::optional<Change> ParseDelete(const std::string& argument) {
+    const size_t pageEnd = argument.find(':');
+    if (pageEnd == std::string::npos)
+        return std::nullopt;
+    return Change{argument.substr(0, pageEnd), argument.substr(pageEnd + 1), {}, {}};
+}
+
+// Headers are matched without their leading blanks and tabs and without
+// regard to case ("Value" for "\tValue").
+std::optional<size_t> ColumnOf(const Page& page, const std::string& name) {
+    for (size_t column = 0; column < page.Columns.size(); ++column)
+        if (EqualsNoCase(TrimmedBlanks(page.Columns[column].Header), TrimmedBlanks(name)))
+            return column;
+    return std::nullopt;
+}
+
+template <typename Model> bool HasPage(const Model& model, const std::string& page) {
+    const std::vector<std::string> sections = BuildProjectTreeFile(model).Sections;
+    return std::find(sections.begin(), sections.end(), page) != sections.end();
+}
+
+// Deleting rows is offered on the CANopen object pages so far.
+template <typename Model>
+CommitResult Delete(Model& model, const Change& change, IUserInterface& ui) {
+    if constexpr (std::is_same_v<Model, CCANopenEDS>)
+        return DeleteRow(model, change.page, change.row, ui);
+    return {CommitStatus::NotEditable,
+            "Edit:  " + change.page + " " + change.row + " cannot be deleted.\r\n"};
+}
+
+// Messages of the core end in CR LF for the message window.
+void PrintRefusal(std::string message) {
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r'))
+        message.pop_back();
+    PrintError(message);
+}
+
+template <typename Model> bool ApplySet(Model& model, const std::string& argument) {
+    const std::optional<Change> change = ParseSet(argument);
+    if (!change) {
+        PrintError("--set " + argument + ": expected PAGE:ROW:COLUMN=TEXT");
+        return false;
+    }
+    if (!HasPage(model, change->page)) {
+        PrintError("--set " + argument + ": no page " + change->page + " in this file");
+        return false;
+    }
+    const Page page = BuildPage(model, change->page);
+    const std::optional<size_t> column = ColumnOf(page, change->column);
+    if (!column) {
+        PrintError("--set " + argument + ": no column " + change->column + " on page " +
+                   change->page);
+        return false;
+    }
+    const CommitResult result =
+        CommitCell(model, {change->page, change->row, *column, change->text});
+    if (result.Status == CommitStatus::Stored)
+        return true;
+    PrintRefusal(result.Message);
+    return false;
+}
+
+template <typename Model>
+bool ApplyDelete(Model& model, const std::string& argument, IUserInterface& ui) {
+    const std::optional<Change> change = ParseDelete(argument);
+    if (!change || !HasPage(model, change->page)) {
+        PrintError("--delete " + argument + ": expected PAGE:ROW with a page of this file");
+        return false;
+    }
+    const CommitResult result = Delete(model, *change, ui);
+    if (result.Status == CommitStatus::Stored || result.Status == CommitStatus::Declined)
+        return true;
+    PrintRefusal(result.Message);
+    return false;
+}
+
+int RunEdit(const EditOptions& options) {
+    std::string text;
+    std::string error;
+    if (!ReadWholeFile(options.input, text, error)) {
+        PrintError(options.input + ": " + error);
+        return kExitFailure;
+    }
+    auto file = std::make_unique<LoadedEDSFile>();
+    if (!LoadEDSFileText(*file, DetectEDSKindText(options.input, text), text, options.input)) {
+        PrintError(options.input + ": not an EDS file of a known kind");
+        return kExitUnusable;
+    }
+    EditUserInterface ui(options.answerNo);
+    const bool applied = std::visit(
+        [&]<typename Model>(Model& model) {
+            if constexpr (std::is_same_v<Model, std::monostate>) {
+                return false;
+            } else {
+                for (const std::string& set : options.sets)
+                    if (!ApplySet(model, set))
+                        return false;
+                for (const std::string& deletion : options.deletes)
+                    if (!ApplyDelete(model, deletion, ui))
+                        return false;
+                return true;
+            }
+        },
+        file->model);
+    if (!applied)
+        return kExitFailure;
+    if (!WriteEDSFile(*file, options.output, error)) {
+        PrintError(options.output + ": " + error);
+        return kExitFailure;
+    }
+    return kExitOk;
+}
+
+} // namespace
+
+void RegisterEditCommands(CLI::App& app, int& exitCode) {
+    auto options = std::make_shared<EditOptions>();
+    auto* edit = app.add_subcommand(
+        "edit", "Change values and delete rows of an EDS file by the editing view's rules, then "
+                "save it. Changes apply in order: every --set, then every --delete; the first "
+                "that is refused stops the command and OUT is not written");
+    edit->add_option("IN", options->input, "File to read")->required();
+    edit->add_option("OUT", options->output, "File to write (replaced safely)")->required();
+    edit->add_option("--set", options->sets,
+                     "PAGE:ROW:COLUMN=TEXT: store TEXT in a cell. PAGE is the section as the "
+                     "project tree names it (DeviceInfo, ManufacturerObjects), ROW the row's key "
+                     "without its indent (VendorNumber, 2000, 2000sub1), COLUMN the column's "
+                     "header (Value, Default Value, Access Type)");
+    edit->add_option("--delete", options->deletes,
+                     "PAGE:ROW: delete a row as Delete in the view does (an object or "
+                     "sub-index of a CANopen object page)");
+    edit->add_flag("--no", options->answerNo,
+                   "Answer No to the questions a change asks (default: Yes)");
+    edit->callback([options, &exitCode] { exitCode = RunEdit(*options); });
+}
+
+} // namespace corvid::cli
