@@ -95,8 +95,9 @@ Page DeviceClassificationPage(const std::vector<ClassEntry>& entries, PageBuilde
     std::map<int32_t, std::vector<const ClassEntry*>> classes;
     for (const ClassEntry& entry : entries)
         classes[entry.Number].push_back(&entry);
-    for (const auto& [number, values] : classes) {
-        AddEntryRows(page, "Class" + std::to_string(number), "$ Field Value", [&values] {
+    for (const auto& entry : classes) {
+        const std::vector<const ClassEntry*>& values = entry.second;
+        AddEntryRows(page, "Class" + std::to_string(entry.first), "$ Field Value", [&values] {
             // The open head row holds no value of its own.
             std::vector<FieldRow> rows{{"", "", false}};
             for (const ClassEntry* value : values)
