@@ -234,6 +234,7 @@ void ReadObject(const CProfileText& file, CANopenObject& object) {
 
 void LoadCANopenEDSText(CCANopenEDS& model, std::string_view text, const std::string& path) {
     ResetHeaderForPath(model.Header, path);
+    ReadHeaderComment(model.Header, text, kCANopenHeaderComment);
     const CProfileText file(text);
     ReadFileInfo(file, model.FileInfo);
     ReadDeviceInfo(file, model.DeviceInfo);

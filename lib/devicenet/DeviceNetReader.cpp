@@ -136,6 +136,7 @@ SectionEnd ReadIOInfoSection(CDeviceNetEDS& model, std::string& currentLine, CED
 void LoadDeviceNetEDSText(CDeviceNetEDS& model, std::string_view text, const std::string& path,
                           ReaderDiagnostics* diagnostics) {
     ResetHeaderForPath(model.Header, path);
+    ReadHeaderComment(model.Header, text, kCIPHeaderComment);
     CEDSLineSource source(text);
     ParamSectionTarget target{model.Params, model.GroupNames, diagnostics, path};
     ReadSections(source, kHeaders, [&](size_t section, std::string& line) {

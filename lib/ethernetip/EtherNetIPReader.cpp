@@ -344,6 +344,7 @@ private:
 void LoadEtherNetIPEDSText(CEtherNetIPEDS& model, std::string_view text, const std::string& path,
                            ReaderDiagnostics* diagnostics) {
     ResetHeaderForPath(model.Header, path);
+    ReadHeaderComment(model.Header, text, kCIPHeaderComment);
     CEtherNetIPReader(model, text, path, diagnostics).Read();
 }
 
