@@ -146,6 +146,13 @@ int RunGenerate(const GenerateOptions& options) {
     CommandLineUserInterface ui = MakeUserInterface(options);
     CEDSDoc doc(ui);
     const CatalogueChoice choice = ChoiceOf(options);
+    if (!NeedsDrive(choice.kind, choice.module, choice.device)) {
+        PrintError(std::string(CatalogueFolderName(choice.kind)) + "/" + choice.module + "/" +
+                   choice.device +
+                   " is no device of the catalogue that is generated from a drive "
+                   "(see corvid-cli catalogue)");
+        return kExitFailure;
+    }
     const PortChoice port = ParsePort(options.port);
     const DriveLine line{port.number != 0 ? port.number : 1, port.device,
                          std::to_string(options.baud), options.framing,
