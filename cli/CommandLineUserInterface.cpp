@@ -30,6 +30,14 @@ const char* AnswerName(MessageAnswer answer) {
 
 } // namespace
 
+ReadErrorPolicy ReadErrorPolicyNamed(const std::string& name) {
+    if (name == "ignore")
+        return ReadErrorPolicy::Ignore;
+    if (name == "retry")
+        return ReadErrorPolicy::Retry;
+    return ReadErrorPolicy::Abort;
+}
+
 CommandLineUserInterface::CommandLineUserInterface(ReadErrorPolicy policy, int retries)
     : policy_(policy), retriesLeft_(retries), terminal_(::isatty(STDERR_FILENO) == 1) {}
 

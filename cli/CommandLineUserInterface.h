@@ -15,6 +15,9 @@ namespace corvid::cli {
 
 enum class ReadErrorPolicy { Abort, Ignore, Retry };
 
+// The --on-error choices "abort", "ignore", "retry"; anything else aborts.
+ReadErrorPolicy ReadErrorPolicyNamed(const std::string& name);
+
 class CommandLineUserInterface : public IUserInterface {
 public:
     // With Retry, a read is tried again `retries` times, then aborted, so a

@@ -13,7 +13,6 @@
 #include "generate/NewFileFlows.h"
 
 #include <iostream>
-#include <map>
 #include <memory>
 
 namespace corvid::cli {
@@ -38,12 +37,6 @@ struct DeviceOptions {
     bool scanSettings = false;
 };
 
-const std::map<std::string, ReadErrorPolicy> kPolicies = {
-    {"abort", ReadErrorPolicy::Abort},
-    {"ignore", ReadErrorPolicy::Ignore},
-    {"retry", ReadErrorPolicy::Retry},
-};
-
 // The --register option; false after a message when it is no register.
 bool ParseRegister(const std::string& text, uint16_t& value) {
     if ((!IsDecimal(text) && !IsHex(text)) || ParseNumber(text) > 0xFFFF) {
@@ -66,7 +59,7 @@ void Configure(CModbusMaster& master, const DeviceOptions& options, const PortCh
 }
 
 CommandLineUserInterface MakeUserInterface(const DeviceOptions& options) {
-    return CommandLineUserInterface(kPolicies.at(options.onError), options.retries);
+    return CommandLineUserInterface(ReadErrorPolicyNamed(options.onError), options.retries);
 }
 
 DriveProtocol ProtocolOf(const DeviceOptions& options) {

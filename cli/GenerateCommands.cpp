@@ -127,10 +127,7 @@ int WriteNewest(const CEDSDoc& doc, EDSKind kind, const std::string& path) {
 }
 
 CommandLineUserInterface MakeUserInterface(const GenerateOptions& options) {
-    const ReadErrorPolicy policy = options.onError == "ignore"  ? ReadErrorPolicy::Ignore
-                                   : options.onError == "retry" ? ReadErrorPolicy::Retry
-                                                                : ReadErrorPolicy::Abort;
-    return CommandLineUserInterface(policy, options.retries);
+    return CommandLineUserInterface(ReadErrorPolicyNamed(options.onError), options.retries);
 }
 
 int RunLoad(const GenerateOptions& options) {
@@ -239,6 +236,9 @@ void RegisterGenerateCommands(CLI::App& app, int& exitCode) {
     AddCatalogueChoice(*generate, *options, {"canopen", "devicenet"});
     AddDriveLine(*generate, *options);
     generate->add_option("--out", options->out, "File to write (replaced safely)")->required();
+    generate->footer("The device must be a drive-mode device of the catalogue (corvid-cli "
+                     "catalogue). SOURCE_DATE_EPOCH, when set, fixes the time written into the "
+                     "file (UTC).");
     generate->callback(
         [options, &exitCode] { exitCode = Guarded([&] { return RunGenerate(*options); }); });
 }
