@@ -30,14 +30,15 @@ bool LoadModel(CEDSDoc& doc, IUserInterface& ui, const CatalogueChoice& choice,
         return false;
     }
     auto model = std::make_unique<Model>();
-    model->Header.Module = choice.module;
-    model->Header.Device = choice.device;
-    model->Header.Model = choice.model;
     ui.AppendMessage(Format(generate_texts::kReadingFrom, {path}));
     if (!EDSDocKind<Model>::Load(*model, path, error)) {
         ui.AppendMessage(Format(generate_texts::kCannotRead, {path, error}));
         return false;
     }
+    // The lists' names, whatever header comment the model file has.
+    model->Header.Module = choice.module;
+    model->Header.Device = choice.device;
+    model->Header.Model = choice.model;
     doc.AddFile(std::move(model));
     return true;
 }

@@ -60,12 +60,10 @@ void RememberSettings(IUserInterface& ui, const DriveLine& line) {
         ui.AppendMessage(Format(generate_texts::kConfigureNotSaved, {ConfigureWritePath(), error}));
 }
 
-template <typename Model> std::unique_ptr<Model> NewModel(const CatalogueChoice& choice) {
-    auto model = std::make_unique<Model>();
-    model->Header.Module = choice.module;
-    model->Header.Device = choice.device;
-    model->Header.Model = choice.model;
-    return model;
+template <typename Model> void NameModel(Model& model, const CatalogueChoice& choice) {
+    model.Header.Module = choice.module;
+    model.Header.Device = choice.device;
+    model.Header.Model = choice.model;
 }
 
 bool GenerateCANopenFile(CEDSDoc& doc, IUserInterface& ui, CModbusMaster& master,
@@ -81,8 +79,9 @@ bool GenerateCANopenFile(CEDSDoc& doc, IUserInterface& ui, CModbusMaster& master
         Warn(ui, Format(generate_texts::kCannotRead, {templatePath, error}));
         return false;
     }
-    auto model = NewModel<CCANopenEDS>(choice);
+    auto model = std::make_unique<CCANopenEDS>();
     LoadCANopenEDSText(*model, text, templatePath);
+    NameModel(*model, choice);
     // The template gives the communication objects; the drive's own come next.
     std::erase_if(model->Objects, [](const CANopenObject& object) {
         return object.Category == kCategoryManufacturer;
@@ -100,7 +99,8 @@ bool GenerateCANopenFile(CEDSDoc& doc, IUserInterface& ui, CModbusMaster& master
 bool GenerateDeviceNetFile(CEDSDoc& doc, IUserInterface& ui, CModbusMaster& master,
                            const CatalogueChoice& choice, const GenerationClock& clock) {
     ui.AppendMessage(std::string(generate_texts::kLoadingDeviceNet));
-    auto model = NewModel<CDeviceNetEDS>(choice);
+    auto model = std::make_unique<CDeviceNetEDS>();
+    NameModel(*model, choice);
     ui.AppendMessage(std::string(generate_texts::kReadingDrive));
     master.devicenetModel = model.get();
     const bool generated = GenerateDevicenet(master, ui, clock);

@@ -126,6 +126,20 @@ TEST(LoadFromDrive, RefusesEtherNetIPAndReportsLineFailures) {
     EXPECT_FALSE(std::filesystem::exists(home.File("Configure.ini")));
 }
 
+TEST(LoadFromDrive, RefusesADeviceWithoutItsTemplate) {
+    test::ProgramHome home;
+    home.Remove("CANopen/CN-100/VFD-E/conf.ini");
+    DriveRun run({test::kDrives + "/type7_rating.json"});
+    run.ui.answers = {MessageAnswer::Ok};
+    EXPECT_FALSE(run.Load(EDSKind::CANopen, "CN-100", "VFD-E", "19200", "8 E 1 RTU"));
+    EXPECT_NE(run.ui.Log().find("Load File:  Cannot read " +
+                                home.File("CANopen/CN-100/VFD-E/conf.ini") +
+                                ": No such file or directory\r\n"),
+              std::string::npos);
+    EXPECT_EQ(run.ui.Log().find("Reading data from VFD motor drive"), std::string::npos);
+    EXPECT_EQ(run.doc.FileCount(EDSKind::CANopen), 0u);
+}
+
 TEST(RunAutoTest, FindsTheAddressAndTellsTheDialog) {
     test::ProgramHome home;
     // Address 1 answers the first address tried: no time-outs.
