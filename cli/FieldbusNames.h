@@ -1,6 +1,6 @@
 #pragma once
 
-// The fieldbus names the command line takes and prints.
+// The fieldbus names the catalogue commands take and print.
 
 #include "shell/EDSKind.h"
 

@@ -1,7 +1,6 @@
 #include "FileCommands.h"
 
 #include "CliCommon.h"
-#include "FieldbusNames.h"
 #include "ModelJson.h"
 
 #include "canopen/CANopenReader.h"
@@ -21,6 +20,12 @@ namespace corvid::cli {
 
 namespace {
 
+const std::map<std::string, EDSKind> kKindChoices = {
+    {"canopen", EDSKind::CANopen},
+    {"devicenet", EDSKind::DeviceNet},
+    {"ethernetip", EDSKind::EtherNetIP},
+};
+
 struct FileOptions {
     std::vector<std::string> files;
     std::string input;
@@ -39,7 +44,7 @@ struct LoadedFile {
 // The kind chosen with --as, or the detected one.
 EDSKind KindFor(const std::string& path, const std::string& text, const std::string& as) {
     if (!as.empty())
-        return kFieldbusChoices.at(as);
+        return kKindChoices.at(as);
     return DetectEDSKindText(path, text);
 }
 

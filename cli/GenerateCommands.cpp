@@ -3,11 +3,11 @@
 #include "CliCommon.h"
 #include "CommandLineUserInterface.h"
 #include "FieldbusNames.h"
-#include "ModelJson.h"
 #include "PortChoice.h"
 
 #include "device/SerialException.h"
 #include "device/SerialFraming.h"
+#include "dictionaries/TextEncoding.h"
 #include "generate/Catalogue.h"
 #include "generate/ComportSettings.h"
 #include "generate/NewFileFlows.h"
@@ -16,10 +16,13 @@
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <nlohmann/json.hpp>
 
 namespace corvid::cli {
 
 namespace {
+
+using Json = nlohmann::ordered_json;
 
 struct GenerateOptions {
     std::string fieldbus;
@@ -91,10 +94,10 @@ int RunCatalogue(const GenerateOptions& options) {
     for (const CatalogueEntry& entry : entries) {
         Json models = Json::array();
         for (const std::string& model : entry.models)
-            models.push_back(JsonText(model));
+            models.push_back(DecodeForDisplay(model));
         out.push_back(Json{{"fieldbus", FieldbusChoiceName(entry.kind)},
-                           {"module", JsonText(entry.module)},
-                           {"device", JsonText(entry.device)},
+                           {"module", DecodeForDisplay(entry.module)},
+                           {"device", DecodeForDisplay(entry.device)},
                            {"mode", entry.driveMode ? "drive" : "catalogue"},
                            {"models", models}});
     }
