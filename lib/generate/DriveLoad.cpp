@@ -1,10 +1,10 @@
 #include "generate/NewFileFlows.h"
 
+#include "FlowSteps.h"
+
 #include "canopen/CANopenReader.h"
 #include "device/DriveParameter.h"
-#include "device/SerialFraming.h"
 #include "dictionaries/ConfigureFile.h"
-#include "dictionaries/EDSTextHelper.h"
 #include "dictionaries/FileIO.h"
 #include "generate/CanopenGeneration.h"
 #include "generate/Catalogue.h"
@@ -18,21 +18,11 @@ namespace {
 
 using generate_texts::Format;
 
-// A failure the dialog shows twice: in the message window and in a box.
-void Warn(IUserInterface& ui, const std::string& text) {
-    ui.AppendMessage(text);
-    ui.AskMessage(text, std::string(generate_texts::kWarningCaption), MessageButtons::Ok,
-                  MessageIcon::Warning);
-}
+using flow_steps::LogAndWarn;
 
 void ConfigureMaster(CModbusMaster& master, const DriveLine& line) {
     master.serialPort.Close();
-    master.port = static_cast<uint8_t>(line.port);
-    master.baud = ParseNumber(line.baudRate);
-    SerialFraming framing = master.Framing();
-    ApplyFramingText(line.protocol, framing);
-    master.SetFraming(framing);
-    master.address = line.address;
+    flow_steps::ApplyDriveLine(master, line);
     master.function = kReadHoldingRegisters;
     master.quantity = 1;
     master.registerAddress = kIdentityRegister;
@@ -41,11 +31,11 @@ void ConfigureMaster(CModbusMaster& master, const DriveLine& line) {
 bool OpenAndProbe(CModbusMaster& master, IUserInterface& ui, const DriveLine& line) {
     const bool opened = line.device.empty() ? master.OpenPort() : master.OpenPort(line.device);
     if (!opened) {
-        Warn(ui, std::string(generate_texts::kOpenPortFailure));
+        LogAndWarn(ui, generate_texts::kOpenPortFailure);
         return false;
     }
     if (!master.Probe()) {
-        Warn(ui, std::string(generate_texts::kConnectFailure));
+        LogAndWarn(ui, generate_texts::kConnectFailure);
         return false;
     }
     return true;
@@ -76,7 +66,7 @@ bool GenerateCANopenFile(CEDSDoc& doc, IUserInterface& ui, CModbusMaster& master
     std::string error;
     // Without its template the file would lack every communication object.
     if (!ReadWholeFile(templatePath, text, error)) {
-        Warn(ui, Format(generate_texts::kCannotRead, {templatePath, error}));
+        LogAndWarn(ui, Format(generate_texts::kCannotRead, {templatePath, error}));
         return false;
     }
     auto model = std::make_unique<CCANopenEDS>();

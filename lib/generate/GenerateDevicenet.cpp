@@ -1,6 +1,7 @@
 #include "generate/DevicenetGeneration.h"
 
 #include "DevicenetDriveBuilder.h"
+#include "FlowSteps.h"
 
 #include "device/DriveReading.h"
 #include "devicenet/DeviceNetReader.h"
@@ -36,10 +37,7 @@ template <typename Use> void ReadDeviceFile(IUserInterface& ui, const std::strin
         use(text);
         return;
     }
-    const std::string line = Format(generate_texts::kCannotRead, {path, error});
-    ui.AppendMessage(line);
-    ui.AskMessage(line, std::string(generate_texts::kWarningCaption), MessageButtons::Ok,
-                  MessageIcon::Warning);
+    flow_steps::LogAndWarn(ui, Format(generate_texts::kCannotRead, {path, error}));
 }
 
 void ReadIOInfo(CDeviceNetEDS& model, std::string_view text) {
