@@ -1,6 +1,8 @@
 #include "CommandLineUserInterface.h"
 
+#include <algorithm>
 #include <iostream>
+#include <unistd.h>
 
 namespace corvid::cli {
 
@@ -28,7 +30,26 @@ const char* AnswerName(MessageAnswer answer) {
 
 } // namespace
 
+ReadErrorPolicy ReadErrorPolicyNamed(const std::string& name) {
+    if (name == "ignore")
+        return ReadErrorPolicy::Ignore;
+    if (name == "retry")
+        return ReadErrorPolicy::Retry;
+    return ReadErrorPolicy::Abort;
+}
+
+CommandLineUserInterface::CommandLineUserInterface(ReadErrorPolicy policy, int retries)
+    : policy_(policy), retriesLeft_(retries), terminal_(::isatty(STDERR_FILENO) == 1) {}
+
+void CommandLineUserInterface::EndBar() {
+    if (barShown_)
+        std::cerr << '\n';
+    barShown_ = false;
+}
+
 void CommandLineUserInterface::AppendMessage(const std::string& text) {
+    EndBar();
+    lastMessage_ = text;
     std::cerr << WithoutLineEnd(text) << '\n';
 }
 
@@ -51,6 +72,11 @@ MessageAnswer CommandLineUserInterface::ReadErrorAnswer() {
 MessageAnswer CommandLineUserInterface::AskMessage(const std::string& text,
                                                    const std::string& caption,
                                                    MessageButtons buttons, MessageIcon /*icon*/) {
+    // A window shows a failure in its message window and in a box; a
+    // terminal needs it once.
+    if (buttons == MessageButtons::Ok && text == lastMessage_)
+        return MessageAnswer::Ok;
+    EndBar();
     const MessageAnswer answer =
         buttons == MessageButtons::AbortRetryIgnore ? ReadErrorAnswer() : MessageAnswer::Ok;
     std::cerr << (caption.empty() ? "" : caption + ": ") << WithoutLineEnd(text) << " ["
@@ -71,7 +97,18 @@ void CommandLineUserInterface::SetProgress(int value, int maximum) {
     if (percent == lastPercent_)
         return;
     lastPercent_ = percent;
-    std::cerr << "Progress: " << percent << "%\n";
+    if (!terminal_) {
+        std::cerr << "Progress: " << percent << "%\n";
+        return;
+    }
+    constexpr int kWidth = 40;
+    const int filled = std::clamp(percent, 0, 100) * kWidth / 100;
+    std::cerr << "\r[" << std::string(static_cast<size_t>(filled), '#')
+              << std::string(static_cast<size_t>(kWidth - filled), ' ') << "] " << percent << '%'
+              << std::flush;
+    barShown_ = true;
+    if (percent >= 100)
+        EndBar();
 }
 
 } // namespace corvid::cli

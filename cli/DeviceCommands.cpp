@@ -2,19 +2,17 @@
 
 #include "CliCommon.h"
 #include "CommandLineUserInterface.h"
+#include "PortChoice.h"
 
-#include "device/AutoTest.h"
 #include "device/DriveReading.h"
 #include "device/SerialException.h"
 #include "device/SerialFraming.h"
 #include "device/SerialPortNames.h"
-#include "dictionaries/ConfigureFile.h"
 #include "dictionaries/EDSTextHelper.h"
+#include "generate/NewFileFlows.h"
 #include "shell/ModelJson.h"
 
-#include <cstring>
 #include <iostream>
-#include <map>
 #include <memory>
 
 namespace corvid::cli {
@@ -39,28 +37,6 @@ struct DeviceOptions {
     bool scanSettings = false;
 };
 
-const std::map<std::string, ReadErrorPolicy> kPolicies = {
-    {"abort", ReadErrorPolicy::Abort},
-    {"ignore", ReadErrorPolicy::Ignore},
-    {"retry", ReadErrorPolicy::Retry},
-};
-
-// "COM3" and "3" name port 3 through the port mapping; anything else is a
-// device path.
-struct PortChoice {
-    int number = 0;
-    std::string device;
-    std::string Name() const { return device.empty() ? PortName(number) : device; }
-};
-
-PortChoice ParsePort(const std::string& text) {
-    const std::string digits =
-        text.size() > 3 && EqualsNoCase(text.substr(0, 3), "COM") ? text.substr(3) : text;
-    if (IsDecimal(digits) && ParseNumber(digits) >= 1 && ParseNumber(digits) <= 255)
-        return {static_cast<int>(ParseNumber(digits)), {}};
-    return {0, text};
-}
-
 // The --register option; false after a message when it is no register.
 bool ParseRegister(const std::string& text, uint16_t& value) {
     if ((!IsDecimal(text) && !IsHex(text)) || ParseNumber(text) > 0xFFFF) {
@@ -82,20 +58,8 @@ void Configure(CModbusMaster& master, const DeviceOptions& options, const PortCh
         master.port = static_cast<uint8_t>(port.number);
 }
 
-bool OpenLine(CModbusMaster& master, const PortChoice& port) {
-    if (port.device.empty() ? master.OpenPort() : master.OpenPort(port.device))
-        return true;
-    const int error = master.serialPort.OpenError();
-    PrintError("cannot open " + port.Name() +
-               (master.serialPort.Device().empty() || !port.device.empty()
-                    ? ""
-                    : " (" + master.serialPort.Device() + ")") +
-               (error != 0 ? std::string(": ") + std::strerror(error) : std::string()));
-    return false;
-}
-
 CommandLineUserInterface MakeUserInterface(const DeviceOptions& options) {
-    return CommandLineUserInterface(kPolicies.at(options.onError), options.retries);
+    return CommandLineUserInterface(ReadErrorPolicyNamed(options.onError), options.retries);
 }
 
 DriveProtocol ProtocolOf(const DeviceOptions& options) {
@@ -205,33 +169,31 @@ int RunWalk(const DeviceOptions& options) {
     return kExitOk;
 }
 
-int RunAutoTest(const DeviceOptions& options) {
+int RunAutoTestCommand(const DeviceOptions& options) {
     const PortChoice port = ParsePort(options.port);
-    CModbusMaster master;
-    Configure(master, options, port);
-    uint16_t testRegister =
-        static_cast<uint16_t>(ConfigureInt("Comport", "testAdd", kIdentityRegister));
-    if (!options.registerText.empty() && !ParseRegister(options.registerText, testRegister))
-        return kExitUnusable;
-    master.registerAddress = testRegister;
-    master.stopRequested = false;
-    CommandLineUserInterface ui = MakeUserInterface(options);
-    ui.AppendMessage("Auto Test:  Automatically testing serial port.\r\n");
-    const AutoTestScan scan{options.scanPorts, options.scanAddress, options.scanSettings,
-                            port.device};
-    const bool found =
-        AutoTest(master, ui, scan, [](const std::string& status) { std::cerr << status << '\n'; });
-    if (!found) {
-        ui.AppendMessage("Auto Test:  Failure to automatically test serial port.\r\n");
-        return kExitFailure;
+    AutoTestChoice choice;
+    choice.line = {port.number != 0 ? port.number : 1, port.device, std::to_string(options.baud),
+                   options.framing, static_cast<uint8_t>(options.address)};
+    if (!options.registerText.empty()) {
+        uint16_t testRegister = 0;
+        if (!ParseRegister(options.registerText, testRegister))
+            return kExitUnusable;
+        choice.registerAddress = testRegister;
     }
-    master.serialPort.Close();
-    ui.AppendMessage("Auto Test:  Success in automatically testing serial port .\r\n");
-    const Json out{{"port", port.device.empty() ? PortName(master.port) : port.device},
-                   {"device", master.serialPort.Device()},
-                   {"bitRate", master.baud},
-                   {"framing", FramingLabel(master.Framing())},
-                   {"address", master.address}};
+    choice.scanPorts = options.scanPorts;
+    choice.scanAddress = options.scanAddress;
+    choice.scanSettings = options.scanSettings;
+    CModbusMaster master;
+    CommandLineUserInterface ui = MakeUserInterface(options);
+    const std::optional<AutoTestFound> found = RunAutoTest(
+        master, ui, choice, [](const std::string& status) { std::cerr << status << '\n'; });
+    if (!found)
+        return kExitFailure;
+    const Json out{{"port", port.device.empty() ? PortName(found->port) : port.device},
+                   {"device", found->device},
+                   {"bitRate", ParseNumber(found->baudRate)},
+                   {"framing", found->protocol},
+                   {"address", found->address}};
     std::cout << out.dump(2) << '\n';
     return kExitOk;
 }
@@ -322,7 +284,7 @@ void RegisterDeviceCommands(CLI::App& app, int& exitCode) {
     autotest->add_option("--register", options->registerText,
                          "Register to read (default: testAdd of Configure.ini, else 0x2110)");
     autotest->callback(
-        [options, &exitCode] { exitCode = Guarded([&] { return RunAutoTest(*options); }); });
+        [options, &exitCode] { exitCode = Guarded([&] { return RunAutoTestCommand(*options); }); });
 }
 
 } // namespace corvid::cli

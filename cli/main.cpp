@@ -5,6 +5,7 @@
 #include "DocumentCommands.h"
 #include "EditCommands.h"
 #include "FileCommands.h"
+#include "GenerateCommands.h"
 
 #include <CLI/CLI.hpp>
 #include <iostream>
@@ -18,13 +19,15 @@ void PrintError(const std::string& text) {
 } // namespace corvid::cli
 
 int main(int argc, char** argv) {
-    CLI::App app{"corvid-cli: read, convert and inspect EDS files; talk to drives"};
+    CLI::App app{"corvid-cli: read, convert and inspect EDS files; talk to drives; make new files "
+                 "from the catalogue and from drives"};
     app.require_subcommand(1);
     int exitCode = corvid::cli::kExitOk;
     corvid::cli::RegisterFileCommands(app, exitCode);
     corvid::cli::RegisterDocumentCommands(app, exitCode);
     corvid::cli::RegisterEditCommands(app, exitCode);
     corvid::cli::RegisterDeviceCommands(app, exitCode);
+    corvid::cli::RegisterGenerateCommands(app, exitCode);
     CLI11_PARSE(app, argc, argv);
     return exitCode;
 }

@@ -400,6 +400,7 @@ void LoadCANopenEDSText(CCANopenEDS& model, std::string_view text, const std::st
                         ReaderDiagnostics* diagnostics) {
     ResetHeaderForPath(model.Header, path);
     model.ByteOrderMark = StripByteOrderMark(text);
+    ReadHeaderComment(model.Header, text, kCANopenHeaderComment);
     CANopenSource source(text);
     const ReadContext context{source, path, diagnostics};
     ReadFileInfo(context, model.FileInfo);

@@ -170,6 +170,7 @@ void LoadDeviceNetEDSText(CDeviceNetEDS& model, std::string_view text, const std
                           ReaderDiagnostics* diagnostics) {
     ResetHeaderForPath(model.Header, path);
     model.Kept.ByteOrderMark = StripByteOrderMark(text);
+    ReadHeaderComment(model.Header, text, kCIPHeaderComment);
     CEDSLineSource source(text);
     KeptLineTarget kept{model.Kept, diagnostics, path};
     DeviceNetReading reading{source, kept};

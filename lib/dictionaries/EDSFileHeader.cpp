@@ -1,5 +1,8 @@
 #include "dictionaries/EDSFileHeader.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace corvid {
 
 std::string TitleFromPath(std::string_view path) {
@@ -16,6 +19,29 @@ void ResetHeaderForPath(EDSFileHeader& header, const std::string& path) {
     header.Title = TitleFromPath(path);
     header.SavePathName.clear();
     header.Flags = 0;
+}
+
+void ReadHeaderComment(EDSFileHeader& header, std::string_view text,
+                       const HeaderCommentPrefixes& prefixes) {
+    const std::pair<std::string_view, std::string*> fields[] = {
+        {prefixes.module, &header.Module},
+        {prefixes.device, &header.Device},
+        {prefixes.model, &header.Model},
+    };
+    size_t start = 0;
+    while (start < text.size()) {
+        const size_t end = std::min(text.find('\n', start), text.size());
+        std::string_view line = text.substr(start, end - start);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        const size_t first = line.find_first_not_of(" \t");
+        if (first != std::string_view::npos && line[first] == '[')
+            return;
+        for (const auto& [prefix, field] : fields)
+            if (line.starts_with(prefix))
+                *field = line.substr(prefix.size());
+        start = end + 1;
+    }
 }
 
 } // namespace corvid

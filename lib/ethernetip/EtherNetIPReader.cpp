@@ -373,6 +373,7 @@ void LoadEtherNetIPEDSText(CEtherNetIPEDS& model, std::string_view text, const s
                            ReaderDiagnostics* diagnostics) {
     ResetHeaderForPath(model.Header, path);
     model.Kept.ByteOrderMark = StripByteOrderMark(text);
+    ReadHeaderComment(model.Header, text, kCIPHeaderComment);
     CEtherNetIPReader(model, text, path, diagnostics).Read();
 }
 

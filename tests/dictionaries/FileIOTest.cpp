@@ -127,5 +127,24 @@ TEST(TitleFromPath, CutsAtEitherSeparatorAndLastDot) {
     EXPECT_EQ(TitleFromPath("plain.eds"), "plain");
 }
 
+TEST(ReadHeaderComment, TakesTheWritersOwnLinesBeforeTheFirstSection) {
+    EDSFileHeader header;
+    ReadHeaderComment(header,
+                      "; HALVARD ELECTRONIC, INC.\r\n\r\n; Network: CANopen\r\n"
+                      "; Modlue: CN-100\r\n; Device: VFD-E \r\n; Model: VFD-E  440V\r\n"
+                      "[FileInfo]\r\n; Modlue: later\r\n",
+                      kCANopenHeaderComment);
+    EXPECT_EQ(header.Module, "CN-100");
+    EXPECT_EQ(header.Device, "VFD-E "); // as written, trailing blank too
+    EXPECT_EQ(header.Model, "VFD-E  440V");
+
+    EDSFileHeader cip;
+    cip.Model = "kept";
+    ReadHeaderComment(cip, "$ Modlue:DN-100\n$ Device:\n  [File]\n$ Model:no\n", kCIPHeaderComment);
+    EXPECT_EQ(cip.Module, "DN-100");
+    EXPECT_EQ(cip.Device, "");
+    EXPECT_EQ(cip.Model, "kept");
+}
+
 } // namespace
 } // namespace corvid

@@ -30,4 +30,21 @@ std::string TitleFromPath(std::string_view path);
 // start unmodified with no save path.
 void ResetHeaderForPath(EDSFileHeader& header, const std::string& path);
 
+// The header comment a writer puts at the top of a file, by its line
+// prefixes ("; Modlue: " or "$ Modlue:" ...).
+struct HeaderCommentPrefixes {
+    std::string_view module;
+    std::string_view device;
+    std::string_view model;
+};
+inline constexpr HeaderCommentPrefixes kCANopenHeaderComment = {
+    "; Modlue: ", "; Device: ", "; Model: "};
+inline constexpr HeaderCommentPrefixes kCIPHeaderComment = {"$ Modlue:", "$ Device:", "$ Model:"};
+
+// Reads the module, device and model lines of that comment back from the
+// lines in front of the first section, so a generated file keeps them when
+// it is saved again. Lines not found leave the fields as they are.
+void ReadHeaderComment(EDSFileHeader& header, std::string_view text,
+                       const HeaderCommentPrefixes& prefixes);
+
 } // namespace corvid

@@ -1,0 +1,65 @@
+#pragma once
+
+// One drive-mode Load against corvid-drive-sim, with scripted answers and
+// the clock fixed, so the generated file can be compared whole.
+
+#include "canopen/CANopenWriter.h"
+#include "devicenet/DeviceNetWriter.h"
+#include "generate/NewFileFlows.h"
+
+#include "DriveSimulator.h"
+#include "ProgramHome.h"
+#include "ScriptedUserInterface.h"
+
+#include <nlohmann/json.hpp>
+
+namespace corvid::test {
+
+inline const std::string kDrives = CORVID_DRIVES_DIR;
+
+// 2024-03-05 09:05:03 UTC, as the command line's SOURCE_DATE_EPOCH=1709629503.
+inline GenerationTime FixedTime() {
+    return UtcTime(1709629503);
+}
+
+struct DriveRun {
+    DriveSimulator drive;
+    ScriptedUserInterface ui;
+    CEDSDoc doc{ui};
+    CModbusMaster master;
+
+    explicit DriveRun(const std::vector<std::string>& arguments) : drive(arguments) {}
+
+    bool Load(EDSKind kind, const std::string& module, const std::string& device,
+              const std::string& baud, const std::string& framing) {
+        const DriveLine line{1, drive.path(), baud, framing, 255};
+        return LoadFromDrive(doc, ui, master, {kind, module, device, ""}, line, FixedTime);
+    }
+
+    const CCANopenEDS& CANopen() const { return *doc.Files<CCANopenEDS>().back(); }
+    const CDeviceNetEDS& DeviceNet() const { return *doc.Files<CDeviceNetEDS>().back(); }
+    std::string CANopenText() const { return FormatCANopenEDS(CANopen()); }
+    std::string DeviceNetText() const { return FormatDeviceNetEDS(DeviceNet()); }
+};
+
+// A drive file in `home`: 9600 8 N 2 RTU, address 1, with these fields.
+inline std::string DriveFile(const ProgramHome& home, const nlohmann::json& fields) {
+    nlohmann::json drive = {{"address", 1},  {"bitRate", 9600},  {"dataBits", 8},
+                            {"stopBits", 2}, {"parity", "none"}, {"mode", "RTU"}};
+    drive.update(fields);
+    static int count = 0;
+    const std::string path = home.File("drive" + std::to_string(++count) + ".json");
+    WriteFile(path, drive.dump());
+    return path;
+}
+
+inline nlohmann::json Parameter(const std::string& name, int minimum, int maximum, int defaultValue,
+                                int attribute = 0) {
+    return {{"name", name},
+            {"minimum", minimum},
+            {"maximum", maximum},
+            {"default", defaultValue},
+            {"attribute", attribute}};
+}
+
+} // namespace corvid::test
