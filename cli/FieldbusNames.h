@@ -1,6 +1,6 @@
 #pragma once
 
-// The fieldbus names the catalogue commands take and print.
+// The fieldbus names the commands take (--as, --fieldbus) and print.
 
 #include "shell/EDSKind.h"
 

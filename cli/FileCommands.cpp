@@ -1,6 +1,7 @@
 #include "FileCommands.h"
 
 #include "CliCommon.h"
+#include "FieldbusNames.h"
 
 #include "dictionaries/FileIO.h"
 #include "shell/EDSFile.h"
@@ -13,12 +14,6 @@ namespace corvid::cli {
 
 namespace {
 
-const std::map<std::string, EDSKind> kKindChoices = {
-    {"canopen", EDSKind::CANopen},
-    {"devicenet", EDSKind::DeviceNet},
-    {"ethernetip", EDSKind::EtherNetIP},
-};
-
 struct FileOptions {
     std::vector<std::string> files;
     std::string input;
@@ -29,7 +24,7 @@ struct FileOptions {
 // The kind chosen with --as, or the detected one.
 EDSKind KindFor(const std::string& path, const std::string& text, const std::string& as) {
     if (!as.empty())
-        return kKindChoices.at(as);
+        return kFieldbusChoices.at(as);
     return DetectEDSKindText(path, text);
 }
 
