@@ -203,7 +203,9 @@ bool CEDSDoc::ConfirmExit() {
                 continue;
             switch (AskToSave(list[position]->Header)) {
             case MessageAnswer::Yes:
-                if (Save({kind, position}, false) == SaveResult::Failed)
+                // A user who said YES and then closed the save dialog has
+                // not chosen to lose the edits: the program stays open.
+                if (Save({kind, position}, false) != SaveResult::Saved)
                     outcome = Outcome::Stay;
                 break;
             case MessageAnswer::AllNot:
