@@ -23,15 +23,13 @@ FileDialogRequest EDSFileDialog(std::string title, std::string initialName) {
             "eds"};
 }
 
-// A chosen name keeps its own ending only when it is ".eds" or ".EDS";
-// anything else, ".Eds" included, gets ".eds" behind it.
+} // namespace
+
 std::string WithEDSExtension(std::string path) {
     if (!path.ends_with(".eds") && !path.ends_with(".EDS"))
         path += ".eds";
     return path;
 }
-
-} // namespace
 
 bool CEDSDoc::RemoveFile(EDSKind kind, size_t position) {
     bool removed = false;

@@ -25,6 +25,12 @@ struct EDSFileRef {
     bool operator==(const EDSFileRef&) const = default;
 };
 
+// The path a save dialog's choice is written to: a name keeps its own ending
+// only when it is ".eds" or ".EDS"; anything else, ".Eds" included, gets
+// ".eds" behind it. A dialog uses it to confirm overwriting the file that
+// will really be replaced.
+std::string WithEDSExtension(std::string path);
+
 class CEDSDoc {
 public:
     template <typename Model> using FileList = std::vector<std::unique_ptr<Model>>;
