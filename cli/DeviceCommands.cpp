@@ -2,7 +2,6 @@
 
 #include "CliCommon.h"
 #include "CommandLineUserInterface.h"
-#include "ModelJson.h"
 
 #include "device/AutoTest.h"
 #include "device/DriveReading.h"
@@ -11,6 +10,7 @@
 #include "device/SerialPortNames.h"
 #include "dictionaries/ConfigureFile.h"
 #include "dictionaries/EDSTextHelper.h"
+#include "shell/ModelJson.h"
 
 #include <cstring>
 #include <iostream>

@@ -1,16 +1,9 @@
 #include "FileCommands.h"
 
 #include "CliCommon.h"
-#include "ModelJson.h"
 
-#include "canopen/CANopenReader.h"
-#include "canopen/CANopenWriter.h"
-#include "devicenet/DeviceNetReader.h"
-#include "devicenet/DeviceNetWriter.h"
 #include "dictionaries/FileIO.h"
-#include "ethernetip/EtherNetIPReader.h"
-#include "ethernetip/EtherNetIPWriter.h"
-#include "shell/EDSKind.h"
+#include "shell/EDSFile.h"
 
 #include <iostream>
 #include <map>
@@ -33,14 +26,6 @@ struct FileOptions {
     std::string as; // empty: detect
 };
 
-// A file read with the reader of one kind, ready to be written or dumped.
-struct LoadedFile {
-    EDSKind kind = EDSKind::Unknown;
-    CCANopenEDS canopen;
-    CDeviceNetEDS devicenet;
-    CEtherNetIPEDS ethernetip;
-};
-
 // The kind chosen with --as, or the detected one.
 EDSKind KindFor(const std::string& path, const std::string& text, const std::string& as) {
     if (!as.empty())
@@ -49,64 +34,17 @@ EDSKind KindFor(const std::string& path, const std::string& text, const std::str
 }
 
 // Reads `path` with the reader of its kind. Returns an exit code.
-int Load(const std::string& path, const std::string& as, LoadedFile& loaded) {
+int Load(const std::string& path, const std::string& as, LoadedEDSFile& loaded) {
     std::string text;
     std::string error;
     if (!ReadWholeFile(path, text, error)) {
         PrintError(path + ": " + error);
         return kExitFailure;
     }
-    loaded.kind = KindFor(path, text, as);
-    switch (loaded.kind) {
-    case EDSKind::CANopen:
-        LoadCANopenEDSText(loaded.canopen, text, path);
+    if (LoadEDSFileText(loaded, KindFor(path, text, as), text, path))
         return kExitOk;
-    case EDSKind::DeviceNet:
-        LoadDeviceNetEDSText(loaded.devicenet, text, path);
-        return kExitOk;
-    case EDSKind::EtherNetIP:
-        LoadEtherNetIPEDSText(loaded.ethernetip, text, path);
-        return kExitOk;
-    case EDSKind::Unknown:
-        break;
-    }
     PrintError(path + ": not an EDS file of a known kind (use --as to choose a reader)");
     return kExitUnusable;
-}
-
-bool Write(const LoadedFile& loaded, const std::string& path, std::string& error) {
-    switch (loaded.kind) {
-    case EDSKind::CANopen:
-        return WriteCANopenEDS(loaded.canopen, path, error);
-    case EDSKind::DeviceNet:
-        return WriteDeviceNetEDS(loaded.devicenet, path, error);
-    case EDSKind::EtherNetIP:
-        return WriteEtherNetIPEDS(loaded.ethernetip, path, error);
-    default:
-        error = "no writer for this kind";
-        return false;
-    }
-}
-
-Json ToJson(const LoadedFile& loaded) {
-    Json out{{"kind", EDSKindName(loaded.kind)}};
-    switch (loaded.kind) {
-    case EDSKind::CANopen:
-        out["header"] = HeaderToJson(loaded.canopen.Header);
-        out.update(CANopenToJson(loaded.canopen));
-        break;
-    case EDSKind::DeviceNet:
-        out["header"] = HeaderToJson(loaded.devicenet.Header);
-        out.update(DeviceNetToJson(loaded.devicenet));
-        break;
-    case EDSKind::EtherNetIP:
-        out["header"] = HeaderToJson(loaded.ethernetip.Header);
-        out.update(EtherNetIPToJson(loaded.ethernetip));
-        break;
-    default:
-        break;
-    }
-    return out;
 }
 
 int RunKind(const FileOptions& options) {
@@ -116,11 +54,11 @@ int RunKind(const FileOptions& options) {
 }
 
 int RunResave(const FileOptions& options) {
-    auto loaded = std::make_unique<LoadedFile>();
+    auto loaded = std::make_unique<LoadedEDSFile>();
     if (const int code = Load(options.input, options.as, *loaded); code != kExitOk)
         return code;
     std::string error;
-    if (!Write(*loaded, options.output, error)) {
+    if (!WriteEDSFile(*loaded, options.output, error)) {
         PrintError(options.output + ": " + error);
         return kExitFailure;
     }
@@ -128,10 +66,10 @@ int RunResave(const FileOptions& options) {
 }
 
 int RunDump(const FileOptions& options) {
-    auto loaded = std::make_unique<LoadedFile>();
+    auto loaded = std::make_unique<LoadedEDSFile>();
     if (const int code = Load(options.input, options.as, *loaded); code != kExitOk)
         return code;
-    std::cout << ToJson(*loaded).dump(2) << '\n';
+    std::cout << EDSFileToJson(*loaded).dump(2) << '\n';
     return kExitOk;
 }
 

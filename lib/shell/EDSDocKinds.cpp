@@ -16,6 +16,15 @@ bool EDSDocKind<CCANopenEDS>::Load(CCANopenEDS& model, const std::string& path, 
     return true;
 }
 
+void EDSDocKind<CCANopenEDS>::LoadText(CCANopenEDS& model, std::string_view text,
+                                       const std::string& path) {
+    LoadCANopenEDSText(model, text, path);
+}
+
+Json EDSDocKind<CCANopenEDS>::ToJson(const CCANopenEDS& model) {
+    return CANopenToJson(model);
+}
+
 bool EDSDocKind<CCANopenEDS>::Write(const CCANopenEDS& model, const std::string& path,
                                     std::string& error) {
     return WriteCANopenEDS(model, path, error);
@@ -26,6 +35,15 @@ bool EDSDocKind<CDeviceNetEDS>::Load(CDeviceNetEDS& model, const std::string& pa
     return LoadDeviceNetEDS(model, path, error);
 }
 
+void EDSDocKind<CDeviceNetEDS>::LoadText(CDeviceNetEDS& model, std::string_view text,
+                                         const std::string& path) {
+    LoadDeviceNetEDSText(model, text, path);
+}
+
+Json EDSDocKind<CDeviceNetEDS>::ToJson(const CDeviceNetEDS& model) {
+    return DeviceNetToJson(model);
+}
+
 bool EDSDocKind<CDeviceNetEDS>::Write(const CDeviceNetEDS& model, const std::string& path,
                                       std::string& error) {
     return WriteDeviceNetEDS(model, path, error);
@@ -34,6 +52,15 @@ bool EDSDocKind<CDeviceNetEDS>::Write(const CDeviceNetEDS& model, const std::str
 bool EDSDocKind<CEtherNetIPEDS>::Load(CEtherNetIPEDS& model, const std::string& path,
                                       std::string& error) {
     return LoadEtherNetIPEDS(model, path, error);
+}
+
+void EDSDocKind<CEtherNetIPEDS>::LoadText(CEtherNetIPEDS& model, std::string_view text,
+                                          const std::string& path) {
+    LoadEtherNetIPEDSText(model, text, path);
+}
+
+Json EDSDocKind<CEtherNetIPEDS>::ToJson(const CEtherNetIPEDS& model) {
+    return EtherNetIPToJson(model);
 }
 
 bool EDSDocKind<CEtherNetIPEDS>::Write(const CEtherNetIPEDS& model, const std::string& path,

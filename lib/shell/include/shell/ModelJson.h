@@ -9,7 +9,7 @@
 
 #include <nlohmann/json.hpp>
 
-namespace corvid::cli {
+namespace corvid {
 
 using Json = nlohmann::ordered_json;
 
@@ -22,4 +22,4 @@ Json DeviceNetToJson(const CDeviceNetEDS& model);
 
 Json EtherNetIPToJson(const CEtherNetIPEDS& model);
 
-} // namespace corvid::cli
+} // namespace corvid

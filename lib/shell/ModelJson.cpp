@@ -1,8 +1,8 @@
-#include "ModelJson.h"
+#include "shell/ModelJson.h"
 
 #include "dictionaries/TextEncoding.h"
 
-namespace corvid::cli {
+namespace corvid {
 
 using json = Json;
 
@@ -114,9 +114,9 @@ json CANopenToJson(const CCANopenEDS& model) {
                 {"Objects", objects}};
 }
 
-} // namespace corvid::cli
+} // namespace corvid
 
-namespace corvid::cli {
+namespace corvid {
 
 namespace {
 
@@ -368,4 +368,4 @@ json EtherNetIPToJson(const CEtherNetIPEDS& model) {
         {"CapacitySection", CapacityToJson(model.CapacitySection)}};
 }
 
-} // namespace corvid::cli
+} // namespace corvid

@@ -1,0 +1,70 @@
+#include "shell/EDSFile.h"
+
+namespace corvid {
+
+namespace {
+
+template <typename Model>
+void LoadAs(LoadedEDSFile& file, std::string_view text, const std::string& path) {
+    EDSDocKind<Model>::LoadText(file.model.emplace<Model>(), text, path);
+}
+
+} // namespace
+
+EDSKind LoadedEDSFile::Kind() const {
+    return std::visit(
+        []<typename Model>(const Model&) {
+            if constexpr (std::is_same_v<Model, std::monostate>)
+                return EDSKind::Unknown;
+            else
+                return EDSDocKind<Model>::kKind;
+        },
+        model);
+}
+
+bool LoadEDSFileText(LoadedEDSFile& file, EDSKind kind, std::string_view text,
+                     const std::string& path) {
+    switch (kind) {
+    case EDSKind::CANopen:
+        LoadAs<CCANopenEDS>(file, text, path);
+        return true;
+    case EDSKind::DeviceNet:
+        LoadAs<CDeviceNetEDS>(file, text, path);
+        return true;
+    case EDSKind::EtherNetIP:
+        LoadAs<CEtherNetIPEDS>(file, text, path);
+        return true;
+    case EDSKind::Unknown:
+        break;
+    }
+    file.model = std::monostate{};
+    return false;
+}
+
+bool WriteEDSFile(const LoadedEDSFile& file, const std::string& path, std::string& error) {
+    return std::visit(
+        [&]<typename Model>(const Model& model) {
+            if constexpr (std::is_same_v<Model, std::monostate>) {
+                error = "no file was read";
+                return false;
+            } else {
+                return EDSDocKind<Model>::Write(model, path, error);
+            }
+        },
+        file.model);
+}
+
+Json EDSFileToJson(const LoadedEDSFile& file) {
+    Json out{{"kind", EDSKindName(file.Kind())}};
+    std::visit(
+        [&]<typename Model>(const Model& model) {
+            if constexpr (!std::is_same_v<Model, std::monostate>) {
+                out["header"] = HeaderToJson(model.Header);
+                out.update(EDSDocKind<Model>::ToJson(model));
+            }
+        },
+        file.model);
+    return out;
+}
+
+} // namespace corvid

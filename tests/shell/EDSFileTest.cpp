@@ -1,0 +1,33 @@
+#include "shell/EDSFile.h"
+
+#include <gtest/gtest.h>
+
+namespace corvid {
+namespace {
+
+// Every kind goes through the registry: the model read is the kind asked for,
+// and its dump names that kind and carries the path it was read from.
+TEST(LoadEDSFileText_EachKind, ReadsWithThatKindsReader) {
+    for (const EDSKind kind : {EDSKind::CANopen, EDSKind::DeviceNet, EDSKind::EtherNetIP}) {
+        LoadedEDSFile file;
+        ASSERT_TRUE(LoadEDSFileText(file, kind, "", "/tmp/x.eds"));
+        EXPECT_EQ(file.Kind(), kind);
+        const Json dump = EDSFileToJson(file);
+        EXPECT_EQ(dump["kind"], EDSKindName(kind));
+        EXPECT_EQ(dump["header"]["PathName"], "/tmp/x.eds");
+    }
+}
+
+TEST(LoadEDSFileText_UnknownKind, LeavesNothingToWrite) {
+    LoadedEDSFile file;
+    LoadEDSFileText(file, EDSKind::CANopen, "[FileInfo]\n", "a.eds");
+    EXPECT_FALSE(LoadEDSFileText(file, EDSKind::Unknown, "[FileInfo]\n", "a.eds"));
+    EXPECT_EQ(file.Kind(), EDSKind::Unknown);
+    std::string error;
+    EXPECT_FALSE(WriteEDSFile(file, "/nonexistent/never-written.eds", error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(EDSFileToJson(file).size(), 1u);
+}
+
+} // namespace
+} // namespace corvid
