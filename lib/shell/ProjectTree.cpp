@@ -1,0 +1,71 @@
+#include "shell/ProjectTree.h"
+
+namespace corvid {
+
+namespace {
+
+void AddWhenRead(std::vector<std::string>& sections, const std::string& sectionName,
+                 const char* name) {
+    if (!sectionName.empty())
+        sections.emplace_back(name);
+}
+
+void AddAlways(std::vector<std::string>& sections, std::initializer_list<const char*> names) {
+    sections.insert(sections.end(), names.begin(), names.end());
+}
+
+template <typename Model> ProjectTreeFile TreeFileAt(const CEDSDoc& doc, size_t position) {
+    const auto& files = doc.Files<Model>();
+    if (position >= files.size())
+        return {};
+    return BuildProjectTreeFile(*files[position]);
+}
+
+} // namespace
+
+ProjectTreeFile BuildProjectTreeFile(const CCANopenEDS& model) {
+    ProjectTreeFile file{model.Header.Title, {}};
+    AddWhenRead(file.Sections, model.FileInfo.SectionName, "FileInfo");
+    AddWhenRead(file.Sections, model.DeviceInfo.SectionName, "DeviceInfo");
+    AddWhenRead(file.Sections, model.DummyUsage.SectionName, "DummyUsage");
+    AddWhenRead(file.Sections, model.Comments.SectionName, "Comments");
+    AddAlways(file.Sections, {"MandatoryObjects", "OptionalObjects", "ManufacturerObjects"});
+    return file;
+}
+
+ProjectTreeFile BuildProjectTreeFile(const CDeviceNetEDS& model) {
+    ProjectTreeFile file{model.Header.Title, {}};
+    AddWhenRead(file.Sections, model.FileSection.SectionName, "File");
+    AddWhenRead(file.Sections, model.DeviceSection.SectionName, "Device");
+    AddWhenRead(file.Sections, model.IOInfoSection.SectionName, "IO_Info");
+    AddWhenRead(file.Sections, model.ParamClassSection.SectionName, "ParamClass");
+    AddAlways(file.Sections, {"Params", "EnumPar", "Groups"});
+    return file;
+}
+
+ProjectTreeFile BuildProjectTreeFile(const CEtherNetIPEDS& model) {
+    ProjectTreeFile file{model.Header.Title, {}};
+    AddWhenRead(file.Sections, model.FileSection.SectionName, "File");
+    AddWhenRead(file.Sections, model.DeviceSection.SectionName, "Device");
+    AddAlways(file.Sections,
+              {"Device Classification", "Params", "EnumPar", "Assembly", "Port", "Modular",
+               "DLR Class", "TCP/IP Interface Class", "Ethernet Link Class", "Connection Manager",
+               "Capacity", "QoS Class", "Identity Class", "Message Router Class", "File Class"});
+    return file;
+}
+
+ProjectTreeFile BuildProjectTreeFile(const CEDSDoc& doc, EDSFileRef file) {
+    switch (file.kind) {
+    case EDSKind::CANopen:
+        return TreeFileAt<CCANopenEDS>(doc, file.position);
+    case EDSKind::DeviceNet:
+        return TreeFileAt<CDeviceNetEDS>(doc, file.position);
+    case EDSKind::EtherNetIP:
+        return TreeFileAt<CEtherNetIPEDS>(doc, file.position);
+    case EDSKind::Unknown:
+        break;
+    }
+    return {};
+}
+
+} // namespace corvid
