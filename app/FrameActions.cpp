@@ -65,30 +65,38 @@ void BuildToolBar(QMainWindow& frame, const CFrameActions& a, QAction* projectWi
 
 CFrameActions CreateFrameActions(QMainWindow& frame, QAction* projectWindow, QAction* messageWindow,
                                  const QList<QAction*>& columnActions) {
-    using QObject::tr;
     CFrameActions a{};
-    a.newFile = Command(frame, tr("&New..."), QStringLiteral("document-new"), QKeySequence(tr("Ctrl+N")));
-    a.open = Command(frame, tr("&Open..."), QStringLiteral("document-open"), QKeySequence(tr("Ctrl+O")));
-    a.save = Command(frame, tr("&Save"), QStringLiteral("document-save"), QKeySequence(tr("Ctrl+S")));
-    a.saveAs = Command(frame, tr("Save &As..."), QStringLiteral("document-save-as"));
-    a.saveAll = Command(frame, tr("Save A&ll"), QStringLiteral("document-save-all"));
-    a.exit = Command(frame, tr("E&xit"), QStringLiteral("application-exit"));
-    a.cut = Command(frame, tr("Cu&t"), QStringLiteral("edit-cut"), QKeySequence(tr("Ctrl+X")));
-    a.copy = Command(frame, tr("&Copy"), QStringLiteral("edit-copy"), QKeySequence(tr("Ctrl+C")));
-    a.paste = Command(frame, tr("&Paste"), QStringLiteral("edit-paste"), QKeySequence(tr("Ctrl+V")));
-    a.del = Command(frame, tr("&Delete"), QStringLiteral("edit-delete"), QKeySequence(Qt::Key_Delete));
-    a.insert = Command(frame, tr("&Insert"), QStringLiteral("list-add"), QKeySequence(tr("Ctrl+I")));
-    a.clear = Command(frame, tr("C&lear"), QStringLiteral("edit-clear"), QKeySequence(tr("Ctrl+E")));
-    a.helpTopics = Command(frame, tr("&Help Topics"), QStringLiteral("help-contents"),
+    a.newFile = Command(frame, QObject::tr("&New..."), QStringLiteral("document-new"),
+                        QKeySequence(QObject::tr("Ctrl+N")));
+    a.open = Command(frame, QObject::tr("&Open..."), QStringLiteral("document-open"),
+                     QKeySequence(QObject::tr("Ctrl+O")));
+    a.save = Command(frame, QObject::tr("&Save"), QStringLiteral("document-save"),
+                     QKeySequence(QObject::tr("Ctrl+S")));
+    a.saveAs = Command(frame, QObject::tr("Save &As..."), QStringLiteral("document-save-as"));
+    a.saveAll = Command(frame, QObject::tr("Save A&ll"), QStringLiteral("document-save-all"));
+    a.exit = Command(frame, QObject::tr("E&xit"), QStringLiteral("application-exit"));
+    a.cut = Command(frame, QObject::tr("Cu&t"), QStringLiteral("edit-cut"),
+                    QKeySequence(QObject::tr("Ctrl+X")));
+    a.copy = Command(frame, QObject::tr("&Copy"), QStringLiteral("edit-copy"),
+                     QKeySequence(QObject::tr("Ctrl+C")));
+    a.paste = Command(frame, QObject::tr("&Paste"), QStringLiteral("edit-paste"),
+                      QKeySequence(QObject::tr("Ctrl+V")));
+    a.del = Command(frame, QObject::tr("&Delete"), QStringLiteral("edit-delete"),
+                    QKeySequence(Qt::Key_Delete));
+    a.insert = Command(frame, QObject::tr("&Insert"), QStringLiteral("list-add"),
+                       QKeySequence(QObject::tr("Ctrl+I")));
+    a.clear = Command(frame, QObject::tr("C&lear"), QStringLiteral("edit-clear"),
+                      QKeySequence(QObject::tr("Ctrl+E")));
+    a.helpTopics = Command(frame, QObject::tr("&Help Topics"), QStringLiteral("help-contents"),
                            QKeySequence(Qt::Key_F1));
-    a.revisionHistory = Command(frame, tr("&Revision History"), {});
-    a.about = Command(frame, tr("&About Corvid..."), QStringLiteral("help-about"));
-    a.recentFiles = new QMenu(tr("Recent &Files"), &frame);
+    a.revisionHistory = Command(frame, QObject::tr("&Revision History"), {});
+    a.about = Command(frame, QObject::tr("&About Corvid..."), QStringLiteral("help-about"));
+    a.recentFiles = new QMenu(QObject::tr("Recent &Files"), &frame);
 
     projectWindow->setIcon(ThemeIcon(QStringLiteral("view-list-tree")));
-    projectWindow->setShortcut(QKeySequence(tr("Ctrl+P")));
+    projectWindow->setShortcut(QKeySequence(QObject::tr("Ctrl+P")));
     messageWindow->setIcon(ThemeIcon(QStringLiteral("utilities-terminal")));
-    messageWindow->setShortcut(QKeySequence(tr("Ctrl+M")));
+    messageWindow->setShortcut(QKeySequence(QObject::tr("Ctrl+M")));
 
     BuildMenus(frame, a, projectWindow, messageWindow, columnActions);
     BuildToolBar(frame, a, projectWindow, messageWindow);

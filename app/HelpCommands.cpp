@@ -35,15 +35,16 @@ bool OpenFirst(const QStringList& names) {
 
 void ShowHelpTopics(QWidget* parent) {
     if (!OpenFirst(kHelpFiles))
-        QMessageBox::warning(parent, QCoreApplication::applicationName(),
-                             QCoreApplication::translate("Help", "Error occurs when loading help file."));
+        QMessageBox::warning(
+            parent, QCoreApplication::applicationName(),
+            QCoreApplication::translate("Help", "Error occurs when loading help file."));
 }
 
 void ShowRevisionHistory(QWidget* parent) {
     if (!OpenFirst(kHistoryFiles))
-        QMessageBox::warning(parent, QCoreApplication::applicationName(),
-                             QCoreApplication::translate("Help", "Can't find file :%1.")
-                                 .arg(kHistoryFiles.front()));
+        QMessageBox::warning(
+            parent, QCoreApplication::applicationName(),
+            QCoreApplication::translate("Help", "Can't find file :%1.").arg(kHistoryFiles.front()));
 }
 
 void ShowAbout(QWidget* parent) {

@@ -98,7 +98,7 @@ QVariant CProjectTreeModel::data(const QModelIndex& index, int role) const {
 std::vector<std::string> CProjectTreeModel::Sections(size_t position) const {
     if (position >= doc_.FileCount(kind_))
         return {};
-    return ProjectTreeSections(doc_, {kind_, position});
+    return BuildProjectTreeFile(doc_, {kind_, position}).Sections;
 }
 
 } // namespace corvid::app

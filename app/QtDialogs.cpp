@@ -130,9 +130,10 @@ std::string CQtDialogs::ChooseSavePath(const FileDialogRequest& request) {
         const std::string path = FileSystemPath(chosen);
         const QString written = QFile::decodeName(WithEDSExtension(path).c_str());
         if (!QFileInfo::exists(written) ||
-            QMessageBox::question(window_, Shown(request.title),
-                                  QObject::tr("%1 already exists.\nDo you want to replace it?")
-                                      .arg(written)) == QMessageBox::Yes)
+            QMessageBox::question(
+                window_, Shown(request.title),
+                QObject::tr("%1 already exists.\nDo you want to replace it?").arg(written)) ==
+                QMessageBox::Yes)
             return path;
     }
     return {};

@@ -34,7 +34,8 @@ void CRecentFiles::Rebuild() {
     menu_.clear();
     for (qsizetype i = 0; i < paths_.size(); ++i) {
         const QString path = paths_[i];
-        const QString label = QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path));
+        const QString label =
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path));
         menu_.addAction(label, this, [this, path] { emit OpenRequested(path); });
     }
     menu_.setEnabled(!paths_.isEmpty());

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+class QDialogButtonBox;
+
 namespace corvid::app {
 
 // The question asked on exit for each modified file: "YES", "NO",
@@ -17,7 +19,7 @@ public:
     MessageAnswer Answer() const { return answer_; }
 
 private:
-    void AddButton(class QDialogButtonBox* box, const QString& text, MessageAnswer answer);
+    void AddButton(QDialogButtonBox* box, const QString& text, MessageAnswer answer);
 
     MessageAnswer answer_ = MessageAnswer::Cancel;
 };
