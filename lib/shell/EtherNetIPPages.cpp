@@ -1,15 +1,111 @@
 #include "shell/PageRows.h"
 
-#include "PageBuilder.h"
+#include "EtherNetIPEntryPages.h"
+#include "SharedPages.h"
 #include "shell/ProjectTree.h"
 
 namespace corvid {
 
+namespace {
+
+using pages::PageBuilder;
+using pages::TextCell;
+
+void AddClassRows(PageBuilder& page, const ObjectClassSection& section) {
+    page.AddKeyword("Revision", TextCell(section.Revision));
+    page.AddKeyword("MaxInst", TextCell(section.MaxInst));
+    page.AddKeyword("Number_Of_Static_Instances", TextCell(section.Number_Of_Static_Instances));
+    page.AddKeyword("Max_Number_Of_Dynamic_Instances",
+                    TextCell(section.Max_Number_Of_Dynamic_Instances));
+}
+
+Page FilePage(const EtherNetIPFileSection& file, PageBuilder page) {
+    page.AddKeywordColumns(false);
+    pages::AddFileRows(page, file);
+    page.AddKeyword("HomeURL", TextCell(file.HomeURL));
+    return page.Take();
+}
+
+Page DevicePage(const EtherNetIPDeviceSection& device, PageBuilder page) {
+    page.AddKeywordColumns(false);
+    pages::AddDeviceRows(page, device);
+    page.AddKeyword("Icon", TextCell(device.Icon));
+    return page.Take();
+}
+
+// The object class pages: the four class keywords, and the few a class adds.
+Page ClassPage(const CEtherNetIPEDS& model, std::string_view section, PageBuilder page) {
+    page.AddKeywordColumns(false);
+    if (section == "DLR Class") {
+        AddClassRows(page, model.DLRClassSection);
+        page.AddKeyword("Ring_Supervisor_Capable",
+                        TextCell(model.DLRClassSection.Ring_Supervisor_Capable));
+    } else if (section == "Ethernet Link Class") {
+        const EthernetLinkClassRecord& link = model.EthernetLinkClassSection;
+        AddClassRows(page, link);
+        page.AddKeyword("InterfaceLabel1", TextCell(link.InterfaceLabel1));
+        page.AddKeyword("InterfaceLabel2", TextCell(link.InterfaceLabel2));
+        page.AddKeyword("InterfaceType1", TextCell(link.InterfaceType1));
+        page.AddKeyword("InterfaceType2", TextCell(link.InterfaceType2));
+    } else if (section == "TCP/IP Interface Class") {
+        AddClassRows(page, model.TCPIPInterfaceClass);
+    } else if (section == "QoS Class") {
+        AddClassRows(page, model.QoSClass);
+    } else if (section == "Identity Class") {
+        AddClassRows(page, model.IdentityClass);
+    } else if (section == "Message Router Class") {
+        AddClassRows(page, model.MessageRouterClass);
+    } else if (section == "File Class") {
+        AddClassRows(page, model.FileClass);
+    } else {
+        return {};
+    }
+    return page.Take();
+}
+
+Page PortPage(const CEtherNetIPEDS& model, PageBuilder page) {
+    page.AddColumn("Port", 70);
+    page.AddColumn("PortType", 120);
+    page.AddColumn("PortName", 160);
+    page.AddColumn("PathToPortObject", 160);
+    page.AddColumn("PortNumber", 100);
+    for (size_t i = 0; i < model.Ports.size(); ++i) {
+        const PortEntry& port = *model.Ports[i];
+        page.AddEntry("Port" + std::to_string(pages::ShownNumber(i, port)),
+                      {TextCell(port.PortType), TextCell(port.PortName),
+                       TextCell(port.PathToPortObject), TextCell(port.PortNumber)});
+    }
+    return page.Take();
+}
+
+} // namespace
+
 Page BuildPage(const CEtherNetIPEDS& model, std::string_view section, const PageState& state) {
-    (void)state;
     if (section == kFileSummarySection)
         return BuildFileSummaryPage(model.Header, EDSKind::EtherNetIP);
-    return {};
+    PageBuilder page(EDSKind::EtherNetIP, section, PageLayout::Keywords, state);
+    if (section == "File")
+        return FilePage(model.FileSection, std::move(page));
+    if (section == "Device")
+        return DevicePage(model.DeviceSection, std::move(page));
+    if (section == "Device Classification")
+        return pages::DeviceClassificationPage(model.DeviceClassification, std::move(page));
+    if (section == "Assembly")
+        return pages::AssemblyPage(model.AssemblySection, std::move(page));
+    if (section == "Modular")
+        return pages::ModularPage(model.ModularSection, std::move(page));
+    if (section == "Connection Manager")
+        return pages::ConnectionManagerPage(model.ConnectionManagerSection, std::move(page));
+    if (section == "Capacity")
+        return pages::CapacityPage(model.CapacitySection, std::move(page));
+    PageBuilder table(EDSKind::EtherNetIP, section, PageLayout::Table, state);
+    if (section == "Params")
+        return pages::ParamsPage(model.Params, std::move(table));
+    if (section == "EnumPar")
+        return pages::EnumParPage(model.Params, std::move(table));
+    if (section == "Port")
+        return PortPage(model, std::move(table));
+    return ClassPage(model, section, std::move(page));
 }
 
 } // namespace corvid

@@ -63,6 +63,9 @@ PageRow& PageBuilder::Append(std::string indent, std::string key, std::vector<Pa
     cells.insert(cells.begin(), ReadOnlyCell(indent + key));
     // Pages with a comment column may leave it out on rows without one.
     cells.resize(page_.Columns.size());
+    // The key is what a view remembers of the selected row, so blanks in a
+    // shown keyword ("File Title") never make two spellings of one row.
+    std::erase_if(key, [](char c) { return c == ' ' || c == '\t'; });
     row.Key = std::move(key);
     row.Indent = std::move(indent);
     row.Cells = std::move(cells);

@@ -1,0 +1,90 @@
+// Building the rows of a large page: a generated CANopen file whose
+// manufacturer object page shows 5,000 rows once every object is open
+// (1,000 objects of four sub-indexes each).
+//
+//   cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVID_BUILD_BENCH=ON
+//   cmake --build build-release && build-release/bin/bench_pages
+
+#include "canopen/CANopenReader.h"
+#include "canopen/CANopenWriter.h"
+#include "shell/PageRows.h"
+
+#include <benchmark/benchmark.h>
+
+namespace corvid {
+namespace {
+
+constexpr int kObjects = 1000;
+constexpr uint8_t kSubIndexes = 4;
+
+CANopenObject Record(uint16_t index, uint8_t subIndex, const std::string& name) {
+    CANopenObject record;
+    record.Index = index;
+    record.SubIndex = subIndex;
+    record.ParameterName = name;
+    record.ObjectType = 7;
+    record.DataType = 7;
+    record.AccessType = "rw";
+    record.LowLimit = "0";
+    record.HighLimit = "0xFFFFFFFF";
+    record.DefaultValue = "0x00001000";
+    return record;
+}
+
+// The model as the reader gives it back from the generated file.
+CCANopenEDS GeneratedFile() {
+    CCANopenEDS generated;
+    for (int i = 0; i < kObjects; ++i) {
+        const auto index = static_cast<uint16_t>(0x2000 + i);
+        CANopenObject object = Record(index, 0, "Drive parameter block " + std::to_string(i));
+        object.Category = kCategoryManufacturer;
+        object.ObjectType = 9;
+        object.SubNumber = kSubIndexes;
+        object.SubObjects.emplace();
+        for (uint8_t s = 0; s < kSubIndexes; ++s)
+            object.SubObjects->push_back(Record(index, s, "Entry " + std::to_string(s)));
+        generated.Objects.push_back(std::move(object));
+    }
+    CCANopenEDS model;
+    LoadCANopenEDSText(model, FormatCANopenEDS(generated), "generated.eds");
+    return model;
+}
+
+PageState EveryObjectOpen(const CCANopenEDS& model) {
+    PageState state;
+    for (const CANopenObject& object : model.Objects)
+        state.Expanded.insert(ObjectSectionName(object.Index));
+    return state;
+}
+
+void BM_BuildOpenObjectPage(benchmark::State& state) {
+    const CCANopenEDS model = GeneratedFile();
+    const PageState open = EveryObjectOpen(model);
+    size_t rows = 0;
+    for (auto _ : state) {
+        const Page page = BuildPage(model, "ManufacturerObjects", open);
+        rows = page.Rows.size();
+        benchmark::DoNotOptimize(page.Rows.data());
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+BENCHMARK(BM_BuildOpenObjectPage)->Unit(benchmark::kMillisecond);
+
+// A click that closes one object of the open page: the page is built again
+// and the view learns which rows went.
+void BM_CloseOneObjectOfOpenPage(benchmark::State& state) {
+    const CCANopenEDS model = GeneratedFile();
+    PageState open = EveryObjectOpen(model);
+    const Page before = BuildPage(model, "ManufacturerObjects", open);
+    const size_t head = before.Rows.size() / 2 / (kSubIndexes + 1) * (kSubIndexes + 1);
+    for (auto _ : state) {
+        PageState clicked = open;
+        ToggleRow(clicked, before, head);
+        const Page after = BuildPage(model, "ManufacturerObjects", clicked);
+        benchmark::DoNotOptimize(ToggledRows(before, after, head));
+    }
+}
+BENCHMARK(BM_CloseOneObjectOfOpenPage)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace corvid

@@ -1,0 +1,149 @@
+#include "EtherNetIPEntryPages.h"
+
+#include <algorithm>
+#include <functional>
+#include <map>
+
+namespace corvid::pages {
+
+namespace {
+
+struct FieldRow {
+    std::string Value;
+    std::string Comment;
+    bool Editable = true;
+};
+
+PageCell ValueCell(const FieldRow& field) {
+    return field.Editable ? TextCell(field.Value) : ReadOnlyCell(field.Value);
+}
+
+// One entry: a closed head row shows " " and the closed comment; an open one
+// shows the first field itself and the others below it.
+void AddEntryRows(PageBuilder& page, std::string key, std::string closedComment,
+                  const std::function<std::vector<FieldRow>()>& fields) {
+    if (!page.IsOpen(key)) {
+        page.AddHead(std::move(key), {ReadOnlyCell(" "), ReadOnlyCell(std::move(closedComment))});
+        return;
+    }
+    const std::vector<FieldRow> rows = fields();
+    page.AddHead(std::move(key), {ValueCell(rows.front()), ReadOnlyCell(rows.front().Comment)});
+    for (size_t i = 1; i < rows.size(); ++i)
+        page.AddField(" ", {}, {ValueCell(rows[i]), ReadOnlyCell(rows[i].Comment)});
+}
+
+template <typename Entry, typename Fields>
+void AddEntryList(PageBuilder& page, const char* prefix, const std::vector<Entry>& entries,
+                  const char* closedComment, Fields fields) {
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const Entry& entry = entries[i];
+        AddEntryRows(page, prefix + std::to_string(ShownNumber(i, entry)), closedComment,
+                     [&] { return fields(entry); });
+    }
+}
+
+std::vector<FieldRow> AssemblyFields(const AssemblyEntry& assembly) {
+    std::vector<FieldRow> rows{{assembly.Name, "$ Name"},
+                               {assembly.Path, "$ Path"},
+                               {assembly.Size, "$ Size"},
+                               {assembly.Data, "$ Data"}};
+    // A member whose size or reference is missing still shows what it has.
+    const size_t members = std::max(assembly.MemberSizes.size(), assembly.MemberReferences.size());
+    for (size_t k = 0; k < members; ++k) {
+        const std::string size = k < assembly.MemberSizes.size() ? assembly.MemberSizes[k] : "";
+        const std::string reference =
+            k < assembly.MemberReferences.size() ? assembly.MemberReferences[k] : "";
+        rows.push_back({size + "," + reference, "$Size,$Reference"});
+    }
+    return rows;
+}
+
+std::vector<FieldRow> RackFields(const RackEntry& rack) {
+    return {{rack.VendorID, "$ Vendor ID"},       {rack.ProductType, "$ Product Type"},
+            {rack.ProductCode, "$ Product Code"}, {rack.MajorRevision, "$ Major Revision"},
+            {rack.MinorRevision, "$ Minor"},      {rack.LegalSlots, "$ Legal Slots"}};
+}
+
+std::vector<FieldRow> ConnectionFields(const ConnectionEntry& connection) {
+    return {{connection.Hex1, "$ Hex1"},       {connection.Hex2, "$ Hex2"},
+            {connection.String1, "$ String1"}, {connection.String2, "$ String2"},
+            {connection.String3, "$ String3"}, {connection.String4, "$ String4"},
+            {connection.String5, "$ String5"}, {connection.String6, "$ String6"},
+            {connection.Path, "$ Path"}};
+}
+
+std::vector<FieldRow> TSpecFields(const TSpecEntry& tspec) {
+    return {{tspec.TxRx, "$ " + tspec.TxRx + " "},
+            {tspec.ConnSize, "$ " + tspec.ConnSize + " bytes"},
+            {tspec.PacketsPerSec, "$ " + tspec.PacketsPerSec + " Packets per sec"}};
+}
+
+void AddClassKeywords(PageBuilder& page, const ObjectClassSection& section) {
+    page.AddKeyword("Revision", TextCell(section.Revision), {});
+    page.AddKeyword("MaxInst", TextCell(section.MaxInst), {});
+    page.AddKeyword("Number_Of_Static_Instances", TextCell(section.Number_Of_Static_Instances), {});
+    page.AddKeyword("Max_Number_Of_Dynamic_Instances",
+                    TextCell(section.Max_Number_Of_Dynamic_Instances), {});
+}
+
+} // namespace
+
+Page DeviceClassificationPage(const std::vector<ClassEntry>& entries, PageBuilder page) {
+    page.AddKeywordColumns(true);
+    // Values of one class may stand apart in the list; a class shows all of
+    // them, in list order, under one head row.
+    std::map<int32_t, std::vector<const ClassEntry*>> classes;
+    for (const ClassEntry& entry : entries)
+        classes[entry.Number].push_back(&entry);
+    for (const auto& [number, values] : classes) {
+        AddEntryRows(page, "Class" + std::to_string(number), "$ Field Value", [&values] {
+            // The open head row holds no value of its own.
+            std::vector<FieldRow> rows{{"", "", false}};
+            for (const ClassEntry* value : values)
+                rows.push_back({value->Value, ""});
+            return rows;
+        });
+    }
+    return page.Take();
+}
+
+Page AssemblyPage(const AssemblyRecord& section, PageBuilder page) {
+    page.AddKeywordColumns(true);
+    AddEntryList(page, "Assem", section.Assemblies, "", AssemblyFields);
+    page.AddKeyword("Revision", TextCell(section.Revision), {});
+    return page.Take();
+}
+
+Page ModularPage(const ModularRecord& section, PageBuilder page) {
+    page.AddKeywordColumns(true);
+    page.AddKeyword("Width", TextCell(section.Width), "$ Width");
+    AddEntryList(page, "Rack", section.Racks, "", RackFields);
+    return page.Take();
+}
+
+Page ConnectionManagerPage(const ConnectionManagerRecord& section, PageBuilder page) {
+    page.AddKeywordColumns(true);
+    AddClassKeywords(page, section);
+    AddEntryList(page, "Connection", section.Connections, "", ConnectionFields);
+    return page.Take();
+}
+
+Page CapacityPage(const CapacityRecord& section, PageBuilder page) {
+    page.AddKeywordColumns(true);
+    AddEntryList(page, "TSpec", section.TSpecs, "$ Packets per sec byte", TSpecFields);
+    page.AddKeyword("MaxCIPConnections", TextCell(section.MaxCIPConnections),
+                    "$ Max CIP cnx - all classes");
+    page.AddKeyword("1_NumberOfTCPIPConnections", TextCell(section.NumberOfTCPIPConnections),
+                    "$ Total number of TCP/IP connections supported by CIP router device");
+    page.AddKeyword("1_TCPIPConnectionReuseTime", TextCell(section.TCPIPConnectionReuseTime),
+                    "$ MSEC TCP/IP connection not avail after TCP/IP attempt to an IP address "
+                    "not present");
+    page.AddKeyword("1_TCPIPCIPInactivityTimeout", TextCell(section.TCPIPCIPInactivityTimeout),
+                    "$ MSEC TCP/IP connection not avail after TCP/IP attempt to a "
+                    "non-EtherNet/IP");
+    page.AddKeyword("1_TCPIPInactivityTimeout", TextCell(section.TCPIPInactivityTimeout),
+                    "$ MSEC TCP/IP connection remains open with no activity.");
+    return page.Take();
+}
+
+} // namespace corvid::pages

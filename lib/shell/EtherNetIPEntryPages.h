@@ -1,0 +1,27 @@
+#pragma once
+
+// The EtherNet/IP pages whose numbered entries each take a head row and,
+// while open, one row per field: Device Classification, Assembly, Modular,
+// Connection Manager and Capacity.
+
+#include "PageBuilder.h"
+#include "ethernetip/EtherNetIPModel.h"
+
+#include <vector>
+
+namespace corvid::pages {
+
+// The number a numbered entry (AssemN, RackN, ConnectionN, TSpecN, PortN) is
+// shown under. The writer names entries by their position in the list, so the
+// page does the same: a page and the file written from it always agree.
+template <typename Entry> size_t ShownNumber(size_t position, const Entry& /*entry*/) {
+    return position + 1;
+}
+
+Page DeviceClassificationPage(const std::vector<ClassEntry>& entries, PageBuilder page);
+Page AssemblyPage(const AssemblyRecord& section, PageBuilder page);
+Page ModularPage(const ModularRecord& section, PageBuilder page);
+Page ConnectionManagerPage(const ConnectionManagerRecord& section, PageBuilder page);
+Page CapacityPage(const CapacityRecord& section, PageBuilder page);
+
+} // namespace corvid::pages

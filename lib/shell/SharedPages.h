@@ -1,0 +1,26 @@
+#pragma once
+
+// The pages DeviceNet and EtherNet/IP files share: the rows of [File] and
+// [Device] (EtherNet/IP adds one keyword to each), and the parameter pages
+// Params, EnumPar and Groups over the shared parameter record.
+
+#include "PageBuilder.h"
+#include "devicenet/DeviceNetModel.h"
+
+#include <string>
+#include <vector>
+
+namespace corvid::pages {
+
+void AddFileRows(PageBuilder& page, const DeviceNetFileSection& file);
+void AddDeviceRows(PageBuilder& page, const DeviceNetDeviceSection& device);
+
+Page ParamsPage(const CEDSParamList& params, PageBuilder page);
+Page EnumParPage(const CEDSParamList& params, PageBuilder page);
+Page GroupsPage(const CEDSParamList& params, const std::vector<std::string>& groupNames,
+                PageBuilder page);
+
+// The key of the parameter at a 0-based position: "Param" and its number.
+std::string ParamKey(size_t position);
+
+} // namespace corvid::pages

@@ -1,0 +1,96 @@
+// The project window's roots and section children for each fieldbus.
+
+#include "shell/ProjectTree.h"
+
+#include "shell/PageRows.h"
+
+#include "PageText.h"
+#include "ScriptedUserInterface.h"
+
+#include <gtest/gtest.h>
+
+namespace corvid {
+namespace {
+
+using Sections = std::vector<std::string>;
+
+TEST(ProjectTree, CANopen_OptionalSectionsOnlyWhenRead) {
+    CCANopenEDS model;
+    model.Header.Title = "drive";
+    EXPECT_EQ(BuildProjectTreeFile(model).RootText, "drive");
+    EXPECT_EQ(BuildProjectTreeFile(model).Sections,
+              (Sections{"MandatoryObjects", "OptionalObjects", "ManufacturerObjects"}));
+
+    model.DeviceInfo.SectionName = "DeviceInfo";
+    model.Comments.SectionName = "Comments";
+    EXPECT_EQ(BuildProjectTreeFile(model).Sections,
+              (Sections{"DeviceInfo", "Comments", "MandatoryObjects", "OptionalObjects",
+                        "ManufacturerObjects"}));
+}
+
+TEST(ProjectTree, DeviceNet_OptionalSectionsOnlyWhenRead) {
+    CDeviceNetEDS model;
+    EXPECT_EQ(BuildProjectTreeFile(model).Sections, (Sections{"Params", "EnumPar", "Groups"}));
+    model.FileSection.SectionName = "File";
+    model.IOInfoSection.SectionName = "IO_Info";
+    model.ParamClassSection.SectionName = "ParamClass";
+    EXPECT_EQ(BuildProjectTreeFile(model).Sections,
+              (Sections{"File", "IO_Info", "ParamClass", "Params", "EnumPar", "Groups"}));
+}
+
+TEST(ProjectTree, EtherNetIP_FixedSectionsAlwaysInOrder) {
+    CEtherNetIPEDS model;
+    model.DeviceSection.SectionName = "Device";
+    EXPECT_EQ(BuildProjectTreeFile(model).Sections,
+              (Sections{"Device", "Device Classification", "Params", "EnumPar", "Assembly", "Port",
+                        "Modular", "DLR Class", "TCP/IP Interface Class", "Ethernet Link Class",
+                        "Connection Manager", "Capacity", "QoS Class", "Identity Class",
+                        "Message Router Class", "File Class"}));
+}
+
+TEST(ProjectTree, DocumentSet_FilesByKindAndPosition) {
+    test::ScriptedUserInterface ui;
+    CEDSDoc doc(ui);
+    doc.OpenPaths({test::SamplePath("servo_drive.eds"), test::SamplePath("ac_drive_devicenet.eds"),
+                   test::SamplePath("ethernetip_adapter.eds")});
+
+    const ProjectTreeFile canopen = BuildProjectTreeFile(doc, {EDSKind::CANopen, 0});
+    EXPECT_EQ(canopen.RootText, "servo_drive");
+    EXPECT_EQ(canopen.Sections.size(), 7u);
+    const ProjectTreeFile devicenet = BuildProjectTreeFile(doc, {EDSKind::DeviceNet, 0});
+    EXPECT_EQ(devicenet.RootText, "ac_drive_devicenet");
+    EXPECT_EQ(devicenet.Sections.front(), "File");
+    EXPECT_EQ(devicenet.Sections.size(), 7u);
+    const ProjectTreeFile ethernetip = BuildProjectTreeFile(doc, {EDSKind::EtherNetIP, 0});
+    EXPECT_EQ(ethernetip.Sections.size(), 17u);
+
+    const ProjectTreeFile missing = BuildProjectTreeFile(doc, {EDSKind::CANopen, 1});
+    EXPECT_TRUE(missing.RootText.empty());
+    EXPECT_TRUE(missing.Sections.empty());
+    EXPECT_TRUE(BuildProjectTreeFile(doc, {EDSKind::Unknown, 0}).Sections.empty());
+}
+
+// Every child the tree lists, and the root's summary, has a page to show.
+TEST(ProjectTree, DocumentSet_EveryChildHasAPage) {
+    test::ScriptedUserInterface ui;
+    CEDSDoc doc(ui);
+    doc.OpenPaths({test::SamplePath("servo_drive.eds"), test::SamplePath("ac_drive_devicenet.eds"),
+                   test::SamplePath("ethernetip_adapter.eds")});
+    for (EDSKind kind : {EDSKind::CANopen, EDSKind::DeviceNet, EDSKind::EtherNetIP}) {
+        const EDSFileRef file{kind, 0};
+        for (const std::string& section : BuildProjectTreeFile(doc, file).Sections) {
+            const Page page = BuildPage(doc, file, section);
+            EXPECT_FALSE(page.Columns.empty()) << section;
+            EXPECT_EQ(page.Kind, kind);
+            for (const PageRow& row : page.Rows)
+                EXPECT_EQ(row.Cells.size(), page.Columns.size()) << section << " " << row.Key;
+        }
+        const Page summary = BuildPage(doc, file, kFileSummarySection);
+        ASSERT_EQ(summary.Rows.size(), 3u);
+        EXPECT_TRUE(summary.Rows[0].Cells[1].Text.ends_with(".eds"));
+    }
+    EXPECT_TRUE(BuildPage(doc, {EDSKind::DeviceNet, 1}, "File").Columns.empty());
+}
+
+} // namespace
+} // namespace corvid
