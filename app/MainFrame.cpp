@@ -56,7 +56,7 @@ CMainFrame::CMainFrame(IUserInterface& dialogs, QWidget* parent)
     setCentralWidget(view_);
     addDockWidget(Qt::LeftDockWidgetArea, project_);
     addDockWidget(Qt::BottomDockWidgetArea, messages_);
-    resizeDocks({project_}, {240}, Qt::Horizontal);
+    resizeDocks({project_}, {300}, Qt::Horizontal);
     resizeDocks({messages_}, {140}, Qt::Vertical);
 
     actions_ = CreateFrameActions(*this, project_->toggleViewAction(),

@@ -13,24 +13,26 @@ QString Shown(const std::string& text) {
     return QString::fromStdString(DecodeForDisplay(text));
 }
 
-// The three looks of rows that open and close; a plain row has no icon.
-QVariant LookIcon(RowLook look) {
+} // namespace
+
+CPageTableModel::CPageTableModel(QObject* parent)
+    : QAbstractTableModel(parent), closedIcon_(ThemeIcon(QStringLiteral("row-closed"))),
+      openIcon_(ThemeIcon(QStringLiteral("row-open"))),
+      fieldIcon_(ThemeIcon(QStringLiteral("row-field"))) {}
+
+QVariant CPageTableModel::LookIcon(RowLook look) const {
     switch (look) {
     case RowLook::Collapsed:
-        return ThemeIcon(QStringLiteral("row-closed"));
+        return closedIcon_;
     case RowLook::Expanded:
-        return ThemeIcon(QStringLiteral("row-open"));
+        return openIcon_;
     case RowLook::Field:
-        return ThemeIcon(QStringLiteral("row-field"));
+        return fieldIcon_;
     case RowLook::Plain:
         break;
     }
     return {};
 }
-
-} // namespace
-
-CPageTableModel::CPageTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void CPageTableModel::SetPage(Page page) {
     beginResetModel();

@@ -3,6 +3,7 @@
 #include "shell/PageRows.h"
 
 #include <QAbstractTableModel>
+#include <QIcon>
 
 namespace corvid::app {
 
@@ -28,8 +29,13 @@ public:
 
 private:
     const PageCell* Cell(const QModelIndex& index) const;
+    QVariant LookIcon(RowLook look) const;
 
     Page page_;
+    // The three looks of rows that open and close; a plain row has no icon.
+    QIcon closedIcon_;
+    QIcon openIcon_;
+    QIcon fieldIcon_;
 };
 
 } // namespace corvid::app

@@ -10,7 +10,9 @@ namespace corvid::app {
 // A root's internal id is 0; a section's is its root's row plus one, so the
 // parent of any item is known without storing items.
 CProjectTreeModel::CProjectTreeModel(CEDSDoc& doc, EDSKind kind, QObject* parent)
-    : QAbstractItemModel(parent), doc_(doc), kind_(kind) {}
+    : QAbstractItemModel(parent), doc_(doc), kind_(kind),
+      fileIcon_(ThemeIcon(QStringLiteral("text-x-generic"))),
+      sectionIcon_(ThemeIcon(QStringLiteral("x-office-document"))) {}
 
 void CProjectTreeModel::FileAdded(size_t position) {
     const int row = static_cast<int>(position);
@@ -82,8 +84,7 @@ QVariant CProjectTreeModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid())
         return {};
     if (role == Qt::DecorationRole)
-        return ThemeIcon(IsRoot(index) ? QStringLiteral("text-x-generic")
-                                       : QStringLiteral("x-office-document"));
+        return IsRoot(index) ? fileIcon_ : sectionIcon_;
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
     if (!IsRoot(index))

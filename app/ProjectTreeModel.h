@@ -3,6 +3,7 @@
 #include "shell/EDSDoc.h"
 
 #include <QAbstractItemModel>
+#include <QIcon>
 
 #include <optional>
 #include <string>
@@ -43,6 +44,8 @@ private:
 
     CEDSDoc& doc_;
     EDSKind kind_;
+    QIcon fileIcon_;
+    QIcon sectionIcon_;
     // Roots the view has been told of; the document set changes first.
     int roots_ = 0;
 };

@@ -3,6 +3,7 @@
 #include "ProjectTreeModel.h"
 
 #include <QMenu>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -32,6 +33,9 @@ CProjectWindow::CProjectWindow(CEDSDoc& doc, QWidget* parent)
     AddTree(EDSKind::DeviceNet, tr("DeviceNet"));
     AddTree(EDSKind::EtherNetIP, tr("EtherNet/IP"));
     tabs_->setVisible(false);
+    // All three tabs stay readable: the window is as wide as their names.
+    tabs_->setUsesScrollButtons(false);
+    setMinimumWidth(tabs_->tabBar()->sizeHint().width() + 8);
     // Bringing a tab to the front is working in that tree too, so Save All
     // follows the tree in sight and not one the user left.
     connect(tabs_, &QTabWidget::currentChanged, this,
@@ -64,7 +68,11 @@ void CProjectWindow::FileAdded(EDSFileRef file) {
     CProjectTreeModel& model = Model(file.kind);
     model.FileAdded(file.position);
     Tree(file.kind).expand(model.RootIndex(file.position));
-    tabs_->setCurrentIndex(static_cast<int>(file.kind));
+    BringToFront(file.kind);
+}
+
+void CProjectWindow::BringToFront(EDSKind kind) {
+    tabs_->setCurrentIndex(static_cast<int>(kind));
 }
 
 void CProjectWindow::RemoveFile(EDSFileRef file) {

@@ -29,6 +29,7 @@ public:
     void FileAdded(EDSFileRef file);
     void RemoveFile(EDSFileRef file);
     void ShowTabs();
+    void BringToFront(EDSKind kind);
     bool TabsShown() const;
 
     // The fieldbus of the tree the user worked in last: Save All needs at

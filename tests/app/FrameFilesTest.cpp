@@ -188,6 +188,25 @@ private slots:
         QCOMPARE(f->frame->Document().FileCount(kCANopen), size_t{1});
     }
 
+    void Commands_ToolbarIconsWindowTogglesAndClear() {
+        const CFrameActions& a = f->frame->Actions();
+        for (QAction* action : {a.newFile, a.open, a.save, a.saveAll, a.cut, a.copy, a.paste, a.del,
+                                a.insert, a.clear, a.helpTopics})
+            QVERIFY2(!action->icon().pixmap(22, 22).isNull(), qPrintable(action->text()));
+        f->frame->OpenPaths({f->Sample("servo_drive.eds")});
+        QAction* project = f->frame->ProjectWindow().toggleViewAction();
+        QCOMPARE(project->shortcut(), QKeySequence("Ctrl+P"));
+        QVERIFY(project->isChecked());
+        project->trigger();
+        QVERIFY(f->frame->ProjectWindow().isHidden());
+        QVERIFY(!project->isChecked());
+        QCOMPARE(f->frame->MessageWindow().toggleViewAction()->shortcut(), QKeySequence("Ctrl+M"));
+        QVERIFY(!f->frame->MessageWindow().Text().isEmpty());
+        QCOMPARE(a.clear->shortcut(), QKeySequence("Ctrl+E"));
+        a.clear->trigger();
+        QVERIFY(f->frame->MessageWindow().Text().isEmpty());
+    }
+
     void Exit_AnswersOfTheSavePrompt() {
         f->frame->OpenPaths({f->CopyOf("servo_drive.eds", "one.eds"),
                              f->CopyOf("ac_drive_devicenet.eds", "two.eds")});
