@@ -57,14 +57,14 @@ CEDSView::CEDSView(CEDSDoc& doc, QWidget* parent)
     CreateColumnActions();
 }
 
-void CEDSView::ShowPage(EDSFileRef file, const std::string& section) {
+void CEDSView::ShowPage(EDSFileRef file, const std::string& section, PageState state) {
     const EDSFileHeader* header = doc_.Header(file);
     if (header == nullptr)
         return;
     kind_ = file.kind;
     shown_ = header;
     section_ = section;
-    state_ = {};
+    state_ = std::move(state);
     selectedKey_.clear();
     model_->SetPage(BuildPage(doc_, file, section, state_));
     ApplyColumnWidths();

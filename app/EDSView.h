@@ -25,8 +25,9 @@ class CEDSView : public QTableView {
 public:
     explicit CEDSView(CEDSDoc& doc, QWidget* parent = nullptr);
 
-    // Shows a section page, or the summary "eliF", with every entry closed.
-    void ShowPage(EDSFileRef file, const std::string& section);
+    // Shows a section page, or the summary "eliF", with the entries of
+    // `state` open (a double click in the tree opens none).
+    void ShowPage(EDSFileRef file, const std::string& section, PageState state = {});
     // Builds the shown page again from the model, keeping open entries.
     void Refresh();
     // Forgets the page when its file has left the document set.

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -15,6 +17,12 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Corvid"));
     QApplication::setApplicationVersion(QStringLiteral("3.00"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/corvid.png")));
+
+    // The user's language where a translation exists; English otherwise.
+    QTranslator translator;
+    if (translator.load(QLocale(), QStringLiteral("corvid"), QStringLiteral("_"),
+                        QStringLiteral(":/i18n")))
+        QApplication::installTranslator(&translator);
 
     QCommandLineParser options;
     options.setApplicationDescription(QApplication::translate(
