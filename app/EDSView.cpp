@@ -161,7 +161,10 @@ void CEDSView::OnClicked(const QModelIndex& index) {
         return;
     const PageRow* head = HeadRowOf(page, row);
     selectedKey_ = head != nullptr ? head->Key : page.Rows[row].Key;
-    if (ToggleRow(state_, page, row))
+    // An object of a CANopen page opens from its "Index" cell only, so a
+    // click on its other cells can select them for editing.
+    const bool opensHere = kind_ != EDSKind::CANopen || index.column() == 0;
+    if (opensHere && ToggleRow(state_, page, row))
         model_->SetToggledPage(BuildPage(doc_, *file, section_, state_), row);
 }
 
