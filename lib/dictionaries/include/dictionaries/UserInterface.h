@@ -4,9 +4,13 @@
 // line and the tests each implement it; the core never shows anything itself.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace corvid {
+
+// The caption of the program's message boxes.
+inline constexpr std::string_view kMessageCaption = "Halvard Corvid";
 
 // YesNoAllNotCancel is the save prompt on exit: "YES", "NO", "All Not"
 // (answer AllNot: save none of the remaining files), "Cancel".

@@ -2,11 +2,13 @@
 
 // The document set's texts, as the program's string table holds them.
 
+#include "dictionaries/UserInterface.h"
+
 #include <string_view>
 
 namespace corvid::doc_texts {
 
-inline constexpr std::string_view kCaption = "Halvard Corvid";
+inline constexpr std::string_view kCaption = kMessageCaption;
 inline constexpr std::string_view kOpenFile = "Open File:  ";                   // 61216
 inline constexpr std::string_view kAlreadyOpened = "  has already opened.\r\n"; // 61218
 inline constexpr std::string_view kSaveFile = "Save File:  Save file %s\r\n";   // 61221
