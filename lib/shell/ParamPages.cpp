@@ -5,9 +5,15 @@
 #include "dictionaries/TypeDictionaries.h"
 #include "shell/ParamColumns.h"
 
+#include <algorithm>
+
 namespace corvid::pages {
 
 namespace {
+
+std::string ParamKey(size_t number) {
+    return "Param" + std::to_string(number);
+}
 
 std::string NumberOrEmpty(uint8_t value) {
     return value == 0 ? std::string() : std::to_string(value);
@@ -63,8 +69,11 @@ private:
 
 } // namespace
 
-std::string ParamKey(size_t position) {
-    return "Param" + std::to_string(position + 1);
+std::vector<size_t> ShownParamNumbers(const CEDSParamList& params) {
+    std::vector<size_t> numbers(params.size());
+    for (size_t i = 0; i < numbers.size(); ++i)
+        numbers[i] = i + 1;
+    return numbers;
 }
 
 Page ParamsPage(const CEDSParamList& params, PageBuilder page) {
@@ -73,14 +82,16 @@ Page ParamsPage(const CEDSParamList& params, PageBuilder page) {
         page.AddColumn(std::string(column.Header), column.DefaultWidth);
     TypeNameCache names;
     ParamRow row(page, names);
+    const std::vector<size_t> numbers = ShownParamNumbers(params);
     for (size_t i = 0; i < params.size(); ++i)
-        page.AddEntry(ParamKey(i), row.Cells(*params[i]));
+        page.AddEntry(ParamKey(numbers[i]), row.Cells(*params[i]));
     return page.Take();
 }
 
 Page EnumParPage(const CEDSParamList& params, PageBuilder page) {
     page.AddColumn("Parameter", 90);
     page.AddColumn("EnumStr", 300);
+    const std::vector<size_t> numbers = ShownParamNumbers(params);
     for (size_t i = 0; i < params.size(); ++i) {
         if (!params[i]->EnumStrings)
             continue;
@@ -88,10 +99,10 @@ Page EnumParPage(const CEDSParamList& params, PageBuilder page) {
         // One row per string, so that each can be edited; the parameter's
         // key stands on the row of its first string.
         if (strings.empty()) {
-            page.AddEntry(ParamKey(i), {ReadOnlyCell({})});
+            page.AddEntry(ParamKey(numbers[i]), {ReadOnlyCell({})});
             continue;
         }
-        page.AddEntry(ParamKey(i), {TextCell(strings.front())});
+        page.AddEntry(ParamKey(numbers[i]), {TextCell(strings.front())});
         for (size_t s = 1; s < strings.size(); ++s)
             page.AddField(" ", {}, {TextCell(strings[s])});
     }
@@ -105,12 +116,16 @@ Page GroupsPage(const CEDSParamList& params, const std::vector<std::string>& gro
     page.AddColumn("GroupName", 200);
     page.AddColumn("Number", 70);
     page.AddColumn("Param", 300);
+    // Members are listed by the numbers their parameters are shown under.
     std::vector<std::vector<size_t>> members(groupNames.size());
+    const std::vector<size_t> numbers = ShownParamNumbers(params);
     for (size_t i = 0; i < params.size(); ++i) {
         const uint8_t group = params[i]->Group;
         if (group >= 1 && group <= members.size())
-            members[group - 1].push_back(i + 1);
+            members[group - 1].push_back(numbers[i]);
     }
+    for (std::vector<size_t>& list : members)
+        std::sort(list.begin(), list.end());
     for (size_t g = 0; g < groupNames.size(); ++g) {
         std::string list;
         for (size_t member : members[g]) {

@@ -14,9 +14,12 @@
 //  2. Render: Look picks the row's icon (closed entry, open entry, plain row)
 //     and Indent is the leading part of the first cell that only indents it.
 //  3. Open or close: a click on a row whose Look is Collapsed or Expanded
-//     calls ToggleRow(state, page, r); when it answers true, build the page
-//     again with the same state. ToggledRows(before, after, r) says which rows
-//     below r left and which came, for views that announce row moves.
+//     (on CANopen object pages, a click in its "Index" cell; on the other
+//     pages, anywhere in the row) calls ToggleRow(state, page, r); when it
+//     answers true, build the page again with the same state.
+//     ToggledRows(before, after, r) says which rows below r left and which
+//     came, for views that announce row moves. Keys in the state that no
+//     longer name an entry open nothing.
 //  4. Edit: a double click on a cell opens the editor the cell names (a text
 //     field at least EditorWidth wide, a drop-down list of
 //     page.Choices[cell.Choices] with the item equal to the cell's text
