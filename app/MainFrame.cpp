@@ -27,6 +27,8 @@ namespace {
 const QString kCaption = QString::fromUtf8(doc_texts::kCaption.data(),
                                            static_cast<qsizetype>(doc_texts::kCaption.size()));
 
+constexpr const char* kDeleteFileQuestion = "Do you want to delete this EDS file?"; // 61220
+
 std::vector<std::string> FileSystemPaths(const QStringList& paths) {
     std::vector<std::string> result;
     for (const QString& path : paths)
@@ -152,7 +154,7 @@ void CMainFrame::RemoveFile(EDSFileRef file) {
     if (loading_)
         return;
     const MessageAnswer answer =
-        ui_->AskMessage("Do you want to delete this EDS file?", std::string(doc_texts::kCaption),
+        ui_->AskMessage(kDeleteFileQuestion, std::string(doc_texts::kCaption),
                         MessageButtons::YesNo, MessageIcon::Question);
     if (answer != MessageAnswer::Yes)
         return;
