@@ -168,6 +168,12 @@ void CEDSView::OnClicked(const QModelIndex& index) {
         model_->SetToggledPage(BuildPage(doc_, *file, section_, state_), row);
 }
 
+void CEDSView::mousePressEvent(QMouseEvent* event) {
+    if (!indexAt(event->position().toPoint()).isValid())
+        selectedKey_.clear();
+    QTableView::mousePressEvent(event);
+}
+
 void CEDSView::OnColumnResized(int column, int, int newWidth) {
     // Only the user's own resizing of a parameter column is remembered.
     if (applyingWidths_ || !ShowsParamTable() || column < 1 ||

@@ -54,6 +54,10 @@ signals:
     // The page changed to another file or section, or went away.
     void PageChanged();
 
+protected:
+    // A click outside every row forgets the selected row's key.
+    void mousePressEvent(QMouseEvent* event) override;
+
 private:
     bool ShowsParamTable() const;
     void ApplyColumnWidths();

@@ -120,6 +120,11 @@ private slots:
                  shown.index(head, 0).data(RowKeyRole).toString().toStdString());
         QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(shown.rowCount(), closedRows);
+
+        const QRect lastRow = view.visualRect(shown.index(shown.rowCount() - 1, 0));
+        QVERIFY(lastRow.bottom() + 8 < view.viewport()->height());
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, QPoint(5, lastRow.bottom() + 8));
+        QCOMPARE(view.SelectedKey(), std::string());
     }
 
 private:
