@@ -38,19 +38,34 @@ int Load(const std::string& path, const std::string& as, LoadedEDSFile& loaded) 
     std::string text;
     std::string error;
     if (!ReadWholeFile(path, text, error)) {
-        PrintError(path + ": " + error);
+        PrintError(path + ": unreadable: " + error);
         return kExitFailure;
     }
-    if (LoadEDSFileText(loaded, KindFor(path, text, as), text, path))
+    const EDSKind kind = KindFor(path, text, as);
+    if (!as.empty() && !HoldsSectionsOfKind(text, kind))
+        PrintError(path + ": nothing of the " + EDSKindName(kind) +
+                   " kind in it; the model read is empty");
+    if (LoadEDSFileText(loaded, kind, text, path))
         return kExitOk;
     PrintError(path + ": not an EDS file of a known kind (use --as to choose a reader)");
     return kExitUnusable;
 }
 
+// A file that cannot be read is named with the reason, not passed off as
+// one of no known kind.
 int RunKind(const FileOptions& options) {
-    for (const std::string& file : options.files)
-        std::cout << file << ": " << EDSKindName(DetectEDSKind(file)) << '\n';
-    return kExitOk;
+    int code = kExitOk;
+    for (const std::string& file : options.files) {
+        std::string error;
+        const EDSKind kind = DetectEDSKind(file, error);
+        if (!error.empty()) {
+            std::cout << file << ": unreadable: " << error << '\n';
+            code = kExitFailure;
+        } else {
+            std::cout << file << ": " << EDSKindName(kind) << '\n';
+        }
+    }
+    return code;
 }
 
 int RunResave(const FileOptions& options) {

@@ -2,6 +2,7 @@
 
 #include "devicenet/EDSIdentitySections.h"
 #include "devicenet/EDSParamSections.h"
+#include "dictionaries/ByteOrderMark.h"
 #include "dictionaries/FileIO.h"
 
 #include <array>
@@ -10,19 +11,28 @@ namespace corvid {
 
 namespace {
 
-// The seven sections, in the order a line is tested against them. Sections
-// of other kinds are read as part of the known section in front of them.
-enum Section : size_t { File, Device, IOInfo, ParamClass, Params, EnumPar, Groups };
-constexpr std::array<std::string_view, 7> kHeaders = {
-    "[File]", "[Device]", "[IO_Info]", "[ParamClass]", "[Params]", "[EnumPar]", "[Groups]"};
+// The seven sections, in the order a line is tested against them, and the
+// empty header the writer gives [File], [Device] and [IO_Info] when the
+// description has no such section (its lines are read as theirs). Other
+// sections are kept whole.
+enum Section : size_t { File, Device, IOInfo, ParamClass, Params, EnumPar, Groups, Unnamed };
+constexpr std::array<std::string_view, 8> kHeaders = {
+    "[File]", "[Device]", "[IO_Info]", "[ParamClass]", "[Params]", "[EnumPar]", "[Groups]", "[]"};
 
-void ReadParamClassLine(const std::string& line, EDSParamClassSection& paramClass) {
+LineUse Used(bool read) {
+    return read ? LineUse::Read : LineUse::NotRead;
+}
+
+bool ReadParamClassLine(const std::string& line, EDSParamClassSection& paramClass) {
     if (KeywordAt(line, "MaxInst="))
         paramClass.MaxInst = Number16(SingleValue(line));
     else if (KeywordAt(line, "Descriptor="))
         paramClass.Descriptor = Number16(SingleValue(line));
     else if (KeywordAt(line, "CfgAssembly="))
         paramClass.CfgAssembly = Number16(SingleValue(line));
+    else
+        return false;
+    return true;
 }
 
 IOEntry IOEntryFrom(const std::string& entry, std::string_view keyword) {
@@ -57,11 +67,10 @@ public:
                 const std::string& path)
         : io_(io), source_(source), diagnostics_(diagnostics), path_(path) {}
 
-    // False when an entry is cut off by the end of the text.
-    bool Read(std::string& line) {
+    LineUse Read(std::string& line) {
         if (KeywordAt(line, "Default=")) {
             io_.Default = Number16(SingleValue(line));
-            return true;
+            return LineUse::Read;
         }
         for (const ConnectionKeyword& key : kConnectionKeywords) {
             if (KeywordAt(line, key.keyword)) {
@@ -69,29 +78,29 @@ public:
                 // Present even when the entry turns out to be cut off.
                 info.Present = 1;
                 if (!Join(line))
-                    return false;
+                    return LineUse::CutOff;
                 const std::vector<std::string> f = EntryFields(line, 3);
                 info.TypeMask = Number16(f[0]);
                 info.DefaultInput = Number16(f[1]);
                 info.DefaultOutput = Number16(f[2]);
-                return true;
+                return LineUse::Read;
             }
         }
-        if (KeywordAt(line, "Input"))
+        if (NumberedKeywordAt(line, "Input"))
             return ReadIOEntry(line, "Input", io_.Inputs);
-        if (KeywordAt(line, "Output"))
+        if (NumberedKeywordAt(line, "Output"))
             return ReadIOEntry(line, "Output", io_.Outputs);
-        return true;
+        return LineUse::NotRead;
     }
 
 private:
     bool Join(std::string& line) { return JoinEntry(line, source_, diagnostics_, path_); }
 
-    bool ReadIOEntry(std::string& line, std::string_view keyword, std::vector<IOEntry>& list) {
+    LineUse ReadIOEntry(std::string& line, std::string_view keyword, std::vector<IOEntry>& list) {
         if (!Join(line))
-            return false;
+            return LineUse::CutOff;
         InsertOrdered(list, IOEntryFrom(line, keyword));
-        return true;
+        return LineUse::Read;
     }
 
     DeviceNetIOInfoSection& io_;
@@ -100,69 +109,100 @@ private:
     const std::string& path_;
 };
 
-// A section of single-value keywords: `read` takes each line once entered.
+// The parts of the reader every section shares.
+struct DeviceNetReading {
+    CEDSLineSource& Source;
+    KeptLineTarget& Kept;
+};
+
+// A section of single-value keywords: `read` takes each line once entered
+// and says whether it knew the keyword.
 template <typename ReadLine>
-SectionEnd ReadSingleValues(CEDSLineSource& source, std::string& line, Section section,
+SectionEnd ReadSingleValues(DeviceNetReading& reading, std::string& line, Section section,
                             std::string& sectionName, std::string_view name, ReadLine read) {
     return ReadSection(
-        source, line, kHeaders, section, [&] { sectionName = name; },
-        [&](const std::string& l) {
-            read(l);
-            return true;
+        reading.Source, line, kHeaders, section, reading.Kept, [&] { sectionName = name; },
+        [&](const std::string& l) { return Used(read(l)); });
+}
+
+SectionEnd ReadParamTable(DeviceNetReading& reading, std::string& line, Section section,
+                          ParamSection kind, ParamSectionTarget& target) {
+    return ReadSection(
+        reading.Source, line, kHeaders, section, reading.Kept, [] {},
+        [&](std::string& l) { return ReadParamSectionLine(kind, l, reading.Source, target); });
+}
+
+// The lines under an empty header: what the writer puts under [File],
+// [Device] and [IO_Info] of a description that has no such section.
+SectionEnd ReadUnnamed(DeviceNetReading& reading, std::string& line, CDeviceNetEDS& model,
+                       ReaderDiagnostics* diagnostics) {
+    IOInfoLines io(model.IOInfoSection, reading.Source, diagnostics, model.Header.PathName);
+    return ReadSection(
+        reading.Source, line, kHeaders, Unnamed, reading.Kept, [] {},
+        [&](std::string& l) {
+            if (ReadFileLine(l, model.FileSection) || ReadDeviceLine(l, model.DeviceSection))
+                return LineUse::Read;
+            return io.Read(l);
         });
 }
 
-SectionEnd ReadParamTable(CEDSLineSource& source, std::string& line, Section section,
-                          ParamSection kind, ParamSectionTarget& target) {
-    return ReadSection(
-        source, line, kHeaders, section, [] {},
-        [&](std::string& l) { return ReadParamSectionLine(kind, l, source, target); });
-}
-
-} // namespace
-
-SectionEnd ReadIOInfoSection(CDeviceNetEDS& model, std::string& currentLine, CEDSLineSource& source,
-                             ReaderDiagnostics* diagnostics) {
+SectionEnd ReadIOInfo(CDeviceNetEDS& model, std::string& currentLine, CEDSLineSource& source,
+                      ReaderDiagnostics* diagnostics, KeptLineTarget& kept) {
     DeviceNetIOInfoSection& io = model.IOInfoSection;
     io.SectionName = "IO_Info";
     for (const ConnectionKeyword& key : kConnectionKeywords)
         (io.*key.field).Present = 0;
     IOInfoLines lines(io, source, diagnostics, model.Header.PathName);
     return ReadSection(
-        source, currentLine, kHeaders, IOInfo, [] {},
+        source, currentLine, kHeaders, IOInfo, kept, [] {},
         [&](std::string& line) { return lines.Read(line); });
+}
+
+} // namespace
+
+SectionEnd ReadIOInfoSection(CDeviceNetEDS& model, std::string& currentLine, CEDSLineSource& source,
+                             ReaderDiagnostics* diagnostics) {
+    KeptLineTarget kept{model.Kept, diagnostics, model.Header.PathName};
+    return ReadIOInfo(model, currentLine, source, diagnostics, kept);
 }
 
 void LoadDeviceNetEDSText(CDeviceNetEDS& model, std::string_view text, const std::string& path,
                           ReaderDiagnostics* diagnostics) {
     ResetHeaderForPath(model.Header, path);
+    model.Kept.ByteOrderMark = StripByteOrderMark(text);
     CEDSLineSource source(text);
-    ParamSectionTarget target{model.Params, model.GroupNames, diagnostics, path};
-    ReadSections(source, kHeaders, [&](size_t section, std::string& line) {
+    KeptLineTarget kept{model.Kept, diagnostics, path};
+    DeviceNetReading reading{source, kept};
+    ParamSectionTarget target{model.Params, model.GroupNames, diagnostics, path, &model.Kept};
+    ReadSections(source, kHeaders, kept, [&](size_t section, std::string& line) {
         switch (static_cast<Section>(section)) {
         case File:
             return ReadSingleValues(
-                source, line, File, model.FileSection.SectionName, "File",
-                [&](const std::string& l) { ReadFileLine(l, model.FileSection); });
+                reading, line, File, model.FileSection.SectionName, "File",
+                [&](const std::string& l) { return ReadFileLine(l, model.FileSection); });
         case Device:
             return ReadSingleValues(
-                source, line, Device, model.DeviceSection.SectionName, "Device",
-                [&](const std::string& l) { ReadDeviceLine(l, model.DeviceSection); });
+                reading, line, Device, model.DeviceSection.SectionName, "Device",
+                [&](const std::string& l) { return ReadDeviceLine(l, model.DeviceSection); });
         case IOInfo:
-            return ReadIOInfoSection(model, line, source, diagnostics);
+            return ReadIOInfo(model, line, source, diagnostics, kept);
         case ParamClass:
-            return ReadSingleValues(
-                source, line, ParamClass, model.ParamClassSection.SectionName, "ParamClass",
-                [&](const std::string& l) { ReadParamClassLine(l, model.ParamClassSection); });
+            return ReadSingleValues(reading, line, ParamClass, model.ParamClassSection.SectionName,
+                                    "ParamClass", [&](const std::string& l) {
+                                        return ReadParamClassLine(l, model.ParamClassSection);
+                                    });
         case Params:
-            return ReadParamTable(source, line, Params, ParamSection::Params, target);
+            return ReadParamTable(reading, line, Params, ParamSection::Params, target);
         case EnumPar:
-            return ReadParamTable(source, line, EnumPar, ParamSection::EnumPar, target);
+            return ReadParamTable(reading, line, EnumPar, ParamSection::EnumPar, target);
         case Groups:
+            return ReadParamTable(reading, line, Groups, ParamSection::Groups, target);
+        case Unnamed:
             break;
         }
-        return ReadParamTable(source, line, Groups, ParamSection::Groups, target);
+        return ReadUnnamed(reading, line, model, diagnostics);
     });
+    FinishParamSections(target);
 }
 
 bool LoadDeviceNetEDS(CDeviceNetEDS& model, const std::string& path, std::string& error,

@@ -39,8 +39,8 @@ void WriteIOEntries(CEDSLineWriter& out, std::string_view keyword,
     }
 }
 
-void WriteIOInfo(CEDSLineWriter& out, const DeviceNetIOInfoSection& io) {
-    out.Section(io.SectionName);
+void WriteIOInfo(CEDSLineWriter& out, CKeptLinesWriter& kept, const DeviceNetIOInfoSection& io) {
+    kept.Section(io.SectionName);
     FormatKeyword(out, "Default", FormatHex16(io.Default));
     WriteConnection(out, "PollInfo", io.PollInfo, 9);
     WriteConnection(out, "StrobeInfo", io.StrobeInfo, 11);
@@ -48,16 +48,19 @@ void WriteIOInfo(CEDSLineWriter& out, const DeviceNetIOInfoSection& io) {
     WriteConnection(out, "CyclicInfo", io.CyclicInfo, 11);
     WriteIOEntries(out, "Input", io.Inputs);
     WriteIOEntries(out, "Output", io.Outputs);
+    kept.Entries(io.SectionName);
     out.Line("");
 }
 
-void WriteParamClass(CEDSLineWriter& out, const EDSParamClassSection& paramClass) {
+void WriteParamClass(CEDSLineWriter& out, CKeptLinesWriter& kept,
+                     const EDSParamClassSection& paramClass) {
     if (paramClass.SectionName != "ParamClass")
         return;
-    out.Section("ParamClass");
+    kept.Section("ParamClass");
     FormatKeyword(out, "MaxInst", Dec(paramClass.MaxInst));
     FormatKeyword(out, "Descriptor", Dec(paramClass.Descriptor));
     FormatKeyword(out, "CfgAssembly", Dec(paramClass.CfgAssembly));
+    kept.Entries("ParamClass");
     out.Line("");
 }
 
@@ -65,14 +68,18 @@ void WriteParamClass(CEDSLineWriter& out, const EDSParamClassSection& paramClass
 
 std::string FormatDeviceNetEDS(const CDeviceNetEDS& model) {
     CEDSLineWriter out;
+    CKeptLinesWriter kept(out, model.Kept);
     FormatHeaderComment(out, model.Header, "DeviceNet");
-    FormatFileKeywords(out, model.FileSection);
+    FormatFileKeywords(out, kept, model.FileSection);
+    kept.Entries(model.FileSection.SectionName);
     out.Line("");
-    FormatDeviceKeywords(out, model.DeviceSection);
+    FormatDeviceKeywords(out, kept, model.DeviceSection);
+    kept.Entries(model.DeviceSection.SectionName);
     out.Line("");
-    WriteIOInfo(out, model.IOInfoSection);
-    WriteParamClass(out, model.ParamClassSection);
-    FormatParamSections(out, model.Params, model.GroupNames);
+    WriteIOInfo(out, kept, model.IOInfoSection);
+    WriteParamClass(out, kept, model.ParamClassSection);
+    FormatParamSections(out, model.Params, model.GroupNames, &kept);
+    kept.Finish();
     return out.Take();
 }
 

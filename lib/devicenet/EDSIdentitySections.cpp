@@ -78,14 +78,16 @@ void FormatHeaderComment(CEDSLineWriter& out, const EDSFileHeader& header,
         .Line("");
 }
 
-void FormatFileKeywords(CEDSLineWriter& out, const DeviceNetFileSection& file) {
-    out.Section(file.SectionName);
+void FormatFileKeywords(CEDSLineWriter& out, CKeptLinesWriter& kept,
+                        const DeviceNetFileSection& file) {
+    kept.Section(file.SectionName);
     for (const FileKeyword& key : kFileKeywords)
         FormatKeyword(out, key.keyword.substr(0, key.keyword.size() - 1), file.*key.field);
 }
 
-void FormatDeviceKeywords(CEDSLineWriter& out, const DeviceNetDeviceSection& device) {
-    out.Section(device.SectionName);
+void FormatDeviceKeywords(CEDSLineWriter& out, CKeptLinesWriter& kept,
+                          const DeviceNetDeviceSection& device) {
+    kept.Section(device.SectionName);
     FormatKeyword(out, "VendCode", Dec(device.VendCode));
     FormatKeyword(out, "VendName", device.VendName);
     FormatKeyword(out, "ProdType", Dec(device.ProdType));

@@ -47,10 +47,33 @@ bool CEDSLineSource::Next(std::string& line, HeaderLines headers) {
     std::string_view raw = text_.substr(position_, end - position_);
     if (raw.ends_with('\r'))
         raw.remove_suffix(1);
+    lineOffset_ = position_;
+    raw_ = raw;
     position_ = end + 1;
     ++lineNumber_;
     line = NormalizeLine(raw, headers);
     return true;
+}
+
+std::vector<std::string> CEDSLineSource::RawLinesSince(size_t offset) const {
+    std::vector<std::string> lines;
+    const size_t end = std::min(position_, text_.size());
+    while (offset < end) {
+        const size_t lineEnd = std::min(text_.find('\n', offset), end);
+        std::string_view raw = text_.substr(offset, lineEnd - offset);
+        if (raw.ends_with('\r'))
+            raw.remove_suffix(1);
+        lines.emplace_back(raw);
+        offset = lineEnd + 1;
+    }
+    return lines;
+}
+
+void CEDSLineSource::PutBack() {
+    if (lineNumber_ == 0)
+        return;
+    position_ = lineOffset_;
+    --lineNumber_;
 }
 
 bool JoinEntry(std::string& line, CEDSLineSource& source) {
@@ -142,6 +165,80 @@ size_t HeaderAt(std::string_view line, std::span<const std::string_view> headers
         if (KeywordAt(line, headers[i]))
             return i;
     return kNoHeader;
+}
+
+std::string_view SectionNameOf(std::string_view header) {
+    return header.size() < 2 ? std::string_view() : header.substr(1, header.size() - 2);
+}
+
+bool NumberedKeywordAt(std::string_view line, std::string_view keyword) {
+    if (!KeywordAt(line, keyword))
+        return false;
+    const std::string_view rest = line.substr(keyword.size());
+    const std::string_view number = rest.substr(0, rest.find('='));
+    return number.size() < rest.size() && (IsDecimal(number) || IsHex(number));
+}
+
+namespace {
+
+bool IsCommentOrBlank(std::string_view raw) {
+    return NormalizeLine(raw).empty();
+}
+
+// Blank and comment lines at the end carry nothing of their own: they are
+// left out, so a kept part reads back the same after a save.
+void DropTrailingComments(std::vector<std::string>& lines) {
+    while (!lines.empty() && IsCommentOrBlank(lines.back()))
+        lines.pop_back();
+}
+
+} // namespace
+
+void KeepEntry(std::string& line, CEDSLineSource& source, size_t offset, int firstLine,
+               std::string_view section, KeptLineTarget& target) {
+    const std::ptrdiff_t equals = FindOutsideQuotes(line, '=');
+    const std::string keyword = line.substr(0, equals < 0 ? line.size() : size_t(equals));
+    std::string piece;
+    while (equals >= 0 && !line.ends_with(';') && source.NextPiece(piece)) {
+        if (piece.starts_with('[')) {
+            source.PutBack();
+            break;
+        }
+        line += piece;
+    }
+    std::vector<std::string> lines = source.RawLinesSince(offset);
+    DropTrailingComments(lines);
+    std::vector<std::string>& kept = target.Kept.EntriesOf(section);
+    kept.insert(kept.end(), lines.begin(), lines.end());
+    Note(target.Diagnostics, target.Path, firstLine,
+         "entry not read, kept as written: " + keyword + " in [" + std::string(section) + "]");
+}
+
+bool KeepSection(std::string& line, CEDSLineSource& source, std::string_view after,
+                 KeptLineTarget& target) {
+    const int firstLine = source.LineNumber();
+    KeptSection section{std::string(after), {}, {}};
+    const bool headed = line.starts_with('[');
+    if (headed)
+        section.Header = source.RawLine();
+    else if (!line.empty())
+        section.Lines.emplace_back(source.RawLine());
+    bool more = true;
+    while ((more = source.Next(line)) && !line.starts_with('[')) {
+        if (headed || !section.Lines.empty() || !line.empty())
+            section.Lines.emplace_back(source.RawLine());
+    }
+    DropTrailingComments(section.Lines);
+    if (headed) {
+        Note(target.Diagnostics, target.Path, firstLine,
+             "section not read, kept as written: " + TrimmedBlanks(section.Header));
+        target.Kept.Sections.push_back(std::move(section));
+    } else if (!section.Lines.empty()) {
+        Note(target.Diagnostics, target.Path, firstLine,
+             "lines in front of the first section kept as written");
+        target.Kept.Sections.push_back(std::move(section));
+    }
+    return more;
 }
 
 } // namespace corvid

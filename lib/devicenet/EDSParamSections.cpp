@@ -4,16 +4,19 @@
 
 #include <algorithm>
 #include <limits>
+#include <map>
 
 namespace corvid {
 
 namespace {
 
-// The parameter at a 1-based number, when there is one.
-CEDSParam* ParamNumbered(CEDSParamList& params, uint32_t number) {
-    if (number == 0 || number > params.size())
-        return nullptr;
-    return params[number - 1].get();
+// Each parameter by the number it is written under.
+std::map<uint32_t, CEDSParam*> ParamsByNumber(const CEDSParamList& params) {
+    const std::vector<uint32_t> numbers = ParamNumbers(params);
+    std::map<uint32_t, CEDSParam*> byNumber;
+    for (size_t i = 0; i < params.size(); ++i)
+        byNumber.emplace(numbers[i], params[i].get());
+    return byNumber;
 }
 
 std::string PaddedRight(std::string text, size_t width) {
@@ -40,7 +43,10 @@ void FormatParam(CEDSLineWriter& out, size_t number, const CEDSParam& p) {
     out.Line("\tParam" + dec(number) + "=");
     out.Line("\t\t" + dec(p.Reserved) + ",");
     out.Line("\t\t" + dec(p.PathSize) + ", " + p.LinkPath + ",");
-    out.Line("\t\t" + FormatHex8(p.Descriptor) + ",");
+    // Files give the descriptor as a word; its high byte is written only
+    // when it holds bits.
+    out.Line("\t\t" + (p.Descriptor > 0xFF ? FormatHex16(p.Descriptor) : FormatHex8(p.Descriptor)) +
+             ",");
     out.Line("\t\t" + FormatHex8(p.DataType) + ", " + dec(p.DataSize) + ",");
     out.Line("\t\t" + p.ParameterName + ",");
     out.Line("\t\t" + p.UnitsStr + ",");
@@ -54,21 +60,47 @@ void FormatParam(CEDSLineWriter& out, size_t number, const CEDSParam& p) {
     out.Line("");
 }
 
-void FormatEnumPar(CEDSLineWriter& out, const CEDSParamList& params) {
+// The header of a section that has something to write, through `kept`
+// when given.
+void SectionHeader(CEDSLineWriter& out, CKeptLinesWriter* kept, std::string_view name) {
+    if (kept != nullptr)
+        kept->Section(name);
+    else
+        out.Section(name);
+}
+
+void WriteKeptEntries(CKeptLinesWriter* kept, std::string_view name) {
+    if (kept != nullptr)
+        kept->Entries(name);
+}
+
+bool HasKeptEntries(const CKeptLinesWriter* kept, std::string_view name) {
+    return kept != nullptr && kept->HasEntries(name);
+}
+
+void FormatEnumPar(CEDSLineWriter& out, const CEDSParamList& params,
+                   const std::vector<uint32_t>& numbers, CKeptLinesWriter* kept) {
     bool first = true;
+    const auto header = [&] {
+        if (first)
+            SectionHeader(out, kept, "EnumPar");
+        first = false;
+    };
     for (size_t i = 0; i < params.size(); ++i) {
         const auto& strings = params[i]->EnumStrings;
         // An entry without strings would have no ";" to end it and would
         // swallow the next entry when read back; it is left out instead.
         if (!strings || strings->empty())
             continue;
-        if (first)
-            out.Line("[EnumPar]");
-        first = false;
-        out.Line("\tParam" + std::to_string(i + 1) + "=");
+        header();
+        out.Line("\tParam" + std::to_string(numbers[i]) + "=");
         for (size_t s = 0; s < strings->size(); ++s)
             out.Line("\t      " + (*strings)[s] + (s + 1 < strings->size() ? "," : ";"));
         out.Line("");
+    }
+    if (HasKeptEntries(kept, "EnumPar")) {
+        header();
+        WriteKeptEntries(kept, "EnumPar");
     }
     out.Line("");
 }
@@ -76,34 +108,37 @@ void FormatEnumPar(CEDSLineWriter& out, const CEDSParamList& params) {
 // The member field of a group line: "2,     10;". A group without members
 // ends its count field with ";" instead, so it reads back with no members.
 std::string GroupLine(size_t group, const std::string& name, size_t nameWidth,
-                      const CEDSParamList& params) {
+                      const CEDSParamList& params, const std::vector<uint32_t>& numbers) {
+    std::vector<uint32_t> memberNumbers;
+    for (size_t i = 0; i < params.size(); ++i)
+        if (params[i]->Group == group)
+            memberNumbers.push_back(numbers[i]);
+    std::sort(memberNumbers.begin(), memberNumbers.end());
     std::string members;
-    size_t count = 0;
-    for (size_t i = 0; i < params.size(); ++i) {
-        if (params[i]->Group != group)
-            continue;
-        ++count;
-        members += std::to_string(i + 1) + "," + std::string(BlanksAfterMember(i + 1), ' ');
-    }
+    for (const uint32_t number : memberNumbers)
+        members += std::to_string(number) + "," + std::string(BlanksAfterMember(number), ' ');
     std::string line = PaddedRight("\tGroup" + std::to_string(group) + "=", 10) +
                        PaddedRight(name + ",", nameWidth + 10);
-    if (count == 0)
+    if (memberNumbers.empty())
         return line + PaddedRight("0;", 5);
     members.erase(members.find_last_not_of(' ') + 1);
     members.back() = ';';
-    return line + PaddedRight(std::to_string(count) + ",", 5) + PaddedRight(members, 5);
+    return line + PaddedRight(std::to_string(memberNumbers.size()) + ",", 5) +
+           PaddedRight(members, 5);
 }
 
 void FormatGroups(CEDSLineWriter& out, const CEDSParamList& params,
-                  const std::vector<std::string>& groupNames) {
-    if (groupNames.empty())
+                  const std::vector<uint32_t>& numbers, const std::vector<std::string>& groupNames,
+                  CKeptLinesWriter* kept) {
+    if (groupNames.empty() && !HasKeptEntries(kept, "Groups"))
         return;
     size_t nameWidth = 0;
     for (const std::string& name : groupNames)
         nameWidth = std::max(nameWidth, name.size());
-    out.Line("[Groups]");
+    SectionHeader(out, kept, "Groups");
     for (size_t g = 0; g < groupNames.size(); ++g)
-        out.Line(GroupLine(g + 1, groupNames[g], nameWidth, params));
+        out.Line(GroupLine(g + 1, groupNames[g], nameWidth, params, numbers));
+    WriteKeptEntries(kept, "Groups");
 }
 
 } // namespace
@@ -114,7 +149,7 @@ std::unique_ptr<CEDSParam> ParamFromEntry(std::string_view entry) {
     param->Reserved = Number8(f[0]);
     param->PathSize = Number8(f[1]);
     param->LinkPath = f[2];
-    param->Descriptor = Number8(f[3]);
+    param->Descriptor = Number16(f[3]);
     param->DataType = Number8(f[4]);
     param->DataSize = Number8(f[5]);
     param->ParameterName = f[6];
@@ -136,16 +171,25 @@ std::unique_ptr<CEDSParam> ParamFromEntry(std::string_view entry) {
     return param;
 }
 
-bool ReadEnumParEntry(std::string_view entry, CEDSParamList& params) {
-    CEDSParam* param = ParamNumbered(params, EntryNumber(entry, "Param") & 0xFFFF);
+namespace {
+
+using ParamIndex = std::map<uint32_t, CEDSParam*>;
+
+CEDSParam* ParamIn(const ParamIndex& byNumber, uint32_t number) {
+    const auto found = byNumber.find(number);
+    return found == byNumber.end() || number == 0 ? nullptr : found->second;
+}
+
+bool ReadEnumParInto(std::string_view entry, const ParamIndex& byNumber) {
+    CEDSParam* param = ParamIn(byNumber, EntryNumber(entry, "Param") & 0xFFFF);
     if (param == nullptr)
         return false;
     param->EnumStrings = EntryFields(entry);
     return true;
 }
 
-size_t ReadGroupEntry(std::string_view entry, CEDSParamList& params,
-                      std::vector<std::string>& groupNames) {
+size_t ReadGroupInto(std::string_view entry, const ParamIndex& byNumber,
+                     std::vector<std::string>& groupNames) {
     const std::vector<std::string> fields = EntryFields(entry);
     groupNames.push_back(fields.empty() ? std::string() : fields[0]);
     // Members join the group this line names, whatever number its key
@@ -159,7 +203,7 @@ size_t ReadGroupEntry(std::string_view entry, CEDSParamList& params,
         return members;
     size_t skipped = 0;
     for (size_t i = 2; i < fields.size(); ++i) {
-        if (CEDSParam* member = ParamNumbered(params, ParseNumber(fields[i])))
+        if (CEDSParam* member = ParamIn(byNumber, ParseNumber(fields[i])))
             member->Group = static_cast<uint8_t>(group);
         else
             ++skipped;
@@ -167,41 +211,82 @@ size_t ReadGroupEntry(std::string_view entry, CEDSParamList& params,
     return skipped;
 }
 
-bool ReadParamSectionLine(ParamSection section, std::string& line, CEDSLineSource& source,
-                          ParamSectionTarget& target) {
+} // namespace
+
+bool ReadEnumParEntry(std::string_view entry, CEDSParamList& params) {
+    return ReadEnumParInto(entry, ParamsByNumber(params));
+}
+
+size_t ReadGroupEntry(std::string_view entry, CEDSParamList& params,
+                      std::vector<std::string>& groupNames) {
+    return ReadGroupInto(entry, ParamsByNumber(params), groupNames);
+}
+
+namespace {
+
+// The parameter keeps the number of its key; one that repeats an earlier
+// number, or has none, gets the next free one, so no two share a number.
+void AppendParam(std::string_view entry, int line, ParamSectionTarget& target) {
+    auto param = ParamFromEntry(entry);
+    param->Number = EntryNumber(entry, "Param");
+    if (param->Number == 0 || target.Numbers.contains(param->Number)) {
+        const uint32_t given = target.Numbers.empty() ? 1 : *target.Numbers.rbegin() + 1;
+        Note(target.Diagnostics, target.Path, line,
+             "parameter number 0 or already used, read as Param" + std::to_string(given));
+        param->Number = given;
+    }
+    target.Numbers.insert(param->Number);
+    target.Params.push_back(std::move(param));
+}
+
+} // namespace
+
+LineUse ReadParamSectionLine(ParamSection section, std::string& line, CEDSLineSource& source,
+                             ParamSectionTarget& target) {
     const std::string_view keyword = section == ParamSection::Groups ? "Group" : "Param";
-    if (!KeywordAt(line, keyword))
-        return true;
+    if (!NumberedKeywordAt(line, keyword))
+        return LineUse::NotRead;
+    const size_t offset = source.LineOffset();
     const int firstLine = source.LineNumber();
     if (!JoinEntry(line, source, target.Diagnostics, target.Path))
-        return false;
-    switch (section) {
-    case ParamSection::Params:
-        target.Params.push_back(ParamFromEntry(line));
-        break;
-    case ParamSection::EnumPar:
-        if (!ReadEnumParEntry(line, target.Params))
-            Note(target.Diagnostics, target.Path, firstLine,
-                 "enumeration for a parameter that does not exist");
-        break;
-    case ParamSection::Groups:
-        if (ReadGroupEntry(line, target.Params, target.GroupNames) != 0)
-            Note(target.Diagnostics, target.Path, firstLine,
-                 "group member that names no parameter");
-        break;
+        return LineUse::CutOff;
+    if (section == ParamSection::Params)
+        AppendParam(line, firstLine, target);
+    else
+        target.Pending.push_back({section, line, firstLine, source.RawLinesSince(offset)});
+    return LineUse::Read;
+}
+
+void FinishParamSections(ParamSectionTarget& target) {
+    const ParamIndex byNumber = ParamsByNumber(target.Params);
+    for (PendingParamEntry& pending : target.Pending) {
+        if (pending.Section == ParamSection::Groups) {
+            if (ReadGroupInto(pending.Entry, byNumber, target.GroupNames) != 0)
+                Note(target.Diagnostics, target.Path, pending.Line,
+                     "group member that names no parameter");
+        } else if (!ReadEnumParInto(pending.Entry, byNumber)) {
+            Note(target.Diagnostics, target.Path, pending.Line,
+                 "enumeration for a parameter that does not exist, kept as written");
+            if (target.Kept != nullptr) {
+                std::vector<std::string>& kept = target.Kept->EntriesOf("EnumPar");
+                kept.insert(kept.end(), pending.Lines.begin(), pending.Lines.end());
+            }
+        }
     }
-    return true;
+    target.Pending.clear();
 }
 
 void FormatParamSections(CEDSLineWriter& out, const CEDSParamList& params,
-                         const std::vector<std::string>& groupNames) {
-    if (!params.empty())
-        out.Line("[Params]");
+                         const std::vector<std::string>& groupNames, CKeptLinesWriter* kept) {
+    const std::vector<uint32_t> numbers = ParamNumbers(params);
+    if (!params.empty() || HasKeptEntries(kept, "Params"))
+        SectionHeader(out, kept, "Params");
     for (size_t i = 0; i < params.size(); ++i)
-        FormatParam(out, i + 1, *params[i]);
+        FormatParam(out, numbers[i], *params[i]);
+    WriteKeptEntries(kept, "Params");
     out.Line("");
-    FormatEnumPar(out, params);
-    FormatGroups(out, params, groupNames);
+    FormatEnumPar(out, params, numbers, kept);
+    FormatGroups(out, params, numbers, groupNames, kept);
 }
 
 } // namespace corvid

@@ -69,6 +69,40 @@ mode_t ModeFor(const std::string& path) {
     return 0666 & ~mask;
 }
 
+// The file a save at `path` replaces: the end of a chain of symbolic links,
+// so the links stay links. A target that exists but is no regular file (a
+// device, a pipe, a folder) is refused: renaming over it would put a plain
+// file in its place. A target that does not exist yet is fine.
+bool ResolveSaveTarget(const std::string& path, std::string& target, std::string& error) {
+    constexpr int kMostLinks = 40; // the kernel's own limit on a chain of links
+    target = path;
+    for (int links = 0; links <= kMostLinks; ++links) {
+        struct stat info {};
+        if (::lstat(target.c_str(), &info) != 0)
+            return true; // a new file: creating it reports whatever is wrong
+        if (S_ISREG(info.st_mode))
+            return true;
+        if (S_ISDIR(info.st_mode)) {
+            error = ErrorText(EISDIR);
+            return false;
+        }
+        if (!S_ISLNK(info.st_mode)) {
+            error = "not a regular file (a device, pipe or socket); left untouched";
+            return false;
+        }
+        std::error_code failed;
+        const std::filesystem::path link = std::filesystem::read_symlink(target, failed);
+        if (failed) {
+            error = failed.message();
+            return false;
+        }
+        target = link.is_absolute() ? link.string()
+                                    : (std::filesystem::path(target).parent_path() / link).string();
+    }
+    error = ErrorText(ELOOP);
+    return false;
+}
+
 } // namespace
 
 bool ReadWholeFile(const std::string& path, std::string& contents, std::string& error) {
@@ -93,7 +127,11 @@ bool ReadWholeFile(const std::string& path, std::string& contents, std::string& 
     }
 }
 
-bool SaveFileReplacing(const std::string& path, std::string_view contents, std::string& error) {
+bool SaveFileReplacing(const std::string& requested, std::string_view contents,
+                       std::string& error) {
+    std::string path;
+    if (!ResolveSaveTarget(requested, path, error))
+        return false;
     std::string temporary = TemporaryPattern(path);
     FileDescriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
     if (fd.get() < 0) {

@@ -1,5 +1,7 @@
 #include "ethernetip/EtherNetIPModel.h"
 
+#include "devicenet/EntryNumbers.h"
+
 #include <algorithm>
 
 namespace corvid {
@@ -8,6 +10,14 @@ namespace {
 
 template <typename Entry> int32_t NumberOf(const Entry& entry) {
     return entry.Number;
+}
+
+uint32_t PortNumberOf(const std::unique_ptr<PortEntry>& port) {
+    return static_cast<uint32_t>(port->Number);
+}
+
+template <typename Entry> int32_t NextFree(const std::vector<Entry>& list) {
+    return static_cast<int32_t>(NextFreeNumber(list, NumberOf<Entry>));
 }
 
 template <typename Entry> void PlaceByNumber(std::vector<Entry>& list, Entry entry) {
@@ -32,6 +42,30 @@ FindResult FindRack(const CEtherNetIPEDS& model, int32_t number) {
 
 FindResult FindTSpec(const CEtherNetIPEDS& model, int32_t number) {
     return FindOrdered(model.CapacitySection.TSpecs, number, NumberOf<TSpecEntry>);
+}
+
+int32_t NextFreeAssemblyNumber(const CEtherNetIPEDS& model) {
+    return NextFree(model.AssemblySection.Assemblies);
+}
+
+int32_t NextFreeConnectionNumber(const CEtherNetIPEDS& model) {
+    return NextFree(model.ConnectionManagerSection.Connections);
+}
+
+int32_t NextFreeRackNumber(const CEtherNetIPEDS& model) {
+    return NextFree(model.ModularSection.Racks);
+}
+
+int32_t NextFreeTSpecNumber(const CEtherNetIPEDS& model) {
+    return NextFree(model.CapacitySection.TSpecs);
+}
+
+int32_t NextFreePortNumber(const CEtherNetIPEDS& model) {
+    return static_cast<int32_t>(NextFreeNumber(model.Ports, PortNumberOf));
+}
+
+std::vector<uint32_t> PortNumbers(const CEtherNetIPEDS& model) {
+    return EntryNumbers(model.Ports, PortNumberOf);
 }
 
 // The class list is kept in the order entries were added, not sorted, so

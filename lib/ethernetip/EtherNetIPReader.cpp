@@ -3,8 +3,10 @@
 #include "devicenet/EDSIdentitySections.h"
 #include "devicenet/EDSLineScanner.h"
 #include "devicenet/EDSParamSections.h"
+#include "dictionaries/ByteOrderMark.h"
 #include "dictionaries/FileIO.h"
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
 
@@ -31,10 +33,13 @@ enum Section : size_t {
     kIdentityClass,
     kMessageRouterClass,
     kFileClass,
+    kUnnamed,
 };
 
 // In the order they are tested; a header matches at the start of a line.
-constexpr std::array<std::string_view, 18> kHeaders = {
+// The last, empty one is what the writer gives [File] and [Device] when the
+// description has no such section: its lines are read as theirs.
+constexpr std::array<std::string_view, 19> kHeaders = {
     "[File]",
     "[Device]",
     "[Device Classification]",
@@ -53,6 +58,7 @@ constexpr std::array<std::string_view, 18> kHeaders = {
     "[Identity Class]",
     "[Message Router Class]",
     "[File Class]",
+    "[]",
 };
 
 struct TextKey {
@@ -158,7 +164,12 @@ TSpecEntry TSpecFromEntry(const std::string& entry) {
 
 std::unique_ptr<PortEntry> PortFromEntry(const std::string& entry) {
     const std::vector<std::string> fields = EntryFields(entry, 4);
-    return std::make_unique<PortEntry>(PortEntry{fields[0], fields[1], fields[2], fields[3]});
+    return std::make_unique<PortEntry>(PortEntry{fields[0], fields[1], fields[2], fields[3],
+                                                 static_cast<int32_t>(EntryNumber(entry, "Port"))});
+}
+
+LineUse Used(bool read) {
+    return read ? LineUse::Read : LineUse::NotRead;
 }
 
 class CEtherNetIPReader {
@@ -166,15 +177,16 @@ public:
     CEtherNetIPReader(CEtherNetIPEDS& model, std::string_view text, const std::string& path,
                       ReaderDiagnostics* diagnostics)
         : model_(model),
-          source_(text, HeaderLines::KeepAsWritten), params_{model.Params, model.GroupNames,
-                                                             diagnostics, path} {}
+          source_(text, HeaderLines::KeepAsWritten), kept_{model.Kept, diagnostics, path},
+          params_{model.Params, model.GroupNames, diagnostics, path, &model.Kept} {}
 
     void Read() {
-        ReadSections(source_, kHeaders, [&](size_t section, std::string& line) {
+        ReadSections(source_, kHeaders, kept_, [&](size_t section, std::string& line) {
             return ReadSection(
-                source_, line, kHeaders, section, [&] { Enter(section); },
+                source_, line, kHeaders, section, kept_, [&] { Enter(section); },
                 [&](std::string& current) { return ReadLine(section, current); });
         });
+        FinishParamSections(params_);
     }
 
 private:
@@ -192,14 +204,22 @@ private:
         return JoinEntry(line, source_, params_.Diagnostics, params_.Path);
     }
 
-    bool ReadLine(size_t section, std::string& line) {
+    // A numbered entry: joined, then handed to `read`.
+    template <typename Read> LineUse ReadEntry(std::string& line, Read read) {
+        if (!Join(line))
+            return LineUse::CutOff;
+        read(line);
+        return LineUse::Read;
+    }
+
+    LineUse ReadLine(size_t section, std::string& line) {
         switch (section) {
         case kFile:
-            ReadFileKeys(line);
-            return true;
+            return Used(ReadFileKeys(line));
         case kDevice:
-            ReadDeviceKeys(line);
-            return true;
+            return Used(ReadDeviceKeys(line));
+        case kUnnamed:
+            return Used(ReadFileKeys(line) || ReadDeviceKeys(line));
         case kDeviceClassification:
             return ReadClassLine(line);
         case kParams:
@@ -211,30 +231,38 @@ private:
         case kAssembly:
             return ReadAssemblyLine(line);
         case kPort:
-            if (!KeywordAt(line, "Port"))
-                return true;
-            if (!Join(line))
-                return false;
-            model_.Ports.push_back(PortFromEntry(line));
-            return true;
+            if (!NumberedKeywordAt(line, "Port"))
+                return LineUse::NotRead;
+            return ReadEntry(line, [&](const std::string& entry) { AppendPort(entry); });
         case kModular:
             return ReadModularLine(line);
         case kDLRClass:
-            ReadClassKeys(line, model_.DLRClassSection) ||
-                ReadTextKeys(line, {{"Ring_Supervisor_Capable=",
-                                     &model_.DLRClassSection.Ring_Supervisor_Capable}});
-            return true;
+            return Used(ReadClassKeys(line, model_.DLRClassSection) ||
+                        ReadTextKeys(line, {{"Ring_Supervisor_Capable=",
+                                             &model_.DLRClassSection.Ring_Supervisor_Capable}}));
         case kEthernetLinkClass:
-            ReadEthernetLinkKeys(line);
-            return true;
+            return Used(ReadEthernetLinkKeys(line));
         case kConnectionManager:
             return ReadConnectionManagerLine(line);
         case kCapacity:
             return ReadCapacityLine(line);
         default:
-            ReadClassKeys(line, ObjectClassOf(section));
-            return true;
+            return Used(ReadClassKeys(line, ObjectClassOf(section)));
         }
+    }
+
+    // A port keeps the number of its key; one that repeats an earlier
+    // number, or has none, gets the next free one.
+    void AppendPort(const std::string& entry) {
+        std::unique_ptr<PortEntry> port = PortFromEntry(entry);
+        const bool taken = std::ranges::any_of(
+            model_.Ports, [&](const auto& other) { return other->Number == port->Number; });
+        if (port->Number == 0 || taken) {
+            port->Number = static_cast<int32_t>(NextFreePortNumber(model_));
+            Note(kept_.Diagnostics, kept_.Path, source_.LineNumber(),
+                 "port number 0 or already used, read as Port" + std::to_string(port->Number));
+        }
+        model_.Ports.push_back(std::move(port));
     }
 
     ObjectClassSection& ObjectClassOf(size_t section) {
@@ -252,89 +280,89 @@ private:
         }
     }
 
-    void ReadFileKeys(const std::string& line) {
+    bool ReadFileKeys(const std::string& line) {
         EtherNetIPFileSection& file = model_.FileSection;
-        ReadFileLine(line, file) || ReadTextKeys(line, {{"HomeURL=", &file.HomeURL}});
+        return ReadFileLine(line, file) || ReadTextKeys(line, {{"HomeURL=", &file.HomeURL}});
     }
 
-    void ReadDeviceKeys(const std::string& line) {
+    bool ReadDeviceKeys(const std::string& line) {
         EtherNetIPDeviceSection& device = model_.DeviceSection;
-        ReadDeviceLine(line, device) || ReadTextKeys(line, {{"Icon=", &device.Icon}});
+        return ReadDeviceLine(line, device) || ReadTextKeys(line, {{"Icon=", &device.Icon}});
     }
 
     // Every non-empty item of a ClassN list is one entry with that number.
-    bool ReadClassLine(std::string& entry) {
-        if (!KeywordAt(entry, "Class"))
-            return true;
-        if (!Join(entry))
-            return false;
-        const int32_t number = static_cast<int32_t>(EntryNumber(entry, "Class") & 0xFFFF);
-        for (std::string& item : EntryFields(entry)) {
-            if (!item.empty())
-                model_.DeviceClassification.push_back({number, ++classSequence_, std::move(item)});
-        }
-        return true;
+    LineUse ReadClassLine(std::string& line) {
+        if (!NumberedKeywordAt(line, "Class"))
+            return LineUse::NotRead;
+        return ReadEntry(line, [&](const std::string& entry) {
+            const int32_t number = static_cast<int32_t>(EntryNumber(entry, "Class") & 0xFFFF);
+            for (std::string& item : EntryFields(entry)) {
+                if (!item.empty())
+                    model_.DeviceClassification.push_back(
+                        {number, ++classSequence_, std::move(item)});
+            }
+        });
     }
 
-    bool ReadAssemblyLine(std::string& line) {
+    LineUse ReadAssemblyLine(std::string& line) {
         if (ReadTextKeys(line, {{"Revision=", &model_.AssemblySection.Revision}}))
-            return true;
-        if (!KeywordAt(line, "Assem"))
-            return true;
-        if (!Join(line))
-            return false;
-        InsertOrdered(model_.AssemblySection.Assemblies, AssemblyFromEntry(line));
-        return true;
+            return LineUse::Read;
+        if (!NumberedKeywordAt(line, "Assem"))
+            return LineUse::NotRead;
+        return ReadEntry(line, [&](const std::string& entry) {
+            InsertOrdered(model_.AssemblySection.Assemblies, AssemblyFromEntry(entry));
+        });
     }
 
-    bool ReadModularLine(std::string& line) {
+    LineUse ReadModularLine(std::string& line) {
         if (ReadTextKeys(line, {{"Width=", &model_.ModularSection.Width}}))
-            return true;
-        if (!KeywordAt(line, "Rack"))
-            return true;
-        if (!Join(line))
-            return false;
-        InsertOrdered(model_.ModularSection.Racks, RackFromEntry(line));
-        return true;
+            return LineUse::Read;
+        if (!NumberedKeywordAt(line, "Rack"))
+            return LineUse::NotRead;
+        return ReadEntry(line, [&](const std::string& entry) {
+            InsertOrdered(model_.ModularSection.Racks, RackFromEntry(entry));
+        });
     }
 
-    void ReadEthernetLinkKeys(const std::string& line) {
+    bool ReadEthernetLinkKeys(const std::string& line) {
         EthernetLinkClassRecord& link = model_.EthernetLinkClassSection;
-        ReadClassKeys(line, link) ||
-            ReadTextKeys(line, {{"InterfaceLabel1=", &link.InterfaceLabel1},
-                                {"InterfaceLabel2=", &link.InterfaceLabel2},
-                                {"InterfaceType1=", &link.InterfaceType1},
-                                {"InterfaceType2=", &link.InterfaceType2}});
+        return ReadClassKeys(line, link) ||
+               ReadTextKeys(line, {{"InterfaceLabel1=", &link.InterfaceLabel1},
+                                   {"InterfaceLabel2=", &link.InterfaceLabel2},
+                                   {"InterfaceType1=", &link.InterfaceType1},
+                                   {"InterfaceType2=", &link.InterfaceType2}});
     }
 
-    bool ReadConnectionManagerLine(std::string& line) {
+    LineUse ReadConnectionManagerLine(std::string& line) {
         ConnectionManagerRecord& manager = model_.ConnectionManagerSection;
-        if (ReadClassKeys(line, manager) || !KeywordAt(line, "Connection"))
-            return true;
-        if (!Join(line))
-            return false;
-        InsertOrdered(manager.Connections, ConnectionFromEntry(line));
-        return true;
+        if (ReadClassKeys(line, manager))
+            return LineUse::Read;
+        if (!NumberedKeywordAt(line, "Connection"))
+            return LineUse::NotRead;
+        return ReadEntry(line, [&](const std::string& entry) {
+            InsertOrdered(manager.Connections, ConnectionFromEntry(entry));
+        });
     }
 
-    bool ReadCapacityLine(std::string& line) {
+    LineUse ReadCapacityLine(std::string& line) {
         CapacityRecord& capacity = model_.CapacitySection;
         if (ReadTextKeys(line,
-                         {{"MaxCIPConnections", &capacity.MaxCIPConnections},
-                          {"1_NumberOfTCPIPConnections", &capacity.NumberOfTCPIPConnections},
-                          {"1_TCPIPConnectionReuseTime", &capacity.TCPIPConnectionReuseTime},
-                          {"1_TCPIPCIPInactivityTimeout", &capacity.TCPIPCIPInactivityTimeout},
-                          {"1_TCPIPInactivityTimeout", &capacity.TCPIPInactivityTimeout}}) ||
-            !KeywordAt(line, "TSpec"))
-            return true;
-        if (!Join(line))
-            return false;
-        InsertOrdered(capacity.TSpecs, TSpecFromEntry(line));
-        return true;
+                         {{"MaxCIPConnections=", &capacity.MaxCIPConnections},
+                          {"1_NumberOfTCPIPConnections=", &capacity.NumberOfTCPIPConnections},
+                          {"1_TCPIPConnectionReuseTime=", &capacity.TCPIPConnectionReuseTime},
+                          {"1_TCPIPCIPInactivityTimeout=", &capacity.TCPIPCIPInactivityTimeout},
+                          {"1_TCPIPInactivityTimeout=", &capacity.TCPIPInactivityTimeout}}))
+            return LineUse::Read;
+        if (!NumberedKeywordAt(line, "TSpec"))
+            return LineUse::NotRead;
+        return ReadEntry(line, [&](const std::string& entry) {
+            InsertOrdered(capacity.TSpecs, TSpecFromEntry(entry));
+        });
     }
 
     CEtherNetIPEDS& model_;
     CEDSLineSource source_;
+    KeptLineTarget kept_;
     ParamSectionTarget params_;
     int32_t classSequence_ = 0;
 };
@@ -344,16 +372,18 @@ private:
 void LoadEtherNetIPEDSText(CEtherNetIPEDS& model, std::string_view text, const std::string& path,
                            ReaderDiagnostics* diagnostics) {
     ResetHeaderForPath(model.Header, path);
+    model.Kept.ByteOrderMark = StripByteOrderMark(text);
     CEtherNetIPReader(model, text, path, diagnostics).Read();
 }
 
-bool LoadEtherNetIPEDS(CEtherNetIPEDS& model, const std::string& path, std::string& error) {
+bool LoadEtherNetIPEDS(CEtherNetIPEDS& model, const std::string& path, std::string& error,
+                       ReaderDiagnostics* diagnostics) {
     std::string text;
     if (!ReadWholeFile(path, text, error)) {
         ResetHeaderForPath(model.Header, path);
         return false;
     }
-    LoadEtherNetIPEDSText(model, text, path);
+    LoadEtherNetIPEDSText(model, text, path, diagnostics);
     return true;
 }
 

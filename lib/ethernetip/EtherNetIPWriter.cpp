@@ -13,24 +13,28 @@ namespace {
 
 constexpr std::string_view kIndent6 = "\t      ";
 
-void WriteFile(CEDSLineWriter& out, const EtherNetIPFileSection& file) {
-    FormatFileKeywords(out, file);
+void WriteFile(CEDSLineWriter& out, CKeptLinesWriter& kept, const EtherNetIPFileSection& file) {
+    FormatFileKeywords(out, kept, file);
     if (!file.HomeURL.empty())
         FormatKeyword(out, "HomeURL", file.HomeURL);
+    kept.Entries(file.SectionName);
     out.Line("");
 }
 
-void WriteDevice(CEDSLineWriter& out, const EtherNetIPDeviceSection& device) {
-    FormatDeviceKeywords(out, device);
+void WriteDevice(CEDSLineWriter& out, CKeptLinesWriter& kept,
+                 const EtherNetIPDeviceSection& device) {
+    FormatDeviceKeywords(out, kept, device);
     if (!device.Icon.empty())
         FormatKeyword(out, "Icon", device.Icon);
+    kept.Entries(device.SectionName);
     out.Line("");
 }
 
 // One line per class number present, ascending, each with its values in
 // list order: numbers that do not continue a run from 1 are kept too.
-void WriteClassification(CEDSLineWriter& out, const std::vector<ClassEntry>& entries) {
-    out.Line("[Device Classification]");
+void WriteClassification(CEDSLineWriter& out, CKeptLinesWriter& kept,
+                         const std::vector<ClassEntry>& entries) {
+    kept.Section("Device Classification");
     std::set<int32_t> numbers;
     for (const ClassEntry& entry : entries)
         numbers.insert(entry.Number);
@@ -45,17 +49,17 @@ void WriteClassification(CEDSLineWriter& out, const std::vector<ClassEntry>& ent
         }
         out.Line(";");
     }
+    kept.Entries("Device Classification");
     out.Line("");
 }
 
 // With no member, the reserved fields end the entry, so it reads back with
 // no member rather than with an empty one.
-void WriteAssemblies(CEDSLineWriter& out, const AssemblyRecord& section) {
-    out.Line("[Assembly]");
+void WriteAssemblies(CEDSLineWriter& out, CKeptLinesWriter& kept, const AssemblyRecord& section) {
+    kept.Section("Assembly");
     FormatKeyword(out, "Revision", section.Revision);
-    int position = 0;
     for (const AssemblyEntry& assembly : section.Assemblies) {
-        out.Line("\tAssem" + std::to_string(++position) + "=");
+        out.Line("\tAssem" + std::to_string(assembly.Number) + "=");
         for (const std::string* field :
              {&assembly.Name, &assembly.Path, &assembly.Size, &assembly.Data})
             out.Append(kIndent6).Append(*field).Line(",");
@@ -71,34 +75,37 @@ void WriteAssemblies(CEDSLineWriter& out, const AssemblyRecord& section) {
                 .Line(k + 1 < members ? "," : ";");
         }
     }
+    kept.Entries("Assembly");
     out.Line("");
 }
 
-void WritePorts(CEDSLineWriter& out, const std::vector<std::unique_ptr<PortEntry>>& ports) {
-    if (!ports.empty())
-        out.Line("[Port]");
-    int position = 0;
-    for (const auto& port : ports) {
-        out.Line("\tPort" + std::to_string(++position) + "=")
+void WritePorts(CEDSLineWriter& out, CKeptLinesWriter& kept, const CEtherNetIPEDS& model) {
+    if (!model.Ports.empty() || kept.HasEntries("Port"))
+        kept.Section("Port");
+    const std::vector<uint32_t> numbers = PortNumbers(model);
+    for (size_t i = 0; i < model.Ports.size(); ++i) {
+        const PortEntry* port = model.Ports[i].get();
+        out.Line("\tPort" + std::to_string(numbers[i]) + "=")
             .Line("\t\t" + port->PortType + ",")
             .Line("\t\t" + port->PortName + ",")
             .Line("\t\t" + port->PathToPortObject + ",")
             .Line("\t\t" + port->PortNumber + ";")
             .Line("");
     }
+    kept.Entries("Port");
     out.Line("");
 }
 
-void WriteModular(CEDSLineWriter& out, const ModularRecord& section) {
-    out.Line("[Modular]");
+void WriteModular(CEDSLineWriter& out, CKeptLinesWriter& kept, const ModularRecord& section) {
+    kept.Section("Modular");
     FormatKeyword(out, "Width", section.Width);
-    int position = 0;
     for (const RackEntry& rack : section.Racks) {
-        out.Line("\tRack" + std::to_string(++position) + "=")
+        out.Line("\tRack" + std::to_string(rack.Number) + "=")
             .Line("\t\t" + rack.VendorID + "," + rack.ProductType + "," + rack.ProductCode + "," +
                   rack.MajorRevision + "," + rack.MinorRevision + ",,,,")
             .Line("\t\t" + rack.LegalSlots + ";");
     }
+    kept.Entries("Modular");
     out.Line("");
 }
 
@@ -109,56 +116,62 @@ void WriteClassLines(CEDSLineWriter& out, const ObjectClassSection& section) {
     FormatKeyword(out, "Max_Number_Of_Dynamic_Instances", section.Max_Number_Of_Dynamic_Instances);
 }
 
-void WriteObjectClass(CEDSLineWriter& out, std::string_view name,
+void WriteObjectClass(CEDSLineWriter& out, CKeptLinesWriter& kept, std::string_view name,
                       const ObjectClassSection& section) {
-    out.Section(name);
+    kept.Section(name);
     WriteClassLines(out, section);
+    kept.Entries(name);
     out.Line("");
 }
 
-void WriteDLRClass(CEDSLineWriter& out, const DLRClassRecord& section) {
-    out.Section("DLR Class");
+void WriteDLRClass(CEDSLineWriter& out, CKeptLinesWriter& kept, const DLRClassRecord& section) {
+    kept.Section("DLR Class");
     WriteClassLines(out, section);
-    out.Line("\tRing_Supervisor_Capable =" + section.Ring_Supervisor_Capable + ";").Line("");
+    out.Line("\tRing_Supervisor_Capable =" + section.Ring_Supervisor_Capable + ";");
+    kept.Entries("DLR Class");
+    out.Line("");
 }
 
-void WriteEthernetLink(CEDSLineWriter& out, const EthernetLinkClassRecord& section) {
-    out.Section("Ethernet Link Class");
+void WriteEthernetLink(CEDSLineWriter& out, CKeptLinesWriter& kept,
+                       const EthernetLinkClassRecord& section) {
+    kept.Section("Ethernet Link Class");
     WriteClassLines(out, section);
     FormatKeyword(out, "InterfaceLabel1", section.InterfaceLabel1);
     FormatKeyword(out, "InterfaceLabel2", section.InterfaceLabel2);
     FormatKeyword(out, "InterfaceType1", section.InterfaceType1);
     FormatKeyword(out, "InterfaceType2", section.InterfaceType2);
+    kept.Entries("Ethernet Link Class");
     out.Line("");
 }
 
-void WriteConnectionManager(CEDSLineWriter& out, const ConnectionManagerRecord& section) {
-    out.Section("Connection Manager");
+void WriteConnectionManager(CEDSLineWriter& out, CKeptLinesWriter& kept,
+                            const ConnectionManagerRecord& section) {
+    kept.Section("Connection Manager");
     WriteClassLines(out, section);
     out.Line("");
-    int position = 0;
     for (const ConnectionEntry& connection : section.Connections) {
-        out.Line("\tConnection" + std::to_string(++position) + "=");
+        out.Line("\tConnection" + std::to_string(connection.Number) + "=");
         for (const std::string* field :
              {&connection.Hex1, &connection.Hex2, &connection.String1, &connection.String2,
               &connection.String3, &connection.String4, &connection.String5, &connection.String6})
             out.Line("\t\t" + *field + ",");
         out.Line("\t\t" + connection.Path + ";").Line("");
     }
+    kept.Entries("Connection Manager");
     out.Line("");
 }
 
-void WriteCapacity(CEDSLineWriter& out, const CapacityRecord& section) {
-    out.Section("Capacity");
-    int position = 0;
+void WriteCapacity(CEDSLineWriter& out, CKeptLinesWriter& kept, const CapacityRecord& section) {
+    kept.Section("Capacity");
     for (const TSpecEntry& tspec : section.TSpecs)
-        out.Line("\tTSpec" + std::to_string(++position) + "= " + tspec.TxRx + ", " +
+        out.Line("\tTSpec" + std::to_string(tspec.Number) + "= " + tspec.TxRx + ", " +
                  tspec.ConnSize + ", " + tspec.PacketsPerSec + ";");
     FormatKeyword(out, "MaxCIPConnections", section.MaxCIPConnections);
     FormatKeyword(out, "1_NumberOfTCPIPConnections", section.NumberOfTCPIPConnections);
     FormatKeyword(out, "1_TCPIPConnectionReuseTime", section.TCPIPConnectionReuseTime);
     FormatKeyword(out, "1_TCPIPCIPInactivityTimeout", section.TCPIPCIPInactivityTimeout);
     FormatKeyword(out, "1_TCPIPInactivityTimeout", section.TCPIPInactivityTimeout);
+    kept.Entries("Capacity");
     out.Line("");
 }
 
@@ -166,23 +179,25 @@ void WriteCapacity(CEDSLineWriter& out, const CapacityRecord& section) {
 
 std::string FormatEtherNetIPEDS(const CEtherNetIPEDS& model) {
     CEDSLineWriter out;
+    CKeptLinesWriter kept(out, model.Kept);
     FormatHeaderComment(out, model.Header, "EthernetIP");
-    WriteFile(out, model.FileSection);
-    WriteDevice(out, model.DeviceSection);
-    WriteClassification(out, model.DeviceClassification);
-    FormatParamSections(out, model.Params, model.GroupNames);
-    WriteAssemblies(out, model.AssemblySection);
-    WritePorts(out, model.Ports);
-    WriteModular(out, model.ModularSection);
-    WriteDLRClass(out, model.DLRClassSection);
-    WriteObjectClass(out, "TCP/IP Interface Class", model.TCPIPInterfaceClass);
-    WriteEthernetLink(out, model.EthernetLinkClassSection);
-    WriteConnectionManager(out, model.ConnectionManagerSection);
-    WriteCapacity(out, model.CapacitySection);
-    WriteObjectClass(out, "QoS Class", model.QoSClass);
-    WriteObjectClass(out, "Identity Class", model.IdentityClass);
-    WriteObjectClass(out, "Message Router Class", model.MessageRouterClass);
-    WriteObjectClass(out, "File Class", model.FileClass);
+    WriteFile(out, kept, model.FileSection);
+    WriteDevice(out, kept, model.DeviceSection);
+    WriteClassification(out, kept, model.DeviceClassification);
+    FormatParamSections(out, model.Params, model.GroupNames, &kept);
+    WriteAssemblies(out, kept, model.AssemblySection);
+    WritePorts(out, kept, model);
+    WriteModular(out, kept, model.ModularSection);
+    WriteDLRClass(out, kept, model.DLRClassSection);
+    WriteObjectClass(out, kept, "TCP/IP Interface Class", model.TCPIPInterfaceClass);
+    WriteEthernetLink(out, kept, model.EthernetLinkClassSection);
+    WriteConnectionManager(out, kept, model.ConnectionManagerSection);
+    WriteCapacity(out, kept, model.CapacitySection);
+    WriteObjectClass(out, kept, "QoS Class", model.QoSClass);
+    WriteObjectClass(out, kept, "Identity Class", model.IdentityClass);
+    WriteObjectClass(out, kept, "Message Router Class", model.MessageRouterClass);
+    WriteObjectClass(out, kept, "File Class", model.FileClass);
+    kept.Finish();
     return out.Take();
 }
 

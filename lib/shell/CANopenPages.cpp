@@ -1,10 +1,12 @@
 #include "shell/PageRows.h"
 
+#include "KeptGroups.h"
 #include "PageBuilder.h"
 #include "TypeNameCache.h"
 #include "dictionaries/EDSTextHelper.h"
 #include "dictionaries/ModuleFolder.h"
 #include "dictionaries/TypeDictionaries.h"
+#include "shell/KeptContent.h"
 #include "shell/ProjectTree.h"
 
 namespace corvid {
@@ -192,6 +194,9 @@ uint8_t ObjectCategory(std::string_view section) {
 Page BuildPage(const CCANopenEDS& model, std::string_view section, const PageState& state) {
     if (section == kFileSummarySection)
         return BuildFileSummaryPage(model.Header, EDSKind::CANopen);
+    if (section == kKeptSection)
+        return pages::KeptPage(pages::KeptGroups(model),
+                               PageBuilder(EDSKind::CANopen, section, PageLayout::Keywords, state));
     PageBuilder page(EDSKind::CANopen, section, PageLayout::Keywords, state);
     if (section == "FileInfo")
         return FileInfoPage(model.FileInfo, std::move(page));

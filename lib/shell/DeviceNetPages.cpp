@@ -1,7 +1,9 @@
 #include "shell/PageRows.h"
 
+#include "KeptGroups.h"
 #include "SharedPages.h"
 #include "dictionaries/EDSTextHelper.h"
+#include "shell/KeptContent.h"
 #include "shell/ProjectTree.h"
 
 namespace corvid {
@@ -120,6 +122,10 @@ Page ParamClassPage(const EDSParamClassSection& section, PageBuilder page) {
 Page BuildPage(const CDeviceNetEDS& model, std::string_view section, const PageState& state) {
     if (section == kFileSummarySection)
         return BuildFileSummaryPage(model.Header, EDSKind::DeviceNet);
+    if (section == kKeptSection)
+        return pages::KeptPage(
+            pages::KeptGroups(model.Kept),
+            PageBuilder(EDSKind::DeviceNet, section, PageLayout::Keywords, state));
     PageBuilder page(EDSKind::DeviceNet, section, PageLayout::Keywords, state);
     if (section == "File") {
         page.AddKeywordColumns(false);

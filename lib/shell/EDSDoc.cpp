@@ -99,7 +99,13 @@ void CEDSDoc::OpenPaths(const std::vector<std::string>& paths) {
 }
 
 void CEDSDoc::OpenPath(const std::string& path) {
-    const EDSKind kind = DetectEDSKind(path);
+    std::string error;
+    const EDSKind kind = DetectEDSKind(path, error);
+    if (!error.empty()) {
+        ui_.AppendMessage(std::string(doc_texts::kOpenFile) + path +
+                          std::string(doc_texts::kUnreadable) + error + "\r\n");
+        return;
+    }
     ForEachList([&](auto& list) {
         using List = std::decay_t<decltype(list)>;
         if (KindOf<List> == kind)

@@ -9,11 +9,9 @@
 
 namespace corvid {
 
-// The CANopen reader reports nothing: a file it cannot read leaves the model
-// empty, as a file without sections would.
-bool EDSDocKind<CCANopenEDS>::Load(CCANopenEDS& model, const std::string& path, std::string&) {
-    LoadCANopenEDS(model, path);
-    return true;
+bool EDSDocKind<CCANopenEDS>::Load(CCANopenEDS& model, const std::string& path,
+                                   std::string& error) {
+    return LoadCANopenEDS(model, path, error);
 }
 
 void EDSDocKind<CCANopenEDS>::LoadText(CCANopenEDS& model, std::string_view text,

@@ -1,9 +1,14 @@
 #include "shell/EDSKind.h"
 
+#include "dictionaries/ByteOrderMark.h"
 #include "dictionaries/FileIO.h"
 #include "dictionaries/ProfileText.h"
 
+#include "dictionaries/EDSTextHelper.h"
+
 #include <algorithm>
+#include <cctype>
+#include <set>
 
 namespace corvid {
 
@@ -50,11 +55,33 @@ int CountEtherNetIPEvidence(const CProfileText& file) {
     return evidence;
 }
 
+// "1A00" or "1a00sub3": one to four hex digits, then optionally "sub" and
+// one or two more.
+bool IsObjectSectionName(std::string_view name) {
+    const auto hexDigits = [](std::string_view digits, size_t most) {
+        return !digits.empty() && digits.size() <= most &&
+               std::all_of(digits.begin(), digits.end(),
+                           [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); });
+    };
+    const size_t sub = ToLowerAscii(name).find("sub");
+    if (sub == std::string_view::npos)
+        return hexDigits(name, 4);
+    return hexDigits(name.substr(0, sub), 4) && hexDigits(name.substr(sub + 3), 2);
+}
+
+bool IsCANopenSection(const std::string& name) {
+    static const std::set<std::string> kFixed = {
+        "fileinfo",         "deviceinfo",      "dummyusage",         "comments",
+        "mandatoryobjects", "optionalobjects", "manufacturerobjects"};
+    return kFixed.contains(ToLowerAscii(name)) || IsObjectSectionName(name);
+}
+
 } // namespace
 
 EDSKind DetectEDSKindText(const std::string& path, std::string_view text) {
     if (!HasEDSExtension(path))
         return EDSKind::Unknown;
+    StripByteOrderMark(text);
     const CProfileText file(text);
     const auto& names = file.SectionNames();
     const auto count = [&](std::string_view a, std::string_view b) {
@@ -73,14 +100,30 @@ EDSKind DetectEDSKindText(const std::string& path, std::string_view text) {
     return EDSKind::Unknown;
 }
 
-EDSKind DetectEDSKind(const std::string& path) {
-    if (!HasEDSExtension(path))
-        return EDSKind::Unknown;
+EDSKind DetectEDSKind(const std::string& path, std::string& error) {
+    error.clear();
     std::string text;
-    std::string error;
     if (!ReadWholeFile(path, text, error))
         return EDSKind::Unknown;
     return DetectEDSKindText(path, text);
+}
+
+bool HoldsSectionsOfKind(std::string_view text, EDSKind kind) {
+    StripByteOrderMark(text);
+    const CProfileText file(text);
+    const auto& names = file.SectionNames();
+    switch (kind) {
+    case EDSKind::CANopen:
+        return std::any_of(names.begin(), names.end(), IsCANopenSection);
+    case EDSKind::DeviceNet:
+    case EDSKind::EtherNetIP:
+        return std::any_of(names.begin(), names.end(), [](const std::string& name) {
+            return name == "File" || name == "Device";
+        });
+    case EDSKind::Unknown:
+        break;
+    }
+    return false;
 }
 
 const char* EDSKindName(EDSKind kind) {

@@ -35,11 +35,11 @@ void AddEntryRows(PageBuilder& page, std::string key, std::string closedComment,
 template <typename Entry, typename Fields>
 void AddEntryList(PageBuilder& page, const char* prefix, const std::vector<Entry>& entries,
                   const char* closedComment, Fields fields) {
-    for (size_t i = 0; i < entries.size(); ++i) {
-        const Entry& entry = entries[i];
-        AddEntryRows(page, prefix + std::to_string(ShownNumber(i, entry)), closedComment,
+    // Entries are named by the number their key gave them, as the writer
+    // names them, because other entries refer to them by it.
+    for (const Entry& entry : entries)
+        AddEntryRows(page, prefix + std::to_string(entry.Number), closedComment,
                      [&] { return fields(entry); });
-    }
 }
 
 std::vector<FieldRow> AssemblyFields(const AssemblyEntry& assembly) {

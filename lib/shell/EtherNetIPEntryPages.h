@@ -11,13 +11,6 @@
 
 namespace corvid::pages {
 
-// The number a numbered entry (AssemN, RackN, ConnectionN, TSpecN, PortN) is
-// shown under. The writer names entries by their position in the list, so the
-// page does the same: a page and the file written from it always agree.
-template <typename Entry> size_t ShownNumber(size_t position, const Entry& /*entry*/) {
-    return position + 1;
-}
-
 Page DeviceClassificationPage(const std::vector<ClassEntry>& entries, PageBuilder page);
 Page AssemblyPage(const AssemblyRecord& section, PageBuilder page);
 Page ModularPage(const ModularRecord& section, PageBuilder page);

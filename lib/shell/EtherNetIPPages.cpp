@@ -1,7 +1,9 @@
 #include "shell/PageRows.h"
 
 #include "EtherNetIPEntryPages.h"
+#include "KeptGroups.h"
 #include "SharedPages.h"
+#include "shell/KeptContent.h"
 #include "shell/ProjectTree.h"
 
 namespace corvid {
@@ -69,9 +71,10 @@ Page PortPage(const CEtherNetIPEDS& model, PageBuilder page) {
     page.AddColumn("PortName", 160);
     page.AddColumn("PathToPortObject", 160);
     page.AddColumn("PortNumber", 100);
+    const std::vector<uint32_t> numbers = PortNumbers(model);
     for (size_t i = 0; i < model.Ports.size(); ++i) {
         const PortEntry& port = *model.Ports[i];
-        page.AddEntry("Port" + std::to_string(pages::ShownNumber(i, port)),
+        page.AddEntry("Port" + std::to_string(numbers[i]),
                       {TextCell(port.PortType), TextCell(port.PortName),
                        TextCell(port.PathToPortObject), TextCell(port.PortNumber)});
     }
@@ -83,6 +86,10 @@ Page PortPage(const CEtherNetIPEDS& model, PageBuilder page) {
 Page BuildPage(const CEtherNetIPEDS& model, std::string_view section, const PageState& state) {
     if (section == kFileSummarySection)
         return BuildFileSummaryPage(model.Header, EDSKind::EtherNetIP);
+    if (section == kKeptSection)
+        return pages::KeptPage(
+            pages::KeptGroups(model.Kept),
+            PageBuilder(EDSKind::EtherNetIP, section, PageLayout::Keywords, state));
     PageBuilder page(EDSKind::EtherNetIP, section, PageLayout::Keywords, state);
     if (section == "File")
         return FilePage(model.FileSection, std::move(page));

@@ -22,6 +22,22 @@ json HeaderToJson(const EDSFileHeader& header) {
 
 namespace {
 
+json TextsToJson(const std::vector<std::string>& lines) {
+    json kept = json::array();
+    for (const std::string& line : lines)
+        kept.push_back(JsonText(line));
+    return kept;
+}
+
+json KeptSectionsToJson(const std::vector<CANopenKeptSection>& sections) {
+    json kept = json::array();
+    for (const CANopenKeptSection& section : sections)
+        kept.push_back(json{{"After", JsonText(section.After)},
+                            {"Header", JsonText(section.Header)},
+                            {"Lines", TextsToJson(section.Lines)}});
+    return kept;
+}
+
 json FileInfoToJson(const CANopenFileInfo& info) {
     return json{{"SectionName", JsonText(info.SectionName)},
                 {"FileName", JsonText(info.FileName)},
@@ -34,7 +50,8 @@ json FileInfoToJson(const CANopenFileInfo& info) {
                 {"CreatedBy", JsonText(info.CreatedBy)},
                 {"ModificationTime", JsonText(info.ModificationTime)},
                 {"ModificationDate", JsonText(info.ModificationDate)},
-                {"ModifiedBy", JsonText(info.ModifiedBy)}};
+                {"ModifiedBy", JsonText(info.ModifiedBy)},
+                {"Kept", TextsToJson(info.KeptLines)}};
 }
 
 json DeviceInfoToJson(const CANopenDeviceInfo& info) {
@@ -60,23 +77,23 @@ json DeviceInfoToJson(const CANopenDeviceInfo& info) {
                 {"GroupMessaging", int(info.GroupMessaging)},
                 {"NrOfRXPDO", info.NrOfRXPDO},
                 {"NrOfTXPDO", info.NrOfTXPDO},
-                {"LSS_Supported", int(info.LSS_Supported)}};
+                {"LSS_Supported", int(info.LSS_Supported)},
+                {"Kept", TextsToJson(info.KeptLines)}};
 }
 
 json DummyUsageToJson(const CANopenDummyUsage& usage) {
     return json{{"SectionName", JsonText(usage.SectionName)}, {"Dummy0001", int(usage.Dummy0001)},
                 {"Dummy0002", int(usage.Dummy0002)},          {"Dummy0003", int(usage.Dummy0003)},
                 {"Dummy0004", int(usage.Dummy0004)},          {"Dummy0005", int(usage.Dummy0005)},
-                {"Dummy0006", int(usage.Dummy0006)},          {"Dummy0007", int(usage.Dummy0007)}};
+                {"Dummy0006", int(usage.Dummy0006)},          {"Dummy0007", int(usage.Dummy0007)},
+                {"Kept", TextsToJson(usage.KeptLines)}};
 }
 
 json CommentsToJson(const CANopenComments& comments) {
-    json lines = json::array();
-    for (const std::string& line : comments.LineTexts)
-        lines.push_back(JsonText(line));
     return json{{"SectionName", JsonText(comments.SectionName)},
                 {"Lines", comments.Lines},
-                {"LineTexts", lines}};
+                {"LineTexts", TextsToJson(comments.LineTexts)},
+                {"Kept", TextsToJson(comments.KeptLines)}};
 }
 
 json ObjectToJson(const CANopenObject& object) {
@@ -98,6 +115,7 @@ json ObjectToJson(const CANopenObject& object) {
                 {"DefaultValue", JsonText(object.DefaultValue)},
                 {"AccessType", JsonText(object.AccessType)},
                 {"PDOMapping", int(object.PDOMapping)},
+                {"Kept", TextsToJson(object.KeptLines)},
                 {"SubObjects", subObjects}};
 }
 
@@ -107,11 +125,16 @@ json CANopenToJson(const CCANopenEDS& model) {
     json objects = json::array();
     for (const CANopenObject& object : model.Objects)
         objects.push_back(ObjectToJson(object));
-    return json{{"FileInfo", FileInfoToJson(model.FileInfo)},
+    return json{{"ByteOrderMark", int(model.ByteOrderMark)},
+                {"FileInfo", FileInfoToJson(model.FileInfo)},
                 {"DeviceInfo", DeviceInfoToJson(model.DeviceInfo)},
                 {"DummyUsage", DummyUsageToJson(model.DummyUsage)},
                 {"Comments", CommentsToJson(model.Comments)},
-                {"Objects", objects}};
+                {"MandatoryObjects", {{"Kept", TextsToJson(model.ListKeptLines[0])}}},
+                {"OptionalObjects", {{"Kept", TextsToJson(model.ListKeptLines[1])}}},
+                {"ManufacturerObjects", {{"Kept", TextsToJson(model.ListKeptLines[2])}}},
+                {"Objects", objects},
+                {"KeptSections", KeptSectionsToJson(model.KeptSections)}};
 }
 
 } // namespace corvid
@@ -149,7 +172,8 @@ json IOEntriesToJson(const std::vector<IOEntry>& entries) {
 }
 
 json ParamToJson(const CEDSParam& p) {
-    return json{{"Reserved", p.Reserved},
+    return json{{"Number", p.Number},
+                {"Reserved", p.Reserved},
                 {"PathSize", p.PathSize},
                 {"LinkPath", JsonText(p.LinkPath)},
                 {"Descriptor", p.Descriptor},
@@ -209,6 +233,22 @@ json ParamsToJson(const CEDSParamList& params) {
     return list;
 }
 
+// The kept lines of every section that has some, by section name, and the
+// sections kept whole, in file order.
+json KeptToJson(const CEDSKeptLines& kept) {
+    json entries = json::object();
+    for (const KeptEntries& section : kept.Entries)
+        if (!section.Lines.empty())
+            entries[JsonText(section.Section).get<std::string>()] = TextList(section.Lines);
+    json sections = json::array();
+    for (const KeptSection& section : kept.Sections)
+        sections.push_back(json{{"After", JsonText(section.After)},
+                                {"Header", JsonText(section.Header)},
+                                {"Lines", TextList(section.Lines)}});
+    return json{
+        {"ByteOrderMark", kept.ByteOrderMark}, {"Entries", entries}, {"Sections", sections}};
+}
+
 } // namespace
 
 json DeviceNetToJson(const CDeviceNetEDS& model) {
@@ -226,7 +266,8 @@ json DeviceNetToJson(const CDeviceNetEDS& model) {
                   {"Outputs", IOEntriesToJson(io.Outputs)}}},
                 {"ParamClassSection", ParamClassToJson(model.ParamClassSection)},
                 {"Params", ParamsToJson(model.Params)},
-                {"GroupNames", TextList(model.GroupNames)}};
+                {"GroupNames", TextList(model.GroupNames)},
+                {"Kept", KeptToJson(model.Kept)}};
 }
 
 namespace {
@@ -294,7 +335,8 @@ json AssemblyToJson(const AssemblyRecord& section) {
 json PortsToJson(const std::vector<std::unique_ptr<PortEntry>>& ports) {
     json array = json::array();
     for (const auto& port : ports)
-        array.push_back(json{{"PortType", JsonText(port->PortType)},
+        array.push_back(json{{"Number", port->Number},
+                             {"PortType", JsonText(port->PortType)},
                              {"PortName", JsonText(port->PortName)},
                              {"PathToPortObject", JsonText(port->PathToPortObject)},
                              {"PortNumber", JsonText(port->PortNumber)}});
@@ -365,7 +407,8 @@ json EtherNetIPToJson(const CEtherNetIPEDS& model) {
         {"FileClass", ObjectClassToJson(model.FileClass)},
         {"MessageRouterClass", ObjectClassToJson(model.MessageRouterClass)},
         {"EthernetLinkClassSection", EthernetLinkToJson(model.EthernetLinkClassSection)},
-        {"CapacitySection", CapacityToJson(model.CapacitySection)}};
+        {"CapacitySection", CapacityToJson(model.CapacitySection)},
+        {"Kept", KeptToJson(model.Kept)}};
 }
 
 } // namespace corvid

@@ -11,8 +11,15 @@ namespace corvid::pages {
 
 namespace {
 
-std::string ParamKey(size_t number) {
+// Parameters are named by the number the writer gives them.
+std::string ParamKey(uint32_t number) {
     return "Param" + std::to_string(number);
+}
+
+// A descriptor with bits in its high byte shows all four digits, as the
+// writer writes it.
+std::string DescriptorText(uint16_t descriptor) {
+    return descriptor > 0xFF ? FormatHex16(descriptor) : FormatHex8(descriptor);
 }
 
 std::string NumberOrEmpty(uint8_t value) {
@@ -26,7 +33,7 @@ public:
     std::vector<PageCell> Cells(const CEDSParam& param) {
         return {ByteList(std::to_string(param.PathSize)),
                 TextCell(param.LinkPath),
-                PopupCell(FormatHex8(param.Descriptor), PopupKind::Descriptor),
+                PopupCell(DescriptorText(param.Descriptor), PopupKind::Descriptor),
                 TypeList(param.DataType),
                 ByteList(std::to_string(param.DataSize)),
                 TextCell(param.ParameterName),
@@ -69,20 +76,13 @@ private:
 
 } // namespace
 
-std::vector<size_t> ShownParamNumbers(const CEDSParamList& params) {
-    std::vector<size_t> numbers(params.size());
-    for (size_t i = 0; i < numbers.size(); ++i)
-        numbers[i] = i + 1;
-    return numbers;
-}
-
 Page ParamsPage(const CEDSParamList& params, PageBuilder page) {
     page.AddColumn("Params", 70);
     for (const ParamColumn& column : kParamColumns)
         page.AddColumn(std::string(column.Header), column.DefaultWidth);
     TypeNameCache names;
     ParamRow row(page, names);
-    const std::vector<size_t> numbers = ShownParamNumbers(params);
+    const std::vector<uint32_t> numbers = ParamNumbers(params);
     for (size_t i = 0; i < params.size(); ++i)
         page.AddEntry(ParamKey(numbers[i]), row.Cells(*params[i]));
     return page.Take();
@@ -91,7 +91,7 @@ Page ParamsPage(const CEDSParamList& params, PageBuilder page) {
 Page EnumParPage(const CEDSParamList& params, PageBuilder page) {
     page.AddColumn("Parameter", 90);
     page.AddColumn("EnumStr", 300);
-    const std::vector<size_t> numbers = ShownParamNumbers(params);
+    const std::vector<uint32_t> numbers = ParamNumbers(params);
     for (size_t i = 0; i < params.size(); ++i) {
         if (!params[i]->EnumStrings)
             continue;
@@ -117,18 +117,18 @@ Page GroupsPage(const CEDSParamList& params, const std::vector<std::string>& gro
     page.AddColumn("Number", 70);
     page.AddColumn("Param", 300);
     // Members are listed by the numbers their parameters are shown under.
-    std::vector<std::vector<size_t>> members(groupNames.size());
-    const std::vector<size_t> numbers = ShownParamNumbers(params);
+    std::vector<std::vector<uint32_t>> members(groupNames.size());
+    const std::vector<uint32_t> numbers = ParamNumbers(params);
     for (size_t i = 0; i < params.size(); ++i) {
         const uint8_t group = params[i]->Group;
         if (group >= 1 && group <= members.size())
             members[group - 1].push_back(numbers[i]);
     }
-    for (std::vector<size_t>& list : members)
+    for (std::vector<uint32_t>& list : members)
         std::sort(list.begin(), list.end());
     for (size_t g = 0; g < groupNames.size(); ++g) {
         std::string list;
-        for (size_t member : members[g]) {
+        for (uint32_t member : members[g]) {
             if (!list.empty())
                 list += ',';
             list += std::to_string(member);

@@ -14,6 +14,13 @@ void AddAlways(std::vector<std::string>& sections, std::initializer_list<const c
     sections.insert(sections.end(), names.begin(), names.end());
 }
 
+// The page of what the file keeps beyond the model comes last, and only for
+// a file that keeps something.
+template <typename Model> void AddKept(ProjectTreeFile& file, const Model& model) {
+    if (!CountKept(model).Empty())
+        file.Sections.emplace_back(kKeptSection);
+}
+
 template <typename Model> ProjectTreeFile TreeFileAt(const CEDSDoc& doc, size_t position) {
     const auto& files = doc.Files<Model>();
     if (position >= files.size())
@@ -30,6 +37,7 @@ ProjectTreeFile BuildProjectTreeFile(const CCANopenEDS& model) {
     AddWhenRead(file.Sections, model.DummyUsage.SectionName, "DummyUsage");
     AddWhenRead(file.Sections, model.Comments.SectionName, "Comments");
     AddAlways(file.Sections, {"MandatoryObjects", "OptionalObjects", "ManufacturerObjects"});
+    AddKept(file, model);
     return file;
 }
 
@@ -40,6 +48,7 @@ ProjectTreeFile BuildProjectTreeFile(const CDeviceNetEDS& model) {
     AddWhenRead(file.Sections, model.IOInfoSection.SectionName, "IO_Info");
     AddWhenRead(file.Sections, model.ParamClassSection.SectionName, "ParamClass");
     AddAlways(file.Sections, {"Params", "EnumPar", "Groups"});
+    AddKept(file, model);
     return file;
 }
 
@@ -51,6 +60,7 @@ ProjectTreeFile BuildProjectTreeFile(const CEtherNetIPEDS& model) {
               {"Device Classification", "Params", "EnumPar", "Assembly", "Port", "Modular",
                "DLR Class", "TCP/IP Interface Class", "Ethernet Link Class", "Connection Manager",
                "Capacity", "QoS Class", "Identity Class", "Message Router Class", "File Class"});
+    AddKept(file, model);
     return file;
 }
 

@@ -20,8 +20,4 @@ Page EnumParPage(const CEDSParamList& params, PageBuilder page);
 Page GroupsPage(const CEDSParamList& params, const std::vector<std::string>& groupNames,
                 PageBuilder page);
 
-// The number each parameter is shown under ("Param" and the number is its
-// key), in list order: the number the writer gives it.
-std::vector<size_t> ShownParamNumbers(const CEDSParamList& params);
-
 } // namespace corvid::pages

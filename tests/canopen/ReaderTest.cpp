@@ -26,9 +26,11 @@ TEST(LoadCANopenEDS, HeaderAndFixedSectionNamesAlwaysSet) {
     EXPECT_TRUE(model.Objects.empty());
 }
 
-TEST(LoadCANopenEDS, MissingFileReadsAsEmpty) {
+TEST(LoadCANopenEDS, MissingFileReadsAsEmptyWithTheReason) {
     CCANopenEDS model;
-    LoadCANopenEDS(model, "/nonexistent/none.eds");
+    std::string error;
+    EXPECT_FALSE(LoadCANopenEDS(model, "/nonexistent/none.eds", error));
+    EXPECT_EQ(error, "No such file or directory");
     EXPECT_EQ(model.Header.Title, "none");
     EXPECT_EQ(model.FileInfo.SectionName, "FileInfo");
     EXPECT_TRUE(model.Objects.empty());
@@ -54,7 +56,7 @@ TEST(LoadCANopenEDS, KeysIgnoreCaseAndBlanksLastValueWins) {
     EXPECT_EQ(model.FileInfo.Description, "second");
     EXPECT_EQ(model.FileInfo.CreatedBy, "");
     EXPECT_EQ(model.DeviceInfo.VendorNumber, 0x2A7u);
-    EXPECT_FALSE(model.DeviceInfo.DynamicChannelsSupported);
+    EXPECT_TRUE(model.DeviceInfo.DynamicChannelsSupported); // a number other than 0
     EXPECT_EQ(model.DeviceInfo.NrOfRXPDO, 4);
     EXPECT_TRUE(model.DeviceInfo.SimpleBootUpSlave);
     EXPECT_FALSE(model.DeviceInfo.LSS_Supported);
@@ -114,7 +116,7 @@ TEST(LoadCANopenEDS, ObjectFieldsAndLowerCaseSectionNames) {
     EXPECT_EQ(object.ObjectType, 7);
     EXPECT_EQ(object.DataType, 7);
     EXPECT_EQ(object.AccessType, "rw");
-    EXPECT_FALSE(object.PDOMapping);
+    EXPECT_TRUE(object.PDOMapping); // 0x1 is the number 1
     EXPECT_EQ(object.LowLimit, "$NODEID+0x180");
     EXPECT_EQ(object.DefaultValue, "5");
     EXPECT_FALSE(object.SubObjects);

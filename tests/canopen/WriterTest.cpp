@@ -51,9 +51,11 @@ TEST(FormatCANopenEDS, EmptyModel) {
                   "SupportedObjects=0", "", "[ManufacturerObjects]", "SupportedObjects=0", ""}));
 }
 
-TEST(FormatCANopenEDS, ReadThenWrittenNormalisesTheFile) {
+// Known values take the writer's form; what the model has no field for
+// comes back as written, after the section it stood in or followed.
+TEST(FormatCANopenEDS, ReadThenWrittenNormalisesTheFileAndKeepsTheRest) {
     const std::string input = "; comment dropped\n"
-                              "[FileInfo]\nFileName=x.eds\nUnknownKey=dropped\n"
+                              "[FileInfo]\nFileName=x.eds\nUnknownKey=kept\n"
                               "ModifiedBy=me\n"
                               "[Unknown]\nA=1\n"
                               "[Comments]\nLines=1\nLine1=hello\n"
@@ -64,7 +66,7 @@ TEST(FormatCANopenEDS, ReadThenWrittenNormalisesTheFile) {
                               "PDOMapping=1\n"
                               "[2001]\nParameterName=\n"
                               "[2100]\nParameterName=Image\nObjectType=2\nDataType=0xF\n"
-                              "AccessType=wo\nDefaultValue=x\nLowLimit=dropped\nPDOMapping=1\n";
+                              "AccessType=wo\nDefaultValue=x\nLowLimit=kept\nPDOMapping=1\n";
     CCANopenEDS model;
     LoadCANopenEDSText(model, input, "x.eds");
     model.Header.Module = "Module A";
@@ -72,7 +74,8 @@ TEST(FormatCANopenEDS, ReadThenWrittenNormalisesTheFile) {
               CrLf({"; HALVARD ELECTRONIC, INC.", "", "; Network: CANopen", "; Modlue: Module A",
                     "; Device: ", "; Model: ", "; Create by Corvid software", ""}) +
                   CrLf({"[FileInfo]", "FileName=x.eds", "FileVersion=0", "FileRevision=0",
-                        "EDSVersion=3.0", "ModifiedBy=me", ""}) +
+                        "EDSVersion=3.0", "ModifiedBy=me", "UnknownKey=kept", "", "[Unknown]",
+                        "A=1", ""}) +
                   kEmptyDeviceInfo +
                   CrLf({"[DummyUsage]", "Dummy0001=0", "Dummy0002=0", "Dummy0003=0", "Dummy0004=0",
                         "Dummy0005=0", "Dummy0006=0", "Dummy0007=0", "", "[Comments]", "Lines=1",
@@ -108,7 +111,9 @@ TEST(FormatCANopenEDS, ReadThenWrittenNormalisesTheFile) {
                         "ObjectType=2",
                         "DataType=0x000F",
                         "AccessType=wo",
+                        "LowLimit=kept",
                         "DefaultValue=x",
+                        "PDOMapping=1",
                         ""}));
 }
 
@@ -194,12 +199,12 @@ TEST(FormatCANopenEDS, CommentsBeyond255LinesAreKept) {
 TEST(WriteCANopenEDS, SampleRoundTripIsStableAndReportsFailure) {
     test::TempFolder folder;
     CCANopenEDS model;
-    LoadCANopenEDS(model, std::string(CORVID_SAMPLES_DIR) + "/servo_drive.eds");
-    ASSERT_EQ(model.Objects.size(), 11u);
     std::string error;
+    ASSERT_TRUE(LoadCANopenEDS(model, std::string(CORVID_SAMPLES_DIR) + "/servo_drive.eds", error));
+    ASSERT_EQ(model.Objects.size(), 11u);
     ASSERT_TRUE(WriteCANopenEDS(model, folder.File("once.eds"), error)) << error;
     CCANopenEDS again;
-    LoadCANopenEDS(again, folder.File("once.eds"));
+    ASSERT_TRUE(LoadCANopenEDS(again, folder.File("once.eds"), error));
     ASSERT_TRUE(WriteCANopenEDS(again, folder.File("twice.eds"), error)) << error;
     EXPECT_EQ(test::ReadFile(folder.File("once.eds")), test::ReadFile(folder.File("twice.eds")));
 

@@ -57,7 +57,7 @@ TEST(CliDumpDeviceNet, ModelFieldsAsJson) {
     EXPECT_EQ(json["ParamClassSection"]["MaxInst"], 5);
     const auto& params = json["Params"];
     ASSERT_EQ(params.size(), 5u);
-    EXPECT_EQ(params[0].size(), 23u); // every field of the parameter record
+    EXPECT_EQ(params[0].size(), 24u); // every field of the parameter record
     EXPECT_EQ(params[0]["EnumStrings"],
               (nlohmann::json{"\"Keypad\"", "\"Terminals\"", "\"Network\""}));
     EXPECT_TRUE(params[1]["EnumStrings"].is_null());

@@ -22,7 +22,8 @@ TEST(CliResave, EtherNetIPFileGetsTheWriterLayoutAndIsStable) {
     const std::string& once = resaved.once;
     EXPECT_EQ(once, resaved.twice);
     EXPECT_EQ(once.rfind("$ HALVARD ELECTRONIC, INC.\r\n\r\n$ Network: EthernetIP\r\n", 0), 0u);
-    EXPECT_NE(once.find("\tAssem2=\r\n"), std::string::npos);
+    // Entries keep the numbers of their keys: connections name them so.
+    EXPECT_NE(once.find("\tAssem150=\r\n"), std::string::npos);
 }
 
 TEST(CliResave, AsEtherNetIPReadsAFileDetectionTakesForAnotherKind) {
@@ -57,6 +58,23 @@ TEST(CliDump, EtherNetIPModelUsesTheModelFieldNames) {
     EXPECT_EQ(json["EthernetLinkClassSection"]["InterfaceLabel2"], "\"Port B\"");
     EXPECT_EQ(json["DLRClassSection"]["Ring_Supervisor_Capable"], "0");
     EXPECT_EQ(json["Ports"][0]["PathToPortObject"], "\"20 F5 24 01\"");
+}
+
+TEST(CliDump, KeptLinesUnderKeptPerSection) {
+    test::TempFolder folder;
+    test::WriteFile(
+        folder.path() / "kept.eds",
+        "\xEF\xBB\xBF[File]\r\n  Revision = 1;\r\n  Vendor_Key = \"a\";  $ why\r\n"
+        "[1_ALARM]\r\n  _Thing = 1,\r\n    2;\r\n\r\n[Capacity]\r\nTSpec1 = TxRx, 8, 100;\r\n");
+    const CliRun run = Cli("dump --as ethernetip " + folder.File("kept.eds"));
+    ASSERT_EQ(run.exitCode, 0) << run.out;
+    const auto kept = nlohmann::json::parse(run.out)["Kept"];
+    EXPECT_EQ(kept["ByteOrderMark"], true);
+    EXPECT_EQ(kept["Entries"], (nlohmann::json{{"File", {"  Vendor_Key = \"a\";  $ why"}}}));
+    EXPECT_EQ(kept["Sections"],
+              (nlohmann::json::array({{{"After", "File"},
+                                       {"Header", "[1_ALARM]"},
+                                       {"Lines", {"  _Thing = 1,", "    2;"}}}})));
 }
 
 TEST(CliOpen, LogsEachFileInOrderThenListsTheOpenFiles) {

@@ -160,34 +160,86 @@ TEST(ParseSigned16, OptionalMinusThenNumber) {
 
 constexpr std::array<std::string_view, 3> kHeaders = {"[A]", "[B]", "[C]"};
 
-TEST(ReadSections, EachSectionReadsUpToTheNextKnownHeader) {
-    CEDSLineSource source("before\n[A]\na1\n[X]\nx1\n[A]\na2\n[C]\nc1\n[B]\n");
+// Unknown sections end the one in front and are kept whole, blank and
+// comment lines at their end left out; a repeated header is passed over.
+TEST(ReadSections, EachSectionReadsUpToTheNextHeaderOthersAreKept) {
+    CEDSLineSource source("$ c\nbefore\n[A]\na1\n[X] $ vendor\nx1\n\n$ c\n[A]\na2\n[A]\n"
+                          "a3\n[C]\nc1\n[B]\n");
+    CEDSKeptLines kept;
+    ReaderDiagnostics notes;
+    KeptLineTarget target{kept, &notes, "x.eds"};
     std::vector<std::string> seen;
-    ReadSections(source, kHeaders, [&](size_t index, std::string& line) {
+    ReadSections(source, kHeaders, target, [&](size_t index, std::string& line) {
         return ReadSection(
-            source, line, kHeaders, index,
+            source, line, kHeaders, index, target,
             [&] { seen.push_back("enter " + std::string(kHeaders[index])); },
             [&](const std::string& l) {
                 seen.push_back(l);
-                return true;
+                return LineUse::Read;
             });
     });
-    EXPECT_EQ(seen, (Strings{"enter [A]", "a1", "[X]", "x1", "[A]", "a2", "enter [C]", "c1",
+    EXPECT_EQ(seen, (Strings{"enter [A]", "a1", "enter [A]", "a2", "a3", "enter [C]", "c1",
                              "enter [B]"}));
+    ASSERT_EQ(kept.Sections.size(), 2u);
+    EXPECT_EQ(kept.Sections[0].After, "");
+    EXPECT_EQ(kept.Sections[0].Header, "");
+    EXPECT_EQ(kept.Sections[0].Lines, Strings{"before"});
+    EXPECT_EQ(kept.Sections[1].After, "A");
+    EXPECT_EQ(kept.Sections[1].Header, "[X] $ vendor");
+    EXPECT_EQ(kept.Sections[1].Lines, Strings{"x1"});
+    ASSERT_EQ(notes.size(), 2u);
+    EXPECT_EQ(notes[1].line, 5);
+    EXPECT_EQ(notes[1].text, "section not read, kept as written: [X] $ vendor");
 }
 
 TEST(ReadSections, LineHandlerEndsTheRead) {
     CEDSLineSource source("[A]\nstop\n[B]\nb1\n");
+    CEDSKeptLines kept;
+    KeptLineTarget target{kept, nullptr, "x.eds"};
     std::vector<std::string> seen;
-    ReadSections(source, kHeaders, [&](size_t index, std::string& line) {
+    ReadSections(source, kHeaders, target, [&](size_t index, std::string& line) {
         return ReadSection(
-            source, line, kHeaders, index, [] {},
+            source, line, kHeaders, index, target, [] {},
             [&](const std::string& l) {
                 seen.push_back(l);
-                return l != "stop";
+                return l != "stop" ? LineUse::Read : LineUse::CutOff;
             });
     });
     EXPECT_EQ(seen, (Strings{"stop"}));
+}
+
+// An entry the handler does not read is kept as written, joined up to its
+// ";" across comment lines, but never across a header; a line without "="
+// stands alone.
+TEST(ReadSection, EntriesNotReadAreKeptAsWritten) {
+    CEDSLineSource source("[A]\n  Enum1 =  $ c\n $ more\n   1,\"a;b\";\nodd\nread=1;\n"
+                          "Cut = 1,\n\n$ c\n[B]\n");
+    CEDSKeptLines kept;
+    ReaderDiagnostics notes;
+    KeptLineTarget target{kept, &notes, "x.eds"};
+    ReadSections(source, kHeaders, target, [&](size_t index, std::string& line) {
+        return ReadSection(
+            source, line, kHeaders, index, target, [] {},
+            [&](const std::string& l) {
+                return l.starts_with("read") ? LineUse::Read : LineUse::NotRead;
+            });
+    });
+    EXPECT_EQ(kept.EntriesOf("A"),
+              (Strings{"  Enum1 =  $ c", " $ more", "   1,\"a;b\";", "odd", "Cut = 1,"}));
+    EXPECT_TRUE(kept.Sections.empty());
+    ASSERT_EQ(notes.size(), 3u);
+    EXPECT_EQ(notes[0].line, 2);
+    EXPECT_EQ(notes[0].text, "entry not read, kept as written: Enum1 in [A]");
+    EXPECT_EQ(notes[2].line, 7);
+}
+
+TEST(NumberedKeywordAt, KeywordNumberAndEquals) {
+    EXPECT_TRUE(NumberedKeywordAt("Param12=1;", "Param"));
+    EXPECT_TRUE(NumberedKeywordAt("Assem0x10=", "Assem"));
+    EXPECT_FALSE(NumberedKeywordAt("Param=1;", "Param"));
+    EXPECT_FALSE(NumberedKeywordAt("ParamClass=1;", "Param"));
+    EXPECT_FALSE(NumberedKeywordAt("AssemExa1=1;", "Assem"));
+    EXPECT_FALSE(NumberedKeywordAt("Param12", "Param"));
 }
 
 } // namespace

@@ -210,7 +210,7 @@ TEST(ReadParamSectionLine, CutOffEntryEndsTheReadAndIsNoted) {
     CEDSLineSource source("Param1=0,\n6,");
     std::string line;
     ASSERT_TRUE(source.Next(line));
-    EXPECT_FALSE(ReadParamSectionLine(ParamSection::Params, line, source, target));
+    EXPECT_EQ(ReadParamSectionLine(ParamSection::Params, line, source, target), LineUse::CutOff);
     EXPECT_TRUE(params.empty());
     ASSERT_EQ(notes.size(), 1u);
     EXPECT_EQ(notes[0].line, 1);

@@ -125,13 +125,20 @@ TEST(LoadDeviceNetEDSText, HeadersAndKeywordsMatchExactCase) {
     EXPECT_EQ(model.DeviceSection.VendCode, 6);
 }
 
-// Sections the reader does not know belong to the known section in front.
-TEST(LoadDeviceNetEDSText, OtherSectionsReadAsPartOfTheOneInFront) {
+// Sections the reader does not know are kept whole; they do not feed the
+// known section in front of them.
+TEST(LoadDeviceNetEDSText, OtherSectionsAreKeptWhole) {
     const CDeviceNetEDS model = Read("[File]\nRevision=1.0;\n[Vendor Extras]\nRevision=9.9;\n"
                                      "[Device]\nVendCode=1;\n[Device Classification]\n"
-                                     "VendCode=2;\n");
-    EXPECT_EQ(model.FileSection.Revision, "9.9");
-    EXPECT_EQ(model.DeviceSection.VendCode, 2);
+                                     "  Class1 = DeviceNet;  $ net\n\n");
+    EXPECT_EQ(model.FileSection.Revision, "1.0");
+    EXPECT_EQ(model.DeviceSection.VendCode, 1);
+    ASSERT_EQ(model.Kept.Sections.size(), 2u);
+    EXPECT_EQ(model.Kept.Sections[0].After, "File");
+    EXPECT_EQ(model.Kept.Sections[0].Header, "[Vendor Extras]");
+    EXPECT_EQ(model.Kept.Sections[0].Lines, Strings{"Revision=9.9;"});
+    EXPECT_EQ(model.Kept.Sections[1].After, "Device");
+    EXPECT_EQ(model.Kept.Sections[1].Lines, Strings{"  Class1 = DeviceNet;  $ net"});
 }
 
 TEST(LoadDeviceNetEDSText, ParametersNumberedByOrderEntriesJoined) {
@@ -173,20 +180,23 @@ TEST(LoadDeviceNetEDSText, CutOffEntryEndsTheReadKeepingWhatCameBefore) {
     EXPECT_EQ(notes[0].file, "C:\\drives\\unit.test.eds");
 }
 
-TEST(LoadDeviceNetEDSText, EnumerationsAndGroupsNamingNoParameterAreSkipped) {
+// [EnumPar] and [Groups] are read once every parameter is known, so they may
+// stand in front of [Params]; an enumeration for no parameter is kept.
+TEST(LoadDeviceNetEDSText, EnumerationsAndGroupsNameParametersWhereverTheyStand) {
     ReaderDiagnostics notes;
     const CDeviceNetEDS model = Read(
         "[EnumPar]\nParam1=\"early\";\n"
         "[Params]\nParam1=0,,,0,0,0,\"A\",,,,,,,,,,,,,,;\nParam2=0,,,0,0,0,\"B\",,,,,,,,,,,,,,;\n"
-        "[EnumPar]\nParam2=\"one\";\nParam9=\"x\",\"y\";\n"
+        "[EnumPar]\nParam2=\"one\";\nParam9=\"x\",\n \"y\";\n"
         "[Groups]\nGroup1=\"Solo\",1,2;\nGroup2=\"Ghosts\",2,0,40;\nGroup3=\"None\",0;\n",
         &notes);
-    EXPECT_FALSE(model.ParamAt(0).EnumStrings);
+    EXPECT_EQ(model.ParamAt(0).EnumStrings, Strings{"\"early\""});
     EXPECT_EQ(model.ParamAt(1).EnumStrings, Strings{"\"one\""});
+    EXPECT_EQ(model.Kept.EntriesOf("EnumPar"), (Strings{"Param9=\"x\",", " \"y\";"}));
     EXPECT_EQ(model.GroupNames, (Strings{"\"Solo\"", "\"Ghosts\"", "\"None\""}));
     EXPECT_EQ(model.ParamAt(0).Group, 0);
     EXPECT_EQ(model.ParamAt(1).Group, 1);
-    EXPECT_EQ(notes.size(), 3u);
+    EXPECT_EQ(notes.size(), 2u);
 }
 
 TEST(LoadDeviceNetEDSText, NoParamClassKeepsItsNameEmpty) {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace corvid {
 namespace {
@@ -62,6 +63,54 @@ TEST(SaveFileReplacing, TargetThatIsAFolderFailsAndStays) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
                             std::filesystem::directory_iterator()),
               1);
+}
+
+// Saving through links writes the file at the end of the chain (relative
+// links resolved from their own folder) and keeps the links; a dangling link
+// gets its file created.
+TEST(SaveFileReplacing, SymbolicLinksStayAndTheirFileIsWritten) {
+    test::TempFolder folder;
+    std::filesystem::create_directory(folder.path() / "real");
+    test::WriteFile(folder.path() / "real" / "drive.eds", "old");
+    std::filesystem::create_symlink("real/drive.eds", folder.path() / "first.eds");
+    std::filesystem::create_symlink(folder.path() / "first.eds", folder.path() / "second.eds");
+    std::string error;
+    ASSERT_TRUE(SaveFileReplacing(folder.File("second.eds"), "new", error)) << error;
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.path() / "first.eds"));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.path() / "second.eds"));
+    EXPECT_EQ(test::ReadFile(folder.path() / "real" / "drive.eds"), "new");
+
+    std::filesystem::create_symlink("later.eds", folder.path() / "dangling.eds");
+    ASSERT_TRUE(SaveFileReplacing(folder.File("dangling.eds"), "made", error)) << error;
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.path() / "dangling.eds"));
+    EXPECT_EQ(test::ReadFile(folder.path() / "later.eds"), "made");
+
+    std::filesystem::create_symlink("loop.eds", folder.path() / "loop.eds");
+    EXPECT_FALSE(SaveFileReplacing(folder.File("loop.eds"), "x", error));
+    EXPECT_EQ(error, "Too many levels of symbolic links");
+}
+
+// A pipe (standing in for a device) or a folder, named directly or through
+// a link, is refused and stays what it is; nothing is left beside it.
+TEST(SaveFileReplacing, TargetThatIsNoRegularFileIsRefusedAndStays) {
+    test::TempFolder folder;
+    const auto pipe = folder.path() / "pipe.eds";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::filesystem::create_symlink("pipe.eds", folder.path() / "to-pipe.eds");
+    std::filesystem::create_directory(folder.path() / "dir.eds");
+    std::filesystem::create_symlink("dir.eds", folder.path() / "to-dir.eds");
+    std::string error;
+    for (const char* name : {"pipe.eds", "to-pipe.eds"}) {
+        EXPECT_FALSE(SaveFileReplacing(folder.File(name), "x", error)) << name;
+        EXPECT_EQ(error, "not a regular file (a device, pipe or socket); left untouched");
+    }
+    EXPECT_FALSE(SaveFileReplacing(folder.File("to-dir.eds"), "x", error));
+    EXPECT_EQ(error, "Is a directory");
+    EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+    EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "dir.eds"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                            std::filesystem::directory_iterator()),
+              4);
 }
 
 TEST(ReadWholeFile, ReportsMissingFile) {

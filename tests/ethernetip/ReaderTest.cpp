@@ -50,8 +50,11 @@ TEST(LoadEtherNetIPEDS, SectionsInAnyOrderEndAtTheNextKnownHeader) {
     EXPECT_EQ(model.CapacitySection.MaxCIPConnections, "8");
     EXPECT_EQ(model.CapacitySection.TCPIPInactivityTimeout, "120");
     EXPECT_EQ(model.IdentityClass.Revision, "2");
-    // An unknown section is read as part of the known one in front of it.
-    EXPECT_EQ(model.IdentityClass.MaxInst, "5");
+    // An unknown section is kept whole, not read into the one in front.
+    EXPECT_EQ(model.IdentityClass.MaxInst, "");
+    ASSERT_EQ(model.Kept.Sections.size(), 1u);
+    EXPECT_EQ(model.Kept.Sections[0].After, "Identity Class");
+    EXPECT_EQ(model.Kept.Sections[0].Lines, std::vector<std::string>{"MaxInst = 5;"});
     EXPECT_EQ(model.ConnectionManagerSection.Revision, "3");
     EXPECT_EQ(model.FileClass.Revision, "4");
     EXPECT_EQ(model.FileSection.Revision, "");

@@ -131,7 +131,7 @@ TEST(FormatEtherNetIPEDS, FullModelLayout) {
               "",
               "[Assembly]",
               "\tRevision=2;",
-              "\tAssem1=",
+              "\tAssem100=",
               "\t      \"Out\",",
               "\t      \"20 04\",",
               "\t      4,",
@@ -139,7 +139,7 @@ TEST(FormatEtherNetIPEDS, FullModelLayout) {
               "\t      ,,",
               "\t      16,Param1,",
               "\t      16,Param2;",
-              "\tAssem2=",
+              "\tAssem150=",
               "\t      \"Empty\",",
               "\t      ,",
               "\t      ,",
@@ -156,7 +156,7 @@ TEST(FormatEtherNetIPEDS, FullModelLayout) {
               "",
               "[Modular]",
               "\tWidth=1;",
-              "\tRack1=",
+              "\tRack7=",
               "\t\t1,0x6c,0x149,1,2,,,,",
               "\t\t0;",
               "",
@@ -167,7 +167,7 @@ TEST(FormatEtherNetIPEDS, FullModelLayout) {
               "\tInterfaceType2=;", "", "[Connection Manager]"}) +
         ClassLines("1") +
         CrLf({"",
-              "\tConnection1=",
+              "\tConnection40=",
               "\t\t0x1,",
               "\t\t0x2,",
               "\t\tParam1,4,Assem100,",
@@ -180,7 +180,7 @@ TEST(FormatEtherNetIPEDS, FullModelLayout) {
               "",
               "",
               "[Capacity]",
-              "\tTSpec1= TxRx, 8, 1000;",
+              "\tTSpec3= TxRx, 8, 1000;",
               "\tMaxCIPConnections=4;",
               "\t1_NumberOfTCPIPConnections=;",
               "\t1_TCPIPConnectionReuseTime=;",
@@ -202,7 +202,7 @@ TEST(FormatEtherNetIPEDS, WhatItWritesReadsBackToTheSameModelAndBytes) {
     EXPECT_EQ(FormatEtherNetIPEDS(read).substr(kHeader.size()), once.substr(once.find("[File]")));
 
     ASSERT_EQ(read.AssemblySection.Assemblies.size(), 2u);
-    EXPECT_EQ(read.AssemblySection.Assemblies[0].Number, 1);
+    EXPECT_EQ(read.AssemblySection.Assemblies[0].Number, 100);
     EXPECT_TRUE(read.AssemblySection.Assemblies[1].MemberSizes.empty());
     EXPECT_TRUE(read.AssemblySection.Assemblies[1].MemberReferences.empty());
     EXPECT_EQ(read.ModularSection.Racks.at(0).LegalSlots, "0");

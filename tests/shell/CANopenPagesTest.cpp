@@ -14,7 +14,10 @@ namespace {
 
 class CANopenPagesTest : public testing::Test {
 protected:
-    void SetUp() override { LoadCANopenEDS(model, test::SamplePath("servo_drive.eds")); }
+    void SetUp() override {
+        std::string error;
+        ASSERT_TRUE(LoadCANopenEDS(model, test::SamplePath("servo_drive.eds"), error)) << error;
+    }
 
     const std::vector<std::string>& ChoicesOf(const Page& page, const PageCell& cell) {
         return page.Choices.at(static_cast<size_t>(cell.Choices));

@@ -207,6 +207,29 @@ TEST(DeviceNetParams, ManyParametersAllShown) {
     EXPECT_EQ(BuildPage(model, "EnumPar").Rows.front().Key, "Param300");
 }
 
+// Parameters are shown under the numbers the writer gives them, and so are
+// the members of their groups; a descriptor with a high byte shows it.
+TEST(DeviceNetParams, NumbersAndDescriptorsAsWritten) {
+    CDeviceNetEDS model;
+    model.GroupNames = {"\"G\""};
+    for (uint32_t number : {7u, 3u, 0u}) {
+        auto param = std::make_unique<CEDSParam>();
+        param->Number = number;
+        param->Group = 1;
+        param->EnumStrings = std::vector<std::string>{"\"x\""};
+        model.Params.push_back(std::move(param));
+    }
+    model.Params[1]->Descriptor = 0x0112;
+    const Page params = BuildPage(model, "Params");
+    EXPECT_EQ(params.Rows[0].Key, "Param7");
+    EXPECT_EQ(params.Rows[1].Key, "Param3");
+    EXPECT_EQ(params.Rows[2].Key, "Param8");
+    EXPECT_EQ(params.Rows[1].Cells[3].Text, "0x0112");
+    EXPECT_EQ(params.Rows[0].Cells[3].Text, "0x00");
+    EXPECT_EQ(BuildPage(model, "EnumPar").Rows[2].Key, "Param8");
+    EXPECT_EQ(test::RowText(BuildPage(model, "Groups").Rows[0]), " Group1 | 1 | \"G\" | 3 | 3,7,8");
+}
+
 TEST_F(DeviceNetPagesTest, Summary_KeysWithoutBlanks) {
     const Page page = BuildPage(model, kFileSummarySection);
     EXPECT_EQ(page.Kind, EDSKind::DeviceNet);

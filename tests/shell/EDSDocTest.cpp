@@ -62,6 +62,22 @@ TEST_F(EDSDocTest, OpenPaths_LogsEachKnownFileAndRefusesOneAlreadyOpen) {
     EXPECT_EQ(ui.progress.back(), std::make_pair(6, 6));
 }
 
+// A file that is missing, or a folder, is named with the system's reason
+// rather than passed over like a file of no known kind; the rest still open.
+TEST_F(EDSDocTest, OpenPaths_NamesUnreadableFilesWithTheReason) {
+    const std::string missing = folder.File("missing.eds");
+    std::filesystem::create_directory(folder.path() / "folder.eds");
+    const std::string a = Make("a.eds", "\xEF\xBB\xBF" + std::string(kCANopenText));
+    doc.OpenPaths({missing, folder.File("folder.eds"), a});
+
+    EXPECT_EQ(ui.Log(), "Open File:  " + missing + ": unreadable: No such file or directory\r\n" +
+                            "Open File:  " + folder.File("folder.eds") +
+                            ": unreadable: Is a directory\r\n" + "Open File:  " + a +
+                            " is a CANopen EDS file.\r\n");
+    ASSERT_EQ(doc.FileCount(EDSKind::CANopen), 1u);
+    EXPECT_EQ(doc.Files<CCANopenEDS>()[0]->FileInfo.FileName, "a.eds");
+}
+
 TEST_F(EDSDocTest, OpenPaths_ReadsEachFileWithTheReaderOfItsKind) {
     const std::string canopen = Make("c.eds");
     const std::string devicenet = Make("d.eds", kDeviceNetText);

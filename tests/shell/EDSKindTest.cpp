@@ -23,6 +23,9 @@ INSTANTIATE_TEST_SUITE_P(
     Table, DetectEDSKindTest,
     testing::Values(
         KindCase{"a.eds", "[FileInfo]\n[DeviceInfo]\n[1000]\n", EDSKind::CANopen},
+        // A byte-order mark does not hide the first section.
+        KindCase{"a.eds", "\xEF\xBB\xBF[FileInfo]\n[DeviceInfo]\n", EDSKind::CANopen},
+        KindCase{"a.eds", "\xEF\xBB\xBF[File]\n[Device]\n", EDSKind::DeviceNet},
         KindCase{"a.eds", "[File]\n[Device]\n[DLR Class]\n", EDSKind::EtherNetIP},
         KindCase{"a.eds", "[File]\n[Device]\n[IO_Info]\n", EDSKind::DeviceNet},
         KindCase{"a.eds", "[File]\n[Device]\n[FileInfo]\n[DeviceInfo]\n", EDSKind::Unknown},
@@ -51,23 +54,46 @@ TEST(DetectEDSKind, SectionsBeyondTheOldNameListAreSeen) {
     EXPECT_EQ(DetectEDSKindText("big.eds", text), EDSKind::EtherNetIP);
 }
 
-TEST(DetectEDSKind, ReadsFilesAndRejectsUnreadable) {
+TEST(DetectEDSKind, ReadsFilesAndGivesTheReasonForUnreadable) {
     test::TempFolder folder;
     test::WriteFile(folder.path() / "drive.EDS", "[FileInfo]\r\n[DeviceInfo]\r\n");
-    EXPECT_EQ(DetectEDSKind(folder.File("drive.EDS")), EDSKind::CANopen);
-    EXPECT_EQ(DetectEDSKind(folder.File("missing.eds")), EDSKind::Unknown);
+    test::WriteFile(folder.path() / "plain.txt", "[FileInfo]\r\n[DeviceInfo]\r\n");
+    std::string error = "stale";
+    EXPECT_EQ(DetectEDSKind(folder.File("drive.EDS"), error), EDSKind::CANopen);
+    EXPECT_EQ(error, "");
+    EXPECT_EQ(DetectEDSKind(folder.File("plain.txt"), error), EDSKind::Unknown);
+    EXPECT_EQ(error, "");
+    EXPECT_EQ(DetectEDSKind(folder.File("missing.eds"), error), EDSKind::Unknown);
+    EXPECT_EQ(error, "No such file or directory");
+    EXPECT_EQ(DetectEDSKind(folder.path().string() + "/x.eds/", error), EDSKind::Unknown);
+    EXPECT_FALSE(error.empty());
+    std::filesystem::create_directory(folder.path() / "folder.eds");
+    EXPECT_EQ(DetectEDSKind(folder.File("folder.eds"), error), EDSKind::Unknown);
+    EXPECT_EQ(error, "Is a directory");
+}
+
+TEST(HoldsSectionsOfKind, SectionsTheReaderOfTheKindReads) {
+    const std::string canopenWithoutFileInfo = "[2000]\nParameterName=P\n";
+    EXPECT_TRUE(HoldsSectionsOfKind(canopenWithoutFileInfo, EDSKind::CANopen));
+    EXPECT_TRUE(HoldsSectionsOfKind("[1a00sub1]\n", EDSKind::CANopen));
+    EXPECT_TRUE(HoldsSectionsOfKind("\xEF\xBB\xBF[optionalobjects]\n", EDSKind::CANopen));
+    EXPECT_FALSE(HoldsSectionsOfKind(canopenWithoutFileInfo, EDSKind::DeviceNet));
+    EXPECT_FALSE(HoldsSectionsOfKind("[File]\n[Device]\n[Tools]\n", EDSKind::CANopen));
+    EXPECT_TRUE(HoldsSectionsOfKind("[File]\n", EDSKind::EtherNetIP));
+    EXPECT_FALSE(HoldsSectionsOfKind("", EDSKind::DeviceNet));
 }
 
 TEST(DetectEDSKind, CorpusFilesOfEachFolder) {
     // Every EtherNet/IP file of the corpus is recognised, with or without
     // [DLR Class]; DeviceNet files stay DeviceNet.
+    std::string error;
     for (const auto& [folderName, kind] : {std::pair{"ethernetip", EDSKind::EtherNetIP},
                                            std::pair{"devicenet", EDSKind::DeviceNet}}) {
         const auto folder = test::CorpusFolder(folderName);
         if (folder.empty())
             GTEST_SKIP() << "no corpus at " << CORVID_CORPUS_DIR << ": skipped";
         for (const auto& entry : std::filesystem::directory_iterator(folder))
-            EXPECT_EQ(DetectEDSKind(entry.path().string()), kind) << entry.path();
+            EXPECT_EQ(DetectEDSKind(entry.path().string(), error), kind) << entry.path();
     }
 }
 

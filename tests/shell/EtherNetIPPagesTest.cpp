@@ -25,8 +25,8 @@ TEST_F(EtherNetIPPagesTest, Assembly_ClosedThenOpenedWhole) {
     PageState state;
     const Page closed = BuildPage(model, "Assembly", state);
     EXPECT_EQ(test::HeaderText(closed), "    Keywords|\tValue|\tComments");
-    EXPECT_EQ(test::PageText(closed), "+Assem1 |   | \n"
-                                      "+Assem2 |   | \n"
+    EXPECT_EQ(test::PageText(closed), "+Assem100 |   | \n"
+                                      "+Assem150 |   | \n"
                                       " Revision | 2 | \n");
     // Revision stands below the entries but belongs to none of them.
     EXPECT_EQ(HeadRowOf(closed, 2), nullptr);
@@ -35,13 +35,13 @@ TEST_F(EtherNetIPPagesTest, Assembly_ClosedThenOpenedWhole) {
 
     ASSERT_TRUE(ToggleRow(state, closed, 0));
     const Page open = BuildPage(model, "Assembly", state);
-    EXPECT_EQ(test::PageText(open), "-Assem1 | \"Drive Output\" | $ Name\n"
+    EXPECT_EQ(test::PageText(open), "-Assem100 | \"Drive Output\" | $ Name\n"
                                     ".  | \"20 04 24 64 30 03\" | $ Path\n"
                                     ".  | 4 | $ Size\n"
                                     ".  | 0x0000 | $ Data\n"
                                     ".  | 16,Param1 | $Size,$Reference\n"
                                     ".  | 16,Param2 | $Size,$Reference\n"
-                                    "+Assem2 |   | \n"
+                                    "+Assem150 |   | \n"
                                     " Revision | 2 | \n");
     EXPECT_EQ(RowMark(open.Rows[0].Look), 1);
     EXPECT_EQ(RowMark(open.Rows[1].Look), 2);
@@ -65,12 +65,12 @@ TEST_F(EtherNetIPPagesTest, Assembly_ManyMembersFindTheirHead) {
     }
     // A member whose reference is missing still shows its size.
     assembly.MemberSizes.push_back("1");
-    const Page page = BuildPage(model, "Assembly", {{"Assem2"}});
+    const Page page = BuildPage(model, "Assembly", {{"Assem150"}});
     ASSERT_EQ(page.Rows.size(), 1u + 1u + 3u + 9u + 1u);
     const size_t last = page.Rows.size() - 2;
     EXPECT_EQ(page.Rows[last].Cells[1].Text, "1,");
     EXPECT_EQ(page.Rows[last].Distance, 12u);
-    EXPECT_EQ(HeadRowOf(page, last)->Key, "Assem2");
+    EXPECT_EQ(HeadRowOf(page, last)->Key, "Assem150");
 }
 
 TEST_F(EtherNetIPPagesTest, Capacity_Whole) {
@@ -126,13 +126,23 @@ TEST_F(EtherNetIPPagesTest, Modular_WidthThenRacks) {
                                     ".  | 0 | $ Legal Slots\n");
 }
 
-// Entries are shown under the names the writer gives them: by position.
-TEST_F(EtherNetIPPagesTest, NumberedEntries_NamedAsWritten) {
+// Entries are shown under the numbers their keys gave them, as the writer
+// writes them: other entries name them so.
+TEST_F(EtherNetIPPagesTest, NumberedEntries_NamedByTheirOwnNumbers) {
     model.ModularSection.Racks[0].Number = 4;
     model.ModularSection.Racks.push_back({9, "1", "2", "3", "4", "5", "6"});
-    const Page page = BuildPage(model, "Modular");
-    EXPECT_EQ(page.Rows[1].Key, "Rack1");
-    EXPECT_EQ(page.Rows[2].Key, "Rack2");
+    const Page page = BuildPage(model, "Modular", {{"Rack9"}});
+    EXPECT_EQ(page.Rows[1].Key, "Rack4");
+    EXPECT_EQ(page.Rows[1].Look, RowLook::Collapsed);
+    EXPECT_EQ(page.Rows[2].Key, "Rack9");
+    EXPECT_EQ(page.Rows[2].Look, RowLook::Expanded);
+
+    // A port without a number of its own gets the next free one.
+    model.Ports.push_back(std::make_unique<PortEntry>());
+    model.Ports[0]->Number = 3;
+    const Page ports = BuildPage(model, "Port");
+    EXPECT_EQ(ports.Rows[0].Key, "Port3");
+    EXPECT_EQ(ports.Rows[1].Key, "Port4");
 }
 
 TEST_F(EtherNetIPPagesTest, DeviceClassification_ValuesOfAClassTogether) {

@@ -3,11 +3,13 @@
 // One CANopen device description in memory: the shared file header, the
 // four fixed sections, and the object dictionary as one list sorted by
 // index. Values stay in the form the file carries them; nothing here checks
-// one value against another.
+// one value against another. What the reader does not turn into a field is
+// kept as written (KeptLines, KeptSections) so a save gives it back.
 
 #include "dictionaries/EDSFileHeader.h"
 #include "dictionaries/OrderedList.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -31,6 +33,7 @@ struct CANopenFileInfo {
     std::string ModificationTime;
     std::string ModificationDate;
     std::string ModifiedBy;
+    std::vector<std::string> KeptLines;
 };
 
 struct CANopenDeviceInfo {
@@ -57,6 +60,7 @@ struct CANopenDeviceInfo {
     uint8_t NrOfRXPDO = 0;
     uint8_t NrOfTXPDO = 0;
     bool LSS_Supported = false;
+    std::vector<std::string> KeptLines;
 };
 
 struct CANopenDummyUsage {
@@ -68,18 +72,32 @@ struct CANopenDummyUsage {
     bool Dummy0005 = false;
     bool Dummy0006 = false;
     bool Dummy0007 = false;
+    std::vector<std::string> KeptLines;
 };
 
 struct CANopenComments {
     std::string SectionName;
     uint16_t Lines = 0;
     std::vector<std::string> LineTexts; // LineTexts[i] holds "Line<i+1>"
+    std::vector<std::string> KeptLines;
 };
 
 // Object categories: the list section that names the object.
 inline constexpr uint8_t kCategoryMandatory = 1;
 inline constexpr uint8_t kCategoryOptional = 2;
 inline constexpr uint8_t kCategoryManufacturer = 3;
+
+// Bits of CANopenObject::KeysInFile: the keys its section gave. The writer
+// leaves some of them out for some kinds of object (no DataType for an
+// ARRAY, no limits for a DOMAIN); a key the file gave is written all the same.
+inline constexpr uint8_t kKeyObjectType = 0x01;
+inline constexpr uint8_t kKeyDataType = 0x02;
+inline constexpr uint8_t kKeyLowLimit = 0x04;
+inline constexpr uint8_t kKeyHighLimit = 0x08;
+inline constexpr uint8_t kKeyDefaultValue = 0x10;
+inline constexpr uint8_t kKeyAccessType = 0x20;
+inline constexpr uint8_t kKeyPDOMapping = 0x40;
+inline constexpr uint8_t kKeySubNumber = 0x80;
 
 // One record type for objects and sub-indexes. A sub-index record has
 // Category 0, which tells a lone sub-index (on the clipboard) from an object.
@@ -96,17 +114,36 @@ struct CANopenObject {
     std::string DefaultValue;
     std::string AccessType; // lower case
     bool PDOMapping = false;
+    uint8_t KeysInFile = 0;
+    // Lines of the record's section the reader did not use, comment lines
+    // included, as written.
+    std::vector<std::string> KeptLines;
     // Sorted by SubIndex; present only while SubNumber is not 0.
     std::optional<std::vector<CANopenObject>> SubObjects;
 };
 
+// A section the reader does not read, kept whole. It is written after the
+// section named `After`, the last section read before it in the file (empty:
+// before all of them); when no section of that name is written, at the end.
+struct CANopenKeptSection {
+    std::string After;
+    std::string Header;             // the header line as written
+    std::vector<std::string> Lines; // as written, blank lines at its end left out
+};
+
 struct CCANopenEDS {
     EDSFileHeader Header;
+    bool ByteOrderMark = false; // the file began with a UTF-8 byte-order mark
     CANopenFileInfo FileInfo;
     CANopenDeviceInfo DeviceInfo;
     CANopenDummyUsage DummyUsage;
     CANopenComments Comments;
     std::vector<CANopenObject> Objects; // sorted by Index, one record per Index
+    // Unused lines of [MandatoryObjects], [OptionalObjects] and
+    // [ManufacturerObjects], at the category's number - 1. Numbered entries
+    // are not kept: the lists are written from Objects.
+    std::array<std::vector<std::string>, 3> ListKeptLines;
+    std::vector<CANopenKeptSection> KeptSections; // in file order
 };
 
 // Where `index` stands in `objects`: the first record not below it (Found

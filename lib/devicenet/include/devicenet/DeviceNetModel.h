@@ -5,6 +5,7 @@
 // with their enumeration strings and group membership, and the group names.
 // Texts are held exactly as the file carries them, double quotes included.
 
+#include "devicenet/EDSKeptLines.h"
 #include "devicenet/EDSParam.h"
 #include "dictionaries/EDSFileHeader.h"
 #include "dictionaries/OrderedList.h"
@@ -82,8 +83,9 @@ struct CDeviceNetEDS {
     DeviceNetDeviceSection DeviceSection;
     DeviceNetIOInfoSection IOInfoSection;
     EDSParamClassSection ParamClassSection;
-    CEDSParamList Params;                // ParamN is position N (from 1)
+    CEDSParamList Params;                // in file order; see ParamNumbers
     std::vector<std::string> GroupNames; // group g is position g (from 1)
+    CEDSKeptLines Kept;                  // what the file holds beyond the fields
 
     // The parameter at a 0-based position, which must be below ParamCount().
     CEDSParam& ParamAt(size_t index) { return *Params[index]; }

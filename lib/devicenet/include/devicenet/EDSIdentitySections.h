@@ -6,6 +6,7 @@
 // own reader and writer add.
 
 #include "devicenet/DeviceNetModel.h"
+#include "devicenet/EDSKeptLinesWriter.h"
 #include "dictionaries/EDSLineWriter.h"
 
 #include <string>
@@ -25,9 +26,11 @@ void FormatKeyword(CEDSLineWriter& out, std::string_view keyword, std::string_vi
 void FormatHeaderComment(CEDSLineWriter& out, const EDSFileHeader& header,
                          std::string_view network);
 
-// The section's header line and its keyword lines, without the empty line
-// that ends the section.
-void FormatFileKeywords(CEDSLineWriter& out, const DeviceNetFileSection& file);
-void FormatDeviceKeywords(CEDSLineWriter& out, const DeviceNetDeviceSection& device);
+// The section's header line (through `kept`) and its keyword lines,
+// without the empty line that ends the section.
+void FormatFileKeywords(CEDSLineWriter& out, CKeptLinesWriter& kept,
+                        const DeviceNetFileSection& file);
+void FormatDeviceKeywords(CEDSLineWriter& out, CKeptLinesWriter& kept,
+                          const DeviceNetDeviceSection& device);
 
 } // namespace corvid

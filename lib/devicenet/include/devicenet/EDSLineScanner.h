@@ -6,6 +6,7 @@
 // outside double quotes carry no meaning. Section headers and keywords match
 // exactly, case sensitive, at the start of a normalised line.
 
+#include "devicenet/EDSKeptLines.h"
 #include "dictionaries/ReaderDiagnostics.h"
 
 #include <cstddef>
@@ -48,12 +49,23 @@ public:
     bool NextPiece(std::string& piece) { return Next(piece, HeaderLines::Normalize); }
     // 1-based number of the line last taken; 0 before the first.
     int LineNumber() const { return lineNumber_; }
+    // The line last taken as written, without its line end.
+    std::string_view RawLine() const { return raw_; }
+    // Where the line last taken begins in the text.
+    size_t LineOffset() const { return lineOffset_; }
+    // The lines from `offset` (a LineOffset()) up to the next line to be
+    // taken, as written.
+    std::vector<std::string> RawLinesSince(size_t offset) const;
+    // Gives the line last taken back: the next Next() takes it again.
+    void PutBack();
 
 private:
     bool Next(std::string& line, HeaderLines headers);
 
     std::string_view text_;
     size_t position_ = 0;
+    size_t lineOffset_ = 0;
+    std::string_view raw_;
     int lineNumber_ = 0;
     HeaderLines headers_;
 };
@@ -98,53 +110,101 @@ int16_t ParseSigned16(std::string_view text);
 // Where a section reader stopped.
 enum class SectionEnd { EndOfFile, AtHeader };
 
+// What a section reader did with a line.
+enum class LineUse { Read, NotRead, CutOff };
+
 inline constexpr size_t kNoHeader = static_cast<size_t>(-1);
 
 // The first of `headers` (in order) the line begins with, or kNoHeader.
 size_t HeaderAt(std::string_view line, std::span<const std::string_view> headers);
 
+// "[File]" gives "File".
+std::string_view SectionNameOf(std::string_view header);
+
+// True when the normalised line begins with `keyword` followed by a number
+// and "=" ("Param12=", not "Param=" or "ParamClass="), as numbered entries
+// are written.
+bool NumberedKeywordAt(std::string_view line, std::string_view keyword);
+
+// Where the frame keeps what the section readers do not read.
+struct KeptLineTarget {
+    CEDSKeptLines& Kept;
+    ReaderDiagnostics* Diagnostics = nullptr;
+    std::string Path; // for the notes
+};
+
+// An entry no section reader used, beginning at `offset` (a LineOffset())
+// on line `firstLine`; `line` holds it normalised, joined as far as it was.
+// It is joined up to its ";" like any entry, but ends in front of a section
+// header or at the end of the text (a line without "=" is not joined), and
+// its lines are kept as written under `section`.
+void KeepEntry(std::string& line, CEDSLineSource& source, size_t offset, int firstLine,
+               std::string_view section, KeptLineTarget& target);
+
+// A section no reader reads, from its header in `line`, or the lines in
+// front of the first section when `line` is no header: every line up to the
+// next one that begins with "[" is kept. Returns false at the end of the
+// text; otherwise `line` holds that next header.
+bool KeepSection(std::string& line, CEDSLineSource& source, std::string_view after,
+                 KeptLineTarget& target);
+
 // The frame every section reader shares. `line` is the current line (the
 // section's header when called from the main loop). Lines are taken until
-// one begins with another of `headers`; the section's own header,
-// `headers[own]`, enters it once (calling onEnter), a repeated one is
-// skipped. Every line after entering goes to onLine, which returns false
-// when the read must end (an entry cut off by the end of the text). Lines of
-// sections that are not among `headers` are thus read as part of the known
-// section in front.
+// one begins with "[" other than the section's own header, `headers[own]`,
+// which enters the section once (calling onEnter); a repeated one is
+// passed over. Before the section is entered, lines are passed over up to
+// its header or another of `headers`. Every line after entering goes to
+// onLine, which says whether it read the line; what it did not read is kept
+// (KeepEntry), and CutOff ends the read (an entry cut off by the end of the
+// text).
 template <typename OnEnter, typename OnLine>
 SectionEnd ReadSection(CEDSLineSource& source, std::string& line,
-                       std::span<const std::string_view> headers, size_t own, OnEnter&& onEnter,
-                       OnLine&& onLine) {
+                       std::span<const std::string_view> headers, size_t own, KeptLineTarget& kept,
+                       OnEnter&& onEnter, OnLine&& onLine) {
     bool entered = false;
     for (;;) {
         const size_t header = HeaderAt(line, headers);
-        if (!entered && header == own) {
-            entered = true;
-            onEnter();
-        } else if (header != kNoHeader && header != own) {
-            return SectionEnd::AtHeader;
-        } else if (entered && !onLine(line)) {
-            return SectionEnd::EndOfFile;
+        if (!entered) {
+            if (header == own) {
+                entered = true;
+                onEnter();
+            } else if (header != kNoHeader) {
+                return SectionEnd::AtHeader;
+            }
+        } else if (line.starts_with('[')) {
+            if (header != own)
+                return SectionEnd::AtHeader;
+        } else if (!line.empty()) {
+            const size_t offset = source.LineOffset();
+            const int firstLine = source.LineNumber();
+            const LineUse use = onLine(line);
+            if (use == LineUse::CutOff)
+                return SectionEnd::EndOfFile;
+            if (use == LineUse::NotRead)
+                KeepEntry(line, source, offset, firstLine, SectionNameOf(headers[own]), kept);
         }
         if (!source.Next(line))
             return SectionEnd::EndOfFile;
     }
 }
 
-// The main loop: lines in front of the first known header are skipped; at
-// each known header readSection(index, line) runs that section's reader,
-// which returns where it stopped.
+// The main loop: at each known header readSection(index, line) runs that
+// section's reader, which returns where it stopped; other sections, and
+// lines in front of the first section, are kept whole.
 template <typename ReadSectionAt>
 void ReadSections(CEDSLineSource& source, std::span<const std::string_view> headers,
-                  ReadSectionAt&& readSection) {
+                  KeptLineTarget& kept, ReadSectionAt&& readSection) {
     std::string line;
+    std::string_view after;
     bool more = source.Next(line);
     while (more) {
         const size_t header = HeaderAt(line, headers);
-        if (header == kNoHeader)
-            more = source.Next(line);
-        else
+        if (header == kNoHeader) {
+            more = KeepSection(line, source, after, kept);
+        } else {
+            after = SectionNameOf(headers[header]);
             more = readSection(header, line) == SectionEnd::AtHeader;
+        }
     }
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 
 // The parameter record that DeviceNet and EtherNet/IP descriptions share,
-// and the [ParamClass] record both models carry. A parameter's number is its
-// position in the list (from 1); what refers to a parameter (enumeration
-// strings, group membership) lives inside it, so inserting or removing one
-// renumbers everything when the file is next written.
+// and the [ParamClass] record both models carry. A parameter keeps the
+// number of its ParamN key, because assemblies, connections and link paths
+// name parameters by it; what refers to a parameter inside the model
+// (enumeration strings, group membership) lives inside it and is written
+// under that number.
 
 #include <cstddef>
 #include <cstdint>
@@ -15,8 +16,8 @@
 
 namespace corvid {
 
-// Descriptor bits of CEDSParam::Descriptor; bit 7 has no meaning and is kept
-// as read.
+// Descriptor bits of CEDSParam::Descriptor; bit 7 and the high byte, which
+// the editors do not use, are kept as read.
 inline constexpr uint8_t kDescSettablePath = 0x01;
 inline constexpr uint8_t kDescEnumStrings = 0x02;
 inline constexpr uint8_t kDescScaling = 0x04;
@@ -32,7 +33,7 @@ struct CEDSParam {
     uint8_t Reserved = 0;
     uint8_t PathSize = 0;
     std::string LinkPath;
-    uint8_t Descriptor = 0;
+    uint16_t Descriptor = 0;
     uint8_t DataType = 0;
     uint8_t DataSize = 0;
     std::string ParameterName;
@@ -54,10 +55,21 @@ struct CEDSParam {
     // The [EnumPar] strings in order; none when the parameter has no
     // enumeration.
     std::optional<std::vector<std::string>> EnumStrings;
+    // N of the ParamN key; 0 for a parameter that has none yet (see
+    // ParamNumbers).
+    uint32_t Number = 0;
 };
 
-// The parameters of a description, owned by it, in ParamN order.
+// The parameters of a description, owned by it, in file order.
 using CEDSParamList = std::vector<std::unique_ptr<CEDSParam>>;
+
+// The number each parameter is written under, in list order: its Number,
+// or, when that is 0 or was taken by a parameter in front of it, the next
+// free number. Parameters that were never numbered thus count 1, 2, 3 ...
+std::vector<uint32_t> ParamNumbers(const CEDSParamList& params);
+
+// The number for a parameter added now: one above the highest in use.
+uint32_t NextFreeParamNumber(const CEDSParamList& params);
 
 // The [ParamClass] section. The writer writes it only when SectionName is
 // exactly "ParamClass".

@@ -3,10 +3,12 @@
 // One EtherNet/IP device description in memory. Values stay as the file
 // carries them (texts keep their double quotes); only the entry numbers
 // taken from the keys and the [Device] codes are integers. Numbered entries
-// are kept sorted by the number read from their key, but are named by their
-// position when shown or written.
+// keep the number read from their key and are written under it, because
+// other entries name them by it; assemblies, connections, racks and TSpecs
+// are kept sorted by it.
 
 #include "devicenet/DeviceNetModel.h"
+#include "devicenet/EDSKeptLines.h"
 #include "devicenet/EDSParam.h"
 #include "dictionaries/EDSFileHeader.h"
 #include "dictionaries/OrderedList.h"
@@ -81,6 +83,7 @@ struct PortEntry {
     std::string PortName;
     std::string PathToPortObject;
     std::string PortNumber;
+    int32_t Number = 0; // N of the PortN key; 0: none yet (see PortNumbers)
 };
 
 struct RackEntry {
@@ -145,6 +148,7 @@ struct CEtherNetIPEDS {
     ObjectClassSection MessageRouterClass;
     EthernetLinkClassRecord EthernetLinkClassSection;
     CapacityRecord CapacitySection;
+    CEDSKeptLines Kept; // what the file holds beyond the fields
 
     CEDSParam* ParamAt(size_t index) const { return Params.at(index).get(); }
     size_t ParamCount() const { return Params.size(); }
@@ -162,6 +166,17 @@ FindResult FindTSpec(const CEtherNetIPEDS& model, int32_t number);
 // As the finds, over DeviceClassification, except that an equal number is
 // Found only at its occurrence-th entry (from 1; below 2 means the first).
 FindResult FindClassEntry(const CEtherNetIPEDS& model, int32_t number, int occurrence);
+
+// The number for an entry added now: one above the highest in its list.
+int32_t NextFreeAssemblyNumber(const CEtherNetIPEDS& model);
+int32_t NextFreeConnectionNumber(const CEtherNetIPEDS& model);
+int32_t NextFreeRackNumber(const CEtherNetIPEDS& model);
+int32_t NextFreeTSpecNumber(const CEtherNetIPEDS& model);
+int32_t NextFreePortNumber(const CEtherNetIPEDS& model);
+
+// The number each port is written under, in list order: its Number, or,
+// when that is 0 or was taken by a port in front of it, the next free one.
+std::vector<uint32_t> PortNumbers(const CEtherNetIPEDS& model);
 
 // Puts the entry in its place by Number; an entry with the same number is
 // replaced where it stands.

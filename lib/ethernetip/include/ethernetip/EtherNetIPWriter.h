@@ -8,7 +8,8 @@ namespace corvid {
 
 // The whole file the model stands for, in the writer's fixed layout with
 // CR LF line ends: the same model always gives the same bytes. Numbered
-// entries are written under their position (Assem1, Assem2 ...).
+// entries are written under the numbers of their keys, and what the model
+// kept beyond its fields goes back in its places (CKeptLinesWriter).
 std::string FormatEtherNetIPEDS(const CEtherNetIPEDS& model);
 
 // Replaces the file at `path` with the model, safely (see SaveFileReplacing).

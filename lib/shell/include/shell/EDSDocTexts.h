@@ -11,8 +11,9 @@ namespace corvid::doc_texts {
 inline constexpr std::string_view kCaption = kMessageCaption;
 inline constexpr std::string_view kOpenFile = "Open File:  ";                   // 61216
 inline constexpr std::string_view kAlreadyOpened = "  has already opened.\r\n"; // 61218
-inline constexpr std::string_view kSaveFile = "Save File:  Save file %s\r\n";   // 61221
-inline constexpr std::string_view kSaveAsTitle = "Save As Files";               // 61222
+inline constexpr std::string_view kUnreadable = ": unreadable: "; // then the system's reason
+inline constexpr std::string_view kSaveFile = "Save File:  Save file %s\r\n"; // 61221
+inline constexpr std::string_view kSaveAsTitle = "Save As Files";             // 61222
 inline constexpr std::string_view kSaveFailed = "Save File:  Failure to save file %s: ";
 inline constexpr std::string_view kSavePrompt = "Do you want to save changes to the file?";
 inline constexpr std::string_view kTitleSuffix = " - Halvard Corvid";

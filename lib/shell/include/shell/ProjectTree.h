@@ -10,6 +10,7 @@
 #include "devicenet/DeviceNetModel.h"
 #include "ethernetip/EtherNetIPModel.h"
 #include "shell/EDSDoc.h"
+#include "shell/KeptContent.h"
 
 #include <string>
 #include <string_view>
@@ -29,7 +30,8 @@ struct ProjectTreeFile {
 
 // The optional sections (CANopen FileInfo ... Comments; DeviceNet File ...
 // ParamClass; EtherNet/IP File, Device) appear only when the file had them;
-// the others always.
+// the others always. A file that holds more than the model gets a last
+// child, kKeptSection, for the page that lists it.
 ProjectTreeFile BuildProjectTreeFile(const CCANopenEDS& model);
 ProjectTreeFile BuildProjectTreeFile(const CDeviceNetEDS& model);
 ProjectTreeFile BuildProjectTreeFile(const CEtherNetIPEDS& model);

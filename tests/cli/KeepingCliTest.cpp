@@ -1,0 +1,94 @@
+// corvid-cli on what a file holds beyond the model, on unreadable inputs and
+// on save targets that are not plain files.
+
+#include "CliRunner.h"
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sys/stat.h>
+
+namespace corvid {
+namespace {
+
+using test::Cli;
+using test::CliRun;
+
+const std::string kSample = std::string(CORVID_SAMPLES_DIR) + "/servo_drive.eds";
+
+TEST(CliKind, UnreadableFilesAreNamedWithTheReason) {
+    test::TempFolder folder;
+    std::filesystem::create_directory(folder.path() / "dir.eds");
+    const CliRun kind =
+        Cli("kind " + folder.File("none.eds") + " " + folder.File("dir.eds") + " " + kSample);
+    EXPECT_EQ(kind.exitCode, 1);
+    EXPECT_EQ(kind.out, folder.File("none.eds") + ": unreadable: No such file or directory\n" +
+                            folder.File("dir.eds") + ": unreadable: Is a directory\n" + kSample +
+                            ": CANopen\n");
+
+    const CliRun open = Cli("open " + folder.File("none.eds") + " " + kSample);
+    EXPECT_EQ(open.exitCode, 0);
+    EXPECT_EQ(open.out, "Open File:  " + folder.File("none.eds") +
+                            ": unreadable: No such file or directory\n" + "Open File:  " + kSample +
+                            " is a CANopen EDS file.\nCANopen 0 servo_drive\n");
+
+    const CliRun dump = Cli("dump " + folder.File("none.eds"));
+    EXPECT_EQ(dump.exitCode, 1);
+    EXPECT_NE(dump.out.find(": unreadable: No such file or directory"), std::string::npos);
+}
+
+TEST(CliDump, AsAKindTheFileDoesNotHoldSaysSoAndStillPrints) {
+    test::TempFolder folder;
+    const CliRun run = Cli("dump --as devicenet " + kSample);
+    EXPECT_EQ(run.exitCode, 0);
+    const std::string warning = kSample + ": nothing of the DeviceNet kind in it";
+    ASSERT_EQ(run.out.find("corvid-cli: " + warning), 0u) << run.out;
+    const auto json = nlohmann::json::parse(run.out.substr(run.out.find('\n') + 1));
+    EXPECT_EQ(json["kind"], "DeviceNet");
+
+    // A CANopen file without [FileInfo] holds CANopen content: no warning.
+    test::WriteFile(folder.path() / "nofi.eds", "[2000]\nParameterName=P\n");
+    const CliRun canopen = Cli("dump --as canopen " + folder.File("nofi.eds"));
+    EXPECT_EQ(canopen.out.find("nothing of the"), std::string::npos);
+    EXPECT_EQ(nlohmann::json::parse(canopen.out)["Objects"][0]["Index"], 0x2000);
+}
+
+TEST(CliDump, CANopenKeptLinesAndSections) {
+    test::TempFolder folder;
+    test::WriteFile(folder.path() / "k.eds",
+                    "\xEF\xBB\xBF[FileInfo]\nLastEDS=old.eds\n[DeviceInfo]\nCompactPDO=0x0\n"
+                    "[Tools]\nItems=0\n[OptionalObjects]\nSupportedObjects=0\nNote=x\n"
+                    "[1001]\n;StorageLocation=RAM\nParameterName=Error register\n");
+    const CliRun run = Cli("dump " + folder.File("k.eds"));
+    ASSERT_EQ(run.exitCode, 0) << run.out;
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["ByteOrderMark"], 1);
+    EXPECT_EQ(json["FileInfo"]["Kept"], nlohmann::json::array({"LastEDS=old.eds"}));
+    EXPECT_EQ(json["DeviceInfo"]["Kept"], nlohmann::json::array({"CompactPDO=0x0"}));
+    EXPECT_EQ(json["OptionalObjects"]["Kept"], nlohmann::json::array({"Note=x"}));
+    EXPECT_EQ(json["Objects"][0]["Kept"], nlohmann::json::array({";StorageLocation=RAM"}));
+    EXPECT_EQ(json["KeptSections"][0]["After"], "DeviceInfo");
+    EXPECT_EQ(json["KeptSections"][0]["Header"], "[Tools]");
+    EXPECT_EQ(json["KeptSections"][0]["Lines"], nlohmann::json::array({"Items=0"}));
+}
+
+// The target of a save keeps what it is: a link stays a link to the file
+// written; a pipe, standing in for a device, is refused and stays a pipe.
+TEST(CliResave, TargetsThatAreLinksOrNoRegularFiles) {
+    test::TempFolder folder;
+    test::WriteFile(folder.path() / "real.eds", "old");
+    std::filesystem::create_symlink("real.eds", folder.path() / "link.eds");
+    ASSERT_EQ(Cli("resave " + kSample + " " + folder.File("link.eds")).exitCode, 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.path() / "link.eds"));
+    EXPECT_EQ(test::ReadFile(folder.path() / "real.eds").rfind("; HALVARD", 0), 0u);
+
+    const auto pipe = folder.path() / "pipe.eds";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const CliRun refused = Cli("resave " + kSample + " " + pipe.string());
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_NE(refused.out.find("not a regular file"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+}
+
+} // namespace
+} // namespace corvid

@@ -1,0 +1,170 @@
+// What a DeviceNet file holds beyond the model: entries and sections the
+// reader does not read come back as written, in their places; parameters
+// keep the numbers their keys give them; a byte-order mark is kept.
+
+#include "devicenet/DeviceNetReader.h"
+#include "devicenet/DeviceNetWriter.h"
+
+#include "EDSWriterLayout.h"
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace corvid {
+namespace {
+
+using Strings = std::vector<std::string>;
+using test::CrLf;
+
+CDeviceNetEDS Read(std::string_view text, ReaderDiagnostics* notes = nullptr) {
+    CDeviceNetEDS model;
+    LoadDeviceNetEDSText(model, text, "valve.eds", notes);
+    return model;
+}
+
+const std::string kValve =
+    "\xEF\xBB\xBF" + CrLf({
+                         "$ made by hand",
+                         "[File]",
+                         "        DescText = \"Valve\";",
+                         "        HomeURL = \"http://v\";  $ why",
+                         "[Device Classification]",
+                         "        Class1 = DeviceNet;",
+                         "",
+                         "$ the device",
+                         "[Device]",
+                         "        VendCode = 404;",
+                         "        Icon = \"v.ico\";",
+                         "[Params]",
+                         "        Param1 = 0,,,0x0012,0xC7,2,\"A\",\"\",\"\","
+                         "0,1,0,,,,,,,,,;",
+                         "        Enum1 =",
+                         "                0,\"Off\",   $ first",
+                         "                1,\"On\";",
+                         "        Param999 = 0,,,0x0210,0xC7,2,\"B\",\"\","
+                         "\"\",0,1,0,,,,,,,,,;",
+                         "[EnumPar]",
+                         "        Param999 = \"x\", \"y\";",
+                         "[Groups]",
+                         "        Group1 = \"G\", 2, 1, 999;",
+                         "[Vendor Tail]",
+                         "        Thing = 1;",
+                     });
+
+std::string ParamLines(const std::string& number, const std::string& descriptor,
+                       const std::string& name) {
+    return CrLf({"\tParam" + number + "=", "\t\t0,", "\t\t0, ,", "\t\t" + descriptor + ",",
+                 "\t\t0xC7, 2,", "\t\t" + name + ",", "\t\t\"\",", "\t\t\"\",", "\t\t0, 1, 0,",
+                 "\t\t0, 0, 0, 0,", "\t\t, , , , ;", ""});
+}
+
+TEST(DeviceNetKeptLines, EntriesAtTheEndOfTheirSectionSectionsAfterTheirPredecessor) {
+    const std::string expected =
+        "\xEF\xBB\xBF" + test::EmptyHeaderComment("DeviceNet") +
+        CrLf({"[File]",
+              "\tDescText=\"Valve\";",
+              "\tCreateDate=;",
+              "\tCreateTime=;",
+              "\tModDate=;",
+              "\tModTime=;",
+              "\tRevision=;",
+              "        HomeURL = \"http://v\";  $ why",
+              "",
+              "[Device Classification]",
+              "        Class1 = DeviceNet;",
+              "",
+              "[Device]",
+              "\tVendCode=404;",
+              "\tVendName=;",
+              "\tProdType=0;",
+              "\tProdTypeStr=;",
+              "\tProdCode=0x0000;",
+              "\tMajRev=0;",
+              "\tMinRev=0;",
+              "\tProdName=;",
+              "\tCatalog=;",
+              "        Icon = \"v.ico\";",
+              "",
+              "[]",
+              "\tDefault=0x0000;",
+              "",
+              "[Params]"}) +
+        ParamLines("1", "0x12", "\"A\"") + ParamLines("999", "0x0210", "\"B\"") +
+        CrLf({"        Enum1 =", "                0,\"Off\",   $ first",
+              "                1,\"On\";", "", "[EnumPar]", "\tParam999=", "\t      \"x\",",
+              "\t      \"y\";", "", "", "[Groups]", "\tGroup1=  \"G\",         2,   1,     999;",
+              "[Vendor Tail]", "        Thing = 1;", ""});
+    const std::string once = FormatDeviceNetEDS(Read(kValve));
+    EXPECT_EQ(once, expected);
+    EXPECT_EQ(FormatDeviceNetEDS(Read(once)), once);
+}
+
+TEST(DeviceNetKeptLines, ReaderNotesWhatItKeptWithItsLine) {
+    ReaderDiagnostics notes;
+    const CDeviceNetEDS model = Read(kValve, &notes);
+    Strings texts;
+    for (const ReaderDiagnostic& note : notes)
+        texts.push_back(std::to_string(note.line) + ": " + note.text);
+    EXPECT_EQ(texts, (Strings{"4: entry not read, kept as written: HomeURL in [File]",
+                              "5: section not read, kept as written: [Device Classification]",
+                              "11: entry not read, kept as written: Icon in [Device]",
+                              "14: entry not read, kept as written: Enum1 in [Params]",
+                              "22: section not read, kept as written: [Vendor Tail]"}));
+    EXPECT_TRUE(model.Kept.ByteOrderMark);
+    EXPECT_EQ(model.ParamAt(1).Number, 999u);
+    EXPECT_EQ(model.ParamAt(1).Group, 1);
+    EXPECT_EQ(model.ParamAt(1).Descriptor, 0x0210);
+}
+
+// Lines in front of the first section that hold more than comments are kept
+// there; a file without [File] and [Device] reads back what the writer puts
+// under their empty headers, keeping nothing.
+TEST(DeviceNetKeptLines, LinesInFrontAndEmptyHeadersReadBackTheSame) {
+    const CDeviceNetEDS model = Read("$ c\nStray = 1;\n\n[IO_Info]\nDefault=1;\n");
+    ASSERT_EQ(model.Kept.Sections.size(), 1u);
+    EXPECT_EQ(model.Kept.Sections[0].Lines, Strings{"Stray = 1;"});
+    const std::string once = FormatDeviceNetEDS(model);
+    EXPECT_NE(once.find("$ Create by Corvid software\r\n\r\nStray = 1;\r\n\r\n[]\r\n"),
+              std::string::npos);
+    const CDeviceNetEDS again = Read(once);
+    EXPECT_EQ(FormatDeviceNetEDS(again), once);
+
+    // Under an empty header once every section the writer puts there has a
+    // name: written last, under that header again.
+    const CDeviceNetEDS named = Read("[File]\n[Device]\n[IO_Info]\n[]\nOdd=1;\n[Vendor]\nV=1;\n");
+    EXPECT_EQ(named.Kept.EntriesOf(""), Strings{"Odd=1;"});
+    const std::string namedOnce = FormatDeviceNetEDS(named);
+    EXPECT_TRUE(namedOnce.ends_with("\r\n[]\r\nOdd=1;\r\n\r\n"));
+    // A section after the empty header follows "no section": it goes first.
+    EXPECT_LT(namedOnce.find("[Vendor]\r\nV=1;\r\n\r\n[File]"), namedOnce.find("[IO_Info]"));
+    EXPECT_EQ(FormatDeviceNetEDS(Read(namedOnce)), namedOnce);
+
+    const CDeviceNetEDS empty = Read(FormatDeviceNetEDS(CDeviceNetEDS()));
+    EXPECT_TRUE(empty.Kept.Entries.empty());
+    EXPECT_TRUE(empty.Kept.Sections.empty());
+    EXPECT_EQ(FormatDeviceNetEDS(empty), FormatDeviceNetEDS(CDeviceNetEDS()));
+}
+
+// Parameters added by an editor get the next free number; repeated numbers
+// in a file are given new ones rather than two parameters sharing one.
+TEST(DeviceNetKeptLines, ParameterNumbersStayUniqueNewOnesComeNext) {
+    ReaderDiagnostics notes;
+    CDeviceNetEDS model = Read("[Params]\nParam5=0,,,0,0,0,\"A\",,,,,,,,,,,,,,;\n"
+                               "Param5=0,,,0,0,0,\"B\",,,,,,,,,,,,,,;\n"
+                               "Param2=0,,,0,0,0,\"C\",,,,,,,,,,,,,,;\n",
+                               &notes);
+    EXPECT_EQ(ParamNumbers(model.Params), (std::vector<uint32_t>{5, 6, 2}));
+    ASSERT_EQ(notes.size(), 1u);
+    EXPECT_EQ(notes[0].line, 3);
+    EXPECT_EQ(NextFreeParamNumber(model.Params), 7u);
+
+    auto added = std::make_unique<CEDSParam>();
+    added->Number = NextFreeParamNumber(model.Params);
+    model.Params.insert(model.Params.begin(), std::move(added));
+    const std::string text = FormatDeviceNetEDS(model);
+    EXPECT_LT(text.find("\tParam7="), text.find("\tParam5="));
+    EXPECT_NE(text.find("\tParam2="), std::string::npos);
+}
+
+} // namespace
+} // namespace corvid
