@@ -9,6 +9,7 @@
 
 #include "dictionaries/TextEncoding.h"
 #include "shell/EDSDocTexts.h"
+#include "shell/KeptContent.h"
 #include "shell/ProjectTree.h"
 
 #include <QAction>
@@ -140,8 +141,15 @@ void CMainFrame::SetLoading(bool loading) {
 
 void CMainFrame::OnFileAdded(EDSFileRef file) {
     project_->FileAdded(file);
-    if (const EDSFileHeader* header = doc_->Header(file); header && !header->PathName.empty())
-        recent_->Add(QFile::decodeName(header->PathName.c_str()));
+    const EDSFileHeader* header = doc_->Header(file);
+    if (header == nullptr || header->PathName.empty())
+        return;
+    recent_->Add(QFile::decodeName(header->PathName.c_str()));
+    // What the file holds beyond the model is saved unchanged but not
+    // edited: the user learns of it, and the tree has a page listing it.
+    if (const std::string kept = KeptMessage(header->PathName, CountKept(*doc_, file));
+        !kept.empty())
+        messages_->AppendMessage(kept);
 }
 
 void CMainFrame::ShowPage(EDSFileRef file, const std::string& section) {

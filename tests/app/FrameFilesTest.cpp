@@ -9,6 +9,7 @@
 #include "ProjectWindow.h"
 #include "RecentFiles.h"
 
+#include "shell/KeptContent.h"
 #include "shell/ProjectTree.h"
 
 #include <QAction>
@@ -83,6 +84,19 @@ private slots:
         QVERIFY(!f->frame->ProjectWindow().TabsShown());
         QCOMPARE(f->frame->MessageWindow().Text(), QString());
         QVERIFY(f->frame->RecentFiles().Paths().isEmpty());
+    }
+
+    void OpenPaths_WhatAFileKeepsBeyondTheModelIsLoggedAndListed() {
+        const QString path = f->Write("kept.eds", "[FileInfo]\r\nFileName=kept.eds\r\nTool=x\r\n"
+                                                  "[DeviceInfo]\r\n[VendorNotes]\r\nA=1\r\n");
+        f->frame->OpenPaths({path});
+        QVERIFY(f->frame->MessageWindow().Text().contains("Open File:  " + path + " keeps "));
+        const QStringList children = Children(f->frame->ProjectWindow().Model(kCANopen), 0);
+        QVERIFY(children.contains(QString::fromUtf8(kKeptSection.data(), kKeptSection.size())));
+        f->DoubleClickSection(kCANopen, 0, std::string(kKeptSection));
+        const QString page = ShownRows(*f->frame).join('\n');
+        QVERIFY(page.contains("VendorNotes"));
+        QVERIFY(page.contains("Tool=x"));
     }
 
     void OpenPaths_CommandsThatChangeTheFilesWaitForTheLoadToEnd() {
