@@ -11,7 +11,7 @@ if ! command -v clang++ >/dev/null; then
 fi
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCORVID_BUILD_FUZZ=ON -DCORVID_BUILD_TESTS=OFF >/dev/null
+    -DCORVID_BUILD_FUZZ=ON -DCORVID_BUILD_TESTS=OFF -DCORVID_BUILD_APP=OFF >/dev/null
 cmake --build build-fuzz
 
 corpus_root=build-fuzz/fuzz-corpus

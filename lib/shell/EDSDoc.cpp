@@ -23,15 +23,13 @@ FileDialogRequest EDSFileDialog(std::string title, std::string initialName) {
             "eds"};
 }
 
-// A chosen name keeps its own ending only when it is ".eds" or ".EDS";
-// anything else, ".Eds" included, gets ".eds" behind it.
+} // namespace
+
 std::string WithEDSExtension(std::string path) {
     if (!path.ends_with(".eds") && !path.ends_with(".EDS"))
         path += ".eds";
     return path;
 }
-
-} // namespace
 
 bool CEDSDoc::RemoveFile(EDSKind kind, size_t position) {
     bool removed = false;
@@ -209,7 +207,9 @@ bool CEDSDoc::ConfirmExit() {
                 continue;
             switch (AskToSave(list[position]->Header)) {
             case MessageAnswer::Yes:
-                if (Save({kind, position}, false) == SaveResult::Failed)
+                // A user who said YES and then closed the save dialog has
+                // not chosen to lose the edits: the program stays open.
+                if (Save({kind, position}, false) != SaveResult::Saved)
                     outcome = Outcome::Stay;
                 break;
             case MessageAnswer::AllNot:

@@ -216,6 +216,17 @@ TEST_F(EDSDocTest, RemoveFile_KeepsTheCurrentFilePointingAtTheSameModel) {
     EXPECT_FALSE(doc.RemoveFile(EDSKind::CANopen, 0));
 }
 
+TEST_F(EDSDocTest, OpenPaths_TellsTheHandlerOfEachFileAsItJoins) {
+    std::vector<std::pair<EDSFileRef, size_t>> added; // with the list size at that moment
+    doc.SetFileAddedHandler(
+        [&](EDSFileRef file) { added.emplace_back(file, doc.FileCount(file.kind)); });
+    const std::string canopen = Make("c.eds");
+    doc.OpenPaths({canopen, Make("d.eds", kDeviceNetText), Make("x.txt"), Make("c2.eds"), canopen});
+    const std::vector<std::pair<EDSFileRef, size_t>> expected = {
+        {{EDSKind::CANopen, 0}, 1}, {{EDSKind::DeviceNet, 0}, 1}, {{EDSKind::CANopen, 1}, 2}};
+    EXPECT_EQ(added, expected);
+}
+
 TEST_F(EDSDocTest, SaveAllFiles_GoesThroughCANopenThenDeviceNetThenEtherNetIP) {
     doc.OpenPaths({Make("e.eds", kEtherNetIPText), Make("d.eds", kDeviceNetText), Make("c.eds")});
     ui.saveChoices = {folder.File("c-out"), folder.File("d-out"), folder.File("e-out")};
@@ -281,11 +292,13 @@ TEST_F(ConfirmExitTest, CancelAbortsTheExit) {
     EXPECT_EQ(ui.questions.size(), 2u);
 }
 
-TEST_F(ConfirmExitTest, ACancelledSaveDialogSkipsThatFileOnly) {
-    ui.answers = {MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::No};
+TEST_F(ConfirmExitTest, ACancelledSaveDialogKeepsTheProgramOpenAndTheEdits) {
+    ui.answers = {MessageAnswer::Yes};
     ui.saveChoices = {""};
-    EXPECT_TRUE(doc.ConfirmExit());
-    EXPECT_EQ(ui.questions.size(), 3u);
+    EXPECT_FALSE(doc.ConfirmExit());
+    EXPECT_EQ(ui.questions.size(), 1u);
+    EXPECT_EQ(HeaderOf(EDSKind::CANopen, 0).Flags, FLAG_MODIFIED);
+    EXPECT_EQ(ui.Log(), "");
 }
 
 TEST_F(ConfirmExitTest, AFailedSaveKeepsTheProgramOpen) {

@@ -9,6 +9,7 @@
 #include "shell/EDSDocKinds.h"
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,6 +25,12 @@ struct EDSFileRef {
     bool operator==(const EDSFileRef&) const = default;
 };
 
+// The path a save dialog's choice is written to: a name keeps its own ending
+// only when it is ".eds" or ".EDS"; anything else, ".Eds" included, gets
+// ".eds" behind it. A dialog uses it to confirm overwriting the file that
+// will really be replaced.
+std::string WithEDSExtension(std::string path);
+
 class CEDSDoc {
 public:
     template <typename Model> using FileList = std::vector<std::unique_ptr<Model>>;
@@ -34,7 +41,16 @@ public:
     template <typename Model> size_t AddFile(std::unique_ptr<Model> model) {
         FileList<Model>& list = Files<Model>();
         list.push_back(std::move(model));
-        return list.size() - 1;
+        const size_t position = list.size() - 1;
+        if (fileAdded_)
+            fileAdded_(EDSFileRef{EDSDocKind<Model>::kKind, position});
+        return position;
+    }
+
+    // Called after every AddFile, so a window shows a file's root while
+    // later files are still loading, whoever added it (open or generation).
+    void SetFileAddedHandler(std::function<void(EDSFileRef)> handler) {
+        fileAdded_ = std::move(handler);
     }
 
     // Discards the file without a question; unsaved changes are lost.
@@ -71,8 +87,9 @@ public:
     void SaveAllFiles();
 
     // Asks about every modified file before the program closes. Returns
-    // false when the user cancelled, or when a file the user chose to save
-    // could not be saved, so that no edit is lost without warning.
+    // false when the user cancelled, closed the save dialog of a file they
+    // chose to save, or when such a file could not be saved, so that no
+    // edit is lost without warning.
     bool ConfirmExit();
 
     // "%s - Halvard Corvid", with "*" behind the title when modified.
@@ -106,6 +123,7 @@ private:
     std::tuple<FileList<CCANopenEDS>, FileList<CDeviceNetEDS>, FileList<CEtherNetIPEDS>> lists_;
     std::optional<EDSFileRef> current_;
     std::string frameTitle_;
+    std::function<void(EDSFileRef)> fileAdded_;
     bool opening_ = false;
 };
 

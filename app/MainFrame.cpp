@@ -1,0 +1,236 @@
+#include "MainFrame.h"
+
+#include "EDSView.h"
+#include "FrameUserInterface.h"
+#include "HelpCommands.h"
+#include "MessageWindow.h"
+#include "ProjectWindow.h"
+#include "RecentFiles.h"
+
+#include "dictionaries/TextEncoding.h"
+#include "shell/EDSDocTexts.h"
+#include "shell/KeptContent.h"
+#include "shell/ProjectTree.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QUrl>
+
+namespace corvid::app {
+
+namespace {
+
+const QString kCaption = QString::fromUtf8(doc_texts::kCaption.data(),
+                                           static_cast<qsizetype>(doc_texts::kCaption.size()));
+
+constexpr const char* kDeleteFileQuestion = "Do you want to delete this EDS file?"; // 61220
+
+std::vector<std::string> FileSystemPaths(const QStringList& paths) {
+    std::vector<std::string> result;
+    for (const QString& path : paths)
+        result.push_back(QFile::encodeName(path).toStdString());
+    return result;
+}
+
+QStringList LocalFiles(const QMimeData* data) {
+    QStringList files;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile())
+            files << url.toLocalFile();
+    return files;
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(IUserInterface& dialogs, QWidget* parent)
+    : QMainWindow(parent), messages_(new CMessageWindow(this)) {
+    setObjectName(QStringLiteral("MainFrame"));
+    setWindowTitle(kCaption);
+    setAcceptDrops(true);
+    ui_ = std::make_unique<CFrameUserInterface>(dialogs, this, *messages_);
+    doc_ = std::make_unique<CEDSDoc>(*ui_);
+    project_ = new CProjectWindow(*doc_, this);
+    view_ = new CEDSView(*doc_, this);
+    setCentralWidget(view_);
+    addDockWidget(Qt::LeftDockWidgetArea, project_);
+    addDockWidget(Qt::BottomDockWidgetArea, messages_);
+    resizeDocks({project_}, {300}, Qt::Horizontal);
+    resizeDocks({messages_}, {140}, Qt::Vertical);
+
+    actions_ = CreateFrameActions(*this, project_->toggleViewAction(),
+                                  messages_->toggleViewAction(), view_->ColumnActions());
+    recent_ = new CRecentFiles(*actions_.recentFiles, this);
+    network_ = new QLabel(tr("Network"), this);
+    statusBar()->addPermanentWidget(network_);
+    statusBar()->showMessage(tr("Ready"));
+
+    doc_->SetFileAddedHandler([this](EDSFileRef file) { OnFileAdded(file); });
+    ConnectCommands();
+    UpdateCommands();
+}
+
+CMainFrame::~CMainFrame() {
+    // The document set outlives the views that read it.
+    delete view_;
+    delete project_;
+}
+
+void CMainFrame::ConnectCommands() {
+    const CFrameActions& a = actions_;
+    connect(a.open, &QAction::triggered, this, [this] { RunOpen([this] { doc_->OpenFiles(); }); });
+    connect(a.save, &QAction::triggered, this, [this] { RunSave([this] { doc_->SaveFile(); }); });
+    connect(a.saveAs, &QAction::triggered, this,
+            [this] { RunSave([this] { doc_->SaveFileAs(); }); });
+    connect(a.saveAll, &QAction::triggered, this,
+            [this] { RunSave([this] { doc_->SaveAllFiles(); }); });
+    connect(a.exit, &QAction::triggered, this, &QWidget::close);
+    connect(a.clear, &QAction::triggered, messages_, &CMessageWindow::Clear);
+    connect(a.helpTopics, &QAction::triggered, this, [this] { ShowHelpTopics(this); });
+    connect(a.revisionHistory, &QAction::triggered, this, [this] { ShowRevisionHistory(this); });
+    connect(a.about, &QAction::triggered, this, [this] { ShowAbout(this); });
+    connect(recent_, &CRecentFiles::OpenRequested, this,
+            [this](const QString& path) { OpenPaths({path}); });
+
+    connect(project_, &CProjectWindow::RootActivated, this,
+            [this](EDSFileRef file) { ShowPage(file, std::string(kFileSummarySection)); });
+    connect(project_, &CProjectWindow::SectionActivated, this, &CMainFrame::ShowPage);
+    connect(project_, &CProjectWindow::AddFilesRequested, a.open, &QAction::trigger);
+    connect(project_, &CProjectWindow::NewFileRequested, a.newFile, &QAction::trigger);
+    connect(project_, &CProjectWindow::RemoveFileRequested, this, &CMainFrame::RemoveFile);
+    connect(project_, &CProjectWindow::ActiveKindChanged, this, &CMainFrame::UpdateCommands);
+    connect(view_, &CEDSView::PageChanged, this, [this] {
+        UpdateCommands();
+        UpdateTitle();
+    });
+}
+
+void CMainFrame::OpenPaths(const QStringList& paths) {
+    if (!paths.isEmpty())
+        RunOpen([this, &paths] { doc_->OpenPaths(FileSystemPaths(paths)); });
+}
+
+// Events are pumped between files: nothing that changes the document set
+// may start meanwhile, and the window may not close under the loop.
+void CMainFrame::RunOpen(const std::function<void()>& open) {
+    if (loading_)
+        return;
+    const size_t before = doc_->FileCount(EDSKind::CANopen) + doc_->FileCount(EDSKind::DeviceNet) +
+                          doc_->FileCount(EDSKind::EtherNetIP);
+    SetLoading(true);
+    open();
+    SetLoading(false);
+    const size_t after = doc_->FileCount(EDSKind::CANopen) + doc_->FileCount(EDSKind::DeviceNet) +
+                         doc_->FileCount(EDSKind::EtherNetIP);
+    if (after > before) {
+        project_->ShowTabs();
+        project_->show();
+        messages_->show();
+    }
+}
+
+void CMainFrame::SetLoading(bool loading) {
+    loading_ = loading;
+    project_->SetLoading(loading);
+    UpdateCommands();
+}
+
+void CMainFrame::OnFileAdded(EDSFileRef file) {
+    project_->FileAdded(file);
+    const EDSFileHeader* header = doc_->Header(file);
+    if (header == nullptr || header->PathName.empty())
+        return;
+    recent_->Add(QFile::decodeName(header->PathName.c_str()));
+    // What the file holds beyond the model is saved unchanged but not
+    // edited: the user learns of it, and the tree has a page listing it.
+    if (const std::string kept = KeptMessage(header->PathName, CountKept(*doc_, file));
+        !kept.empty())
+        messages_->AppendMessage(kept);
+}
+
+void CMainFrame::ShowPage(EDSFileRef file, const std::string& section) {
+    doc_->SetCurrentFile(file);
+    view_->ShowPage(file, section);
+    network_->setText(QString::fromUtf8(EDSKindName(file.kind)));
+}
+
+void CMainFrame::RemoveFile(EDSFileRef file) {
+    if (loading_)
+        return;
+    const MessageAnswer answer =
+        ui_->AskMessage(kDeleteFileQuestion, std::string(doc_texts::kCaption),
+                        MessageButtons::YesNo, MessageIcon::Question);
+    if (answer != MessageAnswer::Yes)
+        return;
+    project_->RemoveFile(file);
+    view_->FilesRemoved();
+    doc_->SetCurrentFile(view_->ShownFile());
+    UpdateCommands();
+    UpdateTitle();
+}
+
+void CMainFrame::RunSave(const std::function<void()>& save) {
+    save();
+    // The summary page shows the save path; the title loses its star.
+    view_->Refresh();
+    UpdateTitle();
+}
+
+void CMainFrame::UpdateCommands() {
+    const CFrameActions& a = actions_;
+    const bool hasFile = view_->ShownFile().has_value();
+    a.save->setEnabled(hasFile);
+    a.saveAs->setEnabled(hasFile);
+    a.saveAll->setEnabled(doc_->FileCount(project_->ActiveKind()) > 0);
+    a.open->setEnabled(!loading_);
+    actions_.recentFiles->setEnabled(!loading_ && !recent_->Paths().isEmpty());
+    // New files come from the new-file dialog; editing commands come with
+    // in-place editing.
+    for (QAction* action : {a.newFile, a.cut, a.copy, a.paste, a.del, a.insert})
+        action->setEnabled(false);
+}
+
+void CMainFrame::UpdateTitle() {
+    const std::optional<EDSFileRef> file = view_->ShownFile();
+    const EDSFileHeader* header = file ? doc_->Header(*file) : nullptr;
+    if (header == nullptr) {
+        setWindowTitle(kCaption);
+        return;
+    }
+    doc_->SetFrameTitle(header->Title, (header->Flags & FLAG_MODIFIED) != 0);
+    setWindowTitle(QString::fromStdString(DecodeForDisplay(doc_->FrameTitle())));
+}
+
+QString CMainFrame::NetworkText() const {
+    return network_->text();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (loading_ || !doc_->ConfirmExit()) {
+        event->ignore();
+        return;
+    }
+    std::string error;
+    if (!view_->SaveColumnWidths(error))
+        messages_->AppendMessage("Configure.ini: " + error + "\r\n");
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (!loading_ && !LocalFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const QStringList files = LocalFiles(event->mimeData());
+    if (loading_ || files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    OpenPaths(files);
+}
+
+} // namespace corvid::app

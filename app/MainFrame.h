@@ -1,0 +1,73 @@
+#pragma once
+
+#include "FrameActions.h"
+
+#include "shell/EDSDoc.h"
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class QLabel;
+
+namespace corvid::app {
+
+class CEDSView;
+class CFrameUserInterface;
+class CMessageWindow;
+class CProjectWindow;
+class CRecentFiles;
+
+// The main window. It creates the document set, the view, the docks and the
+// commands, and wires them; each of them does its own work.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    // Questions and file choices go to `dialogs`: the desktop's message
+    // boxes and file dialogs in the program, scripted answers in tests.
+    explicit CMainFrame(IUserInterface& dialogs, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Opens files as if chosen in the Open dialog (command line, drops,
+    // recent files).
+    void OpenPaths(const QStringList& paths);
+
+    CEDSDoc& Document() { return *doc_; }
+    CEDSView& View() { return *view_; }
+    CProjectWindow& ProjectWindow() { return *project_; }
+    CMessageWindow& MessageWindow() { return *messages_; }
+    const CFrameActions& Actions() const { return actions_; }
+    CRecentFiles& RecentFiles() { return *recent_; }
+    QString NetworkText() const;
+    bool Loading() const { return loading_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void ConnectCommands();
+    void RunOpen(const std::function<void()>& open);
+    void SetLoading(bool loading);
+    void OnFileAdded(EDSFileRef file);
+    void ShowPage(EDSFileRef file, const std::string& section);
+    void RemoveFile(EDSFileRef file);
+    void RunSave(const std::function<void()>& save);
+    void UpdateCommands();
+    void UpdateTitle();
+
+    std::unique_ptr<CFrameUserInterface> ui_;
+    std::unique_ptr<CEDSDoc> doc_;
+    CMessageWindow* messages_;
+    CProjectWindow* project_;
+    CEDSView* view_;
+    QLabel* network_;
+    CFrameActions actions_;
+    CRecentFiles* recent_;
+    bool loading_ = false;
+};
+
+} // namespace corvid::app

@@ -1,0 +1,38 @@
+#include "MessageWindow.h"
+
+#include "dictionaries/TextEncoding.h"
+
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextCursor>
+
+namespace corvid::app {
+
+CMessageWindow::CMessageWindow(QWidget* parent)
+    : QDockWidget(tr("Message Window"), parent), text_(new QPlainTextEdit(this)) {
+    setObjectName(QStringLiteral("MessageWindow"));
+    text_->setReadOnly(true);
+    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    setWidget(text_);
+}
+
+void CMessageWindow::AppendMessage(const std::string& text) {
+    // Paths in log lines are bytes of the file system; they are shown as
+    // any file text is.
+    QString shown = QString::fromStdString(DecodeForDisplay(text));
+    shown.remove(QLatin1Char('\r'));
+    QTextCursor end(text_->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(shown);
+    text_->verticalScrollBar()->setValue(text_->verticalScrollBar()->maximum());
+}
+
+void CMessageWindow::Clear() {
+    text_->clear();
+}
+
+QString CMessageWindow::Text() const {
+    return text_->toPlainText();
+}
+
+} // namespace corvid::app

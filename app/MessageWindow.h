@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDockWidget>
+
+#include <string>
+
+class QPlainTextEdit;
+
+namespace corvid::app {
+
+// The program's log: read-only text that only grows at its end, titled
+// "Message Window".
+class CMessageWindow : public QDockWidget {
+    Q_OBJECT
+public:
+    explicit CMessageWindow(QWidget* parent = nullptr);
+
+    // Appends at the end and scrolls there; log lines carry their own line
+    // ends, nothing is added.
+    void AppendMessage(const std::string& text);
+    void Clear();
+    QString Text() const;
+
+private:
+    QPlainTextEdit* text_;
+};
+
+} // namespace corvid::app

@@ -1,0 +1,47 @@
+// corvid: the desktop program. Files named on the command line open at
+// start, as if chosen in the Open dialog.
+
+#include "MainFrame.h"
+#include "QtDialogs.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QLocale>
+#include <QTranslator>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    // The per-user settings store of the program's earlier versions.
+    QApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+    QApplication::setApplicationName(QStringLiteral("Corvid"));
+    QApplication::setApplicationVersion(QStringLiteral("3.00"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/corvid.png")));
+
+    // The user's language where a translation exists; English otherwise.
+    QTranslator translator;
+    if (translator.load(QLocale(), QStringLiteral("corvid"), QStringLiteral("_"),
+                        QStringLiteral(":/i18n")))
+        QApplication::installTranslator(&translator);
+
+    QCommandLineParser options;
+    options.setApplicationDescription(QApplication::translate(
+        "main", "Edits CANopen, DeviceNet and EtherNet/IP EDS files. Files given open at start."));
+    options.addHelpOption();
+    options.addVersionOption();
+    options.addPositionalArgument(QStringLiteral("files"),
+                                  QApplication::translate("main", "EDS files to open."),
+                                  QStringLiteral("[FILE...]"));
+    options.process(app);
+
+    corvid::app::CQtDialogs dialogs;
+    corvid::app::CMainFrame frame(dialogs);
+    dialogs.SetParentWindow(&frame);
+    frame.resize(1100, 720);
+    frame.show();
+    QStringList files;
+    for (const QString& file : options.positionalArguments())
+        files << QFileInfo(file).absoluteFilePath();
+    frame.OpenPaths(files);
+    return QApplication::exec();
+}

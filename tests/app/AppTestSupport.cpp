@@ -1,0 +1,105 @@
+#include "AppTestSupport.h"
+
+#include "EDSView.h"
+#include "ProjectTreeModel.h"
+#include "ProjectWindow.h"
+
+#include <QSettings>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeView>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace corvid::app::test {
+
+namespace {
+
+const std::filesystem::path kDataFolder = std::filesystem::path(CORVID_SAMPLES_DIR).parent_path();
+
+} // namespace
+
+FrameFixture::FrameFixture() {
+    for (const char* dictionary : {"DataType.ini", "ObjectType.ini"})
+        std::filesystem::copy_file(kDataFolder / dictionary, folder.path() / dictionary);
+    ::setenv("CORVID_HOME", folder.path().c_str(), 1);
+    QSettings().clear();
+    Restart();
+}
+
+FrameFixture::~FrameFixture() {
+    frame.reset();
+    ::unsetenv("CORVID_HOME");
+}
+
+void FrameFixture::Restart() {
+    frame.reset();
+    frame = std::make_unique<CMainFrame>(dialogs);
+    frame->resize(1000, 700);
+    frame->show();
+}
+
+bool FrameFixture::Close() {
+    frame->close();
+    return !frame->isVisible();
+}
+
+QString FrameFixture::Sample(const char* name) const {
+    return QString::fromStdString((kDataFolder / "samples" / name).string());
+}
+
+QString FrameFixture::CopyOf(const char* sample, const std::string& name) const {
+    std::filesystem::copy_file(kDataFolder / "samples" / sample, folder.path() / name);
+    return QString::fromStdString(folder.File(name));
+}
+
+QString FrameFixture::Write(const std::string& name, const std::string& text) const {
+    corvid::test::WriteFile(folder.path() / name, text);
+    return QString::fromStdString(folder.File(name));
+}
+
+void FrameFixture::DoubleClick(QTreeView& tree, const QModelIndex& index) {
+    // A user clicks in the tree in sight.
+    if (auto* tabs = frame->ProjectWindow().findChild<QTabWidget*>())
+        tabs->setCurrentWidget(&tree);
+    tree.scrollTo(index);
+    const QPoint at = tree.visualRect(index).center();
+    // A double click is a press, release, then a double-click event.
+    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(tree.viewport(), Qt::LeftButton, {}, at);
+}
+
+void FrameFixture::DoubleClickRoot(EDSKind kind, size_t position) {
+    CProjectWindow& project = frame->ProjectWindow();
+    DoubleClick(project.Tree(kind), project.Model(kind).RootIndex(position));
+}
+
+void FrameFixture::DoubleClickSection(EDSKind kind, size_t position, const std::string& section) {
+    CProjectWindow& project = frame->ProjectWindow();
+    CProjectTreeModel& model = project.Model(kind);
+    const QModelIndex root = model.RootIndex(position);
+    project.Tree(kind).expand(root);
+    for (int row = 0; row < model.rowCount(root); ++row) {
+        const QModelIndex child = model.index(row, 0, root);
+        if (model.SectionOf(child) == section) {
+            DoubleClick(project.Tree(kind), child);
+            return;
+        }
+    }
+    QFAIL(("no section " + section).c_str());
+}
+
+QStringList ShownRows(CMainFrame& frame) {
+    QStringList rows;
+    const QAbstractItemModel& model = *frame.View().model();
+    for (int row = 0; row < model.rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < model.columnCount(); ++column)
+            cells << model.index(row, column).data().toString();
+        rows << cells.join(QLatin1Char('|'));
+    }
+    return rows;
+}
+
+} // namespace corvid::app::test

@@ -1,0 +1,52 @@
+#pragma once
+
+// A main window with scripted dialogs over a program folder of its own, so
+// each test reads and writes its own Configure.ini.
+
+#include "MainFrame.h"
+
+#include "ScriptedUserInterface.h"
+#include "TestFiles.h"
+
+#include "shell/EDSDoc.h"
+
+#include <QModelIndex>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <string>
+
+class QTreeView;
+
+namespace corvid::app::test {
+
+class FrameFixture {
+public:
+    FrameFixture();
+    ~FrameFixture();
+
+    // A new window over the same program folder, as after a restart.
+    void Restart();
+    // Closes the window as the user would; true when it closed.
+    bool Close();
+
+    QString Sample(const char* name) const;
+    // A copy of a sample under another name in the test's own folder.
+    QString CopyOf(const char* sample, const std::string& name) const;
+    QString Write(const std::string& name, const std::string& text) const;
+
+    // Double-clicks the item of the tree the way a user does.
+    void DoubleClick(QTreeView& tree, const QModelIndex& index);
+    void DoubleClickRoot(EDSKind kind, size_t position);
+    void DoubleClickSection(EDSKind kind, size_t position, const std::string& section);
+
+    corvid::test::TempFolder folder;
+    corvid::test::ScriptedUserInterface dialogs;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+// Every cell of the view's page as shown, row by row, "|" between cells.
+QStringList ShownRows(CMainFrame& frame);
+
+} // namespace corvid::app::test

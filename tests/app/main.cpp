@@ -1,0 +1,39 @@
+// Runs one Qt Test class of the desktop program, named as the first
+// argument (all of them without one); the rest goes to QTest.
+
+#include <QApplication>
+#include <QStandardPaths>
+
+#include <functional>
+#include <map>
+#include <string>
+
+int RunFrameFilesTest(int argc, char** argv);
+int RunFramePagesTest(int argc, char** argv);
+int RunFrameSettingsTest(int argc, char** argv);
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    // Recent files and other user settings go to a test store, not the
+    // user's own.
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication::setOrganizationName(QStringLiteral("Corvid Tests"));
+    QApplication::setApplicationName(QStringLiteral("corvid-test"));
+
+    const std::map<std::string, std::function<int(int, char**)>> suites = {
+        {"FrameFilesTest", RunFrameFilesTest},
+        {"FramePagesTest", RunFramePagesTest},
+        {"FrameSettingsTest", RunFrameSettingsTest},
+    };
+    if (argc > 1) {
+        const auto suite = suites.find(argv[1]);
+        if (suite != suites.end()) {
+            argv[1] = argv[0]; // QTest takes the rest as its own arguments
+            return suite->second(argc - 1, argv + 1);
+        }
+    }
+    int failed = 0;
+    for (const auto& [name, run] : suites)
+        failed += run(argc, argv);
+    return failed;
+}
