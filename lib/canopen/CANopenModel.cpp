@@ -28,6 +28,16 @@ void InsertOrdered(std::vector<CANopenObject>& objects, CANopenObject record) {
     PlaceAt(objects, where, std::move(record));
 }
 
+uint8_t ObjectListCategory(std::string_view section) {
+    if (section == "MandatoryObjects")
+        return kCategoryMandatory;
+    if (section == "OptionalObjects")
+        return kCategoryOptional;
+    if (section == "ManufacturerObjects")
+        return kCategoryManufacturer;
+    return 0;
+}
+
 std::string ObjectSectionName(uint16_t index) {
     return FormatHexDigits(index);
 }

@@ -79,16 +79,6 @@ CommitResult CommitComments(CANopenComments& comments, const CellEdit& edit) {
     return StoreText(comments.LineTexts[*number - 1], edit);
 }
 
-uint8_t ObjectPageCategory(std::string_view section) {
-    if (section == "MandatoryObjects")
-        return kCategoryMandatory;
-    if (section == "OptionalObjects")
-        return kCategoryOptional;
-    if (section == "ManufacturerObjects")
-        return kCategoryManufacturer;
-    return 0;
-}
-
 // "2000" or "2000sub1", as the object pages key their rows.
 std::optional<ObjectKey> ParseObjectRowKey(std::string_view key) {
     const size_t sub = ToLowerAscii(key).find("sub");
@@ -170,7 +160,7 @@ CommitResult CommitObjectCell(CANopenObject& record, const CellEdit& edit) {
 // The object a row of an object page names, when that object is on the page.
 CANopenObject* PageObject(CCANopenEDS& model, std::string_view section,
                           const std::optional<ObjectKey>& key) {
-    const uint8_t category = ObjectPageCategory(section);
+    const uint8_t category = ObjectListCategory(section);
     if (!key || category == 0)
         return nullptr;
     const FindResult where = FindObject(model.Objects, key->Index);
@@ -207,7 +197,7 @@ CommitResult CommitCell(CCANopenEDS& model, const CellEdit& edit) {
         return CommitDummyUsage(model.DummyUsage, edit);
     if (edit.Section == "Comments")
         return CommitComments(model.Comments, edit);
-    if (ObjectPageCategory(edit.Section) != 0)
+    if (ObjectListCategory(edit.Section) != 0)
         return CommitObjectPage(model, edit);
     return NotEditable(edit);
 }

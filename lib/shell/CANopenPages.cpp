@@ -179,16 +179,6 @@ private:
     pages::TypeNameCache names_;
 };
 
-uint8_t ObjectCategory(std::string_view section) {
-    if (section == "MandatoryObjects")
-        return kCategoryMandatory;
-    if (section == "OptionalObjects")
-        return kCategoryOptional;
-    if (section == "ManufacturerObjects")
-        return kCategoryManufacturer;
-    return 0;
-}
-
 } // namespace
 
 Page BuildPage(const CCANopenEDS& model, std::string_view section, const PageState& state) {
@@ -206,7 +196,7 @@ Page BuildPage(const CCANopenEDS& model, std::string_view section, const PageSta
         return DummyUsagePage(model.DummyUsage, std::move(page));
     if (section == "Comments")
         return CommentsPage(model.Comments, std::move(page));
-    if (const uint8_t category = ObjectCategory(section); category != 0)
+    if (const uint8_t category = ObjectListCategory(section); category != 0)
         return ObjectPage(PageBuilder(EDSKind::CANopen, section, PageLayout::Table, state))
             .Build(model.Objects, category);
     return {};

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace corvid {
@@ -98,6 +99,10 @@ inline constexpr uint8_t kKeyDefaultValue = 0x10;
 inline constexpr uint8_t kKeyAccessType = 0x20;
 inline constexpr uint8_t kKeyPDOMapping = 0x40;
 inline constexpr uint8_t kKeySubNumber = 0x80;
+
+// The category whose list section is `section` ("MandatoryObjects",
+// "OptionalObjects", "ManufacturerObjects"); 0 for any other name.
+uint8_t ObjectListCategory(std::string_view section);
 
 // One record type for objects and sub-indexes. A sub-index record has
 // Category 0, which tells a lone sub-index (on the clipboard) from an object.
