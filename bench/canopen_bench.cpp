@@ -7,24 +7,14 @@
 #include "canopen/CANopenReader.h"
 #include "canopen/CANopenWriter.h"
 
+#include "CANopenBenchRecords.h"
+
 #include <benchmark/benchmark.h>
 
 namespace corvid {
 namespace {
 
-CANopenObject Record(uint16_t index, uint8_t subIndex, const std::string& name) {
-    CANopenObject record;
-    record.Index = index;
-    record.SubIndex = subIndex;
-    record.ParameterName = name;
-    record.ObjectType = 7;
-    record.DataType = 7;
-    record.AccessType = "rw";
-    record.LowLimit = "0";
-    record.HighLimit = "0xFFFFFFFF";
-    record.DefaultValue = "0x00001000";
-    return record;
-}
+using bench::Record;
 
 CCANopenEDS LargeModel() {
     CCANopenEDS model;

@@ -9,6 +9,8 @@
 #include "canopen/CANopenWriter.h"
 #include "shell/PageRows.h"
 
+#include "CANopenBenchRecords.h"
+
 #include <benchmark/benchmark.h>
 
 namespace corvid {
@@ -17,19 +19,7 @@ namespace {
 constexpr int kObjects = 1000;
 constexpr uint8_t kSubIndexes = 4;
 
-CANopenObject Record(uint16_t index, uint8_t subIndex, const std::string& name) {
-    CANopenObject record;
-    record.Index = index;
-    record.SubIndex = subIndex;
-    record.ParameterName = name;
-    record.ObjectType = 7;
-    record.DataType = 7;
-    record.AccessType = "rw";
-    record.LowLimit = "0";
-    record.HighLimit = "0xFFFFFFFF";
-    record.DefaultValue = "0x00001000";
-    return record;
-}
+using bench::Record;
 
 // The model as the reader gives it back from the generated file.
 CCANopenEDS GeneratedFile() {
