@@ -2,6 +2,7 @@
 
 #include "CliCommon.h"
 #include "CommandLineUserInterface.h"
+#include "DriveLineOptions.h"
 #include "PortChoice.h"
 
 #include "device/DriveReading.h"
@@ -19,13 +20,7 @@ namespace corvid::cli {
 
 namespace {
 
-struct DeviceOptions {
-    std::string port;
-    uint32_t baud = 9600;
-    std::string framing = "8 N 2 RTU";
-    int address = 255;
-    std::string onError = "abort";
-    int retries = 3;
+struct DeviceOptions : DriveLineOptions {
     std::string registerText;
     int quantity = 1;
     int function = 3;
@@ -56,10 +51,6 @@ void Configure(CModbusMaster& master, const DeviceOptions& options, const PortCh
     master.address = static_cast<uint8_t>(options.address);
     if (port.number != 0)
         master.port = static_cast<uint8_t>(port.number);
-}
-
-CommandLineUserInterface MakeUserInterface(const DeviceOptions& options) {
-    return CommandLineUserInterface(ReadErrorPolicyNamed(options.onError), options.retries);
 }
 
 DriveProtocol ProtocolOf(const DeviceOptions& options) {
@@ -208,30 +199,9 @@ template <typename Run> int Guarded(Run run) {
     }
 }
 
-void AddLineOptions(CLI::App& command, DeviceOptions& options) {
-    command.add_option("--port", options.port, "Serial port: \"COM3\", \"3\" or a device path")
-        ->required();
-    command.add_option("--baud", options.baud, "Bit rate")->default_val(9600);
-    std::vector<std::string> framings(kFramingTexts.begin(), kFramingTexts.end());
-    command
-        .add_option("--framing", options.framing, "Framing, e.g. \"8 N 2 RTU\", \"7 E 1 ASCII\"")
-        ->default_val("8 N 2 RTU")
-        ->check(CLI::IsMember(framings));
-    command.add_option("--address", options.address, "Modbus slave address")
-        ->default_val(255)
-        ->check(CLI::Range(0, 255));
-}
-
 void AddReadOptions(CLI::App& command, DeviceOptions& options) {
     AddLineOptions(command, options);
-    command
-        .add_option("--on-error", options.onError,
-                    "Answer to a failed read: abort, ignore (go on with the fallback) or retry")
-        ->default_val("abort")
-        ->check(CLI::IsMember({"abort", "ignore", "retry"}));
-    command.add_option("--retries", options.retries, "With --on-error retry: retries per read")
-        ->default_val(3)
-        ->check(CLI::NonNegativeNumber);
+    AddReadErrorOptions(command, options);
 }
 
 void AddCatalogueOptions(CLI::App& command, DeviceOptions& options) {

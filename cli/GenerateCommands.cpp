@@ -2,6 +2,7 @@
 
 #include "CliCommon.h"
 #include "CommandLineUserInterface.h"
+#include "DriveLineOptions.h"
 #include "FieldbusNames.h"
 #include "PortChoice.h"
 
@@ -24,19 +25,13 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-struct GenerateOptions {
+struct GenerateOptions : DriveLineOptions {
     std::string fieldbus;
     std::string module;
     std::string device;
     std::string model;
     std::string out;
     bool json = false;
-    std::string port;
-    uint32_t baud = 9600;
-    std::string framing = "8 N 2 RTU";
-    int address = 255;
-    std::string onError = "abort";
-    int retries = 3;
 };
 
 std::optional<EDSKind> ChosenKind(const std::string& fieldbus) {
@@ -129,10 +124,6 @@ int WriteNewest(const CEDSDoc& doc, EDSKind kind, const std::string& path) {
     return kExitFailure;
 }
 
-CommandLineUserInterface MakeUserInterface(const GenerateOptions& options) {
-    return CommandLineUserInterface(ReadErrorPolicyNamed(options.onError), options.retries);
-}
-
 int RunLoad(const GenerateOptions& options) {
     CommandLineUserInterface ui = MakeUserInterface(options);
     CEDSDoc doc(ui);
@@ -184,32 +175,12 @@ void AddCatalogueChoice(CLI::App& command, GenerateOptions& options,
     command.add_option("--device", options.device, "Device (folder in the module)")->required();
 }
 
+// A drive Load offers only the bit rates of the new-file dialog.
 void AddDriveLine(CLI::App& command, GenerateOptions& options) {
-    command.add_option("--port", options.port, "Serial port: \"COM3\", \"3\" or a device path")
-        ->required();
+    AddLineOptions(command, options);
     std::vector<std::string> rates(kBitRateTexts.begin(), kBitRateTexts.end());
-    command.add_option("--baud", options.baud, "Bit rate: 4800, 9600, 19200, 38400, 57600, 115200")
-        ->default_val(9600)
-        ->check(CLI::IsMember(rates));
-    std::vector<std::string> framings(kFramingTexts.begin(), kFramingTexts.end());
-    command
-        .add_option("--framing", options.framing, "Framing, e.g. \"8 N 2 RTU\", \"7 E 1 ASCII\"")
-        ->default_val("8 N 2 RTU")
-        ->check(CLI::IsMember(framings));
-    command
-        .add_option("--address", options.address,
-                    "Modbus slave address (255: whatever address the drive has)")
-        ->default_val(255)
-        ->check(CLI::Range(0, 255));
-    command
-        .add_option("--on-error", options.onError,
-                    "Answer to a failed read: abort (no file), ignore (go on with the fallback) "
-                    "or retry")
-        ->default_val("abort")
-        ->check(CLI::IsMember({"abort", "ignore", "retry"}));
-    command.add_option("--retries", options.retries, "With --on-error retry: retries per read")
-        ->default_val(3)
-        ->check(CLI::NonNegativeNumber);
+    command.get_option("--baud")->check(CLI::IsMember(rates));
+    AddReadErrorOptions(command, options);
 }
 
 } // namespace

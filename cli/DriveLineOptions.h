@@ -1,0 +1,31 @@
+#pragma once
+
+// The serial line and read-failure options every drive command shares.
+
+#include "CommandLineUserInterface.h"
+
+#include <CLI/CLI.hpp>
+#include <cstdint>
+#include <string>
+
+namespace corvid::cli {
+
+struct DriveLineOptions {
+    std::string port;
+    uint32_t baud = 9600;
+    std::string framing = "8 N 2 RTU";
+    int address = 255;
+    std::string onError = "abort";
+    int retries = 3;
+};
+
+// --port, --baud, --framing, --address.
+void AddLineOptions(CLI::App& command, DriveLineOptions& options);
+
+// --on-error and --retries.
+void AddReadErrorOptions(CLI::App& command, DriveLineOptions& options);
+
+// Read failures answered as --on-error and --retries say.
+CommandLineUserInterface MakeUserInterface(const DriveLineOptions& options);
+
+} // namespace corvid::cli
