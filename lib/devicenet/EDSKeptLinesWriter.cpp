@@ -11,7 +11,8 @@ CKeptLinesWriter::CKeptLinesWriter(CEDSLineWriter& out, const CEDSKeptLines& kep
 }
 
 void CKeptLinesWriter::Section(std::string_view name) {
-    SectionsAfter(last_);
+    if (last_ != name)
+        SectionsAfter(last_);
     out_.Section(name);
     last_ = name;
 }
@@ -52,7 +53,7 @@ void CKeptLinesWriter::WriteSection(size_t index) {
     out_.Line("");
 }
 
-void CKeptLinesWriter::SectionsAfter(std::string_view name) {
+void CKeptLinesWriter::SectionsAfter(std::optional<std::string_view> name) {
     for (size_t i = 0; i < kept_.Sections.size(); ++i)
         if (kept_.Sections[i].After == name)
             WriteSection(i);

@@ -214,10 +214,12 @@ void KeepEntry(std::string& line, CEDSLineSource& source, size_t offset, int fir
          "entry not read, kept as written: " + keyword + " in [" + std::string(section) + "]");
 }
 
-bool KeepSection(std::string& line, CEDSLineSource& source, std::string_view after,
+bool KeepSection(std::string& line, CEDSLineSource& source, std::optional<std::string_view> after,
                  KeptLineTarget& target) {
     const int firstLine = source.LineNumber();
-    KeptSection section{std::string(after), {}, {}};
+    KeptSection section;
+    if (after)
+        section.After = std::string(*after);
     const bool headed = line.starts_with('[');
     if (headed)
         section.Header = source.RawLine();

@@ -12,13 +12,13 @@ std::string Bracketed(const std::string& name) {
 
 // A section Corvid does not read; lines in front of the first section come
 // without a header and count as lines, not as a section.
-KeptGroup WholeSection(const std::string& header, const std::string& after,
+KeptGroup WholeSection(const std::string& header, const std::optional<std::string>& after,
                        const std::vector<std::string>& lines) {
     if (header.empty())
         return {"", "$ Lines in front of the first section", false, &lines};
-    if (after.empty())
+    if (!after)
         return {header, "$ Section Corvid does not read, in front of the others", true, &lines};
-    return {header, "$ Section Corvid does not read, after " + Bracketed(after), true, &lines};
+    return {header, "$ Section Corvid does not read, after " + Bracketed(*after), true, &lines};
 }
 
 void AddEntries(std::vector<KeptGroup>& groups, const std::string& section,
@@ -58,8 +58,11 @@ std::vector<KeptGroup> KeptGroups(const CCANopenEDS& model) {
         AddEntries(groups, kLists[list], model.ListKeptLines[list]);
     for (const CANopenObject& object : model.Objects)
         AddObject(groups, object);
+    // CANopen sections always have names: an empty one means in front of all.
     for (const CANopenKeptSection& section : model.KeptSections)
-        groups.push_back(WholeSection(section.Header, section.After, section.Lines));
+        groups.push_back(WholeSection(
+            section.Header, section.After.empty() ? std::nullopt : std::optional(section.After),
+            section.Lines));
     return groups;
 }
 

@@ -9,6 +9,7 @@
 #include "devicenet/DeviceNetModel.h"
 #include "ethernetip/EtherNetIPModel.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 

@@ -242,7 +242,7 @@ json KeptToJson(const CEDSKeptLines& kept) {
             entries[JsonText(section.Section).get<std::string>()] = TextList(section.Lines);
     json sections = json::array();
     for (const KeptSection& section : kept.Sections)
-        sections.push_back(json{{"After", JsonText(section.After)},
+        sections.push_back(json{{"After", section.After ? JsonText(*section.After) : json()},
                                 {"Header", JsonText(section.Header)},
                                 {"Lines", TextList(section.Lines)}});
     return json{

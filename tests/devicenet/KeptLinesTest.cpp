@@ -134,10 +134,18 @@ TEST(DeviceNetKeptLines, LinesInFrontAndEmptyHeadersReadBackTheSame) {
     const CDeviceNetEDS named = Read("[File]\n[Device]\n[IO_Info]\n[]\nOdd=1;\n[Vendor]\nV=1;\n");
     EXPECT_EQ(named.Kept.EntriesOf(""), Strings{"Odd=1;"});
     const std::string namedOnce = FormatDeviceNetEDS(named);
-    EXPECT_TRUE(namedOnce.ends_with("\r\n[]\r\nOdd=1;\r\n\r\n"));
-    // A section after the empty header follows "no section": it goes first.
-    EXPECT_LT(namedOnce.find("[Vendor]\r\nV=1;\r\n\r\n[File]"), namedOnce.find("[IO_Info]"));
+    // A section after the empty header, which has no place of its own
+    // then, goes at the end.
+    EXPECT_TRUE(namedOnce.ends_with("\r\n[Vendor]\r\nV=1;\r\n\r\n[]\r\nOdd=1;\r\n\r\n"));
     EXPECT_EQ(FormatDeviceNetEDS(Read(namedOnce)), namedOnce);
+
+    // A section after the empty headers the writer gives missing sections
+    // stays after them, not in front of everything.
+    const CDeviceNetEDS unnamed = Read("[Vendor A]\nA=1;\n[Params]\n[Vendor B]\nB=1;\n");
+    const std::string unnamedOnce = FormatDeviceNetEDS(unnamed);
+    EXPECT_LT(unnamedOnce.find("[Vendor A]"), unnamedOnce.find("[]"));
+    EXPECT_TRUE(unnamedOnce.ends_with("[Vendor B]\r\nB=1;\r\n\r\n"));
+    EXPECT_EQ(FormatDeviceNetEDS(Read(unnamedOnce)), unnamedOnce);
 
     const CDeviceNetEDS empty = Read(FormatDeviceNetEDS(CDeviceNetEDS()));
     EXPECT_TRUE(empty.Kept.Entries.empty());

@@ -181,7 +181,7 @@ TEST(ReadSections, EachSectionReadsUpToTheNextHeaderOthersAreKept) {
     EXPECT_EQ(seen, (Strings{"enter [A]", "a1", "enter [A]", "a2", "a3", "enter [C]", "c1",
                              "enter [B]"}));
     ASSERT_EQ(kept.Sections.size(), 2u);
-    EXPECT_EQ(kept.Sections[0].After, "");
+    EXPECT_FALSE(kept.Sections[0].After.has_value());
     EXPECT_EQ(kept.Sections[0].Header, "");
     EXPECT_EQ(kept.Sections[0].Lines, Strings{"before"});
     EXPECT_EQ(kept.Sections[1].After, "A");

@@ -4,6 +4,7 @@
 // reader did not turn into fields, per section, and the sections it does not
 // read, each exactly as written, so a save gives them back.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,11 +20,12 @@ struct KeptEntries {
 
 // A section the reader does not read, kept whole. It is written after the
 // section named `After`, the last known section in front of it in the file
-// (empty: in front of all of them); when no section of that name is
-// written, at the end. Lines in front of the first section that hold more
-// than comments are kept the same way, with an empty Header.
+// (none: in front of all of them); when no section of that name is written,
+// at the end. A known section may have an empty name ("[]"), so an empty
+// name is not the same as none. Lines in front of the first section that
+// hold more than comments are kept the same way, with an empty Header.
 struct KeptSection {
-    std::string After;
+    std::optional<std::string> After;
     std::string Header;             // the header line as written
     std::vector<std::string> Lines; // as written, blank and comment lines at its end left out
 };

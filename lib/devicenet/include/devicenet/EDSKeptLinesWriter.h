@@ -10,6 +10,7 @@
 #include "devicenet/EDSKeptLines.h"
 #include "dictionaries/EDSLineWriter.h"
 
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -23,7 +24,8 @@ public:
     CKeptLinesWriter(CEDSLineWriter& out, const CEDSKeptLines& kept);
 
     // "[name]", after the kept sections that followed the section written
-    // before it.
+    // before it. Headers of one name in a row read back as one section, so
+    // nothing is put between them.
     void Section(std::string_view name);
     // The kept entries of the named section (written once).
     void Entries(std::string_view name);
@@ -34,11 +36,11 @@ public:
 
 private:
     void WriteSection(size_t index);
-    void SectionsAfter(std::string_view name);
+    void SectionsAfter(std::optional<std::string_view> name);
 
     CEDSLineWriter& out_;
     const CEDSKeptLines& kept_;
-    std::string last_; // the section whose header was written last
+    std::optional<std::string> last_; // the section whose header was written last
     std::vector<bool> written_;
     std::set<std::string, std::less<>> entriesWritten_;
 };

@@ -145,7 +145,7 @@ void KeepEntry(std::string& line, CEDSLineSource& source, size_t offset, int fir
 // front of the first section when `line` is no header: every line up to the
 // next one that begins with "[" is kept. Returns false at the end of the
 // text; otherwise `line` holds that next header.
-bool KeepSection(std::string& line, CEDSLineSource& source, std::string_view after,
+bool KeepSection(std::string& line, CEDSLineSource& source, std::optional<std::string_view> after,
                  KeptLineTarget& target);
 
 // The frame every section reader shares. `line` is the current line (the
@@ -195,7 +195,7 @@ template <typename ReadSectionAt>
 void ReadSections(CEDSLineSource& source, std::span<const std::string_view> headers,
                   KeptLineTarget& kept, ReadSectionAt&& readSection) {
     std::string line;
-    std::string_view after;
+    std::optional<std::string_view> after; // none until a known section was met
     bool more = source.Next(line);
     while (more) {
         const size_t header = HeaderAt(line, headers);
