@@ -11,8 +11,7 @@ CKeptLinesWriter::CKeptLinesWriter(CEDSLineWriter& out, const CEDSKeptLines& kep
 }
 
 void CKeptLinesWriter::Section(std::string_view name) {
-    if (last_ != name)
-        SectionsAfter(last_);
+    SectionsAfterLast();
     out_.Section(name);
     last_ = name;
 }
@@ -28,7 +27,7 @@ void CKeptLinesWriter::Entries(std::string_view name) {
 // header when the sections the writer puts there all have names) come last,
 // under their own header, so no kept section is read back as following it.
 void CKeptLinesWriter::Finish() {
-    SectionsAfter(last_);
+    SectionsAfterLast();
     for (size_t i = 0; i < kept_.Sections.size(); ++i)
         WriteSection(i);
     for (const KeptEntries& section : kept_.Entries) {
@@ -51,6 +50,14 @@ void CKeptLinesWriter::WriteSection(size_t index) {
     for (const std::string& line : section.Lines)
         out_.Line(line);
     out_.Line("");
+}
+
+// Several sections may be written under the empty header "[]", so a kept
+// section that followed one cannot say which: those wait for the end, where
+// they read back as following the last section again.
+void CKeptLinesWriter::SectionsAfterLast() {
+    if (!last_ || !last_->empty())
+        SectionsAfter(last_);
 }
 
 void CKeptLinesWriter::SectionsAfter(std::optional<std::string_view> name) {

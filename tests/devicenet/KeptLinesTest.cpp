@@ -140,12 +140,16 @@ TEST(DeviceNetKeptLines, LinesInFrontAndEmptyHeadersReadBackTheSame) {
     EXPECT_EQ(FormatDeviceNetEDS(Read(namedOnce)), namedOnce);
 
     // A section after the empty headers the writer gives missing sections
-    // stays after them, not in front of everything.
-    const CDeviceNetEDS unnamed = Read("[Vendor A]\nA=1;\n[Params]\n[Vendor B]\nB=1;\n");
-    const std::string unnamedOnce = FormatDeviceNetEDS(unnamed);
-    EXPECT_LT(unnamedOnce.find("[Vendor A]"), unnamedOnce.find("[]"));
-    EXPECT_TRUE(unnamedOnce.ends_with("[Vendor B]\r\nB=1;\r\n\r\n"));
-    EXPECT_EQ(FormatDeviceNetEDS(Read(unnamedOnce)), unnamedOnce);
+    // cannot say which of them it followed: it goes at the end, never in
+    // front of everything, and stays there on the next save.
+    for (const std::string input : {"[Vendor A]\nA=1;\n[Params]\n[Vendor B]\nB=1;\n",
+                                    "[Vendor A]\nA=1;\n[]\nDescText=\"d\";\n[Device]\n"
+                                    "VendCode=1;\n[]\nDefault=1;\n[Vendor B]\nB=1;\n"}) {
+        const std::string unnamedOnce = FormatDeviceNetEDS(Read(input));
+        EXPECT_LT(unnamedOnce.find("[Vendor A]"), unnamedOnce.find("[]"));
+        EXPECT_TRUE(unnamedOnce.ends_with("[Vendor B]\r\nB=1;\r\n\r\n")) << unnamedOnce;
+        EXPECT_EQ(FormatDeviceNetEDS(Read(unnamedOnce)), unnamedOnce);
+    }
 
     const CDeviceNetEDS empty = Read(FormatDeviceNetEDS(CDeviceNetEDS()));
     EXPECT_TRUE(empty.Kept.Entries.empty());

@@ -24,8 +24,7 @@ public:
     CKeptLinesWriter(CEDSLineWriter& out, const CEDSKeptLines& kept);
 
     // "[name]", after the kept sections that followed the section written
-    // before it. Headers of one name in a row read back as one section, so
-    // nothing is put between them.
+    // before it.
     void Section(std::string_view name);
     // The kept entries of the named section (written once).
     void Entries(std::string_view name);
@@ -36,6 +35,7 @@ public:
 
 private:
     void WriteSection(size_t index);
+    void SectionsAfterLast();
     void SectionsAfter(std::optional<std::string_view> name);
 
     CEDSLineWriter& out_;
