@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <limits>
 #include <map>
+#include <utility>
 
 namespace corvid {
 
@@ -253,12 +254,15 @@ LineUse ReadParamSectionLine(ParamSection section, std::string& line, CEDSLineSo
     if (section == ParamSection::Params)
         AppendParam(line, firstLine, target);
     else
-        target.Pending.push_back({section, line, firstLine, source.RawLinesSince(offset)});
+        target.Pending.push_back(
+            {section, line, firstLine, source.RawLinesSince(offset),
+             target.Kept == nullptr ? 0 : std::as_const(*target.Kept).EntriesOf("EnumPar").size()});
     return LineUse::Read;
 }
 
 void FinishParamSections(ParamSectionTarget& target) {
     const ParamIndex byNumber = ParamsByNumber(target.Params);
+    size_t keptInserted = 0;
     for (PendingParamEntry& pending : target.Pending) {
         if (pending.Section == ParamSection::Groups) {
             if (ReadGroupInto(pending.Entry, byNumber, target.GroupNames) != 0)
@@ -269,7 +273,9 @@ void FinishParamSections(ParamSectionTarget& target) {
                  "enumeration for a parameter that does not exist, kept as written");
             if (target.Kept != nullptr) {
                 std::vector<std::string>& kept = target.Kept->EntriesOf("EnumPar");
-                kept.insert(kept.end(), pending.Lines.begin(), pending.Lines.end());
+                const auto at = kept.begin() + std::ptrdiff_t(pending.KeptBefore + keptInserted);
+                kept.insert(at, pending.Lines.begin(), pending.Lines.end());
+                keptInserted += pending.Lines.size();
             }
         }
     }

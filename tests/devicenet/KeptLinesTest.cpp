@@ -116,6 +116,18 @@ TEST(DeviceNetKeptLines, ReaderNotesWhatItKeptWithItsLine) {
     EXPECT_EQ(model.ParamAt(1).Descriptor, 0x0210);
 }
 
+// An enumeration for a parameter the file does not have stays among the
+// other kept [EnumPar] lines where the file had it: moved behind them, it
+// could be read back as the continuation of a kept entry in front.
+TEST(DeviceNetKeptLines, EnumerationForNoParameterKeepsItsPlace) {
+    const std::string once =
+        FormatDeviceNetEDS(Read("[EnumPar]\nOdd = 1;\nParam7 = \"x\";\nLast = 2;\n"));
+    EXPECT_NE(once.find("[EnumPar]\r\nOdd = 1;\r\nParam7 = \"x\";\r\nLast = 2;\r\n"),
+              std::string::npos)
+        << once;
+    EXPECT_EQ(FormatDeviceNetEDS(Read(once)), once);
+}
+
 // Lines in front of the first section that hold more than comments are kept
 // there; a file without [File] and [Device] reads back what the writer puts
 // under their empty headers, keeping nothing.

@@ -27,6 +27,9 @@ struct PendingParamEntry {
     std::string Entry;              // joined, normalised
     int Line = 0;                   // where it began
     std::vector<std::string> Lines; // as written
+    // [EnumPar] lines kept in front of it, so an enumeration for no
+    // parameter goes back among them where the file had it.
+    size_t KeptBefore = 0;
 };
 
 // Where a section's lines go, and where what was passed over is noted.
