@@ -14,4 +14,4 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir build-test --output-on-failure -j"$(nproc)" --timeout 300
 
-bash scripts/fuzz-smoke.sh "${CORVID_FUZZ_SECONDS:-30}"
+bash scripts/fuzz-smoke.sh "${CORVID_FUZZ_RUNS:-15000}"
