@@ -199,8 +199,11 @@ void KeepEntry(std::string& line, CEDSLineSource& source, size_t offset, int fir
     const std::ptrdiff_t equals = FindOutsideQuotes(line, '=');
     const std::string keyword = line.substr(0, equals < 0 ? line.size() : size_t(equals));
     std::string piece;
+    // An entry that never got its ";" must not swallow the entry behind it:
+    // a save may put the two together (a section given twice is written
+    // once), and the next read would lose the second.
     while (equals >= 0 && !line.ends_with(';') && source.NextPiece(piece)) {
-        if (piece.starts_with('[')) {
+        if (piece.starts_with('[') || FindOutsideQuotes(piece, '=') >= 0) {
             source.PutBack();
             break;
         }

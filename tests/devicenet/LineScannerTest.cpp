@@ -233,6 +233,27 @@ TEST(ReadSection, EntriesNotReadAreKeptAsWritten) {
     EXPECT_EQ(notes[2].line, 7);
 }
 
+// A kept entry that never gets its ";" ends in front of the next entry, so
+// the entry behind it is still read (a save can put the two together).
+TEST(ReadSection, OpenKeptEntryEndsInFrontOfTheNextEntry) {
+    CEDSLineSource source("[A]\nOpen = 1,\n 2,\nread = \"x=y\";\n");
+    CEDSKeptLines kept;
+    KeptLineTarget target{kept, nullptr, "x.eds"};
+    std::vector<std::string> read;
+    ReadSections(source, kHeaders, target, [&](size_t index, std::string& line) {
+        return ReadSection(
+            source, line, kHeaders, index, target, [] {},
+            [&](const std::string& l) {
+                if (!l.starts_with("read"))
+                    return LineUse::NotRead;
+                read.push_back(l);
+                return LineUse::Read;
+            });
+    });
+    EXPECT_EQ(kept.EntriesOf("A"), (Strings{"Open = 1,", " 2,"}));
+    EXPECT_EQ(read, Strings{"read=\"x=y\";"});
+}
+
 TEST(NumberedKeywordAt, KeywordNumberAndEquals) {
     EXPECT_TRUE(NumberedKeywordAt("Param12=1;", "Param"));
     EXPECT_TRUE(NumberedKeywordAt("Assem0x10=", "Assem"));

@@ -136,8 +136,9 @@ struct KeptLineTarget {
 // An entry no section reader used, beginning at `offset` (a LineOffset())
 // on line `firstLine`; `line` holds it normalised, joined as far as it was.
 // It is joined up to its ";" like any entry, but ends in front of a section
-// header or at the end of the text (a line without "=" is not joined), and
-// its lines are kept as written under `section`.
+// header, in front of a line with a "=" of its own (the next entry) or at
+// the end of the text (a line without "=" is not joined), and its lines are
+// kept as written under `section`.
 void KeepEntry(std::string& line, CEDSLineSource& source, size_t offset, int firstLine,
                std::string_view section, KeptLineTarget& target);
 
