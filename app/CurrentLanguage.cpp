@@ -13,13 +13,10 @@ int CurrentLanguageId() {
 int LanguageIdOf(const QLocale& locale) {
     if (locale.language() != QLocale::Chinese)
         return kLanguageEnglish;
-    // Taiwan, Hong Kong and Macao write the traditional script.
-    if (locale.script() == QLocale::TraditionalHanScript ||
-        (locale.script() == QLocale::AnyScript &&
-         (locale.territory() == QLocale::Taiwan || locale.territory() == QLocale::HongKong ||
-          locale.territory() == QLocale::Macao)))
-        return kLanguageChineseTraditional;
-    return kLanguageChineseSimplified;
+    // A locale named without its script takes the one its territory writes
+    // (zh_TW, zh_HK: traditional).
+    return locale.script() == QLocale::TraditionalHanScript ? kLanguageChineseTraditional
+                                                            : kLanguageChineseSimplified;
 }
 
 } // namespace corvid::app

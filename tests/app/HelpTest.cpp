@@ -68,8 +68,6 @@ private slots:
             << 2052 << QStringList({"Corvid-Enu.html", "Corvid-Cht.html"}) << "Corvid-Cht.html";
         QTest::newRow("Simplified, only English")
             << 2052 << QStringList({"Corvid-Enu.html"}) << "Corvid-Enu.html";
-        QTest::newRow("Traditional missing: simplified")
-            << 1028 << QStringList({"Corvid-Chs.html", "Corvid-Enu.html"}) << "Corvid-Chs.html";
         QTest::newRow("A help file before its page")
             << 1033 << QStringList({"Corvid-Enu.html", "Corvid-Enu.chm"}) << "Corvid-Enu.chm";
     }
@@ -104,7 +102,6 @@ private slots:
         QSettings().setValue(QStringLiteral("LanguageId"), 1028);
         QCOMPARE(CurrentLanguageId(), 1028);
         QCOMPARE(LanguageIdOf(QLocale(QStringLiteral("zh_CN"))), 2052);
-        QCOMPARE(LanguageIdOf(QLocale(QStringLiteral("zh_SG"))), 2052);
         QCOMPARE(LanguageIdOf(QLocale(QStringLiteral("zh_TW"))), 1028);
         QCOMPARE(LanguageIdOf(QLocale(QStringLiteral("zh_HK"))), 1028);
         QCOMPARE(LanguageIdOf(QLocale(QStringLiteral("en_US"))), 1033);
