@@ -2,6 +2,7 @@
 // start, as if chosen in the Open dialog.
 
 #include "MainFrame.h"
+#include "ProgramInfo.h"
 #include "QtDialogs.h"
 
 #include <QApplication>
@@ -15,7 +16,7 @@ int main(int argc, char* argv[]) {
     // The per-user settings store of the program's earlier versions.
     QApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QApplication::setApplicationName(QStringLiteral("Corvid"));
-    QApplication::setApplicationVersion(QStringLiteral("3.00"));
+    QApplication::setApplicationVersion(QLatin1String(corvid::app::kProgramVersion));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/corvid.png")));
 
     // The user's language where a translation exists; English otherwise.

@@ -4,10 +4,12 @@
 set -euo pipefail
 
 # Qt 6 builds the desktop program and its offscreen tests; Liberation Serif
-# stands in for the list font "Times New Roman" with the same metrics.
+# stands in for the list font "Times New Roman" with the same metrics; WenQuanYi
+# Micro Hei gives the Chinese revision history documents their characters when
+# the build typesets them.
 packages=(cmake ninja-build g++ pkg-config googletest libgtest-dev libbenchmark-dev
           nlohmann-json3-dev libcli11-dev qt6-base-dev qt6-tools-dev qt6-l10n-tools
-          libgl-dev fonts-liberation "$@")
+          libgl-dev fonts-liberation fonts-wqy-microhei "$@")
 
 missing=()
 for package in "${packages[@]}"; do

@@ -11,6 +11,8 @@
 int RunFrameFilesTest(int argc, char** argv);
 int RunFramePagesTest(int argc, char** argv);
 int RunFrameSettingsTest(int argc, char** argv);
+int RunNewFileDialogTest(int argc, char** argv);
+int RunHelpTest(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -24,6 +26,8 @@ int main(int argc, char** argv) {
         {"FrameFilesTest", RunFrameFilesTest},
         {"FramePagesTest", RunFramePagesTest},
         {"FrameSettingsTest", RunFrameSettingsTest},
+        {"NewFileDialogTest", RunNewFileDialogTest},
+        {"HelpTest", RunHelpTest},
     };
     if (argc > 1) {
         const auto suite = suites.find(argv[1]);
