@@ -1,6 +1,7 @@
 #include "MainFrame.h"
 
 #include "EDSView.h"
+#include "EditCommands.h"
 #include "FrameUserInterface.h"
 #include "HelpCommands.h"
 #include "MessageWindow.h"
@@ -64,6 +65,8 @@ CMainFrame::CMainFrame(IUserInterface& dialogs, QWidget* parent)
 
     actions_ = CreateFrameActions(*this, project_->toggleViewAction(),
                                   messages_->toggleViewAction(), view_->ColumnActions());
+    CommitEditsBeforeCommands();
+    edit_ = new CEditCommands(*doc_, *view_, *messages_, *ui_, actions_, this);
     recent_ = new CRecentFiles(*actions_.recentFiles, this);
     network_ = new QLabel(tr("Network"), this);
     statusBar()->addPermanentWidget(network_);
@@ -75,9 +78,20 @@ CMainFrame::CMainFrame(IUserInterface& dialogs, QWidget* parent)
 }
 
 CMainFrame::~CMainFrame() {
-    // The document set outlives the views that read it.
+    // The document set outlives the views that read it, and the commands
+    // that watch the focus go before the views they ask.
+    delete edit_;
     delete view_;
     delete project_;
+}
+
+// An open editor writes into the entry it was opened on before any command
+// runs, so no command sees or removes that entry half-edited. Copy, Cut and
+// Paste are the exception: they work on the editor's own text.
+void CMainFrame::CommitEditsBeforeCommands() {
+    for (QAction* action : findChildren<QAction*>())
+        if (action != actions_.cut && action != actions_.copy && action != actions_.paste)
+            connect(action, &QAction::triggered, view_, &CEDSView::CommitEditors);
 }
 
 void CMainFrame::ConnectCommands() {
@@ -103,6 +117,9 @@ void CMainFrame::ConnectCommands() {
     connect(project_, &CProjectWindow::NewFileRequested, a.newFile, &QAction::trigger);
     connect(project_, &CProjectWindow::RemoveFileRequested, this, &CMainFrame::RemoveFile);
     connect(project_, &CProjectWindow::ActiveKindChanged, this, &CMainFrame::UpdateCommands);
+    connect(view_, &CEDSView::FileModified, this, &CMainFrame::UpdateTitle);
+    connect(view_, &CEDSView::MessageLine, messages_, &CMessageWindow::AppendMessage);
+    connect(edit_, &CEditCommands::FileModified, this, &CMainFrame::UpdateTitle);
     connect(view_, &CEDSView::PageChanged, this, [this] {
         UpdateCommands();
         UpdateTitle();
@@ -119,6 +136,7 @@ void CMainFrame::OpenPaths(const QStringList& paths) {
 void CMainFrame::RunOpen(const std::function<void()>& open) {
     if (loading_)
         return;
+    view_->CommitEditors();
     const size_t before = doc_->FileCount(EDSKind::CANopen) + doc_->FileCount(EDSKind::DeviceNet) +
                           doc_->FileCount(EDSKind::EtherNetIP);
     SetLoading(true);
@@ -161,6 +179,7 @@ void CMainFrame::ShowPage(EDSFileRef file, const std::string& section) {
 void CMainFrame::RemoveFile(EDSFileRef file) {
     if (loading_)
         return;
+    view_->CommitEditors();
     const MessageAnswer answer =
         ui_->AskMessage(kDeleteFileQuestion, std::string(doc_texts::kCaption),
                         MessageButtons::YesNo, MessageIcon::Question);
@@ -174,6 +193,7 @@ void CMainFrame::RemoveFile(EDSFileRef file) {
 }
 
 void CMainFrame::RunSave(const std::function<void()>& save) {
+    view_->CommitEditors();
     save();
     // The summary page shows the save path; the title loses its star.
     view_->Refresh();
@@ -188,10 +208,9 @@ void CMainFrame::UpdateCommands() {
     a.saveAll->setEnabled(doc_->FileCount(project_->ActiveKind()) > 0);
     a.open->setEnabled(!loading_);
     actions_.recentFiles->setEnabled(!loading_ && !recent_->Paths().isEmpty());
-    // New files come from the new-file dialog; editing commands come with
-    // in-place editing.
-    for (QAction* action : {a.newFile, a.cut, a.copy, a.paste, a.del, a.insert})
-        action->setEnabled(false);
+    // New files come from the new-file dialog.
+    a.newFile->setEnabled(false);
+    edit_->UpdateEnabling();
 }
 
 void CMainFrame::UpdateTitle() {
@@ -210,6 +229,8 @@ QString CMainFrame::NetworkText() const {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!loading_)
+        view_->CommitEditors();
     if (loading_ || !doc_->ConfirmExit()) {
         event->ignore();
         return;

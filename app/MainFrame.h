@@ -15,6 +15,7 @@ class QLabel;
 namespace corvid::app {
 
 class CEDSView;
+class CEditCommands;
 class CFrameUserInterface;
 class CMessageWindow;
 class CProjectWindow;
@@ -50,6 +51,7 @@ protected:
 
 private:
     void ConnectCommands();
+    void CommitEditsBeforeCommands();
     void RunOpen(const std::function<void()>& open);
     void SetLoading(bool loading);
     void OnFileAdded(EDSFileRef file);
@@ -66,6 +68,7 @@ private:
     CEDSView* view_;
     QLabel* network_;
     CFrameActions actions_;
+    CEditCommands* edit_;
     CRecentFiles* recent_;
     bool loading_ = false;
 };
