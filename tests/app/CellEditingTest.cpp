@@ -12,6 +12,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QStatusBar>
 #include <QTest>
 
 #include <memory>
@@ -47,6 +48,15 @@ private slots:
         QCOMPARE(f->Cell("VendorName", 1).data().toString(), QString("Corvid Motion"));
         QVERIFY(Modified());
         QVERIFY(f->frame->windowTitle().startsWith("drive*"));
+    }
+
+    void TextEditor_APressOnAWidgetThatTakesNoFocusCommitsToo() {
+        QTest::keyClicks(f->DoubleClickCell("OrderCode", 1), "SMS-700");
+        QWidget* status = f->frame->statusBar();
+        QCOMPARE(status->focusPolicy(), Qt::NoFocus);
+        QTest::mouseClick(status, Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(f->frame->View().OpenEditor() == nullptr);
+        QCOMPARE(Model().DeviceInfo.OrderCode, std::string("SMS-700"));
     }
 
     void TextEditor_EscapeCancelsAndEnterCommits() {
