@@ -46,8 +46,12 @@ void CCellDelegate::CommitAndClose() {
 
 QWidget* CCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                      const QModelIndex& index) const {
-    // A second editor commits the one showing, whatever took the focus.
+    // A second editor commits the one showing, whatever took the focus; a
+    // commit that gave the page other rows leaves nothing here to edit.
+    const QPersistentModelIndex kept(index);
     const_cast<CCellDelegate*>(this)->CommitAndClose();
+    if (kept != index)
+        return nullptr;
     const PageCell* cell = CellAt(model_.CurrentPage(), index);
     std::optional<CellTarget> target = targetOf_(index);
     if (cell == nullptr || !target)

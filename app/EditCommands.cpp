@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 
 #include <algorithm>
+#include <charconv>
 
 namespace corvid::app {
 
@@ -39,12 +40,13 @@ const CANopenObject* FindRecord(const CCANopenEDS& model, const ObjectKey& key) 
 // The parameter a "Param%d" key names, by the number it is written under.
 const CEDSParam* ParamOfKey(const CEDSParamList& params, std::string_view key) {
     constexpr std::string_view kPrefix = "Param";
-    if (!key.starts_with(kPrefix) || key.size() == kPrefix.size())
+    if (!key.starts_with(kPrefix))
         return nullptr;
     const std::string_view digits = key.substr(kPrefix.size());
-    if (!std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    uint32_t number = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    if (error != std::errc() || end != digits.data() + digits.size())
         return nullptr;
-    const uint32_t number = static_cast<uint32_t>(std::stoul(std::string(digits)));
     const std::vector<uint32_t> numbers = ParamNumbers(params);
     const auto at = std::find(numbers.begin(), numbers.end(), number);
     return at == numbers.end() ? nullptr : params[static_cast<size_t>(at - numbers.begin())].get();
