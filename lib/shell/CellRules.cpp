@@ -157,7 +157,8 @@ CellEdit EditOfCell(const Page& page, size_t row, size_t column, std::string_vie
         return edit;
     const PageRow& shown = page.Rows[row];
     const PageRow* head = HeadRowOf(page, row);
-    if (!head) {
+    // A row with a key of its own (a CANopen sub-index) is addressed by it.
+    if (!head || (!shown.Key.empty() && shown.Key != head->Key)) {
         edit.RowKey = shown.Key;
         return edit;
     }
