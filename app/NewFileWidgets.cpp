@@ -53,10 +53,16 @@ QGroupBox* BuildProtocolGroup(QDialog& dialog, CNewFileWidgets& w) {
     return group;
 }
 
-QWidget* BuildModelRow(QWidget& parent, CNewFileWidgets& w) {
-    auto* rowWidget = new QWidget(&parent);
+// A row of widgets that lines up with the form around it.
+QHBoxLayout* BareRow(QWidget* rowWidget) {
     auto* row = new QHBoxLayout(rowWidget);
     row->setContentsMargins(0, 0, 0, 0);
+    return row;
+}
+
+QWidget* BuildModelRow(QWidget& parent, CNewFileWidgets& w) {
+    auto* rowWidget = new QWidget(&parent);
+    QHBoxLayout* row = BareRow(rowWidget);
     w.model = Named(new QComboBox(rowWidget), "model");
     w.model->setMinimumContentsLength(16);
     w.loadModel = Named(new QPushButton(CNewFileWidgets::tr("Load"), rowWidget), "loadModel");
@@ -103,8 +109,7 @@ QWidget* BuildSerialRows(QDialog& dialog, QWidget& parent, CNewFileWidgets& w) {
 
 QWidget* BuildStateRow(QDialog& dialog, CNewFileWidgets& w) {
     auto* rowWidget = new QWidget(&dialog);
-    auto* row = new QHBoxLayout(rowWidget);
-    row->setContentsMargins(0, 0, 0, 0);
+    QHBoxLayout* row = BareRow(rowWidget);
     w.state = Named(new QLabel(CNewFileWidgets::tr("State:"), rowWidget), "state");
     w.progress = Named(new QProgressBar(rowWidget), "progress");
     w.progress->setRange(0, 100);
