@@ -3,6 +3,7 @@
 #include "EDSView.h"
 #include "FrameUserInterface.h"
 #include "HelpCommands.h"
+#include "LanguageMenu.h"
 #include "MessageWindow.h"
 #include "ProjectWindow.h"
 #include "RecentFiles.h"
@@ -17,6 +18,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QUrl>
@@ -65,6 +67,7 @@ CMainFrame::CMainFrame(IUserInterface& dialogs, QWidget* parent)
     actions_ = CreateFrameActions(*this, project_->toggleViewAction(),
                                   messages_->toggleViewAction(), view_->ColumnActions());
     recent_ = new CRecentFiles(*actions_.recentFiles, this);
+    menuBar()->insertMenu(menuBar()->actions().constLast(), new CLanguageMenu(*ui_, this));
     network_ = new QLabel(tr("Network"), this);
     statusBar()->addPermanentWidget(network_);
     statusBar()->showMessage(tr("Ready"));

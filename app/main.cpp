@@ -1,14 +1,13 @@
 // corvid: the desktop program. Files named on the command line open at
 // start, as if chosen in the Open dialog.
 
+#include "Language.h"
 #include "MainFrame.h"
 #include "QtDialogs.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <QLocale>
-#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -18,11 +17,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral("3.00"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/corvid.png")));
 
-    // The user's language where a translation exists; English otherwise.
-    QTranslator translator;
-    if (translator.load(QLocale(), QStringLiteral("corvid"), QStringLiteral("_"),
-                        QStringLiteral(":/i18n")))
-        QApplication::installTranslator(&translator);
+    corvid::app::InstallInterfaceLanguage(app);
 
     QCommandLineParser options;
     options.setApplicationDescription(QApplication::translate(

@@ -8,9 +8,11 @@
 #include <map>
 #include <string>
 
+int RunCoreTextTranslationTest(int argc, char** argv);
 int RunFrameFilesTest(int argc, char** argv);
 int RunFramePagesTest(int argc, char** argv);
 int RunFrameSettingsTest(int argc, char** argv);
+int RunLanguageTest(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -21,13 +23,19 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("corvid-test"));
 
     const std::map<std::string, std::function<int(int, char**)>> suites = {
+        {"CoreTextTranslationTest", RunCoreTextTranslationTest},
         {"FrameFilesTest", RunFrameFilesTest},
         {"FramePagesTest", RunFramePagesTest},
         {"FrameSettingsTest", RunFrameSettingsTest},
+        {"LanguageTest", RunLanguageTest},
     };
     if (argc > 1) {
         const auto suite = suites.find(argv[1]);
         if (suite != suites.end()) {
+            // CTest runs the suites side by side: each clears and fills a
+            // store of its own.
+            QApplication::setApplicationName(QStringLiteral("corvid-test-") +
+                                             QString::fromStdString(suite->first));
             argv[1] = argv[0]; // QTest takes the rest as its own arguments
             return suite->second(argc - 1, argv + 1);
         }
