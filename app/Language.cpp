@@ -109,7 +109,7 @@ void InstallInterfaceLanguage(QCoreApplication& app) {
     }
 }
 
-uint16_t CurrentLanguageId() {
+uint16_t InterfaceLanguageId() {
     const QCoreApplication* app = QCoreApplication::instance();
     const QVariant id = app != nullptr ? app->property(kCurrentLanguageProperty) : QVariant();
     return id.isValid() ? static_cast<uint16_t>(id.toUInt()) : kEnglishLanguageId;

@@ -33,6 +33,6 @@ void InstallInterfaceLanguage(QCoreApplication& app);
 
 // The language the interface shows: the choice made at start, English
 // before it. Help and the revision history open in this order.
-uint16_t CurrentLanguageId();
+uint16_t InterfaceLanguageId();
 
 } // namespace corvid::app

@@ -12,7 +12,7 @@ CLanguageMenu::CLanguageMenu(IUserInterface& dialogs, QWidget* parent)
     : QMenu(tr("&Language"), parent), dialogs_(dialogs) {
     setObjectName(QStringLiteral("LanguageMenu"));
     auto* group = new QActionGroup(this);
-    const uint16_t current = CurrentLanguageId();
+    const uint16_t current = InterfaceLanguageId();
     for (const LanguageOffer& offer : OfferedLanguages()) {
         QAction* action = addAction(offer.Name);
         action->setCheckable(true);
@@ -31,7 +31,7 @@ void CLanguageMenu::Choose(uint16_t id) {
         std::string(kMessageCaption), MessageButtons::Ok, MessageIcon::Information);
     // The mark stays with the language the program runs in until it restarts.
     for (QAction* action : actions())
-        action->setChecked(action->data().toUInt() == CurrentLanguageId());
+        action->setChecked(action->data().toUInt() == InterfaceLanguageId());
 }
 
 } // namespace corvid::app

@@ -128,7 +128,7 @@ private slots:
         QCOMPARE(dialogs.questions[0].caption, std::string(kMessageCaption));
         QCOMPARE(dialogs.questions[0].icon, MessageIcon::Information);
         // The running program keeps its language, and the mark with it.
-        QCOMPARE(CurrentLanguageId(), uint16_t{1033});
+        QCOMPARE(InterfaceLanguageId(), uint16_t{1033});
         QCOMPARE(Checked(menu.actions()), QString("English"));
     }
 
@@ -136,7 +136,7 @@ private slots:
         PutTranslation("corvid_zh_CN.qm");
         StoreLanguageId(2052);
         InstallInterfaceLanguage(*QCoreApplication::instance());
-        QCOMPARE(CurrentLanguageId(), uint16_t{2052});
+        QCOMPARE(InterfaceLanguageId(), uint16_t{2052});
         QVERIFY(QCoreApplication::translate("corvid::app::CLanguageMenu", "&Language") !=
                 "&Language");
         RemoveTranslations();
@@ -144,7 +144,7 @@ private slots:
         // Stored, but its translation is gone: English, silently.
         std::filesystem::remove(folder.path() / "corvid_zh_CN.qm");
         InstallInterfaceLanguage(*QCoreApplication::instance());
-        QCOMPARE(CurrentLanguageId(), uint16_t{1033});
+        QCOMPARE(InterfaceLanguageId(), uint16_t{1033});
         QCOMPARE(QCoreApplication::translate("corvid::app::CLanguageMenu", "&Language"),
                  QString("&Language"));
     }
