@@ -1,23 +1,33 @@
 #include "HelpCommands.h"
 
+#include "CurrentLanguage.h"
+
 #include "dictionaries/ModuleFolder.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QUrl>
+
+#include <array>
 
 namespace corvid::app {
 
 namespace {
 
-// English first: the program has no other language yet.
-const QStringList kHelpFiles = {QStringLiteral("Corvid-Enu.chm"), QStringLiteral("Corvid-Chs.chm"),
-                                QStringLiteral("Corvid-Cht.chm")};
-const QStringList kHistoryFiles = {QStringLiteral("EDS_Revision_History_ENG.pdf"),
-                                   QStringLiteral("EDS_Revision_History_CHS.pdf"),
-                                   QStringLiteral("EDS_Revision_History_CHT.pdf")};
+// The three documents of each kind, English, simplified and traditional
+// Chinese, put in the order a language tries them.
+QStringList InLanguageOrder(int languageId, const std::array<QString, 3>& files) {
+    const auto& [english, simplified, traditional] = files;
+    switch (languageId) {
+    case kLanguageChineseSimplified:
+        return {simplified, traditional, english};
+    case kLanguageChineseTraditional:
+        return {traditional, simplified, english};
+    default:
+        return {english, simplified, traditional};
+    }
+}
 
 // The desktop's opener is asked only for files that exist: it reports a
 // missing file as a success.
@@ -31,29 +41,37 @@ bool OpenFirst(const QStringList& names) {
     return false;
 }
 
+void Warn(IUserInterface& ui, const QString& text) {
+    ui.AskMessage(text.toStdString(), std::string(kMessageCaption), MessageButtons::Ok,
+                  MessageIcon::Warning);
+}
+
 } // namespace
 
-void ShowHelpTopics(QWidget* parent) {
-    if (!OpenFirst(kHelpFiles))
-        QMessageBox::warning(
-            parent, QCoreApplication::applicationName(),
-            QCoreApplication::translate("Help", "Error occurs when loading help file."));
+QStringList HelpFileNames(int languageId) {
+    QStringList names;
+    for (const QString& chm : InLanguageOrder(languageId, {QStringLiteral("Corvid-Enu.chm"),
+                                                           QStringLiteral("Corvid-Chs.chm"),
+                                                           QStringLiteral("Corvid-Cht.chm")}))
+        names << chm << QFileInfo(chm).completeBaseName() + QStringLiteral(".html");
+    return names;
 }
 
-void ShowRevisionHistory(QWidget* parent) {
-    if (!OpenFirst(kHistoryFiles))
-        QMessageBox::warning(
-            parent, QCoreApplication::applicationName(),
-            QCoreApplication::translate("Help", "Can't find file :%1.").arg(kHistoryFiles.front()));
+QStringList RevisionHistoryNames(int languageId) {
+    return InLanguageOrder(languageId, {QStringLiteral("EDS_Revision_History_ENG.pdf"),
+                                        QStringLiteral("EDS_Revision_History_CHS.pdf"),
+                                        QStringLiteral("EDS_Revision_History_CHT.pdf")});
 }
 
-void ShowAbout(QWidget* parent) {
-    QMessageBox::about(parent, QCoreApplication::translate("Help", "About Corvid"),
-                       QCoreApplication::translate(
-                           "Help", "<p><b>Halvard Corvid</b> %1</p>"
-                                   "<p>Editor and generator of EDS files for CANopen, DeviceNet "
-                                   "and EtherNet/IP devices.</p>")
-                           .arg(QCoreApplication::applicationVersion()));
+void ShowHelpTopics(IUserInterface& ui) {
+    if (!OpenFirst(HelpFileNames(CurrentLanguageId())))
+        Warn(ui, QCoreApplication::translate("Help", "Error occurs when loading help file."));
+}
+
+void ShowRevisionHistory(IUserInterface& ui) {
+    const QStringList names = RevisionHistoryNames(CurrentLanguageId());
+    if (!OpenFirst(names))
+        Warn(ui, QCoreApplication::translate("Help", "Can't find file :%1.").arg(names.front()));
 }
 
 } // namespace corvid::app

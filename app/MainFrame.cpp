@@ -1,10 +1,12 @@
 #include "MainFrame.h"
 
+#include "AboutDialog.h"
 #include "EDSView.h"
 #include "FrameUserInterface.h"
 #include "HelpCommands.h"
 #include "LanguageMenu.h"
 #include "MessageWindow.h"
+#include "NewFileDialog.h"
 #include "ProjectWindow.h"
 #include "RecentFiles.h"
 
@@ -85,6 +87,7 @@ CMainFrame::~CMainFrame() {
 
 void CMainFrame::ConnectCommands() {
     const CFrameActions& a = actions_;
+    connect(a.newFile, &QAction::triggered, this, &CMainFrame::NewFile);
     connect(a.open, &QAction::triggered, this, [this] { RunOpen([this] { doc_->OpenFiles(); }); });
     connect(a.save, &QAction::triggered, this, [this] { RunSave([this] { doc_->SaveFile(); }); });
     connect(a.saveAs, &QAction::triggered, this,
@@ -93,9 +96,9 @@ void CMainFrame::ConnectCommands() {
             [this] { RunSave([this] { doc_->SaveAllFiles(); }); });
     connect(a.exit, &QAction::triggered, this, &QWidget::close);
     connect(a.clear, &QAction::triggered, messages_, &CMessageWindow::Clear);
-    connect(a.helpTopics, &QAction::triggered, this, [this] { ShowHelpTopics(this); });
-    connect(a.revisionHistory, &QAction::triggered, this, [this] { ShowRevisionHistory(this); });
-    connect(a.about, &QAction::triggered, this, [this] { ShowAbout(this); });
+    connect(a.helpTopics, &QAction::triggered, this, [this] { ShowHelpTopics(*ui_); });
+    connect(a.revisionHistory, &QAction::triggered, this, [this] { ShowRevisionHistory(*ui_); });
+    connect(a.about, &QAction::triggered, this, [this] { CAboutDialog(this).exec(); });
     connect(recent_, &CRecentFiles::OpenRequested, this,
             [this](const QString& path) { OpenPaths({path}); });
 
@@ -134,6 +137,15 @@ void CMainFrame::RunOpen(const std::function<void()>& open) {
         project_->show();
         messages_->show();
     }
+}
+
+// The dialog adds what it loads or makes to the document set; the window
+// then shows it like an opened file.
+void CMainFrame::NewFile() {
+    RunOpen([this] {
+        CNewFileDialog dialog(*doc_, *ui_, this);
+        dialog.exec();
+    });
 }
 
 void CMainFrame::SetLoading(bool loading) {
@@ -189,11 +201,11 @@ void CMainFrame::UpdateCommands() {
     a.save->setEnabled(hasFile);
     a.saveAs->setEnabled(hasFile);
     a.saveAll->setEnabled(doc_->FileCount(project_->ActiveKind()) > 0);
+    a.newFile->setEnabled(!loading_);
     a.open->setEnabled(!loading_);
     actions_.recentFiles->setEnabled(!loading_ && !recent_->Paths().isEmpty());
-    // New files come from the new-file dialog; editing commands come with
-    // in-place editing.
-    for (QAction* action : {a.newFile, a.cut, a.copy, a.paste, a.del, a.insert})
+    // Editing commands come with in-place editing.
+    for (QAction* action : {a.cut, a.copy, a.paste, a.del, a.insert})
         action->setEnabled(false);
 }
 

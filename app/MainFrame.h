@@ -51,6 +51,7 @@ protected:
 private:
     void ConnectCommands();
     void RunOpen(const std::function<void()>& open);
+    void NewFile();
     void SetLoading(bool loading);
     void OnFileAdded(EDSFileRef file);
     void ShowPage(EDSFileRef file, const std::string& section);

@@ -3,6 +3,7 @@
 
 #include "Language.h"
 #include "MainFrame.h"
+#include "ProgramInfo.h"
 #include "QtDialogs.h"
 
 #include <QApplication>
@@ -14,7 +15,7 @@ int main(int argc, char* argv[]) {
     // The per-user settings store of the program's earlier versions.
     QApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QApplication::setApplicationName(QStringLiteral("Corvid"));
-    QApplication::setApplicationVersion(QStringLiteral("3.00"));
+    QApplication::setApplicationVersion(QLatin1String(corvid::app::kProgramVersion));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/corvid.png")));
 
     corvid::app::InstallInterfaceLanguage(app);

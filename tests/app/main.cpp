@@ -13,6 +13,8 @@ int RunFrameFilesTest(int argc, char** argv);
 int RunFramePagesTest(int argc, char** argv);
 int RunFrameSettingsTest(int argc, char** argv);
 int RunLanguageTest(int argc, char** argv);
+int RunNewFileDialogTest(int argc, char** argv);
+int RunHelpTest(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -28,6 +30,8 @@ int main(int argc, char** argv) {
         {"FramePagesTest", RunFramePagesTest},
         {"FrameSettingsTest", RunFrameSettingsTest},
         {"LanguageTest", RunLanguageTest},
+        {"NewFileDialogTest", RunNewFileDialogTest},
+        {"HelpTest", RunHelpTest},
     };
     if (argc > 1) {
         const auto suite = suites.find(argv[1]);

@@ -1,0 +1,349 @@
+// The "New EDS File" dialog over a copy of the shipped catalogue and against
+// corvid-drive-sim: its layouts, loads from the catalogue and from a drive,
+// the auto test with Stop, and what may be pressed while those run.
+
+#include "NewFileDialog.h"
+#include "MainFrame.h"
+#include "MessageWindow.h"
+#include "ProjectTreeModel.h"
+#include "ProjectWindow.h"
+
+#include "DriveSimulator.h"
+#include "ProgramHome.h"
+#include "ScriptedUserInterface.h"
+
+#include "dictionaries/ProfileFile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace corvid::app::test {
+
+namespace {
+
+using corvid::test::DriveSimulator;
+using corvid::test::ProgramHome;
+using corvid::test::ScriptedUserInterface;
+using Size = CNewFileDialog::Size;
+
+const std::string kDrives = CORVID_DRIVES_DIR;
+
+void Select(QComboBox& list, const QString& text) {
+    const int index = list.findText(text);
+    QVERIFY2(index >= 0, qPrintable(text));
+    list.setCurrentIndex(index);
+}
+
+QStringList Items(const QComboBox& list) {
+    QStringList items;
+    for (int i = 0; i < list.count(); ++i)
+        items << list.itemText(i);
+    return items;
+}
+
+int Height(CNewFileDialog& dialog) {
+    dialog.layout()->activate();
+    return dialog.height();
+}
+
+// What a user could press while a flow runs, and what became of it.
+struct BusyState {
+    bool busy = false;
+    Size size = Size::Model;
+    int height = 0;
+    int enabledInputs = -1;
+    bool stopLive = false;
+    bool closed = false; // by Cancel, Escape or the close box
+};
+
+BusyState Probe(CNewFileDialog& dialog) {
+    const CNewFileWidgets& w = dialog.Widgets();
+    BusyState state;
+    state.busy = dialog.Busy();
+    state.size = dialog.CurrentSize();
+    state.height = Height(dialog);
+    state.enabledInputs = 0;
+    for (QWidget* input : w.Inputs())
+        state.enabledInputs += input->isEnabled() ? 1 : 0;
+    state.stopLive = w.stopTest->isVisible() && w.stopTest->isEnabled();
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    w.cancel->click();
+    dialog.close();
+    state.closed = !dialog.isVisible();
+    return state;
+}
+
+} // namespace
+
+class NewFileDialogTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ProgramHome> home;
+    std::unique_ptr<ScriptedUserInterface> ui;
+    std::unique_ptr<CMainFrame> frame;
+
+    // A dialog over the frame's document set; its lines and questions go to
+    // the scripted interface. `configure` is Configure.ini as it starts.
+    std::unique_ptr<CNewFileDialog> Open(const std::string& configure = {}) {
+        if (!configure.empty())
+            home->Write("Configure.ini", configure);
+        auto dialog = std::make_unique<CNewFileDialog>(frame->Document(), *ui, frame.get());
+        dialog->show();
+        return dialog;
+    }
+
+    static std::string PortTo(const std::string& device) {
+        return "[SerialPorts]\nCOM1=" + device + "\n";
+    }
+
+private slots:
+    void init() {
+        home = std::make_unique<ProgramHome>();
+        ui = std::make_unique<ScriptedUserInterface>();
+        frame = std::make_unique<CMainFrame>(*ui);
+    }
+    void cleanup() {
+        frame.reset();
+        ui.reset();
+        home.reset();
+    }
+
+    void Layout_FollowsTheDeviceOfEachFieldbus() {
+        auto dialog = Open("[Comport]\ncomName=3\nbaudRate=38400\nprotocol=7 O 1 ASCII\n");
+        const CNewFileWidgets& w = dialog->Widgets();
+        QVERIFY(w.canopen->isChecked());
+        QCOMPARE(Items(*w.module), QStringList({"CN-100"}));
+        QCOMPARE(Items(*w.device), QStringList({"Servo-S", "VFD-B", "VFD-C", "VFD-E"}));
+        // Servo-S offers ready-made models.
+        QCOMPARE(w.settings->title(), QString("Select model"));
+        QCOMPARE(Items(*w.model), QStringList({"SV-200", "SV-400"}));
+        QVERIFY(w.modelRow->isVisible() && !w.serialRows->isVisible());
+        QVERIFY(!w.loadDrive->isVisible() && w.cancel->isVisible());
+        QCOMPARE(dialog->CurrentSize(), Size::Model);
+        const int modelHeight = Height(*dialog);
+
+        Select(*w.device, "VFD-E");
+        QCOMPARE(w.settings->title(), QString("Communication setting"));
+        QVERIFY(!w.modelRow->isVisible() && w.serialRows->isVisible());
+        QVERIFY(w.loadDrive->isVisible() && !w.stateRow->isVisible());
+        QCOMPARE(dialog->CurrentSize(), Size::Serial);
+        QVERIFY(Height(*dialog) > modelHeight);
+        // The remembered settings: the third port, the stored rate and framing.
+        QCOMPARE(w.port->currentIndex(), 2);
+        QVERIFY(w.port->currentText().startsWith("COM3"));
+        QCOMPARE(w.port->count(), 16);
+        QCOMPARE(w.baudRate->currentText(), QString("38400"));
+        QCOMPARE(w.protocol->currentText(), QString("7 O 1 ASCII"));
+        QCOMPARE(w.address->text(), QString("255"));
+        // No model name of another device goes into a file made from a drive.
+        QCOMPARE(w.model->count(), 0);
+
+        w.devicenet->click();
+        QCOMPARE(Items(*w.module), QStringList({"DN-100", "Wrenfold-2(WRF-N1)"}));
+        QCOMPARE(w.device->currentText(), QString("Compact-D"));
+        QCOMPARE(Items(*w.model), QStringList({"CD-075", "CD-150"}));
+        QCOMPARE(dialog->CurrentSize(), Size::Model);
+        Select(*w.module, "Wrenfold-2(WRF-N1)");
+        QCOMPARE(Items(*w.device), QStringList({"VFD-E"}));
+        QCOMPARE(w.settings->title(), QString("Communication setting"));
+
+        w.ethernetip->click();
+        QCOMPARE(Items(*w.model), QStringList({"CE-075", "CE-150"}));
+        QCOMPARE(w.settings->title(), QString("Select model"));
+    }
+
+    void Layout_ADriveDeviceFirstStartsFullAndAnEmptyPortSelectsNothing() {
+        home->Write("CANopen/CN-100/conf.ini", "[Servo-S]\nNeedCom=1\n");
+        auto dialog = Open("[Comport]\ncomName=0\n");
+        const CNewFileWidgets& w = dialog->Widgets();
+        QCOMPARE(dialog->CurrentSize(), Size::Full);
+        QVERIFY(w.stateRow->isVisible());
+        QCOMPARE(w.state->text(), QString("State:"));
+        QCOMPARE(w.port->currentIndex(), -1);
+        // The test options as they start, each a check mark of the "v" menu.
+        QVERIFY(!w.testAddress->isChecked() && !w.testPorts->isChecked());
+        QVERIFY(w.testProtocol->isChecked());
+        QCOMPARE(w.optionsMenu->actions().size(), 3);
+    }
+
+    void LoadModel_AddsTheCatalogueFileOnceForCANopenAndDeviceNet() {
+        for (const bool canopen : {true, false}) {
+            const EDSKind kind = canopen ? EDSKind::CANopen : EDSKind::DeviceNet;
+            const QString model = canopen ? "SV-400" : "CD-150";
+            for (int attempt = 0; attempt < 2; ++attempt) {
+                auto dialog = Open();
+                const CNewFileWidgets& w = dialog->Widgets();
+                if (!canopen)
+                    w.devicenet->click();
+                Select(*w.model, model);
+                w.loadModel->click();
+                // The second time the file is open already: nothing is added
+                // and the dialog stays for another choice.
+                QCOMPARE(dialog->result(), attempt == 0 ? int(QDialog::Accepted) : 0);
+                QCOMPARE(dialog->isVisible(), attempt == 1);
+                QVERIFY(!dialog->Busy() && w.loadModel->isEnabled());
+            }
+            QCOMPARE(frame->Document().FileCount(kind), size_t{1});
+            QCOMPARE(frame->ProjectWindow().Model(kind).rowCount(), 1);
+            const EDSFileHeader& header = *frame->Document().Header({kind, 0});
+            QCOMPARE(QString::fromStdString(header.Model), model);
+            const std::string path = header.PathName;
+            QVERIFY(ui->Log().find("Load File:  Reading data from " + path + "\r\n") !=
+                    std::string::npos);
+            QVERIFY(ui->Log().find("Load File:  File " + path + " has already been loaded.\r\n") !=
+                    std::string::npos);
+        }
+    }
+
+    void NewCommand_OpensTheDialogAndShowsTheLoadedFile() {
+        QAction* command = frame->Actions().newFile;
+        QVERIFY(command->isEnabled());
+        bool found = false;
+        bool modal = false;
+        bool newWhileOpen = true;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = frame->findChild<CNewFileDialog*>();
+            found = dialog != nullptr;
+            if (!found)
+                return;
+            modal = dialog->isModal();
+            // While the dialog is open, the window starts nothing else.
+            newWhileOpen = frame->Actions().newFile->isEnabled();
+            dialog->Widgets().ethernetip->click();
+            dialog->Widgets().loadModel->click();
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        command->trigger();
+        QVERIFY(found && modal && !newWhileOpen);
+        QCOMPARE(frame->Document().FileCount(EDSKind::EtherNetIP), size_t{1});
+        QVERIFY(frame->ProjectWindow().TabsShown());
+        QVERIFY(frame->MessageWindow().Text().contains("Load File:  Reading data from "));
+        QVERIFY(command->isEnabled());
+    }
+
+    void LoadDrive_MakesAFileForEachFieldbusWithOnlyTheDialogLocked() {
+        DriveSimulator drive({kDrives + "/type7_rating.json"});
+        QVERIFY(!drive.path().empty());
+        for (const bool canopen : {true, false}) {
+            auto dialog = Open(PortTo(drive.path()));
+            const CNewFileWidgets& w = dialog->Widgets();
+            if (!canopen)
+                w.devicenet->click();
+            Select(*w.device, "VFD-E");
+            QVERIFY(w.port->currentText().contains(QString::fromStdString(drive.path())));
+            Select(*w.baudRate, "19200");
+            Select(*w.protocol, "8 E 1 RTU");
+            // The Address box is not asked: the drive is read at 255.
+            w.address->setText("12");
+            BusyState during;
+            QTimer::singleShot(0, this, [&] { during = Probe(*dialog); });
+            w.loadDrive->click();
+            QVERIFY(during.busy);
+            QCOMPARE(during.enabledInputs, 0);
+            QVERIFY(!during.closed);
+            QCOMPARE(during.size, Size::Full);
+            QCOMPARE(dialog->result(), int(QDialog::Accepted));
+            const EDSKind kind = canopen ? EDSKind::CANopen : EDSKind::DeviceNet;
+            QCOMPARE(frame->Document().FileCount(kind), size_t{1});
+            const EDSFileHeader& header = *frame->Document().Header({kind, 0});
+            QCOMPARE(header.Device, std::string("VFD-E"));
+            QVERIFY(header.PathName.empty());
+        }
+        const std::string configure = home->File("Configure.ini");
+        QCOMPARE(ProfileString(configure, "Comport", "comName"), std::string("1"));
+        QCOMPARE(ProfileString(configure, "Comport", "baudRate"), std::string("19200"));
+        QCOMPARE(ProfileString(configure, "Comport", "protocol"), std::string("8 E 1 RTU"));
+        QCOMPARE(ProfileString(configure, "Comport", "address"), std::string("255"));
+        QVERIFY(ui->Log().find("Load File:  Loading CANopen EDS file.\r\n") != std::string::npos);
+        QVERIFY(ui->Log().find("Load File:  Loading DeviceNet EDS file.\r\n") != std::string::npos);
+    }
+
+    void LoadDrive_AFailureKeepsTheDialogForAnotherTry() {
+        auto dialog = Open(PortTo(home->File("no-such-tty")));
+        const CNewFileWidgets& w = dialog->Widgets();
+        Select(*w.device, "VFD-E");
+        ui->answers = {MessageAnswer::Ok};
+        w.loadDrive->click();
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(ui->Log(), std::string("Load File:  Failure to open serial port.\r\n"));
+        QCOMPARE(ui->questions.size(), size_t{1});
+        QCOMPARE(dialog->CurrentSize(), Size::Serial);
+        QVERIFY(!dialog->Busy() && w.loadDrive->isEnabled() && w.cancel->isEnabled());
+        w.cancel->click();
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(dialog->result(), int(QDialog::Rejected));
+    }
+
+    void AutoTest_FindsTheDriveAndFillsTheSettings() {
+        DriveSimulator drive({kDrives + "/type7_rating.json", "--strict-address"});
+        auto dialog = Open(PortTo(drive.path()) + "[Comport]\ntestModbusID=7\nbaudRate=19200\n"
+                                                  "protocol=8 E 1 RTU\naddress=255\n");
+        const CNewFileWidgets& w = dialog->Widgets();
+        Select(*w.device, "VFD-E");
+        // Only the line as set: one trial, which answers.
+        w.testProtocol->trigger();
+        QVERIFY(!w.testProtocol->isChecked());
+        ui->answers = {MessageAnswer::Ok};
+        w.autoTest->click();
+        QCOMPARE(w.address->text(), QString("7"));
+        QCOMPARE(w.baudRate->currentText(), QString("19200"));
+        QCOMPARE(w.protocol->currentText(), QString("8 E 1 RTU"));
+        QCOMPARE(ui->questions.at(0).text,
+                 std::string("Auto Test:  Success in automatically testing serial port .\r\n"));
+        QVERIFY(w.autoTest->isVisible() && w.autoTest->isEnabled() && !w.stopTest->isVisible());
+        QCOMPARE(dialog->CurrentSize(), Size::Serial);
+    }
+
+    void AutoTest_StopEndsTheSearchAndEverythingElseWaits() {
+        // The drive runs at 19200: the first trial, at 4800, waits in vain.
+        DriveSimulator drive({kDrives + "/type7_rating.json"});
+        auto dialog = Open(PortTo(drive.path()));
+        const CNewFileWidgets& w = dialog->Widgets();
+        Select(*w.device, "VFD-E");
+        const int serialHeight = Height(*dialog);
+        ui->answers = {MessageAnswer::Ok};
+        BusyState during;
+        QString state;
+        QTimer::singleShot(0, this, [&] {
+            during = Probe(*dialog);
+            state = w.state->text();
+            w.stopTest->click();
+        });
+        w.autoTest->click();
+        QVERIFY(during.busy && during.stopLive && !during.closed);
+        QCOMPARE(during.enabledInputs, 0);
+        QCOMPARE(during.size, Size::Full);
+        QVERIFY(during.height > serialHeight);
+        QCOMPARE(state, QString("State: COM1, 4800, 8 N 2 RTU, 255"));
+        // Stopped after the first trial of 54.
+        QCOMPARE(ui->Log(), std::string("Auto Test:  Automatically testing serial port.\r\n"
+                                        "Auto Test:  Failure to automatically test serial "
+                                        "port.\r\n"));
+        QVERIFY(!dialog->Busy() && w.autoTest->isVisible() && !w.stopTest->isVisible());
+        QCOMPARE(Height(*dialog), serialHeight);
+        QVERIFY(dialog->isVisible());
+    }
+};
+
+} // namespace corvid::app::test
+
+int RunNewFileDialogTest(int argc, char** argv) {
+    corvid::app::test::NewFileDialogTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "NewFileDialogTest.moc"
