@@ -4,9 +4,12 @@
 
 #include "PageTableModel.h"
 
+#include "dictionaries/TextEncoding.h"
+#include "shell/CellCommit.h"
 #include "shell/ParamColumns.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
 
@@ -25,18 +28,59 @@ QFont ListFont() {
     return font;
 }
 
+bool Contains(const QWidget* outer, const QWidget* widget) {
+    // Across windows too: a drop-down's list is a window of its own.
+    for (; widget != nullptr; widget = widget->parentWidget())
+        if (widget == outer)
+            return true;
+    return false;
+}
+
+bool HasNonAscii(std::string_view text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+}
+
+// A sub-index row is selected as itself; the field rows of an entry select
+// their entry.
+std::string SelectionKey(const Page& page, size_t row) {
+    const PageRow* head = HeadRowOf(page, row);
+    return !page.Rows[row].Key.empty() || head == nullptr ? page.Rows[row].Key : head->Key;
+}
+
+CommitResult CommitIn(CEDSDoc& doc, EDSFileRef file, const CellEdit& edit) {
+    switch (file.kind) {
+    case EDSKind::CANopen:
+        return CommitCell(*doc.Files<CCANopenEDS>()[file.position], edit);
+    case EDSKind::DeviceNet:
+        return CommitCell(*doc.Files<CDeviceNetEDS>()[file.position], edit);
+    case EDSKind::EtherNetIP:
+        return CommitCell(*doc.Files<CEtherNetIPEDS>()[file.position], edit);
+    case EDSKind::Unknown:
+        break;
+    }
+    return {};
+}
+
 } // namespace
 
 CEDSView::CEDSView(CEDSDoc& doc, QWidget* parent)
     : QTableView(parent), doc_(doc), model_(new CPageTableModel(this)),
+      delegate_(new CCellDelegate(
+          *model_, [this](const QModelIndex& index) { return TargetOf(index); },
+          [this](const CellTarget& target, const QString& text) { CommitText(target, text); },
+          this)),
       paramWidths_(LoadParamColumnWidths()) {
     setObjectName(QStringLiteral("EDSView"));
     setModel(model_);
+    setItemDelegate(delegate_);
+    connect(delegate_, &CCellDelegate::EditorOpened, this, &CEDSView::EditorOpened);
+    qApp->installEventFilter(this);
     setFont(ListFont());
     setShowGrid(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
     setWordWrap(false);
     setIconSize(QSize(16, 16));
     // The selected row stays marked when the focus goes to the tree.
@@ -63,6 +107,7 @@ void CEDSView::ShowPage(EDSFileRef file, const std::string& section, PageState s
     const EDSFileHeader* header = doc_.Header(file);
     if (header == nullptr)
         return;
+    CommitEditors();
     kind_ = file.kind;
     shown_ = header;
     section_ = section;
@@ -75,9 +120,16 @@ void CEDSView::ShowPage(EDSFileRef file, const std::string& section, PageState s
 }
 
 void CEDSView::Refresh() {
-    if (const std::optional<EDSFileRef> file = ShownFile())
-        model_->SetPage(BuildPage(doc_, *file, section_, state_));
-    ApplyColumnWidths();
+    const std::optional<EDSFileRef> file = ShownFile();
+    if (!file)
+        return;
+    // Rows that stayed the same entries keep their selection and widths;
+    // a page whose rows changed selects the row selected before.
+    if (model_->SetRebuiltPage(BuildPage(doc_, *file, section_, state_))) {
+        ApplyColumnWidths();
+        if (!SelectKey(selectedKey_))
+            selectedKey_.clear();
+    }
 }
 
 void CEDSView::FilesRemoved() {
@@ -86,6 +138,7 @@ void CEDSView::FilesRemoved() {
 }
 
 void CEDSView::Clear() {
+    CommitEditors();
     kind_ = EDSKind::Unknown;
     shown_ = nullptr;
     section_.clear();
@@ -96,12 +149,83 @@ void CEDSView::Clear() {
 }
 
 std::optional<EDSFileRef> CEDSView::ShownFile() const {
-    if (shown_ == nullptr)
+    return FindFile(shown_);
+}
+
+std::optional<EDSFileRef> CEDSView::FindFile(const EDSFileHeader* header) const {
+    if (header == nullptr)
         return std::nullopt;
-    for (size_t position = 0; position < doc_.FileCount(kind_); ++position)
-        if (doc_.Header({kind_, position}) == shown_)
-            return EDSFileRef{kind_, position};
+    for (const EDSKind kind : {EDSKind::CANopen, EDSKind::DeviceNet, EDSKind::EtherNetIP})
+        for (size_t position = 0; position < doc_.FileCount(kind); ++position)
+            if (doc_.Header({kind, position}) == header)
+                return EDSFileRef{kind, position};
     return std::nullopt;
+}
+
+bool CEDSView::SelectKey(const std::string& key) {
+    const Page& page = CurrentPage();
+    for (size_t row = 0; row < page.Rows.size(); ++row) {
+        if (key.empty() || page.Rows[row].Key != key)
+            continue;
+        const QModelIndex index = model_->index(static_cast<int>(row), 0);
+        setCurrentIndex(index);
+        scrollTo(index);
+        selectedKey_ = key;
+        return true;
+    }
+    return false;
+}
+
+void CEDSView::SelectRowAt(const QPoint& at) {
+    const QModelIndex index = indexAt(at);
+    const auto row = static_cast<size_t>(index.row());
+    const Page& page = CurrentPage();
+    if (!index.isValid() || row >= page.Rows.size()) {
+        selectedKey_.clear();
+        return;
+    }
+    setCurrentIndex(index);
+    selectedKey_ = SelectionKey(page, row);
+}
+
+void CEDSView::CommitEditors() {
+    delegate_->CommitAndClose();
+}
+
+std::optional<CellTarget> CEDSView::TargetOf(const QModelIndex& index) const {
+    const auto row = static_cast<size_t>(index.row());
+    const Page& page = CurrentPage();
+    if (shown_ == nullptr || !index.isValid() || row >= page.Rows.size())
+        return std::nullopt;
+    CellTarget target;
+    target.file = shown_;
+    target.section = section_;
+    target.rowKey = page.Rows[row].Key;
+    target.column = static_cast<size_t>(index.column());
+    // A value already held as UTF-8 tells the file is written so; other
+    // files get typed text in their own 8-bit code page.
+    const std::string& stored = page.Rows[row].Cells[target.column].Text;
+    target.utf8 = HasNonAscii(stored) && IsValidUtf8(stored);
+    return target;
+}
+
+void CEDSView::CommitText(const CellTarget& target, const QString& text) {
+    // The file may have gone meanwhile; there is nothing left to write into.
+    const std::optional<EDSFileRef> file = FindFile(target.file);
+    if (!file)
+        return;
+    const std::string bytes = EncodeForFile(text.toStdString(), target.utf8);
+    const CommitResult result =
+        CommitIn(doc_, *file, {target.section, target.rowKey, target.column, bytes});
+    if (result.Status == CommitStatus::Stored) {
+        EDSFileHeader& header = *doc_.Header(*file);
+        header.Flags = static_cast<uint8_t>(header.Flags | FLAG_MODIFIED);
+        if (target.file == shown_ && target.section == section_)
+            Refresh();
+        emit FileModified();
+    } else if (!result.Message.empty()) {
+        emit MessageLine(result.Message);
+    }
 }
 
 const Page& CEDSView::CurrentPage() const {
@@ -159,8 +283,7 @@ void CEDSView::OnClicked(const QModelIndex& index) {
     const Page& page = CurrentPage();
     if (!file || row >= page.Rows.size())
         return;
-    const PageRow* head = HeadRowOf(page, row);
-    selectedKey_ = head != nullptr ? head->Key : page.Rows[row].Key;
+    selectedKey_ = SelectionKey(page, row);
     // An object of a CANopen page opens from its "Index" cell only, so a
     // click on its other cells can select them for editing.
     const bool opensHere = kind_ != EDSKind::CANopen || index.column() == 0;
@@ -172,6 +295,24 @@ void CEDSView::mousePressEvent(QMouseEvent* event) {
     if (!indexAt(event->position().toPoint()).isValid())
         selectedKey_.clear();
     QTableView::mousePressEvent(event);
+}
+
+void CEDSView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QTableView::currentChanged(current, previous);
+    const auto row = static_cast<size_t>(current.row());
+    if (current.isValid() && row < CurrentPage().Rows.size())
+        selectedKey_ = SelectionKey(CurrentPage(), row);
+}
+
+bool CEDSView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType()) {
+        const auto button = static_cast<QMouseEvent*>(event)->button();
+        QWidget* editor = delegate_->OpenEditor();
+        if ((button == Qt::LeftButton || button == Qt::RightButton) && editor != nullptr &&
+            !Contains(editor, static_cast<QWidget*>(watched)))
+            CommitEditors();
+    }
+    return QTableView::eventFilter(watched, event);
 }
 
 void CEDSView::OnColumnResized(int column, int, int newWidth) {

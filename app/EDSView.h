@@ -1,5 +1,8 @@
 #pragma once
 
+#include "CellDelegate.h"
+#include "ViewClipboard.h"
+
 #include "shell/EDSDoc.h"
 #include "shell/PageRows.h"
 
@@ -41,6 +44,19 @@ public:
     const Page& CurrentPage() const;
     // The key of the row last clicked: its first column without blanks.
     const std::string& SelectedKey() const { return selectedKey_; }
+    // Selects the row keyed `key` and scrolls it into sight; false when the
+    // page has no such row.
+    bool SelectKey(const std::string& key);
+    // Selects the row under a point of the viewport as a click does, without
+    // opening or closing it (before the "edit" menu shows).
+    void SelectRowAt(const QPoint& at);
+
+    // The in-place editor showing now, if any.
+    QWidget* OpenEditor() const { return delegate_->OpenEditor(); }
+    // Commits the open editor and closes it, as when it loses the focus:
+    // before any page change, command, save, file removal or exit.
+    void CommitEditors();
+    CViewClipboard& Clipboard() { return clipboard_; }
 
     // "Params" menu: one checkable command per field column of the
     // parameter table.
@@ -53,12 +69,26 @@ public:
 signals:
     // The page changed to another file or section, or went away.
     void PageChanged();
+    // An edit stored a value: the file is marked modified.
+    void FileModified();
+    // A refused edit: one line for the message window.
+    void MessageLine(const std::string& text);
+    // An in-place editor opened and takes the focus.
+    void EditorOpened(QWidget* editor);
 
 protected:
     // A click outside every row forgets the selected row's key.
     void mousePressEvent(QMouseEvent* event) override;
+    // A press anywhere in the program outside the open editor commits it,
+    // also on widgets that do not take the focus (toolbar, headers).
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Moving with the keys selects a row as a click does.
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:
+    std::optional<EDSFileRef> FindFile(const EDSFileHeader* header) const;
+    std::optional<CellTarget> TargetOf(const QModelIndex& index) const;
+    void CommitText(const CellTarget& target, const QString& text);
     bool ShowsParamTable() const;
     void ApplyColumnWidths();
     void CreateColumnActions();
@@ -68,6 +98,8 @@ private:
 
     CEDSDoc& doc_;
     CPageTableModel* model_;
+    CCellDelegate* delegate_;
+    CViewClipboard clipboard_;
     EDSKind kind_ = EDSKind::Unknown;
     const EDSFileHeader* shown_ = nullptr; // identifies the file; never dereferenced stale
     std::string section_;

@@ -2,6 +2,7 @@
 
 #include "AboutDialog.h"
 #include "EDSView.h"
+#include "EditCommands.h"
 #include "FrameUserInterface.h"
 #include "HelpCommands.h"
 #include "LanguageMenu.h"
@@ -68,6 +69,8 @@ CMainFrame::CMainFrame(IUserInterface& dialogs, QWidget* parent)
 
     actions_ = CreateFrameActions(*this, project_->toggleViewAction(),
                                   messages_->toggleViewAction(), view_->ColumnActions());
+    CommitEditsBeforeCommands();
+    edit_ = new CEditCommands(*doc_, *view_, *messages_, *ui_, actions_, this);
     recent_ = new CRecentFiles(*actions_.recentFiles, this);
     menuBar()->insertMenu(menuBar()->actions().constLast(), new CLanguageMenu(*ui_, this));
     network_ = new QLabel(tr("Network"), this);
@@ -80,9 +83,20 @@ CMainFrame::CMainFrame(IUserInterface& dialogs, QWidget* parent)
 }
 
 CMainFrame::~CMainFrame() {
-    // The document set outlives the views that read it.
+    // The document set outlives the views that read it, and the commands
+    // that watch the focus go before the views they ask.
+    delete edit_;
     delete view_;
     delete project_;
+}
+
+// An open editor writes into the entry it was opened on before any command
+// runs, so no command sees or removes that entry half-edited. Copy, Cut and
+// Paste are the exception: they work on the editor's own text.
+void CMainFrame::CommitEditsBeforeCommands() {
+    for (QAction* action : findChildren<QAction*>())
+        if (action != actions_.cut && action != actions_.copy && action != actions_.paste)
+            connect(action, &QAction::triggered, view_, &CEDSView::CommitEditors);
 }
 
 void CMainFrame::ConnectCommands() {
@@ -109,6 +123,9 @@ void CMainFrame::ConnectCommands() {
     connect(project_, &CProjectWindow::NewFileRequested, a.newFile, &QAction::trigger);
     connect(project_, &CProjectWindow::RemoveFileRequested, this, &CMainFrame::RemoveFile);
     connect(project_, &CProjectWindow::ActiveKindChanged, this, &CMainFrame::UpdateCommands);
+    connect(view_, &CEDSView::FileModified, this, &CMainFrame::UpdateTitle);
+    connect(view_, &CEDSView::MessageLine, messages_, &CMessageWindow::AppendMessage);
+    connect(edit_, &CEditCommands::FileModified, this, &CMainFrame::UpdateTitle);
     connect(view_, &CEDSView::PageChanged, this, [this] {
         UpdateCommands();
         UpdateTitle();
@@ -125,6 +142,7 @@ void CMainFrame::OpenPaths(const QStringList& paths) {
 void CMainFrame::RunOpen(const std::function<void()>& open) {
     if (loading_)
         return;
+    view_->CommitEditors();
     const size_t before = doc_->FileCount(EDSKind::CANopen) + doc_->FileCount(EDSKind::DeviceNet) +
                           doc_->FileCount(EDSKind::EtherNetIP);
     SetLoading(true);
@@ -176,6 +194,7 @@ void CMainFrame::ShowPage(EDSFileRef file, const std::string& section) {
 void CMainFrame::RemoveFile(EDSFileRef file) {
     if (loading_)
         return;
+    view_->CommitEditors();
     const MessageAnswer answer =
         ui_->AskMessage(kDeleteFileQuestion, std::string(doc_texts::kCaption),
                         MessageButtons::YesNo, MessageIcon::Question);
@@ -189,6 +208,7 @@ void CMainFrame::RemoveFile(EDSFileRef file) {
 }
 
 void CMainFrame::RunSave(const std::function<void()>& save) {
+    view_->CommitEditors();
     save();
     // The summary page shows the save path; the title loses its star.
     view_->Refresh();
@@ -204,9 +224,7 @@ void CMainFrame::UpdateCommands() {
     a.newFile->setEnabled(!loading_);
     a.open->setEnabled(!loading_);
     actions_.recentFiles->setEnabled(!loading_ && !recent_->Paths().isEmpty());
-    // Editing commands come with in-place editing.
-    for (QAction* action : {a.cut, a.copy, a.paste, a.del, a.insert})
-        action->setEnabled(false);
+    edit_->UpdateEnabling();
 }
 
 void CMainFrame::UpdateTitle() {
@@ -225,6 +243,8 @@ QString CMainFrame::NetworkText() const {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!loading_)
+        view_->CommitEditors();
     if (loading_ || !doc_->ConfirmExit()) {
         event->ignore();
         return;

@@ -15,6 +15,7 @@ class QLabel;
 namespace corvid::app {
 
 class CEDSView;
+class CEditCommands;
 class CFrameUserInterface;
 class CMessageWindow;
 class CProjectWindow;
@@ -50,6 +51,7 @@ protected:
 
 private:
     void ConnectCommands();
+    void CommitEditsBeforeCommands();
     void RunOpen(const std::function<void()>& open);
     void NewFile();
     void SetLoading(bool loading);
@@ -67,6 +69,7 @@ private:
     CEDSView* view_;
     QLabel* network_;
     CFrameActions actions_;
+    CEditCommands* edit_;
     CRecentFiles* recent_;
     bool loading_ = false;
 };

@@ -20,6 +20,8 @@ public:
     void AppendMessage(const std::string& text);
     void Clear();
     QString Text() const;
+    // The text widget, for the edit commands: its selection, its focus.
+    QPlainTextEdit& TextView() const { return *text_; }
 
 private:
     QPlainTextEdit* text_;

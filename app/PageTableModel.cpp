@@ -6,6 +6,8 @@
 
 #include "dictionaries/TextEncoding.h"
 
+#include <algorithm>
+
 namespace corvid::app {
 
 namespace {
@@ -63,6 +65,22 @@ void CPageTableModel::SetToggledPage(Page page, size_t headRow) {
         emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
+bool CPageTableModel::SetRebuiltPage(Page page) {
+    const auto sameRow = [](const PageRow& a, const PageRow& b) {
+        return a.Key == b.Key && a.Cells.size() == b.Cells.size();
+    };
+    if (page.Columns.size() != page_.Columns.size() ||
+        !std::equal(page.Rows.begin(), page.Rows.end(), page_.Rows.begin(), page_.Rows.end(),
+                    sameRow)) {
+        SetPage(std::move(page));
+        return true;
+    }
+    page_ = std::move(page);
+    if (!page_.Rows.empty())
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    return false;
+}
+
 int CPageTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(page_.Rows.size());
 }
@@ -98,6 +116,15 @@ QVariant CPageTableModel::data(const QModelIndex& index, int role) const {
     default:
         return {};
     }
+}
+
+Qt::ItemFlags CPageTableModel::flags(const QModelIndex& index) const {
+    const PageCell* cell = Cell(index);
+    if (cell == nullptr)
+        return Qt::NoItemFlags;
+    const Qt::ItemFlags shown = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    const bool editable = cell->Editor == CellEditor::Text || cell->Editor == CellEditor::DropDown;
+    return editable ? shown | Qt::ItemIsEditable : shown;
 }
 
 QVariant CPageTableModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -79,24 +79,6 @@ CommitResult CommitComments(CANopenComments& comments, const CellEdit& edit) {
     return StoreText(comments.LineTexts[*number - 1], edit);
 }
 
-// "2000" or "2000sub1", as the object pages key their rows.
-std::optional<ObjectKey> ParseObjectRowKey(std::string_view key) {
-    const size_t sub = ToLowerAscii(key).find("sub");
-    const std::optional<uint32_t> index =
-        ParseCellNumber("0x" + std::string(key.substr(0, sub)), 0xFFFF);
-    if (!index)
-        return std::nullopt;
-    ObjectKey objectKey{static_cast<uint16_t>(*index), std::nullopt};
-    if (sub == std::string_view::npos)
-        return objectKey;
-    const std::optional<uint32_t> subIndex =
-        ParseCellNumber("0x" + std::string(key.substr(sub + 3)), 0xFF);
-    if (!subIndex)
-        return std::nullopt;
-    objectKey.SubIndex = static_cast<uint8_t>(*subIndex);
-    return objectKey;
-}
-
 CommitResult StoreDataType(CANopenObject& record, const CellEdit& edit) {
     const std::string name = Trimmed(edit);
     const uint16_t index = name.empty() ? kNoDataType : DataTypeIndex(name);
@@ -187,6 +169,23 @@ CommitResult CommitObjectPage(CCANopenEDS& model, const CellEdit& edit) {
 }
 
 } // namespace
+
+std::optional<ObjectKey> ParseObjectRowKey(std::string_view key) {
+    const size_t sub = ToLowerAscii(key).find("sub");
+    const std::optional<uint32_t> index =
+        ParseCellNumber("0x" + std::string(key.substr(0, sub)), 0xFFFF);
+    if (!index)
+        return std::nullopt;
+    ObjectKey objectKey{static_cast<uint16_t>(*index), std::nullopt};
+    if (sub == std::string_view::npos)
+        return objectKey;
+    const std::optional<uint32_t> subIndex =
+        ParseCellNumber("0x" + std::string(key.substr(sub + 3)), 0xFF);
+    if (!subIndex)
+        return std::nullopt;
+    objectKey.SubIndex = static_cast<uint8_t>(*subIndex);
+    return objectKey;
+}
 
 CommitResult CommitCell(CCANopenEDS& model, const CellEdit& edit) {
     if (edit.Section == "FileInfo")

@@ -1,12 +1,17 @@
 #include "AppTestSupport.h"
 
 #include "EDSView.h"
+#include "MessageWindow.h"
 #include "ProjectTreeModel.h"
 #include "ProjectWindow.h"
+#include "Roles.h"
 
+#include <QApplication>
+#include <QPlainTextEdit>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 
 #include <cstdlib>
@@ -88,6 +93,57 @@ void FrameFixture::DoubleClickSection(EDSKind kind, size_t position, const std::
         }
     }
     QFAIL(("no section " + section).c_str());
+}
+
+void FrameFixture::Activate() {
+    frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+}
+
+QModelIndex FrameFixture::Cell(const std::string& key, int column) const {
+    const QAbstractItemModel& model = *frame->View().model();
+    for (int row = 0; row < model.rowCount(); ++row)
+        if (model.index(row, 0).data(RowKeyRole).toString().toStdString() == key)
+            return model.index(row, column);
+    return {};
+}
+
+QWidget* FrameFixture::DoubleClickCell(const std::string& key, int column) {
+    CEDSView& view = frame->View();
+    const QModelIndex cell = Cell(key, column);
+    if (!cell.isValid())
+        return nullptr;
+    view.scrollTo(cell);
+    const QPoint at = view.visualRect(cell).center();
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, at);
+    return view.OpenEditor();
+}
+
+void FrameFixture::ClickCell(const std::string& key, int column) {
+    CEDSView& view = frame->View();
+    const QModelIndex cell = Cell(key, column);
+    QVERIFY(cell.isValid());
+    view.scrollTo(cell);
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(cell).center());
+}
+
+void FrameFixture::ClickElsewhere() {
+    QWidget* log = frame->MessageWindow().TextView().viewport();
+    QTest::mouseClick(log, Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+void WhenModalShows(std::function<void(QWidget&)> act) {
+    auto* poll = new QTimer(qApp);
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, act = std::move(act)] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            act(*dialog);
+        }
+    });
+    poll->start();
 }
 
 QStringList ShownRows(CMainFrame& frame) {

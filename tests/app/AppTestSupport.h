@@ -14,6 +14,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -41,10 +42,25 @@ public:
     void DoubleClickRoot(EDSKind kind, size_t position);
     void DoubleClickSection(EDSKind kind, size_t position, const std::string& section);
 
+    // The window in front with the focus, as a user has it while typing.
+    void Activate();
+    // The view's cell of the row keyed `key`; invalid when the page has none.
+    QModelIndex Cell(const std::string& key, int column) const;
+    // Double-clicks a cell of the view; returns the editor that opened.
+    QWidget* DoubleClickCell(const std::string& key, int column);
+    // Clicks the row's cell once, as to select it or open its entry.
+    void ClickCell(const std::string& key, int column);
+    // A click elsewhere in the window: into the message window.
+    void ClickElsewhere();
+
     corvid::test::TempFolder folder;
     corvid::test::ScriptedUserInterface dialogs;
     std::unique_ptr<CMainFrame> frame;
 };
+
+// Runs `act` on the next modal dialog once it shows (a command that opens
+// one waits in it until `act` closes it).
+void WhenModalShows(std::function<void(QWidget&)> act);
 
 // Every cell of the view's page as shown, row by row, "|" between cells.
 QStringList ShownRows(CMainFrame& frame);

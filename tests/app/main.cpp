@@ -8,13 +8,16 @@
 #include <map>
 #include <string>
 
+int RunCellEditingTest(int argc, char** argv);
 int RunCoreTextTranslationTest(int argc, char** argv);
+int RunEditCommandsTest(int argc, char** argv);
 int RunFrameFilesTest(int argc, char** argv);
 int RunFramePagesTest(int argc, char** argv);
 int RunFrameSettingsTest(int argc, char** argv);
+int RunHelpTest(int argc, char** argv);
 int RunLanguageTest(int argc, char** argv);
 int RunNewFileDialogTest(int argc, char** argv);
-int RunHelpTest(int argc, char** argv);
+int RunObjectDialogTest(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -25,13 +28,16 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("corvid-test"));
 
     const std::map<std::string, std::function<int(int, char**)>> suites = {
+        {"CellEditingTest", RunCellEditingTest},
         {"CoreTextTranslationTest", RunCoreTextTranslationTest},
+        {"EditCommandsTest", RunEditCommandsTest},
         {"FrameFilesTest", RunFrameFilesTest},
         {"FramePagesTest", RunFramePagesTest},
         {"FrameSettingsTest", RunFrameSettingsTest},
+        {"HelpTest", RunHelpTest},
         {"LanguageTest", RunLanguageTest},
         {"NewFileDialogTest", RunNewFileDialogTest},
-        {"HelpTest", RunHelpTest},
+        {"ObjectDialogTest", RunObjectDialogTest},
     };
     if (argc > 1) {
         const auto suite = suites.find(argv[1]);

@@ -9,10 +9,12 @@
 // was and gives the line the message window shows.
 
 #include "canopen/CANopenModel.h"
+#include "canopen/CANopenObjectEditing.h"
 #include "devicenet/DeviceNetModel.h"
 #include "dictionaries/UserInterface.h"
 #include "ethernetip/EtherNetIPModel.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -40,6 +42,10 @@ struct CommitResult {
 CommitResult CommitCell(CCANopenEDS& model, const CellEdit& edit);
 CommitResult CommitCell(CDeviceNetEDS& model, const CellEdit& edit);
 CommitResult CommitCell(CEtherNetIPEDS& model, const CellEdit& edit);
+
+// The record a row of a CANopen object page names by its key ("2000",
+// "2000sub1"); nothing for another key.
+std::optional<ObjectKey> ParseObjectRowKey(std::string_view key);
 
 // Delete of the row keyed `rowKey` on the page of `section`, asking the
 // page's question first. Stored when the row's entry was removed.

@@ -1,0 +1,143 @@
+#include "CellDelegate.h"
+
+#include "PageTableModel.h"
+
+#include "dictionaries/TextEncoding.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace corvid::app {
+
+namespace {
+
+const PageCell* CellAt(const Page& page, const QModelIndex& index) {
+    const auto row = static_cast<size_t>(index.row());
+    const auto column = static_cast<size_t>(index.column());
+    if (!index.isValid() || row >= page.Rows.size() || column >= page.Rows[row].Cells.size())
+        return nullptr;
+    return &page.Rows[row].Cells[column];
+}
+
+QString EditorText(const QWidget* editor) {
+    if (const auto* line = qobject_cast<const QLineEdit*>(editor))
+        return line->text();
+    if (const auto* list = qobject_cast<const QComboBox*>(editor))
+        return list->currentText();
+    return {};
+}
+
+} // namespace
+
+CCellDelegate::CCellDelegate(const CPageTableModel& model, TargetOf targetOf, Commit commit,
+                             QObject* parent)
+    : QStyledItemDelegate(parent), model_(model), targetOf_(std::move(targetOf)),
+      commit_(std::move(commit)) {}
+
+void CCellDelegate::CommitAndClose() {
+    QPointer<QWidget> editor = open_;
+    if (editor == nullptr)
+        return;
+    emit commitData(editor);
+    if (editor != nullptr)
+        emit closeEditor(editor, NoHint);
+}
+
+QWidget* CCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                     const QModelIndex& index) const {
+    // A second editor commits the one showing, whatever took the focus; a
+    // commit that gave the page other rows leaves nothing here to edit.
+    const QPersistentModelIndex kept(index);
+    const_cast<CCellDelegate*>(this)->CommitAndClose();
+    if (kept != index)
+        return nullptr;
+    const PageCell* cell = CellAt(model_.CurrentPage(), index);
+    std::optional<CellTarget> target = targetOf_(index);
+    if (cell == nullptr || !target)
+        return nullptr;
+    const QString text = index.data(Qt::DisplayRole).toString();
+    QWidget* editor = nullptr;
+    if (cell->Editor == CellEditor::Text)
+        editor = CreateTextEditor(parent, text);
+    else if (cell->Editor == CellEditor::DropDown)
+        editor = CreateDropDown(parent, *cell, text);
+    if (editor == nullptr)
+        return nullptr;
+    target->shownText = text;
+    target_ = std::move(*target);
+    open_ = editor;
+    emit EditorOpened(editor);
+    return editor;
+}
+
+QWidget* CCellDelegate::CreateTextEditor(QWidget* parent, const QString& text) const {
+    auto* line = new QLineEdit(text, parent);
+    line->setFrame(false);
+    line->selectAll();
+    return line;
+}
+
+QWidget* CCellDelegate::CreateDropDown(QWidget* parent, const PageCell& cell,
+                                       const QString& text) const {
+    const Page& page = model_.CurrentPage();
+    if (cell.Choices < 0 || static_cast<size_t>(cell.Choices) >= page.Choices.size())
+        return nullptr;
+    auto* list = new QComboBox(parent);
+    list->setEditable(false);
+    for (const std::string& item : page.Choices[static_cast<size_t>(cell.Choices)])
+        list->addItem(QString::fromStdString(DecodeForDisplay(item)));
+    // A stored value the list does not offer is still shown and kept, so
+    // closing the list without a choice changes nothing.
+    int current = list->findText(text, Qt::MatchExactly);
+    if (current < 0) {
+        list->addItem(text);
+        current = list->count() - 1;
+    }
+    list->setCurrentIndex(current);
+    // Choosing an item is the user's answer: it is stored at once.
+    auto* self = const_cast<CCellDelegate*>(this); // Qt creates editors through a const call
+    connect(list, &QComboBox::activated, self, [self, list] {
+        if (self->open_ == list)
+            self->CommitAndClose();
+    });
+    return list;
+}
+
+void CCellDelegate::setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex&) const {
+    if (editor != open_)
+        return;
+    const QString text = EditorText(editor);
+    // Unchanged text stores nothing: opening and leaving an editor neither
+    // rewrites the value as the file gave it nor marks the file modified.
+    if (text == target_.shownText)
+        return;
+    const CellTarget target = target_;
+    commit_(target, text);
+}
+
+void CCellDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                         const QModelIndex& index) const {
+    const PageCell* cell = CellAt(model_.CurrentPage(), index);
+    QRect area = option.rect;
+    if (qobject_cast<QLineEdit*>(editor) != nullptr) {
+        area.adjust(1, 1, -1, -1);
+        const int wanted = editor->fontMetrics().horizontalAdvance(target_.shownText) +
+                           (cell != nullptr ? cell->EditorWidth : 0);
+        if (area.width() < wanted)
+            area.setWidth(wanted);
+    } else {
+        area.adjust(1, 1, 0, 0);
+        if (cell != nullptr && cell->EditorWidth > 0 && area.width() > cell->EditorWidth)
+            area.setWidth(cell->EditorWidth);
+    }
+    editor->setGeometry(area);
+}
+
+void CCellDelegate::destroyEditor(QWidget* editor, const QModelIndex& index) const {
+    if (editor == open_)
+        open_ = nullptr;
+    QStyledItemDelegate::destroyEditor(editor, index);
+}
+
+} // namespace corvid::app

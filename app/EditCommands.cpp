@@ -1,0 +1,267 @@
+#include "EditCommands.h"
+
+#include "EDSView.h"
+#include "MessageWindow.h"
+#include "ObjectDialog.h"
+
+#include "canopen/CANopenModel.h"
+#include "devicenet/DeviceNetModel.h"
+#include "ethernetip/EtherNetIPModel.h"
+#include "shell/CellCommit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+
+#include <algorithm>
+#include <charconv>
+
+namespace corvid::app {
+
+namespace {
+
+const CANopenObject* FindRecord(const CCANopenEDS& model, const ObjectKey& key) {
+    const FindResult object = FindObject(model.Objects, key.Index);
+    if (object.relation != FindRelation::Found)
+        return nullptr;
+    const CANopenObject& found = model.Objects[*object.position];
+    if (!key.SubIndex)
+        return &found;
+    if (!found.SubObjects)
+        return nullptr;
+    const FindResult sub = FindSubObject(*found.SubObjects, *key.SubIndex);
+    return sub.relation == FindRelation::Found ? &(*found.SubObjects)[*sub.position] : nullptr;
+}
+
+// The parameter a "Param%d" key names, by the number it is written under.
+const CEDSParam* ParamOfKey(const CEDSParamList& params, std::string_view key) {
+    constexpr std::string_view kPrefix = "Param";
+    if (!key.starts_with(kPrefix))
+        return nullptr;
+    const std::string_view digits = key.substr(kPrefix.size());
+    uint32_t number = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    if (error != std::errc() || end != digits.data() + digits.size())
+        return nullptr;
+    const std::vector<uint32_t> numbers = ParamNumbers(params);
+    const auto at = std::find(numbers.begin(), numbers.end(), number);
+    return at == numbers.end() ? nullptr : params[static_cast<size_t>(at - numbers.begin())].get();
+}
+
+} // namespace
+
+CEditCommands::CEditCommands(CEDSDoc& doc, CEDSView& view, CMessageWindow& messages,
+                             IUserInterface& ui, const CFrameActions& actions, QWidget* window)
+    : QObject(window), doc_(doc), view_(view), messages_(messages), ui_(ui), actions_(actions),
+      window_(window) {
+    connect(actions_.cut, &QAction::triggered, this, &CEditCommands::Cut);
+    connect(actions_.copy, &QAction::triggered, this, &CEditCommands::Copy);
+    connect(actions_.paste, &QAction::triggered, this, &CEditCommands::Paste);
+    connect(actions_.del, &QAction::triggered, this, &CEditCommands::Delete);
+    connect(actions_.insert, &QAction::triggered, this, &CEditCommands::Insert);
+
+    view_.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&view_, &QWidget::customContextMenuRequested, this, &CEditCommands::ShowEditMenu);
+    connect(&view_, &CEDSView::EditorOpened, this, &CEditCommands::OnEditorOpened);
+    connect(&view_, &QAbstractItemView::clicked, this, &CEditCommands::UpdateEnabling);
+    connect(&view_, &CEDSView::PageChanged, this, &CEditCommands::UpdateEnabling);
+    connect(qApp, &QApplication::focusChanged, this, &CEditCommands::UpdateEnabling);
+    QPlainTextEdit& log = messages_.TextView();
+    log.installEventFilter(this);
+    connect(&log, &QPlainTextEdit::selectionChanged, this, &CEditCommands::UpdateEnabling);
+}
+
+void CEditCommands::UpdateEnabling() {
+    QLineEdit* editor = FocusedEditor();
+    const bool listFocus = view_.hasFocus();
+    CCANopenEDS* objects = listFocus ? ShownObjectPage() : nullptr;
+    const std::optional<ObjectKey> selected = objects != nullptr ? SelectedObject() : std::nullopt;
+    const bool removable = selected && CanRemoveObjectRecord(*objects, *selected);
+    const bool editorText = editor != nullptr && editor->hasSelectedText();
+    const CViewClipboard& clipboard = view_.Clipboard();
+    actions_.copy->setEnabled(!SelectedText().isEmpty() || selected ||
+                              (listFocus && SelectedParam() != nullptr));
+    actions_.cut->setEnabled(editorText || removable);
+    actions_.paste->setEnabled((editor != nullptr && !clipboard.text.isEmpty()) ||
+                               (objects != nullptr && clipboard.object));
+    actions_.del->setEnabled(removable);
+    actions_.insert->setEnabled(objects != nullptr);
+}
+
+bool CEditCommands::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Cut) ||
+            key->matches(QKeySequence::Paste)) {
+            UpdateEnabling();
+            event->ignore();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void CEditCommands::OnEditorOpened(QWidget* editor) {
+    auto* line = qobject_cast<QLineEdit*>(editor);
+    if (line == nullptr)
+        return;
+    line->installEventFilter(this);
+    connect(line, &QLineEdit::selectionChanged, this, &CEditCommands::UpdateEnabling);
+}
+
+QLineEdit* CEditCommands::FocusedEditor() const {
+    auto* line = qobject_cast<QLineEdit*>(view_.OpenEditor());
+    return line != nullptr && line->hasFocus() ? line : nullptr;
+}
+
+bool CEditCommands::MessageTextFocused() const {
+    return messages_.TextView().hasFocus();
+}
+
+QString CEditCommands::SelectedText() const {
+    if (QLineEdit* editor = FocusedEditor())
+        return editor->selectedText();
+    if (MessageTextFocused()) {
+        QString text = messages_.TextView().textCursor().selectedText();
+        return text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    }
+    return {};
+}
+
+void CEditCommands::KeepText(const QString& text) {
+    view_.Clipboard().text = text;
+    QApplication::clipboard()->setText(text);
+}
+
+CCANopenEDS* CEditCommands::ShownObjectPage() const {
+    const std::optional<EDSFileRef> file = view_.ShownFile();
+    if (!file || file->kind != EDSKind::CANopen || ObjectListCategory(view_.Section()) == 0)
+        return nullptr;
+    return doc_.Files<CCANopenEDS>()[file->position].get();
+}
+
+std::optional<ObjectKey> CEditCommands::SelectedObject() const {
+    const CCANopenEDS* model = ShownObjectPage();
+    std::optional<ObjectKey> key = ParseObjectRowKey(view_.SelectedKey());
+    if (model == nullptr || view_.SelectedKey().empty() || !key || !FindRecord(*model, *key))
+        return std::nullopt;
+    return key;
+}
+
+const CEDSParam* CEditCommands::SelectedParam() const {
+    const std::optional<EDSFileRef> file = view_.ShownFile();
+    if (!file || view_.Section() != "Params")
+        return nullptr;
+    if (file->kind == EDSKind::DeviceNet)
+        return ParamOfKey(doc_.Files<CDeviceNetEDS>()[file->position]->Params, view_.SelectedKey());
+    if (file->kind == EDSKind::EtherNetIP)
+        return ParamOfKey(doc_.Files<CEtherNetIPEDS>()[file->position]->Params,
+                          view_.SelectedKey());
+    return nullptr;
+}
+
+void CEditCommands::Copy() {
+    if (const QString text = SelectedText(); !text.isEmpty()) {
+        KeepText(text);
+        return;
+    }
+    view_.CommitEditors();
+    CViewClipboard& clipboard = view_.Clipboard();
+    if (const std::optional<ObjectKey> key = SelectedObject()) {
+        clipboard.object = *FindRecord(*ShownObjectPage(), *key);
+    } else if (const CEDSParam* param = SelectedParam()) {
+        if (view_.ShownFile()->kind == EDSKind::DeviceNet)
+            clipboard.deviceNetParam = *param;
+        else
+            clipboard.etherNetIPParam = *param;
+    }
+    UpdateEnabling();
+}
+
+void CEditCommands::Cut() {
+    if (QLineEdit* editor = FocusedEditor(); editor != nullptr && editor->hasSelectedText()) {
+        KeepText(editor->selectedText());
+        editor->del();
+        return;
+    }
+    view_.CommitEditors();
+    CCANopenEDS* model = ShownObjectPage();
+    const std::optional<ObjectKey> key = SelectedObject();
+    if (model == nullptr || !key)
+        return;
+    if (std::optional<CANopenObject> removed = RemoveObjectRecord(*model, *key)) {
+        view_.Clipboard().object = std::move(*removed);
+        Changed();
+    }
+}
+
+void CEditCommands::Paste() {
+    if (QLineEdit* editor = FocusedEditor()) {
+        editor->insert(view_.Clipboard().text);
+        return;
+    }
+    view_.CommitEditors();
+    if (CViewClipboard& clipboard = view_.Clipboard(); clipboard.object)
+        RunObjectDialog(&*clipboard.object);
+}
+
+void CEditCommands::Delete() {
+    view_.CommitEditors();
+    CCANopenEDS* model = ShownObjectPage();
+    if (model == nullptr || view_.SelectedKey().empty())
+        return;
+    const CommitResult result = DeleteRow(*model, view_.Section(), view_.SelectedKey(), ui_);
+    if (result.Status == CommitStatus::Stored)
+        Changed();
+    else if (!result.Message.empty())
+        messages_.AppendMessage(result.Message);
+}
+
+void CEditCommands::Insert() {
+    view_.CommitEditors();
+    RunObjectDialog(nullptr);
+}
+
+void CEditCommands::RunObjectDialog(CANopenObject* pasteRecord) {
+    CCANopenEDS* model = ShownObjectPage();
+    if (model == nullptr)
+        return;
+    CObjectDialog dialog(*model, ui_, pasteRecord, window_);
+    dialog.exec();
+    view_.setFocus(); // the user goes on in the list
+    // The dialog counts as a change whichever button closed it: in paste
+    // mode it has already edited the clipboard record.
+    Changed();
+    if (const std::optional<ObjectKey> placed = dialog.Placed()) {
+        const bool subShown =
+            placed->SubIndex &&
+            view_.SelectKey(SubIndexSectionName(placed->Index, *placed->SubIndex));
+        if (!subShown)
+            view_.SelectKey(ObjectSectionName(placed->Index));
+    }
+}
+
+void CEditCommands::Changed() {
+    if (const std::optional<EDSFileRef> file = view_.ShownFile()) {
+        EDSFileHeader& header = *doc_.Header(*file);
+        header.Flags = static_cast<uint8_t>(header.Flags | FLAG_MODIFIED);
+    }
+    view_.Refresh();
+    emit FileModified();
+    UpdateEnabling();
+}
+
+void CEditCommands::ShowEditMenu(const QPoint& at) {
+    view_.SelectRowAt(at);
+    UpdateEnabling();
+    QMenu menu(&view_);
+    menu.addActions({actions_.cut, actions_.copy, actions_.paste, actions_.del, actions_.insert,
+                     actions_.clear});
+    menu.exec(view_.viewport()->mapToGlobal(at));
+}
+
+} // namespace corvid::app

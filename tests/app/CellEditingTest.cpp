@@ -1,0 +1,167 @@
+// Editing in place in the window: a double click opens the cell's editor,
+// and the text reaches the model only through a commit (focus leaving the
+// editor, a click elsewhere, Enter, a second editor, a page change); Escape
+// and an unchanged drop-down leave the file as it was.
+
+#include "AppTestSupport.h"
+
+#include "EDSView.h"
+#include "MessageWindow.h"
+
+#include "canopen/CANopenModel.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QTest>
+
+#include <memory>
+
+namespace corvid::app::test {
+
+class CellEditingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        f = std::make_unique<FrameFixture>();
+        f->frame->OpenPaths({f->CopyOf("servo_drive.eds", "drive.eds")});
+        f->Activate();
+        f->DoubleClickSection(EDSKind::CANopen, 0, "DeviceInfo");
+    }
+    void cleanup() { f.reset(); }
+
+    void TextEditor_ClickElsewhereStoresTheTrimmedText() {
+        auto* editor = qobject_cast<QLineEdit*>(f->DoubleClickCell("VendorName", 1));
+        QVERIFY(editor != nullptr);
+        QCOMPARE(editor->selectedText(), QString("Sample Motion Ltd."));
+        // One pixel inside the cell, and wide enough for its text and more.
+        const QRect cell = f->frame->View().visualRect(f->Cell("VendorName", 1));
+        QCOMPARE(editor->geometry().topLeft(), cell.topLeft() + QPoint(1, 1));
+        QVERIFY(editor->width() >= editor->fontMetrics().horizontalAdvance(editor->text()) + 100);
+        QVERIFY(!Modified());
+
+        QTest::keyClicks(editor, "  Corvid Motion\t");
+        f->ClickElsewhere();
+        QVERIFY(f->frame->View().OpenEditor() == nullptr);
+        QCOMPARE(Model().DeviceInfo.VendorName, std::string("Corvid Motion"));
+        QCOMPARE(f->Cell("VendorName", 1).data().toString(), QString("Corvid Motion"));
+        QVERIFY(Modified());
+        QVERIFY(f->frame->windowTitle().startsWith("drive*"));
+    }
+
+    void TextEditor_APressOnAWidgetThatTakesNoFocusCommitsToo() {
+        QTest::keyClicks(f->DoubleClickCell("OrderCode", 1), "SMS-700");
+        QWidget* status = f->frame->statusBar();
+        QCOMPARE(status->focusPolicy(), Qt::NoFocus);
+        QTest::mouseClick(status, Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(f->frame->View().OpenEditor() == nullptr);
+        QCOMPARE(Model().DeviceInfo.OrderCode, std::string("SMS-700"));
+    }
+
+    void TextEditor_EscapeCancelsAndEnterCommits() {
+        QWidget* editor = f->DoubleClickCell("ProductName", 1);
+        QVERIFY(editor != nullptr);
+        QTest::keyClicks(editor, "Thrown away");
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QVERIFY(f->frame->View().OpenEditor() == nullptr);
+        QCOMPARE(Model().DeviceInfo.ProductName, std::string("SM-Servo 400"));
+        QVERIFY(!Modified());
+
+        editor = f->DoubleClickCell("ProductName", 1);
+        QTest::keyClicks(editor, "SM-Servo 500");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_VERIFY(f->frame->View().OpenEditor() == nullptr);
+        QCOMPARE(Model().DeviceInfo.ProductName, std::string("SM-Servo 500"));
+        QVERIFY(Modified());
+    }
+
+    void TextEditor_ARefusedNumberKeepsTheValueAndSaysWhy() {
+        const qsizetype linesBefore = f->frame->MessageWindow().Text().count('\n');
+        QWidget* editor = f->DoubleClickCell("VendorNumber", 1);
+        QTest::keyClicks(editor, "12a");
+        f->ClickElsewhere();
+        QCOMPARE(Model().DeviceInfo.VendorNumber, 0x3A1u);
+        QCOMPARE(f->Cell("VendorNumber", 1).data().toString(), QString("0x000003A1"));
+        QVERIFY(!Modified());
+        const QString log = f->frame->MessageWindow().Text();
+        QCOMPARE(log.count('\n'), linesBefore + 1);
+        const QString line = log.section('\n', -2, -2);
+        QVERIFY(line.contains("VendorNumber"));
+        QVERIFY(line.contains("12a"));
+    }
+
+    void DropDown_OffersItsItemsAndKeepsTheValueWhenNothingIsChosen() {
+        auto* list = qobject_cast<QComboBox*>(f->DoubleClickCell("Granularity", 1));
+        QVERIFY(list != nullptr);
+        QCOMPARE(list->count(), 65);
+        QCOMPARE(list->itemText(64), QString("0x40"));
+        QCOMPARE(list->currentText(), QString("0x08"));
+        QVERIFY(list->width() <= 70);
+        f->ClickElsewhere();
+        QVERIFY(f->frame->View().OpenEditor() == nullptr);
+        QCOMPARE(Model().DeviceInfo.Granularity, uint8_t{8});
+        QVERIFY(!Modified());
+
+        list = qobject_cast<QComboBox*>(f->DoubleClickCell("Granularity", 1));
+        QTest::keyClick(list, Qt::Key_Down); // chooses the next item
+        QTRY_VERIFY(f->frame->View().OpenEditor() == nullptr);
+        QCOMPARE(Model().DeviceInfo.Granularity, uint8_t{9});
+        QCOMPARE(f->Cell("Granularity", 1).data().toString(), QString("0x09"));
+    }
+
+    void SecondEditor_CommitsTheFirst() {
+        QWidget* first = f->DoubleClickCell("OrderCode", 1);
+        QTest::keyClicks(first, "SMS-500");
+        QWidget* second = f->DoubleClickCell("ProductName", 1);
+        QVERIFY(second != nullptr);
+        QVERIFY(second != first);
+        QCOMPARE(Model().DeviceInfo.OrderCode, std::string("SMS-500"));
+        QCOMPARE(f->Cell("OrderCode", 1).data().toString(), QString("SMS-500"));
+    }
+
+    void PageChangeAndSave_CommitTheOpenEditorFirst() {
+        QTest::keyClicks(f->DoubleClickCell("OrderCode", 1), "SMS-600");
+        f->DoubleClickSection(EDSKind::CANopen, 0, "FileInfo");
+        QCOMPARE(Model().DeviceInfo.OrderCode, std::string("SMS-600"));
+        QCOMPARE(f->frame->View().Section(), std::string("FileInfo"));
+
+        QTest::keyClicks(f->DoubleClickCell("CreatedBy", 1), "Someone");
+        f->dialogs.saveChoices = {f->folder.File("saved.eds")};
+        f->frame->Actions().save->trigger();
+        QCOMPARE(Model().FileInfo.CreatedBy, std::string("Someone"));
+        const std::string saved = corvid::test::ReadFile(f->folder.path() / "saved.eds");
+        QVERIFY(saved.find("CreatedBy=Someone\r\n") != std::string::npos);
+        QVERIFY(!Modified());
+    }
+
+    void ObjectPage_EditsTheSubIndexTheEditorWasOpenedOn() {
+        f->DoubleClickSection(EDSKind::CANopen, 0, "MandatoryObjects");
+        f->ClickCell("1018", 0); // opens the object
+        QWidget* editor = f->DoubleClickCell("1018sub1", 1);
+        QVERIFY(editor != nullptr);
+        QTest::keyClicks(editor, "Vendor ID");
+        f->ClickElsewhere();
+        const CANopenObject& identity =
+            Model().Objects[*FindObject(Model().Objects, 0x1018).position];
+        QCOMPARE((*identity.SubObjects)[1].ParameterName, std::string("Vendor ID"));
+        QCOMPARE(f->Cell("1018sub1", 1).data().toString(), QString("Vendor ID"));
+        // An object with sub-indexes edits its name and type only.
+        QVERIFY(f->DoubleClickCell("1018", 4) == nullptr);
+    }
+
+private:
+    CCANopenEDS& Model() { return *f->frame->Document().Files<CCANopenEDS>()[0]; }
+    bool Modified() { return (Model().Header.Flags & FLAG_MODIFIED) != 0; }
+
+    std::unique_ptr<FrameFixture> f;
+};
+
+} // namespace corvid::app::test
+
+int RunCellEditingTest(int argc, char** argv) {
+    corvid::app::test::CellEditingTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "CellEditingTest.moc"

@@ -1,0 +1,224 @@
+// The edit commands in the window: which are offered for what is selected
+// and focused, Delete and Cut on object pages, text copied from the message
+// window and pasted into an editor, and a whole editing session on a
+// CANopen file whose saved bytes are compared with the expected file.
+
+#include "AppTestSupport.h"
+
+#include "EDSView.h"
+#include "MessageWindow.h"
+#include "Roles.h"
+
+#include "canopen/CANopenModel.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <filesystem>
+#include <memory>
+
+namespace corvid::app::test {
+
+namespace {
+
+// Fills the object dialog the command opens: each field by its name, an
+// object of the manufacturer's category, then OK.
+void FillObjectDialog(std::vector<std::pair<const char*, QString>> fields, int subIndex = -1) {
+    WhenModalShows([fields = std::move(fields), subIndex](QWidget& dialog) {
+        if (subIndex >= 0)
+            dialog.findChild<QComboBox*>("SubIndex")->setCurrentIndex(subIndex);
+        if (QAbstractButton* manufacturer =
+                dialog.findChild<QButtonGroup*>()->button(kCategoryManufacturer);
+            manufacturer->isEnabled())
+            manufacturer->click();
+        for (const auto& [name, text] : fields) {
+            if (auto* field = dialog.findChild<QLineEdit*>(name)) {
+                field->selectAll();
+                QTest::keyClicks(field, text);
+            } else if (auto* list = dialog.findChild<QComboBox*>(name)) {
+                list->setCurrentText(text);
+                emit list->activated(list->currentIndex());
+            }
+        }
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+}
+
+} // namespace
+
+class EditCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        f = std::make_unique<FrameFixture>();
+        f->frame->OpenPaths({f->CopyOf("servo_drive.eds", "drive.eds")});
+        f->Activate();
+    }
+    void cleanup() { f.reset(); }
+
+    void Enabling_FollowsThePageTheSelectionAndTheClipboard() {
+        const CFrameActions& a = f->frame->Actions();
+        f->DoubleClickSection(EDSKind::CANopen, 0, "DeviceInfo");
+        f->ClickCell("VendorName", 0);
+        for (QAction* action : {a.cut, a.copy, a.paste, a.del, a.insert})
+            QVERIFY(!action->isEnabled());
+
+        f->DoubleClickSection(EDSKind::CANopen, 0, "MandatoryObjects");
+        f->ClickCell("1000", 1);
+        for (QAction* action : {a.cut, a.copy, a.del, a.insert})
+            QVERIFY(action->isEnabled());
+        QVERIFY(!a.paste->isEnabled());
+        a.copy->trigger();
+        QVERIFY(a.paste->isEnabled());
+        QCOMPARE(f->frame->View().Clipboard().object->Index, uint16_t{0x1000});
+
+        // Sub-index 0 goes only after the other sub-indexes.
+        f->ClickCell("1018", 0);
+        f->ClickCell("1018sub0", 1);
+        QVERIFY(a.copy->isEnabled());
+        QVERIFY(!a.del->isEnabled());
+        QVERIFY(!a.cut->isEnabled());
+
+        // The list without the focus offers no entry commands.
+        f->frame->MessageWindow().TextView().setFocus();
+        QVERIFY(!a.insert->isEnabled());
+        QVERIFY(!a.copy->isEnabled());
+    }
+
+    void Delete_AsksThenRemovesTheSubIndexAndMarksTheFile() {
+        f->DoubleClickSection(EDSKind::CANopen, 0, "MandatoryObjects");
+        f->ClickCell("1018", 0);
+        f->ClickCell("1018sub3", 1);
+        f->dialogs.answers = {MessageAnswer::No};
+        f->frame->Actions().del->trigger();
+        QCOMPARE(f->dialogs.questions.back().text,
+                 std::string("Do you want to delete this object?"));
+        QVERIFY(f->Cell("1018sub3", 0).isValid());
+        QVERIFY(!f->frame->windowTitle().contains('*'));
+
+        f->dialogs.answers = {MessageAnswer::Yes};
+        f->frame->Actions().del->trigger();
+        QVERIFY(!f->Cell("1018sub3", 0).isValid());
+        QCOMPARE(f->Cell("1018sub0", 4).data().toString(), QString("0x2"));
+        QVERIFY(f->frame->windowTitle().contains('*'));
+        // The page keeps the object open.
+        QVERIFY(f->Cell("1018sub2", 0).isValid());
+    }
+
+    void Insert_MarksTheFileModifiedEvenWhenCancelled() {
+        f->DoubleClickSection(EDSKind::CANopen, 0, "OptionalObjects");
+        f->ClickCell("1008", 1);
+        const size_t objects = f->frame->Document().Files<CCANopenEDS>()[0]->Objects.size();
+        WhenModalShows([](QWidget& dialog) { static_cast<QDialog&>(dialog).reject(); });
+        f->frame->Actions().insert->trigger();
+        QCOMPARE(f->frame->Document().Files<CCANopenEDS>()[0]->Objects.size(), objects);
+        QVERIFY(f->frame->windowTitle().startsWith("drive*"));
+    }
+
+    void TextCopy_FromTheMessageWindowPastesIntoAnEditor() {
+        f->frame->MessageWindow().AppendMessage("Kept line\r\n");
+        QPlainTextEdit& log = f->frame->MessageWindow().TextView();
+        log.setFocus();
+        QTextCursor cursor = log.textCursor();
+        cursor.movePosition(QTextCursor::End);
+        cursor.movePosition(QTextCursor::PreviousBlock);
+        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        log.setTextCursor(cursor);
+        QVERIFY(f->frame->Actions().copy->isEnabled());
+        QTest::keyClick(&log, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(f->frame->View().Clipboard().text, QString("Kept line"));
+        QCOMPARE(QApplication::clipboard()->text(), QString("Kept line"));
+
+        // Paste inserts the text kept in the program, not what another
+        // program put on the desktop's clipboard since.
+        QApplication::clipboard()->setText("from elsewhere");
+        f->DoubleClickSection(EDSKind::CANopen, 0, "DeviceInfo");
+        auto* editor = qobject_cast<QLineEdit*>(f->DoubleClickCell("OrderCode", 1));
+        QVERIFY(editor != nullptr);
+        editor->end(false);
+        QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(editor->text(), QString("SMS-400-COKept line"));
+        QVERIFY(f->frame->View().OpenEditor() != nullptr);
+    }
+
+    void CopyParam_FillsTheSlotOfItsFieldbus() {
+        f->frame->OpenPaths({f->Sample("ac_drive_devicenet.eds")});
+        f->Activate();
+        f->DoubleClickSection(EDSKind::DeviceNet, 0, "Params");
+        f->ClickCell("Param1", 0);
+        QVERIFY(f->frame->Actions().copy->isEnabled());
+        f->frame->Actions().copy->trigger();
+        const CViewClipboard& clipboard = f->frame->View().Clipboard();
+        QVERIFY(clipboard.deviceNetParam.has_value());
+        QVERIFY(!clipboard.etherNetIPParam.has_value());
+        const CDeviceNetEDS& model = *f->frame->Document().Files<CDeviceNetEDS>()[0];
+        QCOMPARE(clipboard.deviceNetParam->ParameterName, model.ParamAt(0).ParameterName);
+    }
+
+    void Session_SavedFileHoldsExactlyTheEdits() {
+        const CFrameActions& a = f->frame->Actions();
+        f->DoubleClickSection(EDSKind::CANopen, 0, "DeviceInfo");
+        QTest::keyClicks(f->DoubleClickCell("VendorName", 1), "Corvid Motion");
+        QTest::keyClick(f->frame->View().OpenEditor(), Qt::Key_Return);
+        QTRY_VERIFY(f->frame->View().OpenEditor() == nullptr);
+
+        f->DoubleClickSection(EDSKind::CANopen, 0, "ManufacturerObjects");
+        QTest::keyClicks(f->DoubleClickCell("2001", 4), "1500");
+        f->ClickCell("2000", 1); // commits, and selects a row in the list
+
+        FillObjectDialog({{"Index", "2200"}, {"ParameterName", "Brake settings"}});
+        a.insert->trigger();
+        f->Activate(); // the desktop gives the window back after the dialog
+        QVERIFY(f->Cell("2200", 0).isValid());
+        for (int sub : {1, 2}) {
+            FillObjectDialog({{"Index", "2200"},
+                              {"ParameterName", QString("Brake time %1").arg(sub)},
+                              {"DataType", "UNSIGNED16"},
+                              {"AccessType", "rw"},
+                              {"DefaultValue", QString::number(sub * 10)}},
+                             sub);
+            a.insert->trigger();
+            f->Activate();
+        }
+        QCOMPARE(f->Cell("2200", 0).data(RowLookRole).toInt(),
+                 static_cast<int>(RowLook::Collapsed));
+
+        f->ClickCell("2100", 1);
+        a.cut->trigger();
+        QVERIFY(!f->Cell("2100", 0).isValid());
+        FillObjectDialog({{"Index", "2300"}});
+        a.paste->trigger();
+        f->Activate();
+        QVERIFY(f->Cell("2300", 0).isValid());
+        QCOMPARE(f->frame->View().SelectedKey(), std::string("2300"));
+
+        const std::string saved = f->folder.File("edited.eds");
+        f->dialogs.saveChoices = {saved};
+        a.save->trigger();
+        const std::string expected = corvid::test::ReadFile(
+            std::filesystem::path(CORVID_APP_TEST_DATA) / "servo_drive_edited.eds");
+        QCOMPARE(corvid::test::ReadFile(saved), expected);
+    }
+
+private:
+    std::unique_ptr<FrameFixture> f;
+};
+
+} // namespace corvid::app::test
+
+int RunEditCommandsTest(int argc, char** argv) {
+    corvid::app::test::EditCommandsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "EditCommandsTest.moc"
