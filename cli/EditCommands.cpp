@@ -85,13 +85,24 @@ template <typename Model> bool HasPage(const Model& model, const std::string& pa
     return std::find(sections.begin(), sections.end(), page) != sections.end();
 }
 
-// Deleting rows is offered on the CANopen object pages so far.
 template <typename Model>
 CommitResult Delete(Model& model, const Change& change, IUserInterface& ui) {
-    if constexpr (std::is_same_v<Model, CCANopenEDS>)
-        return DeleteRow(model, change.page, change.row, ui);
-    return {CommitStatus::NotEditable,
-            "Edit:  " + change.page + " " + change.row + " cannot be deleted.\r\n"};
+    return DeleteRow(model, change.page, change.row, ui);
+}
+
+// "Assem100+5" is the row five below the head row of Assem100 as the open
+// entry shows it; "Assem100+0" is the open head row itself.
+std::optional<CellEdit> RowEdit(const Change& change, size_t column) {
+    CellEdit edit{change.page, change.row, column, change.text, std::nullopt};
+    const size_t plus = change.row.find('+');
+    if (plus == std::string::npos)
+        return edit;
+    const std::string digits = change.row.substr(plus + 1);
+    if (!IsDecimal(digits) || digits.size() > 6)
+        return std::nullopt;
+    edit.RowKey = std::string_view(change.row).substr(0, plus);
+    edit.Distance = static_cast<size_t>(ParseNumber(digits));
+    return edit;
 }
 
 // Messages of the core end in CR LF for the message window.
@@ -118,8 +129,12 @@ template <typename Model> bool ApplySet(Model& model, const std::string& argumen
                    change->page);
         return false;
     }
-    const CommitResult result =
-        CommitCell(model, {change->page, change->row, *column, change->text});
+    const std::optional<CellEdit> edit = RowEdit(*change, *column);
+    if (!edit) {
+        PrintError("--set " + argument + ": expected ROW or ROW+N (N rows below the entry's head)");
+        return false;
+    }
+    const CommitResult result = CommitCell(model, *edit);
     if (result.Status == CommitStatus::Stored)
         return true;
     PrintRefusal(result.Message);
@@ -189,14 +204,23 @@ void RegisterEditCommands(CLI::App& app, int& exitCode) {
     edit->add_option("OUT", options->output, "File to write (replaced safely)")->required();
     edit->add_option("--set", options->sets,
                      "PAGE:ROW:COLUMN=TEXT: store TEXT in a cell. PAGE is the section as the "
-                     "project tree names it (DeviceInfo, ManufacturerObjects), ROW the row's key "
-                     "without its indent (VendorNumber, 2000, 2000sub1), COLUMN the column's "
-                     "header (Value, Default Value, Access Type)");
+                     "project tree names it (DeviceInfo, ManufacturerObjects, Params, IO_Info, "
+                     "Assembly), ROW the row's key without its indent (VendorNumber, 2000, "
+                     "2000sub1, Param3, Group2), or KEY+N for the row N below the head row of an "
+                     "open entry (Input1+4 is its name, Assem100+5 its second member, Param4+1 "
+                     "the second enumeration string), COLUMN the column's header (Value, Default "
+                     "Value, ParameterName, GroupName). Popup cells take numbers: Descriptor "
+                     "bits 0 to 6, type masks bits 0 to 3; Enum takes the strings as the popup "
+                     "does (\"a\",\"b\";)");
     edit->add_option("--delete", options->deletes,
-                     "PAGE:ROW: delete a row as Delete in the view does (an object or "
-                     "sub-index of a CANopen object page)");
+                     "PAGE:ROW: delete a row as Delete in the view does: an object or sub-index "
+                     "of a CANopen object page, a parameter (Params:Param3; later parameters and "
+                     "the references to them are renumbered), an IO_Info entry (PollInfo, "
+                     "Input2), an EtherNet/IP entry by its head row (Assembly:Assem100, "
+                     "Capacity:TSpec2, Port:Port1)");
     edit->add_flag("--no", options->answerNo,
-                   "Answer No to the questions a change asks (default: Yes)");
+                   "Answer No to the questions a change asks, such as the delete question "
+                   "(default: Yes); a change answered No is skipped");
     edit->callback([options, &exitCode] { exitCode = RunEdit(*options); });
 }
 

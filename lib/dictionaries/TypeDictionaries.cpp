@@ -46,6 +46,11 @@ uint8_t FieldbusTypeCode(const std::string& name) {
     return static_cast<uint8_t>(ProfileInt(path, "New-Type-Index", name, 255));
 }
 
+uint8_t FieldbusTypeCodeInList(const std::string& name, uint8_t listCode) {
+    const char* section = listCode > kLastLegacyFieldbusType ? "New-Type-Index" : "Type-Index";
+    return static_cast<uint8_t>(ProfileInt(DictionaryPath(kDataTypeFile), section, name, 255));
+}
+
 std::vector<std::string> ChoiceList(const std::string& section, const std::string& file) {
     std::vector<std::string> choices;
     for (const std::string& line : ProfileSection(file, section)) {

@@ -1,4 +1,8 @@
 #include "CellRules.h"
+#include "EtherNetIPEntries.h"
+#include "IOInfoEntries.h"
+#include "ParamCells.h"
+#include "shell/ParamEditing.h"
 
 namespace corvid {
 
@@ -70,6 +74,10 @@ CommitResult CommitCell(CDeviceNetEDS& model, const CellEdit& edit) {
         return CommitFile(model.FileSection, nullptr, edit);
     if (edit.Section == "Device")
         return CommitDevice(model.DeviceSection, nullptr, edit);
+    if (edit.Section == "IO_Info")
+        return io_entries::CommitIOInfo(model.IOInfoSection, edit);
+    if (IsParamPage(edit.Section))
+        return CommitParamPage(model.Params, model.GroupNames, edit);
     return NotEditable(edit);
 }
 
@@ -78,6 +86,10 @@ CommitResult CommitCell(CEtherNetIPEDS& model, const CellEdit& edit) {
         return CommitFile(model.FileSection, &model.FileSection.HomeURL, edit);
     if (edit.Section == "Device")
         return CommitDevice(model.DeviceSection, &model.DeviceSection.Icon, edit);
+    if (entries::IsEntryPage(edit.Section))
+        return entries::CommitEntryPage(model, edit);
+    if (IsParamPage(edit.Section))
+        return CommitParamPage(model.Params, model.GroupNames, edit);
     if (ObjectClassSection* section = PlainClassSection(model, edit.Section))
         return CommitClass(*section, edit);
     if (edit.Section == "DLR Class") {
@@ -96,6 +108,34 @@ CommitResult CommitCell(CEtherNetIPEDS& model, const CellEdit& edit) {
              {"InterfaceType2", [&] { return StoreEntryText(link.InterfaceType2, edit); }}});
     }
     return NotEditable(edit);
+}
+
+// Delete on the Params page removes the parameter the row shows, however
+// many there are.
+template <typename Model>
+CommitResult DeleteParamRow(Model& model, std::string_view rowKey, IUserInterface& ui) {
+    const std::optional<size_t> position = ParamPosition(model.Params, rowKey);
+    if (!position)
+        return NotDeletable("Params", rowKey);
+    return DeleteParam(model, *position, ui);
+}
+
+CommitResult DeleteRow(CDeviceNetEDS& model, std::string_view section, std::string_view rowKey,
+                       IUserInterface& ui) {
+    if (section == "Params")
+        return DeleteParamRow(model, rowKey, ui);
+    if (section == "IO_Info")
+        return io_entries::DeleteIOInfo(model.IOInfoSection, rowKey, ui);
+    return NotDeletable(section, rowKey);
+}
+
+CommitResult DeleteRow(CEtherNetIPEDS& model, std::string_view section, std::string_view rowKey,
+                       IUserInterface& ui) {
+    if (section == "Params")
+        return DeleteParamRow(model, rowKey, ui);
+    if (entries::IsEntryPage(section))
+        return entries::DeleteEntry(model, section, rowKey, ui);
+    return NotDeletable(section, rowKey);
 }
 
 } // namespace corvid

@@ -19,6 +19,8 @@ std::optional<uint64_t> ParseDigits(std::string_view digits, int base) {
 
 std::string CellName(const CellEdit& edit) {
     std::string name = std::string(edit.Section) + " " + std::string(edit.RowKey);
+    if (edit.Distance && *edit.Distance != 0)
+        name += "+" + std::to_string(*edit.Distance);
     if (edit.Column != 1)
         name += " column " + std::to_string(edit.Column);
     return name;
@@ -76,11 +78,45 @@ CommitResult StoreFlag(bool& field, const CellEdit& edit) {
 }
 
 CommitResult StoreQuoted(std::string& field, const CellEdit& edit) {
+    std::string text = QuotedEDSText(edit.Text);
+    if (std::string_view(text).substr(1, text.size() - 2).find('"') != std::string_view::npos)
+        return Refused(edit, "a double quote inside would end the text early");
+    field = std::move(text);
+    return Stored();
+}
+
+bool IsFieldList(std::string_view text, size_t commas) {
+    bool quoted = false;
+    size_t found = 0;
+    for (const char c : text) {
+        if (c == '"')
+            quoted = !quoted;
+        else if (!quoted && (c == ';' || c == '$'))
+            return false;
+        else if (!quoted && c == ',')
+            ++found;
+    }
+    return !quoted && (commas == kAnyCommas || found == commas);
+}
+
+CommitResult StoreUnquotedField(std::string& field, const CellEdit& edit) {
     std::string text = Trimmed(edit);
-    if (text.empty() || text.front() != '"')
-        text.insert(text.begin(), '"');
-    if (text.size() < 2 || text.back() != '"')
-        text.push_back('"');
+    if (!IsFieldList(text, 0))
+        return Refused(edit, "\",\", \";\", \"$\" and an unclosed quote would split the entry");
+    field = std::move(text);
+    return Stored();
+}
+
+CommitResult StoreFieldList(std::string& field, const CellEdit& edit, size_t commas) {
+    std::string text = Trimmed(edit);
+    if (!IsFieldList(text, commas)) {
+        if (commas == kAnyCommas)
+            return Refused(edit, "\";\", \"$\" and an unclosed quote would cut the entry");
+        return Refused(edit, "the row needs " + std::to_string(commas + 1) +
+                                 " fields split by exactly " + std::to_string(commas) +
+                                 (commas == 1 ? " comma" : " commas") +
+                                 ", and no \";\" or \"$\" outside quotes");
+    }
     field = std::move(text);
     return Stored();
 }
@@ -103,3 +139,33 @@ CommitResult CommitKeyword(const CellEdit& edit, std::initializer_list<KeywordRu
 }
 
 } // namespace corvid::cells
+
+namespace corvid {
+
+std::string QuotedEDSText(std::string_view text) {
+    std::string quoted = TrimmedBlanks(text);
+    if (quoted.empty() || quoted.front() != '"')
+        quoted.insert(quoted.begin(), '"');
+    if (quoted.size() < 2 || quoted.back() != '"')
+        quoted.push_back('"');
+    return quoted;
+}
+
+CellEdit EditOfCell(const Page& page, size_t row, size_t column, std::string_view text) {
+    CellEdit edit{page.Section, {}, column, text, std::nullopt};
+    if (row >= page.Rows.size())
+        return edit;
+    const PageRow& shown = page.Rows[row];
+    const PageRow* head = HeadRowOf(page, row);
+    if (!head) {
+        edit.RowKey = shown.Key;
+        return edit;
+    }
+    edit.RowKey = head->Key;
+    // A closed head row shows no field of its entry.
+    if (head->Look != RowLook::Collapsed)
+        edit.Distance = shown.Distance;
+    return edit;
+}
+
+} // namespace corvid

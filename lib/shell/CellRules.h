@@ -46,7 +46,26 @@ CommitResult StoreFlag(bool& field, const CellEdit& edit);
 // The texts of DeviceNet and EtherNet/IP files that are written between
 // double quotes: a missing leading or trailing quote is added, and empty
 // text becomes the empty quoted string.
+// A double quote inside would end the text early on the next read, so such
+// text is refused.
 CommitResult StoreQuoted(std::string& field, const CellEdit& edit);
+
+// One unquoted field of a DeviceNet or EtherNet/IP entry (a limit, a link,
+// a field of an EtherNet/IP entry): "," ";" and "$" outside double quotes,
+// and an unclosed quote, would shift or cut the later fields on the next
+// read. Inside quotes they are text.
+CommitResult StoreUnquotedField(std::string& field, const CellEdit& edit);
+
+// Whether `text` holds exactly `commas` commas outside quotes and no ";" or
+// "$" outside them, with every quote closed: a row of that many fields plus
+// one.
+// kAnyCommas allows any number: the last field of an entry takes the rest.
+inline constexpr size_t kAnyCommas = static_cast<size_t>(-1);
+bool IsFieldList(std::string_view text, size_t commas);
+
+// A row of `commas` + 1 fields (an assembly member, a connection's RPI,
+// size and format): refused, naming the cell, unless IsFieldList holds.
+CommitResult StoreFieldList(std::string& field, const CellEdit& edit, size_t commas);
 
 // An unquoted value of a DeviceNet or EtherNet/IP entry: "," ";" and "$"
 // would end the field, the entry or the line when the file is read again.

@@ -26,6 +26,10 @@ uint16_t DataTypeIndex(const std::string& name); // 0xFFFF when unknown
 
 std::string FieldbusTypeName(uint8_t code);
 uint8_t FieldbusTypeCode(const std::string& name); // 255 when unknown
+// The code of `name` in the one section FieldbusTypeChoices(listCode)
+// offers, so a name both numberings share keeps the numbering of its list;
+// 255 when the name is not in that section.
+uint8_t FieldbusTypeCodeInList(const std::string& name, uint8_t listCode);
 
 // The texts a choice box offers for one dictionary section, in file order:
 // the text after the first "=" (the whole line without one), blanks removed.

@@ -13,7 +13,9 @@
 #include "devicenet/DeviceNetModel.h"
 #include "dictionaries/UserInterface.h"
 #include "ethernetip/EtherNetIPModel.h"
+#include "shell/PageRows.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,10 +23,21 @@
 namespace corvid {
 
 struct CellEdit {
+    CellEdit() = default;
+    CellEdit(std::string_view section, std::string_view rowKey, size_t column,
+             std::string_view text, std::optional<size_t> distance = std::nullopt)
+        : Section(section), RowKey(rowKey), Column(column), Text(text), Distance(distance) {}
+
     std::string_view Section; // as the project tree names it
     std::string_view RowKey;  // without blanks: "VendorNumber", "2000sub1"
     size_t Column = 1;        // 0 is the key column
     std::string_view Text;    // as typed or chosen
+    // On a row of an entry (a table row, a string of an [EnumPar] entry, a
+    // field row of an open IO_Info or EtherNet/IP entry): RowKey is the key
+    // of the entry's head row and Distance counts the rows below it, 0 for
+    // the head row itself. None on keyword rows and on closed head rows,
+    // which hold no value of the entry. Table pages take none as 0.
+    std::optional<size_t> Distance;
 };
 
 enum class CommitStatus {
@@ -39,6 +52,16 @@ struct CommitResult {
     std::string Message; // for Refused and NotEditable: one message-window line
 };
 
+// A name, unit, help text or path as DeviceNet and EtherNet/IP files hold it:
+// without leading and trailing blanks and tabs, between double quotes (a
+// missing leading or trailing quote is added; empty text becomes "").
+std::string QuotedEDSText(std::string_view text);
+
+// The edit of a cell of a built page, addressed as the commits address it
+// (the head key and Distance of an entry's row). The views point into
+// `page`, which must outlive the edit.
+CellEdit EditOfCell(const Page& page, size_t row, size_t column, std::string_view text);
+
 CommitResult CommitCell(CCANopenEDS& model, const CellEdit& edit);
 CommitResult CommitCell(CDeviceNetEDS& model, const CellEdit& edit);
 CommitResult CommitCell(CEtherNetIPEDS& model, const CellEdit& edit);
@@ -50,6 +73,14 @@ std::optional<ObjectKey> ParseObjectRowKey(std::string_view key);
 // Delete of the row keyed `rowKey` on the page of `section`, asking the
 // page's question first. Stored when the row's entry was removed.
 CommitResult DeleteRow(CCANopenEDS& model, std::string_view section, std::string_view rowKey,
+                       IUserInterface& ui);
+// Params: the parameter, with the references to it (ParamEditing.h);
+// IO_Info: a connection entry or an InputN / OutputN; the EtherNet/IP entry
+// pages: the entry of a head row (EtherNetIPEntryEditing.h). A question
+// answered No gives Declined.
+CommitResult DeleteRow(CDeviceNetEDS& model, std::string_view section, std::string_view rowKey,
+                       IUserInterface& ui);
+CommitResult DeleteRow(CEtherNetIPEDS& model, std::string_view section, std::string_view rowKey,
                        IUserInterface& ui);
 
 } // namespace corvid

@@ -1,0 +1,211 @@
+#include "CellRules.h"
+#include "EtherNetIPEntries.h"
+
+#include "dictionaries/EDSTextHelper.h"
+
+#include <algorithm>
+#include <array>
+
+namespace corvid::entries {
+
+namespace {
+
+using namespace cells;
+
+template <typename Entry> Entry* Numbered(std::vector<Entry>& list, FindResult where) {
+    return where.relation == FindRelation::Found ? &list[*where.position] : nullptr;
+}
+
+// A keyword row of an entry page.
+CommitResult StoreKeyword(std::string& field, const CellEdit& edit) {
+    return edit.Column == 1 ? StoreUnquotedField(field, edit) : NotEditable(edit);
+}
+
+// The member row reads "size,reference": split at its comma.
+CommitResult StoreMember(AssemblyEntry& assembly, size_t member, const CellEdit& edit) {
+    std::string text;
+    const CommitResult checked = StoreFieldList(text, edit, 1);
+    if (checked.Status != CommitStatus::Stored)
+        return checked;
+    const size_t count =
+        std::max({assembly.MemberSizes.size(), assembly.MemberReferences.size(), member + 1});
+    assembly.MemberSizes.resize(count);
+    assembly.MemberReferences.resize(count);
+    const size_t comma = text.find(',');
+    assembly.MemberSizes[member] = TrimmedBlanks(std::string_view(text).substr(0, comma));
+    assembly.MemberReferences[member] = TrimmedBlanks(std::string_view(text).substr(comma + 1));
+    return Stored();
+}
+
+CommitResult CommitAssembly(AssemblyEntry& assembly, size_t distance, const CellEdit& edit) {
+    const std::array<std::string*, 4> fields = {&assembly.Name, &assembly.Path, &assembly.Size,
+                                                &assembly.Data};
+    if (distance < fields.size())
+        return StoreUnquotedField(*fields[distance], edit);
+    const size_t members = std::max(assembly.MemberSizes.size(), assembly.MemberReferences.size());
+    if (distance - fields.size() < members)
+        return StoreMember(assembly, distance - fields.size(), edit);
+    return NotEditable(edit);
+}
+
+// Legal slots are the last field of a rack and may list slots with commas.
+CommitResult CommitRack(RackEntry& rack, size_t distance, const CellEdit& edit) {
+    const std::array<std::string*, 5> fields = {&rack.VendorID, &rack.ProductType,
+                                                &rack.ProductCode, &rack.MajorRevision,
+                                                &rack.MinorRevision};
+    if (distance < fields.size())
+        return StoreUnquotedField(*fields[distance], edit);
+    if (distance == fields.size())
+        return StoreFieldList(rack.LegalSlots, edit, kAnyCommas);
+    return NotEditable(edit);
+}
+
+// String1 to String4 each hold several fields of the entry; the path is its
+// last field.
+CommitResult CommitConnection(ConnectionEntry& connection, size_t distance, const CellEdit& edit) {
+    struct Field {
+        std::string* Text;
+        size_t Commas;
+    };
+    const std::array<Field, 9> fields = {{{&connection.Hex1, 0},
+                                          {&connection.Hex2, 0},
+                                          {&connection.String1, 2},
+                                          {&connection.String2, 2},
+                                          {&connection.String3, 1},
+                                          {&connection.String4, 1},
+                                          {&connection.String5, 0},
+                                          {&connection.String6, 0},
+                                          {&connection.Path, kAnyCommas}}};
+    if (distance >= fields.size())
+        return NotEditable(edit);
+    return StoreFieldList(*fields[distance].Text, edit, fields[distance].Commas);
+}
+
+CommitResult CommitTSpec(TSpecEntry& tspec, size_t distance, const CellEdit& edit) {
+    const std::array<std::string*, 3> fields = {&tspec.TxRx, &tspec.ConnSize, &tspec.PacketsPerSec};
+    if (distance >= fields.size())
+        return NotEditable(edit);
+    return StoreUnquotedField(*fields[distance], edit);
+}
+
+// The open head row of a class holds no value; the row d below it is the
+// class's d-th value.
+CommitResult CommitClassValue(CEtherNetIPEDS& model, int32_t number, size_t distance,
+                              const CellEdit& edit) {
+    if (distance == 0)
+        return NotEditable(edit);
+    const FindResult where = FindClassEntry(model, number, static_cast<int>(distance));
+    ClassEntry* entry = Numbered(model.DeviceClassification, where);
+    if (!entry)
+        return NotEditable(edit);
+    return StoreUnquotedField(entry->Value, edit);
+}
+
+CommitResult CommitPort(CEtherNetIPEDS& model, const CellEdit& edit) {
+    const std::optional<int32_t> number = EntryNumberOf(edit.RowKey, "Port");
+    const std::vector<uint32_t> numbers = PortNumbers(model);
+    const auto at =
+        std::find(numbers.begin(), numbers.end(), static_cast<uint32_t>(number.value_or(-1)));
+    if (!number || at == numbers.end() || edit.Distance.value_or(0) != 0)
+        return NotEditable(edit);
+    PortEntry& port = *model.PortAt(static_cast<size_t>(at - numbers.begin()));
+    const std::array<std::string*, 4> fields = {&port.PortType, &port.PortName,
+                                                &port.PathToPortObject, &port.PortNumber};
+    if (edit.Column < 1 || edit.Column > fields.size())
+        return NotEditable(edit);
+    return StoreUnquotedField(*fields[edit.Column - 1], edit);
+}
+
+CommitResult CommitKeywordRow(CEtherNetIPEDS& model, const CellEdit& edit) {
+    if (edit.Section == "Assembly" && edit.RowKey == "Revision")
+        return StoreKeyword(model.AssemblySection.Revision, edit);
+    if (edit.Section == "Modular" && edit.RowKey == "Width")
+        return StoreKeyword(model.ModularSection.Width, edit);
+    if (edit.Section == "Connection Manager") {
+        ObjectClassSection& manager = model.ConnectionManagerSection;
+        for (const auto& [keyword, field] :
+             {std::pair{"Revision", &manager.Revision}, std::pair{"MaxInst", &manager.MaxInst},
+              std::pair{"Number_Of_Static_Instances", &manager.Number_Of_Static_Instances},
+              std::pair{"Max_Number_Of_Dynamic_Instances",
+                        &manager.Max_Number_Of_Dynamic_Instances}})
+            if (edit.RowKey == keyword)
+                return StoreKeyword(*field, edit);
+    }
+    if (edit.Section == "Capacity") {
+        CapacityRecord& capacity = model.CapacitySection;
+        for (const auto& [keyword, field] :
+             {std::pair{"MaxCIPConnections", &capacity.MaxCIPConnections},
+              std::pair{"1_NumberOfTCPIPConnections", &capacity.NumberOfTCPIPConnections},
+              std::pair{"1_TCPIPConnectionReuseTime", &capacity.TCPIPConnectionReuseTime},
+              std::pair{"1_TCPIPCIPInactivityTimeout", &capacity.TCPIPCIPInactivityTimeout},
+              std::pair{"1_TCPIPInactivityTimeout", &capacity.TCPIPInactivityTimeout}})
+            if (edit.RowKey == keyword)
+                return StoreKeyword(*field, edit);
+    }
+    // Closed head rows show no field: committing one would empty a value.
+    return NotEditable(edit);
+}
+
+CommitResult CommitEntryRow(CEtherNetIPEDS& model, int32_t number, size_t distance,
+                            const CellEdit& edit) {
+    if (edit.Section == "Device Classification")
+        return CommitClassValue(model, number, distance, edit);
+    if (edit.Section == "Assembly")
+        if (AssemblyEntry* found =
+                Numbered(model.AssemblySection.Assemblies, FindAssembly(model, number)))
+            return CommitAssembly(*found, distance, edit);
+    if (edit.Section == "Modular")
+        if (RackEntry* found = Numbered(model.ModularSection.Racks, FindRack(model, number)))
+            return CommitRack(*found, distance, edit);
+    if (edit.Section == "Connection Manager")
+        if (ConnectionEntry* found =
+                Numbered(model.ConnectionManagerSection.Connections, FindConnection(model, number)))
+            return CommitConnection(*found, distance, edit);
+    if (edit.Section == "Capacity")
+        if (TSpecEntry* found = Numbered(model.CapacitySection.TSpecs, FindTSpec(model, number)))
+            return CommitTSpec(*found, distance, edit);
+    return NotEditable(edit);
+}
+
+} // namespace
+
+bool IsEntryPage(std::string_view section) {
+    return !EntryPrefix(section).empty();
+}
+
+std::string_view EntryPrefix(std::string_view section) {
+    static constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kPrefixes = {{
+        {"Device Classification", "Class"},
+        {"Assembly", "Assem"},
+        {"Port", "Port"},
+        {"Modular", "Rack"},
+        {"Connection Manager", "Connection"},
+        {"Capacity", "TSpec"},
+    }};
+    for (const auto& [page, prefix] : kPrefixes)
+        if (page == section)
+            return prefix;
+    return {};
+}
+
+std::optional<int32_t> EntryNumberOf(std::string_view key, std::string_view prefix) {
+    if (prefix.empty() || !key.starts_with(prefix) || !IsDecimal(key.substr(prefix.size())))
+        return std::nullopt;
+    const std::optional<uint32_t> number = ParseCellNumber(key.substr(prefix.size()), 0x7FFFFFFF);
+    if (!number)
+        return std::nullopt;
+    return static_cast<int32_t>(*number);
+}
+
+CommitResult CommitEntryPage(CEtherNetIPEDS& model, const CellEdit& edit) {
+    if (edit.Section == "Port")
+        return CommitPort(model, edit);
+    if (!edit.Distance)
+        return CommitKeywordRow(model, edit);
+    const std::optional<int32_t> number = EntryNumberOf(edit.RowKey, EntryPrefix(edit.Section));
+    if (!number || edit.Column != 1)
+        return NotEditable(edit);
+    return CommitEntryRow(model, *number, *edit.Distance, edit);
+}
+
+} // namespace corvid::entries

@@ -1,0 +1,24 @@
+#pragma once
+
+// The commits of the parameter pages (Params, EnumPar, Groups) that
+// DeviceNet and EtherNet/IP files share.
+
+#include "shell/CellCommit.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvid::cells {
+
+// The position of the parameter a page shows under `rowKey` ("Param12"),
+// however many parameters there are.
+std::optional<size_t> ParamPosition(const CEDSParamList& params, std::string_view rowKey);
+
+bool IsParamPage(std::string_view section);
+
+CommitResult CommitParamPage(CEDSParamList& params, std::vector<std::string>& groupNames,
+                             const CellEdit& edit);
+
+} // namespace corvid::cells

@@ -1,0 +1,156 @@
+// The DeviceNet IO_Info page: the Insert dialog's rules, the detail-row
+// commits and Delete.
+
+#include "shell/IOInfoEditing.h"
+
+#include "ScriptedUserInterface.h"
+
+#include <gtest/gtest.h>
+
+namespace corvid {
+namespace {
+
+using test::ScriptedUserInterface;
+
+IOInsertRequest Input(uint64_t index, std::string name = "In") {
+    IOInsertRequest request;
+    request.Kind = IOInsertKind::Input;
+    request.Index = index;
+    request.Size = 4;
+    request.Name = std::move(name);
+    return request;
+}
+
+std::string Numbers(const std::vector<IOEntry>& list) {
+    std::string text;
+    for (const IOEntry& entry : list)
+        text += std::to_string(entry.Number) + entry.Name + " ";
+    return text;
+}
+
+CommitResult Commit(CDeviceNetEDS& model, std::string_view key, std::string_view text,
+                    std::optional<size_t> distance) {
+    return CommitCell(model, CellEdit{"IO_Info", key, 1, text, distance});
+}
+
+TEST(InsertIOInfo_Entries, InputsStaySortedAndReplacingAsks) {
+    CDeviceNetEDS model;
+    ScriptedUserInterface ui;
+    InsertIOInfo(model, Input(1), ui);
+    InsertIOInfo(model, Input(5), ui);
+    ASSERT_EQ(InsertIOInfo(model, Input(3, "Mid"), ui).Status, CommitStatus::Stored);
+    EXPECT_EQ(Numbers(model.IOInfoSection.Inputs), "1\"In\" 3\"Mid\" 5\"In\" ");
+    EXPECT_TRUE(ui.questions.empty());
+
+    ui.answers = {MessageAnswer::No, MessageAnswer::Yes};
+    EXPECT_EQ(InsertIOInfo(model, Input(5, "New"), ui).Status, CommitStatus::Declined);
+    EXPECT_EQ(Numbers(model.IOInfoSection.Inputs), "1\"In\" 3\"Mid\" 5\"In\" ");
+    EXPECT_EQ(ui.questions.at(0).text, "Input5 has already existed! Do you want to replace it?");
+    EXPECT_EQ(InsertIOInfo(model, Input(5, "New"), ui).Status, CommitStatus::Stored);
+    EXPECT_EQ(Numbers(model.IOInfoSection.Inputs), "1\"In\" 3\"Mid\" 5\"New\" ");
+
+    const IOEntry& replaced = model.IOInfoSection.Inputs.back();
+    EXPECT_EQ(replaced.Help, "\"\"");
+    EXPECT_EQ(replaced.Path, "\"\"");
+}
+
+TEST(InsertIOInfo_Entries, OutOfRangeValuesAreRefusedWithAWarning) {
+    CDeviceNetEDS model;
+    ScriptedUserInterface ui;
+    for (const uint64_t index : {uint64_t{0}, uint64_t{65536}}) {
+        ui.answers = {MessageAnswer::Ok};
+        EXPECT_EQ(InsertIOInfo(model, Input(index), ui).Status, CommitStatus::Refused) << index;
+        EXPECT_EQ(ui.questions.back().text, "Index is from 1 to 65535.");
+        EXPECT_EQ(ui.questions.back().icon, MessageIcon::Warning);
+    }
+    IOInsertRequest tooBig = Input(2);
+    tooBig.Size = 70000;
+    ui.answers = {MessageAnswer::Ok};
+    EXPECT_EQ(InsertIOInfo(model, tooBig, ui).Status, CommitStatus::Refused);
+    EXPECT_TRUE(model.IOInfoSection.Inputs.empty());
+    EXPECT_EQ(InsertIOInfo(model, Input(65535), ui).Status, CommitStatus::Stored);
+}
+
+TEST(InsertIOInfo_Connections, AddingAsksOnlyWhenPresent) {
+    CDeviceNetEDS model;
+    ScriptedUserInterface ui;
+    IOInsertRequest poll;
+    poll.Kind = IOInsertKind::PollInfo;
+    poll.TypeMask = 0xF1;
+    poll.DefaultInput = 2;
+    ASSERT_EQ(InsertIOInfo(model, poll, ui).Status, CommitStatus::Stored);
+    EXPECT_TRUE(ui.questions.empty());
+    const ConnectionInfo& info = model.IOInfoSection.PollInfo;
+    EXPECT_EQ(info.Present, 1);
+    EXPECT_EQ(info.TypeMask, 1);
+    EXPECT_EQ(info.DefaultInput, 2);
+    EXPECT_EQ(info.DefaultOutput, 0) << "nothing selected is 0";
+
+    ui.answers = {MessageAnswer::No};
+    poll.DefaultInput = 7;
+    EXPECT_EQ(InsertIOInfo(model, poll, ui).Status, CommitStatus::Declined);
+    EXPECT_EQ(ui.questions.at(0).text, "PollInfo has already existed! Do you want to replace it?");
+    EXPECT_EQ(info.DefaultInput, 2);
+
+    const std::optional<IOInsertRequest> source = IOInsertSource(model, "PollInfo");
+    ASSERT_TRUE(source);
+    EXPECT_EQ(source->Kind, IOInsertKind::PollInfo);
+    EXPECT_EQ(source->DefaultInput, 2);
+    EXPECT_FALSE(IOInsertSource(model, "Default"));
+}
+
+class IOInfoRows : public testing::Test {
+protected:
+    void SetUp() override {
+        ScriptedUserInterface quiet;
+        IOInsertRequest poll;
+        poll.Kind = IOInsertKind::PollInfo;
+        poll.DefaultInput = 2;
+        InsertIOInfo(model, poll, quiet);
+        InsertIOInfo(model, Input(1), quiet);
+        InsertIOInfo(model, Input(2), quiet);
+        model.IOInfoSection.Inputs[0].TypeMask = 0x0100;
+    }
+    CDeviceNetEDS model;
+};
+
+TEST_F(IOInfoRows, DetailRowsStoreByTheirPlace) {
+    IOEntry& input = model.IOInfoSection.Inputs[0];
+    EXPECT_EQ(Commit(model, "Input1", " 8 ", 1).Status, CommitStatus::Stored);
+    EXPECT_EQ(input.Size, 8);
+    EXPECT_EQ(Commit(model, "Input1", "70000", 1).Status, CommitStatus::Refused);
+    EXPECT_EQ(input.Size, 8);
+    EXPECT_EQ(Commit(model, "Input1", "0x5", 3).Status, CommitStatus::Stored);
+    EXPECT_EQ(input.TypeMask, 0x0105) << "bits the popup does not show stay";
+    EXPECT_EQ(Commit(model, "Input1", "Speed", 4).Status, CommitStatus::Stored);
+    EXPECT_EQ(input.Name, "\"Speed\"");
+    EXPECT_EQ(Commit(model, "Input1", "20 04", 6).Status, CommitStatus::Stored);
+    EXPECT_EQ(input.Path, "\"20 04\"");
+    EXPECT_EQ(Commit(model, "PollInfo", "3", 3).Status, CommitStatus::Stored);
+    EXPECT_EQ(model.IOInfoSection.PollInfo.DefaultOutput, 3);
+    EXPECT_EQ(Commit(model, "Default", "0x9", std::nullopt).Status, CommitStatus::Stored);
+    EXPECT_EQ(model.IOInfoSection.Default, 9);
+
+    EXPECT_EQ(Commit(model, "Input1", "x", std::nullopt).Status, CommitStatus::NotEditable);
+    EXPECT_EQ(Commit(model, "Input1", "x", 8).Status, CommitStatus::NotEditable);
+    EXPECT_EQ(Commit(model, "Input9", "1", 1).Status, CommitStatus::NotEditable);
+    EXPECT_EQ(Commit(model, "StrobeInfo", "1", 2).Status, CommitStatus::NotEditable);
+}
+
+TEST_F(IOInfoRows, DeleteNamesTheDefaultsThatPointAtTheEntry) {
+    ScriptedUserInterface ui;
+    ui.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+    ASSERT_EQ(DeleteRow(model, "IO_Info", "Input2", ui).Status, CommitStatus::Stored);
+    EXPECT_EQ(ui.questions.at(0).text,
+              "Do you want to delete this object?\r\nInput2 is named by PollInfo.");
+    EXPECT_EQ(Numbers(model.IOInfoSection.Inputs), "1\"In\" ");
+    EXPECT_EQ(model.IOInfoSection.PollInfo.DefaultInput, 2) << "left for the user to change";
+    ASSERT_EQ(DeleteRow(model, "IO_Info", "PollInfo", ui).Status, CommitStatus::Stored);
+    EXPECT_EQ(model.IOInfoSection.PollInfo.Present, 0);
+    EXPECT_EQ(model.IOInfoSection.PollInfo.DefaultInput, 0);
+    EXPECT_EQ(DeleteRow(model, "IO_Info", "Default", ui).Status, CommitStatus::NotEditable);
+    EXPECT_EQ(DeleteRow(model, "IO_Info", "Input7", ui).Status, CommitStatus::NotEditable);
+}
+
+} // namespace
+} // namespace corvid
