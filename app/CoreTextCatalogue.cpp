@@ -19,6 +19,8 @@ std::string Quoted(const std::string& text) {
             quoted += '\\';
         if (c == '\n')
             quoted += "\\n";
+        else if (c == '\r')
+            quoted += "\\r";
         else
             quoted += c;
     }

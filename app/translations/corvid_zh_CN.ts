@@ -2,6 +2,89 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>CNewFileWidgets</name>
+    <message>
+        <source>Select protocol</source>
+        <translation>选择协议</translation>
+    </message>
+    <message>
+        <source>CANopen</source>
+        <translation>CANopen</translation>
+    </message>
+    <message>
+        <source>DeviceNet</source>
+        <translation>DeviceNet</translation>
+    </message>
+    <message>
+        <source>EtherNet/IP</source>
+        <translation>EtherNet/IP</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>载入</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>型号：</translation>
+    </message>
+    <message>
+        <source>ComPort:</source>
+        <translation>串口：</translation>
+    </message>
+    <message>
+        <source>Baud rate:</source>
+        <translation>波特率：</translation>
+    </message>
+    <message>
+        <source>Protocol:</source>
+        <translation>协议：</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>地址：</translation>
+    </message>
+    <message>
+        <source>Auto test</source>
+        <translation>自动测试</translation>
+    </message>
+    <message>
+        <source>Stop test</source>
+        <translation>停止测试</translation>
+    </message>
+    <message>
+        <source>Test modbus address</source>
+        <translation>测试 Modbus 地址</translation>
+    </message>
+    <message>
+        <source>Test serial port</source>
+        <translation>测试串口</translation>
+    </message>
+    <message>
+        <source>Test protocol</source>
+        <translation>测试协议</translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation>状态：</translation>
+    </message>
+    <message>
+        <source>Module:</source>
+        <translation>模块：</translation>
+    </message>
+    <message>
+        <source>Device:</source>
+        <translation>设备：</translation>
+    </message>
+    <message>
+        <source>Communication setting</source>
+        <translation>通信设置</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>CoreText</name>
     <message>
         <source>Link Path Size</source>
@@ -490,6 +573,98 @@
         <extracomment>70112</extracomment>
         <translation>可映射</translation>
     </message>
+    <message>
+        <source>a double quote inside would end the text early</source>
+        <extracomment>70030</extracomment>
+        <translation>中间的双引号会使文本提前结束</translation>
+    </message>
+    <message>
+        <source>&quot;,&quot;, &quot;;&quot;, &quot;$&quot; and an unclosed quote would split the entry</source>
+        <extracomment>70031</extracomment>
+        <translation>“,”、“;”、“$”和未闭合的引号会拆分该条目</translation>
+    </message>
+    <message>
+        <source>&quot;;&quot;, &quot;$&quot; and an unclosed quote would cut the entry</source>
+        <extracomment>70032</extracomment>
+        <translation>“;”、“$”和未闭合的引号会截断该条目</translation>
+    </message>
+    <message>
+        <source>the row needs %1 fields split by exactly %2 comma, and no &quot;;&quot; or &quot;$&quot; outside quotes</source>
+        <extracomment>70033</extracomment>
+        <translation>该行需要 %1 个字段，以恰好 %2 个逗号分隔，且引号外不能有“;”或“$”</translation>
+    </message>
+    <message>
+        <source>the row needs %1 fields split by exactly %2 commas, and no &quot;;&quot; or &quot;$&quot; outside quotes</source>
+        <extracomment>70034</extracomment>
+        <translation>该行需要 %1 个字段，以恰好 %2 个逗号分隔，且引号外不能有“;”或“$”</translation>
+    </message>
+    <message>
+        <source>%1 has already existed! Do you want to replace it?</source>
+        <extracomment>70035</extracomment>
+        <translation>%1 已存在！是否替换？</translation>
+    </message>
+    <message>
+        <source>Do you want to delete this object?<byte value="xd"/>
+%1 is named by %2.</source>
+        <extracomment>70036</extracomment>
+        <translation>是否删除此对象？<byte value="xd"/>
+%1 被 %2 引用。</translation>
+    </message>
+    <message>
+        <source>Index is from 1 to 65535.</source>
+        <extracomment>70037</extracomment>
+        <translation>索引范围为 1 到 65535。</translation>
+    </message>
+    <message>
+        <source>Size, Bit and Path Size are from 0 to 65535.</source>
+        <extracomment>70038</extracomment>
+        <translation>Size、Bit 和 Path Size 的范围为 0 到 65535。</translation>
+    </message>
+    <message>
+        <source>Edit:  IO_Info: %1</source>
+        <extracomment>70039</extracomment>
+        <translation>编辑：IO_Info：%1</translation>
+    </message>
+    <message>
+        <source>Edit:  %1 has no Insert.</source>
+        <extracomment>70080</extracomment>
+        <translation>编辑：%1 不支持插入。</translation>
+    </message>
+    <message>
+        <source>Edit:  %1 has no entry %2.</source>
+        <extracomment>70081</extracomment>
+        <translation>编辑：%1 中没有条目 %2。</translation>
+    </message>
+    <message>
+        <source>not connection bits 0 to 3 (0 to 0x0F)</source>
+        <extracomment>70082</extracomment>
+        <translation>不是连接位 0 到 3（0 到 0x0F）</translation>
+    </message>
+    <message>
+        <source>not a whole number from -32768 to 32767</source>
+        <extracomment>70083</extracomment>
+        <translation>不是 -32768 到 32767 之间的整数</translation>
+    </message>
+    <message>
+        <source>not descriptor bits 0 to 6 (0 to 0x7F)</source>
+        <extracomment>70084</extracomment>
+        <translation>不是描述符位 0 到 6（0 到 0x7F）</translation>
+    </message>
+    <message>
+        <source>not a data type of the list this parameter offers</source>
+        <extracomment>70085</extracomment>
+        <translation>不是此参数所提供列表中的数据类型</translation>
+    </message>
+    <message>
+        <source>not a group from 1 to %1</source>
+        <extracomment>70086</extracomment>
+        <translation>不是 1 到 %1 之间的组</translation>
+    </message>
+    <message>
+        <source>Edit:  Params: no parameter at row %1.</source>
+        <extracomment>70087</extracomment>
+        <translation>编辑：Params：第 %1 行没有参数。</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -500,14 +675,6 @@
     <message>
         <source>Can&apos;t find file :%1.</source>
         <translation>找不到文件：%1。</translation>
-    </message>
-    <message>
-        <source>About Corvid</source>
-        <translation>关于 Corvid</translation>
-    </message>
-    <message>
-        <source>&lt;p&gt;&lt;b&gt;Halvard Corvid&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Editor and generator of EDS files for CANopen, DeviceNet and EtherNet/IP devices.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Halvard Corvid&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;CANopen、DeviceNet 和 EtherNet/IP 设备的 EDS 文件编辑与生成工具。&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -652,6 +819,21 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>corvid::app::CAboutDialog</name>
+    <message>
+        <source>About Corvid</source>
+        <translation>关于 Corvid</translation>
+    </message>
+    <message>
+        <source>Corvid Version %1</source>
+        <translation>Corvid 版本 %1</translation>
+    </message>
+    <message>
+        <source>Release date: %1</source>
+        <translation>发布日期：%1</translation>
+    </message>
+</context>
+<context>
     <name>corvid::app::CLanguageMenu</name>
     <message>
         <source>&amp;Language</source>
@@ -678,6 +860,88 @@ Do you want to replace it?</source>
     <message>
         <source>Message Window</source>
         <translation>消息窗口</translation>
+    </message>
+</context>
+<context>
+    <name>corvid::app::CNewFileDialog</name>
+    <message>
+        <source>New EDS File</source>
+        <translation>新建 EDS 文件</translation>
+    </message>
+    <message>
+        <source>Communication setting</source>
+        <translation>通信设置</translation>
+    </message>
+    <message>
+        <source>Select model</source>
+        <translation>选择型号</translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation>状态：</translation>
+    </message>
+</context>
+<context>
+    <name>corvid::app::CObjectDialog</name>
+    <message>
+        <source>Object Category:</source>
+        <translation>对象类别：</translation>
+    </message>
+    <message>
+        <source>Mandatory</source>
+        <translation>必需</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>可选</translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation>制造商</translation>
+    </message>
+    <message>
+        <source>Mappable:</source>
+        <translation>可映射：</translation>
+    </message>
+    <message>
+        <source>Index:</source>
+        <translation>索引：</translation>
+    </message>
+    <message>
+        <source>(Hex)</source>
+        <translation>（十六进制）</translation>
+    </message>
+    <message>
+        <source>SubIndex:</source>
+        <translation>子索引：</translation>
+    </message>
+    <message>
+        <source>Parameter Name:</source>
+        <translation>参数名称：</translation>
+    </message>
+    <message>
+        <source>Object Type:</source>
+        <translation>对象类型：</translation>
+    </message>
+    <message>
+        <source>Access Type:</source>
+        <translation>访问类型：</translation>
+    </message>
+    <message>
+        <source>Data Type:</source>
+        <translation>数据类型：</translation>
+    </message>
+    <message>
+        <source>Low Limit:</source>
+        <translation>下限：</translation>
+    </message>
+    <message>
+        <source>High Limit:</source>
+        <translation>上限：</translation>
+    </message>
+    <message>
+        <source>Default Value:</source>
+        <translation>默认值：</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,89 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>CNewFileWidgets</name>
+    <message>
+        <source>Select protocol</source>
+        <translation>選擇協定</translation>
+    </message>
+    <message>
+        <source>CANopen</source>
+        <translation>CANopen</translation>
+    </message>
+    <message>
+        <source>DeviceNet</source>
+        <translation>DeviceNet</translation>
+    </message>
+    <message>
+        <source>EtherNet/IP</source>
+        <translation>EtherNet/IP</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>載入</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>型號：</translation>
+    </message>
+    <message>
+        <source>ComPort:</source>
+        <translation>序列埠：</translation>
+    </message>
+    <message>
+        <source>Baud rate:</source>
+        <translation>鮑率：</translation>
+    </message>
+    <message>
+        <source>Protocol:</source>
+        <translation>協定：</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>位址：</translation>
+    </message>
+    <message>
+        <source>Auto test</source>
+        <translation>自動測試</translation>
+    </message>
+    <message>
+        <source>Stop test</source>
+        <translation>停止測試</translation>
+    </message>
+    <message>
+        <source>Test modbus address</source>
+        <translation>測試 Modbus 位址</translation>
+    </message>
+    <message>
+        <source>Test serial port</source>
+        <translation>測試序列埠</translation>
+    </message>
+    <message>
+        <source>Test protocol</source>
+        <translation>測試協定</translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation>狀態：</translation>
+    </message>
+    <message>
+        <source>Module:</source>
+        <translation>模組：</translation>
+    </message>
+    <message>
+        <source>Device:</source>
+        <translation>裝置：</translation>
+    </message>
+    <message>
+        <source>Communication setting</source>
+        <translation>通訊設定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>CoreText</name>
     <message>
         <source>Link Path Size</source>
@@ -490,6 +573,98 @@
         <extracomment>70112</extracomment>
         <translation>可對應</translation>
     </message>
+    <message>
+        <source>a double quote inside would end the text early</source>
+        <extracomment>70030</extracomment>
+        <translation>中間的雙引號會使文字提前結束</translation>
+    </message>
+    <message>
+        <source>&quot;,&quot;, &quot;;&quot;, &quot;$&quot; and an unclosed quote would split the entry</source>
+        <extracomment>70031</extracomment>
+        <translation>「,」、「;」、「$」和未閉合的引號會拆分該條目</translation>
+    </message>
+    <message>
+        <source>&quot;;&quot;, &quot;$&quot; and an unclosed quote would cut the entry</source>
+        <extracomment>70032</extracomment>
+        <translation>「;」、「$」和未閉合的引號會截斷該條目</translation>
+    </message>
+    <message>
+        <source>the row needs %1 fields split by exactly %2 comma, and no &quot;;&quot; or &quot;$&quot; outside quotes</source>
+        <extracomment>70033</extracomment>
+        <translation>該列需要 %1 個欄位，以恰好 %2 個逗號分隔，且引號外不能有「;」或「$」</translation>
+    </message>
+    <message>
+        <source>the row needs %1 fields split by exactly %2 commas, and no &quot;;&quot; or &quot;$&quot; outside quotes</source>
+        <extracomment>70034</extracomment>
+        <translation>該列需要 %1 個欄位，以恰好 %2 個逗號分隔，且引號外不能有「;」或「$」</translation>
+    </message>
+    <message>
+        <source>%1 has already existed! Do you want to replace it?</source>
+        <extracomment>70035</extracomment>
+        <translation>%1 已存在！是否取代？</translation>
+    </message>
+    <message>
+        <source>Do you want to delete this object?<byte value="xd"/>
+%1 is named by %2.</source>
+        <extracomment>70036</extracomment>
+        <translation>是否刪除此物件？<byte value="xd"/>
+%1 被 %2 參照。</translation>
+    </message>
+    <message>
+        <source>Index is from 1 to 65535.</source>
+        <extracomment>70037</extracomment>
+        <translation>索引範圍為 1 到 65535。</translation>
+    </message>
+    <message>
+        <source>Size, Bit and Path Size are from 0 to 65535.</source>
+        <extracomment>70038</extracomment>
+        <translation>Size、Bit 和 Path Size 的範圍為 0 到 65535。</translation>
+    </message>
+    <message>
+        <source>Edit:  IO_Info: %1</source>
+        <extracomment>70039</extracomment>
+        <translation>編輯：IO_Info：%1</translation>
+    </message>
+    <message>
+        <source>Edit:  %1 has no Insert.</source>
+        <extracomment>70080</extracomment>
+        <translation>編輯：%1 不支援插入。</translation>
+    </message>
+    <message>
+        <source>Edit:  %1 has no entry %2.</source>
+        <extracomment>70081</extracomment>
+        <translation>編輯：%1 中沒有條目 %2。</translation>
+    </message>
+    <message>
+        <source>not connection bits 0 to 3 (0 to 0x0F)</source>
+        <extracomment>70082</extracomment>
+        <translation>不是連線位元 0 到 3（0 到 0x0F）</translation>
+    </message>
+    <message>
+        <source>not a whole number from -32768 to 32767</source>
+        <extracomment>70083</extracomment>
+        <translation>不是 -32768 到 32767 之間的整數</translation>
+    </message>
+    <message>
+        <source>not descriptor bits 0 to 6 (0 to 0x7F)</source>
+        <extracomment>70084</extracomment>
+        <translation>不是描述符位元 0 到 6（0 到 0x7F）</translation>
+    </message>
+    <message>
+        <source>not a data type of the list this parameter offers</source>
+        <extracomment>70085</extracomment>
+        <translation>不是此參數所提供清單中的資料型別</translation>
+    </message>
+    <message>
+        <source>not a group from 1 to %1</source>
+        <extracomment>70086</extracomment>
+        <translation>不是 1 到 %1 之間的群組</translation>
+    </message>
+    <message>
+        <source>Edit:  Params: no parameter at row %1.</source>
+        <extracomment>70087</extracomment>
+        <translation>編輯：Params：第 %1 列沒有參數。</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -500,14 +675,6 @@
     <message>
         <source>Can&apos;t find file :%1.</source>
         <translation>找不到檔案：%1。</translation>
-    </message>
-    <message>
-        <source>About Corvid</source>
-        <translation>關於 Corvid</translation>
-    </message>
-    <message>
-        <source>&lt;p&gt;&lt;b&gt;Halvard Corvid&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Editor and generator of EDS files for CANopen, DeviceNet and EtherNet/IP devices.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Halvard Corvid&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;CANopen、DeviceNet 和 EtherNet/IP 裝置的 EDS 檔案編輯與產生工具。&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -652,6 +819,21 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>corvid::app::CAboutDialog</name>
+    <message>
+        <source>About Corvid</source>
+        <translation>關於 Corvid</translation>
+    </message>
+    <message>
+        <source>Corvid Version %1</source>
+        <translation>Corvid 版本 %1</translation>
+    </message>
+    <message>
+        <source>Release date: %1</source>
+        <translation>發行日期：%1</translation>
+    </message>
+</context>
+<context>
     <name>corvid::app::CLanguageMenu</name>
     <message>
         <source>&amp;Language</source>
@@ -678,6 +860,88 @@ Do you want to replace it?</source>
     <message>
         <source>Message Window</source>
         <translation>訊息視窗</translation>
+    </message>
+</context>
+<context>
+    <name>corvid::app::CNewFileDialog</name>
+    <message>
+        <source>New EDS File</source>
+        <translation>新增 EDS 檔案</translation>
+    </message>
+    <message>
+        <source>Communication setting</source>
+        <translation>通訊設定</translation>
+    </message>
+    <message>
+        <source>Select model</source>
+        <translation>選擇型號</translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation>狀態：</translation>
+    </message>
+</context>
+<context>
+    <name>corvid::app::CObjectDialog</name>
+    <message>
+        <source>Object Category:</source>
+        <translation>物件類別：</translation>
+    </message>
+    <message>
+        <source>Mandatory</source>
+        <translation>必要</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>選用</translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation>製造商</translation>
+    </message>
+    <message>
+        <source>Mappable:</source>
+        <translation>可對應：</translation>
+    </message>
+    <message>
+        <source>Index:</source>
+        <translation>索引：</translation>
+    </message>
+    <message>
+        <source>(Hex)</source>
+        <translation>（十六進位）</translation>
+    </message>
+    <message>
+        <source>SubIndex:</source>
+        <translation>子索引：</translation>
+    </message>
+    <message>
+        <source>Parameter Name:</source>
+        <translation>參數名稱：</translation>
+    </message>
+    <message>
+        <source>Object Type:</source>
+        <translation>物件類型：</translation>
+    </message>
+    <message>
+        <source>Access Type:</source>
+        <translation>存取類型：</translation>
+    </message>
+    <message>
+        <source>Data Type:</source>
+        <translation>資料型別：</translation>
+    </message>
+    <message>
+        <source>Low Limit:</source>
+        <translation>下限：</translation>
+    </message>
+    <message>
+        <source>High Limit:</source>
+        <translation>上限：</translation>
+    </message>
+    <message>
+        <source>Default Value:</source>
+        <translation>預設值：</translation>
     </message>
 </context>
 <context>

@@ -79,6 +79,26 @@ std::vector<CoreText> CellTexts() {
         {70027, Concat({"not an object type of ", kObjectTypeFile})},
         {70028, "an object with sub-indexes must be DEFSTRUCT, ARRAY or RECORD"},
         {70029, "not ro, wo, rw, rwr, rww or const"},
+        {70030, "a double quote inside would end the text early"},
+        {70031, "\",\", \";\", \"$\" and an unclosed quote would split the entry"},
+        {70032, "\";\", \"$\" and an unclosed quote would cut the entry"},
+        {70033, "the row needs %u fields split by exactly %u comma, and no \";\" or \"$\" "
+                "outside quotes"},
+        {70034, "the row needs %u fields split by exactly %u commas, and no \";\" or \"$\" "
+                "outside quotes"},
+        {70035, "%s has already existed! Do you want to replace it?"},
+        {70036, Concat({object_texts::kDeleteObject, "\r\n%s is named by %s."})},
+        {70037, "Index is from 1 to 65535."},
+        {70038, "Size, Bit and Path Size are from 0 to 65535."},
+        {70039, "Edit:  IO_Info: %s"},
+        {70080, "Edit:  %s has no Insert."},
+        {70081, "Edit:  %s has no entry %s."},
+        {70082, "not connection bits 0 to 3 (0 to 0x0F)"},
+        {70083, "not a whole number from -32768 to 32767"},
+        {70084, "not descriptor bits 0 to 6 (0 to 0x7F)"},
+        {70085, "not a data type of the list this parameter offers"},
+        {70086, "not a group from 1 to %u"},
+        {70087, "Edit:  Params: no parameter at row %u."},
     };
 }
 

