@@ -276,7 +276,7 @@
     <message>
         <source>Open File:  %1 keeps %2 and %3 that Corvid does not edit; they are saved as read.</source>
         <extracomment>70007</extracomment>
-        <translation>打开文件：%1 含有 Corvid 不编辑的 %2 和 %3；保存时将按原样写回。</translation>
+        <translation>打开文件：%1 含有 Corvid 不编辑的 %2和 %3；保存时将按原样写回。</translation>
     </message>
     <message>
         <source>%1 line</source>
@@ -664,6 +664,11 @@
         <source>Edit:  Params: no parameter at row %1.</source>
         <extracomment>70087</extracomment>
         <translation>编辑：Params：第 %1 行没有参数。</translation>
+    </message>
+    <message>
+        <source>State: %1, %2, %3, %4</source>
+        <extracomment>70070</extracomment>
+        <translation>状态：%1，%2，%3，%4</translation>
     </message>
 </context>
 <context>

@@ -276,7 +276,7 @@
     <message>
         <source>Open File:  %1 keeps %2 and %3 that Corvid does not edit; they are saved as read.</source>
         <extracomment>70007</extracomment>
-        <translation>開啟檔案：%1 含有 Corvid 不編輯的 %2 和 %3；儲存時將依原樣寫回。</translation>
+        <translation>開啟檔案：%1 含有 Corvid 不編輯的 %2和 %3；儲存時將依原樣寫回。</translation>
     </message>
     <message>
         <source>%1 line</source>
@@ -664,6 +664,11 @@
         <source>Edit:  Params: no parameter at row %1.</source>
         <extracomment>70087</extracomment>
         <translation>編輯：Params：第 %1 列沒有參數。</translation>
+    </message>
+    <message>
+        <source>State: %1, %2, %3, %4</source>
+        <extracomment>70070</extracomment>
+        <translation>狀態：%1，%2，%3，%4</translation>
     </message>
 </context>
 <context>

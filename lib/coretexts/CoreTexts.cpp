@@ -138,6 +138,8 @@ std::vector<CoreText> GenerationTexts() {
         {70067, "parameters past 254 are left out."},
         {70068, "Load File: Error occurs when reading register 0x%X."},
         {70069, "WARNING: Error occurs when reading register 0x%X!"},
+        // The state line of the auto test: port, bit rate, framing, address.
+        {70070, "State: %s, %u, %s, %s"},
     };
 }
 

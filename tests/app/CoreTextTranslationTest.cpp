@@ -50,7 +50,7 @@ private slots:
                  Utf8("载入文件：正在从 /café.dat 读取数据\r\n"));
     }
 
-    void TranslateCoreText_TranslatesTheReasonsInside() {
+    void TranslateCoreText_TranslatesTheReasonsInsideAndTheStateLine() {
         QCOMPARE(
             TranslateCoreText("Edit:  FileInfo FileVersion: \"x\" refused, not a number from "
                               "0 to 255; the value is unchanged.\r\n"),
@@ -59,7 +59,9 @@ private slots:
         QCOMPARE(
             TranslateCoreText("Open File:  /a.eds keeps 1 line and 2 sections that Corvid "
                               "does not edit; they are saved as read.\r\n"),
-            Utf8("打开文件：/a.eds 含有 Corvid 不编辑的 1 行 和 2 个节；保存时将按原样写回。\r\n"));
+            Utf8("打开文件：/a.eds 含有 Corvid 不编辑的 1 行和 2 个节；保存时将按原样写回。\r\n"));
+        QCOMPARE(TranslateCoreText("State: COM2, 19200, 8 N 2 RTU, 1"),
+                 Utf8("状态：COM2，19200，8 N 2 RTU，1"));
     }
 
     void TranslateCoreText_LeavesOtherTextsAsTheyAre() {
