@@ -5,17 +5,21 @@
 
 #include "AppTestSupport.h"
 
+#include "CellDelegate.h"
 #include "EDSView.h"
 #include "MessageWindow.h"
+#include "PageTableModel.h"
 
 #include "canopen/CANopenModel.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTest>
 
 #include <memory>
+#include <vector>
 
 namespace corvid::app::test {
 
@@ -108,6 +112,39 @@ private slots:
         QTRY_VERIFY(f->frame->View().OpenEditor() == nullptr);
         QCOMPARE(Model().DeviceInfo.Granularity, uint8_t{9});
         QCOMPARE(f->Cell("Granularity", 1).data().toString(), QString("0x09"));
+    }
+
+    void DropDown_ShowsAStoredValueMissingFromItsListAndKeepsIt() {
+        Page page;
+        page.Columns = {{"Key", 60}, {"Value", 200}};
+        page.Choices = {{"", "VAR", "RECORD"}};
+        PageRow row;
+        row.Key = "2000";
+        row.Cells = {{"2000"}, {"OLDTYPE", CellEditor::DropDown, 0, 300}};
+        page.Rows = {row};
+        CPageTableModel model(nullptr);
+        model.SetPage(page);
+        std::vector<QString> commits;
+        auto* delegate = new CCellDelegate(
+            model, [](const QModelIndex&) { return CellTarget{}; },
+            [&](const CellTarget&, const QString& text) { commits.push_back(text); }, &model);
+        QTableView view;
+        view.setModel(&model);
+        view.setItemDelegate(delegate);
+        view.show();
+        view.edit(model.index(0, 1));
+        auto* list = qobject_cast<QComboBox*>(delegate->OpenEditor());
+        QVERIFY(list != nullptr);
+        QCOMPARE(list->count(), 4);
+        QCOMPARE(list->currentText(), QString("OLDTYPE"));
+        delegate->CommitAndClose();
+        QVERIFY(commits.empty());
+
+        view.edit(model.index(0, 1));
+        list = qobject_cast<QComboBox*>(delegate->OpenEditor());
+        list->setCurrentIndex(2);
+        delegate->CommitAndClose();
+        QCOMPARE(commits, std::vector<QString>{"RECORD"});
     }
 
     void SecondEditor_CommitsTheFirst() {
