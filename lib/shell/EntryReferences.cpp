@@ -52,13 +52,15 @@ bool Names(std::string_view text, std::string_view prefix, uint32_t number) {
 }
 
 void RenumberText(std::string& text, std::string_view prefix,
-                  const std::function<uint32_t(uint32_t)>& renumber) {
+                  const std::function<std::optional<uint32_t>(uint32_t)>& renumber) {
     const std::vector<Word> words = WordsIn(text, prefix);
     // From the back, so the places of earlier words stay right.
     for (auto word = words.rbegin(); word != words.rend(); ++word) {
-        const uint32_t number = renumber(word->Number);
+        const std::optional<uint32_t> number = renumber(word->Number);
+        if (number == word->Number)
+            continue;
         const std::string replacement =
-            number == 0 ? std::string() : std::string(prefix) + std::to_string(number);
+            number ? std::string(prefix) + std::to_string(*number) : std::string();
         text.replace(word->Begin, word->End - word->Begin, replacement);
     }
 }
@@ -95,7 +97,7 @@ std::vector<std::string> NamedBy(const CEtherNetIPEDS& model, std::string_view p
 }
 
 void Renumber(CEtherNetIPEDS& model, std::string_view prefix,
-              const std::function<uint32_t(uint32_t)>& renumber) {
+              const std::function<std::optional<uint32_t>(uint32_t)>& renumber) {
     for (AssemblyEntry& assembly : model.AssemblySection.Assemblies)
         for (std::string& reference : assembly.MemberReferences)
             RenumberText(reference, prefix, renumber);

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,9 +21,9 @@ namespace corvid::refs {
 std::vector<std::string> NamedBy(const CEtherNetIPEDS& model, std::string_view prefix,
                                  uint32_t number);
 
-// Gives every reference `prefix` + N the number `renumber`(N); 0 clears the
-// reference (the word is removed, the fields around it stay).
+// Gives every reference `prefix` + N the number `renumber`(N); nothing
+// clears the reference (the word is removed, the fields around it stay).
 void Renumber(CEtherNetIPEDS& model, std::string_view prefix,
-              const std::function<uint32_t(uint32_t)>& renumber);
+              const std::function<std::optional<uint32_t>(uint32_t)>& renumber);
 
 } // namespace corvid::refs

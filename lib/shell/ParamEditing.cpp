@@ -41,8 +41,10 @@ std::vector<std::string> GroupOf(const CEDSParam& param, size_t groupCount) {
 // enumeration strings live inside the parameter and follow it.
 void FollowRemoval(CDeviceNetEDS&, uint32_t) {}
 void FollowRemoval(CEtherNetIPEDS& model, uint32_t removed) {
-    refs::Renumber(model, "Param", [removed](uint32_t number) {
-        return number == removed ? 0 : number > removed ? number - 1 : number;
+    refs::Renumber(model, "Param", [removed](uint32_t number) -> std::optional<uint32_t> {
+        if (number == removed)
+            return std::nullopt;
+        return number > removed ? number - 1 : number;
     });
 }
 

@@ -180,5 +180,21 @@ TEST(EditOfCell_Rows, FieldRowsAreAddressedByTheirHeadAndDistance) {
     EXPECT_FALSE(keyword.Distance);
 }
 
+TEST(EditOfCell_Rows, EveryMemberOfALongAssemblyIsReachable) {
+    CEtherNetIPEDS model;
+    AssemblyEntry assembly;
+    assembly.Number = 3;
+    assembly.MemberSizes.assign(10, "8");
+    assembly.MemberReferences.assign(10, "");
+    model.AssemblySection.Assemblies.push_back(assembly);
+    const PageState state{{"Assem3"}};
+    const Page page = BuildPage(model, "Assembly", state);
+    const size_t last = page.Rows.size() - 2; // Revision is the last row
+    ASSERT_EQ(CommitCell(model, EditOfCell(page, last, 1, "16,Param40")).Status,
+              CommitStatus::Stored);
+    EXPECT_EQ(model.AssemblySection.Assemblies[0].MemberReferences[9], "Param40");
+    EXPECT_EQ(model.AssemblySection.Assemblies[0].MemberSizes[9], "16");
+}
+
 } // namespace
 } // namespace corvid

@@ -139,6 +139,7 @@ TEST(DeleteParam_Renumbering, AssemblyAndConnectionReferencesFollow) {
     ASSERT_GE(model.ParamCount(), 4u);
     ConnectionEntry& connection = model.ConnectionManagerSection.Connections.at(0);
     connection.String5 = "\"Param3 and Param2\"";
+    connection.Path = "Param0 Param20";
     ScriptedUserInterface ui;
     ui.answers = {MessageAnswer::Yes};
     ASSERT_EQ(DeleteRow(model, "Params", "Param2", ui).Status, CommitStatus::Stored);
@@ -152,6 +153,7 @@ TEST(DeleteParam_Renumbering, AssemblyAndConnectionReferencesFollow) {
     EXPECT_EQ(connection.String1, ",4,Assem100");
     EXPECT_EQ(connection.String5, "\"Param3 and Param2\"") << "quoted text is no reference";
     EXPECT_EQ(connection.String2, ",6,Assem150");
+    EXPECT_EQ(connection.Path, "Param0 Param19");
 }
 
 TEST(CutParam_PasteParam, CutHandsTheParameterBackAndPasteGoesInFront) {
