@@ -1,5 +1,7 @@
 #include "EDSView.h"
 
+#include "CoreTextTranslation.h"
+
 #include "PageTableModel.h"
 
 #include "dictionaries/TextEncoding.h"
@@ -263,10 +265,8 @@ void CEDSView::ApplyColumnWidths() {
 
 void CEDSView::CreateColumnActions() {
     for (size_t field = 0; field < kParamColumnCount; ++field) {
-        auto* action = new QAction(
-            QString::fromUtf8(kParamColumns[field].CommandText.data(),
-                              static_cast<qsizetype>(kParamColumns[field].CommandText.size())),
-            this);
+        const std::string text(kParamColumns[field].CommandText);
+        auto* action = new QAction(QString::fromStdString(TranslateCoreText(text)), this);
         action->setCheckable(true);
         action->setChecked(paramWidths_[field] > 0);
         connect(action, &QAction::triggered, this, [this, field] { ToggleParamColumn(field); });

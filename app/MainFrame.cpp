@@ -5,6 +5,7 @@
 #include "EditCommands.h"
 #include "FrameUserInterface.h"
 #include "HelpCommands.h"
+#include "LanguageMenu.h"
 #include "MessageWindow.h"
 #include "NewFileDialog.h"
 #include "ProjectWindow.h"
@@ -20,6 +21,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QUrl>
@@ -70,6 +72,7 @@ CMainFrame::CMainFrame(IUserInterface& dialogs, QWidget* parent)
     CommitEditsBeforeCommands();
     edit_ = new CEditCommands(*doc_, *view_, *messages_, *ui_, actions_, this);
     recent_ = new CRecentFiles(*actions_.recentFiles, this);
+    menuBar()->insertMenu(menuBar()->actions().constLast(), new CLanguageMenu(*ui_, this));
     network_ = new QLabel(tr("Network"), this);
     statusBar()->addPermanentWidget(network_);
     statusBar()->showMessage(tr("Ready"));

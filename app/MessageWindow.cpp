@@ -1,5 +1,7 @@
 #include "MessageWindow.h"
 
+#include "CoreTextTranslation.h"
+
 #include "dictionaries/TextEncoding.h"
 
 #include <QPlainTextEdit>
@@ -17,9 +19,10 @@ CMessageWindow::CMessageWindow(QWidget* parent)
 }
 
 void CMessageWindow::AppendMessage(const std::string& text) {
-    // Paths in log lines are bytes of the file system; they are shown as
-    // any file text is.
-    QString shown = QString::fromStdString(DecodeForDisplay(text));
+    // Every line that reaches the window passes here, whichever way it
+    // came, so the core's lines are translated here. Paths in log lines are
+    // bytes of the file system; they are shown as any file text is.
+    QString shown = QString::fromStdString(DecodeForDisplay(TranslateCoreText(text)));
     shown.remove(QLatin1Char('\r'));
     QTextCursor end(text_->document());
     end.movePosition(QTextCursor::End);

@@ -1,5 +1,7 @@
 #include "NewFileDialog.h"
 
+#include "CoreTextTranslation.h"
+
 #include "generate/Catalogue.h"
 #include "generate/ComportSettings.h"
 
@@ -149,7 +151,7 @@ void CNewFileDialog::EnableLoads() {
 void CNewFileDialog::ShowState(const std::string& text) {
     w_.progress->hide();
     w_.state->show();
-    w_.state->setText(QString::fromStdString(text));
+    w_.state->setText(QString::fromStdString(TranslateCoreText(text)));
 }
 
 // The bar appears in the place of the state line once a file is being made.

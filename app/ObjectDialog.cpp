@@ -1,5 +1,7 @@
 #include "ObjectDialog.h"
 
+#include "CoreTextTranslation.h"
+
 #include "dictionaries/ModuleFolder.h"
 #include "dictionaries/TextEncoding.h"
 #include "dictionaries/TypeDictionaries.h"
@@ -23,10 +25,6 @@ namespace {
 
 QString Shown(const std::string& text) {
     return QString::fromStdString(DecodeForDisplay(text));
-}
-
-QString ShownView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 std::string Stored(const QString& text) {
@@ -75,8 +73,9 @@ CObjectDialog::CObjectDialog(CCANopenEDS& model, IUserInterface& ui, CANopenObje
                              QWidget* parent)
     : QDialog(parent), model_(model), ui_(ui), paste_(pasteRecord), shown_(pasteRecord) {
     setObjectName(QStringLiteral("ObjectDialog"));
-    setWindowTitle(
-        ShownView(paste_ != nullptr ? object_texts::kPasteObject : object_texts::kNewObject));
+    const std::string_view title =
+        paste_ != nullptr ? object_texts::kPasteObject : object_texts::kNewObject;
+    setWindowTitle(QString::fromStdString(TranslateCoreText(std::string(title))));
     BuildControls();
     if (paste_ != nullptr) {
         index_->setText(Hex(paste_->Index));

@@ -1,6 +1,7 @@
 #include "PageTableModel.h"
 
 #include "AppIcons.h"
+#include "CoreTextTranslation.h"
 #include "Roles.h"
 
 #include "dictionaries/TextEncoding.h"
@@ -130,7 +131,7 @@ QVariant CPageTableModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         static_cast<size_t>(section) >= page_.Columns.size())
         return {};
-    return Shown(page_.Columns[static_cast<size_t>(section)].Header);
+    return Shown(TranslateCoreText(page_.Columns[static_cast<size_t>(section)].Header));
 }
 
 } // namespace corvid::app

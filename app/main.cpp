@@ -1,6 +1,7 @@
 // corvid: the desktop program. Files named on the command line open at
 // start, as if chosen in the Open dialog.
 
+#include "Language.h"
 #include "MainFrame.h"
 #include "ProgramInfo.h"
 #include "QtDialogs.h"
@@ -8,8 +9,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <QLocale>
-#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -19,11 +18,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QLatin1String(corvid::app::kProgramVersion));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/corvid.png")));
 
-    // The user's language where a translation exists; English otherwise.
-    QTranslator translator;
-    if (translator.load(QLocale(), QStringLiteral("corvid"), QStringLiteral("_"),
-                        QStringLiteral(":/i18n")))
-        QApplication::installTranslator(&translator);
+    corvid::app::InstallInterfaceLanguage(app);
 
     QCommandLineParser options;
     options.setApplicationDescription(QApplication::translate(

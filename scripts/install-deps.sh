@@ -3,13 +3,14 @@
 # Usage: install-deps.sh [extra package...]
 set -euo pipefail
 
-# Qt 6 builds the desktop program and its offscreen tests; Liberation Serif
-# stands in for the list font "Times New Roman" with the same metrics; WenQuanYi
-# Micro Hei gives the Chinese revision history documents their characters when
-# the build typesets them.
+# Qt 6 builds the desktop program and its offscreen tests, and translates
+# its standard dialogs (qt6-translations-l10n); Liberation Serif stands in
+# for the list font "Times New Roman" with the same metrics; WenQuanYi Micro
+# Hei gives the Chinese revision history documents their characters when the
+# build typesets them.
 packages=(cmake ninja-build g++ pkg-config googletest libgtest-dev libbenchmark-dev
           nlohmann-json3-dev libcli11-dev qt6-base-dev qt6-tools-dev qt6-l10n-tools
-          libgl-dev fonts-liberation fonts-wqy-microhei "$@")
+          qt6-translations-l10n libgl-dev fonts-liberation fonts-wqy-microhei "$@")
 
 missing=()
 for package in "${packages[@]}"; do

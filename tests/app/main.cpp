@@ -9,12 +9,14 @@
 #include <string>
 
 int RunCellEditingTest(int argc, char** argv);
+int RunCoreTextTranslationTest(int argc, char** argv);
 int RunEditCommandsTest(int argc, char** argv);
 int RunFrameFilesTest(int argc, char** argv);
 int RunFramePagesTest(int argc, char** argv);
 int RunFrameSettingsTest(int argc, char** argv);
-int RunNewFileDialogTest(int argc, char** argv);
 int RunHelpTest(int argc, char** argv);
+int RunLanguageTest(int argc, char** argv);
+int RunNewFileDialogTest(int argc, char** argv);
 int RunObjectDialogTest(int argc, char** argv);
 
 int main(int argc, char** argv) {
@@ -27,17 +29,23 @@ int main(int argc, char** argv) {
 
     const std::map<std::string, std::function<int(int, char**)>> suites = {
         {"CellEditingTest", RunCellEditingTest},
+        {"CoreTextTranslationTest", RunCoreTextTranslationTest},
         {"EditCommandsTest", RunEditCommandsTest},
         {"FrameFilesTest", RunFrameFilesTest},
         {"FramePagesTest", RunFramePagesTest},
         {"FrameSettingsTest", RunFrameSettingsTest},
         {"HelpTest", RunHelpTest},
+        {"LanguageTest", RunLanguageTest},
         {"NewFileDialogTest", RunNewFileDialogTest},
         {"ObjectDialogTest", RunObjectDialogTest},
     };
     if (argc > 1) {
         const auto suite = suites.find(argv[1]);
         if (suite != suites.end()) {
+            // CTest runs the suites side by side: each clears and fills a
+            // store of its own.
+            QApplication::setApplicationName(QStringLiteral("corvid-test-") +
+                                             QString::fromStdString(suite->first));
             argv[1] = argv[0]; // QTest takes the rest as its own arguments
             return suite->second(argc - 1, argv + 1);
         }
