@@ -1,5 +1,6 @@
 #include "EditCommands.h"
 
+#include "CIPEditCommands.h"
 #include "EDSView.h"
 #include "MessageWindow.h"
 #include "ObjectDialog.h"
@@ -37,21 +38,6 @@ const CANopenObject* FindRecord(const CCANopenEDS& model, const ObjectKey& key) 
     return sub.relation == FindRelation::Found ? &(*found.SubObjects)[*sub.position] : nullptr;
 }
 
-// The parameter a "Param%d" key names, by the number it is written under.
-const CEDSParam* ParamOfKey(const CEDSParamList& params, std::string_view key) {
-    constexpr std::string_view kPrefix = "Param";
-    if (!key.starts_with(kPrefix))
-        return nullptr;
-    const std::string_view digits = key.substr(kPrefix.size());
-    uint32_t number = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-    if (error != std::errc() || end != digits.data() + digits.size())
-        return nullptr;
-    const std::vector<uint32_t> numbers = ParamNumbers(params);
-    const auto at = std::find(numbers.begin(), numbers.end(), number);
-    return at == numbers.end() ? nullptr : params[static_cast<size_t>(at - numbers.begin())].get();
-}
-
 } // namespace
 
 CEditCommands::CEditCommands(CEDSDoc& doc, CEDSView& view, CMessageWindow& messages,
@@ -85,11 +71,15 @@ void CEditCommands::UpdateEnabling() {
     const CViewClipboard& clipboard = view_.Clipboard();
     actions_.copy->setEnabled(!SelectedText().isEmpty() || selected ||
                               (listFocus && SelectedParam() != nullptr));
-    actions_.cut->setEnabled(editorText || removable);
-    actions_.paste->setEnabled((editor != nullptr && !clipboard.text.isEmpty()) ||
-                               (objects != nullptr && clipboard.object));
-    actions_.del->setEnabled(removable);
-    actions_.insert->setEnabled(objects != nullptr);
+    const CIPSelection cip = listFocus ? Selection() : CIPSelection{};
+    const bool paramsPage = IsCIP(cip.file.kind) && cip.section == "Params";
+    actions_.cut->setEnabled(editorText || removable || (paramsPage && SelectedParam() != nullptr));
+    actions_.paste->setEnabled(
+        (editor != nullptr && !clipboard.text.isEmpty()) ||
+        (objects != nullptr && clipboard.object) ||
+        (paramsPage && ParamSlot(view_.Clipboard(), cip.file.kind).has_value()));
+    actions_.del->setEnabled(removable || CanDeleteCIP(cip));
+    actions_.insert->setEnabled(objects != nullptr || CanInsertCIP(cip));
 }
 
 bool CEditCommands::eventFilter(QObject* watched, QEvent* event) {
@@ -152,16 +142,27 @@ std::optional<ObjectKey> CEditCommands::SelectedObject() const {
     return key;
 }
 
-const CEDSParam* CEditCommands::SelectedParam() const {
+CIPSelection CEditCommands::Selection() const {
     const std::optional<EDSFileRef> file = view_.ShownFile();
-    if (!file || view_.Section() != "Params")
-        return nullptr;
-    if (file->kind == EDSKind::DeviceNet)
-        return ParamOfKey(doc_.Files<CDeviceNetEDS>()[file->position]->Params, view_.SelectedKey());
-    if (file->kind == EDSKind::EtherNetIP)
-        return ParamOfKey(doc_.Files<CEtherNetIPEDS>()[file->position]->Params,
-                          view_.SelectedKey());
-    return nullptr;
+    if (!file)
+        return {};
+    CIPSelection selection{*file, view_.Section(), view_.SelectedKey(), std::nullopt,
+                           &view_.CurrentPage()};
+    if (const QModelIndexList rows = view_.selectionModel()->selectedRows(); !rows.isEmpty())
+        selection.row = static_cast<size_t>(rows.front().row());
+    return selection;
+}
+
+std::optional<size_t> CEditCommands::SelectedParamPosition() const {
+    const std::optional<EDSFileRef> file = view_.ShownFile();
+    if (!file || !IsCIP(file->kind) || view_.Section() != "Params")
+        return std::nullopt;
+    return ParamPosition(ParamsOf(doc_, *file), view_.SelectedKey());
+}
+
+const CEDSParam* CEditCommands::SelectedParam() const {
+    const std::optional<size_t> position = SelectedParamPosition();
+    return position ? ParamsOf(doc_, *view_.ShownFile())[*position].get() : nullptr;
 }
 
 void CEditCommands::Copy() {
@@ -174,10 +175,7 @@ void CEditCommands::Copy() {
     if (const std::optional<ObjectKey> key = SelectedObject()) {
         clipboard.object = *FindRecord(*ShownObjectPage(), *key);
     } else if (const CEDSParam* param = SelectedParam()) {
-        if (view_.ShownFile()->kind == EDSKind::DeviceNet)
-            clipboard.deviceNetParam = *param;
-        else
-            clipboard.etherNetIPParam = *param;
+        ParamSlot(clipboard, view_.ShownFile()->kind) = *param;
     }
     UpdateEnabling();
 }
@@ -189,6 +187,14 @@ void CEditCommands::Cut() {
         return;
     }
     view_.CommitEditors();
+    if (const std::optional<size_t> position = SelectedParamPosition()) {
+        const EDSFileRef file = *view_.ShownFile();
+        if (std::optional<CEDSParam> removed = CutCIPParam(doc_, file, *position, ui_)) {
+            ParamSlot(view_.Clipboard(), file.kind) = std::move(*removed);
+            Changed();
+        }
+        return;
+    }
     CCANopenEDS* model = ShownObjectPage();
     const std::optional<ObjectKey> key = SelectedObject();
     if (model == nullptr || !key)
@@ -205,25 +211,48 @@ void CEditCommands::Paste() {
         return;
     }
     view_.CommitEditors();
-    if (CViewClipboard& clipboard = view_.Clipboard(); clipboard.object)
+    const CIPSelection cip = Selection();
+    if (IsCIP(cip.file.kind)) {
+        const std::optional<CEDSParam>& copied = ParamSlot(view_.Clipboard(), cip.file.kind);
+        if (cip.section != "Params" || !copied)
+            return;
+        // In front of the selected parameter; at the end with none selected.
+        const std::string pasted = PasteCIPParam(doc_, cip.file, *copied, SelectedParamPosition());
+        Changed();
+        view_.SelectKey(pasted);
+        return;
+    }
+    if (CViewClipboard& clipboard = view_.Clipboard(); clipboard.object && ShownObjectPage())
         RunObjectDialog(&*clipboard.object);
 }
 
 void CEditCommands::Delete() {
     view_.CommitEditors();
+    const CIPSelection cip = Selection();
+    if (CanDeleteCIP(cip)) {
+        Report(DeleteCIP(doc_, cip, ui_));
+        return;
+    }
     CCANopenEDS* model = ShownObjectPage();
     if (model == nullptr || view_.SelectedKey().empty())
         return;
-    const CommitResult result = DeleteRow(*model, view_.Section(), view_.SelectedKey(), ui_);
-    if (result.Status == CommitStatus::Stored)
-        Changed();
-    else if (!result.Message.empty())
-        messages_.AppendMessage(result.Message);
+    Report(DeleteRow(*model, view_.Section(), view_.SelectedKey(), ui_));
 }
 
 void CEditCommands::Insert() {
     view_.CommitEditors();
+    if (const CIPSelection cip = Selection(); CanInsertCIP(cip)) {
+        Report(InsertCIP(doc_, cip));
+        return;
+    }
     RunObjectDialog(nullptr);
+}
+
+void CEditCommands::Report(const CommitResult& result) {
+    if (result.Status == CommitStatus::Stored)
+        Changed();
+    else if (!result.Message.empty())
+        messages_.AppendMessage(result.Message);
 }
 
 void CEditCommands::RunObjectDialog(CANopenObject* pasteRecord) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CIPEditCommands.h"
 #include "FrameActions.h"
 
 #include "canopen/CANopenObjectEditing.h"
@@ -56,9 +57,13 @@ private:
     // The model of the shown file while an object page is shown.
     CCANopenEDS* ShownObjectPage() const;
     std::optional<ObjectKey> SelectedObject() const;
+    CIPSelection Selection() const;
+    std::optional<size_t> SelectedParamPosition() const;
     const CEDSParam* SelectedParam() const;
     void RunObjectDialog(CANopenObject* pasteRecord);
     void Changed();
+    // A stored change marks the file; a refusal goes to the message window.
+    void Report(const CommitResult& result);
 
     CEDSDoc& doc_;
     CEDSView& view_;

@@ -137,6 +137,10 @@ CommitResult DeletePort(CEtherNetIPEDS& model, std::string_view rowKey, IUserInt
 
 } // namespace
 
+bool IsEtherNetIPEntryPage(std::string_view section) {
+    return entries::IsEntryPage(section);
+}
+
 CommitResult InsertEntry(CEtherNetIPEDS& model, std::string_view section, std::string_view rowKey,
                          std::optional<size_t> distance) {
     const std::optional<int32_t> number = EntryNumberOf(rowKey, EntryPrefix(section));

@@ -165,6 +165,60 @@ private slots:
         QCOMPARE(clipboard.deviceNetParam->ParameterName, model.ParamAt(0).ParameterName);
     }
 
+    void CIPParams_CutPasteAndDeleteGoThroughTheParameterRules() {
+        f->frame->OpenPaths({f->CopyOf("ac_drive_devicenet.eds", "ac.eds")});
+        f->Activate();
+        f->DoubleClickSection(EDSKind::DeviceNet, 0, "Params");
+        const CDeviceNetEDS& model = *f->frame->Document().Files<CDeviceNetEDS>()[0];
+        const size_t count = model.Params.size();
+        const std::string second = model.ParamAt(1).ParameterName;
+        f->ClickCell("Param2", 0);
+        QVERIFY(f->frame->Actions().cut->isEnabled());
+        QVERIFY(f->frame->Actions().del->isEnabled());
+        QVERIFY(!f->frame->Actions().insert->isEnabled()); // the parameter dialog
+        f->dialogs.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+        f->frame->Actions().cut->trigger();
+        QCOMPARE(model.Params.size(), count - 1);
+        QCOMPARE(f->frame->View().Clipboard().deviceNetParam->ParameterName, second);
+        QVERIFY(f->frame->windowTitle().contains('*'));
+
+        // Paste goes in front of the selected parameter.
+        f->ClickCell("Param1", 0);
+        QVERIFY(f->frame->Actions().paste->isEnabled());
+        f->frame->Actions().paste->trigger();
+        QCOMPARE(model.Params.size(), count);
+        QCOMPARE(model.ParamAt(0).ParameterName, second);
+
+        f->ClickCell("Param1", 0);
+        f->dialogs.answers = {MessageAnswer::No, MessageAnswer::No};
+        f->frame->Actions().del->trigger();
+        QCOMPARE(model.Params.size(), count);
+        f->dialogs.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+        f->frame->Actions().del->trigger();
+        QCOMPARE(model.Params.size(), count - 1);
+    }
+
+    void EtherNetIPEntries_InsertAndDeleteByPage() {
+        f->frame->OpenPaths({f->CopyOf("ethernetip_adapter.eds", "adapter.eds")});
+        f->Activate();
+        f->DoubleClickSection(EDSKind::EtherNetIP, 0, "Assembly");
+        const CEtherNetIPEDS& model = *f->frame->Document().Files<CEtherNetIPEDS>()[0];
+        const size_t count = model.AssemblySection.Assemblies.size();
+        f->ClickCell("Assem100", 1); // a closed head row: Insert adds an entry
+        QVERIFY(f->frame->Actions().insert->isEnabled());
+        f->frame->Actions().insert->trigger();
+        QCOMPARE(model.AssemblySection.Assemblies.size(), count + 1);
+        QVERIFY(f->frame->windowTitle().contains('*'));
+
+        const std::string added =
+            "Assem" + std::to_string(model.AssemblySection.Assemblies.back().Number);
+        f->ClickCell(added, 0);
+        QVERIFY(f->frame->Actions().del->isEnabled());
+        f->dialogs.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+        f->frame->Actions().del->trigger();
+        QCOMPARE(model.AssemblySection.Assemblies.size(), count);
+    }
+
     void Session_SavedFileHoldsExactlyTheEdits() {
         const CFrameActions& a = f->frame->Actions();
         f->DoubleClickSection(EDSKind::CANopen, 0, "DeviceInfo");

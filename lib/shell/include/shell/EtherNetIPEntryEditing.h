@@ -18,6 +18,10 @@
 
 namespace corvid {
 
+// Whether the page holds numbered entries, which Insert and Delete add and
+// remove.
+bool IsEtherNetIPEntryPage(std::string_view section);
+
 // Insert with the row `rowKey` selected, addressed as CellEdit addresses it
 // (the entry's head key and the row's Distance below it; none on a keyword
 // row or a closed head; an empty key with nothing selected). On a field row

@@ -1,0 +1,91 @@
+#include "CIPEditCommands.h"
+
+#include "shell/EtherNetIPEntryEditing.h"
+#include "shell/ParamEditing.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace corvid::app {
+
+namespace {
+
+// Runs `use` on the shown DeviceNet or EtherNet/IP model.
+template <typename Use> decltype(auto) OnModel(CEDSDoc& doc, EDSFileRef file, Use&& use) {
+    if (file.kind == EDSKind::DeviceNet)
+        return use(*doc.Files<CDeviceNetEDS>()[file.position]);
+    return use(*doc.Files<CEtherNetIPEDS>()[file.position]);
+}
+
+} // namespace
+
+bool IsCIP(EDSKind kind) {
+    return kind == EDSKind::DeviceNet || kind == EDSKind::EtherNetIP;
+}
+
+bool CanDeleteCIP(const CIPSelection& s) {
+    if (!IsCIP(s.file.kind) || s.key.empty())
+        return false;
+    if (s.section == "Params")
+        return true;
+    return s.file.kind == EDSKind::DeviceNet ? s.section == "IO_Info"
+                                             : IsEtherNetIPEntryPage(s.section);
+}
+
+bool CanInsertCIP(const CIPSelection& s) {
+    return s.file.kind == EDSKind::EtherNetIP && IsEtherNetIPEntryPage(s.section);
+}
+
+CommitResult DeleteCIP(CEDSDoc& doc, const CIPSelection& s, IUserInterface& ui) {
+    return OnModel(doc, s.file,
+                   [&](auto& model) { return DeleteRow(model, s.section, s.key, ui); });
+}
+
+CommitResult InsertCIP(CEDSDoc& doc, const CIPSelection& s) {
+    // The selected row addressed as a commit addresses it: an assembly's
+    // member row adds a member, a class value row a value.
+    CellEdit at(s.section, {}, 0, {});
+    if (s.page != nullptr && s.row)
+        at = EditOfCell(*s.page, *s.row, 0, {});
+    return InsertEntry(*doc.Files<CEtherNetIPEDS>()[s.file.position], s.section, at.RowKey,
+                       at.Distance);
+}
+
+const CEDSParamList& ParamsOf(CEDSDoc& doc, EDSFileRef file) {
+    return OnModel(doc, file, [](auto& model) -> const CEDSParamList& { return model.Params; });
+}
+
+std::optional<size_t> ParamPosition(const CEDSParamList& params, std::string_view key) {
+    constexpr std::string_view kPrefix = "Param";
+    if (!key.starts_with(kPrefix))
+        return std::nullopt;
+    const std::string_view digits = key.substr(kPrefix.size());
+    uint32_t number = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    if (error != std::errc() || end != digits.data() + digits.size())
+        return std::nullopt;
+    const std::vector<uint32_t> numbers = ParamNumbers(params);
+    const auto at = std::find(numbers.begin(), numbers.end(), number);
+    if (at == numbers.end())
+        return std::nullopt;
+    return static_cast<size_t>(at - numbers.begin());
+}
+
+std::optional<CEDSParam>& ParamSlot(CViewClipboard& clipboard, EDSKind kind) {
+    return kind == EDSKind::DeviceNet ? clipboard.deviceNetParam : clipboard.etherNetIPParam;
+}
+
+std::optional<CEDSParam> CutCIPParam(CEDSDoc& doc, EDSFileRef file, size_t position,
+                                     IUserInterface& ui) {
+    return OnModel(doc, file, [&](auto& model) { return CutParam(model, position, ui); });
+}
+
+std::string PasteCIPParam(CEDSDoc& doc, EDSFileRef file, const CEDSParam& copied,
+                          std::optional<size_t> selected) {
+    return OnModel(doc, file, [&](auto& model) {
+        const size_t position = PasteParam(model, copied, selected);
+        return "Param" + std::to_string(ParamNumbers(model.Params)[position]);
+    });
+}
+
+} // namespace corvid::app

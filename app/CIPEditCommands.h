@@ -1,0 +1,45 @@
+#pragma once
+
+// The edit commands on DeviceNet and EtherNet/IP pages that need no dialog:
+// Delete of parameters, IO_Info entries and EtherNet/IP entries, Cut and
+// Paste of parameters, and Insert of EtherNet/IP entries. The rules are the
+// core's; this picks the model of the shown file and the selected row.
+
+#include "ViewClipboard.h"
+
+#include "shell/CellCommit.h"
+#include "shell/EDSDoc.h"
+#include "shell/PageRows.h"
+
+#include <optional>
+#include <string>
+
+namespace corvid::app {
+
+// What the view shows and has selected.
+struct CIPSelection {
+    EDSFileRef file;
+    std::string section;
+    std::string key;           // the selected row's entry; empty when none
+    std::optional<size_t> row; // the selected row of `page`
+    const Page* page = nullptr;
+};
+
+bool IsCIP(EDSKind kind);
+bool CanDeleteCIP(const CIPSelection& selection);
+bool CanInsertCIP(const CIPSelection& selection);
+CommitResult DeleteCIP(CEDSDoc& doc, const CIPSelection& selection, IUserInterface& ui);
+CommitResult InsertCIP(CEDSDoc& doc, const CIPSelection& selection);
+
+const CEDSParamList& ParamsOf(CEDSDoc& doc, EDSFileRef file);
+// The position of the parameter a "Param%d" key names, by its number.
+std::optional<size_t> ParamPosition(const CEDSParamList& params, std::string_view key);
+std::optional<CEDSParam>& ParamSlot(CViewClipboard& clipboard, EDSKind kind);
+// The parameter taken out, for the copy buffer; none when the user kept it.
+std::optional<CEDSParam> CutCIPParam(CEDSDoc& doc, EDSFileRef file, size_t position,
+                                     IUserInterface& ui);
+// The key of the pasted parameter's row.
+std::string PasteCIPParam(CEDSDoc& doc, EDSFileRef file, const CEDSParam& copied,
+                          std::optional<size_t> selected);
+
+} // namespace corvid::app
