@@ -113,6 +113,9 @@ void CEDSView::ShowPage(EDSFileRef file, const std::string& section, PageState s
     section_ = section;
     state_ = std::move(state);
     selectedKey_.clear();
+    // The header resizes its columns itself while the page changes; that is
+    // no width the user gave (ApplyColumnWidths ends the guard).
+    applyingWidths_ = true;
     model_->SetPage(BuildPage(doc_, file, section, state_));
     ApplyColumnWidths();
     scrollToTop();
@@ -125,7 +128,10 @@ void CEDSView::Refresh() {
         return;
     // Rows that stayed the same entries keep their selection and widths;
     // a page whose rows changed selects the row selected before.
-    if (model_->SetRebuiltPage(BuildPage(doc_, *file, section_, state_))) {
+    applyingWidths_ = true;
+    const bool rebuilt = model_->SetRebuiltPage(BuildPage(doc_, *file, section_, state_));
+    applyingWidths_ = false;
+    if (rebuilt) {
         ApplyColumnWidths();
         if (!SelectKey(selectedKey_))
             selectedKey_.clear();

@@ -154,7 +154,19 @@ void CMainFrame::RunOpen(const std::function<void()>& open) {
         project_->ShowTabs();
         project_->show();
         messages_->show();
+        ShowNewestSummary();
     }
+}
+
+// An empty view after opening files looks as if nothing was read: while no
+// page is shown, the summary page of the newest file of the tree in front
+// comes up, as a double click on its root would show it.
+void CMainFrame::ShowNewestSummary() {
+    const EDSKind kind = project_->ActiveKind();
+    const size_t count = doc_->FileCount(kind);
+    if (view_->ShownFile() || count == 0)
+        return;
+    ShowPage({kind, count - 1}, std::string(kFileSummarySection));
 }
 
 // The dialog adds what it loads or makes to the document set; the window

@@ -53,6 +53,7 @@ private:
     void ConnectCommands();
     void CommitEditsBeforeCommands();
     void RunOpen(const std::function<void()>& open);
+    void ShowNewestSummary();
     void NewFile();
     void SetLoading(bool loading);
     void OnFileAdded(EDSFileRef file);
