@@ -189,16 +189,6 @@ int RunAutoTestCommand(const DeviceOptions& options) {
     return kExitOk;
 }
 
-// A serial failure ends the command with the system's description of it.
-template <typename Run> int Guarded(Run run) {
-    try {
-        return run();
-    } catch (const CSerialException& failure) {
-        PrintError(failure.Device() + ": " + failure.GetErrorMessage());
-        return kExitFailure;
-    }
-}
-
 void AddReadOptions(CLI::App& command, DeviceOptions& options) {
     AddLineOptions(command, options);
     AddReadErrorOptions(command, options);

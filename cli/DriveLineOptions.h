@@ -2,7 +2,10 @@
 
 // The serial line and read-failure options every drive command shares.
 
+#include "CliCommon.h"
 #include "CommandLineUserInterface.h"
+
+#include "device/SerialException.h"
 
 #include <CLI/CLI.hpp>
 #include <cstdint>
@@ -27,5 +30,15 @@ void AddReadErrorOptions(CLI::App& command, DriveLineOptions& options);
 
 // Read failures answered as --on-error and --retries say.
 CommandLineUserInterface MakeUserInterface(const DriveLineOptions& options);
+
+// A serial failure ends the command with the system's description of it.
+template <typename Run> int Guarded(Run run) {
+    try {
+        return run();
+    } catch (const CSerialException& failure) {
+        PrintError(failure.Device() + ": " + failure.GetErrorMessage());
+        return kExitFailure;
+    }
+}
 
 } // namespace corvid::cli

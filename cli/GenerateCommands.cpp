@@ -156,15 +156,6 @@ int RunGenerate(const GenerateOptions& options) {
     return WriteNewest(doc, choice.kind, options.out);
 }
 
-template <typename Run> int Guarded(Run run) {
-    try {
-        return run();
-    } catch (const CSerialException& failure) {
-        PrintError(failure.Device() + ": " + failure.GetErrorMessage());
-        return kExitFailure;
-    }
-}
-
 void AddCatalogueChoice(CLI::App& command, GenerateOptions& options,
                         std::initializer_list<std::string> fieldbuses) {
     command.add_option("--fieldbus", options.fieldbus, "Fieldbus")
