@@ -1,12 +1,15 @@
 #include "CellDelegate.h"
 
+#include "CellPopups.h"
 #include "PageTableModel.h"
 
 #include "dictionaries/TextEncoding.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCursor>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
 namespace corvid::app {
 
@@ -25,7 +28,16 @@ QString EditorText(const QWidget* editor) {
         return line->text();
     if (const auto* list = qobject_cast<const QComboBox*>(editor))
         return list->currentText();
+    if (const auto* bits = qobject_cast<const CBitsPopup*>(editor))
+        return bits->Text();
+    if (const auto* text = qobject_cast<const QPlainTextEdit*>(editor))
+        return text->toPlainText();
     return {};
+}
+
+bool IsPopup(const QWidget* editor) {
+    return qobject_cast<const CBitsPopup*>(editor) != nullptr ||
+           qobject_cast<const QPlainTextEdit*>(editor) != nullptr;
 }
 
 } // namespace
@@ -44,7 +56,7 @@ void CCellDelegate::CommitAndClose() {
         emit closeEditor(editor, NoHint);
 }
 
-QWidget* CCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+QWidget* CCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                      const QModelIndex& index) const {
     // A second editor commits the one showing, whatever took the focus; a
     // commit that gave the page other rows leaves nothing here to edit.
@@ -62,9 +74,13 @@ QWidget* CCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
         editor = CreateTextEditor(parent, text);
     else if (cell->Editor == CellEditor::DropDown)
         editor = CreateDropDown(parent, *cell, text);
+    else if (cell->Editor == CellEditor::Popup)
+        editor = CreatePopup(parent, *cell, target->popupText.isNull() ? text : target->popupText,
+                             option.rect);
     if (editor == nullptr)
         return nullptr;
-    target->shownText = text;
+    // What the editor shows at first is what "unchanged" means on commit.
+    target->shownText = EditorText(editor);
     target_ = std::move(*target);
     open_ = editor;
     emit EditorOpened(editor);
@@ -104,6 +120,39 @@ QWidget* CCellDelegate::CreateDropDown(QWidget* parent, const PageCell& cell,
     return list;
 }
 
+QWidget* CCellDelegate::CreatePopup(QWidget* parent, const PageCell& cell, const QString& text,
+                                    const QRect& cellArea) const {
+    // At the mouse pointer, as the double click left it; from the keyboard
+    // the pointer may be anywhere, so the popup opens at the cell.
+    const QPoint pointer = parent->mapFromGlobal(QCursor::pos());
+    popupAt_ = cellArea.contains(pointer) ? pointer : cellArea.bottomLeft();
+    if (cell.Popup == PopupKind::EnumStrings) {
+        auto* strings = new QPlainTextEdit(parent);
+        strings->setPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        strings->setLineWrapMode(QPlainTextEdit::NoWrap);
+        strings->resize(260, 150);
+        return strings;
+    }
+    const QStringList boxes = CBitsPopup::BoxesOf(cell.Popup);
+    if (boxes.isEmpty())
+        return nullptr;
+    bool number = false;
+    const unsigned bits = text.toUInt(&number, 0);
+    return new CBitsPopup(boxes, number ? bits : 0u, parent);
+}
+
+void CCellDelegate::PlacePopup(QWidget* popup) const {
+    // Wholly inside the list where there is room for it.
+    const QRect room = popup->parentWidget()->rect();
+    QRect area(popupAt_, popup->size());
+    if (area.right() > room.right())
+        area.moveRight(room.right());
+    if (area.bottom() > room.bottom())
+        area.moveBottom(room.bottom());
+    area.moveTopLeft(QPoint(std::max(area.left(), 0), std::max(area.top(), 0)));
+    popup->setGeometry(area);
+}
+
 void CCellDelegate::setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex&) const {
     if (editor != open_)
         return;
@@ -118,6 +167,10 @@ void CCellDelegate::setModelData(QWidget* editor, QAbstractItemModel*, const QMo
 
 void CCellDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                                          const QModelIndex& index) const {
+    if (IsPopup(editor)) {
+        PlacePopup(editor);
+        return;
+    }
     const PageCell* cell = CellAt(model_.CurrentPage(), index);
     QRect area = option.rect;
     if (qobject_cast<QLineEdit*>(editor) != nullptr) {

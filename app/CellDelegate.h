@@ -23,13 +23,16 @@ struct CellTarget {
     std::string rowKey;             // a field row's entry: the key of its head row
     std::optional<size_t> distance; // rows below that head row
     size_t column = 0;
-    QString shownText; // the cell's text when the editor opened
+    QString shownText; // the editor's text when it opened
+    // What a text popup opens with when the cell shows less (the Enum
+    // cell's "* * *" stands for the enumeration strings).
+    QString popupText;
     bool utf8 = false; // the file holds its texts as UTF-8
 };
 
-// The view's in-place editors: a single-line field or a drop-down list, as
-// the page's cell names them. Focus loss and Enter commit, Escape cancels;
-// at most one editor is open, and opening another commits it first.
+// The view's in-place editors: a single-line field, a drop-down list or a
+// popup at the mouse pointer, as the page's cell names them. Focus loss and Enter commit, Escape
+// cancels; at most one editor is open, and opening another commits it first.
 class CCellDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
@@ -61,6 +64,9 @@ signals:
 private:
     QWidget* CreateTextEditor(QWidget* parent, const QString& text) const;
     QWidget* CreateDropDown(QWidget* parent, const PageCell& cell, const QString& text) const;
+    QWidget* CreatePopup(QWidget* parent, const PageCell& cell, const QString& text,
+                         const QRect& cellArea) const;
+    void PlacePopup(QWidget* popup) const;
 
     const CPageTableModel& model_;
     TargetOf targetOf_;
@@ -68,6 +74,7 @@ private:
     // Mutable: Qt creates and destroys editors through const members.
     mutable QPointer<QWidget> open_;
     mutable CellTarget target_;
+    mutable QPoint popupAt_; // in the view's viewport
 };
 
 } // namespace corvid::app

@@ -1,12 +1,13 @@
 #include "EDSView.h"
 
+#include "CIPEditCommands.h"
 #include "CoreTextTranslation.h"
-
 #include "PageTableModel.h"
 
 #include "dictionaries/TextEncoding.h"
 #include "shell/CellCommit.h"
 #include "shell/ParamColumns.h"
+#include "shell/ParamEditing.h"
 
 #include <QAction>
 #include <QApplication>
@@ -212,11 +213,27 @@ std::optional<CellTarget> CEDSView::TargetOf(const QModelIndex& index) const {
     const CellEdit address = EditOfCell(page, row, target.column, {});
     target.rowKey = std::string(address.RowKey);
     target.distance = address.Distance;
+    const PageCell& cell = page.Rows[row].Cells[target.column];
+    std::string stored = cell.Text;
+    if (cell.Popup == PopupKind::EnumStrings)
+        stored = EnumStringsText(target.rowKey);
     // A value already held as UTF-8 tells the file is written so; other
     // files get typed text in their own 8-bit code page.
-    const std::string& stored = page.Rows[row].Cells[target.column].Text;
     target.utf8 = HasNonAscii(stored) && IsValidUtf8(stored);
+    if (cell.Popup == PopupKind::EnumStrings)
+        target.popupText = QString::fromStdString(DecodeForDisplay(stored));
     return target;
+}
+
+std::string CEDSView::EnumStringsText(std::string_view paramKey) const {
+    const std::optional<EDSFileRef> file = ShownFile();
+    if (!file || !IsCIP(file->kind))
+        return {};
+    const CEDSParamList& params = ParamsOf(doc_, *file);
+    const std::optional<size_t> position = ParamPosition(params, paramKey);
+    if (!position || !params[*position]->EnumStrings)
+        return {};
+    return EnumText(*params[*position]->EnumStrings);
 }
 
 void CEDSView::CommitText(const CellTarget& target, const QString& text) {

@@ -89,6 +89,9 @@ private:
     std::optional<EDSFileRef> FindFile(const EDSFileHeader* header) const;
     std::optional<CellTarget> TargetOf(const QModelIndex& index) const;
     void CommitText(const CellTarget& target, const QString& text);
+    // The enumeration strings of the parameter keyed "ParamN" as the Enum
+    // popup shows them.
+    std::string EnumStringsText(std::string_view paramKey) const;
     bool ShowsParamTable() const;
     void ApplyColumnWidths();
     void CreateColumnActions();

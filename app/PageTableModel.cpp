@@ -123,8 +123,7 @@ Qt::ItemFlags CPageTableModel::flags(const QModelIndex& index) const {
     if (cell == nullptr)
         return Qt::NoItemFlags;
     const Qt::ItemFlags shown = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    const bool editable = cell->Editor == CellEditor::Text || cell->Editor == CellEditor::DropDown;
-    return editable ? shown | Qt::ItemIsEditable : shown;
+    return cell->Editor != CellEditor::ReadOnly ? shown | Qt::ItemIsEditable : shown;
 }
 
 QVariant CPageTableModel::headerData(int section, Qt::Orientation orientation, int role) const {

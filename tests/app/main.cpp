@@ -9,6 +9,7 @@
 #include <string>
 
 int RunCellEditingTest(int argc, char** argv);
+int RunCellPopupsTest(int argc, char** argv);
 int RunCoreTextTranslationTest(int argc, char** argv);
 int RunEditCommandsTest(int argc, char** argv);
 int RunFrameFilesTest(int argc, char** argv);
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
 
     const std::map<std::string, std::function<int(int, char**)>> suites = {
         {"CellEditingTest", RunCellEditingTest},
+        {"CellPopupsTest", RunCellPopupsTest},
         {"CoreTextTranslationTest", RunCoreTextTranslationTest},
         {"EditCommandsTest", RunEditCommandsTest},
         {"FrameFilesTest", RunFrameFilesTest},
