@@ -6,8 +6,6 @@
 
 namespace corvid::cells {
 
-namespace {
-
 // Offset is the one signed field: "-10" must stay -10.
 CommitResult StoreOffset(int16_t& field, const CellEdit& edit) {
     const std::string text = Trimmed(edit);
@@ -20,6 +18,17 @@ CommitResult StoreOffset(int16_t& field, const CellEdit& edit) {
                                           : static_cast<int32_t>(*magnitude));
     return Stored();
 }
+
+CommitResult StoreEnumStrings(CEDSParam& param, const CellEdit& edit) {
+    std::vector<std::string> strings = ParseEnumText(edit.Text);
+    if (strings.empty())
+        param.EnumStrings.reset();
+    else
+        param.EnumStrings = std::move(strings);
+    return Stored();
+}
+
+namespace {
 
 // The popup sets bits 0 to 6; bit 7 and the high byte are kept as read.
 CommitResult StoreDescriptorBits(uint16_t& descriptor, const CellEdit& edit) {
@@ -37,15 +46,6 @@ CommitResult StoreParamDataType(uint8_t& code, const CellEdit& edit) {
     if (chosen == 255)
         return Refused(edit, "not a data type of the list this parameter offers");
     code = chosen;
-    return Stored();
-}
-
-CommitResult StoreEnumStrings(CEDSParam& param, const CellEdit& edit) {
-    std::vector<std::string> strings = ParseEnumText(edit.Text);
-    if (strings.empty())
-        param.EnumStrings.reset();
-    else
-        param.EnumStrings = std::move(strings);
     return Stored();
 }
 

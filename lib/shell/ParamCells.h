@@ -18,6 +18,12 @@ std::optional<size_t> ParamPosition(const CEDSParamList& params, std::string_vie
 
 bool IsParamPage(std::string_view section);
 
+// Offset, the one signed field of a parameter, from -32768 to 32767.
+CommitResult StoreOffset(int16_t& field, const CellEdit& edit);
+// The strings the enumeration rule reads from the text; none when it
+// yields none.
+CommitResult StoreEnumStrings(CEDSParam& param, const CellEdit& edit);
+
 CommitResult CommitParamPage(CEDSParamList& params, std::vector<std::string>& groupNames,
                              const CellEdit& edit);
 

@@ -58,6 +58,8 @@ struct CEDSParam {
     // N of the ParamN key; 0 for a parameter that has none yet (see
     // ParamNumbers).
     uint32_t Number = 0;
+
+    bool operator==(const CEDSParam&) const = default;
 };
 
 // The parameters of a description, owned by it, in file order.

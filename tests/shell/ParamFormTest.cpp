@@ -1,0 +1,113 @@
+// The Insert parameter dialog's form: what it opens with for a parameter,
+// and the parameter its fields give at Ok, checked as the cells check them.
+
+#include "shell/ParamForm.h"
+
+#include <gtest/gtest.h>
+
+namespace corvid {
+namespace {
+
+CEDSParam Source() {
+    CEDSParam param;
+    param.PathSize = 6;
+    param.LinkPath = "\"20 93 24 01 30 01\"";
+    param.Descriptor = 0x02;
+    param.DataType = 0xC7;
+    param.DataSize = 2;
+    param.ParameterName = "\"Speed\"";
+    param.UnitsStr = "\"rpm\"";
+    param.HelpStr = "\"\"";
+    param.Minimum = "-1500";
+    param.Maximum = "1500";
+    param.Default = "0";
+    param.Multiplier = 2;
+    param.Divider = 10;
+    param.Base = 1;
+    param.Offset = -10;
+    param.MultiplierLink = "3";
+    param.Precision = 3;
+    param.Group = 2;
+    param.EnumStrings = std::vector<std::string>{"\"Off\"", "\"On\""};
+    param.Number = 7;
+    return param;
+}
+
+TEST(ParamForm, AParameterOpenedAndTakenBackIsUnchanged) {
+    const CEDSParam source = Source();
+    const ParamForm form = FormOfParam(source, 2);
+    EXPECT_EQ(form.ParameterName, "\"Speed\""); // with its quotes, as held
+    EXPECT_EQ(form.Precision, "3");
+    EXPECT_EQ(form.Offset, "-10");
+    EXPECT_EQ(form.Group, 2u);
+    EXPECT_EQ(form.DataTypeName, "UINT");
+    EXPECT_EQ(form.EnumText, "\"Off\",\r\n\"On\";");
+
+    CEDSParam built;
+    ASSERT_EQ(ParamFromForm(form, built).Status, CommitStatus::Stored);
+    CEDSParam expected = source;
+    expected.Number = 0; // the insertion numbers it
+    EXPECT_EQ(built, expected);
+}
+
+TEST(ParamForm, OpeningKeepsOnlyWhatTheFormCanShow) {
+    CEDSParam source = Source();
+    source.Descriptor = 0x82; // bit 7 has no box
+    source.Precision = 0;
+    source.Group = 5; // names no group of two
+    source.EnumStrings.reset();
+    const ParamForm form = FormOfParam(source, 2);
+    EXPECT_EQ(form.Descriptor, 0x02);
+    EXPECT_EQ(form.Precision, "");
+    EXPECT_EQ(form.Group, 0u);
+    EXPECT_EQ(form.EnumText, "");
+}
+
+TEST(ParamForm, AnEmptyFormGivesQuotedEmptyTextsAndNoSelectionIsZero) {
+    ParamForm form;
+    form.DataTypeName = "UINT";
+    form.DataTypeList = 2; // the legacy list
+    form.Minimum = "  0 ";
+    form.ParameterName = " Speed";
+    CEDSParam built;
+    ASSERT_EQ(ParamFromForm(form, built).Status, CommitStatus::Stored);
+    EXPECT_EQ(built.ParameterName, "\"Speed\"");
+    EXPECT_EQ(built.HelpStr, "\"\"");
+    EXPECT_EQ(built.LinkPath, "\"\"");
+    EXPECT_EQ(built.Minimum, "0");
+    EXPECT_EQ(built.PathSize, 0);
+    EXPECT_EQ(built.DataSize, 0);
+    EXPECT_EQ(built.DataType, 2); // UINT of the list it was chosen from
+    EXPECT_EQ(built.Multiplier, 1);
+    EXPECT_EQ(built.Divider, 1);
+    EXPECT_EQ(built.Base, 1);
+    EXPECT_EQ(built.Offset, 0);
+    EXPECT_EQ(built.Precision, 0);
+    EXPECT_EQ(built.Group, 0);
+    EXPECT_FALSE(built.EnumStrings);
+}
+
+TEST(ParamForm, FieldsTheCellsWouldRefuseAreRefusedByName) {
+    const auto refusal = [](auto change) {
+        ParamForm form = FormOfParam(Source(), 2);
+        change(form);
+        CEDSParam built;
+        const CommitResult result = ParamFromForm(form, built);
+        return result.Status == CommitStatus::Refused ? result.Message : std::string("stored");
+    };
+    EXPECT_NE(refusal([](ParamForm& f) { f.Minimum = "0,5"; }).find("Insert parameter Min:"),
+              std::string::npos);
+    EXPECT_NE(refusal([](ParamForm& f) { f.Default = "1;2"; }).find("Default"), std::string::npos);
+    EXPECT_NE(refusal([](ParamForm& f) { f.Multiplier = "70000"; }).find("Mult:"),
+              std::string::npos);
+    EXPECT_NE(refusal([](ParamForm& f) { f.Offset = "-32769"; }).find("Offset:"),
+              std::string::npos);
+    EXPECT_NE(refusal([](ParamForm& f) { f.Precision = "256"; }).find("Precision"),
+              std::string::npos);
+    EXPECT_NE(refusal([](ParamForm& f) { f.HelpStr = "say \"hi\" twice"; }).find("Help"),
+              std::string::npos);
+    EXPECT_EQ(refusal([](ParamForm& f) { f.Offset = "-32768"; }), "stored");
+}
+
+} // namespace
+} // namespace corvid
