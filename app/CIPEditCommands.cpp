@@ -33,6 +33,8 @@ bool CanDeleteCIP(const CIPSelection& s) {
 }
 
 bool CanInsertCIP(const CIPSelection& s) {
+    if (IsCIP(s.file.kind) && s.section == "Params")
+        return true;
     return s.file.kind == EDSKind::EtherNetIP && IsEtherNetIPEntryPage(s.section);
 }
 
@@ -53,6 +55,15 @@ CommitResult InsertCIP(CEDSDoc& doc, const CIPSelection& s) {
 
 const CEDSParamList& ParamsOf(CEDSDoc& doc, EDSFileRef file) {
     return OnModel(doc, file, [](auto& model) -> const CEDSParamList& { return model.Params; });
+}
+
+const std::vector<std::string>& GroupNamesOf(CEDSDoc& doc, EDSFileRef file) {
+    return OnModel(doc, file,
+                   [](auto& model) -> const std::vector<std::string>& { return model.GroupNames; });
+}
+
+std::string ParamKeyAt(CEDSDoc& doc, EDSFileRef file, size_t position) {
+    return "Param" + std::to_string(ParamNumbers(ParamsOf(doc, file))[position]);
 }
 
 std::optional<size_t> ParamPosition(const CEDSParamList& params, std::string_view key) {
@@ -80,12 +91,19 @@ std::optional<CEDSParam> CutCIPParam(CEDSDoc& doc, EDSFileRef file, size_t posit
     return OnModel(doc, file, [&](auto& model) { return CutParam(model, position, ui); });
 }
 
+CommitResult InsertCIPParam(CEDSDoc& doc, EDSFileRef file, CEDSParam param,
+                            std::optional<size_t> selected, InsertPlace place, IUserInterface& ui,
+                            size_t* position) {
+    return OnModel(doc, file, [&](auto& model) {
+        return InsertParam(model, std::move(param), selected, place, ui, position);
+    });
+}
+
 std::string PasteCIPParam(CEDSDoc& doc, EDSFileRef file, const CEDSParam& copied,
                           std::optional<size_t> selected) {
-    return OnModel(doc, file, [&](auto& model) {
-        const size_t position = PasteParam(model, copied, selected);
-        return "Param" + std::to_string(ParamNumbers(model.Params)[position]);
-    });
+    const size_t position =
+        OnModel(doc, file, [&](auto& model) { return PasteParam(model, copied, selected); });
+    return ParamKeyAt(doc, file, position);
 }
 
 } // namespace corvid::app

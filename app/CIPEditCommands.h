@@ -10,6 +10,7 @@
 #include "shell/CellCommit.h"
 #include "shell/EDSDoc.h"
 #include "shell/PageRows.h"
+#include "shell/ParamEditing.h"
 
 #include <optional>
 #include <string>
@@ -32,12 +33,18 @@ CommitResult DeleteCIP(CEDSDoc& doc, const CIPSelection& selection, IUserInterfa
 CommitResult InsertCIP(CEDSDoc& doc, const CIPSelection& selection);
 
 const CEDSParamList& ParamsOf(CEDSDoc& doc, EDSFileRef file);
+const std::vector<std::string>& GroupNamesOf(CEDSDoc& doc, EDSFileRef file);
+// The key of the row of the parameter at `position`: "Param" + its number.
+std::string ParamKeyAt(CEDSDoc& doc, EDSFileRef file, size_t position);
 // The position of the parameter a "Param%d" key names, by its number.
 std::optional<size_t> ParamPosition(const CEDSParamList& params, std::string_view key);
 std::optional<CEDSParam>& ParamSlot(CViewClipboard& clipboard, EDSKind kind);
 // The parameter taken out, for the copy buffer; none when the user kept it.
 std::optional<CEDSParam> CutCIPParam(CEDSDoc& doc, EDSFileRef file, size_t position,
                                      IUserInterface& ui);
+CommitResult InsertCIPParam(CEDSDoc& doc, EDSFileRef file, CEDSParam param,
+                            std::optional<size_t> selected, InsertPlace place, IUserInterface& ui,
+                            size_t* position);
 // The key of the pasted parameter's row.
 std::string PasteCIPParam(CEDSDoc& doc, EDSFileRef file, const CEDSParam& copied,
                           std::optional<size_t> selected);

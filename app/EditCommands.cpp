@@ -2,6 +2,7 @@
 
 #include "CIPEditCommands.h"
 #include "EDSView.h"
+#include "InsertParamDialog.h"
 #include "MessageWindow.h"
 #include "ObjectDialog.h"
 
@@ -241,11 +242,28 @@ void CEditCommands::Delete() {
 
 void CEditCommands::Insert() {
     view_.CommitEditors();
-    if (const CIPSelection cip = Selection(); CanInsertCIP(cip)) {
+    const CIPSelection cip = Selection();
+    if (IsCIP(cip.file.kind) && cip.section == "Params") {
+        RunParamDialog(cip.file);
+        return;
+    }
+    if (CanInsertCIP(cip)) {
         Report(InsertCIP(doc_, cip));
         return;
     }
     RunObjectDialog(nullptr);
+}
+
+void CEditCommands::RunParamDialog(EDSFileRef file) {
+    CInsertParamDialog dialog(doc_, file, ui_, ParamSlot(view_.Clipboard(), file.kind),
+                              SelectedParamPosition(), window_);
+    // Each Ok shows its parameter at once: the dialog stays open for more.
+    connect(&dialog, &CInsertParamDialog::ParamInserted, this, [this, file](size_t position) {
+        Changed();
+        view_.SelectKey(ParamKeyAt(doc_, file, position));
+    });
+    dialog.exec();
+    view_.setFocus();
 }
 
 void CEditCommands::Report(const CommitResult& result) {

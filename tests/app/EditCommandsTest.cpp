@@ -175,7 +175,7 @@ private slots:
         f->ClickCell("Param2", 0);
         QVERIFY(f->frame->Actions().cut->isEnabled());
         QVERIFY(f->frame->Actions().del->isEnabled());
-        QVERIFY(!f->frame->Actions().insert->isEnabled()); // the parameter dialog
+        QVERIFY(f->frame->Actions().insert->isEnabled()); // the parameter dialog
         f->dialogs.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
         f->frame->Actions().cut->trigger();
         QCOMPARE(model.Params.size(), count - 1);

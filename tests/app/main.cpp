@@ -16,6 +16,7 @@ int RunFrameFilesTest(int argc, char** argv);
 int RunFramePagesTest(int argc, char** argv);
 int RunFrameSettingsTest(int argc, char** argv);
 int RunHelpTest(int argc, char** argv);
+int RunInsertParamDialogTest(int argc, char** argv);
 int RunLanguageTest(int argc, char** argv);
 int RunNewFileDialogTest(int argc, char** argv);
 int RunObjectDialogTest(int argc, char** argv);
@@ -37,6 +38,7 @@ int main(int argc, char** argv) {
         {"FramePagesTest", RunFramePagesTest},
         {"FrameSettingsTest", RunFrameSettingsTest},
         {"HelpTest", RunHelpTest},
+        {"InsertParamDialogTest", RunInsertParamDialogTest},
         {"LanguageTest", RunLanguageTest},
         {"NewFileDialogTest", RunNewFileDialogTest},
         {"ObjectDialogTest", RunObjectDialogTest},
