@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 
+int RunCIPEditSessionTest(int argc, char** argv);
 int RunCellEditingTest(int argc, char** argv);
 int RunCellPopupsTest(int argc, char** argv);
 int RunCoreTextTranslationTest(int argc, char** argv);
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("corvid-test"));
 
     const std::map<std::string, std::function<int(int, char**)>> suites = {
+        {"CIPEditSessionTest", RunCIPEditSessionTest},
         {"CellEditingTest", RunCellEditingTest},
         {"CellPopupsTest", RunCellPopupsTest},
         {"CoreTextTranslationTest", RunCoreTextTranslationTest},
