@@ -839,6 +839,212 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>corvid::app::CBitsPopup</name>
+    <message>
+        <source>Supports Settable Path</source>
+        <translation>支持可设置路径</translation>
+    </message>
+    <message>
+        <source>Supports Enumerated Strings</source>
+        <translation>支持枚举字符串</translation>
+    </message>
+    <message>
+        <source>Supports Scaling</source>
+        <translation>支持缩放</translation>
+    </message>
+    <message>
+        <source>Supports Scaling Links</source>
+        <translation>支持缩放链接</translation>
+    </message>
+    <message>
+        <source>Read-only parameter</source>
+        <translation>只读参数</translation>
+    </message>
+    <message>
+        <source>Monitor Parameter</source>
+        <translation>监视参数</translation>
+    </message>
+    <message>
+        <source>Supports Extended Precision Scaling</source>
+        <translation>支持扩展精度缩放</translation>
+    </message>
+    <message>
+        <source>Poll</source>
+        <translation>轮询</translation>
+    </message>
+    <message>
+        <source>Strobe</source>
+        <translation>选通</translation>
+    </message>
+    <message>
+        <source>Change of State</source>
+        <translation>状态改变</translation>
+    </message>
+    <message>
+        <source>Cyclic</source>
+        <translation>循环</translation>
+    </message>
+</context>
+<context>
+    <name>corvid::app::CInsertParamDialog</name>
+    <message>
+        <source>Insert parameter</source>
+        <translation>插入参数</translation>
+    </message>
+    <message>
+        <source>Parameter name:</source>
+        <translation>参数名称:</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Insert options</source>
+        <translation>插入选项</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>前面</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>后面</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>替换</translation>
+    </message>
+    <message>
+        <source>Parameter:</source>
+        <translation>参数:</translation>
+    </message>
+    <message>
+        <source>Insert into:</source>
+        <translation>插入位置:</translation>
+    </message>
+    <message>
+        <source>Link path size and path</source>
+        <translation>链接路径大小和路径</translation>
+    </message>
+    <message>
+        <source>Path:</source>
+        <translation>路径:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>大小:</translation>
+    </message>
+    <message>
+        <source>Descriptor</source>
+        <translation>描述符</translation>
+    </message>
+    <message>
+        <source>Settable Path</source>
+        <translation>可设置路径</translation>
+    </message>
+    <message>
+        <source>Enumerated Strings</source>
+        <translation>枚举字符串</translation>
+    </message>
+    <message>
+        <source>Scaling</source>
+        <translation>缩放</translation>
+    </message>
+    <message>
+        <source>Scaling Links</source>
+        <translation>缩放链接</translation>
+    </message>
+    <message>
+        <source>Read only parameter</source>
+        <translation>只读参数</translation>
+    </message>
+    <message>
+        <source>Monitor Parameter</source>
+        <translation>监视参数</translation>
+    </message>
+    <message>
+        <source>Extended Precision Scaling</source>
+        <translation>扩展精度缩放</translation>
+    </message>
+    <message>
+        <source>Data type and data size</source>
+        <translation>数据类型和数据大小</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>类型:</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>值</translation>
+    </message>
+    <message>
+        <source>Min:</source>
+        <translation>最小:</translation>
+    </message>
+    <message>
+        <source>Max:</source>
+        <translation>最大:</translation>
+    </message>
+    <message>
+        <source>Default:</source>
+        <translation>默认:</translation>
+    </message>
+    <message>
+        <source>Mult:</source>
+        <translation>乘数:</translation>
+    </message>
+    <message>
+        <source>Div:</source>
+        <translation>除数:</translation>
+    </message>
+    <message>
+        <source>Base:</source>
+        <translation>基数:</translation>
+    </message>
+    <message>
+        <source>Offset:</source>
+        <translation>偏移:</translation>
+    </message>
+    <message>
+        <source>Scaling links and precision</source>
+        <translation>缩放链接和精度</translation>
+    </message>
+    <message>
+        <source>Precision:</source>
+        <translation>精度:</translation>
+    </message>
+    <message>
+        <source>Units and help</source>
+        <translation>单位和帮助</translation>
+    </message>
+    <message>
+        <source>Units:</source>
+        <translation>单位:</translation>
+    </message>
+    <message>
+        <source>Help:</source>
+        <translation>帮助:</translation>
+    </message>
+    <message>
+        <source>Group and enum</source>
+        <translation>组和枚举</translation>
+    </message>
+    <message>
+        <source>Group:</source>
+        <translation>组:</translation>
+    </message>
+    <message>
+        <source>Enum:</source>
+        <translation>枚举:</translation>
+    </message>
+</context>
+<context>
     <name>corvid::app::CLanguageMenu</name>
     <message>
         <source>&amp;Language</source>

@@ -839,6 +839,212 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>corvid::app::CBitsPopup</name>
+    <message>
+        <source>Supports Settable Path</source>
+        <translation>支援可設定路徑</translation>
+    </message>
+    <message>
+        <source>Supports Enumerated Strings</source>
+        <translation>支援列舉字串</translation>
+    </message>
+    <message>
+        <source>Supports Scaling</source>
+        <translation>支援縮放</translation>
+    </message>
+    <message>
+        <source>Supports Scaling Links</source>
+        <translation>支援縮放連結</translation>
+    </message>
+    <message>
+        <source>Read-only parameter</source>
+        <translation>唯讀參數</translation>
+    </message>
+    <message>
+        <source>Monitor Parameter</source>
+        <translation>監視參數</translation>
+    </message>
+    <message>
+        <source>Supports Extended Precision Scaling</source>
+        <translation>支援擴充精度縮放</translation>
+    </message>
+    <message>
+        <source>Poll</source>
+        <translation>輪詢</translation>
+    </message>
+    <message>
+        <source>Strobe</source>
+        <translation>選通</translation>
+    </message>
+    <message>
+        <source>Change of State</source>
+        <translation>狀態改變</translation>
+    </message>
+    <message>
+        <source>Cyclic</source>
+        <translation>循環</translation>
+    </message>
+</context>
+<context>
+    <name>corvid::app::CInsertParamDialog</name>
+    <message>
+        <source>Insert parameter</source>
+        <translation>插入參數</translation>
+    </message>
+    <message>
+        <source>Parameter name:</source>
+        <translation>參數名稱:</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Insert options</source>
+        <translation>插入選項</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>前面</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>後面</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>取代</translation>
+    </message>
+    <message>
+        <source>Parameter:</source>
+        <translation>參數:</translation>
+    </message>
+    <message>
+        <source>Insert into:</source>
+        <translation>插入位置:</translation>
+    </message>
+    <message>
+        <source>Link path size and path</source>
+        <translation>連結路徑大小與路徑</translation>
+    </message>
+    <message>
+        <source>Path:</source>
+        <translation>路徑:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>大小:</translation>
+    </message>
+    <message>
+        <source>Descriptor</source>
+        <translation>描述元</translation>
+    </message>
+    <message>
+        <source>Settable Path</source>
+        <translation>可設定路徑</translation>
+    </message>
+    <message>
+        <source>Enumerated Strings</source>
+        <translation>列舉字串</translation>
+    </message>
+    <message>
+        <source>Scaling</source>
+        <translation>縮放</translation>
+    </message>
+    <message>
+        <source>Scaling Links</source>
+        <translation>縮放連結</translation>
+    </message>
+    <message>
+        <source>Read only parameter</source>
+        <translation>唯讀參數</translation>
+    </message>
+    <message>
+        <source>Monitor Parameter</source>
+        <translation>監視參數</translation>
+    </message>
+    <message>
+        <source>Extended Precision Scaling</source>
+        <translation>擴充精度縮放</translation>
+    </message>
+    <message>
+        <source>Data type and data size</source>
+        <translation>資料型別與資料大小</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>型別:</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>值</translation>
+    </message>
+    <message>
+        <source>Min:</source>
+        <translation>最小:</translation>
+    </message>
+    <message>
+        <source>Max:</source>
+        <translation>最大:</translation>
+    </message>
+    <message>
+        <source>Default:</source>
+        <translation>預設:</translation>
+    </message>
+    <message>
+        <source>Mult:</source>
+        <translation>乘數:</translation>
+    </message>
+    <message>
+        <source>Div:</source>
+        <translation>除數:</translation>
+    </message>
+    <message>
+        <source>Base:</source>
+        <translation>基數:</translation>
+    </message>
+    <message>
+        <source>Offset:</source>
+        <translation>偏移:</translation>
+    </message>
+    <message>
+        <source>Scaling links and precision</source>
+        <translation>縮放連結與精度</translation>
+    </message>
+    <message>
+        <source>Precision:</source>
+        <translation>精度:</translation>
+    </message>
+    <message>
+        <source>Units and help</source>
+        <translation>單位與說明</translation>
+    </message>
+    <message>
+        <source>Units:</source>
+        <translation>單位:</translation>
+    </message>
+    <message>
+        <source>Help:</source>
+        <translation>說明:</translation>
+    </message>
+    <message>
+        <source>Group and enum</source>
+        <translation>群組與列舉</translation>
+    </message>
+    <message>
+        <source>Group:</source>
+        <translation>群組:</translation>
+    </message>
+    <message>
+        <source>Enum:</source>
+        <translation>列舉:</translation>
+    </message>
+</context>
+<context>
     <name>corvid::app::CLanguageMenu</name>
     <message>
         <source>&amp;Language</source>
