@@ -137,6 +137,14 @@ private slots:
         QCOMPARE(*Model().ParamAt(1).EnumStrings, std::vector<std::string>{"\"Slow\""});
         QCOMPARE(f->Cell("Param2", kEnumColumn).data().toString(), QString("* * *"));
 
+        // Editing keys edit the text; they never reach the commands.
+        popup = qobject_cast<QPlainTextEdit*>(f->DoubleClickCell("Param2", kEnumColumn));
+        popup->moveCursor(QTextCursor::Start);
+        QTest::keyClick(popup, Qt::Key_Delete);
+        QTest::keyClick(popup, Qt::Key_Escape);
+        QCOMPARE(Model().Params.size(), size_t{5});
+        QVERIFY(f->dialogs.questions.empty());
+
         // Emptying the text takes the strings away.
         popup = qobject_cast<QPlainTextEdit*>(f->DoubleClickCell("Param2", kEnumColumn));
         popup->clear();
