@@ -6,8 +6,13 @@
 #include "ProjectWindow.h"
 #include "Roles.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTest>
@@ -144,6 +149,29 @@ void WhenModalShows(std::function<void(QWidget&)> act) {
         }
     });
     poll->start();
+}
+
+void Type(QWidget& dialog, const char* name, const QString& text) {
+    QLineEdit& field = Find<QLineEdit>(dialog, name);
+    field.selectAll();
+    QTest::keyClicks(&field, text);
+}
+
+void ClickOk(QWidget& dialog) {
+    dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+}
+
+void FillFields(QWidget& dialog, const std::vector<std::pair<const char*, QString>>& fields) {
+    for (const auto& [name, text] : fields) {
+        if (dialog.findChild<QLineEdit*>(name) != nullptr) {
+            Type(dialog, name, text);
+        } else if (auto* list = dialog.findChild<QComboBox*>(name)) {
+            list->setCurrentText(text);
+            emit list->activated(list->currentIndex());
+        } else {
+            Find<QAbstractButton>(dialog, name).click();
+        }
+    }
 }
 
 QStringList ShownRows(CMainFrame& frame) {

@@ -16,7 +16,10 @@
 
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
+#include <utility>
+#include <vector>
 
 class QTreeView;
 
@@ -61,6 +64,22 @@ public:
 // Runs `act` on the next modal dialog once it shows (a command that opens
 // one waits in it until `act` closes it).
 void WhenModalShows(std::function<void(QWidget&)> act);
+
+// The control of a dialog named `name`; a test error when there is none.
+template <typename Control> Control& Find(QWidget& dialog, const char* name) {
+    auto* control = dialog.findChild<Control*>(QString::fromLatin1(name));
+    if (control == nullptr)
+        throw std::logic_error(std::string("no control ") + name);
+    return *control;
+}
+
+// Replaces the text of the dialog's field `name` as typing does.
+void Type(QWidget& dialog, const char* name, const QString& text);
+// Presses the dialog's Ok button.
+void ClickOk(QWidget& dialog);
+// Sets each named control as a user does: types into a text field,
+// chooses the item of a list, clicks a button (the text is then unused).
+void FillFields(QWidget& dialog, const std::vector<std::pair<const char*, QString>>& fields);
 
 // Every cell of the view's page as shown, row by row, "|" between cells.
 QStringList ShownRows(CMainFrame& frame);

@@ -30,19 +30,9 @@ constexpr int kEnumColumn = 16;
 // Fills the Insert parameter dialog, presses Ok once and closes it.
 void FillParamDialog(std::vector<std::pair<const char*, QString>> fields) {
     WhenModalShows([fields = std::move(fields)](QWidget& dialog) {
-        for (const auto& [name, text] : fields) {
-            if (auto* field = dialog.findChild<QLineEdit*>(name)) {
-                field->selectAll();
-                QTest::keyClicks(field, text);
-            } else if (auto* list = dialog.findChild<QComboBox*>(name)) {
-                list->setCurrentText(text);
-            } else if (auto* place = dialog.findChild<QRadioButton*>(name)) {
-                place->click();
-            }
-        }
-        auto* buttons = dialog.findChild<QDialogButtonBox*>();
-        buttons->button(QDialogButtonBox::Ok)->click();
-        buttons->button(QDialogButtonBox::Cancel)->click();
+        FillFields(dialog, fields);
+        ClickOk(dialog);
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
     });
 }
 

@@ -40,16 +40,8 @@ void FillObjectDialog(std::vector<std::pair<const char*, QString>> fields, int s
                 dialog.findChild<QButtonGroup*>()->button(kCategoryManufacturer);
             manufacturer->isEnabled())
             manufacturer->click();
-        for (const auto& [name, text] : fields) {
-            if (auto* field = dialog.findChild<QLineEdit*>(name)) {
-                field->selectAll();
-                QTest::keyClicks(field, text);
-            } else if (auto* list = dialog.findChild<QComboBox*>(name)) {
-                list->setCurrentText(text);
-                emit list->activated(list->currentIndex());
-            }
-        }
-        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        FillFields(dialog, fields);
+        ClickOk(dialog);
     });
 }
 

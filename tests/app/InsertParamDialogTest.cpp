@@ -24,25 +24,8 @@ namespace corvid::app::test {
 
 namespace {
 
-template <typename Control> Control& Find(QDialog& dialog, const char* name) {
-    auto* control = dialog.findChild<Control*>(QString::fromLatin1(name));
-    if (control == nullptr)
-        throw std::logic_error(std::string("no control ") + name);
-    return *control;
-}
-
 QString Text(QDialog& dialog, const char* name) {
     return Find<QLineEdit>(dialog, name).text();
-}
-
-void Type(QDialog& dialog, const char* name, const QString& text) {
-    QLineEdit& field = Find<QLineEdit>(dialog, name);
-    field.selectAll();
-    QTest::keyClicks(&field, text);
-}
-
-void ClickOk(QDialog& dialog) {
-    dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
 }
 
 } // namespace
@@ -73,7 +56,7 @@ private slots:
         QCOMPARE(descriptor.size(), 7);
         QVERIFY(descriptor[2]->isChecked() && !descriptor[1]->isChecked()); // 0x04: Scaling
         QComboBox& group = Find<QComboBox>(dialog, "Group");
-        QCOMPARE(group.count(), 4); // none, "Setup", "Monitor", "***new group***"
+        QCOMPARE(group.count(), 4);        // none, "Setup", "Monitor", "***new group***"
         QCOMPARE(group.currentIndex(), 1); // Param2 is in "Setup"
         QCOMPARE(group.itemText(3), QString("***new group***"));
 
