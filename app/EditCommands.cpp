@@ -2,6 +2,7 @@
 
 #include "CIPEditCommands.h"
 #include "EDSView.h"
+#include "IOInsertDialog.h"
 #include "MessageWindow.h"
 #include "ObjectDialog.h"
 
@@ -241,6 +242,10 @@ void CEditCommands::Delete() {
 
 void CEditCommands::Insert() {
     view_.CommitEditors();
+    if (IsIOInfoPage(Selection())) {
+        RunIOInsertDialog();
+        return;
+    }
     if (const CIPSelection cip = Selection(); CanInsertCIP(cip)) {
         Report(InsertCIP(doc_, cip));
         return;
@@ -272,6 +277,18 @@ void CEditCommands::RunObjectDialog(CANopenObject* pasteRecord) {
         if (!subShown)
             view_.SelectKey(ObjectSectionName(placed->Index));
     }
+}
+
+void CEditCommands::RunIOInsertDialog() {
+    auto& model = *doc_.Files<CDeviceNetEDS>()[view_.ShownFile()->position];
+    // A field row selects its entry: the view gives the entry's key.
+    CIOInsertDialog dialog(model, ui_, view_.SelectedKey(), window_);
+    dialog.exec();
+    view_.setFocus(); // the user goes on in the list
+    if (!dialog.Stored())
+        return;
+    Changed();
+    view_.SelectKey(dialog.StoredKey());
 }
 
 void CEditCommands::Changed() {

@@ -61,6 +61,7 @@ private:
     std::optional<size_t> SelectedParamPosition() const;
     const CEDSParam* SelectedParam() const;
     void RunObjectDialog(CANopenObject* pasteRecord);
+    void RunIOInsertDialog();
     void Changed();
     // A stored change marks the file; a refusal goes to the message window.
     void Report(const CommitResult& result);

@@ -7,7 +7,10 @@
 #include "Roles.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTest>
@@ -144,6 +147,16 @@ void WhenModalShows(std::function<void(QWidget&)> act) {
         }
     });
     poll->start();
+}
+
+void Type(QWidget& dialog, const char* name, const QString& text) {
+    auto& field = Find<QLineEdit>(dialog, name);
+    field.selectAll();
+    QTest::keyClicks(&field, text);
+}
+
+void ClickOk(QWidget& dialog) {
+    dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
 }
 
 QStringList ShownRows(CMainFrame& frame) {

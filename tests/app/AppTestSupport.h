@@ -13,9 +13,11 @@
 #include <QModelIndex>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 class QTreeView;
@@ -61,6 +63,19 @@ public:
 // Runs `act` on the next modal dialog once it shows (a command that opens
 // one waits in it until `act` closes it).
 void WhenModalShows(std::function<void(QWidget&)> act);
+
+// The dialog's control named `name`; throws when it has none.
+template <typename Control> Control& Find(QWidget& dialog, const char* name) {
+    auto* control = dialog.findChild<Control*>(QString::fromLatin1(name));
+    if (control == nullptr)
+        throw std::logic_error(std::string("no control ") + name);
+    return *control;
+}
+
+// Replaces the text of the dialog's field `name` by typing `text`.
+void Type(QWidget& dialog, const char* name, const QString& text);
+// Clicks the OK button of the dialog's button box.
+void ClickOk(QWidget& dialog);
 
 // Every cell of the view's page as shown, row by row, "|" between cells.
 QStringList ShownRows(CMainFrame& frame);

@@ -12,9 +12,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 
 #include <memory>
@@ -22,23 +20,6 @@
 namespace corvid::app::test {
 
 namespace {
-
-template <typename Control> Control& Find(QDialog& dialog, const char* name) {
-    auto* control = dialog.findChild<Control*>(QString::fromLatin1(name));
-    if (control == nullptr)
-        throw std::logic_error(std::string("no control ") + name);
-    return *control;
-}
-
-void Type(QDialog& dialog, const char* name, const QString& text) {
-    QLineEdit& field = Find<QLineEdit>(dialog, name);
-    field.selectAll();
-    QTest::keyClicks(&field, text);
-}
-
-void ClickOk(QDialog& dialog) {
-    dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-}
 
 const CANopenObject* Object(const CCANopenEDS& model, uint16_t index) {
     const FindResult at = FindObject(model.Objects, index);

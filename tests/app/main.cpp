@@ -15,6 +15,7 @@ int RunFrameFilesTest(int argc, char** argv);
 int RunFramePagesTest(int argc, char** argv);
 int RunFrameSettingsTest(int argc, char** argv);
 int RunHelpTest(int argc, char** argv);
+int RunIOInsertDialogTest(int argc, char** argv);
 int RunLanguageTest(int argc, char** argv);
 int RunNewFileDialogTest(int argc, char** argv);
 int RunObjectDialogTest(int argc, char** argv);
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
         {"FramePagesTest", RunFramePagesTest},
         {"FrameSettingsTest", RunFrameSettingsTest},
         {"HelpTest", RunHelpTest},
+        {"IOInsertDialogTest", RunIOInsertDialogTest},
         {"LanguageTest", RunLanguageTest},
         {"NewFileDialogTest", RunNewFileDialogTest},
         {"ObjectDialogTest", RunObjectDialogTest},
