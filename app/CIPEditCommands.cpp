@@ -35,7 +35,12 @@ bool CanDeleteCIP(const CIPSelection& s) {
 bool CanInsertCIP(const CIPSelection& s) {
     if (IsCIP(s.file.kind) && s.section == "Params")
         return true;
-    return s.file.kind == EDSKind::EtherNetIP && IsEtherNetIPEntryPage(s.section);
+    return IsIOInfoPage(s) ||
+           (s.file.kind == EDSKind::EtherNetIP && IsEtherNetIPEntryPage(s.section));
+}
+
+bool IsIOInfoPage(const CIPSelection& s) {
+    return s.file.kind == EDSKind::DeviceNet && s.section == "IO_Info";
 }
 
 CommitResult DeleteCIP(CEDSDoc& doc, const CIPSelection& s, IUserInterface& ui) {

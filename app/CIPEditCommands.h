@@ -29,6 +29,8 @@ struct CIPSelection {
 bool IsCIP(EDSKind kind);
 bool CanDeleteCIP(const CIPSelection& selection);
 bool CanInsertCIP(const CIPSelection& selection);
+// The DeviceNet IO_Info page, whose Insert is a dialog.
+bool IsIOInfoPage(const CIPSelection& selection);
 CommitResult DeleteCIP(CEDSDoc& doc, const CIPSelection& selection, IUserInterface& ui);
 CommitResult InsertCIP(CEDSDoc& doc, const CIPSelection& selection);
 

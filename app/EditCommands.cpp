@@ -2,6 +2,7 @@
 
 #include "CIPEditCommands.h"
 #include "EDSView.h"
+#include "IOInsertDialog.h"
 #include "InsertParamDialog.h"
 #include "MessageWindow.h"
 #include "ObjectDialog.h"
@@ -247,6 +248,10 @@ void CEditCommands::Insert() {
         RunParamDialog(cip.file);
         return;
     }
+    if (IsIOInfoPage(cip)) {
+        RunIOInsertDialog();
+        return;
+    }
     if (CanInsertCIP(cip)) {
         Report(InsertCIP(doc_, cip));
         return;
@@ -290,6 +295,18 @@ void CEditCommands::RunObjectDialog(CANopenObject* pasteRecord) {
         if (!subShown)
             view_.SelectKey(ObjectSectionName(placed->Index));
     }
+}
+
+void CEditCommands::RunIOInsertDialog() {
+    auto& model = *doc_.Files<CDeviceNetEDS>()[view_.ShownFile()->position];
+    // A field row selects its entry: the view gives the entry's key.
+    CIOInsertDialog dialog(model, ui_, view_.SelectedKey(), window_);
+    dialog.exec();
+    view_.setFocus(); // the user goes on in the list
+    if (!dialog.Stored())
+        return;
+    Changed();
+    view_.SelectKey(dialog.StoredKey());
 }
 
 void CEditCommands::Changed() {

@@ -62,6 +62,7 @@ private:
     const CEDSParam* SelectedParam() const;
     void RunObjectDialog(CANopenObject* pasteRecord);
     void RunParamDialog(EDSFileRef file);
+    void RunIOInsertDialog();
     void Changed();
     // A stored change marks the file; a refusal goes to the message window.
     void Report(const CommitResult& result);

@@ -13,6 +13,7 @@
 #include <QModelIndex>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 
 #include <functional>
 #include <memory>

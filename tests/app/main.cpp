@@ -18,6 +18,7 @@ int RunFramePagesTest(int argc, char** argv);
 int RunFrameSettingsTest(int argc, char** argv);
 int RunHelpTest(int argc, char** argv);
 int RunInsertParamDialogTest(int argc, char** argv);
+int RunIOInsertDialogTest(int argc, char** argv);
 int RunLanguageTest(int argc, char** argv);
 int RunNewFileDialogTest(int argc, char** argv);
 int RunObjectDialogTest(int argc, char** argv);
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
         {"FrameSettingsTest", RunFrameSettingsTest},
         {"HelpTest", RunHelpTest},
         {"InsertParamDialogTest", RunInsertParamDialogTest},
+        {"IOInsertDialogTest", RunIOInsertDialogTest},
         {"LanguageTest", RunLanguageTest},
         {"NewFileDialogTest", RunNewFileDialogTest},
         {"ObjectDialogTest", RunObjectDialogTest},
