@@ -878,11 +878,78 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Change of State</source>
-        <translation>状态改变</translation>
+        <translation>状态变化</translation>
     </message>
     <message>
         <source>Cyclic</source>
         <translation>循环</translation>
+    </message>
+</context>
+<context>
+    <name>corvid::app::CIOInsertDialog</name>
+    <message>
+        <source>Insert</source>
+        <translation>插入</translation>
+    </message>
+    <message>
+        <source>Type Mask</source>
+        <translation>类型掩码</translation>
+    </message>
+    <message>
+        <source>Poll</source>
+        <translation>轮询</translation>
+    </message>
+    <message>
+        <source>Strobe</source>
+        <translation>选通</translation>
+    </message>
+    <message>
+        <source>Change of State</source>
+        <translation>状态变化</translation>
+    </message>
+    <message>
+        <source>Cyclic</source>
+        <translation>循环</translation>
+    </message>
+    <message>
+        <source>Select:</source>
+        <translation>选择：</translation>
+    </message>
+    <message>
+        <source>Index:</source>
+        <translation>索引：</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>大小：</translation>
+    </message>
+    <message>
+        <source>Bit:</source>
+        <translation>位：</translation>
+    </message>
+    <message>
+        <source>Default Input:</source>
+        <translation>默认输入：</translation>
+    </message>
+    <message>
+        <source>Default Output:</source>
+        <translation>默认输出：</translation>
+    </message>
+    <message>
+        <source>Name String:</source>
+        <translation>名称字符串：</translation>
+    </message>
+    <message>
+        <source>Path Size:</source>
+        <translation>路径大小：</translation>
+    </message>
+    <message>
+        <source>Path:</source>
+        <translation>路径：</translation>
+    </message>
+    <message>
+        <source>Help String:</source>
+        <translation>帮助字符串：</translation>
     </message>
 </context>
 <context>
@@ -893,7 +960,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Parameter name:</source>
-        <translation>参数名称:</translation>
+        <translation>参数名称：</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -921,11 +988,11 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Parameter:</source>
-        <translation>参数:</translation>
+        <translation>参数：</translation>
     </message>
     <message>
         <source>Insert into:</source>
-        <translation>插入位置:</translation>
+        <translation>插入位置：</translation>
     </message>
     <message>
         <source>Link path size and path</source>
@@ -933,11 +1000,11 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Path:</source>
-        <translation>路径:</translation>
+        <translation>路径：</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation>大小:</translation>
+        <translation>大小：</translation>
     </message>
     <message>
         <source>Descriptor</source>
@@ -977,7 +1044,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Type:</source>
-        <translation>类型:</translation>
+        <translation>类型：</translation>
     </message>
     <message>
         <source>Value</source>
@@ -985,31 +1052,31 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Min:</source>
-        <translation>最小:</translation>
+        <translation>最小：</translation>
     </message>
     <message>
         <source>Max:</source>
-        <translation>最大:</translation>
+        <translation>最大：</translation>
     </message>
     <message>
         <source>Default:</source>
-        <translation>默认:</translation>
+        <translation>默认：</translation>
     </message>
     <message>
         <source>Mult:</source>
-        <translation>乘数:</translation>
+        <translation>乘数：</translation>
     </message>
     <message>
         <source>Div:</source>
-        <translation>除数:</translation>
+        <translation>除数：</translation>
     </message>
     <message>
         <source>Base:</source>
-        <translation>基数:</translation>
+        <translation>基数：</translation>
     </message>
     <message>
         <source>Offset:</source>
-        <translation>偏移:</translation>
+        <translation>偏移：</translation>
     </message>
     <message>
         <source>Scaling links and precision</source>
@@ -1017,7 +1084,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Precision:</source>
-        <translation>精度:</translation>
+        <translation>精度：</translation>
     </message>
     <message>
         <source>Units and help</source>
@@ -1025,11 +1092,11 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Units:</source>
-        <translation>单位:</translation>
+        <translation>单位：</translation>
     </message>
     <message>
         <source>Help:</source>
-        <translation>帮助:</translation>
+        <translation>帮助：</translation>
     </message>
     <message>
         <source>Group and enum</source>
@@ -1037,11 +1104,11 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Group:</source>
-        <translation>组:</translation>
+        <translation>组：</translation>
     </message>
     <message>
         <source>Enum:</source>
-        <translation>枚举:</translation>
+        <translation>枚举：</translation>
     </message>
 </context>
 <context>
