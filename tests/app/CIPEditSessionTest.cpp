@@ -1,6 +1,7 @@
 // A user's session on a DeviceNet and on an EtherNet/IP file: parameters
-// added through the Insert parameter dialog, descriptor bits, enumeration
-// strings and type masks changed through their popups, then saved. The
+// added through the Insert parameter dialog, an output through the IO_Info
+// Insert dialog, descriptor bits, enumeration strings and type masks changed
+// through their popups, then saved. The
 // saved files must hold exactly those changes.
 
 #include "AppTestSupport.h"
@@ -63,6 +64,21 @@ private slots:
 
         f->DoubleClickSection(EDSKind::DeviceNet, 0, "IO_Info");
         ToggleBoxes("Default", 1, {1}); // Strobe
+        f->ClickCell("Output1", 0);
+        WhenModalShows([](QWidget& dialog) {
+            // Opened from Output1: a second output like it.
+            FillFields(dialog, {{"Index", "2"},
+                                {"Size", "2"},
+                                {"Poll", {}},
+                                {"ChangeOfState", {}},
+                                {"NameString", "Torque limit"},
+                                {"Path", "20 04 24 16 30 03"},
+                                {"HelpString", "Torque limit in percent"}});
+            ClickOk(dialog);
+        });
+        f->frame->Actions().insert->trigger();
+        f->Activate();
+        QCOMPARE(f->frame->View().SelectedKey(), std::string("Output2"));
 
         SaveAndCompare("ac_drive_devicenet_edited.eds");
     }

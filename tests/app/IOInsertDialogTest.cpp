@@ -1,11 +1,10 @@
 // The Insert dialog of the DeviceNet IO_Info page: the form of each kind,
-// what it opens with, what OK stores or refuses (a refusal or a No keeps the
-// dialog open and the model unchanged), and a whole Insert from the window
-// whose saved file is compared with the expected one.
+// what it opens with, and what OK stores or refuses (a refusal or a No keeps
+// the dialog open and the model unchanged). The whole Insert from the window
+// is part of the DeviceNet session in CIPEditSessionTest.
 
 #include "AppTestSupport.h"
 
-#include "EDSView.h"
 #include "IOInsertDialog.h"
 
 #include "devicenet/DeviceNetModel.h"
@@ -17,7 +16,6 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include <filesystem>
 #include <memory>
 
 namespace corvid::app::test {
@@ -234,36 +232,6 @@ private slots:
         QVERIFY(f->dialogs.questions.empty());
         QCOMPARE(Model().IOInfoSection.Inputs.size(), inputs);
         QVERIFY(!f->frame->windowTitle().contains('*'));
-    }
-
-    void InsertFromTheWindow_SavedFileHoldsExactlyTheNewEntry() {
-        const CFrameActions& a = f->frame->Actions();
-        f->Activate();
-        f->DoubleClickSection(EDSKind::DeviceNet, 0, "IO_Info");
-        f->ClickCell("Output1", 0);
-        QVERIFY(a.insert->isEnabled());
-        WhenModalShows([](QWidget& dialog) {
-            // Opened from Output1: a second output like it.
-            Type(dialog, "Index", "2");
-            Type(dialog, "Size", "2");
-            Find<QCheckBox>(dialog, "Poll").setChecked(false);
-            Find<QCheckBox>(dialog, "ChangeOfState").setChecked(true);
-            Type(dialog, "NameString", "Torque limit");
-            Type(dialog, "Path", "20 04 24 16 30 03");
-            Type(dialog, "HelpString", "Torque limit in percent");
-            ClickOk(dialog);
-        });
-        a.insert->trigger();
-        f->Activate(); // the desktop gives the window back after the dialog
-        QCOMPARE(f->frame->View().SelectedKey(), std::string("Output2"));
-        QVERIFY(f->frame->windowTitle().contains('*'));
-
-        const std::string saved = f->folder.File("ac_saved.eds");
-        f->dialogs.saveChoices = {saved};
-        a.save->trigger();
-        const std::string expected = corvid::test::ReadFile(
-            std::filesystem::path(CORVID_APP_TEST_DATA) / "ac_drive_devicenet_output2.eds");
-        QCOMPARE(corvid::test::ReadFile(saved), expected);
     }
 
 private:
