@@ -37,11 +37,6 @@ bool Contains(const QWidget* outer, const QWidget* widget) {
     return false;
 }
 
-bool HasNonAscii(std::string_view text) {
-    return std::any_of(text.begin(), text.end(),
-                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-}
-
 // A sub-index row is selected as itself; the field rows of an entry select
 // their entry.
 std::string SelectionKey(const Page& page, size_t row) {
@@ -219,7 +214,7 @@ std::optional<CellTarget> CEDSView::TargetOf(const QModelIndex& index) const {
         stored = EnumStringsText(target.rowKey);
     // A value already held as UTF-8 tells the file is written so; other
     // files get typed text in their own 8-bit code page.
-    target.utf8 = HasNonAscii(stored) && IsValidUtf8(stored);
+    target.utf8 = HoldsUtf8Text(stored);
     if (cell.Popup == PopupKind::EnumStrings)
         target.popupText = QString::fromStdString(DecodeForDisplay(stored));
     return target;

@@ -67,12 +67,6 @@ QString Shown(const std::string& text) {
     return QString::fromStdString(DecodeForDisplay(text));
 }
 
-bool HoldsUtf8(const std::string& text) {
-    const bool nonAscii = std::any_of(text.begin(), text.end(),
-                                      [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-    return nonAscii && IsValidUtf8(text);
-}
-
 // The numbers N of the entries, as a default list offers them: those a
 // default can name (it holds 16 bits).
 QStringList EntryNumbers(const std::vector<IOEntry>& list) {
@@ -192,7 +186,8 @@ void CIOInsertDialog::ShowRequest(const IOInsertRequest& request) {
     name_->setText(name);
     path_->setText(Shown(request.Path));
     help_->setText(Shown(request.Help));
-    utf8_ = HoldsUtf8(request.Name) || HoldsUtf8(request.Path) || HoldsUtf8(request.Help);
+    utf8_ =
+        HoldsUtf8Text(request.Name) || HoldsUtf8Text(request.Path) || HoldsUtf8Text(request.Help);
 }
 
 void CIOInsertDialog::Arrange() {

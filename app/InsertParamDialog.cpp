@@ -28,10 +28,6 @@ QString Shown(const std::string& text) {
     return QString::fromStdString(DecodeForDisplay(text));
 }
 
-std::string Typed(const QString& text) {
-    return EncodeForFile(text.toStdString(), false);
-}
-
 QComboBox* SizeList(const QString& name, QWidget* parent) {
     auto* list = new QComboBox(parent);
     list->setObjectName(name);
@@ -242,8 +238,10 @@ void CInsertParamDialog::FillGroupList(size_t selected) {
 }
 
 void CInsertParamDialog::ShowForm(const ParamForm& form) {
-    for (const TextRow& row : texts_)
+    for (const TextRow& row : texts_) {
         row.edit->setText(Shown(form.*row.field));
+        utf8_ = utf8_ || HoldsUtf8Text(form.*row.field);
+    }
     pathSize_->setCurrentIndex(form.PathSize ? *form.PathSize : -1);
     dataSize_->setCurrentIndex(form.DataSize ? *form.DataSize : -1);
     for (size_t bit = 0; bit < descriptor_.size(); ++bit)
@@ -254,7 +252,12 @@ void CInsertParamDialog::ShowForm(const ParamForm& form) {
         dataType_->addItem(type);
     dataType_->setCurrentIndex(dataType_->findText(type, Qt::MatchExactly));
     group_->setCurrentIndex(static_cast<int>(form.Group));
+    utf8_ = utf8_ || HoldsUtf8Text(form.EnumText);
     enum_->setPlainText(Shown(form.EnumText).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+}
+
+std::string CInsertParamDialog::Typed(const QString& text) const {
+    return EncodeForFile(text.toStdString(), utf8_);
 }
 
 ParamForm CInsertParamDialog::ReadForm() const {

@@ -59,12 +59,16 @@ private:
     void FillGroupList(size_t selected);
     void ShowForm(const ParamForm& form);
     ParamForm ReadForm() const;
+    std::string Typed(const QString& text) const;
 
     CEDSDoc& doc_;
     EDSFileRef file_;
     IUserInterface& ui_;
     // The list the Type names come from: the two numberings share names.
     uint8_t typeList_;
+    // Typed texts are written as UTF-8 when the parameter the dialog opened
+    // with held UTF-8, otherwise in the file's 8-bit code page.
+    bool utf8_ = false;
 
     QComboBox* param_ = nullptr;
     QButtonGroup* place_ = nullptr;

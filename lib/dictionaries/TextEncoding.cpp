@@ -1,5 +1,6 @@
 #include "dictionaries/TextEncoding.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -85,6 +86,12 @@ bool IsValidUtf8(std::string_view bytes) {
         pos += length;
     }
     return true;
+}
+
+bool HoldsUtf8Text(std::string_view bytes) {
+    const bool nonAscii = std::any_of(bytes.begin(), bytes.end(),
+                                      [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    return nonAscii && IsValidUtf8(bytes);
 }
 
 std::string DecodeForDisplay(std::string_view bytes) {

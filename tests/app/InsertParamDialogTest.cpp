@@ -169,6 +169,24 @@ private slots:
         QCOMPARE(Model().Params.size(), size_t{5});
     }
 
+    void Ok_TypedTextKeepsTheEncodingOfTheSourceParameter() {
+        Model().ParamAt(0).UnitsStr = "\"\xC2\xB0"
+                                      "C\""; // "°C" as UTF-8
+        CInsertParamDialog utf8(Doc(), kFile, f->dialogs, std::nullopt, 0, nullptr);
+        QCOMPARE(Text(utf8, "UnitsStr"), QString::fromUtf8("\"\u00B0C\""));
+        Find<QLineEdit>(utf8, "ParameterName").setText(QString::fromUtf8("Gr\u00F6\u00DFe"));
+        ClickOk(utf8);
+        QCOMPARE(Model().ParamAt(1).ParameterName, std::string("\"Gr\xC3\xB6\xC3\x9F"
+                                                               "e\""));
+
+        // A file of the 8-bit code page gets the same text in its bytes.
+        CInsertParamDialog plain(Doc(), kFile, f->dialogs, std::nullopt, 2, nullptr);
+        Find<QLineEdit>(plain, "ParameterName").setText(QString::fromUtf8("Gr\u00F6\u00DFe"));
+        ClickOk(plain);
+        QCOMPARE(Model().ParamAt(3).ParameterName, std::string("\"Gr\xF6\xDF"
+                                                               "e\""));
+    }
+
     void EtherNetIP_TheTypeNameKeepsTheNumberingOfItsList() {
         f->frame->OpenPaths({f->CopyOf("ethernetip_adapter.eds", "adapter.eds")});
         CEtherNetIPEDS& model = *Doc().Files<CEtherNetIPEDS>()[0];

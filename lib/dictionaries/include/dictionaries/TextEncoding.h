@@ -10,6 +10,9 @@
 namespace corvid {
 
 bool IsValidUtf8(std::string_view bytes);
+// Bytes above ASCII that are valid UTF-8: a value that tells its file holds
+// its texts as UTF-8 (pure ASCII tells nothing).
+bool HoldsUtf8Text(std::string_view bytes);
 
 // The bytes as UTF-8 for display: unchanged when valid UTF-8, otherwise each
 // byte decoded as Windows-1252 (its five unassigned bytes map to the C1
