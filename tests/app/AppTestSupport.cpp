@@ -151,6 +151,10 @@ void WhenModalShows(std::function<void(QWidget&)> act) {
     poll->start();
 }
 
+QString Text(QWidget& dialog, const char* name) {
+    return Find<QLineEdit>(dialog, name).text();
+}
+
 void Type(QWidget& dialog, const char* name, const QString& text) {
     QLineEdit& field = Find<QLineEdit>(dialog, name);
     field.selectAll();

@@ -74,6 +74,8 @@ template <typename Control> Control& Find(QWidget& dialog, const char* name) {
     return *control;
 }
 
+// The text of the dialog's field `name`.
+QString Text(QWidget& dialog, const char* name);
 // Replaces the text of the dialog's field `name` as typing does.
 void Type(QWidget& dialog, const char* name, const QString& text);
 // Presses the dialog's Ok button.

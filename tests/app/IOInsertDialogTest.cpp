@@ -42,10 +42,6 @@ QStringList Items(QComboBox& list) {
     return items;
 }
 
-QString Text(QDialog& dialog, const char* name) {
-    return Find<QLineEdit>(dialog, name).text();
-}
-
 } // namespace
 
 class IOInsertDialogTest : public QObject {

@@ -22,14 +22,6 @@
 
 namespace corvid::app::test {
 
-namespace {
-
-QString Text(QDialog& dialog, const char* name) {
-    return Find<QLineEdit>(dialog, name).text();
-}
-
-} // namespace
-
 class InsertParamDialogTest : public QObject {
     Q_OBJECT
 
