@@ -3,9 +3,6 @@
 #include "shell/EtherNetIPEntryEditing.h"
 #include "shell/ParamEditing.h"
 
-#include <algorithm>
-#include <charconv>
-
 namespace corvid::app {
 
 namespace {
@@ -69,22 +66,6 @@ const std::vector<std::string>& GroupNamesOf(CEDSDoc& doc, EDSFileRef file) {
 
 std::string ParamKeyAt(CEDSDoc& doc, EDSFileRef file, size_t position) {
     return "Param" + std::to_string(ParamNumbers(ParamsOf(doc, file))[position]);
-}
-
-std::optional<size_t> ParamPosition(const CEDSParamList& params, std::string_view key) {
-    constexpr std::string_view kPrefix = "Param";
-    if (!key.starts_with(kPrefix))
-        return std::nullopt;
-    const std::string_view digits = key.substr(kPrefix.size());
-    uint32_t number = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-    if (error != std::errc() || end != digits.data() + digits.size())
-        return std::nullopt;
-    const std::vector<uint32_t> numbers = ParamNumbers(params);
-    const auto at = std::find(numbers.begin(), numbers.end(), number);
-    if (at == numbers.end())
-        return std::nullopt;
-    return static_cast<size_t>(at - numbers.begin());
 }
 
 std::optional<CEDSParam>& ParamSlot(CViewClipboard& clipboard, EDSKind kind) {

@@ -38,8 +38,6 @@ const CEDSParamList& ParamsOf(CEDSDoc& doc, EDSFileRef file);
 const std::vector<std::string>& GroupNamesOf(CEDSDoc& doc, EDSFileRef file);
 // The key of the row of the parameter at `position`: "Param" + its number.
 std::string ParamKeyAt(CEDSDoc& doc, EDSFileRef file, size_t position);
-// The position of the parameter a "Param%d" key names, by its number.
-std::optional<size_t> ParamPosition(const CEDSParamList& params, std::string_view key);
 std::optional<CEDSParam>& ParamSlot(CViewClipboard& clipboard, EDSKind kind);
 // The parameter taken out, for the copy buffer; none when the user kept it.
 std::optional<CEDSParam> CutCIPParam(CEDSDoc& doc, EDSFileRef file, size_t position,

@@ -142,19 +142,6 @@ CommitResult CommitGroupName(std::vector<std::string>& groupNames, const CellEdi
 
 } // namespace
 
-std::optional<size_t> ParamPosition(const CEDSParamList& params, std::string_view rowKey) {
-    constexpr std::string_view kParam = "Param";
-    if (!rowKey.starts_with(kParam) || !IsDecimal(rowKey.substr(kParam.size())))
-        return std::nullopt;
-    const std::optional<uint32_t> number =
-        ParseCellNumber(rowKey.substr(kParam.size()), std::numeric_limits<uint32_t>::max());
-    const std::vector<uint32_t> numbers = ParamNumbers(params);
-    for (size_t i = 0; i < numbers.size(); ++i)
-        if (number && numbers[i] == *number)
-            return i;
-    return std::nullopt;
-}
-
 bool IsParamPage(std::string_view section) {
     return section == "Params" || section == "EnumPar" || section == "Groups";
 }
@@ -175,3 +162,20 @@ CommitResult CommitParamPage(CEDSParamList& params, std::vector<std::string>& gr
 }
 
 } // namespace corvid::cells
+
+namespace corvid {
+
+std::optional<size_t> ParamPosition(const CEDSParamList& params, std::string_view rowKey) {
+    constexpr std::string_view kParam = "Param";
+    if (!rowKey.starts_with(kParam) || !IsDecimal(rowKey.substr(kParam.size())))
+        return std::nullopt;
+    const std::optional<uint32_t> number =
+        cells::ParseCellNumber(rowKey.substr(kParam.size()), std::numeric_limits<uint32_t>::max());
+    const std::vector<uint32_t> numbers = ParamNumbers(params);
+    for (size_t i = 0; i < numbers.size(); ++i)
+        if (number && numbers[i] == *number)
+            return i;
+    return std::nullopt;
+}
+
+} // namespace corvid

@@ -12,10 +12,6 @@
 
 namespace corvid::cells {
 
-// The position of the parameter a page shows under `rowKey` ("Param12"),
-// however many parameters there are.
-std::optional<size_t> ParamPosition(const CEDSParamList& params, std::string_view rowKey);
-
 bool IsParamPage(std::string_view section);
 
 // Offset, the one signed field of a parameter, from -32768 to 32767.

@@ -61,6 +61,10 @@ std::optional<CEDSParam> CutParam(CEtherNetIPEDS& model, size_t position, IUserI
 size_t PasteParam(CDeviceNetEDS& model, const CEDSParam& copied, std::optional<size_t> selected);
 size_t PasteParam(CEtherNetIPEDS& model, const CEDSParam& copied, std::optional<size_t> selected);
 
+// The position of the parameter a page shows under `rowKey` ("Param12"),
+// found by its number however many parameters there are.
+std::optional<size_t> ParamPosition(const CEDSParamList& params, std::string_view rowKey);
+
 // Who names the parameter at `position` besides itself, for questions:
 // "Group2", "Assem100 member 3", "Connection1".
 std::vector<std::string> ParamNamedBy(const CDeviceNetEDS& model, size_t position);
