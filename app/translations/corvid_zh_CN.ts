@@ -670,6 +670,11 @@
         <extracomment>70070</extracomment>
         <translation>状态：%1，%2，%3，%4</translation>
     </message>
+    <message>
+        <source>Open File:  %1 keeps %2 that Corvid does not edit; they are saved as read.</source>
+        <extracomment>70113</extracomment>
+        <translation>打开文件：%1 含有 Corvid 不编辑的 %2；保存时将按原样写回。</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>

@@ -670,6 +670,11 @@
         <extracomment>70070</extracomment>
         <translation>狀態：%1，%2，%3，%4</translation>
     </message>
+    <message>
+        <source>Open File:  %1 keeps %2 that Corvid does not edit; they are saved as read.</source>
+        <extracomment>70113</extracomment>
+        <translation>開啟檔案：%1 含有 Corvid 不編輯的 %2；儲存時將依原樣寫回。</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>

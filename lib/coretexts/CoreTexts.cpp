@@ -50,6 +50,8 @@ std::vector<CoreText> DocumentTexts() {
         {70011, "%u sections"},
         {70012, "EDS Files(*.eds)"},
         {70013, "All Files(*.*)"},
+        // The same with only lines or only sections to tell.
+        {70113, Concat({open, "%s keeps %s that Corvid does not edit; they are saved as read."})},
     };
 }
 

@@ -76,8 +76,15 @@ KeptCounts CountKept(const CEDSDoc& doc, EDSFileRef file) {
 std::string KeptMessage(const std::string& path, const KeptCounts& counts) {
     if (counts.Empty())
         return {};
-    return "Open File:  " + path + " keeps " + Counted(counts.Lines, "line") + " and " +
-           Counted(counts.Sections, "section") +
+    // A count of none is left out rather than said ("0 sections").
+    std::string kept;
+    if (counts.Lines != 0)
+        kept = Counted(counts.Lines, "line");
+    if (counts.Lines != 0 && counts.Sections != 0)
+        kept += " and ";
+    if (counts.Sections != 0)
+        kept += Counted(counts.Sections, "section");
+    return "Open File:  " + path + " keeps " + kept +
            " that Corvid does not edit; they are saved as read.\r\n";
 }
 

@@ -99,6 +99,7 @@ TEST(MatchCoreText, KnowsWhatTheCoreWrites) {
     EXPECT_EQ(NumberOf(KeptMessage("/a.eds", {1, 2})), 70007);
     EXPECT_EQ(ValuesOf(KeptMessage("/a.eds", {1, 2})),
               (std::vector<std::string>{"/a.eds", "1 line", "2 sections"}));
+    EXPECT_EQ(NumberOf(KeptMessage("/a.eds", {0, 1})), 70113);
     EXPECT_EQ(NumberOf(ReadErrorLine(0x2A0F)), 70068);
 
     test::TempFolder folder;

@@ -55,6 +55,9 @@ TEST(KeptContent, CANopen_PageTreeAndCounts) {
     EXPECT_EQ(KeptMessage("/tmp/a.eds", counts),
               "Open File:  /tmp/a.eds keeps 2 lines and 1 section that Corvid does not edit; "
               "they are saved as read.\r\n");
+    EXPECT_EQ(KeptMessage("/tmp/a.eds", {18, 0}),
+              "Open File:  /tmp/a.eds keeps 18 lines that Corvid does not edit; "
+              "they are saved as read.\r\n");
     EXPECT_EQ(BuildProjectTreeFile(model).Sections.back(), kKeptSection);
 }
 
