@@ -32,6 +32,11 @@ public:
     // edits text.
     static QStringList BoxesOf(PopupKind kind);
 
+protected:
+    // Tab and Backtab go round the boxes instead of moving the list on to
+    // its next cell, which would close the popup.
+    bool focusNextPrevChild(bool next) override;
+
 private:
     std::vector<QCheckBox*> boxes_;
 };

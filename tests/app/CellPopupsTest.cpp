@@ -80,6 +80,27 @@ private slots:
         QVERIFY(!Modified());
     }
 
+    void Descriptor_TheKeyboardReachesEveryBox() {
+        f->DoubleClickSection(EDSKind::DeviceNet, 0, "Params");
+        QWidget* popup = f->DoubleClickCell("Param2", kDescriptorColumn); // 0x04
+        QVERIFY(popup != nullptr);
+        const QList<QCheckBox*> boxes = Boxes(popup);
+        QTRY_VERIFY(boxes[0]->hasFocus());
+        QTest::keyClick(boxes[0], Qt::Key_Space);
+        QTest::keyClick(boxes[0], Qt::Key_Tab);
+        QVERIFY(boxes[1]->hasFocus());
+        QTest::keyClick(boxes[1], Qt::Key_Space);
+        QTest::keyClick(boxes[1], Qt::Key_Backtab);
+        QTest::keyClick(boxes[0], Qt::Key_Backtab); // round to the last box
+        QVERIFY(boxes[6]->hasFocus());
+        QTest::keyClick(boxes[6], Qt::Key_Tab);
+        QTest::keyClick(boxes[0], Qt::Key_Tab);
+        QCOMPARE(f->frame->View().OpenEditor(), popup); // focus moved inside it
+        QTest::keyClick(boxes[1], Qt::Key_Return);
+        QTRY_VERIFY(f->frame->View().OpenEditor() == nullptr);
+        QCOMPARE(Model().ParamAt(1).Descriptor, uint16_t{0x07});
+    }
+
     void TypeMask_DefaultRowAndAnEntrysMaskRow() {
         f->DoubleClickSection(EDSKind::DeviceNet, 0, "IO_Info");
         Model().IOInfoSection.Default = 0x0101; // bits above the four boxes are kept
