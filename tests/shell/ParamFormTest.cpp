@@ -3,7 +3,15 @@
 
 #include "shell/ParamForm.h"
 
+#include "TestFiles.h"
+#include "devicenet/DeviceNetReader.h"
+#include "ethernetip/EtherNetIPReader.h"
+
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <iostream>
+#include <type_traits>
 
 namespace corvid {
 namespace {
@@ -107,6 +115,57 @@ TEST(ParamForm, FieldsTheCellsWouldRefuseAreRefusedByName) {
     EXPECT_NE(refusal([](ParamForm& f) { f.HelpStr = "say \"hi\" twice"; }).find("Help"),
               std::string::npos);
     EXPECT_EQ(refusal([](ParamForm& f) { f.Offset = "-32768"; }), "stored");
+}
+
+// What the form cannot show: bit 7 and up of the descriptor, a group that
+// has no name, the number; and a quoted field left empty, which the form
+// writes as "".
+CEDSParam AsTheFormKeepsIt(CEDSParam param, size_t groupCount) {
+    param.Descriptor &= 0x7F;
+    if (param.Group > groupCount)
+        param.Group = 0;
+    param.Reserved = 0;
+    param.Number = 0;
+    for (std::string* quoted :
+         {&param.LinkPath, &param.ParameterName, &param.UnitsStr, &param.HelpStr})
+        if (quoted->empty())
+            *quoted = "\"\"";
+    return param;
+}
+
+// Ok on a form opened from a parameter of a real file gives that parameter
+// back: a copied parameter can always be inserted again unchanged.
+template <typename Model>
+void ExpectEveryParamSurvivesTheForm(const char* folderName, int& params) {
+    const auto folder = test::CorpusFolder(folderName);
+    if (folder.empty())
+        return;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        SCOPED_TRACE(entry.path().filename().string());
+        Model model;
+        if constexpr (std::is_same_v<Model, CDeviceNetEDS>)
+            LoadDeviceNetEDSText(model, test::ReadFile(entry.path()), entry.path().string());
+        else
+            LoadEtherNetIPEDSText(model, test::ReadFile(entry.path()), entry.path().string());
+        for (const auto& param : model.Params) {
+            CEDSParam built;
+            const CommitResult result =
+                ParamFromForm(FormOfParam(*param, model.GroupCount()), built);
+            ASSERT_EQ(result.Status, CommitStatus::Stored) << result.Message;
+            EXPECT_EQ(built, AsTheFormKeepsIt(*param, model.GroupCount()))
+                << "Param" << param->Number;
+            ++params;
+        }
+    }
+}
+
+TEST(ParamForm, EveryParameterOfTheCorpusSurvivesTheForm) {
+    int params = 0;
+    ExpectEveryParamSurvivesTheForm<CDeviceNetEDS>("devicenet", params);
+    ExpectEveryParamSurvivesTheForm<CEtherNetIPEDS>("ethernetip", params);
+    if (params == 0)
+        GTEST_SKIP() << "no corpus at " << CORVID_CORPUS_DIR << ": skipped";
+    std::cout << params << " parameters of the corpus went through the form\n";
 }
 
 } // namespace
