@@ -4,8 +4,13 @@
 #include "shell/IOInfoEditing.h"
 
 #include "ScriptedUserInterface.h"
+#include "TestFiles.h"
+#include "devicenet/DeviceNetReader.h"
+#include "devicenet/DeviceNetWriter.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace corvid {
 namespace {
@@ -150,6 +155,34 @@ TEST_F(IOInfoRows, DeleteNamesTheDefaultsThatPointAtTheEntry) {
     EXPECT_EQ(model.IOInfoSection.PollInfo.DefaultInput, 0);
     EXPECT_EQ(DeleteRow(model, "IO_Info", "Default", ui).Status, CommitStatus::NotEditable);
     EXPECT_EQ(DeleteRow(model, "IO_Info", "Input7", ui).Status, CommitStatus::NotEditable);
+}
+
+// The dialog opened on an entry of a real file and confirmed gives the file
+// back as it was: nothing is lost by looking at an entry.
+TEST(IOInsertDialog, EveryEntryOfTheCorpusSurvivesOpeningAndOk) {
+    const auto folder = test::CorpusFolder("devicenet");
+    if (folder.empty())
+        GTEST_SKIP() << "no corpus at " << CORVID_CORPUS_DIR << "/devicenet: skipped";
+    for (const auto& file : std::filesystem::directory_iterator(folder)) {
+        SCOPED_TRACE(file.path().filename().string());
+        CDeviceNetEDS model;
+        LoadDeviceNetEDSText(model, test::ReadFile(file.path()), file.path().string());
+        const std::string before = FormatDeviceNetEDS(model);
+        std::vector<std::string> keys = {"PollInfo", "StrobeInfo", "COSInfo", "CyclicInfo"};
+        for (const IOEntry& entry : model.IOInfoSection.Inputs)
+            keys.push_back("Input" + std::to_string(entry.Number));
+        for (const IOEntry& entry : model.IOInfoSection.Outputs)
+            keys.push_back("Output" + std::to_string(entry.Number));
+        for (const std::string& key : keys) {
+            const std::optional<IOInsertRequest> source = IOInsertSource(model, key);
+            if (!source)
+                continue;
+            ScriptedUserInterface ui;
+            ui.answers = {MessageAnswer::Yes};
+            EXPECT_EQ(InsertIOInfo(model, *source, ui).Status, CommitStatus::Stored) << key;
+            EXPECT_EQ(FormatDeviceNetEDS(model), before) << key;
+        }
+    }
 }
 
 } // namespace
