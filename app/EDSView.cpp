@@ -208,15 +208,15 @@ std::optional<CellTarget> CEDSView::TargetOf(const QModelIndex& index) const {
     const CellEdit address = EditOfCell(page, row, target.column, {});
     target.rowKey = std::string(address.RowKey);
     target.distance = address.Distance;
+    // The Enum cell shows "* * *"; its popup edits the strings themselves.
     const PageCell& cell = page.Rows[row].Cells[target.column];
-    std::string stored = cell.Text;
-    if (cell.Popup == PopupKind::EnumStrings)
-        stored = EnumStringsText(target.rowKey);
+    const bool strings = cell.Popup == PopupKind::EnumStrings;
+    const std::string stored = strings ? EnumStringsText(target.rowKey) : cell.Text;
+    if (strings)
+        target.popupText = QString::fromStdString(DecodeForDisplay(stored));
     // A value already held as UTF-8 tells the file is written so; other
     // files get typed text in their own 8-bit code page.
     target.utf8 = HoldsUtf8Text(stored);
-    if (cell.Popup == PopupKind::EnumStrings)
-        target.popupText = QString::fromStdString(DecodeForDisplay(stored));
     return target;
 }
 

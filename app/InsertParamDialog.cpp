@@ -68,13 +68,11 @@ CInsertParamDialog::CInsertParamDialog(CEDSDoc& doc, EDSFileRef file, IUserInter
     FillParamList(selected);
     const size_t groups = GroupNamesOf(doc_, file_).size();
     FillGroupList(0);
-    if (source != nullptr) {
-        ShowForm(FormOfParam(*source, groups));
-    } else {
-        group_->setCurrentIndex(-1);
-        ShowForm(ParamForm{});
+    ShowForm(source != nullptr ? FormOfParam(*source, groups) : ParamForm{});
+    // With no parameter to take a type from, a real type is offered rather
+    // than none.
+    if (source == nullptr)
         dataType_->setCurrentIndex(0);
-    }
 }
 
 void CInsertParamDialog::BuildControls() {
