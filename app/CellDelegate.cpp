@@ -2,8 +2,7 @@
 
 #include "CellPopups.h"
 #include "PageTableModel.h"
-
-#include "dictionaries/TextEncoding.h"
+#include "ShownText.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -102,7 +101,7 @@ QWidget* CCellDelegate::CreateDropDown(QWidget* parent, const PageCell& cell,
     auto* list = new QComboBox(parent);
     list->setEditable(false);
     for (const std::string& item : page.Choices[static_cast<size_t>(cell.Choices)])
-        list->addItem(QString::fromStdString(DecodeForDisplay(item)));
+        list->addItem(Shown(item));
     // A stored value the list does not offer is still shown and kept, so
     // closing the list without a choice changes nothing.
     int current = list->findText(text, Qt::MatchExactly);

@@ -3,6 +3,7 @@
 #include "CIPEditCommands.h"
 #include "CoreTextTranslation.h"
 #include "PageTableModel.h"
+#include "ShownText.h"
 
 #include "dictionaries/TextEncoding.h"
 #include "shell/CellCommit.h"
@@ -213,7 +214,7 @@ std::optional<CellTarget> CEDSView::TargetOf(const QModelIndex& index) const {
     const bool strings = cell.Popup == PopupKind::EnumStrings;
     const std::string stored = strings ? EnumStringsText(target.rowKey) : cell.Text;
     if (strings)
-        target.popupText = QString::fromStdString(DecodeForDisplay(stored));
+        target.popupText = Shown(stored);
     // A value already held as UTF-8 tells the file is written so; other
     // files get typed text in their own 8-bit code page.
     target.utf8 = HoldsUtf8Text(stored);
@@ -236,7 +237,7 @@ void CEDSView::CommitText(const CellTarget& target, const QString& text) {
     const std::optional<EDSFileRef> file = FindFile(target.file);
     if (!file)
         return;
-    const std::string bytes = EncodeForFile(text.toStdString(), target.utf8);
+    const std::string bytes = ForFile(text, target.utf8);
     const CommitResult result = CommitIn(
         doc_, *file, {target.section, target.rowKey, target.column, bytes, target.distance});
     if (result.Status == CommitStatus::Stored) {

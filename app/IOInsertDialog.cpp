@@ -1,6 +1,6 @@
 #include "IOInsertDialog.h"
 
-#include "dictionaries/TextEncoding.h"
+#include "ShownText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -61,10 +61,6 @@ uint64_t NumberOf(const QLineEdit& field) {
     if (ok)
         return value;
     return field.text().isEmpty() ? 0 : std::numeric_limits<uint64_t>::max();
-}
-
-QString Shown(const std::string& text) {
-    return QString::fromStdString(DecodeForDisplay(text));
 }
 
 // The numbers N of the entries, as a default list offers them: those a
@@ -200,7 +196,7 @@ void CIOInsertDialog::Arrange() {
 }
 
 std::string CIOInsertDialog::FileText(const QLineEdit& field) const {
-    return EncodeForFile(field.text().toStdString(), utf8_);
+    return ForFile(field.text(), utf8_);
 }
 
 IOInsertRequest CIOInsertDialog::Request(IOInsertKind kind) const {

@@ -2,8 +2,8 @@
 
 #include "CIPEditCommands.h"
 #include "CoreTextTranslation.h"
+#include "ShownText.h"
 
-#include "dictionaries/TextEncoding.h"
 #include "dictionaries/TypeDictionaries.h"
 #include "shell/ParamEditing.h"
 
@@ -23,10 +23,6 @@
 namespace corvid::app {
 
 namespace {
-
-QString Shown(const std::string& text) {
-    return QString::fromStdString(DecodeForDisplay(text));
-}
 
 QComboBox* SizeList(const QString& name, QWidget* parent) {
     auto* list = new QComboBox(parent);
@@ -255,7 +251,7 @@ void CInsertParamDialog::ShowForm(const ParamForm& form) {
 }
 
 std::string CInsertParamDialog::Typed(const QString& text) const {
-    return EncodeForFile(text.toStdString(), utf8_);
+    return ForFile(text, utf8_);
 }
 
 ParamForm CInsertParamDialog::ReadForm() const {

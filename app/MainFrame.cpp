@@ -10,8 +10,8 @@
 #include "NewFileDialog.h"
 #include "ProjectWindow.h"
 #include "RecentFiles.h"
+#include "ShownText.h"
 
-#include "dictionaries/TextEncoding.h"
 #include "shell/EDSDocTexts.h"
 #include "shell/KeptContent.h"
 #include "shell/ProjectTree.h"
@@ -247,7 +247,7 @@ void CMainFrame::UpdateTitle() {
         return;
     }
     doc_->SetFrameTitle(header->Title, (header->Flags & FLAG_MODIFIED) != 0);
-    setWindowTitle(QString::fromStdString(DecodeForDisplay(doc_->FrameTitle())));
+    setWindowTitle(Shown(doc_->FrameTitle()));
 }
 
 QString CMainFrame::NetworkText() const {

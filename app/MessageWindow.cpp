@@ -1,8 +1,7 @@
 #include "MessageWindow.h"
 
 #include "CoreTextTranslation.h"
-
-#include "dictionaries/TextEncoding.h"
+#include "ShownText.h"
 
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -22,7 +21,7 @@ void CMessageWindow::AppendMessage(const std::string& text) {
     // Every line that reaches the window passes here, whichever way it
     // came, so the core's lines are translated here. Paths in log lines are
     // bytes of the file system; they are shown as any file text is.
-    QString shown = QString::fromStdString(DecodeForDisplay(TranslateCoreText(text)));
+    QString shown = Shown(TranslateCoreText(text));
     shown.remove(QLatin1Char('\r'));
     QTextCursor end(text_->document());
     end.movePosition(QTextCursor::End);

@@ -1,9 +1,9 @@
 #include "ObjectDialog.h"
 
 #include "CoreTextTranslation.h"
+#include "ShownText.h"
 
 #include "dictionaries/ModuleFolder.h"
-#include "dictionaries/TextEncoding.h"
 #include "dictionaries/TypeDictionaries.h"
 
 #include <QButtonGroup>
@@ -23,12 +23,8 @@ namespace corvid::app {
 
 namespace {
 
-QString Shown(const std::string& text) {
-    return QString::fromStdString(DecodeForDisplay(text));
-}
-
 std::string Stored(const QString& text) {
-    return EncodeForFile(text.trimmed().toStdString(), false);
+    return ForFile(text.trimmed(), false);
 }
 
 QString Hex(unsigned value) {

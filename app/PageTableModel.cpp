@@ -3,20 +3,13 @@
 #include "AppIcons.h"
 #include "CoreTextTranslation.h"
 #include "Roles.h"
-
-#include "dictionaries/TextEncoding.h"
+#include "ShownText.h"
 
 #include <algorithm>
 
 namespace corvid::app {
 
-namespace {
-
-QString Shown(const std::string& text) {
-    return QString::fromStdString(DecodeForDisplay(text));
-}
-
-} // namespace
+namespace {} // namespace
 
 CPageTableModel::CPageTableModel(QObject* parent)
     : QAbstractTableModel(parent), closedIcon_(ThemeIcon(QStringLiteral("row-closed"))),

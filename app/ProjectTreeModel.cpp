@@ -1,8 +1,8 @@
 #include "ProjectTreeModel.h"
 
 #include "AppIcons.h"
+#include "ShownText.h"
 
-#include "dictionaries/TextEncoding.h"
 #include "shell/ProjectTree.h"
 
 namespace corvid::app {
@@ -92,8 +92,7 @@ QVariant CProjectTreeModel::data(const QModelIndex& index, int role) const {
     const EDSFileHeader* header = doc_.Header({kind_, static_cast<size_t>(index.row())});
     if (header == nullptr)
         return {};
-    return QString::fromStdString(
-        DecodeForDisplay(role == Qt::ToolTipRole ? header->PathName : header->Title));
+    return Shown(role == Qt::ToolTipRole ? header->PathName : header->Title);
 }
 
 std::vector<std::string> CProjectTreeModel::Sections(size_t position) const {

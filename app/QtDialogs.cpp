@@ -1,8 +1,8 @@
 #include "QtDialogs.h"
 
 #include "SavePromptDialog.h"
+#include "ShownText.h"
 
-#include "dictionaries/TextEncoding.h"
 #include "shell/EDSDoc.h"
 
 #include <QFile>
@@ -14,10 +14,6 @@
 namespace corvid::app {
 
 namespace {
-
-QString Shown(const std::string& text) {
-    return QString::fromStdString(DecodeForDisplay(text));
-}
 
 // "EDS Files(*.eds)" names its pattern already; a label without one gets it.
 QString Filters(const FileDialogRequest& request) {
