@@ -7,6 +7,7 @@
 #include "Roles.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -149,6 +150,17 @@ void WhenModalShows(std::function<void(QWidget&)> act) {
         }
     });
     poll->start();
+}
+
+std::string FrameFixture::SaveShownFile() {
+    const std::string saved = folder.File("saved.eds");
+    dialogs.saveChoices = {saved};
+    frame->Actions().save->trigger();
+    return corvid::test::ReadFile(saved);
+}
+
+std::string ExpectedFile(const char* name) {
+    return corvid::test::ReadFile(std::filesystem::path(CORVID_APP_TEST_DATA) / name);
 }
 
 QString Text(QWidget& dialog, const char* name) {

@@ -56,6 +56,9 @@ public:
     void ClickCell(const std::string& key, int column);
     // A click elsewhere in the window: into the message window.
     void ClickElsewhere();
+    // Saves the shown file (to a file of the test's folder when the save
+    // asks where) and gives the bytes written.
+    std::string SaveShownFile();
 
     corvid::test::TempFolder folder;
     corvid::test::ScriptedUserInterface dialogs;
@@ -83,6 +86,9 @@ void ClickOk(QWidget& dialog);
 // Sets each named control as a user does: types into a text field,
 // chooses the item of a list, clicks a button (the text is then unused).
 void FillFields(QWidget& dialog, const std::vector<std::pair<const char*, QString>>& fields);
+
+// An expected file of tests/app/data.
+std::string ExpectedFile(const char* name);
 
 // Every cell of the view's page as shown, row by row, "|" between cells.
 QStringList ShownRows(CMainFrame& frame);

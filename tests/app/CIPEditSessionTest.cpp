@@ -18,7 +18,6 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include <filesystem>
 #include <memory>
 
 namespace corvid::app::test {
@@ -80,7 +79,7 @@ private slots:
         f->Activate();
         QCOMPARE(f->frame->View().SelectedKey(), std::string("Output2"));
 
-        SaveAndCompare("ac_drive_devicenet_edited.eds");
+        QCOMPARE(f->SaveShownFile(), ExpectedFile("ac_drive_devicenet_edited.eds"));
     }
 
     void EtherNetIP_SavedFileHoldsExactlyTheEdits() {
@@ -107,7 +106,7 @@ private slots:
         ToggleBoxes(added, kDescriptorColumn, {4}); // Read-only parameter
         TypeEnumStrings(added, "\"Low\",\n\"High\";");
 
-        SaveAndCompare("ethernetip_adapter_edited.eds");
+        QCOMPARE(f->SaveShownFile(), ExpectedFile("ethernetip_adapter_edited.eds"));
     }
 
 private:
@@ -133,15 +132,6 @@ private:
         }
         f->ClickElsewhere();
         QVERIFY(f->frame->View().OpenEditor() == nullptr);
-    }
-
-    void SaveAndCompare(const char* expectedName) {
-        const std::string saved = f->folder.File("edited.eds");
-        f->dialogs.saveChoices = {saved};
-        f->frame->Actions().save->trigger();
-        const std::string expected =
-            corvid::test::ReadFile(std::filesystem::path(CORVID_APP_TEST_DATA) / expectedName);
-        QCOMPARE(corvid::test::ReadFile(saved), expected);
     }
 
     std::unique_ptr<FrameFixture> f;

@@ -23,7 +23,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <filesystem>
 #include <memory>
 
 namespace corvid::app::test {
@@ -248,12 +247,7 @@ private slots:
         QVERIFY(f->Cell("2300", 0).isValid());
         QCOMPARE(f->frame->View().SelectedKey(), std::string("2300"));
 
-        const std::string saved = f->folder.File("edited.eds");
-        f->dialogs.saveChoices = {saved};
-        a.save->trigger();
-        const std::string expected = corvid::test::ReadFile(
-            std::filesystem::path(CORVID_APP_TEST_DATA) / "servo_drive_edited.eds");
-        QCOMPARE(corvid::test::ReadFile(saved), expected);
+        QCOMPARE(f->SaveShownFile(), ExpectedFile("servo_drive_edited.eds"));
     }
 
 private:
