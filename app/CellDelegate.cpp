@@ -1,6 +1,7 @@
 #include "CellDelegate.h"
 
 #include "CellPopups.h"
+#include "DialogControls.h"
 #include "PageTableModel.h"
 #include "ShownText.h"
 
@@ -104,12 +105,7 @@ QWidget* CCellDelegate::CreateDropDown(QWidget* parent, const PageCell& cell,
         list->addItem(Shown(item));
     // A stored value the list does not offer is still shown and kept, so
     // closing the list without a choice changes nothing.
-    int current = list->findText(text, Qt::MatchExactly);
-    if (current < 0) {
-        list->addItem(text);
-        current = list->count() - 1;
-    }
-    list->setCurrentIndex(current);
+    SelectText(*list, text);
     // Choosing an item is the user's answer: it is stored at once.
     auto* self = const_cast<CCellDelegate*>(this); // Qt creates editors through a const call
     connect(list, &QComboBox::activated, self, [self, list] {

@@ -1,5 +1,6 @@
 #include "IOInsertDialog.h"
 
+#include "DialogControls.h"
 #include "ShownText.h"
 
 #include <QCheckBox>
@@ -32,12 +33,6 @@ bool IsEntryKind(int item) {
            item == static_cast<int>(IOInsertKind::Output);
 }
 
-QLineEdit* TextField(const QString& name, QWidget* parent) {
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(name);
-    return field;
-}
-
 // Whole numbers only; how large they may be is the core's to say at OK.
 QLineEdit* NumberField(const QString& name, QWidget* parent) {
     QLineEdit* field = TextField(name, parent);
@@ -45,12 +40,6 @@ QLineEdit* NumberField(const QString& name, QWidget* parent) {
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field));
     field->setText(QStringLiteral("0"));
     return field;
-}
-
-QComboBox* ChoiceBox(const QString& name, QWidget* parent) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(name);
-    return box;
 }
 
 // The number as typed. One too large even for 64 bits gives the largest
@@ -80,13 +69,7 @@ void SelectDefault(QComboBox& list, std::optional<uint16_t> number) {
         list.setCurrentIndex(-1);
         return;
     }
-    const QString text = QString::number(*number);
-    int item = list.findText(text, Qt::MatchExactly);
-    if (item < 0) {
-        list.addItem(text);
-        item = list.count() - 1;
-    }
-    list.setCurrentIndex(item);
+    SelectText(list, QString::number(*number));
 }
 
 std::optional<uint16_t> ChosenDefault(const QComboBox& list) {
@@ -113,7 +96,7 @@ CIOInsertDialog::CIOInsertDialog(CDeviceNetEDS& model, IUserInterface& ui,
 }
 
 void CIOInsertDialog::BuildControls() {
-    select_ = ChoiceBox(QStringLiteral("Select"), this);
+    select_ = ChoiceBox(QStringLiteral("Select"), {}, this);
     for (const char* kind : kKindNames)
         select_->addItem(QString::fromLatin1(kind));
     index_ = NumberField(QStringLiteral("Index"), this);
@@ -130,8 +113,8 @@ void CIOInsertDialog::BuildControls() {
         boxes->addWidget(box, static_cast<int>(bit / 2), static_cast<int>(bit % 2));
         typeMask_[bit] = box;
     }
-    defaultInput_ = ChoiceBox(QStringLiteral("DefaultInput"), this);
-    defaultOutput_ = ChoiceBox(QStringLiteral("DefaultOutput"), this);
+    defaultInput_ = ChoiceBox(QStringLiteral("DefaultInput"), {}, this);
+    defaultOutput_ = ChoiceBox(QStringLiteral("DefaultOutput"), {}, this);
     name_ = TextField(QStringLiteral("NameString"), this);
     name_->setMaxLength(kNameLength);
     pathSize_ = NumberField(QStringLiteral("PathSize"), this);

@@ -2,6 +2,7 @@
 
 #include "CIPEditCommands.h"
 #include "CoreTextTranslation.h"
+#include "DialogControls.h"
 #include "ShownText.h"
 
 #include "dictionaries/TypeDictionaries.h"
@@ -25,10 +26,10 @@ namespace corvid::app {
 namespace {
 
 QComboBox* SizeList(const QString& name, QWidget* parent) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(name);
+    QStringList sizes;
     for (int size = 0; size <= 255; ++size)
-        list->addItem(QString::number(size));
+        sizes << QString::number(size);
+    QComboBox* list = ChoiceBox(name, sizes, parent);
     list->setCurrentIndex(-1);
     return list;
 }
@@ -96,8 +97,7 @@ void CInsertParamDialog::BuildControls() {
 
 QGroupBox* CInsertParamDialog::InsertOptions() {
     auto* box = new QGroupBox(tr("Insert options"), this);
-    param_ = new QComboBox(box);
-    param_->setObjectName(QStringLiteral("Parameter"));
+    param_ = ChoiceBox(QStringLiteral("Parameter"), {}, box);
     place_ = new QButtonGroup(box);
     auto* places = new QHBoxLayout;
     const std::array<QString, 3> names = {tr("Front"), tr("Back"), tr("Replace")};
@@ -145,8 +145,7 @@ QGroupBox* CInsertParamDialog::Descriptor() {
 
 QGroupBox* CInsertParamDialog::DataType() {
     auto* box = new QGroupBox(tr("Data type and data size"), this);
-    dataType_ = new QComboBox(box);
-    dataType_->setObjectName(QStringLiteral("DataType"));
+    dataType_ = ChoiceBox(QStringLiteral("DataType"), {}, box);
     for (const std::string& name : FieldbusTypeChoices(typeList_))
         dataType_->addItem(QString::fromStdString(name));
     dataSize_ = SizeList(QStringLiteral("DataSize"), box);
@@ -196,8 +195,7 @@ QGroupBox* CInsertParamDialog::UnitsAndHelp() {
 
 QGroupBox* CInsertParamDialog::GroupAndEnum() {
     auto* box = new QGroupBox(tr("Group and enum"), this);
-    group_ = new QComboBox(box);
-    group_->setObjectName(QStringLiteral("Group"));
+    group_ = ChoiceBox(QStringLiteral("Group"), {}, box);
     enum_ = new QPlainTextEdit(box);
     enum_->setObjectName(QStringLiteral("Enum"));
     enum_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -209,8 +207,7 @@ QGroupBox* CInsertParamDialog::GroupAndEnum() {
 
 QLineEdit* CInsertParamDialog::Field(std::string ParamForm::*field, const char* name,
                                      QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
+    QLineEdit* edit = TextField(QString::fromLatin1(name), parent);
     texts_.push_back({edit, field});
     return edit;
 }
@@ -242,9 +239,10 @@ void CInsertParamDialog::ShowForm(const ParamForm& form) {
         descriptor_[bit]->setChecked((form.Descriptor >> bit & 1u) != 0);
     // A code the dictionary has no name for is still shown, not replaced.
     const QString type = QString::fromStdString(form.DataTypeName);
-    if (!type.isEmpty() && dataType_->findText(type, Qt::MatchExactly) < 0)
-        dataType_->addItem(type);
-    dataType_->setCurrentIndex(dataType_->findText(type, Qt::MatchExactly));
+    if (type.isEmpty())
+        dataType_->setCurrentIndex(-1);
+    else
+        SelectText(*dataType_, type);
     group_->setCurrentIndex(static_cast<int>(form.Group));
     utf8_ = utf8_ || HoldsUtf8Text(form.EnumText);
     enum_->setPlainText(Shown(form.EnumText).replace(QLatin1String("\r\n"), QLatin1String("\n")));

@@ -1,6 +1,7 @@
 #include "ObjectDialog.h"
 
 #include "CoreTextTranslation.h"
+#include "DialogControls.h"
 #include "ShownText.h"
 
 #include "dictionaries/ModuleFolder.h"
@@ -37,30 +38,6 @@ QStringList DictionaryChoices(const char* section, const char* file) {
     for (const std::string& name : ChoiceList(section, ModuleFolder() + file))
         items << Shown(name);
     return items;
-}
-
-QComboBox* ChoiceBox(const QString& name, const QStringList& items, QWidget* parent) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(name);
-    box->addItems(items);
-    return box;
-}
-
-// Selects `text`, adding it when the list lacks it, so a record's value is
-// shown as it is rather than as another entry.
-void SelectText(QComboBox& box, const QString& text) {
-    int item = box.findText(text, Qt::MatchExactly);
-    if (item < 0) {
-        box.addItem(text);
-        item = box.count() - 1;
-    }
-    box.setCurrentIndex(item);
-}
-
-QLineEdit* TextField(const QString& name, QWidget* parent) {
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(name);
-    return field;
 }
 
 } // namespace
