@@ -30,10 +30,12 @@ bool CanDeleteCIP(const CIPSelection& s) {
 }
 
 bool CanInsertCIP(const CIPSelection& s) {
-    if (IsCIP(s.file.kind) && s.section == "Params")
-        return true;
-    return IsIOInfoPage(s) ||
+    return IsParamsPage(s) || IsIOInfoPage(s) ||
            (s.file.kind == EDSKind::EtherNetIP && IsEtherNetIPEntryPage(s.section));
+}
+
+bool IsParamsPage(const CIPSelection& s) {
+    return IsCIP(s.file.kind) && s.section == "Params";
 }
 
 bool IsIOInfoPage(const CIPSelection& s) {

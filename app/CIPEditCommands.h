@@ -29,7 +29,9 @@ struct CIPSelection {
 bool IsCIP(EDSKind kind);
 bool CanDeleteCIP(const CIPSelection& selection);
 bool CanInsertCIP(const CIPSelection& selection);
-// The DeviceNet IO_Info page, whose Insert is a dialog.
+// The pages whose Insert is a dialog: the parameter table of a DeviceNet or
+// EtherNet/IP file, and the DeviceNet IO_Info page.
+bool IsParamsPage(const CIPSelection& selection);
 bool IsIOInfoPage(const CIPSelection& selection);
 CommitResult DeleteCIP(CEDSDoc& doc, const CIPSelection& selection, IUserInterface& ui);
 CommitResult InsertCIP(CEDSDoc& doc, const CIPSelection& selection);

@@ -74,7 +74,7 @@ void CEditCommands::UpdateEnabling() {
     actions_.copy->setEnabled(!SelectedText().isEmpty() || selected ||
                               (listFocus && SelectedParam() != nullptr));
     const CIPSelection cip = listFocus ? Selection() : CIPSelection{};
-    const bool paramsPage = IsCIP(cip.file.kind) && cip.section == "Params";
+    const bool paramsPage = IsParamsPage(cip);
     actions_.cut->setEnabled(editorText || removable || (paramsPage && SelectedParam() != nullptr));
     actions_.paste->setEnabled(
         (editor != nullptr && !clipboard.text.isEmpty()) ||
@@ -244,7 +244,7 @@ void CEditCommands::Delete() {
 void CEditCommands::Insert() {
     view_.CommitEditors();
     const CIPSelection cip = Selection();
-    if (IsCIP(cip.file.kind) && cip.section == "Params") {
+    if (IsParamsPage(cip)) {
         RunParamDialog(cip.file);
         return;
     }
