@@ -1,0 +1,135 @@
+#pragma once
+
+// One table per keyword section (and per field list of a multi-field entry):
+// each keyword is described once, with its spelling as files write it, the
+// model member that holds it, the kind of value, the editor the page offers
+// and the form the writer gives it. Readers, writers, page rows, commit rules,
+// the JSON dump and the checks all walk these tables, so a new keyword is one
+// line in one table.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <variant>
+
+namespace corvid {
+
+// What a value is, which decides how it is parsed and checked.
+enum class ValueKind : uint8_t {
+    Text,   // free text, without its surrounding blanks
+    Quoted, // text between double quotes, the quotes part of the value
+    Number, // integer of Width bytes, Signed or not
+    Flag,   // true or false
+    Raw,    // kept exactly as written, never parsed
+    List,   // comma-separated values
+};
+
+// How the writer spells a number or flag.
+enum class WriteForm : uint8_t {
+    AsIs,    // texts: the value itself
+    Decimal, // "651"
+    Hex,     // "0x" and two digits per byte of Width: "0x028B"
+    Flag,    // "1" or "0"
+};
+
+// The editor a page offers for the value.
+enum class FieldEditor : uint8_t {
+    ReadOnly,
+    Text,        // single-line text
+    FlagList,    // "0" / "1"
+    DecimalList, // 0 to ListLast in decimal
+    HexList,     // 0x00 to ListLast in hexadecimal
+    Popup,       // a popup of the page's own kind (bits, enumeration)
+};
+
+struct FieldTraits {
+    ValueKind Kind = ValueKind::Text;
+    uint8_t Width = 0; // bytes of a Number
+    bool Signed = false;
+    WriteForm Form = WriteForm::AsIs;
+    FieldEditor Editor = FieldEditor::Text;
+    uint32_t ListLast = 0; // DecimalList, HexList: the last item
+};
+
+// The traits of the common kinds, so tables read as one line per keyword.
+inline constexpr FieldTraits kTextField{};
+inline constexpr FieldTraits kQuotedField{ValueKind::Quoted};
+inline constexpr FieldTraits kRawField{ValueKind::Raw};
+inline constexpr FieldTraits kFlagField{ValueKind::Flag, 0, false, WriteForm::Flag,
+                                        FieldEditor::FlagList};
+constexpr FieldTraits DecimalField(uint8_t width, bool isSigned = false,
+                                   FieldEditor editor = FieldEditor::Text, uint32_t last = 0) {
+    return {ValueKind::Number, width, isSigned, WriteForm::Decimal, editor, last};
+}
+constexpr FieldTraits HexField(uint8_t width, FieldEditor editor = FieldEditor::Text,
+                               uint32_t last = 0) {
+    return {ValueKind::Number, width, false, WriteForm::Hex, editor, last};
+}
+
+// The member behind a keyword, of whichever type the model gives it.
+template <typename Record>
+using FieldMember =
+    std::variant<std::string Record::*, bool Record::*, uint8_t Record::*, uint16_t Record::*,
+                 uint32_t Record::*, int16_t Record::*, int32_t Record::*>;
+
+template <typename Record> struct FieldSpec {
+    std::string_view Keyword; // as files write it
+    FieldMember<Record> Member;
+    FieldTraits Traits;
+};
+
+template <typename Record, size_t N> using FieldTable = std::array<FieldSpec<Record>, N>;
+
+// How keywords of a fieldbus compare: CANopen files are matched without
+// regard to letter case, DeviceNet and EtherNet/IP files exactly.
+enum class KeywordMatch : uint8_t { Exact, IgnoreCase };
+
+constexpr bool KeywordEquals(std::string_view a, std::string_view b, KeywordMatch match) {
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        char x = a[i];
+        char y = b[i];
+        if (match == KeywordMatch::IgnoreCase) {
+            x = (x >= 'A' && x <= 'Z') ? static_cast<char>(x - 'A' + 'a') : x;
+            y = (y >= 'A' && y <= 'Z') ? static_cast<char>(y - 'A' + 'a') : y;
+        }
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
+// The entry of `keyword`, or nullptr when the table has none.
+template <typename Record, size_t N>
+constexpr const FieldSpec<Record>* FindField(const FieldTable<Record, N>& table,
+                                             std::string_view keyword, KeywordMatch match) {
+    for (const FieldSpec<Record>& spec : table)
+        if (KeywordEquals(spec.Keyword, keyword, match))
+            return &spec;
+    return nullptr;
+}
+
+// The writer's form of a number or flag with `traits`: decimal, "0x" with
+// two digits per byte of Width, or "1"/"0".
+std::string FormatFieldNumber(int64_t value, const FieldTraits& traits);
+
+// The value of `spec` in `record` in the writer's form.
+template <typename Record>
+std::string FieldText(const Record& record, const FieldSpec<Record>& spec) {
+    return std::visit(
+        [&](auto member) -> std::string {
+            const auto& value = record.*member;
+            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>)
+                return value;
+            else
+                return FormatFieldNumber(static_cast<int64_t>(value), spec.Traits);
+        },
+        spec.Member);
+}
+
+} // namespace corvid
