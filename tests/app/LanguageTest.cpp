@@ -62,40 +62,47 @@ private slots:
         QSettings().clear();
     }
 
-    void ChooseLanguage_StoredChoiceComesFirst() {
+    void ChooseLanguage_StoredChoiceFirstThenTheDesktop() {
         const std::vector<uint16_t> both = {2052, 1028};
-        QCOMPARE(ChooseLanguage(1028, {"zh-CN"}, both), uint16_t{1028});
-        QCOMPARE(ChooseLanguage(1033, {"zh-CN"}, both), uint16_t{1033});
-        // The user asked for this language: without its translation the
-        // program stays in its own language rather than guessing another.
-        QCOMPARE(ChooseLanguage(1028, {"zh-CN"}, {2052}), uint16_t{1033});
-        QCOMPARE(ChooseLanguage(1031, {"zh-CN"}, both), uint16_t{1033});
-    }
-
-    void ChooseLanguage_WithoutAChoiceFollowsTheDesktop() {
-        const std::vector<uint16_t> both = {2052, 1028};
-        QCOMPARE(ChooseLanguage(0, {"zh-Hant-TW", "zh-TW", "en-US"}, both), uint16_t{1028});
-        QCOMPARE(ChooseLanguage(0, {"zh-CN"}, both), uint16_t{2052});
-        QCOMPARE(ChooseLanguage(0, {"en-GB", "zh-CN"}, both), uint16_t{1033});
-        // A desktop language nobody translated gives way to the next one.
-        QCOMPARE(ChooseLanguage(0, {"de-DE", "zh-CN"}, both), uint16_t{2052});
-        QCOMPARE(ChooseLanguage(0, {"zh-CN"}, {}), uint16_t{1033});
-        QCOMPARE(ChooseLanguage(0, {"C"}, both), uint16_t{1033});
-        QCOMPARE(ChooseLanguage(0, {}, both), uint16_t{1033});
+        const struct {
+            uint16_t stored;
+            std::vector<std::string> desktop;
+            std::vector<uint16_t> translated;
+            uint16_t chosen;
+        } cases[] = {
+            {1028, {"zh-CN"}, both, 1028},
+            {1033, {"zh-CN"}, both, 1033},
+            // The user asked for this language: without its translation the
+            // program stays in its own language rather than guessing another.
+            {1028, {"zh-CN"}, {2052}, 1033},
+            {1031, {"zh-CN"}, both, 1033},
+            {0, {"zh-Hant-TW", "zh-TW", "en-US"}, both, 1028},
+            {0, {"zh-CN"}, both, 2052},
+            {0, {"en-GB", "zh-CN"}, both, 1033},
+            // A desktop language nobody translated gives way to the next one.
+            {0, {"de-DE", "zh-CN"}, both, 2052},
+            {0, {"zh-CN"}, {}, 1033},
+            {0, {"C"}, both, 1033},
+            {0, {}, both, 1033},
+        };
+        for (const auto& c : cases)
+            QCOMPARE(ChooseLanguage(c.stored, c.desktop, c.translated), c.chosen);
     }
 
     void LanguageIdOfLocale_TellsTheChineseScriptsApart() {
-        QCOMPARE(LanguageIdOfLocale("zh_CN"), uint16_t{2052});
-        QCOMPARE(LanguageIdOfLocale("zh-Hans-SG"), uint16_t{2052});
-        QCOMPARE(LanguageIdOfLocale("zh"), uint16_t{2052});
-        QCOMPARE(LanguageIdOfLocale("zh_TW"), uint16_t{1028});
-        QCOMPARE(LanguageIdOfLocale("zh-HK"), uint16_t{1028});
-        QCOMPARE(LanguageIdOfLocale("zh-Hant"), uint16_t{1028});
-        QCOMPARE(LanguageIdOfLocale("zh_TW.UTF-8"), uint16_t{1028});
-        QCOMPARE(LanguageIdOfLocale("en_US"), uint16_t{1033});
-        QCOMPARE(LanguageIdOfLocale("de-AT"), uint16_t{1031});
-        QCOMPARE(LanguageIdOfLocale("xx_YY"), uint16_t{0});
-        QCOMPARE(LanguageIdOfLocale(""), uint16_t{0});
+        const std::pair<const char*, uint16_t> cases[] = {{"zh_CN", 2052},
+                                                          {"zh-Hans-SG", 2052},
+                                                          {"zh", 2052},
+                                                          {"zh_TW", 1028},
+                                                          {"zh-HK", 1028},
+                                                          {"zh-Hant", 1028},
+                                                          {"zh_TW.UTF-8", 1028},
+                                                          {"en_US", 1033},
+                                                          {"de-AT", 1031},
+                                                          {"xx_YY", 0},
+                                                          {"", 0}};
+        for (const auto& [locale, id] : cases)
+            QCOMPARE(LanguageIdOfLocale(locale), id);
     }
 
     void LanguageMenu_ListsTheTranslationsBesideTheProgram() {

@@ -35,13 +35,7 @@ class CliEditCIP : public testing::Test {
 protected:
     test::TempFolder folder;
 
-    std::string Resaved(const std::string& text) {
-        test::WriteFile(folder.path() / "by-hand.eds", text);
-        EXPECT_EQ(Cli("resave " + folder.File("by-hand.eds") + " " + folder.File("expected.eds"))
-                      .exitCode,
-                  0);
-        return test::ReadFile(folder.File("expected.eds"));
-    }
+    std::string Resaved(const std::string& text) { return test::Resaved(text, folder); }
     CliRun Edit(const std::string& sample, const std::string& changes) {
         return Cli("edit " + kSamples + "/" + sample + " " + folder.File("out.eds") + " " +
                    changes);

@@ -45,11 +45,7 @@ protected:
         test::WriteFile(folder.path() / name, text);
         return folder.File(name);
     }
-    std::string Resaved(const std::string& text) {
-        const std::string in = Write("by-hand.eds", text);
-        EXPECT_EQ(Cli("resave " + in + " " + folder.File("by-hand-out.eds")).exitCode, 0);
-        return test::ReadFile(folder.File("by-hand-out.eds"));
-    }
+    std::string Resaved(const std::string& text) { return test::Resaved(text, folder); }
 };
 
 TEST_F(CliEdit, SetsGiveTheFileOfTheSameChangesByHand) {

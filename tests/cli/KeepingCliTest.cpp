@@ -35,6 +35,9 @@ TEST(CliKind, UnreadableFilesAreNamedWithTheReason) {
     const CliRun dump = Cli("dump " + folder.File("none.eds"));
     EXPECT_EQ(dump.exitCode, 1);
     EXPECT_NE(dump.out.find(": unreadable: No such file or directory"), std::string::npos);
+    const CliRun as = Cli("dump --as devicenet " + folder.File("none.eds"));
+    EXPECT_EQ(as.exitCode, 1);
+    EXPECT_NE(as.out.find("No such file or directory"), std::string::npos);
 }
 
 TEST(CliDump, AsAKindTheFileDoesNotHoldSaysSoAndStillPrints) {
@@ -70,6 +73,23 @@ TEST(CliDump, CANopenKeptLinesAndSections) {
     EXPECT_EQ(json["KeptSections"][0]["After"], "DeviceInfo");
     EXPECT_EQ(json["KeptSections"][0]["Header"], "[Tools]");
     EXPECT_EQ(json["KeptSections"][0]["Lines"], nlohmann::json::array({"Items=0"}));
+}
+
+TEST(CliDump, KeptLinesUnderKeptPerSection) {
+    test::TempFolder folder;
+    test::WriteFile(
+        folder.path() / "kept.eds",
+        "\xEF\xBB\xBF[File]\r\n  Revision = 1;\r\n  Vendor_Key = \"a\";  $ why\r\n"
+        "[1_ALARM]\r\n  _Thing = 1,\r\n    2;\r\n\r\n[Capacity]\r\nTSpec1 = TxRx, 8, 100;\r\n");
+    const CliRun run = Cli("dump --as ethernetip " + folder.File("kept.eds"));
+    ASSERT_EQ(run.exitCode, 0) << run.out;
+    const auto kept = nlohmann::json::parse(run.out)["Kept"];
+    EXPECT_EQ(kept["ByteOrderMark"], true);
+    EXPECT_EQ(kept["Entries"], (nlohmann::json{{"File", {"  Vendor_Key = \"a\";  $ why"}}}));
+    EXPECT_EQ(kept["Sections"],
+              (nlohmann::json::array({{{"After", "File"},
+                                       {"Header", "[1_ALARM]"},
+                                       {"Lines", {"  _Thing = 1,", "    2;"}}}})));
 }
 
 // The target of a save keeps what it is: a link stays a link to the file

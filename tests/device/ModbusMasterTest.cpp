@@ -267,21 +267,6 @@ INSTANTIATE_TEST_SUITE_P(Framings, ModbusMasterTest, testing::Values(true, false
                              return info.param ? "Rtu" : "Ascii";
                          });
 
-TEST(CModbusMaster, StartsWithTheDefaultRequestAndLine) {
-    const CModbusMaster master;
-    EXPECT_EQ(master.port, 1);
-    EXPECT_EQ(master.address, 255);
-    EXPECT_EQ(master.quantity, 0);
-    EXPECT_EQ(master.registerAddress, 0x2110);
-    EXPECT_EQ(master.function, 3);
-    EXPECT_EQ(master.LineSettings(),
-              (SerialLineSettings{9600, kParityNone, 8, kStopBitsTwo, kFlowNone}));
-    EXPECT_TRUE(master.rtu);
-    EXPECT_FALSE(master.stopRequested);
-    EXPECT_FALSE(master.serialPort.IsOpen());
-    EXPECT_EQ(master.receiveBuffer, ModbusBuffer{});
-}
-
 TEST(CModbusMaster, TransactionOnAClosedPortRaises) {
     CModbusMaster master;
     master.quantity = 1;

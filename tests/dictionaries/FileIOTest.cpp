@@ -48,23 +48,6 @@ TEST(SaveFileReplacing, FailedWriteLeavesPreviousFileUntouched) {
               1);
 }
 
-TEST(SaveFileReplacing, MissingFolderIsReportedWithSystemText) {
-    std::string error;
-    EXPECT_FALSE(SaveFileReplacing("/nonexistent/folder/x.eds", "x", error));
-    EXPECT_EQ(error, "No such file or directory");
-}
-
-TEST(SaveFileReplacing, TargetThatIsAFolderFailsAndStays) {
-    test::TempFolder folder;
-    std::filesystem::create_directory(folder.path() / "dir.eds");
-    std::string error;
-    EXPECT_FALSE(SaveFileReplacing(folder.File("dir.eds"), "x", error));
-    EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "dir.eds"));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
-                            std::filesystem::directory_iterator()),
-              1);
-}
-
 // Saving through links writes the file at the end of the chain (relative
 // links resolved from their own folder) and keeps the links; a dangling link
 // gets its file created.
@@ -104,8 +87,10 @@ TEST(SaveFileReplacing, TargetThatIsNoRegularFileIsRefusedAndStays) {
         EXPECT_FALSE(SaveFileReplacing(folder.File(name), "x", error)) << name;
         EXPECT_EQ(error, "not a regular file (a device, pipe or socket); left untouched");
     }
-    EXPECT_FALSE(SaveFileReplacing(folder.File("to-dir.eds"), "x", error));
-    EXPECT_EQ(error, "Is a directory");
+    for (const char* name : {"dir.eds", "to-dir.eds"}) {
+        EXPECT_FALSE(SaveFileReplacing(folder.File(name), "x", error)) << name;
+        EXPECT_EQ(error, "Is a directory");
+    }
     EXPECT_TRUE(std::filesystem::is_fifo(pipe));
     EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "dir.eds"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
@@ -113,8 +98,10 @@ TEST(SaveFileReplacing, TargetThatIsNoRegularFileIsRefusedAndStays) {
               4);
 }
 
-TEST(ReadWholeFile, ReportsMissingFile) {
+TEST(FileIO, MissingFolderOrFileIsReportedWithSystemText) {
     std::string contents, error;
+    EXPECT_FALSE(SaveFileReplacing("/nonexistent/folder/x.eds", "x", error));
+    EXPECT_EQ(error, "No such file or directory");
     EXPECT_FALSE(ReadWholeFile("/nonexistent/file", contents, error));
     EXPECT_EQ(error, "No such file or directory");
 }

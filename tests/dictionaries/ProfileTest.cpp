@@ -62,23 +62,27 @@ TEST(ProfileFile, IntegerValues) {
     EXPECT_EQ(ProfileInt(path, "s", "e", 5), 0);
 }
 
-TEST(WriteProfileString, ReplacesInPlaceKeepingOtherLinesAndLineEnds) {
-    const std::string before = "; settings\r\n[Serial]\r\nport = 3  ; no comment\r\n"
-                               "Baud=9600\r\n\r\n[Other]\r\nX=1\r\n";
-    EXPECT_EQ(WithProfileString(before, "SERIAL", "Port", "5"),
-              "; settings\r\n[Serial]\r\nport =5\r\nBaud=9600\r\n\r\n[Other]\r\nX=1\r\n");
-}
-
-TEST(WriteProfileString, AddsKeyAtEndOfSectionBeforeBlankLines) {
-    EXPECT_EQ(WithProfileString("[A]\nx=1\n\n[B]\ny=2\n", "a", "New", "v"),
-              "[A]\nx=1\nNew=v\n\n[B]\ny=2\n");
-    EXPECT_EQ(WithProfileString("[A]\nx=1", "A", "k", "v"), "[A]\nx=1\nk=v\n");
-    EXPECT_EQ(WithProfileString("[A]\n", "A", "k", "v"), "[A]\nk=v\n");
-}
-
-TEST(WriteProfileString, AddsSectionAtEnd) {
-    EXPECT_EQ(WithProfileString("", "S", "k", "v"), "[S]\r\nk=v\r\n");
-    EXPECT_EQ(WithProfileString("[A]\nx=1", "S", "k", "v"), "[A]\nx=1\n[S]\nk=v\n");
+// A write replaces the value in place keeping every other line and the line
+// ends, or adds the key at the end of its section before blank lines, or adds
+// the section at the end.
+TEST(WithProfileString, ReplacesOrAddsKeepingTheRest) {
+    const struct {
+        const char* before;
+        const char* section;
+        const char* key;
+        const char* after;
+    } cases[] = {
+        {"; settings\r\n[Serial]\r\nport = 3  ; no comment\r\nBaud=9600\r\n\r\n[Other]\r\nX=1\r\n",
+         "SERIAL", "Port",
+         "; settings\r\n[Serial]\r\nport =v\r\nBaud=9600\r\n\r\n[Other]\r\nX=1\r\n"},
+        {"[A]\nx=1\n\n[B]\ny=2\n", "a", "New", "[A]\nx=1\nNew=v\n\n[B]\ny=2\n"},
+        {"[A]\nx=1", "A", "k", "[A]\nx=1\nk=v\n"},
+        {"[A]\n", "A", "k", "[A]\nk=v\n"},
+        {"", "S", "k", "[S]\r\nk=v\r\n"},
+        {"[A]\nx=1", "S", "k", "[A]\nx=1\n[S]\nk=v\n"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(WithProfileString(c.before, c.section, c.key, "v"), c.after) << c.before;
 }
 
 TEST(WriteProfileString, WritesFileThatReadsBack) {

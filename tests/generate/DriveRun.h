@@ -11,8 +11,6 @@
 #include "ProgramHome.h"
 #include "ScriptedUserInterface.h"
 
-#include <nlohmann/json.hpp>
-
 namespace corvid::test {
 
 inline const std::string kDrives = CORVID_DRIVES_DIR;
@@ -41,25 +39,5 @@ struct DriveRun {
     std::string CANopenText() const { return FormatCANopenEDS(CANopen()); }
     std::string DeviceNetText() const { return FormatDeviceNetEDS(DeviceNet()); }
 };
-
-// A drive file in `home`: 9600 8 N 2 RTU, address 1, with these fields.
-inline std::string DriveFile(const ProgramHome& home, const nlohmann::json& fields) {
-    nlohmann::json drive = {{"address", 1},  {"bitRate", 9600},  {"dataBits", 8},
-                            {"stopBits", 2}, {"parity", "none"}, {"mode", "RTU"}};
-    drive.update(fields);
-    static int count = 0;
-    const std::string path = home.File("drive" + std::to_string(++count) + ".json");
-    WriteFile(path, drive.dump());
-    return path;
-}
-
-inline nlohmann::json Parameter(const std::string& name, int minimum, int maximum, int defaultValue,
-                                int attribute = 0) {
-    return {{"name", name},
-            {"minimum", minimum},
-            {"maximum", maximum},
-            {"default", defaultValue},
-            {"attribute", attribute}};
-}
 
 } // namespace corvid::test

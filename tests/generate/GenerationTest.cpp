@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Generation, WarnsOfLimitsAndTypesSignedParameters) {
     test::ProgramHome home;
     const std::string drive = test::DriveFile(
-        home,
+        home.path(),
         {{"driveType", 20},
          {"driveSubType", 255},
          {"rating", 440},
@@ -157,7 +157,7 @@ TEST(Generation, GoesOnWithoutMissingCatalogueFiles) {
 TEST(Generation, NamesFromTheDriveStaySafeInQuotes) {
     test::ProgramHome home;
     const std::string drive = test::DriveFile(
-        home,
+        home.path(),
         {{"driveType", 7},
          {"driveSubType", 255},
          {"rating", 440},

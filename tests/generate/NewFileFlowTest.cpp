@@ -143,12 +143,11 @@ TEST(LoadFromDrive, RefusesADeviceWithoutItsTemplate) {
 TEST(RunAutoTest, FindsTheAddressAndTellsTheDialog) {
     test::ProgramHome home;
     // Address 1 answers the first address tried: no time-outs.
-    test::DriveSimulator drive({test::DriveFile(home, {{"driveType", 7},
-                                                       {"bitRate", 19200},
-                                                       {"parity", "even"},
-                                                       {"stopBits", 1},
-                                                       {"groups", nlohmann::json::array()}}),
-                                "--strict-address"});
+    test::DriveSimulator drive(
+        {test::DriveFile(
+             home.path(),
+             {{"driveType", 7}, {"bitRate", 19200}, {"parity", "even"}, {"stopBits", 1}}),
+         "--strict-address"});
     home.Write("Configure.ini", "[Comport]\ntestModbusID=1\n");
     test::ScriptedUserInterface ui;
     ui.answers = {MessageAnswer::Ok};

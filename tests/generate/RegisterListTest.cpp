@@ -80,11 +80,11 @@ TEST(DriveGroups, HoldAtMost254ParametersBesideSubIndex0) {
     nlohmann::json parameters = nlohmann::json::array();
     for (int j = 0; j < 255; ++j)
         parameters.push_back(test::Parameter("P" + std::to_string(j), 0, 100, 1));
-    const std::string drive =
-        test::DriveFile(home, {{"driveType", 7},
-                               {"driveSubType", 255},
-                               {"rating", 440},
-                               {"groups", {{{"name", "Full"}, {"parameters", parameters}}}}});
+    const std::string drive = test::DriveFile(
+        home.path(), {{"driveType", 7},
+                      {"driveSubType", 255},
+                      {"rating", 440},
+                      {"groups", {{{"name", "Full"}, {"parameters", parameters}}}}});
     DriveRun run({drive});
     ASSERT_TRUE(run.Load(EDSKind::CANopen, "CN-100", "VFD-E", "9600", "8 N 2 RTU"));
     const CANopenObject& full = ObjectAt(run.CANopen(), 0x2000);

@@ -46,4 +46,14 @@ inline ResavedTwice ResaveTwice(const std::string& input, const TempFolder& fold
     return {ok, ReadFile(once), ReadFile(twice)};
 }
 
+// `text` written as a file and resaved: the file a user gets by making the
+// same changes by hand.
+inline std::string Resaved(const std::string& text, const TempFolder& folder) {
+    WriteFile(folder.path() / "by-hand.eds", text);
+    const std::string out = folder.File("by-hand-out.eds");
+    if (Cli("resave " + folder.File("by-hand.eds") + " " + out).exitCode != 0)
+        return "<resave failed>";
+    return ReadFile(out);
+}
+
 } // namespace corvid::test

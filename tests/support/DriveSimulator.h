@@ -1,7 +1,12 @@
 #pragma once
 
 // Runs corvid-drive-sim for a test: starts it, waits (bounded) for the first
-// line it prints, the terminal path, and stops it by its process id.
+// line it prints, the terminal path, and stops it by its process id. Also
+// writes the drive description files it is fed.
+
+#include "TestFiles.h"
+
+#include <nlohmann/json.hpp>
 
 #include <array>
 #include <cerrno>
@@ -109,5 +114,29 @@ private:
     int exitStatus_ = -1;
     std::string path_;
 };
+
+// A drive file in `folder`: 9600 8 N 2 RTU, address 1, no groups, with
+// `fields` over that.
+inline std::string DriveFile(const std::filesystem::path& folder, const nlohmann::json& fields) {
+    nlohmann::json drive = {{"address", 1},
+                            {"bitRate", 9600},
+                            {"dataBits", 8},
+                            {"stopBits", 2},
+                            {"groups", nlohmann::json::array()}};
+    drive.update(fields);
+    static int count = 0;
+    const std::filesystem::path path = folder / ("drive" + std::to_string(++count) + ".json");
+    WriteFile(path, drive.dump());
+    return path.string();
+}
+
+inline nlohmann::json Parameter(const std::string& name, int minimum, int maximum, int defaultValue,
+                                int attribute = 0) {
+    return {{"name", name},
+            {"minimum", minimum},
+            {"maximum", maximum},
+            {"default", defaultValue},
+            {"attribute", attribute}};
+}
 
 } // namespace corvid::test
