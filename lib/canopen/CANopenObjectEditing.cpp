@@ -9,10 +9,6 @@ namespace corvid {
 
 namespace {
 
-constexpr uint8_t kObjectTypeDefStruct = 6;
-constexpr uint8_t kObjectTypeVar = 7;
-constexpr uint8_t kObjectTypeArray = 8;
-constexpr uint8_t kObjectTypeRecord = 9;
 constexpr uint16_t kDataTypeUnsigned8 = 5;
 constexpr uint16_t kLowestObjectIndex = 0x1000;
 

@@ -2,6 +2,8 @@
 
 #include "CANopenSource.h"
 
+#include "canopen/CANopenFields.h"
+
 #include "dictionaries/ByteOrderMark.h"
 #include "dictionaries/EDSTextHelper.h"
 #include "dictionaries/FileIO.h"
@@ -9,6 +11,8 @@
 
 #include <algorithm>
 #include <map>
+#include <type_traits>
+#include <variant>
 
 namespace corvid {
 
@@ -36,9 +40,28 @@ KeyedLine SplitKeyed(std::string_view line) {
 
 // CANopen flags are numbers in real files ("PDOMapping=0x1"): any number
 // other than 0 is true, so a save does not turn a mappable object into one
-// that is not. Text that is no number reads as 0, as every number does.
-bool ParseCANopenFlag(std::string_view value) {
-    return ParseNumber(value) != 0;
+// that is not. Numbers keep the low bits that fit their member; text that is
+// no number reads as 0.
+template <typename Record>
+void StoreValue(Record& record, const FieldSpec<Record>& spec, const std::string& value) {
+    std::visit(
+        [&](auto member) {
+            auto& field = record.*member;
+            using Field = std::decay_t<decltype(field)>;
+            if constexpr (std::is_same_v<Field, std::string>)
+                field = value;
+            else if constexpr (std::is_same_v<Field, bool>)
+                field = ParseNumber(value) != 0;
+            else
+                field = static_cast<Field>(ParseNumber(value));
+        },
+        spec.Member);
+}
+
+// The entry of `table` that a line's key names; keys were lower-cased.
+template <typename Record, size_t N>
+const FieldSpec<Record>* FieldOfLine(const FieldTable<Record, N>& table, const KeyedLine& line) {
+    return FindField(table, line.key, KeywordMatch::IgnoreCase);
 }
 
 // Whether the ";" lines of a section are kept with its unused lines: only
@@ -78,114 +101,19 @@ void ReadLines(const ReadContext& context, SourceSection* section, const std::st
     }
 }
 
-void ReadFileInfo(const ReadContext& context, CANopenFileInfo& info) {
-    info.SectionName = "FileInfo";
-    ReadLines(context, context.source.Find("FileInfo"), info.SectionName, CommentLines::Drop,
-              info.KeptLines, [&](const KeyedLine& line) {
-                  const std::string& k = line.key;
-                  const std::string& v = line.value;
-                  if (k == "filename")
-                      info.FileName = v;
-                  else if (k == "fileversion")
-                      info.FileVersion = static_cast<uint8_t>(ParseNumber(v));
-                  else if (k == "filerevision")
-                      info.FileRevision = static_cast<uint8_t>(ParseNumber(v));
-                  else if (k == "edsversion")
-                      info.EDSVersion = v;
-                  else if (k == "description")
-                      info.Description = v;
-                  else if (k == "creationtime")
-                      info.CreationTime = v;
-                  else if (k == "creationdate")
-                      info.CreationDate = v;
-                  else if (k == "createdby")
-                      info.CreatedBy = v;
-                  else if (k == "modificationtime")
-                      info.ModificationTime = v;
-                  else if (k == "modificationdate")
-                      info.ModificationDate = v;
-                  else if (k == "modifiedby")
-                      info.ModifiedBy = v;
-                  else
-                      return false;
-                  return true;
+// A section of fixed keywords: each line of a keyword of `table` sets its
+// member, the last such line winning; other lines are kept.
+template <typename Record, size_t N>
+void ReadFields(const ReadContext& context, const char* name, Record& record,
+                const FieldTable<Record, N>& table) {
+    record.SectionName = name;
+    ReadLines(context, context.source.Find(name), record.SectionName, CommentLines::Drop,
+              record.KeptLines, [&](const KeyedLine& line) {
+                  const FieldSpec<Record>* spec = FieldOfLine(table, line);
+                  if (spec != nullptr)
+                      StoreValue(record, *spec, line.value);
+                  return spec != nullptr;
               });
-}
-
-bool* BaudRateFlag(CANopenDeviceInfo& info, const std::string& key) {
-    static const std::pair<const char*, bool CANopenDeviceInfo::*> kFlags[] = {
-        {"baudrate_10", &CANopenDeviceInfo::BaudRate_10},
-        {"baudrate_20", &CANopenDeviceInfo::BaudRate_20},
-        {"baudrate_50", &CANopenDeviceInfo::BaudRate_50},
-        {"baudrate_125", &CANopenDeviceInfo::BaudRate_125},
-        {"baudrate_250", &CANopenDeviceInfo::BaudRate_250},
-        {"baudrate_500", &CANopenDeviceInfo::BaudRate_500},
-        {"baudrate_800", &CANopenDeviceInfo::BaudRate_800},
-        {"baudrate_1000", &CANopenDeviceInfo::BaudRate_1000},
-        {"simplebootupmaster", &CANopenDeviceInfo::SimpleBootUpMaster},
-        {"simplebootupslave", &CANopenDeviceInfo::SimpleBootUpSlave},
-        {"dynamicchannelssupported", &CANopenDeviceInfo::DynamicChannelsSupported},
-        {"groupmessaging", &CANopenDeviceInfo::GroupMessaging},
-        {"lss_supported", &CANopenDeviceInfo::LSS_Supported},
-    };
-    for (const auto& [name, member] : kFlags)
-        if (key == name)
-            return &(info.*member);
-    return nullptr;
-}
-
-void ReadDeviceInfo(const ReadContext& context, CANopenDeviceInfo& info) {
-    info.SectionName = "DeviceInfo";
-    ReadLines(context, context.source.Find("DeviceInfo"), info.SectionName, CommentLines::Drop,
-              info.KeptLines, [&](const KeyedLine& line) {
-                  const std::string& k = line.key;
-                  const std::string& v = line.value;
-                  if (bool* flag = BaudRateFlag(info, k))
-                      *flag = ParseCANopenFlag(v);
-                  else if (k == "vendorname")
-                      info.VendorName = v;
-                  else if (k == "vendornumber")
-                      info.VendorNumber = ParseNumber(v);
-                  else if (k == "productname")
-                      info.ProductName = v;
-                  else if (k == "productnumber")
-                      info.ProductNumber = ParseNumber(v);
-                  else if (k == "revisionnumber")
-                      info.RevisionNumber = ParseNumber(v);
-                  else if (k == "ordercode")
-                      info.OrderCode = v;
-                  else if (k == "granularity")
-                      info.Granularity = static_cast<uint8_t>(ParseNumber(v));
-                  else if (k == "nrofrxpdo")
-                      info.NrOfRXPDO = static_cast<uint8_t>(ParseNumber(v));
-                  else if (k == "nroftxpdo")
-                      info.NrOfTXPDO = static_cast<uint8_t>(ParseNumber(v));
-                  else
-                      return false;
-                  return true;
-              });
-}
-
-void ReadDummyUsage(const ReadContext& context, CANopenDummyUsage& usage) {
-    usage.SectionName = "DummyUsage";
-    bool* flags[] = {&usage.Dummy0001, &usage.Dummy0002, &usage.Dummy0003, &usage.Dummy0004,
-                     &usage.Dummy0005, &usage.Dummy0006, &usage.Dummy0007};
-    ReadLines(context, context.source.Find("DummyUsage"), usage.SectionName, CommentLines::Drop,
-              usage.KeptLines, [&](const KeyedLine& line) {
-                  if (line.key.size() != 9 || !line.key.starts_with("dummy000") ||
-                      line.key[8] < '1' || line.key[8] > '7')
-                      return false;
-                  *flags[line.key[8] - '1'] = ParseCANopenFlag(line.value);
-                  return true;
-              });
-}
-
-// The number N of a key "lineN" written without leading zeros, else 0.
-unsigned CommentLineNumber(const std::string& key) {
-    if (key.size() < 5 || key.size() > 9 || !key.starts_with("line") || key[4] == '0')
-        return 0;
-    const std::string_view digits = std::string_view(key).substr(4);
-    return IsDecimal(digits) ? ParseNumber(digits) : 0;
 }
 
 // The count and each "LineN" up to it take their first line; a later line
@@ -196,17 +124,18 @@ void ReadComments(const ReadContext& context, CANopenComments& comments) {
     SourceSection* section = context.source.Find("Comments");
     comments.Lines = 0;
     for (size_t i = 0; section != nullptr && i < section->lines.size(); ++i) {
-        if (KeyedLine line = SplitKeyed(section->lines[i].text); line.key == "lines") {
-            comments.Lines = static_cast<uint16_t>(ParseNumber(line.value));
+        const KeyedLine line = SplitKeyed(section->lines[i].text);
+        if (const auto* spec = FieldOfLine(kCommentsFields, line)) {
+            StoreValue(comments, *spec, line.value);
             break;
         }
     }
     std::map<unsigned, std::string> texts;
     ReadLines(context, section, comments.SectionName, CommentLines::Drop, comments.KeptLines,
               [&](const KeyedLine& line) {
-                  if (line.key == "lines")
+                  if (FieldOfLine(kCommentsFields, line) != nullptr)
                       return true;
-                  const unsigned number = CommentLineNumber(line.key);
+                  const unsigned number = CommentLineNumber(line.key, KeywordMatch::IgnoreCase);
                   return number >= 1 && number <= comments.Lines &&
                          texts.try_emplace(number, line.value).second;
               });
@@ -260,39 +189,23 @@ void ReadObjectList(const ReadContext& context, const char* name, uint8_t catego
     }
 }
 
-// The keys objects and sub-indexes share; SubNumber is read for objects only.
+// The keys objects and sub-indexes share; SubNumber is read for objects
+// only (a sub-index record has Category 0).
 bool ReadRecordKey(CANopenObject& record, const KeyedLine& line) {
-    const std::string& k = line.key;
-    const std::string& v = line.value;
-    uint8_t key = 0;
-    if (k == "parametername") {
-        record.ParameterName = v;
-    } else if (k == "objecttype") {
-        record.ObjectType = static_cast<uint8_t>(ParseNumber(v));
-        key = kKeyObjectType;
-    } else if (k == "datatype") {
-        record.DataType = static_cast<uint16_t>(ParseNumber(v));
-        key = kKeyDataType;
-    } else if (k == "lowlimit") {
-        record.LowLimit = v;
-        key = kKeyLowLimit;
-    } else if (k == "highlimit") {
-        record.HighLimit = v;
-        key = kKeyHighLimit;
-    } else if (k == "defaultvalue") {
-        record.DefaultValue = v;
-        key = kKeyDefaultValue;
-    } else if (k == "accesstype") {
-        record.AccessType = ToLowerAscii(v);
-        key = kKeyAccessType;
-    } else if (k == "pdomapping") {
-        record.PDOMapping = ParseCANopenFlag(v);
-        key = kKeyPDOMapping;
-    } else {
+    const FieldSpec<CANopenObject>* spec = FieldOfLine(kObjectFields, line);
+    if (spec == nullptr || (spec == &kSubNumberKey && record.Category == 0))
         return false;
-    }
-    record.KeysInFile |= key;
+    StoreValue(record, *spec, line.value);
+    record.KeysInFile |= ObjectKeyBit(*spec);
     return true;
+}
+
+// Access types compare in lower case.
+void ReadRecord(const ReadContext& context, SourceSection* section, const std::string& name,
+                CANopenObject& record) {
+    ReadLines(context, section, name, CommentLines::Keep, record.KeptLines,
+              [&](const KeyedLine& line) { return ReadRecordKey(record, line); });
+    record.AccessType = ToLowerAscii(record.AccessType);
 }
 
 void ReadSubObjects(const ReadContext& context, CANopenObject& object) {
@@ -306,24 +219,14 @@ void ReadSubObjects(const ReadContext& context, CANopenObject& object) {
         CANopenObject sub;
         sub.Index = object.Index;
         sub.SubIndex = subIndex;
-        ReadLines(context, section, name, CommentLines::Keep, sub.KeptLines,
-                  [&](const KeyedLine& line) { return ReadRecordKey(sub, line); });
+        ReadRecord(context, section, name, sub);
         InsertOrderedSub(*object.SubObjects, std::move(sub));
     }
 }
 
 void ReadObject(const ReadContext& context, CANopenObject& object) {
     const std::string name = ObjectSectionName(object.Index);
-    ReadLines(context, context.source.Find(name), name, CommentLines::Keep, object.KeptLines,
-              [&](const KeyedLine& line) {
-                  if (ReadRecordKey(object, line))
-                      return true;
-                  if (line.key != "subnumber")
-                      return false;
-                  object.SubNumber = static_cast<uint8_t>(ParseNumber(line.value));
-                  object.KeysInFile |= kKeySubNumber;
-                  return true;
-              });
+    ReadRecord(context, context.source.Find(name), name, object);
     if (object.SubNumber != 0)
         ReadSubObjects(context, object);
 }
@@ -403,9 +306,9 @@ void LoadCANopenEDSText(CCANopenEDS& model, std::string_view text, const std::st
     ReadHeaderComment(model.Header, text, kCANopenHeaderComment);
     CANopenSource source(text);
     const ReadContext context{source, path, diagnostics};
-    ReadFileInfo(context, model.FileInfo);
-    ReadDeviceInfo(context, model.DeviceInfo);
-    ReadDummyUsage(context, model.DummyUsage);
+    ReadFields(context, "FileInfo", model.FileInfo, kFileInfoFields);
+    ReadFields(context, "DeviceInfo", model.DeviceInfo, kDeviceInfoFields);
+    ReadFields(context, "DummyUsage", model.DummyUsage, kDummyUsageFields);
     ReadComments(context, model.Comments);
     ReadObjectList(context, "MandatoryObjects", kCategoryMandatory, model);
     ReadObjectList(context, "OptionalObjects", kCategoryOptional, model);

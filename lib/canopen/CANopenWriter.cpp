@@ -1,5 +1,7 @@
 #include "canopen/CANopenWriter.h"
 
+#include "canopen/CANopenFields.h"
+#include "canopen/CANopenObjectEditing.h"
 #include "dictionaries/ByteOrderMark.h"
 #include "dictionaries/EDSLineWriter.h"
 #include "dictionaries/EDSTextHelper.h"
@@ -10,11 +12,6 @@
 namespace corvid {
 
 namespace {
-
-inline constexpr uint8_t kDomain = 2;
-inline constexpr uint8_t kDefStruct = 6;
-inline constexpr uint8_t kArray = 8;
-inline constexpr uint8_t kRecord = 9;
 
 // The line writer that puts each kept section after the section it
 // followed in the file, and those whose section is gone at the end.
@@ -78,114 +75,73 @@ void WriteHeader(CANopenLineWriter& out, const EDSFileHeader& header) {
         .Line("");
 }
 
-void WriteFileInfo(CANopenLineWriter& out, const CANopenFileInfo& info) {
-    out.Section(info.SectionName)
-        .Optional("FileName", info.FileName)
-        .Number("FileVersion", info.FileVersion)
-        .Number("FileRevision", info.FileRevision)
-        .Line("EDSVersion", info.EDSVersion.empty() ? "3.0" : info.EDSVersion)
-        .Optional("Description", info.Description)
-        .Optional("CreationTime", info.CreationTime)
-        .Optional("CreationDate", info.CreationDate)
-        .Optional("CreatedBy", info.CreatedBy)
-        .Optional("ModificationTime", info.ModificationTime)
-        .Optional("ModificationDate", info.ModificationDate)
-        .Optional("ModifiedBy", info.ModifiedBy);
-    EndSection(out, info.SectionName, info.KeptLines);
+// "key=value" in the writer's form; an empty text is left out, or written
+// as the fallback the file needs in its place.
+template <typename Record>
+void WriteField(CANopenLineWriter& out, const Record& record, const FieldSpec<Record>& spec) {
+    const std::string text = FieldText(record, spec);
+    out.Optional(spec.Keyword, text.empty() ? spec.Traits.Fallback : std::string_view(text));
 }
 
-void WriteDeviceInfo(CANopenLineWriter& out, const CANopenDeviceInfo& info) {
-    out.Section(info.SectionName)
-        .Optional("VendorName", info.VendorName)
-        .Line("VendorNumber", FormatHex32(info.VendorNumber))
-        .Optional("ProductName", info.ProductName)
-        .Line("ProductNumber", FormatHex32(info.ProductNumber))
-        .Line("RevisionNumber", FormatHex32(info.RevisionNumber))
-        .Optional("OrderCode", info.OrderCode)
-        .Flag("BaudRate_10", info.BaudRate_10)
-        .Flag("BaudRate_20", info.BaudRate_20)
-        .Flag("BaudRate_50", info.BaudRate_50)
-        .Flag("BaudRate_125", info.BaudRate_125)
-        .Flag("BaudRate_250", info.BaudRate_250)
-        .Flag("BaudRate_500", info.BaudRate_500)
-        .Flag("BaudRate_800", info.BaudRate_800)
-        .Flag("BaudRate_1000", info.BaudRate_1000)
-        .Flag("SimpleBootUpMaster", info.SimpleBootUpMaster)
-        .Flag("SimpleBootUpSlave", info.SimpleBootUpSlave)
-        .Line("Granularity", FormatHex8(info.Granularity))
-        .Flag("DynamicChannelsSupported", info.DynamicChannelsSupported)
-        .Flag("GroupMessaging", info.GroupMessaging)
-        .Number("NrOfRXPDO", info.NrOfRXPDO)
-        .Number("NrOfTXPDO", info.NrOfTXPDO)
-        .Flag("LSS_Supported", info.LSS_Supported);
-    EndSection(out, info.SectionName, info.KeptLines);
-}
-
-void WriteDummyUsage(CANopenLineWriter& out, const CANopenDummyUsage& usage) {
-    out.Section(usage.SectionName)
-        .Flag("Dummy0001", usage.Dummy0001)
-        .Flag("Dummy0002", usage.Dummy0002)
-        .Flag("Dummy0003", usage.Dummy0003)
-        .Flag("Dummy0004", usage.Dummy0004)
-        .Flag("Dummy0005", usage.Dummy0005)
-        .Flag("Dummy0006", usage.Dummy0006)
-        .Flag("Dummy0007", usage.Dummy0007);
-    EndSection(out, usage.SectionName, usage.KeptLines);
+template <typename Record, size_t N>
+void WriteFields(CANopenLineWriter& out, const Record& record, const FieldTable<Record, N>& table) {
+    out.Section(record.SectionName);
+    for (const FieldSpec<Record>& spec : table)
+        WriteField(out, record, spec);
+    EndSection(out, record.SectionName, record.KeptLines);
 }
 
 // Lines are numbered from the list with a full-width counter, so a block of
 // more than 255 lines keeps every line.
 void WriteComments(CANopenLineWriter& out, const CANopenComments& comments) {
-    out.Section(comments.SectionName).Number("Lines", comments.Lines);
+    out.Section(comments.SectionName);
+    for (const FieldSpec<CANopenComments>& spec : kCommentsFields)
+        WriteField(out, comments, spec);
     for (size_t i = 0; i < comments.LineTexts.size(); ++i)
-        out.Line("Line" + std::to_string(i + 1), comments.LineTexts[i]);
+        out.Line(CommentLineKey(i + 1), comments.LineTexts[i]);
     EndSection(out, comments.SectionName, comments.KeptLines);
 }
 
-bool Given(const CANopenObject& record, uint8_t key) {
-    return (record.KeysInFile & key) != 0;
+// Writes `key` where the record's kind carries it (`usual`) or its file
+// gave it.
+void WriteKeyWhen(CANopenLineWriter& out, const CANopenObject& record,
+                  const FieldSpec<CANopenObject>& key, bool usual) {
+    if (usual || (record.KeysInFile & ObjectKeyBit(key)) != 0)
+        WriteField(out, record, key);
 }
 
 // The value lines of a record. An ARRAY, RECORD or DEFSTRUCT object carries
 // none of them and a DOMAIN no limits and no PDOMapping, unless its file
 // gave them: those are written back.
 void WriteValueLines(CANopenLineWriter& out, const CANopenObject& record, bool holdsSubIndexes) {
-    const bool domain = record.ObjectType == kDomain;
-    const auto carries = [&](uint8_t key, bool usual) { return usual || Given(record, key); };
-    if ((!holdsSubIndexes && record.DataType != kNoDataType) || Given(record, kKeyDataType))
-        out.Line("DataType", FormatHex16(record.DataType));
-    if (carries(kKeyAccessType, !holdsSubIndexes))
-        out.Optional("AccessType", record.AccessType);
-    if (carries(kKeyLowLimit, !holdsSubIndexes && !domain))
-        out.Optional("LowLimit", record.LowLimit);
-    if (carries(kKeyHighLimit, !holdsSubIndexes && !domain))
-        out.Optional("HighLimit", record.HighLimit);
-    if (carries(kKeyDefaultValue, !holdsSubIndexes))
-        out.Optional("DefaultValue", record.DefaultValue);
-    if (carries(kKeyPDOMapping, !holdsSubIndexes && !domain))
-        out.Flag("PDOMapping", record.PDOMapping);
+    const bool plain = !holdsSubIndexes;
+    const bool limited = plain && record.ObjectType != kObjectTypeDomain;
+    WriteKeyWhen(out, record, kDataTypeKey, plain && record.DataType != kNoDataType);
+    WriteKeyWhen(out, record, kAccessTypeKey, plain);
+    WriteKeyWhen(out, record, kLowLimitKey, limited);
+    WriteKeyWhen(out, record, kHighLimitKey, limited);
+    WriteKeyWhen(out, record, kDefaultValueKey, plain);
+    WriteKeyWhen(out, record, kPDOMappingKey, limited);
 }
 
+// The name is written even when empty: the section would look empty.
 void WriteRecordStart(CANopenLineWriter& out, const std::string& name,
                       const CANopenObject& record) {
-    out.Section(name).Line("ParameterName", record.ParameterName);
-    if (record.ObjectType != kNoObjectType || Given(record, kKeyObjectType))
-        out.Number("ObjectType", record.ObjectType);
+    out.Section(name).Line(kParameterNameKey.Keyword, record.ParameterName);
+    WriteKeyWhen(out, record, kObjectTypeKey, record.ObjectType != kNoObjectType);
 }
 
 void WriteObject(CANopenLineWriter& out, const CANopenObject& object) {
     const std::string name = ObjectSectionName(object.Index);
     WriteRecordStart(out, name, object);
-    const uint8_t type = object.ObjectType;
-    if (type == kDefStruct || type == kArray || type == kRecord) {
-        out.Number("SubNumber", object.SubNumber);
+    if (IsStructuredObjectType(object.ObjectType)) {
+        WriteField(out, object, kSubNumberKey);
         WriteValueLines(out, object, true);
     } else {
         WriteValueLines(out, object, false);
         // An object of another type that still has sub-indexes keeps them:
         // without this line they would be written but never read back.
-        if (object.SubNumber != 0 || Given(object, kKeySubNumber))
-            out.Number("SubNumber", object.SubNumber);
+        WriteKeyWhen(out, object, kSubNumberKey, object.SubNumber != 0);
     }
     EndSection(out, name, object.KeptLines);
     if (object.SubNumber == 0 || !object.SubObjects)
@@ -220,9 +176,9 @@ std::string FormatCANopenEDS(const CCANopenEDS& model) {
         out.Append(kUtf8ByteOrderMark);
     WriteHeader(out, model.Header);
     out.KeptSectionsAfter("");
-    WriteFileInfo(out, model.FileInfo);
-    WriteDeviceInfo(out, model.DeviceInfo);
-    WriteDummyUsage(out, model.DummyUsage);
+    WriteFields(out, model.FileInfo, kFileInfoFields);
+    WriteFields(out, model.DeviceInfo, kDeviceInfoFields);
+    WriteFields(out, model.DummyUsage, kDummyUsageFields);
     WriteComments(out, model.Comments);
     WriteObjectBlock(out, model, kCategoryMandatory, "MandatoryObjects");
     WriteObjectBlock(out, model, kCategoryOptional, "OptionalObjects");

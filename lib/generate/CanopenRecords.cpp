@@ -7,8 +7,6 @@ namespace corvid::canopen_generation {
 
 namespace {
 
-constexpr uint8_t kVar = 7;
-constexpr uint8_t kRecord = 9;
 constexpr uint16_t kUnsigned8 = 5;
 constexpr uint16_t kUnsigned16 = 6;
 constexpr uint16_t kInteger16 = 3;
@@ -19,7 +17,7 @@ CANopenObject GroupObject(uint16_t index, const std::string& name) {
     CANopenObject group;
     group.Index = index;
     group.Category = kCategoryManufacturer;
-    group.ObjectType = kRecord;
+    group.ObjectType = kObjectTypeRecord;
     group.ParameterName = TrimmedBlanks(name);
     group.SubObjects.emplace();
     return group;
@@ -31,7 +29,7 @@ CANopenObject ParameterRecord(uint16_t index, uint8_t subIndex, uint8_t driveTyp
     CANopenObject record;
     record.Index = index;
     record.SubIndex = subIndex;
-    record.ObjectType = kVar;
+    record.ObjectType = kObjectTypeVar;
     record.DataType = IsSignedParameter(driveType, parameter) ? kInteger16 : kUnsigned16;
     // The reader trims values, so trailing blanks of a name would not read back.
     record.ParameterName = TrimmedBlanks(parameter.name);
@@ -59,7 +57,7 @@ void FinishGroup(CANopenObject& group, unsigned highest) {
     entries.Index = group.Index;
     entries.SubIndex = 0;
     entries.ParameterName = "Number of entries";
-    entries.ObjectType = kVar;
+    entries.ObjectType = kObjectTypeVar;
     entries.DataType = kUnsigned8;
     entries.AccessType = "ro";
     entries.DefaultValue = std::to_string(highest);

@@ -1,10 +1,12 @@
 #include "CellRules.h"
 
+#include "canopen/CANopenFields.h"
 #include "canopen/CANopenObjectEditing.h"
 #include "dictionaries/EDSTextHelper.h"
 #include "dictionaries/TypeDictionaries.h"
 
-#include <array>
+#include <type_traits>
+#include <variant>
 
 namespace corvid {
 
@@ -12,71 +14,44 @@ namespace {
 
 using namespace cells;
 
-CommitResult CommitFileInfo(CANopenFileInfo& info, const CellEdit& edit) {
-    return CommitKeyword(
-        edit, {{"FileName", [&] { return StoreText(info.FileName, edit); }},
-               {"FileVersion", [&] { return StoreNumber(info.FileVersion, edit); }},
-               {"FileRevision", [&] { return StoreNumber(info.FileRevision, edit); }},
-               {"EDSVersion", [&] { return StoreText(info.EDSVersion, edit); }},
-               {"Description", [&] { return StoreText(info.Description, edit); }},
-               {"CreationTime", [&] { return StoreText(info.CreationTime, edit); }},
-               {"CreationDate", [&] { return StoreText(info.CreationDate, edit); }},
-               {"CreatedBy", [&] { return StoreText(info.CreatedBy, edit); }},
-               {"ModificationTime", [&] { return StoreText(info.ModificationTime, edit); }},
-               {"ModificationDate", [&] { return StoreText(info.ModificationDate, edit); }},
-               {"ModifiedBy", [&] { return StoreText(info.ModifiedBy, edit); }}});
+// A value by its member's rules: texts trimmed, flags 0 or 1, numbers up to
+// the last item their list offers or what their member holds.
+template <typename Record>
+CommitResult StoreField(Record& record, const FieldSpec<Record>& spec, const CellEdit& edit) {
+    if (spec.Traits.Editor == FieldEditor::ReadOnly)
+        return NotEditable(edit);
+    return std::visit(
+        [&](auto member) -> CommitResult {
+            auto& field = record.*member;
+            using Field = std::decay_t<decltype(field)>;
+            if constexpr (std::is_same_v<Field, std::string>)
+                return StoreText(field, edit);
+            else if constexpr (std::is_same_v<Field, bool>)
+                return StoreFlag(field, edit);
+            else if (spec.Traits.ListLast != 0)
+                return StoreNumber(field, edit, spec.Traits.ListLast);
+            else
+                return StoreNumber(field, edit);
+        },
+        spec.Member);
 }
 
-CommitResult CommitDeviceInfo(CANopenDeviceInfo& info, const CellEdit& edit) {
-    const auto flag = [&](bool& field) { return [&] { return StoreFlag(field, edit); }; };
-    return CommitKeyword(
-        edit, {{"VendorName", [&] { return StoreText(info.VendorName, edit); }},
-               {"VendorNumber", [&] { return StoreNumber(info.VendorNumber, edit); }},
-               {"ProductName", [&] { return StoreText(info.ProductName, edit); }},
-               {"ProductNumber", [&] { return StoreNumber(info.ProductNumber, edit); }},
-               {"RevisionNumber", [&] { return StoreNumber(info.RevisionNumber, edit); }},
-               {"OrderCode", [&] { return StoreText(info.OrderCode, edit); }},
-               {"BaudRate_10", flag(info.BaudRate_10)},
-               {"BaudRate_20", flag(info.BaudRate_20)},
-               {"BaudRate_50", flag(info.BaudRate_50)},
-               {"BaudRate_125", flag(info.BaudRate_125)},
-               {"BaudRate_250", flag(info.BaudRate_250)},
-               {"BaudRate_500", flag(info.BaudRate_500)},
-               {"BaudRate_800", flag(info.BaudRate_800)},
-               {"BaudRate_1000", flag(info.BaudRate_1000)},
-               {"SimpleBootUpMaster", flag(info.SimpleBootUpMaster)},
-               {"SimpleBootUpSlave", flag(info.SimpleBootUpSlave)},
-               {"Granularity", [&] { return StoreNumber(info.Granularity, edit, 0x40); }},
-               {"DynamicChannelsSupported", flag(info.DynamicChannelsSupported)},
-               {"GroupMessaging", flag(info.GroupMessaging)},
-               {"NrOfRXPDO", [&] { return StoreNumber(info.NrOfRXPDO, edit); }},
-               {"NrOfTXPDO", [&] { return StoreNumber(info.NrOfTXPDO, edit); }},
-               {"LSS_Supported", flag(info.LSS_Supported)}});
-}
-
-CommitResult CommitDummyUsage(CANopenDummyUsage& usage, const CellEdit& edit) {
-    const auto flag = [&](bool& field) { return [&] { return StoreFlag(field, edit); }; };
-    return CommitKeyword(edit, {{"Boolean", flag(usage.Dummy0001)},
-                                {"Signed8", flag(usage.Dummy0002)},
-                                {"Signed16", flag(usage.Dummy0003)},
-                                {"Signed32", flag(usage.Dummy0004)},
-                                {"Unsigned8", flag(usage.Dummy0005)},
-                                {"Unsigned16", flag(usage.Dummy0006)},
-                                {"Unsigned32", flag(usage.Dummy0007)}});
+// Keyword pages edit only their value column, on the rows the page names.
+template <typename Record, size_t N>
+CommitResult CommitField(Record& record, const FieldTable<Record, N>& table, const CellEdit& edit) {
+    const FieldSpec<Record>* spec = FindPageField(table, edit.RowKey);
+    if (edit.Column != 1 || spec == nullptr)
+        return NotEditable(edit);
+    return StoreField(record, *spec, edit);
 }
 
 // "Lines" follows the lines: editing it apart from them would lose lines on
 // the next read, so only the lines themselves are edited.
 CommitResult CommitComments(CANopenComments& comments, const CellEdit& edit) {
-    constexpr std::string_view kLine = "Line";
-    if (edit.Column != 1 || !edit.RowKey.starts_with(kLine))
-        return NotEditable(edit);
-    const std::string_view digits = edit.RowKey.substr(kLine.size());
-    const std::optional<uint32_t> number =
-        IsDecimal(digits) ? ParseCellNumber(digits, comments.LineTexts.size()) : std::nullopt;
-    if (!number || *number == 0)
-        return NotEditable(edit);
-    return StoreText(comments.LineTexts[*number - 1], edit);
+    const unsigned number = CommentLineNumber(edit.RowKey, KeywordMatch::Exact);
+    if (edit.Column != 1 || number == 0 || number > comments.LineTexts.size())
+        return CommitField(comments, kCommentsFields, edit);
+    return StoreText(comments.LineTexts[number - 1], edit);
 }
 
 CommitResult StoreDataType(CANopenObject& record, const CellEdit& edit) {
@@ -102,8 +77,6 @@ CommitResult StoreObjectType(CANopenObject& record, const CellEdit& edit) {
 }
 
 CommitResult StoreAccessType(CANopenObject& record, const CellEdit& edit) {
-    static constexpr std::array<std::string_view, 7> kAccessTypes = {"",    "ro",  "wo",   "rw",
-                                                                     "rwr", "rww", "const"};
     const std::string text = ToLowerAscii(Trimmed(edit));
     for (const std::string_view accessType : kAccessTypes)
         if (text == accessType) {
@@ -113,30 +86,28 @@ CommitResult StoreAccessType(CANopenObject& record, const CellEdit& edit) {
     return Refused(edit, "not ro, wo, rw, rwr, rww or const");
 }
 
+// The key the object page shows in the edit's column, where the row shows it.
+const FieldSpec<CANopenObject>* ObjectKeyOfColumn(const CANopenObject& record,
+                                                  const CellEdit& edit) {
+    const bool headRow = record.SubObjects && !record.SubObjects->empty();
+    for (const FieldSpec<CANopenObject>& key : kObjectFields)
+        if (key.Traits.Column != 0 && key.Traits.Column == edit.Column &&
+            (!headRow || IsHeadRowKey(key)))
+            return &key;
+    return nullptr;
+}
+
 CommitResult CommitObjectCell(CANopenObject& record, const CellEdit& edit) {
-    const bool hasSubIndexes = record.SubObjects && !record.SubObjects->empty();
-    if (hasSubIndexes && edit.Column != 1 && edit.Column != 6)
+    const FieldSpec<CANopenObject>* key = ObjectKeyOfColumn(record, edit);
+    if (key == nullptr)
         return NotEditable(edit);
-    switch (edit.Column) {
-    case 1:
-        return StoreText(record.ParameterName, edit);
-    case 2:
-        return StoreText(record.LowLimit, edit);
-    case 3:
-        return StoreText(record.HighLimit, edit);
-    case 4:
-        return StoreText(record.DefaultValue, edit);
-    case 5:
+    if (key == &kDataTypeKey)
         return StoreDataType(record, edit);
-    case 6:
+    if (key == &kObjectTypeKey)
         return StoreObjectType(record, edit);
-    case 7:
+    if (key == &kAccessTypeKey)
         return StoreAccessType(record, edit);
-    case 8:
-        return StoreFlag(record.PDOMapping, edit);
-    default:
-        return NotEditable(edit);
-    }
+    return StoreField(record, *key, edit);
 }
 
 // The object a row of an object page names, when that object is on the page.
@@ -189,11 +160,11 @@ std::optional<ObjectKey> ParseObjectRowKey(std::string_view key) {
 
 CommitResult CommitCell(CCANopenEDS& model, const CellEdit& edit) {
     if (edit.Section == "FileInfo")
-        return CommitFileInfo(model.FileInfo, edit);
+        return CommitField(model.FileInfo, kFileInfoFields, edit);
     if (edit.Section == "DeviceInfo")
-        return CommitDeviceInfo(model.DeviceInfo, edit);
+        return CommitField(model.DeviceInfo, kDeviceInfoFields, edit);
     if (edit.Section == "DummyUsage")
-        return CommitDummyUsage(model.DummyUsage, edit);
+        return CommitField(model.DummyUsage, kDummyUsageFields, edit);
     if (edit.Section == "Comments")
         return CommitComments(model.Comments, edit);
     if (ObjectListCategory(edit.Section) != 0)

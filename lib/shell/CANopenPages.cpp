@@ -3,6 +3,7 @@
 #include "KeptGroups.h"
 #include "PageBuilder.h"
 #include "TypeNameCache.h"
+#include "canopen/CANopenFields.h"
 #include "dictionaries/EDSTextHelper.h"
 #include "dictionaries/ModuleFolder.h"
 #include "dictionaries/TypeDictionaries.h"
@@ -21,82 +22,71 @@ using pages::TextCell;
 constexpr int kObjectListWidth = 300;
 constexpr int kMappableListWidth = 90;
 
-PageCell ByteNumberCell(PageBuilder& page, uint8_t value) {
-    return page.DropDownCell(
-        std::to_string(value), "0-255", [] { return pages::DecimalItems(0, 255); },
-        pages::kNumberListWidth);
-}
-
-PageCell HexByteCell(PageBuilder& page, uint8_t value, int last) {
-    return page.DropDownCell(
-        FormatHex8(value), "0x00-" + FormatHex8(uint32_t(last)),
-        [last] { return pages::HexByteItems(0, last); }, pages::kNumberListWidth);
-}
-
 PageCell FlagCell(PageBuilder& page, bool value) {
     return page.DropDownCell(FormatFlag(value), "flag", pages::FlagItems, pages::kFlagListWidth);
 }
 
-Page FileInfoPage(const CANopenFileInfo& info, PageBuilder page) {
-    page.AddKeywordColumns(false);
-    page.AddKeyword("FileName", TextCell(info.FileName));
-    page.AddKeyword("FileVersion", ByteNumberCell(page, info.FileVersion));
-    page.AddKeyword("FileRevision", ByteNumberCell(page, info.FileRevision));
-    page.AddKeyword("EDSVersion", TextCell(info.EDSVersion));
-    page.AddKeyword("Description", TextCell(info.Description));
-    page.AddKeyword("CreationTime", TextCell(info.CreationTime));
-    page.AddKeyword("CreationDate", TextCell(info.CreationDate));
-    page.AddKeyword("CreatedBy", TextCell(info.CreatedBy));
-    page.AddKeyword("ModificationTime", TextCell(info.ModificationTime));
-    page.AddKeyword("ModificationDate", TextCell(info.ModificationDate));
-    page.AddKeyword("ModifiedBy", TextCell(info.ModifiedBy));
-    return page.Take();
+// The number as its editor offers it: a hex list shows hex whatever form
+// the writer gives it.
+std::string ShownNumber(uint32_t value, const FieldTraits& traits) {
+    if (traits.Editor == FieldEditor::HexList)
+        return FormatFieldNumber(value, HexField(traits.Width));
+    return FormatFieldNumber(value, traits);
 }
 
-Page DeviceInfoPage(const CANopenDeviceInfo& info, PageBuilder page) {
-    page.AddKeywordColumns(false);
-    page.AddKeyword("VendorName", TextCell(info.VendorName));
-    page.AddKeyword("VendorNumber", TextCell(FormatHex32(info.VendorNumber)));
-    page.AddKeyword("ProductName", TextCell(info.ProductName));
-    page.AddKeyword("ProductNumber", TextCell(FormatHex32(info.ProductNumber)));
-    page.AddKeyword("RevisionNumber", TextCell(FormatHex32(info.RevisionNumber)));
-    page.AddKeyword("OrderCode", TextCell(info.OrderCode));
-    page.AddKeyword("BaudRate_10", FlagCell(page, info.BaudRate_10));
-    page.AddKeyword("BaudRate_20", FlagCell(page, info.BaudRate_20));
-    page.AddKeyword("BaudRate_50", FlagCell(page, info.BaudRate_50));
-    page.AddKeyword("BaudRate_125", FlagCell(page, info.BaudRate_125));
-    page.AddKeyword("BaudRate_250", FlagCell(page, info.BaudRate_250));
-    page.AddKeyword("BaudRate_500", FlagCell(page, info.BaudRate_500));
-    page.AddKeyword("BaudRate_800", FlagCell(page, info.BaudRate_800));
-    page.AddKeyword("BaudRate_1000", FlagCell(page, info.BaudRate_1000));
-    page.AddKeyword("SimpleBootUpMaster", FlagCell(page, info.SimpleBootUpMaster));
-    page.AddKeyword("SimpleBootUpSlave", FlagCell(page, info.SimpleBootUpSlave));
-    page.AddKeyword("Granularity", HexByteCell(page, info.Granularity, 0x40));
-    page.AddKeyword("DynamicChannelsSupported", FlagCell(page, info.DynamicChannelsSupported));
-    page.AddKeyword("GroupMessaging", FlagCell(page, info.GroupMessaging));
-    page.AddKeyword("NrOfRXPDO", HexByteCell(page, info.NrOfRXPDO, 0xFF));
-    page.AddKeyword("NrOfTXPDO", HexByteCell(page, info.NrOfTXPDO, 0xFF));
-    page.AddKeyword("LSS_Supported", FlagCell(page, info.LSS_Supported));
-    return page.Take();
+PageCell NumberCell(PageBuilder& page, uint32_t value, const FieldTraits& traits) {
+    const uint32_t last = traits.ListLast;
+    switch (traits.Editor) {
+    case FieldEditor::DecimalList:
+        return page.DropDownCell(
+            ShownNumber(value, traits), "0-" + std::to_string(last),
+            [last] { return pages::DecimalItems(0, int(last)); }, pages::kNumberListWidth);
+    case FieldEditor::HexList:
+        return page.DropDownCell(
+            ShownNumber(value, traits), "0x00-" + FormatHex8(last),
+            [last] { return pages::HexByteItems(0, int(last)); }, pages::kNumberListWidth);
+    case FieldEditor::ReadOnly:
+        return ReadOnlyCell(ShownNumber(value, traits));
+    default:
+        return TextCell(ShownNumber(value, traits));
+    }
 }
 
-Page DummyUsagePage(const CANopenDummyUsage& usage, PageBuilder page) {
+template <typename Record>
+PageCell FieldCell(PageBuilder& page, const Record& record, const FieldSpec<Record>& spec) {
+    return std::visit(
+        [&](auto member) -> PageCell {
+            const auto& value = record.*member;
+            using Field = std::decay_t<decltype(value)>;
+            if constexpr (std::is_same_v<Field, std::string>)
+                return TextCell(value);
+            else if constexpr (std::is_same_v<Field, bool>)
+                return FlagCell(page, value);
+            else
+                return NumberCell(page, static_cast<uint32_t>(value), spec.Traits);
+        },
+        spec.Member);
+}
+
+// A row per keyword of the section, under the page's name for it.
+template <typename Record, size_t N>
+void AddFieldRows(PageBuilder& page, const Record& record, const FieldTable<Record, N>& table) {
+    for (const FieldSpec<Record>& spec : table)
+        page.AddKeyword(std::string(PageName(spec)), FieldCell(page, record, spec));
+}
+
+template <typename Record, size_t N>
+Page KeywordPage(const Record& record, const FieldTable<Record, N>& table, PageBuilder page) {
     page.AddKeywordColumns(false);
-    page.AddKeyword("Boolean", FlagCell(page, usage.Dummy0001));
-    page.AddKeyword("Signed8", FlagCell(page, usage.Dummy0002));
-    page.AddKeyword("Signed16", FlagCell(page, usage.Dummy0003));
-    page.AddKeyword("Signed32", FlagCell(page, usage.Dummy0004));
-    page.AddKeyword("Unsigned8", FlagCell(page, usage.Dummy0005));
-    page.AddKeyword("Unsigned16", FlagCell(page, usage.Dummy0006));
-    page.AddKeyword("Unsigned32", FlagCell(page, usage.Dummy0007));
+    AddFieldRows(page, record, table);
     return page.Take();
 }
 
 Page CommentsPage(const CANopenComments& comments, PageBuilder page) {
     page.AddKeywordColumns(false);
-    page.AddKeyword("Lines", TextCell(std::to_string(comments.Lines)));
+    AddFieldRows(page, comments, kCommentsFields);
     for (size_t i = 0; i < comments.LineTexts.size(); ++i)
-        page.AddKeyword("Line" + std::to_string(i + 1), TextCell(comments.LineTexts[i]));
+        page.AddKeyword(CommentLineKey(i + 1), TextCell(comments.LineTexts[i]));
     return page.Take();
 }
 
@@ -128,39 +118,42 @@ private:
     void AddObject(const CANopenObject& object) {
         const std::string key = ObjectSectionName(object.Index);
         if (!object.SubObjects || object.SubObjects->empty()) {
-            page_.AddEntry(key, FieldCells(object));
+            page_.AddEntry(key, Cells(object));
             return;
         }
-        // An object with sub-indexes shows only its name and object type;
-        // its other fields are in its sub-index rows.
-        std::vector<PageCell> cells(8);
-        cells[0] = TextCell(object.ParameterName);
-        cells[5] = ObjectTypeCell(object.ObjectType);
-        if (!page_.AddHead(key, std::move(cells)))
+        if (!page_.AddHead(key, Cells(object, true)))
             return;
         for (const CANopenObject& sub : *object.SubObjects)
             page_.AddField(std::string(kIndentText),
-                           SubIndexSectionName(object.Index, sub.SubIndex), FieldCells(sub));
+                           SubIndexSectionName(object.Index, sub.SubIndex), Cells(sub));
     }
 
-    std::vector<PageCell> FieldCells(const CANopenObject& record) {
-        return {TextCell(record.ParameterName),
-                TextCell(record.LowLimit),
-                TextCell(record.HighLimit),
-                TextCell(record.DefaultValue),
-                page_.DropDownCell(
-                    names_.DataType(record.DataType), "DataType",
-                    [] { return WithEmptyFirst("Index-Name", kDataTypeFile); }, kObjectListWidth),
-                ObjectTypeCell(record.ObjectType),
-                page_.DropDownCell(record.AccessType, "AccessType", AccessTypes, kObjectListWidth),
-                page_.DropDownCell(FormatFlag(record.PDOMapping), "flag", pages::FlagItems,
-                                   kMappableListWidth)};
+    // Each value in its column; the row of an object with sub-indexes shows
+    // only what IsHeadRowKey picks.
+    std::vector<PageCell> Cells(const CANopenObject& record, bool headRow = false) {
+        std::vector<PageCell> cells(kObjectColumns);
+        for (const FieldSpec<CANopenObject>& key : kObjectFields)
+            if (key.Traits.Column != 0 && (!headRow || IsHeadRowKey(key)))
+                cells[key.Traits.Column - 1] = Cell(record, key);
+        return cells;
     }
 
-    PageCell ObjectTypeCell(uint8_t code) {
-        return page_.DropDownCell(
-            names_.ObjectType(code), "ObjectType",
-            [] { return WithEmptyFirst("Code-Name", kObjectTypeFile); }, kObjectListWidth);
+    PageCell Cell(const CANopenObject& record, const FieldSpec<CANopenObject>& key) {
+        if (&key == &kDataTypeKey)
+            return page_.DropDownCell(
+                names_.DataType(record.DataType), "DataType",
+                [] { return WithEmptyFirst("Index-Name", kDataTypeFile); }, kObjectListWidth);
+        if (&key == &kObjectTypeKey)
+            return page_.DropDownCell(
+                names_.ObjectType(record.ObjectType), "ObjectType",
+                [] { return WithEmptyFirst("Code-Name", kObjectTypeFile); }, kObjectListWidth);
+        if (&key == &kAccessTypeKey)
+            return page_.DropDownCell(record.AccessType, "AccessType", AccessTypes,
+                                      kObjectListWidth);
+        if (&key == &kPDOMappingKey)
+            return page_.DropDownCell(FieldText(record, key), "flag", pages::FlagItems,
+                                      kMappableListWidth);
+        return TextCell(FieldText(record, key));
     }
 
     // The empty first item stands for "not given".
@@ -172,7 +165,7 @@ private:
     }
 
     static std::vector<std::string> AccessTypes() {
-        return {"", "ro", "wo", "rw", "rwr", "rww", "const"};
+        return {kAccessTypes.begin(), kAccessTypes.end()};
     }
 
     PageBuilder page_;
@@ -189,11 +182,11 @@ Page BuildPage(const CCANopenEDS& model, std::string_view section, const PageSta
                                PageBuilder(EDSKind::CANopen, section, PageLayout::Keywords, state));
     PageBuilder page(EDSKind::CANopen, section, PageLayout::Keywords, state);
     if (section == "FileInfo")
-        return FileInfoPage(model.FileInfo, std::move(page));
+        return KeywordPage(model.FileInfo, kFileInfoFields, std::move(page));
     if (section == "DeviceInfo")
-        return DeviceInfoPage(model.DeviceInfo, std::move(page));
+        return KeywordPage(model.DeviceInfo, kDeviceInfoFields, std::move(page));
     if (section == "DummyUsage")
-        return DummyUsagePage(model.DummyUsage, std::move(page));
+        return KeywordPage(model.DummyUsage, kDummyUsageFields, std::move(page));
     if (section == "Comments")
         return CommentsPage(model.Comments, std::move(page));
     if (const uint8_t category = ObjectListCategory(section); category != 0)

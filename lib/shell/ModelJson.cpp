@@ -1,6 +1,10 @@
 #include "shell/ModelJson.h"
 
+#include "canopen/CANopenFields.h"
 #include "dictionaries/TextEncoding.h"
+
+#include <type_traits>
+#include <variant>
 
 namespace corvid {
 
@@ -38,62 +42,43 @@ json KeptSectionsToJson(const std::vector<CANopenKeptSection>& sections) {
     return kept;
 }
 
-json FileInfoToJson(const CANopenFileInfo& info) {
-    return json{{"SectionName", JsonText(info.SectionName)},
-                {"FileName", JsonText(info.FileName)},
-                {"FileVersion", info.FileVersion},
-                {"FileRevision", info.FileRevision},
-                {"EDSVersion", JsonText(info.EDSVersion)},
-                {"Description", JsonText(info.Description)},
-                {"CreationTime", JsonText(info.CreationTime)},
-                {"CreationDate", JsonText(info.CreationDate)},
-                {"CreatedBy", JsonText(info.CreatedBy)},
-                {"ModificationTime", JsonText(info.ModificationTime)},
-                {"ModificationDate", JsonText(info.ModificationDate)},
-                {"ModifiedBy", JsonText(info.ModifiedBy)},
-                {"Kept", TextsToJson(info.KeptLines)}};
+// Texts as text, flags as 0 or 1, numbers as numbers.
+template <typename Record> json FieldValue(const Record& record, const FieldSpec<Record>& spec) {
+    return std::visit(
+        [&](auto member) -> json {
+            const auto& value = record.*member;
+            using Field = std::decay_t<decltype(value)>;
+            if constexpr (std::is_same_v<Field, std::string>)
+                return JsonText(value);
+            else if constexpr (std::is_same_v<Field, bool>)
+                return int(value);
+            else
+                return value;
+        },
+        spec.Member);
 }
 
-json DeviceInfoToJson(const CANopenDeviceInfo& info) {
-    return json{{"SectionName", JsonText(info.SectionName)},
-                {"VendorName", JsonText(info.VendorName)},
-                {"VendorNumber", info.VendorNumber},
-                {"ProductName", JsonText(info.ProductName)},
-                {"ProductNumber", info.ProductNumber},
-                {"RevisionNumber", info.RevisionNumber},
-                {"OrderCode", JsonText(info.OrderCode)},
-                {"BaudRate_10", int(info.BaudRate_10)},
-                {"BaudRate_20", int(info.BaudRate_20)},
-                {"BaudRate_50", int(info.BaudRate_50)},
-                {"BaudRate_125", int(info.BaudRate_125)},
-                {"BaudRate_250", int(info.BaudRate_250)},
-                {"BaudRate_500", int(info.BaudRate_500)},
-                {"BaudRate_800", int(info.BaudRate_800)},
-                {"BaudRate_1000", int(info.BaudRate_1000)},
-                {"SimpleBootUpMaster", int(info.SimpleBootUpMaster)},
-                {"SimpleBootUpSlave", int(info.SimpleBootUpSlave)},
-                {"Granularity", info.Granularity},
-                {"DynamicChannelsSupported", int(info.DynamicChannelsSupported)},
-                {"GroupMessaging", int(info.GroupMessaging)},
-                {"NrOfRXPDO", info.NrOfRXPDO},
-                {"NrOfTXPDO", info.NrOfTXPDO},
-                {"LSS_Supported", int(info.LSS_Supported)},
-                {"Kept", TextsToJson(info.KeptLines)}};
+template <typename Record, size_t N>
+void AddFields(json& object, const Record& record, const FieldTable<Record, N>& table) {
+    for (const FieldSpec<Record>& spec : table)
+        object[std::string(spec.Keyword)] = FieldValue(record, spec);
 }
 
-json DummyUsageToJson(const CANopenDummyUsage& usage) {
-    return json{{"SectionName", JsonText(usage.SectionName)}, {"Dummy0001", int(usage.Dummy0001)},
-                {"Dummy0002", int(usage.Dummy0002)},          {"Dummy0003", int(usage.Dummy0003)},
-                {"Dummy0004", int(usage.Dummy0004)},          {"Dummy0005", int(usage.Dummy0005)},
-                {"Dummy0006", int(usage.Dummy0006)},          {"Dummy0007", int(usage.Dummy0007)},
-                {"Kept", TextsToJson(usage.KeptLines)}};
+// A section of fixed keywords: its name, its fields, its kept lines.
+template <typename Record, size_t N>
+json SectionToJson(const Record& record, const FieldTable<Record, N>& table) {
+    json section{{"SectionName", JsonText(record.SectionName)}};
+    AddFields(section, record, table);
+    section["Kept"] = TextsToJson(record.KeptLines);
+    return section;
 }
 
 json CommentsToJson(const CANopenComments& comments) {
-    return json{{"SectionName", JsonText(comments.SectionName)},
-                {"Lines", comments.Lines},
-                {"LineTexts", TextsToJson(comments.LineTexts)},
-                {"Kept", TextsToJson(comments.KeptLines)}};
+    json section{{"SectionName", JsonText(comments.SectionName)}};
+    AddFields(section, comments, kCommentsFields);
+    section["LineTexts"] = TextsToJson(comments.LineTexts);
+    section["Kept"] = TextsToJson(comments.KeptLines);
+    return section;
 }
 
 json ObjectToJson(const CANopenObject& object) {
@@ -103,20 +88,12 @@ json ObjectToJson(const CANopenObject& object) {
         for (const CANopenObject& sub : *object.SubObjects)
             subObjects.push_back(ObjectToJson(sub));
     }
-    return json{{"Index", object.Index},
-                {"SubIndex", object.SubIndex},
-                {"Category", object.Category},
-                {"SubNumber", object.SubNumber},
-                {"ParameterName", JsonText(object.ParameterName)},
-                {"ObjectType", object.ObjectType},
-                {"DataType", object.DataType},
-                {"LowLimit", JsonText(object.LowLimit)},
-                {"HighLimit", JsonText(object.HighLimit)},
-                {"DefaultValue", JsonText(object.DefaultValue)},
-                {"AccessType", JsonText(object.AccessType)},
-                {"PDOMapping", int(object.PDOMapping)},
-                {"Kept", TextsToJson(object.KeptLines)},
-                {"SubObjects", subObjects}};
+    json record{
+        {"Index", object.Index}, {"SubIndex", object.SubIndex}, {"Category", object.Category}};
+    AddFields(record, object, kObjectFields);
+    record["Kept"] = TextsToJson(object.KeptLines);
+    record["SubObjects"] = subObjects;
+    return record;
 }
 
 } // namespace
@@ -126,9 +103,9 @@ json CANopenToJson(const CCANopenEDS& model) {
     for (const CANopenObject& object : model.Objects)
         objects.push_back(ObjectToJson(object));
     return json{{"ByteOrderMark", int(model.ByteOrderMark)},
-                {"FileInfo", FileInfoToJson(model.FileInfo)},
-                {"DeviceInfo", DeviceInfoToJson(model.DeviceInfo)},
-                {"DummyUsage", DummyUsageToJson(model.DummyUsage)},
+                {"FileInfo", SectionToJson(model.FileInfo, kFileInfoFields)},
+                {"DeviceInfo", SectionToJson(model.DeviceInfo, kDeviceInfoFields)},
+                {"DummyUsage", SectionToJson(model.DummyUsage, kDummyUsageFields)},
                 {"Comments", CommentsToJson(model.Comments)},
                 {"MandatoryObjects", {{"Kept", TextsToJson(model.ListKeptLines[0])}}},
                 {"OptionalObjects", {{"Kept", TextsToJson(model.ListKeptLines[1])}}},

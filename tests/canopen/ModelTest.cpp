@@ -78,12 +78,5 @@ TEST(InsertOrderedSub, KeyedBySubIndex) {
     EXPECT_EQ(subs[2].SubIndex, 3);
 }
 
-TEST(CANopenObject, FreshRecordHasNoneCodes) {
-    const CANopenObject record;
-    EXPECT_EQ(record.ObjectType, 255);
-    EXPECT_EQ(record.DataType, 0xFFFF);
-    EXPECT_FALSE(record.SubObjects);
-}
-
 } // namespace
 } // namespace corvid

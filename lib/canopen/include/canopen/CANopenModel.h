@@ -21,6 +21,13 @@ namespace corvid {
 inline constexpr uint8_t kNoObjectType = 255;
 inline constexpr uint16_t kNoDataType = 0xFFFF;
 
+// The object type codes the editing rules and the writer treat apart.
+inline constexpr uint8_t kObjectTypeDomain = 2;
+inline constexpr uint8_t kObjectTypeDefStruct = 6;
+inline constexpr uint8_t kObjectTypeVar = 7;
+inline constexpr uint8_t kObjectTypeArray = 8;
+inline constexpr uint8_t kObjectTypeRecord = 9;
+
 struct CANopenFileInfo {
     std::string SectionName;
     std::string FileName;
@@ -88,18 +95,6 @@ inline constexpr uint8_t kCategoryMandatory = 1;
 inline constexpr uint8_t kCategoryOptional = 2;
 inline constexpr uint8_t kCategoryManufacturer = 3;
 
-// Bits of CANopenObject::KeysInFile: the keys its section gave. The writer
-// leaves some of them out for some kinds of object (no DataType for an
-// ARRAY, no limits for a DOMAIN); a key the file gave is written all the same.
-inline constexpr uint8_t kKeyObjectType = 0x01;
-inline constexpr uint8_t kKeyDataType = 0x02;
-inline constexpr uint8_t kKeyLowLimit = 0x04;
-inline constexpr uint8_t kKeyHighLimit = 0x08;
-inline constexpr uint8_t kKeyDefaultValue = 0x10;
-inline constexpr uint8_t kKeyAccessType = 0x20;
-inline constexpr uint8_t kKeyPDOMapping = 0x40;
-inline constexpr uint8_t kKeySubNumber = 0x80;
-
 // The category whose list section is `section` ("MandatoryObjects",
 // "OptionalObjects", "ManufacturerObjects"); 0 for any other name.
 uint8_t ObjectListCategory(std::string_view section);
@@ -119,7 +114,10 @@ struct CANopenObject {
     std::string DefaultValue;
     std::string AccessType; // lower case
     bool PDOMapping = false;
-    uint8_t KeysInFile = 0;
+    // The keys its section gave (ObjectKeyBit). The writer leaves some of
+    // them out for some kinds of object (no DataType for an ARRAY, no limits
+    // for a DOMAIN); a key the file gave is written all the same.
+    uint16_t KeysInFile = 0;
     // Lines of the record's section the reader did not use, comment lines
     // included, as written.
     std::vector<std::string> KeptLines;

@@ -53,6 +53,13 @@ struct FieldTraits {
     WriteForm Form = WriteForm::AsIs;
     FieldEditor Editor = FieldEditor::Text;
     uint32_t ListLast = 0; // DecimalList, HexList: the last item
+    // The page's name for the value (a row of a keyword page, a column of a
+    // table page) where it is not the keyword.
+    std::string_view Label{};
+    // The page column that shows the value: 1 on keyword pages.
+    uint8_t Column = 1;
+    // What the writer puts for an empty text, where the file needs a value.
+    std::string_view Fallback{};
 };
 
 // The traits of the common kinds, so tables read as one line per keyword.
@@ -68,6 +75,21 @@ constexpr FieldTraits DecimalField(uint8_t width, bool isSigned = false,
 constexpr FieldTraits HexField(uint8_t width, FieldEditor editor = FieldEditor::Text,
                                uint32_t last = 0) {
     return {ValueKind::Number, width, false, WriteForm::Hex, editor, last};
+}
+
+// The same traits shown under another name, in another column, or written
+// with a fallback for an empty text.
+constexpr FieldTraits Labelled(FieldTraits traits, std::string_view label) {
+    traits.Label = label;
+    return traits;
+}
+constexpr FieldTraits InColumn(FieldTraits traits, uint8_t column) {
+    traits.Column = column;
+    return traits;
+}
+constexpr FieldTraits WithFallback(FieldTraits traits, std::string_view fallback) {
+    traits.Fallback = fallback;
+    return traits;
 }
 
 // The member behind a keyword, of whichever type the model gives it.
@@ -110,6 +132,21 @@ constexpr const FieldSpec<Record>* FindField(const FieldTable<Record, N>& table,
                                              std::string_view keyword, KeywordMatch match) {
     for (const FieldSpec<Record>& spec : table)
         if (KeywordEquals(spec.Keyword, keyword, match))
+            return &spec;
+    return nullptr;
+}
+
+// The name the page gives the entry.
+template <typename Record> constexpr std::string_view PageName(const FieldSpec<Record>& spec) {
+    return spec.Traits.Label.empty() ? spec.Keyword : spec.Traits.Label;
+}
+
+// The entry the page shows under `name`, or nullptr.
+template <typename Record, size_t N>
+constexpr const FieldSpec<Record>* FindPageField(const FieldTable<Record, N>& table,
+                                                 std::string_view name) {
+    for (const FieldSpec<Record>& spec : table)
+        if (PageName(spec) == name)
             return &spec;
     return nullptr;
 }

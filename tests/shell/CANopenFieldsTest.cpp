@@ -1,0 +1,230 @@
+// Each keyword of a CANopen file on its whole way: read from a line as files
+// write it (any letter case, any number form), shown on its page, committed
+// or refused there, dumped, and written back in the writer's form.
+
+#include "canopen/CANopenReader.h"
+#include "canopen/CANopenWriter.h"
+#include "shell/CellCommit.h"
+#include "shell/ModelJson.h"
+
+#include <gtest/gtest.h>
+
+namespace corvid {
+namespace {
+
+struct FieldCase {
+    const char* section;
+    const char* fileLine; // as a file may give it
+    const char* row;      // the page's row, or the object page's column
+    const char* shown;
+    std::string written; // the line the writer gives for the value read
+    const char* typed;
+    std::string writtenAfter; // the line once `typed` is stored
+    const char* refused;      // a text the cell refuses; nullptr when none is
+};
+
+void PrintTo(const FieldCase& field, std::ostream* out) {
+    *out << field.section << " " << field.fileLine;
+}
+
+bool Writes(const CCANopenEDS& model, const std::string& line) {
+    return FormatCANopenEDS(model).find("\r\n" + line + "\r\n") != std::string::npos;
+}
+
+const PageRow* FindRow(const Page& page, std::string_view key) {
+    for (const PageRow& row : page.Rows)
+        if (row.Key == key)
+            return &row;
+    return nullptr;
+}
+
+// The keyword a written line starts with.
+std::string KeywordOf(const std::string& line) {
+    return line.substr(0, line.find('='));
+}
+
+class CANopenKeywordField : public testing::TestWithParam<FieldCase> {};
+
+TEST_P(CANopenKeywordField, ReadShownCommittedRefusedAndWrittenBack) {
+    const FieldCase& field = GetParam();
+    CCANopenEDS model;
+    LoadCANopenEDSText(model, std::string("[") + field.section + "]\n" + field.fileLine + "\n",
+                       "f.eds");
+    EXPECT_TRUE(model.FileInfo.KeptLines.empty() && model.DeviceInfo.KeptLines.empty() &&
+                model.DummyUsage.KeptLines.empty());
+    const Page page = BuildPage(model, field.section);
+    const PageRow* row = FindRow(page, field.row);
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->Cells[1].Text, field.shown);
+    EXPECT_NE(row->Cells[1].Editor, CellEditor::ReadOnly);
+    EXPECT_TRUE(Writes(model, field.written)) << FormatCANopenEDS(model);
+    EXPECT_TRUE(CANopenToJson(model)[field.section].contains(KeywordOf(field.written)));
+
+    const CellEdit edit{field.section, field.row, 1, field.typed};
+    EXPECT_EQ(CommitCell(model, edit).Status, CommitStatus::Stored);
+    EXPECT_TRUE(Writes(model, field.writtenAfter)) << FormatCANopenEDS(model);
+    EXPECT_EQ(CommitCell(model, CellEdit{field.section, field.row, 0, "x"}).Status,
+              CommitStatus::NotEditable);
+    if (field.refused == nullptr)
+        return;
+    const CommitResult refused =
+        CommitCell(model, CellEdit{field.section, field.row, 1, field.refused});
+    EXPECT_EQ(refused.Status, CommitStatus::Refused);
+    EXPECT_NE(refused.Message.find(field.refused), std::string::npos) << refused.Message;
+    EXPECT_TRUE(Writes(model, field.writtenAfter)) << "a refused text leaves the value";
+}
+
+// A text keyword: trimmed when read and when typed, left as it is.
+FieldCase Text(const char* section, const char* fileLine, const char* row, const char* value) {
+    return {section,
+            fileLine,
+            row,
+            value,
+            std::string(row) + "=" + value,
+            " \tnew text ",
+            std::string(row) + "=new text",
+            nullptr};
+}
+
+FieldCase Flag(const char* section, const char* fileLine, const char* row, const char* written,
+               const char* writtenAfter) {
+    return {section, fileLine, row, "1", written, "0", writtenAfter, "yes"};
+}
+
+INSTANTIATE_TEST_SUITE_P(FileInfo, CANopenKeywordField,
+                         testing::ValuesIn(std::vector<FieldCase>{
+                             Text("FileInfo", " File Name = a b.eds ", "FileName", "a b.eds"),
+                             {"FileInfo", "FILEVERSION=0x0C", "FileVersion", "12", "FileVersion=12",
+                              "255", "FileVersion=255", "256"},
+                             {"FileInfo", "filerevision=300", "FileRevision", "44",
+                              "FileRevision=44", "0x02", "FileRevision=2", "12a"},
+                             {"FileInfo", "EDSVersion=4.0", "EDSVersion", "4.0", "EDSVersion=4.0",
+                              " ", "EDSVersion=3.0", nullptr},
+                             Text("FileInfo", "Description=d", "Description", "d"),
+                             Text("FileInfo", "CreationTime=09:30AM", "CreationTime", "09:30AM"),
+                             Text("FileInfo", "CreationDate=03-14-2025", "CreationDate",
+                                  "03-14-2025"),
+                             Text("FileInfo", "CreatedBy=me", "CreatedBy", "me"),
+                             Text("FileInfo", "ModificationTime=x", "ModificationTime", "x"),
+                             Text("FileInfo", "ModificationDate=y", "ModificationDate", "y"),
+                             Text("FileInfo", "modifiedby=z", "ModifiedBy", "z"),
+                         }));
+
+INSTANTIATE_TEST_SUITE_P(
+    DeviceInfo, CANopenKeywordField,
+    testing::ValuesIn(std::vector<FieldCase>{
+        Text("DeviceInfo", "VendorName=V", "VendorName", "V"),
+        {"DeviceInfo", "VendorNumber=0x2A7", "VendorNumber", "0x000002A7",
+         "VendorNumber=0x000002A7", "4294967295", "VendorNumber=0xFFFFFFFF", "4294967296"},
+        {"DeviceInfo", "ProductNumber=16", "ProductNumber", "0x00000010",
+         "ProductNumber=0x00000010", "", "ProductNumber=0x00000000", "0x100000000"},
+        {"DeviceInfo", "RevisionNumber=0x00020001", "RevisionNumber", "0x00020001",
+         "RevisionNumber=0x00020001", "0x10", "RevisionNumber=0x00000010", "-1"},
+        Text("DeviceInfo", "OrderCode=OC-1", "OrderCode", "OC-1"),
+        Flag("DeviceInfo", "BaudRate_10=1", "BaudRate_10", "BaudRate_10=1", "BaudRate_10=0"),
+        Flag("DeviceInfo", "BaudRate_20=0x1", "BaudRate_20", "BaudRate_20=1", "BaudRate_20=0"),
+        Flag("DeviceInfo", "BaudRate_50=2", "BaudRate_50", "BaudRate_50=1", "BaudRate_50=0"),
+        Flag("DeviceInfo", "baudrate_125=1", "BaudRate_125", "BaudRate_125=1", "BaudRate_125=0"),
+        Flag("DeviceInfo", "BaudRate_250=1", "BaudRate_250", "BaudRate_250=1", "BaudRate_250=0"),
+        Flag("DeviceInfo", "BaudRate_500=1", "BaudRate_500", "BaudRate_500=1", "BaudRate_500=0"),
+        Flag("DeviceInfo", "BaudRate_800=1", "BaudRate_800", "BaudRate_800=1", "BaudRate_800=0"),
+        Flag("DeviceInfo", "BaudRate_1000=1", "BaudRate_1000", "BaudRate_1000=1",
+             "BaudRate_1000=0"),
+        Flag("DeviceInfo", "SimpleBootUpMaster=1", "SimpleBootUpMaster", "SimpleBootUpMaster=1",
+             "SimpleBootUpMaster=0"),
+        Flag("DeviceInfo", "SimpleBootupSlave=1", "SimpleBootUpSlave", "SimpleBootUpSlave=1",
+             "SimpleBootUpSlave=0"),
+        {"DeviceInfo", "Granularity=8", "Granularity", "0x08", "Granularity=0x08", "0x40",
+         "Granularity=0x40", "0x41"},
+        Flag("DeviceInfo", "DynamicChannelsSupported=4", "DynamicChannelsSupported",
+             "DynamicChannelsSupported=1", "DynamicChannelsSupported=0"),
+        Flag("DeviceInfo", "GroupMessaging=1", "GroupMessaging", "GroupMessaging=1",
+             "GroupMessaging=0"),
+        {"DeviceInfo", "NrOfRxPDO=4", "NrOfRXPDO", "0x04", "NrOfRXPDO=4", "0xFF", "NrOfRXPDO=255",
+         "256"},
+        {"DeviceInfo", "NrOfTXPDO=0x10", "NrOfTXPDO", "0x10", "NrOfTXPDO=16", "2", "NrOfTXPDO=2",
+         "1 2"},
+        Flag("DeviceInfo", "LSS_Supported=1", "LSS_Supported", "LSS_Supported=1",
+             "LSS_Supported=0"),
+    }));
+
+// The page names each dummy by the type it stands for.
+INSTANTIATE_TEST_SUITE_P(
+    DummyUsage, CANopenKeywordField,
+    testing::Values(Flag("DummyUsage", "Dummy0001=1", "Boolean", "Dummy0001=1", "Dummy0001=0"),
+                    Flag("DummyUsage", "Dummy0002=1", "Signed8", "Dummy0002=1", "Dummy0002=0"),
+                    Flag("DummyUsage", "Dummy0003=1", "Signed16", "Dummy0003=1", "Dummy0003=0"),
+                    Flag("DummyUsage", "Dummy0004=1", "Signed32", "Dummy0004=1", "Dummy0004=0"),
+                    Flag("DummyUsage", "Dummy0005=1", "Unsigned8", "Dummy0005=1", "Dummy0005=0"),
+                    Flag("DummyUsage", "Dummy0006=1", "Unsigned16", "Dummy0006=1", "Dummy0006=0"),
+                    Flag("DummyUsage", "dummy0007=1", "Unsigned32", "Dummy0007=1", "Dummy0007=0")));
+
+// The keys of an object section, in the column of the object page that
+// shows them (`row` holds the column).
+class CANopenObjectField : public testing::TestWithParam<FieldCase> {};
+
+TEST_P(CANopenObjectField, ReadShownCommittedRefusedAndWrittenBack) {
+    const FieldCase& field = GetParam();
+    CCANopenEDS model;
+    LoadCANopenEDSText(model,
+                       std::string("[ManufacturerObjects]\nSupportedObjects=1\n1=0x2A00\n[2a00]\n"
+                                   "ParameterName=P\nObjectType=7\n") +
+                           field.fileLine + "\n",
+                       "o.eds");
+    ASSERT_EQ(model.Objects.size(), 1u);
+    EXPECT_TRUE(model.Objects[0].KeptLines.empty());
+    const size_t column = std::stoul(field.row);
+    const Page page = BuildPage(model, "ManufacturerObjects");
+    ASSERT_EQ(page.Rows.size(), 1u);
+    EXPECT_EQ(page.Rows[0].Cells[column].Text, field.shown);
+    EXPECT_TRUE(Writes(model, field.written)) << FormatCANopenEDS(model);
+    EXPECT_TRUE(CANopenToJson(model)["Objects"][0].contains(KeywordOf(field.written)));
+
+    const CellEdit edit{"ManufacturerObjects", "2A00", column, field.typed};
+    EXPECT_EQ(CommitCell(model, edit).Status, CommitStatus::Stored);
+    EXPECT_TRUE(Writes(model, field.writtenAfter)) << FormatCANopenEDS(model);
+    if (field.refused == nullptr)
+        return;
+    const CellEdit refused{"ManufacturerObjects", "2A00", column, field.refused};
+    EXPECT_EQ(CommitCell(model, refused).Status, CommitStatus::Refused);
+    EXPECT_TRUE(Writes(model, field.writtenAfter)) << "a refused text leaves the value";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, CANopenObjectField,
+    testing::Values(
+        FieldCase{"", "", "1", "P", "ParameterName=P", " Speed ", "ParameterName=Speed", nullptr},
+        FieldCase{"", "lowlimit=-10", "2", "-10", "LowLimit=-10", "0", "LowLimit=0", nullptr},
+        FieldCase{"", "HighLimit=100", "3", "100", "HighLimit=100", "0x64", "HighLimit=0x64",
+                  nullptr},
+        FieldCase{"", "DefaultValue= $NODEID+0x180 ", "4", "$NODEID+0x180",
+                  "DefaultValue=$NODEID+0x180", "5", "DefaultValue=5", nullptr},
+        FieldCase{"", "DataType=7", "5", "UNSIGNED32", "DataType=0x0007", "UNSIGNED16",
+                  "DataType=0x0006", "NO_SUCH_TYPE"},
+        FieldCase{"", "AccessType=RW", "7", "rw", "AccessType=rw", "CONST", "AccessType=const",
+                  "readwrite"},
+        FieldCase{"", "PDOMapping=0x1", "8", "1", "PDOMapping=1", "0", "PDOMapping=0", "2"}));
+
+// Types are shown and chosen by name; the empty item means none.
+TEST(CANopenObjectField, TypesByNameOrNone) {
+    CCANopenEDS model;
+    LoadCANopenEDSText(model,
+                       "[OptionalObjects]\nSupportedObjects=1\n1=0x1000\n[1000]\nObjectType=0x7\n",
+                       "o.eds");
+    EXPECT_EQ(BuildPage(model, "OptionalObjects").Rows[0].Cells[6].Text, "VAR");
+    EXPECT_TRUE(Writes(model, "ObjectType=7"));
+    EXPECT_EQ(CommitCell(model, CellEdit{"OptionalObjects", "1000", 6, "DOMAIN"}).Status,
+              CommitStatus::Stored);
+    EXPECT_TRUE(Writes(model, "ObjectType=2"));
+    EXPECT_EQ(CommitCell(model, CellEdit{"OptionalObjects", "1000", 6, "NOTYPE"}).Status,
+              CommitStatus::Refused);
+    EXPECT_EQ(CommitCell(model, CellEdit{"OptionalObjects", "1000", 6, ""}).Status,
+              CommitStatus::Stored);
+    EXPECT_EQ(CommitCell(model, CellEdit{"OptionalObjects", "1000", 5, ""}).Status,
+              CommitStatus::Stored);
+    EXPECT_EQ(model.Objects[0].ObjectType, kNoObjectType) << "the empty item means not given";
+    EXPECT_EQ(model.Objects[0].DataType, kNoDataType);
+}
+
+} // namespace
+} // namespace corvid
