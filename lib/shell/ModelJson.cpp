@@ -1,6 +1,11 @@
 #include "shell/ModelJson.h"
 
+#include "devicenet/DeviceNetFields.h"
 #include "dictionaries/TextEncoding.h"
+#include "ethernetip/EtherNetIPFields.h"
+
+#include <type_traits>
+#include <variant>
 
 namespace corvid {
 
@@ -198,32 +203,29 @@ json ParamToJson(const CEDSParam& p) {
                 {"EnumStrings", p.EnumStrings ? TextList(*p.EnumStrings) : json(nullptr)}};
 }
 
-json FileSectionToJson(const DeviceNetFileSection& file) {
-    return json{
-        {"SectionName", JsonText(file.SectionName)}, {"DescText", JsonText(file.DescText)},
-        {"CreateDate", JsonText(file.CreateDate)},   {"CreateTime", JsonText(file.CreateTime)},
-        {"ModDate", JsonText(file.ModDate)},         {"ModTime", JsonText(file.ModTime)},
-        {"Revision", JsonText(file.Revision)}};
+// Adds each field of `table` under its keyword: numbers as numbers, texts
+// as shown.
+template <typename Record, size_t N>
+void AddFieldsToJson(json& out, const std::type_identity_t<Record>& record,
+                     const FieldTable<Record, N>& table) {
+    for (const FieldSpec<Record>& spec : table)
+        std::visit(
+            [&](auto member) {
+                const auto& value = static_cast<const Record&>(record).*member;
+                if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>)
+                    out[std::string(spec.Keyword)] = JsonText(value);
+                else
+                    out[std::string(spec.Keyword)] = value;
+            },
+            spec.Member);
 }
 
-json DeviceSectionToJson(const DeviceNetDeviceSection& device) {
-    return json{{"SectionName", JsonText(device.SectionName)},
-                {"VendCode", device.VendCode},
-                {"VendName", JsonText(device.VendName)},
-                {"ProdType", device.ProdType},
-                {"ProdTypeStr", JsonText(device.ProdTypeStr)},
-                {"ProdCode", device.ProdCode},
-                {"MajRev", device.MajRev},
-                {"MinRev", device.MinRev},
-                {"ProdName", JsonText(device.ProdName)},
-                {"Catalog", JsonText(device.Catalog)}};
-}
-
-json ParamClassToJson(const EDSParamClassSection& paramClass) {
-    return json{{"SectionName", JsonText(paramClass.SectionName)},
-                {"MaxInst", paramClass.MaxInst},
-                {"Descriptor", paramClass.Descriptor},
-                {"CfgAssembly", paramClass.CfgAssembly}};
+// A section's name as read, then its fields.
+template <typename Record, size_t N>
+json NamedSectionToJson(const Record& section, const FieldTable<Record, N>& table) {
+    json out{{"SectionName", JsonText(section.SectionName)}};
+    AddFieldsToJson(out, section, table);
+    return out;
 }
 
 json ParamsToJson(const CEDSParamList& params) {
@@ -253,42 +255,42 @@ json KeptToJson(const CEDSKeptLines& kept) {
 
 json DeviceNetToJson(const CDeviceNetEDS& model) {
     const DeviceNetIOInfoSection& io = model.IOInfoSection;
-    return json{{"FileSection", FileSectionToJson(model.FileSection)},
-                {"DeviceSection", DeviceSectionToJson(model.DeviceSection)},
-                {"IOInfoSection",
-                 {{"SectionName", JsonText(io.SectionName)},
-                  {"Default", io.Default},
-                  {"PollInfo", ConnectionToJson(io.PollInfo)},
-                  {"StrobeInfo", ConnectionToJson(io.StrobeInfo)},
-                  {"COSInfo", ConnectionToJson(io.COSInfo)},
-                  {"CyclicInfo", ConnectionToJson(io.CyclicInfo)},
-                  {"Inputs", IOEntriesToJson(io.Inputs)},
-                  {"Outputs", IOEntriesToJson(io.Outputs)}}},
-                {"ParamClassSection", ParamClassToJson(model.ParamClassSection)},
-                {"Params", ParamsToJson(model.Params)},
-                {"GroupNames", TextList(model.GroupNames)},
-                {"Kept", KeptToJson(model.Kept)}};
+    return json{
+        {"FileSection", NamedSectionToJson(model.FileSection, kFileFields)},
+        {"DeviceSection", NamedSectionToJson(model.DeviceSection, kDeviceFields)},
+        {"IOInfoSection",
+         {{"SectionName", JsonText(io.SectionName)},
+          {"Default", io.Default},
+          {"PollInfo", ConnectionToJson(io.PollInfo)},
+          {"StrobeInfo", ConnectionToJson(io.StrobeInfo)},
+          {"COSInfo", ConnectionToJson(io.COSInfo)},
+          {"CyclicInfo", ConnectionToJson(io.CyclicInfo)},
+          {"Inputs", IOEntriesToJson(io.Inputs)},
+          {"Outputs", IOEntriesToJson(io.Outputs)}}},
+        {"ParamClassSection", NamedSectionToJson(model.ParamClassSection, kParamClassFields)},
+        {"Params", ParamsToJson(model.Params)},
+        {"GroupNames", TextList(model.GroupNames)},
+        {"Kept", KeptToJson(model.Kept)}};
 }
 
 namespace {
 
-json ObjectClassToJson(const ObjectClassSection& section) {
-    return json{
-        {"Revision", JsonText(section.Revision)},
-        {"MaxInst", JsonText(section.MaxInst)},
-        {"Number_Of_Static_Instances", JsonText(section.Number_Of_Static_Instances)},
-        {"Max_Number_Of_Dynamic_Instances", JsonText(section.Max_Number_Of_Dynamic_Instances)}};
-}
-
-json EtherNetIPFileToJson(const EtherNetIPFileSection& file) {
-    json out = FileSectionToJson(file);
-    out["HomeURL"] = JsonText(file.HomeURL);
+// The [File] and [Device] fields both fieldbuses share, then the ones
+// EtherNet/IP adds.
+template <typename Record, typename Shared, size_t N, size_t M>
+json EtherNetIPSectionToJson(const Record& section, const FieldTable<Shared, N>& shared,
+                             const FieldTable<Record, M>& more) {
+    json out = NamedSectionToJson<Shared>(section, shared);
+    AddFieldsToJson(out, section, more);
     return out;
 }
 
-json EtherNetIPDeviceToJson(const EtherNetIPDeviceSection& device) {
-    json out = DeviceSectionToJson(device);
-    out["Icon"] = JsonText(device.Icon);
+// The four class keywords, then those `more` adds.
+template <typename Record, size_t... N>
+json ObjectClassToJson(const Record& section, const FieldTable<Record, N>&... more) {
+    json out = json::object();
+    AddFieldsToJson(out, section, kObjectClassFields);
+    (AddFieldsToJson(out, section, more), ...);
     return out;
 }
 
@@ -329,7 +331,10 @@ json AssemblyToJson(const AssemblyRecord& section) {
                                   {"Data", JsonText(a.Data)},
                                   {"MemberSizes", TextList(a.MemberSizes)},
                                   {"MemberReferences", TextList(a.MemberReferences)}});
-    return json{{"Revision", JsonText(section.Revision)}, {"Assemblies", assemblies}};
+    json out = json::object();
+    AddFieldsToJson(out, section, kAssemblyFields);
+    out["Assemblies"] = assemblies;
+    return out;
 }
 
 json PortsToJson(const std::vector<std::unique_ptr<PortEntry>>& ports) {
@@ -353,21 +358,9 @@ json ModularToJson(const ModularRecord& section) {
                              {"MajorRevision", JsonText(r.MajorRevision)},
                              {"MinorRevision", JsonText(r.MinorRevision)},
                              {"LegalSlots", JsonText(r.LegalSlots)}});
-    return json{{"Width", JsonText(section.Width)}, {"Racks", racks}};
-}
-
-json DLRClassToJson(const DLRClassRecord& section) {
-    json out = ObjectClassToJson(section);
-    out["Ring_Supervisor_Capable"] = JsonText(section.Ring_Supervisor_Capable);
-    return out;
-}
-
-json EthernetLinkToJson(const EthernetLinkClassRecord& section) {
-    json out = ObjectClassToJson(section);
-    out["InterfaceLabel1"] = JsonText(section.InterfaceLabel1);
-    out["InterfaceLabel2"] = JsonText(section.InterfaceLabel2);
-    out["InterfaceType1"] = JsonText(section.InterfaceType1);
-    out["InterfaceType2"] = JsonText(section.InterfaceType2);
+    json out = json::object();
+    AddFieldsToJson(out, section, kModularFields);
+    out["Racks"] = racks;
     return out;
 }
 
@@ -390,9 +383,11 @@ json CapacityToJson(const CapacityRecord& section) {
 
 json EtherNetIPToJson(const CEtherNetIPEDS& model) {
     return json{
-        {"ParamClassSection", ParamClassToJson(model.ParamClassSection)},
-        {"FileSection", EtherNetIPFileToJson(model.FileSection)},
-        {"DeviceSection", EtherNetIPDeviceToJson(model.DeviceSection)},
+        {"ParamClassSection", NamedSectionToJson(model.ParamClassSection, kParamClassFields)},
+        {"FileSection",
+         EtherNetIPSectionToJson(model.FileSection, kFileFields, kEtherNetIPFileFields)},
+        {"DeviceSection",
+         EtherNetIPSectionToJson(model.DeviceSection, kDeviceFields, kEtherNetIPDeviceFields)},
         {"DeviceClassification", ClassificationToJson(model.DeviceClassification)},
         {"ConnectionManagerSection", ConnectionManagerToJson(model.ConnectionManagerSection)},
         {"Params", ParamsToJson(model.Params)},
@@ -400,13 +395,14 @@ json EtherNetIPToJson(const CEtherNetIPEDS& model) {
         {"AssemblySection", AssemblyToJson(model.AssemblySection)},
         {"Ports", PortsToJson(model.Ports)},
         {"ModularSection", ModularToJson(model.ModularSection)},
-        {"DLRClassSection", DLRClassToJson(model.DLRClassSection)},
+        {"DLRClassSection", ObjectClassToJson(model.DLRClassSection, kDLRClassFields)},
         {"QoSClass", ObjectClassToJson(model.QoSClass)},
         {"TCPIPInterfaceClass", ObjectClassToJson(model.TCPIPInterfaceClass)},
         {"IdentityClass", ObjectClassToJson(model.IdentityClass)},
         {"FileClass", ObjectClassToJson(model.FileClass)},
         {"MessageRouterClass", ObjectClassToJson(model.MessageRouterClass)},
-        {"EthernetLinkClassSection", EthernetLinkToJson(model.EthernetLinkClassSection)},
+        {"EthernetLinkClassSection",
+         ObjectClassToJson(model.EthernetLinkClassSection, kEthernetLinkClassFields)},
         {"CapacitySection", CapacityToJson(model.CapacitySection)},
         {"Kept", KeptToJson(model.Kept)}};
 }
