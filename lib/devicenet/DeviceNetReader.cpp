@@ -1,5 +1,6 @@
 #include "devicenet/DeviceNetReader.h"
 
+#include "devicenet/DeviceNetFields.h"
 #include "devicenet/EDSIdentitySections.h"
 #include "devicenet/EDSParamSections.h"
 #include "dictionaries/ByteOrderMark.h"
@@ -21,18 +22,6 @@ constexpr std::array<std::string_view, 8> kHeaders = {
 
 LineUse Used(bool read) {
     return read ? LineUse::Read : LineUse::NotRead;
-}
-
-bool ReadParamClassLine(const std::string& line, EDSParamClassSection& paramClass) {
-    if (KeywordAt(line, "MaxInst="))
-        paramClass.MaxInst = Number16(SingleValue(line));
-    else if (KeywordAt(line, "Descriptor="))
-        paramClass.Descriptor = Number16(SingleValue(line));
-    else if (KeywordAt(line, "CfgAssembly="))
-        paramClass.CfgAssembly = Number16(SingleValue(line));
-    else
-        return false;
-    return true;
 }
 
 IOEntry IOEntryFrom(const std::string& entry, std::string_view keyword) {
@@ -190,7 +179,8 @@ void LoadDeviceNetEDSText(CDeviceNetEDS& model, std::string_view text, const std
         case ParamClass:
             return ReadSingleValues(reading, line, ParamClass, model.ParamClassSection.SectionName,
                                     "ParamClass", [&](const std::string& l) {
-                                        return ReadParamClassLine(l, model.ParamClassSection);
+                                        return ReadFieldLine(l, model.ParamClassSection,
+                                                             kParamClassFields);
                                     });
         case Params:
             return ReadParamTable(reading, line, Params, ParamSection::Params, target);

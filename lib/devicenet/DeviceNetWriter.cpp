@@ -1,5 +1,6 @@
 #include "devicenet/DeviceNetWriter.h"
 
+#include "devicenet/DeviceNetFields.h"
 #include "devicenet/EDSIdentitySections.h"
 #include "devicenet/EDSParamSections.h"
 #include "dictionaries/EDSLineWriter.h"
@@ -57,9 +58,7 @@ void WriteParamClass(CEDSLineWriter& out, CKeptLinesWriter& kept,
     if (paramClass.SectionName != "ParamClass")
         return;
     kept.Section("ParamClass");
-    FormatKeyword(out, "MaxInst", Dec(paramClass.MaxInst));
-    FormatKeyword(out, "Descriptor", Dec(paramClass.Descriptor));
-    FormatKeyword(out, "CfgAssembly", Dec(paramClass.CfgAssembly));
+    FormatFieldLines(out, paramClass, kParamClassFields);
     kept.Entries("ParamClass");
     out.Line("");
 }

@@ -1,69 +1,15 @@
 #include "devicenet/EDSIdentitySections.h"
 
-#include "devicenet/EDSLineScanner.h"
-#include "dictionaries/EDSTextHelper.h"
-
-#include <array>
+#include "devicenet/DeviceNetFields.h"
 
 namespace corvid {
 
-namespace {
-
-struct FileKeyword {
-    std::string_view keyword;
-    std::string DeviceNetFileSection::*field;
-};
-constexpr std::array<FileKeyword, 6> kFileKeywords = {{
-    {"DescText=", &DeviceNetFileSection::DescText},
-    {"CreateDate=", &DeviceNetFileSection::CreateDate},
-    {"CreateTime=", &DeviceNetFileSection::CreateTime},
-    {"ModDate=", &DeviceNetFileSection::ModDate},
-    {"ModTime=", &DeviceNetFileSection::ModTime},
-    {"Revision=", &DeviceNetFileSection::Revision},
-}};
-
-std::string Dec(unsigned long long value) {
-    return std::to_string(value);
-}
-
-} // namespace
-
 bool ReadFileLine(const std::string& line, DeviceNetFileSection& file) {
-    for (const FileKeyword& key : kFileKeywords) {
-        if (KeywordAt(line, key.keyword)) {
-            file.*key.field = SingleValue(line);
-            return true;
-        }
-    }
-    return false;
+    return ReadFieldLine(line, file, kFileFields);
 }
 
 bool ReadDeviceLine(const std::string& line, DeviceNetDeviceSection& device) {
-    if (KeywordAt(line, "VendCode="))
-        device.VendCode = Number16(SingleValue(line));
-    else if (KeywordAt(line, "VendName="))
-        device.VendName = SingleValue(line);
-    else if (KeywordAt(line, "ProdType="))
-        device.ProdType = Number16(SingleValue(line));
-    else if (KeywordAt(line, "ProdTypeStr="))
-        device.ProdTypeStr = SingleValue(line);
-    else if (KeywordAt(line, "ProdCode="))
-        device.ProdCode = Number16(SingleValue(line));
-    else if (KeywordAt(line, "MajRev="))
-        device.MajRev = Number8(SingleValue(line));
-    else if (KeywordAt(line, "MinRev="))
-        device.MinRev = Number8(SingleValue(line));
-    else if (KeywordAt(line, "ProdName="))
-        device.ProdName = SingleValue(line);
-    else if (KeywordAt(line, "Catalog="))
-        device.Catalog = SingleValue(line);
-    else
-        return false;
-    return true;
-}
-
-void FormatKeyword(CEDSLineWriter& out, std::string_view keyword, std::string_view value) {
-    out.Line("\t" + std::string(keyword) + "=" + std::string(value) + ";");
+    return ReadFieldLine(line, device, kDeviceFields);
 }
 
 void FormatHeaderComment(CEDSLineWriter& out, const EDSFileHeader& header,
@@ -81,22 +27,13 @@ void FormatHeaderComment(CEDSLineWriter& out, const EDSFileHeader& header,
 void FormatFileKeywords(CEDSLineWriter& out, CKeptLinesWriter& kept,
                         const DeviceNetFileSection& file) {
     kept.Section(file.SectionName);
-    for (const FileKeyword& key : kFileKeywords)
-        FormatKeyword(out, key.keyword.substr(0, key.keyword.size() - 1), file.*key.field);
+    FormatFieldLines(out, file, kFileFields);
 }
 
 void FormatDeviceKeywords(CEDSLineWriter& out, CKeptLinesWriter& kept,
                           const DeviceNetDeviceSection& device) {
     kept.Section(device.SectionName);
-    FormatKeyword(out, "VendCode", Dec(device.VendCode));
-    FormatKeyword(out, "VendName", device.VendName);
-    FormatKeyword(out, "ProdType", Dec(device.ProdType));
-    FormatKeyword(out, "ProdTypeStr", device.ProdTypeStr);
-    FormatKeyword(out, "ProdCode", FormatHex16(device.ProdCode));
-    FormatKeyword(out, "MajRev", Dec(device.MajRev));
-    FormatKeyword(out, "MinRev", Dec(device.MinRev));
-    FormatKeyword(out, "ProdName", device.ProdName);
-    FormatKeyword(out, "Catalog", device.Catalog);
+    FormatFieldLines(out, device, kDeviceFields);
 }
 
 } // namespace corvid

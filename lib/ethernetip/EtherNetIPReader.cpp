@@ -5,10 +5,10 @@
 #include "devicenet/EDSParamSections.h"
 #include "dictionaries/ByteOrderMark.h"
 #include "dictionaries/FileIO.h"
+#include "ethernetip/EtherNetIPFields.h"
 
 #include <algorithm>
 #include <array>
-#include <initializer_list>
 
 namespace corvid {
 
@@ -60,30 +60,6 @@ constexpr std::array<std::string_view, 19> kHeaders = {
     "[File Class]",
     "[]",
 };
-
-struct TextKey {
-    std::string_view keyword;
-    std::string* field;
-};
-
-// The first keyword the line begins with takes the line's single value.
-bool ReadTextKeys(const std::string& line, std::initializer_list<TextKey> keys) {
-    for (const TextKey& key : keys) {
-        if (KeywordAt(line, key.keyword)) {
-            *key.field = SingleValue(line);
-            return true;
-        }
-    }
-    return false;
-}
-
-bool ReadClassKeys(const std::string& line, ObjectClassSection& section) {
-    return ReadTextKeys(
-        line, {{"Revision=", &section.Revision},
-               {"MaxInst=", &section.MaxInst},
-               {"Number_Of_Static_Instances=", &section.Number_Of_Static_Instances},
-               {"Max_Number_Of_Dynamic_Instances=", &section.Max_Number_Of_Dynamic_Instances}});
-}
 
 const std::string& FieldAt(const std::vector<std::string>& fields, size_t index) {
     static const std::string kEmpty;
@@ -237,9 +213,8 @@ private:
         case kModular:
             return ReadModularLine(line);
         case kDLRClass:
-            return Used(ReadClassKeys(line, model_.DLRClassSection) ||
-                        ReadTextKeys(line, {{"Ring_Supervisor_Capable=",
-                                             &model_.DLRClassSection.Ring_Supervisor_Capable}}));
+            return Used(ReadFieldLine(line, model_.DLRClassSection, kObjectClassFields) ||
+                        ReadFieldLine(line, model_.DLRClassSection, kDLRClassFields));
         case kEthernetLinkClass:
             return Used(ReadEthernetLinkKeys(line));
         case kConnectionManager:
@@ -247,7 +222,7 @@ private:
         case kCapacity:
             return ReadCapacityLine(line);
         default:
-            return Used(ReadClassKeys(line, ObjectClassOf(section)));
+            return Used(ReadFieldLine(line, ObjectClassOf(section), kObjectClassFields));
         }
     }
 
@@ -282,12 +257,12 @@ private:
 
     bool ReadFileKeys(const std::string& line) {
         EtherNetIPFileSection& file = model_.FileSection;
-        return ReadFileLine(line, file) || ReadTextKeys(line, {{"HomeURL=", &file.HomeURL}});
+        return ReadFileLine(line, file) || ReadFieldLine(line, file, kEtherNetIPFileFields);
     }
 
     bool ReadDeviceKeys(const std::string& line) {
         EtherNetIPDeviceSection& device = model_.DeviceSection;
-        return ReadDeviceLine(line, device) || ReadTextKeys(line, {{"Icon=", &device.Icon}});
+        return ReadDeviceLine(line, device) || ReadFieldLine(line, device, kEtherNetIPDeviceFields);
     }
 
     // Every non-empty item of a ClassN list is one entry with that number.
@@ -305,7 +280,7 @@ private:
     }
 
     LineUse ReadAssemblyLine(std::string& line) {
-        if (ReadTextKeys(line, {{"Revision=", &model_.AssemblySection.Revision}}))
+        if (ReadFieldLine(line, model_.AssemblySection, kAssemblyFields))
             return LineUse::Read;
         if (!NumberedKeywordAt(line, "Assem"))
             return LineUse::NotRead;
@@ -315,7 +290,7 @@ private:
     }
 
     LineUse ReadModularLine(std::string& line) {
-        if (ReadTextKeys(line, {{"Width=", &model_.ModularSection.Width}}))
+        if (ReadFieldLine(line, model_.ModularSection, kModularFields))
             return LineUse::Read;
         if (!NumberedKeywordAt(line, "Rack"))
             return LineUse::NotRead;
@@ -326,16 +301,13 @@ private:
 
     bool ReadEthernetLinkKeys(const std::string& line) {
         EthernetLinkClassRecord& link = model_.EthernetLinkClassSection;
-        return ReadClassKeys(line, link) ||
-               ReadTextKeys(line, {{"InterfaceLabel1=", &link.InterfaceLabel1},
-                                   {"InterfaceLabel2=", &link.InterfaceLabel2},
-                                   {"InterfaceType1=", &link.InterfaceType1},
-                                   {"InterfaceType2=", &link.InterfaceType2}});
+        return ReadFieldLine(line, link, kObjectClassFields) ||
+               ReadFieldLine(line, link, kEthernetLinkClassFields);
     }
 
     LineUse ReadConnectionManagerLine(std::string& line) {
         ConnectionManagerRecord& manager = model_.ConnectionManagerSection;
-        if (ReadClassKeys(line, manager))
+        if (ReadFieldLine(line, manager, kObjectClassFields))
             return LineUse::Read;
         if (!NumberedKeywordAt(line, "Connection"))
             return LineUse::NotRead;
@@ -346,12 +318,7 @@ private:
 
     LineUse ReadCapacityLine(std::string& line) {
         CapacityRecord& capacity = model_.CapacitySection;
-        if (ReadTextKeys(line,
-                         {{"MaxCIPConnections=", &capacity.MaxCIPConnections},
-                          {"1_NumberOfTCPIPConnections=", &capacity.NumberOfTCPIPConnections},
-                          {"1_TCPIPConnectionReuseTime=", &capacity.TCPIPConnectionReuseTime},
-                          {"1_TCPIPCIPInactivityTimeout=", &capacity.TCPIPCIPInactivityTimeout},
-                          {"1_TCPIPInactivityTimeout=", &capacity.TCPIPInactivityTimeout}}))
+        if (ReadFieldLine(line, capacity, kCapacityFields))
             return LineUse::Read;
         if (!NumberedKeywordAt(line, "TSpec"))
             return LineUse::NotRead;

@@ -4,6 +4,7 @@
 #include "devicenet/EDSParamSections.h"
 #include "dictionaries/EDSLineWriter.h"
 #include "dictionaries/FileIO.h"
+#include "ethernetip/EtherNetIPFields.h"
 
 #include <set>
 
@@ -15,8 +16,7 @@ constexpr std::string_view kIndent6 = "\t      ";
 
 void WriteFile(CEDSLineWriter& out, CKeptLinesWriter& kept, const EtherNetIPFileSection& file) {
     FormatFileKeywords(out, kept, file);
-    if (!file.HomeURL.empty())
-        FormatKeyword(out, "HomeURL", file.HomeURL);
+    FormatFieldLines(out, file, kEtherNetIPFileFields, EmptyFields::Omit);
     kept.Entries(file.SectionName);
     out.Line("");
 }
@@ -24,8 +24,7 @@ void WriteFile(CEDSLineWriter& out, CKeptLinesWriter& kept, const EtherNetIPFile
 void WriteDevice(CEDSLineWriter& out, CKeptLinesWriter& kept,
                  const EtherNetIPDeviceSection& device) {
     FormatDeviceKeywords(out, kept, device);
-    if (!device.Icon.empty())
-        FormatKeyword(out, "Icon", device.Icon);
+    FormatFieldLines(out, device, kEtherNetIPDeviceFields, EmptyFields::Omit);
     kept.Entries(device.SectionName);
     out.Line("");
 }
@@ -57,7 +56,7 @@ void WriteClassification(CEDSLineWriter& out, CKeptLinesWriter& kept,
 // no member rather than with an empty one.
 void WriteAssemblies(CEDSLineWriter& out, CKeptLinesWriter& kept, const AssemblyRecord& section) {
     kept.Section("Assembly");
-    FormatKeyword(out, "Revision", section.Revision);
+    FormatFieldLines(out, section, kAssemblyFields);
     for (const AssemblyEntry& assembly : section.Assemblies) {
         out.Line("\tAssem" + std::to_string(assembly.Number) + "=");
         for (const std::string* field :
@@ -98,7 +97,7 @@ void WritePorts(CEDSLineWriter& out, CKeptLinesWriter& kept, const CEtherNetIPED
 
 void WriteModular(CEDSLineWriter& out, CKeptLinesWriter& kept, const ModularRecord& section) {
     kept.Section("Modular");
-    FormatKeyword(out, "Width", section.Width);
+    FormatFieldLines(out, section, kModularFields);
     for (const RackEntry& rack : section.Racks) {
         out.Line("\tRack" + std::to_string(rack.Number) + "=")
             .Line("\t\t" + rack.VendorID + "," + rack.ProductType + "," + rack.ProductCode + "," +
@@ -110,10 +109,7 @@ void WriteModular(CEDSLineWriter& out, CKeptLinesWriter& kept, const ModularReco
 }
 
 void WriteClassLines(CEDSLineWriter& out, const ObjectClassSection& section) {
-    FormatKeyword(out, "Revision", section.Revision);
-    FormatKeyword(out, "MaxInst", section.MaxInst);
-    FormatKeyword(out, "Number_Of_Static_Instances", section.Number_Of_Static_Instances);
-    FormatKeyword(out, "Max_Number_Of_Dynamic_Instances", section.Max_Number_Of_Dynamic_Instances);
+    FormatFieldLines(out, section, kObjectClassFields);
 }
 
 void WriteObjectClass(CEDSLineWriter& out, CKeptLinesWriter& kept, std::string_view name,
@@ -127,7 +123,10 @@ void WriteObjectClass(CEDSLineWriter& out, CKeptLinesWriter& kept, std::string_v
 void WriteDLRClass(CEDSLineWriter& out, CKeptLinesWriter& kept, const DLRClassRecord& section) {
     kept.Section("DLR Class");
     WriteClassLines(out, section);
-    out.Line("\tRing_Supervisor_Capable =" + section.Ring_Supervisor_Capable + ";");
+    // This line has always had a blank in front of its "=", and saved files
+    // are compared byte for byte.
+    const FieldSpec<DLRClassRecord>& ring = kDLRClassFields[0];
+    out.Line("\t" + std::string(ring.Keyword) + " =" + FieldText(section, ring) + ";");
     kept.Entries("DLR Class");
     out.Line("");
 }
@@ -136,10 +135,7 @@ void WriteEthernetLink(CEDSLineWriter& out, CKeptLinesWriter& kept,
                        const EthernetLinkClassRecord& section) {
     kept.Section("Ethernet Link Class");
     WriteClassLines(out, section);
-    FormatKeyword(out, "InterfaceLabel1", section.InterfaceLabel1);
-    FormatKeyword(out, "InterfaceLabel2", section.InterfaceLabel2);
-    FormatKeyword(out, "InterfaceType1", section.InterfaceType1);
-    FormatKeyword(out, "InterfaceType2", section.InterfaceType2);
+    FormatFieldLines(out, section, kEthernetLinkClassFields);
     kept.Entries("Ethernet Link Class");
     out.Line("");
 }
@@ -166,11 +162,7 @@ void WriteCapacity(CEDSLineWriter& out, CKeptLinesWriter& kept, const CapacityRe
     for (const TSpecEntry& tspec : section.TSpecs)
         out.Line("\tTSpec" + std::to_string(tspec.Number) + "= " + tspec.TxRx + ", " +
                  tspec.ConnSize + ", " + tspec.PacketsPerSec + ";");
-    FormatKeyword(out, "MaxCIPConnections", section.MaxCIPConnections);
-    FormatKeyword(out, "1_NumberOfTCPIPConnections", section.NumberOfTCPIPConnections);
-    FormatKeyword(out, "1_TCPIPConnectionReuseTime", section.TCPIPConnectionReuseTime);
-    FormatKeyword(out, "1_TCPIPCIPInactivityTimeout", section.TCPIPCIPInactivityTimeout);
-    FormatKeyword(out, "1_TCPIPInactivityTimeout", section.TCPIPInactivityTimeout);
+    FormatFieldLines(out, section, kCapacityFields);
     kept.Entries("Capacity");
     out.Line("");
 }

@@ -1,7 +1,9 @@
 #include "shell/PageRows.h"
 
+#include "FieldRows.h"
 #include "KeptGroups.h"
 #include "SharedPages.h"
+#include "devicenet/DeviceNetFields.h"
 #include "dictionaries/EDSTextHelper.h"
 #include "shell/KeptContent.h"
 #include "shell/ProjectTree.h"
@@ -107,13 +109,11 @@ Page IOInfoPage(const DeviceNetIOInfoSection& io, PageBuilder page) {
     return page.Take();
 }
 
-// MaxInst follows the number of parameters, so nothing on this page is
-// edited by hand.
-Page ParamClassPage(const EDSParamClassSection& section, PageBuilder page) {
+// The rows of a section of single-value keywords.
+template <typename Record, size_t N>
+Page KeywordPage(const Record& record, const FieldTable<Record, N>& table, PageBuilder page) {
     page.AddKeywordColumns(false);
-    page.AddKeyword("MaxInst", ReadOnlyCell(std::to_string(section.MaxInst)));
-    page.AddKeyword("Descriptor", ReadOnlyCell(std::to_string(section.Descriptor)));
-    page.AddKeyword("CfgAssembly", ReadOnlyCell(std::to_string(section.CfgAssembly)));
+    pages::AddFieldRows(page, record, table);
     return page.Take();
 }
 
@@ -127,20 +127,14 @@ Page BuildPage(const CDeviceNetEDS& model, std::string_view section, const PageS
             pages::KeptGroups(model.Kept),
             PageBuilder(EDSKind::DeviceNet, section, PageLayout::Keywords, state));
     PageBuilder page(EDSKind::DeviceNet, section, PageLayout::Keywords, state);
-    if (section == "File") {
-        page.AddKeywordColumns(false);
-        pages::AddFileRows(page, model.FileSection);
-        return page.Take();
-    }
-    if (section == "Device") {
-        page.AddKeywordColumns(false);
-        pages::AddDeviceRows(page, model.DeviceSection);
-        return page.Take();
-    }
+    if (section == "File")
+        return KeywordPage(model.FileSection, kFileFields, std::move(page));
+    if (section == "Device")
+        return KeywordPage(model.DeviceSection, kDeviceFields, std::move(page));
     if (section == "IO_Info")
         return IOInfoPage(model.IOInfoSection, std::move(page));
     if (section == "ParamClass")
-        return ParamClassPage(model.ParamClassSection, std::move(page));
+        return KeywordPage(model.ParamClassSection, kParamClassFields, std::move(page));
     PageBuilder table(EDSKind::DeviceNet, section, PageLayout::Table, state);
     if (section == "Params")
         return pages::ParamsPage(model.Params, std::move(table));

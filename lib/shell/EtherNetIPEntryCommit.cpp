@@ -1,7 +1,9 @@
 #include "CellRules.h"
 #include "EtherNetIPEntries.h"
+#include "FieldCommit.h"
 
 #include "dictionaries/EDSTextHelper.h"
+#include "ethernetip/EtherNetIPFields.h"
 
 #include <algorithm>
 #include <array>
@@ -14,11 +16,6 @@ using namespace cells;
 
 template <typename Entry> Entry* Numbered(std::vector<Entry>& list, FindResult where) {
     return where.relation == FindRelation::Found ? &list[*where.position] : nullptr;
-}
-
-// A keyword row of an entry page.
-CommitResult StoreKeyword(std::string& field, const CellEdit& edit) {
-    return edit.Column == 1 ? StoreUnquotedField(field, edit) : NotEditable(edit);
 }
 
 // The member row reads "size,reference": split at its comma.
@@ -116,33 +113,16 @@ CommitResult CommitPort(CEtherNetIPEDS& model, const CellEdit& edit) {
     return StoreUnquotedField(*fields[edit.Column - 1], edit);
 }
 
+// Closed head rows show no field: committing one would empty a value.
 CommitResult CommitKeywordRow(CEtherNetIPEDS& model, const CellEdit& edit) {
-    if (edit.Section == "Assembly" && edit.RowKey == "Revision")
-        return StoreKeyword(model.AssemblySection.Revision, edit);
-    if (edit.Section == "Modular" && edit.RowKey == "Width")
-        return StoreKeyword(model.ModularSection.Width, edit);
-    if (edit.Section == "Connection Manager") {
-        ObjectClassSection& manager = model.ConnectionManagerSection;
-        for (const auto& [keyword, field] :
-             {std::pair{"Revision", &manager.Revision}, std::pair{"MaxInst", &manager.MaxInst},
-              std::pair{"Number_Of_Static_Instances", &manager.Number_Of_Static_Instances},
-              std::pair{"Max_Number_Of_Dynamic_Instances",
-                        &manager.Max_Number_Of_Dynamic_Instances}})
-            if (edit.RowKey == keyword)
-                return StoreKeyword(*field, edit);
-    }
-    if (edit.Section == "Capacity") {
-        CapacityRecord& capacity = model.CapacitySection;
-        for (const auto& [keyword, field] :
-             {std::pair{"MaxCIPConnections", &capacity.MaxCIPConnections},
-              std::pair{"1_NumberOfTCPIPConnections", &capacity.NumberOfTCPIPConnections},
-              std::pair{"1_TCPIPConnectionReuseTime", &capacity.TCPIPConnectionReuseTime},
-              std::pair{"1_TCPIPCIPInactivityTimeout", &capacity.TCPIPCIPInactivityTimeout},
-              std::pair{"1_TCPIPInactivityTimeout", &capacity.TCPIPInactivityTimeout}})
-            if (edit.RowKey == keyword)
-                return StoreKeyword(*field, edit);
-    }
-    // Closed head rows show no field: committing one would empty a value.
+    if (edit.Section == "Assembly")
+        return CommitFields(model.AssemblySection, edit, kAssemblyFields);
+    if (edit.Section == "Modular")
+        return CommitFields(model.ModularSection, edit, kModularFields);
+    if (edit.Section == "Connection Manager")
+        return CommitFields(model.ConnectionManagerSection, edit, kObjectClassFields);
+    if (edit.Section == "Capacity")
+        return CommitFields(model.CapacitySection, edit, kCapacityFields);
     return NotEditable(edit);
 }
 

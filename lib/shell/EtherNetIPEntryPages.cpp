@@ -1,6 +1,10 @@
 #include "EtherNetIPEntryPages.h"
 
+#include "FieldRows.h"
+#include "ethernetip/EtherNetIPFields.h"
+
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <map>
 
@@ -78,13 +82,15 @@ std::vector<FieldRow> TSpecFields(const TSpecEntry& tspec) {
             {tspec.PacketsPerSec, "$ " + tspec.PacketsPerSec + " Packets per sec"}};
 }
 
-void AddClassKeywords(PageBuilder& page, const ObjectClassSection& section) {
-    page.AddKeyword("Revision", TextCell(section.Revision), {});
-    page.AddKeyword("MaxInst", TextCell(section.MaxInst), {});
-    page.AddKeyword("Number_Of_Static_Instances", TextCell(section.Number_Of_Static_Instances), {});
-    page.AddKeyword("Max_Number_Of_Dynamic_Instances",
-                    TextCell(section.Max_Number_Of_Dynamic_Instances), {});
-}
+// The comments of the [Capacity] keywords, in table order.
+constexpr std::array<std::string_view, kCapacityFields.size()> kCapacityComments = {
+    "$ Max CIP cnx - all classes",
+    "$ Total number of TCP/IP connections supported by CIP router device",
+    "$ MSEC TCP/IP connection not avail after TCP/IP attempt to an IP address not present",
+    "$ MSEC TCP/IP connection not avail after TCP/IP attempt to a non-EtherNet/IP",
+    "$ MSEC TCP/IP connection remains open with no activity.",
+};
+constexpr std::array<std::string_view, 1> kModularComments = {"$ Width"};
 
 } // namespace
 
@@ -111,20 +117,20 @@ Page DeviceClassificationPage(const std::vector<ClassEntry>& entries, PageBuilde
 Page AssemblyPage(const AssemblyRecord& section, PageBuilder page) {
     page.AddKeywordColumns(true);
     AddEntryList(page, "Assem", section.Assemblies, "", AssemblyFields);
-    page.AddKeyword("Revision", TextCell(section.Revision), {});
+    AddFieldRows(page, section, kAssemblyFields, {});
     return page.Take();
 }
 
 Page ModularPage(const ModularRecord& section, PageBuilder page) {
     page.AddKeywordColumns(true);
-    page.AddKeyword("Width", TextCell(section.Width), "$ Width");
+    AddFieldRows(page, section, kModularFields, kModularComments);
     AddEntryList(page, "Rack", section.Racks, "", RackFields);
     return page.Take();
 }
 
 Page ConnectionManagerPage(const ConnectionManagerRecord& section, PageBuilder page) {
     page.AddKeywordColumns(true);
-    AddClassKeywords(page, section);
+    AddFieldRows(page, section, kObjectClassFields, {});
     AddEntryList(page, "Connection", section.Connections, "", ConnectionFields);
     return page.Take();
 }
@@ -132,18 +138,7 @@ Page ConnectionManagerPage(const ConnectionManagerRecord& section, PageBuilder p
 Page CapacityPage(const CapacityRecord& section, PageBuilder page) {
     page.AddKeywordColumns(true);
     AddEntryList(page, "TSpec", section.TSpecs, "$ Packets per sec byte", TSpecFields);
-    page.AddKeyword("MaxCIPConnections", TextCell(section.MaxCIPConnections),
-                    "$ Max CIP cnx - all classes");
-    page.AddKeyword("1_NumberOfTCPIPConnections", TextCell(section.NumberOfTCPIPConnections),
-                    "$ Total number of TCP/IP connections supported by CIP router device");
-    page.AddKeyword("1_TCPIPConnectionReuseTime", TextCell(section.TCPIPConnectionReuseTime),
-                    "$ MSEC TCP/IP connection not avail after TCP/IP attempt to an IP address "
-                    "not present");
-    page.AddKeyword("1_TCPIPCIPInactivityTimeout", TextCell(section.TCPIPCIPInactivityTimeout),
-                    "$ MSEC TCP/IP connection not avail after TCP/IP attempt to a "
-                    "non-EtherNet/IP");
-    page.AddKeyword("1_TCPIPInactivityTimeout", TextCell(section.TCPIPInactivityTimeout),
-                    "$ MSEC TCP/IP connection remains open with no activity.");
+    AddFieldRows(page, section, kCapacityFields, kCapacityComments);
     return page.Take();
 }
 

@@ -1,8 +1,11 @@
 #include "shell/PageRows.h"
 
 #include "EtherNetIPEntryPages.h"
+#include "FieldRows.h"
 #include "KeptGroups.h"
 #include "SharedPages.h"
+#include "devicenet/DeviceNetFields.h"
+#include "ethernetip/EtherNetIPFields.h"
 #include "shell/KeptContent.h"
 #include "shell/ProjectTree.h"
 
@@ -13,25 +16,17 @@ namespace {
 using pages::PageBuilder;
 using pages::TextCell;
 
-void AddClassRows(PageBuilder& page, const ObjectClassSection& section) {
-    page.AddKeyword("Revision", TextCell(section.Revision));
-    page.AddKeyword("MaxInst", TextCell(section.MaxInst));
-    page.AddKeyword("Number_Of_Static_Instances", TextCell(section.Number_Of_Static_Instances));
-    page.AddKeyword("Max_Number_Of_Dynamic_Instances",
-                    TextCell(section.Max_Number_Of_Dynamic_Instances));
-}
-
 Page FilePage(const EtherNetIPFileSection& file, PageBuilder page) {
     page.AddKeywordColumns(false);
-    pages::AddFileRows(page, file);
-    page.AddKeyword("HomeURL", TextCell(file.HomeURL));
+    pages::AddFieldRows(page, file, kFileFields);
+    pages::AddFieldRows(page, file, kEtherNetIPFileFields);
     return page.Take();
 }
 
 Page DevicePage(const EtherNetIPDeviceSection& device, PageBuilder page) {
     page.AddKeywordColumns(false);
-    pages::AddDeviceRows(page, device);
-    page.AddKeyword("Icon", TextCell(device.Icon));
+    pages::AddFieldRows(page, device, kDeviceFields);
+    pages::AddFieldRows(page, device, kEtherNetIPDeviceFields);
     return page.Take();
 }
 
@@ -39,26 +34,13 @@ Page DevicePage(const EtherNetIPDeviceSection& device, PageBuilder page) {
 Page ClassPage(const CEtherNetIPEDS& model, std::string_view section, PageBuilder page) {
     page.AddKeywordColumns(false);
     if (section == "DLR Class") {
-        AddClassRows(page, model.DLRClassSection);
-        page.AddKeyword("Ring_Supervisor_Capable",
-                        TextCell(model.DLRClassSection.Ring_Supervisor_Capable));
+        pages::AddFieldRows(page, model.DLRClassSection, kObjectClassFields);
+        pages::AddFieldRows(page, model.DLRClassSection, kDLRClassFields);
     } else if (section == "Ethernet Link Class") {
-        const EthernetLinkClassRecord& link = model.EthernetLinkClassSection;
-        AddClassRows(page, link);
-        page.AddKeyword("InterfaceLabel1", TextCell(link.InterfaceLabel1));
-        page.AddKeyword("InterfaceLabel2", TextCell(link.InterfaceLabel2));
-        page.AddKeyword("InterfaceType1", TextCell(link.InterfaceType1));
-        page.AddKeyword("InterfaceType2", TextCell(link.InterfaceType2));
-    } else if (section == "TCP/IP Interface Class") {
-        AddClassRows(page, model.TCPIPInterfaceClass);
-    } else if (section == "QoS Class") {
-        AddClassRows(page, model.QoSClass);
-    } else if (section == "Identity Class") {
-        AddClassRows(page, model.IdentityClass);
-    } else if (section == "Message Router Class") {
-        AddClassRows(page, model.MessageRouterClass);
-    } else if (section == "File Class") {
-        AddClassRows(page, model.FileClass);
+        pages::AddFieldRows(page, model.EthernetLinkClassSection, kObjectClassFields);
+        pages::AddFieldRows(page, model.EthernetLinkClassSection, kEthernetLinkClassFields);
+    } else if (const ObjectClassSection* plain = FindPlainClass(model, section)) {
+        pages::AddFieldRows(page, *plain, kObjectClassFields);
     } else {
         return {};
     }

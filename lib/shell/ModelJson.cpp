@@ -1,7 +1,9 @@
 #include "shell/ModelJson.h"
 
 #include "canopen/CANopenFields.h"
+#include "devicenet/DeviceNetFields.h"
 #include "dictionaries/TextEncoding.h"
+#include "ethernetip/EtherNetIPFields.h"
 
 #include <type_traits>
 #include <variant>
@@ -58,8 +60,11 @@ template <typename Record> json FieldValue(const Record& record, const FieldSpec
         spec.Member);
 }
 
+// Adds each field of `table` under its keyword. A record of a derived
+// section (EtherNet/IP's [File] over the shared one) takes the shared table.
 template <typename Record, size_t N>
-void AddFields(json& object, const Record& record, const FieldTable<Record, N>& table) {
+void AddFields(json& object, const std::type_identity_t<Record>& record,
+               const FieldTable<Record, N>& table) {
     for (const FieldSpec<Record>& spec : table)
         object[std::string(spec.Keyword)] = FieldValue(record, spec);
 }
@@ -120,13 +125,6 @@ namespace corvid {
 
 namespace {
 
-json TextList(const std::vector<std::string>& texts) {
-    json list = json::array();
-    for (const std::string& text : texts)
-        list.push_back(JsonText(text));
-    return list;
-}
-
 json ConnectionToJson(const ConnectionInfo& info) {
     return json{{"Present", info.Present},
                 {"TypeMask", info.TypeMask},
@@ -172,35 +170,15 @@ json ParamToJson(const CEDSParam& p) {
                 {"OffsetLink", JsonText(p.OffsetLink)},
                 {"Precision", p.Precision},
                 {"Group", p.Group},
-                {"EnumStrings", p.EnumStrings ? TextList(*p.EnumStrings) : json(nullptr)}};
+                {"EnumStrings", p.EnumStrings ? TextsToJson(*p.EnumStrings) : json(nullptr)}};
 }
 
-json FileSectionToJson(const DeviceNetFileSection& file) {
-    return json{
-        {"SectionName", JsonText(file.SectionName)}, {"DescText", JsonText(file.DescText)},
-        {"CreateDate", JsonText(file.CreateDate)},   {"CreateTime", JsonText(file.CreateTime)},
-        {"ModDate", JsonText(file.ModDate)},         {"ModTime", JsonText(file.ModTime)},
-        {"Revision", JsonText(file.Revision)}};
-}
-
-json DeviceSectionToJson(const DeviceNetDeviceSection& device) {
-    return json{{"SectionName", JsonText(device.SectionName)},
-                {"VendCode", device.VendCode},
-                {"VendName", JsonText(device.VendName)},
-                {"ProdType", device.ProdType},
-                {"ProdTypeStr", JsonText(device.ProdTypeStr)},
-                {"ProdCode", device.ProdCode},
-                {"MajRev", device.MajRev},
-                {"MinRev", device.MinRev},
-                {"ProdName", JsonText(device.ProdName)},
-                {"Catalog", JsonText(device.Catalog)}};
-}
-
-json ParamClassToJson(const EDSParamClassSection& paramClass) {
-    return json{{"SectionName", JsonText(paramClass.SectionName)},
-                {"MaxInst", paramClass.MaxInst},
-                {"Descriptor", paramClass.Descriptor},
-                {"CfgAssembly", paramClass.CfgAssembly}};
+// A section's name as read, then its fields.
+template <typename Record, size_t N>
+json NamedSectionToJson(const Record& section, const FieldTable<Record, N>& table) {
+    json out{{"SectionName", JsonText(section.SectionName)}};
+    AddFields(out, section, table);
+    return out;
 }
 
 json ParamsToJson(const CEDSParamList& params) {
@@ -216,12 +194,12 @@ json KeptToJson(const CEDSKeptLines& kept) {
     json entries = json::object();
     for (const KeptEntries& section : kept.Entries)
         if (!section.Lines.empty())
-            entries[JsonText(section.Section).get<std::string>()] = TextList(section.Lines);
+            entries[JsonText(section.Section).get<std::string>()] = TextsToJson(section.Lines);
     json sections = json::array();
     for (const KeptSection& section : kept.Sections)
         sections.push_back(json{{"After", section.After ? JsonText(*section.After) : json()},
                                 {"Header", JsonText(section.Header)},
-                                {"Lines", TextList(section.Lines)}});
+                                {"Lines", TextsToJson(section.Lines)}});
     return json{
         {"ByteOrderMark", kept.ByteOrderMark}, {"Entries", entries}, {"Sections", sections}};
 }
@@ -230,42 +208,42 @@ json KeptToJson(const CEDSKeptLines& kept) {
 
 json DeviceNetToJson(const CDeviceNetEDS& model) {
     const DeviceNetIOInfoSection& io = model.IOInfoSection;
-    return json{{"FileSection", FileSectionToJson(model.FileSection)},
-                {"DeviceSection", DeviceSectionToJson(model.DeviceSection)},
-                {"IOInfoSection",
-                 {{"SectionName", JsonText(io.SectionName)},
-                  {"Default", io.Default},
-                  {"PollInfo", ConnectionToJson(io.PollInfo)},
-                  {"StrobeInfo", ConnectionToJson(io.StrobeInfo)},
-                  {"COSInfo", ConnectionToJson(io.COSInfo)},
-                  {"CyclicInfo", ConnectionToJson(io.CyclicInfo)},
-                  {"Inputs", IOEntriesToJson(io.Inputs)},
-                  {"Outputs", IOEntriesToJson(io.Outputs)}}},
-                {"ParamClassSection", ParamClassToJson(model.ParamClassSection)},
-                {"Params", ParamsToJson(model.Params)},
-                {"GroupNames", TextList(model.GroupNames)},
-                {"Kept", KeptToJson(model.Kept)}};
+    return json{
+        {"FileSection", NamedSectionToJson(model.FileSection, kFileFields)},
+        {"DeviceSection", NamedSectionToJson(model.DeviceSection, kDeviceFields)},
+        {"IOInfoSection",
+         {{"SectionName", JsonText(io.SectionName)},
+          {"Default", io.Default},
+          {"PollInfo", ConnectionToJson(io.PollInfo)},
+          {"StrobeInfo", ConnectionToJson(io.StrobeInfo)},
+          {"COSInfo", ConnectionToJson(io.COSInfo)},
+          {"CyclicInfo", ConnectionToJson(io.CyclicInfo)},
+          {"Inputs", IOEntriesToJson(io.Inputs)},
+          {"Outputs", IOEntriesToJson(io.Outputs)}}},
+        {"ParamClassSection", NamedSectionToJson(model.ParamClassSection, kParamClassFields)},
+        {"Params", ParamsToJson(model.Params)},
+        {"GroupNames", TextsToJson(model.GroupNames)},
+        {"Kept", KeptToJson(model.Kept)}};
 }
 
 namespace {
 
-json ObjectClassToJson(const ObjectClassSection& section) {
-    return json{
-        {"Revision", JsonText(section.Revision)},
-        {"MaxInst", JsonText(section.MaxInst)},
-        {"Number_Of_Static_Instances", JsonText(section.Number_Of_Static_Instances)},
-        {"Max_Number_Of_Dynamic_Instances", JsonText(section.Max_Number_Of_Dynamic_Instances)}};
-}
-
-json EtherNetIPFileToJson(const EtherNetIPFileSection& file) {
-    json out = FileSectionToJson(file);
-    out["HomeURL"] = JsonText(file.HomeURL);
+// The [File] and [Device] fields both fieldbuses share, then the ones
+// EtherNet/IP adds.
+template <typename Record, typename Shared, size_t N, size_t M>
+json EtherNetIPSectionToJson(const Record& section, const FieldTable<Shared, N>& shared,
+                             const FieldTable<Record, M>& more) {
+    json out = NamedSectionToJson<Shared>(section, shared);
+    AddFields(out, section, more);
     return out;
 }
 
-json EtherNetIPDeviceToJson(const EtherNetIPDeviceSection& device) {
-    json out = DeviceSectionToJson(device);
-    out["Icon"] = JsonText(device.Icon);
+// The four class keywords, then those `more` adds.
+template <typename Record, size_t... N>
+json ObjectClassToJson(const Record& section, const FieldTable<Record, N>&... more) {
+    json out = json::object();
+    AddFields(out, section, kObjectClassFields);
+    (AddFields(out, section, more), ...);
     return out;
 }
 
@@ -304,9 +282,12 @@ json AssemblyToJson(const AssemblyRecord& section) {
                                   {"Path", JsonText(a.Path)},
                                   {"Size", JsonText(a.Size)},
                                   {"Data", JsonText(a.Data)},
-                                  {"MemberSizes", TextList(a.MemberSizes)},
-                                  {"MemberReferences", TextList(a.MemberReferences)}});
-    return json{{"Revision", JsonText(section.Revision)}, {"Assemblies", assemblies}};
+                                  {"MemberSizes", TextsToJson(a.MemberSizes)},
+                                  {"MemberReferences", TextsToJson(a.MemberReferences)}});
+    json out = json::object();
+    AddFields(out, section, kAssemblyFields);
+    out["Assemblies"] = assemblies;
+    return out;
 }
 
 json PortsToJson(const std::vector<std::unique_ptr<PortEntry>>& ports) {
@@ -330,21 +311,9 @@ json ModularToJson(const ModularRecord& section) {
                              {"MajorRevision", JsonText(r.MajorRevision)},
                              {"MinorRevision", JsonText(r.MinorRevision)},
                              {"LegalSlots", JsonText(r.LegalSlots)}});
-    return json{{"Width", JsonText(section.Width)}, {"Racks", racks}};
-}
-
-json DLRClassToJson(const DLRClassRecord& section) {
-    json out = ObjectClassToJson(section);
-    out["Ring_Supervisor_Capable"] = JsonText(section.Ring_Supervisor_Capable);
-    return out;
-}
-
-json EthernetLinkToJson(const EthernetLinkClassRecord& section) {
-    json out = ObjectClassToJson(section);
-    out["InterfaceLabel1"] = JsonText(section.InterfaceLabel1);
-    out["InterfaceLabel2"] = JsonText(section.InterfaceLabel2);
-    out["InterfaceType1"] = JsonText(section.InterfaceType1);
-    out["InterfaceType2"] = JsonText(section.InterfaceType2);
+    json out = json::object();
+    AddFields(out, section, kModularFields);
+    out["Racks"] = racks;
     return out;
 }
 
@@ -367,23 +336,26 @@ json CapacityToJson(const CapacityRecord& section) {
 
 json EtherNetIPToJson(const CEtherNetIPEDS& model) {
     return json{
-        {"ParamClassSection", ParamClassToJson(model.ParamClassSection)},
-        {"FileSection", EtherNetIPFileToJson(model.FileSection)},
-        {"DeviceSection", EtherNetIPDeviceToJson(model.DeviceSection)},
+        {"ParamClassSection", NamedSectionToJson(model.ParamClassSection, kParamClassFields)},
+        {"FileSection",
+         EtherNetIPSectionToJson(model.FileSection, kFileFields, kEtherNetIPFileFields)},
+        {"DeviceSection",
+         EtherNetIPSectionToJson(model.DeviceSection, kDeviceFields, kEtherNetIPDeviceFields)},
         {"DeviceClassification", ClassificationToJson(model.DeviceClassification)},
         {"ConnectionManagerSection", ConnectionManagerToJson(model.ConnectionManagerSection)},
         {"Params", ParamsToJson(model.Params)},
-        {"GroupNames", TextList(model.GroupNames)},
+        {"GroupNames", TextsToJson(model.GroupNames)},
         {"AssemblySection", AssemblyToJson(model.AssemblySection)},
         {"Ports", PortsToJson(model.Ports)},
         {"ModularSection", ModularToJson(model.ModularSection)},
-        {"DLRClassSection", DLRClassToJson(model.DLRClassSection)},
+        {"DLRClassSection", ObjectClassToJson(model.DLRClassSection, kDLRClassFields)},
         {"QoSClass", ObjectClassToJson(model.QoSClass)},
         {"TCPIPInterfaceClass", ObjectClassToJson(model.TCPIPInterfaceClass)},
         {"IdentityClass", ObjectClassToJson(model.IdentityClass)},
         {"FileClass", ObjectClassToJson(model.FileClass)},
         {"MessageRouterClass", ObjectClassToJson(model.MessageRouterClass)},
-        {"EthernetLinkClassSection", EthernetLinkToJson(model.EthernetLinkClassSection)},
+        {"EthernetLinkClassSection",
+         ObjectClassToJson(model.EthernetLinkClassSection, kEthernetLinkClassFields)},
         {"CapacitySection", CapacityToJson(model.CapacitySection)},
         {"Kept", KeptToJson(model.Kept)}};
 }

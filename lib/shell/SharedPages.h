@@ -1,7 +1,6 @@
 #pragma once
 
-// The pages DeviceNet and EtherNet/IP files share: the rows of [File] and
-// [Device] (EtherNet/IP adds one keyword to each), and the parameter pages
+// The pages DeviceNet and EtherNet/IP files share: the parameter pages
 // Params, EnumPar and Groups over the shared parameter record.
 
 #include "PageBuilder.h"
@@ -11,9 +10,6 @@
 #include <vector>
 
 namespace corvid::pages {
-
-void AddFileRows(PageBuilder& page, const DeviceNetFileSection& file);
-void AddDeviceRows(PageBuilder& page, const DeviceNetDeviceSection& device);
 
 Page ParamsPage(const CEDSParamList& params, PageBuilder page);
 Page EnumParPage(const CEDSParamList& params, PageBuilder page);

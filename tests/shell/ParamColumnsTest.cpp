@@ -55,8 +55,6 @@ TEST(ParamColumns, Toggle_ShowsAgainAtTheDefaultWidth) {
     EXPECT_EQ(hidden, 0);
     EXPECT_EQ(ToggledParamColumnWidth(1, hidden), 130);
     EXPECT_EQ(ToggledParamColumnWidth(21, 0), 40);
-    EXPECT_EQ(kParamColumns[21].CommandId, 32808);
-    EXPECT_EQ(kParamColumns[20].CommandId, 32803);
 }
 
 } // namespace

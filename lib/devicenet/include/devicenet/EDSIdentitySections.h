@@ -6,6 +6,7 @@
 // own reader and writer add.
 
 #include "devicenet/DeviceNetModel.h"
+#include "devicenet/EDSFieldLines.h"
 #include "devicenet/EDSKeptLinesWriter.h"
 #include "dictionaries/EDSLineWriter.h"
 
@@ -18,9 +19,6 @@ namespace corvid {
 // begins with none of the section's keywords.
 bool ReadFileLine(const std::string& line, DeviceNetFileSection& file);
 bool ReadDeviceLine(const std::string& line, DeviceNetDeviceSection& device);
-
-// "\tKeyword=value;"
-void FormatKeyword(CEDSLineWriter& out, std::string_view keyword, std::string_view value);
 
 // The comment lines at the top of a written file, naming its network.
 void FormatHeaderComment(CEDSLineWriter& out, const EDSFileHeader& header,

@@ -1,0 +1,73 @@
+#pragma once
+
+// Single-value keyword lines ("\tKeyword=value;") of DeviceNet and
+// EtherNet/IP sections, read into and written from a record through its
+// field table, so each section's keywords are named in one place.
+
+#include "devicenet/EDSLineScanner.h"
+#include "dictionaries/EDSLineWriter.h"
+#include "dictionaries/EDSTextHelper.h"
+#include "dictionaries/FieldTable.h"
+
+#include <string>
+#include <string_view>
+#include <type_traits>
+
+namespace corvid {
+
+// "\tKeyword=value;"
+void FormatKeyword(CEDSLineWriter& out, std::string_view keyword, std::string_view value);
+
+// True when the normalised line begins with `keyword` and "=".
+bool KeywordLineAt(std::string_view line, std::string_view keyword);
+
+// Stores a value as the reader takes it: texts as given, numbers and flags
+// by ParseNumber (signed ones with an optional leading "-"), cut to the
+// member's width.
+template <typename Record>
+void StoreFieldText(Record& record, const FieldSpec<Record>& spec, std::string_view text) {
+    std::visit(
+        [&](auto member) {
+            auto& field = record.*member;
+            using Field = std::decay_t<decltype(field)>;
+            if constexpr (std::is_same_v<Field, std::string>)
+                field = std::string(text);
+            else if constexpr (std::is_same_v<Field, bool>)
+                field = ParseNumber(text) != 0;
+            else if constexpr (std::is_signed_v<Field>)
+                field = static_cast<Field>(ParseSigned16(text));
+            else
+                field = static_cast<Field>(ParseNumber(text));
+        },
+        spec.Member);
+}
+
+// A normalised single-value line into the field of `table` it names;
+// false, changing nothing, when it names none.
+template <typename Record, size_t N>
+bool ReadFieldLine(std::string_view line, std::type_identity_t<Record>& record,
+                   const FieldTable<Record, N>& table) {
+    for (const FieldSpec<Record>& spec : table) {
+        if (KeywordLineAt(line, spec.Keyword)) {
+            StoreFieldText(static_cast<Record&>(record), spec, SingleValue(line));
+            return true;
+        }
+    }
+    return false;
+}
+
+// Whether a field with empty text gets its line.
+enum class EmptyFields { Write, Omit };
+
+// One keyword line per field, in table order, in the field's writer form.
+template <typename Record, size_t N>
+void FormatFieldLines(CEDSLineWriter& out, const std::type_identity_t<Record>& record,
+                      const FieldTable<Record, N>& table, EmptyFields empty = EmptyFields::Write) {
+    for (const FieldSpec<Record>& spec : table) {
+        const std::string text = FieldText(static_cast<const Record&>(record), spec);
+        if (empty == EmptyFields::Write || !text.empty())
+            FormatKeyword(out, spec.Keyword, text);
+    }
+}
+
+} // namespace corvid

@@ -1,0 +1,83 @@
+#pragma once
+
+// The single-value keywords of the EtherNet/IP sections, one line each, in
+// the order the writer writes them. [File] and [Device] hold the shared
+// keywords (devicenet/DeviceNetFields.h) and one more each; every object
+// class section holds the four class keywords and, for some classes, a few
+// of its own.
+
+#include "devicenet/DeviceNetFields.h"
+#include "dictionaries/FieldTable.h"
+#include "ethernetip/EtherNetIPModel.h"
+
+#include <array>
+#include <string_view>
+
+namespace corvid {
+
+// Written only when set.
+inline constexpr FieldTable<EtherNetIPFileSection, 1> kEtherNetIPFileFields = {{
+    {"HomeURL", &EtherNetIPFileSection::HomeURL, kQuotedField},
+}};
+inline constexpr FieldTable<EtherNetIPDeviceSection, 1> kEtherNetIPDeviceFields = {{
+    {"Icon", &EtherNetIPDeviceSection::Icon, kQuotedField},
+}};
+
+inline constexpr FieldTable<ObjectClassSection, 4> kObjectClassFields = {{
+    {"Revision", &ObjectClassSection::Revision, kTextField},
+    {kMaxInstKeyword, &ObjectClassSection::MaxInst, kTextField},
+    {"Number_Of_Static_Instances", &ObjectClassSection::Number_Of_Static_Instances, kTextField},
+    {"Max_Number_Of_Dynamic_Instances", &ObjectClassSection::Max_Number_Of_Dynamic_Instances,
+     kTextField},
+}};
+
+inline constexpr FieldTable<DLRClassRecord, 1> kDLRClassFields = {{
+    {"Ring_Supervisor_Capable", &DLRClassRecord::Ring_Supervisor_Capable, kTextField},
+}};
+
+inline constexpr FieldTable<EthernetLinkClassRecord, 4> kEthernetLinkClassFields = {{
+    {"InterfaceLabel1", &EthernetLinkClassRecord::InterfaceLabel1, kQuotedField},
+    {"InterfaceLabel2", &EthernetLinkClassRecord::InterfaceLabel2, kQuotedField},
+    {"InterfaceType1", &EthernetLinkClassRecord::InterfaceType1, kTextField},
+    {"InterfaceType2", &EthernetLinkClassRecord::InterfaceType2, kTextField},
+}};
+
+inline constexpr FieldTable<AssemblyRecord, 1> kAssemblyFields = {{
+    {"Revision", &AssemblyRecord::Revision, kTextField},
+}};
+
+inline constexpr FieldTable<ModularRecord, 1> kModularFields = {{
+    {"Width", &ModularRecord::Width, kTextField},
+}};
+
+inline constexpr FieldTable<CapacityRecord, 5> kCapacityFields = {{
+    {"MaxCIPConnections", &CapacityRecord::MaxCIPConnections, kTextField},
+    {"1_NumberOfTCPIPConnections", &CapacityRecord::NumberOfTCPIPConnections, kTextField},
+    {"1_TCPIPConnectionReuseTime", &CapacityRecord::TCPIPConnectionReuseTime, kTextField},
+    {"1_TCPIPCIPInactivityTimeout", &CapacityRecord::TCPIPCIPInactivityTimeout, kTextField},
+    {"1_TCPIPInactivityTimeout", &CapacityRecord::TCPIPInactivityTimeout, kTextField},
+}};
+
+// The object class sections that hold only the four class keywords, by
+// section name.
+struct PlainClassSection {
+    std::string_view Section;
+    ObjectClassSection CEtherNetIPEDS::*Member;
+};
+inline constexpr std::array<PlainClassSection, 5> kPlainClassSections = {{
+    {"TCP/IP Interface Class", &CEtherNetIPEDS::TCPIPInterfaceClass},
+    {"QoS Class", &CEtherNetIPEDS::QoSClass},
+    {"Identity Class", &CEtherNetIPEDS::IdentityClass},
+    {"Message Router Class", &CEtherNetIPEDS::MessageRouterClass},
+    {"File Class", &CEtherNetIPEDS::FileClass},
+}};
+
+// The plain class section named `section`, or nullptr.
+template <typename Model> auto* FindPlainClass(Model& model, std::string_view section) {
+    for (const PlainClassSection& plain : kPlainClassSections)
+        if (plain.Section == section)
+            return &(model.*plain.Member);
+    return static_cast<decltype(&(model.*kPlainClassSections[0].Member))>(nullptr);
+}
+
+} // namespace corvid

@@ -1,0 +1,144 @@
+// Every keyword of every DeviceNet and EtherNet/IP section table, through
+// the whole way a value takes: read from its line, written in its form,
+// shown on its page and committed by its kind.
+
+#include "devicenet/DeviceNetFields.h"
+#include "devicenet/DeviceNetReader.h"
+#include "devicenet/DeviceNetWriter.h"
+#include "ethernetip/EtherNetIPFields.h"
+#include "ethernetip/EtherNetIPReader.h"
+#include "ethernetip/EtherNetIPWriter.h"
+#include "shell/CellCommit.h"
+#include "shell/PageRows.h"
+
+#include <gtest/gtest.h>
+
+namespace corvid {
+namespace {
+
+void Load(CDeviceNetEDS& model, const std::string& text) {
+    LoadDeviceNetEDSText(model, text, "t.eds");
+}
+void Load(CEtherNetIPEDS& model, const std::string& text) {
+    LoadEtherNetIPEDSText(model, text, "t.eds");
+}
+std::string Format(const CDeviceNetEDS& model) {
+    return FormatDeviceNetEDS(model);
+}
+std::string Format(const CEtherNetIPEDS& model) {
+    return FormatEtherNetIPEDS(model);
+}
+
+const PageRow* RowOf(const Page& page, std::string_view key) {
+    for (const PageRow& row : page.Rows)
+        if (row.Key == key)
+            return &row;
+    return nullptr;
+}
+
+// What a file gives each kind of field, and the form it is written in.
+struct Sample {
+    std::string Read;
+    std::string Written;
+};
+Sample SampleFor(const FieldTraits& traits) {
+    if (traits.Kind == ValueKind::Quoted)
+        return {"\" Q; x \"", "\" Q x \""};
+    if (traits.Kind == ValueKind::Text)
+        return {"A 1", "A1"};
+    if (traits.Form == WriteForm::Hex)
+        return {"0x1F", "0x001F"};
+    return {"0x1F", "31"};
+}
+
+template <typename Model, typename Record, size_t N>
+void CheckFields(std::string_view section, const FieldTable<Record, N>& table) {
+    for (const FieldSpec<Record>& spec : table) {
+        SCOPED_TRACE(std::string(section) + " " + std::string(spec.Keyword));
+        const Sample sample = SampleFor(spec.Traits);
+        Model model;
+        Load(model, "[" + std::string(section) + "]\n\t" + std::string(spec.Keyword) + " = " +
+                        sample.Read + ";\n");
+        const std::string written = Format(model);
+        // The DLR ring line has always had a blank in front of its "=".
+        const std::string equals = spec.Keyword == "Ring_Supervisor_Capable" ? " =" : "=";
+        EXPECT_NE(
+            written.find("\t" + std::string(spec.Keyword) + equals + sample.Written + ";\r\n"),
+            std::string::npos);
+        const Page page = BuildPage(model, section);
+        const PageRow* row = RowOf(page, spec.Keyword);
+        ASSERT_NE(row, nullptr);
+        EXPECT_EQ(row->Cells[1].Text, sample.Written);
+
+        const auto commit = [&](std::string_view text, size_t column = 1) {
+            return CommitCell(model, CellEdit{section, spec.Keyword, column, text}).Status;
+        };
+        EXPECT_EQ(commit("7", 2), CommitStatus::NotEditable);
+        if (spec.Traits.Editor == FieldEditor::ReadOnly) {
+            EXPECT_EQ(row->Cells[1].Editor, CellEditor::ReadOnly);
+            EXPECT_EQ(commit("7"), CommitStatus::NotEditable);
+            continue;
+        }
+        EXPECT_EQ(row->Cells[1].Editor, spec.Traits.Editor == FieldEditor::DecimalList
+                                            ? CellEditor::DropDown
+                                            : CellEditor::Text);
+        const auto shown = [&] {
+            return RowOf(BuildPage(model, section), spec.Keyword)->Cells[1].Text;
+        };
+        if (spec.Traits.Kind == ValueKind::Number) {
+            EXPECT_EQ(commit(spec.Traits.Width == 1 ? "256" : "65536"), CommitStatus::Refused);
+            EXPECT_EQ(commit("x"), CommitStatus::Refused);
+            EXPECT_EQ(commit(" 0x10 "), CommitStatus::Stored);
+            EXPECT_EQ(shown(), FormatFieldNumber(16, spec.Traits));
+        } else if (spec.Traits.Kind == ValueKind::Quoted) {
+            // A quote inside would end the text early on the next read.
+            EXPECT_EQ(commit("a\"b"), CommitStatus::Refused);
+            EXPECT_EQ(commit(" new "), CommitStatus::Stored);
+            EXPECT_EQ(shown(), "\"new\"");
+        } else {
+            // Each would split or cut the line on the next read.
+            for (const char* broken : {"1,2", "a;b", "a$b", "\"a;b\""})
+                EXPECT_EQ(commit(broken), CommitStatus::Refused) << broken;
+            EXPECT_EQ(commit(" v2 "), CommitStatus::Stored);
+            EXPECT_EQ(shown(), "v2");
+        }
+    }
+}
+
+TEST(CIPFieldTables, EveryKeywordReadWrittenShownAndCommitted) {
+    CheckFields<CDeviceNetEDS>("File", kFileFields);
+    CheckFields<CDeviceNetEDS>("Device", kDeviceFields);
+    CheckFields<CDeviceNetEDS>("ParamClass", kParamClassFields);
+    CheckFields<CEtherNetIPEDS>("File", kFileFields);
+    CheckFields<CEtherNetIPEDS>("File", kEtherNetIPFileFields);
+    CheckFields<CEtherNetIPEDS>("Device", kDeviceFields);
+    CheckFields<CEtherNetIPEDS>("Device", kEtherNetIPDeviceFields);
+    for (const PlainClassSection& plain : kPlainClassSections)
+        CheckFields<CEtherNetIPEDS>(plain.Section, kObjectClassFields);
+    for (const char* section : {"DLR Class", "Ethernet Link Class", "Connection Manager"})
+        CheckFields<CEtherNetIPEDS>(section, kObjectClassFields);
+    CheckFields<CEtherNetIPEDS>("DLR Class", kDLRClassFields);
+    CheckFields<CEtherNetIPEDS>("Ethernet Link Class", kEthernetLinkClassFields);
+    CheckFields<CEtherNetIPEDS>("Assembly", kAssemblyFields);
+    CheckFields<CEtherNetIPEDS>("Modular", kModularFields);
+    CheckFields<CEtherNetIPEDS>("Capacity", kCapacityFields);
+}
+
+// A keyword of one section is no keyword of another.
+TEST(CIPFieldTables, KeywordsOfOtherSectionsAreNotEdited) {
+    CDeviceNetEDS devicenet;
+    for (const auto& [section, key] : {std::pair{"File", "HomeURL"}, std::pair{"Device", "Icon"},
+                                       std::pair{"Device", "DescText"}})
+        EXPECT_EQ(CommitCell(devicenet, CellEdit{section, key, 1, "x"}).Status,
+                  CommitStatus::NotEditable)
+            << key;
+    CEtherNetIPEDS ethernetip;
+    EXPECT_EQ(
+        CommitCell(ethernetip, CellEdit{"QoS Class", "Ring_Supervisor_Capable", 1, "0"}).Status,
+        CommitStatus::NotEditable);
+    EXPECT_EQ(CommitCell(ethernetip, CellEdit{"Capacity", "MaxInst", 1, "0"}).Status,
+              CommitStatus::NotEditable);
+}
+
+} // namespace
+} // namespace corvid
