@@ -193,26 +193,18 @@ INSTANTIATE_TEST_SUITE_P(
                   "DataType=0x0006", "NO_SUCH_TYPE"},
         FieldCase{"", "AccessType=RW", "7", "rw", "AccessType=rw", "CONST", "AccessType=const",
                   "readwrite"},
-        FieldCase{"", "PDOMapping=0x1", "8", "1", "PDOMapping=1", "0", "PDOMapping=0", "2"}));
+        FieldCase{"", "PDOMapping=0x1", "8", "1", "PDOMapping=1", "0", "PDOMapping=0", "2"},
+        FieldCase{"", "ObjectType=0x2", "6", "DOMAIN", "ObjectType=2", "VAR", "ObjectType=7",
+                  "NOTYPE"}));
 
-// Types are shown and chosen by name; the empty item means none.
-TEST(CANopenObjectField, TypesByNameOrNone) {
+// The empty item of a type list means the file gives none.
+TEST(CANopenObjectField, EmptyTypesAreNone) {
     CCANopenEDS model;
-    LoadCANopenEDSText(model,
-                       "[OptionalObjects]\nSupportedObjects=1\n1=0x1000\n[1000]\nObjectType=0x7\n",
-                       "o.eds");
-    EXPECT_EQ(BuildPage(model, "OptionalObjects").Rows[0].Cells[6].Text, "VAR");
-    EXPECT_TRUE(Writes(model, "ObjectType=7"));
-    EXPECT_EQ(CommitCell(model, CellEdit{"OptionalObjects", "1000", 6, "DOMAIN"}).Status,
-              CommitStatus::Stored);
-    EXPECT_TRUE(Writes(model, "ObjectType=2"));
-    EXPECT_EQ(CommitCell(model, CellEdit{"OptionalObjects", "1000", 6, "NOTYPE"}).Status,
-              CommitStatus::Refused);
-    EXPECT_EQ(CommitCell(model, CellEdit{"OptionalObjects", "1000", 6, ""}).Status,
-              CommitStatus::Stored);
-    EXPECT_EQ(CommitCell(model, CellEdit{"OptionalObjects", "1000", 5, ""}).Status,
-              CommitStatus::Stored);
-    EXPECT_EQ(model.Objects[0].ObjectType, kNoObjectType) << "the empty item means not given";
+    LoadCANopenEDSText(model, "[1000]\nObjectType=7\nDataType=7\n", "o.eds");
+    for (const size_t column : {5, 6})
+        EXPECT_EQ(CommitCell(model, CellEdit{"MandatoryObjects", "1000", column, ""}).Status,
+                  CommitStatus::Stored);
+    EXPECT_EQ(model.Objects[0].ObjectType, kNoObjectType);
     EXPECT_EQ(model.Objects[0].DataType, kNoDataType);
 }
 
