@@ -11,8 +11,6 @@
 
 #include <algorithm>
 #include <map>
-#include <type_traits>
-#include <variant>
 
 namespace corvid {
 
@@ -40,22 +38,12 @@ KeyedLine SplitKeyed(std::string_view line) {
 
 // CANopen flags are numbers in real files ("PDOMapping=0x1"): any number
 // other than 0 is true, so a save does not turn a mappable object into one
-// that is not. Numbers keep the low bits that fit their member; text that is
-// no number reads as 0.
+// that is not. Text that is no number reads as 0.
 template <typename Record>
 void StoreValue(Record& record, const FieldSpec<Record>& spec, const std::string& value) {
-    std::visit(
-        [&](auto member) {
-            auto& field = record.*member;
-            using Field = std::decay_t<decltype(field)>;
-            if constexpr (std::is_same_v<Field, std::string>)
-                field = value;
-            else if constexpr (std::is_same_v<Field, bool>)
-                field = ParseNumber(value) != 0;
-            else
-                field = static_cast<Field>(ParseNumber(value));
-        },
-        spec.Member);
+    StoreFieldText(
+        record, spec, value, [](const std::string& text) { return ParseNumber(text) != 0; },
+        [](const std::string& text) { return ParseNumber(text); });
 }
 
 // The entry of `table` that a line's key names; keys were lower-cased.
@@ -104,7 +92,7 @@ void ReadLines(const ReadContext& context, SourceSection* section, const std::st
 // A section of fixed keywords: each line of a keyword of `table` sets its
 // member, the last such line winning; other lines are kept.
 template <typename Record, size_t N>
-void ReadFields(const ReadContext& context, const char* name, Record& record,
+void ReadFields(const ReadContext& context, std::string_view name, Record& record,
                 const FieldTable<Record, N>& table) {
     record.SectionName = name;
     ReadLines(context, context.source.Find(name), record.SectionName, CommentLines::Drop,
@@ -120,8 +108,8 @@ void ReadFields(const ReadContext& context, const char* name, Record& record,
 // of the same key is kept, as are lines numbered beyond the count. A second
 // count is not: written back it would contradict the first.
 void ReadComments(const ReadContext& context, CANopenComments& comments) {
-    comments.SectionName = "Comments";
-    SourceSection* section = context.source.Find("Comments");
+    comments.SectionName = std::string(kCommentsSection);
+    SourceSection* section = context.source.Find(kCommentsSection);
     comments.Lines = 0;
     for (size_t i = 0; section != nullptr && i < section->lines.size(); ++i) {
         const KeyedLine line = SplitKeyed(section->lines[i].text);
@@ -306,9 +294,9 @@ void LoadCANopenEDSText(CCANopenEDS& model, std::string_view text, const std::st
     ReadHeaderComment(model.Header, text, kCANopenHeaderComment);
     CANopenSource source(text);
     const ReadContext context{source, path, diagnostics};
-    ReadFields(context, "FileInfo", model.FileInfo, kFileInfoFields);
-    ReadFields(context, "DeviceInfo", model.DeviceInfo, kDeviceInfoFields);
-    ReadFields(context, "DummyUsage", model.DummyUsage, kDummyUsageFields);
+    ReadFields(context, kFileInfoSection, model.FileInfo, kFileInfoFields);
+    ReadFields(context, kDeviceInfoSection, model.DeviceInfo, kDeviceInfoFields);
+    ReadFields(context, kDummyUsageSection, model.DummyUsage, kDummyUsageFields);
     ReadComments(context, model.Comments);
     ReadObjectList(context, "MandatoryObjects", kCategoryMandatory, model);
     ReadObjectList(context, "OptionalObjects", kCategoryOptional, model);

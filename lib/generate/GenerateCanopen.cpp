@@ -3,6 +3,7 @@
 #include "CanopenDriveBuilder.h"
 #include "RegisterListWalk.h"
 
+#include "canopen/CANopenFields.h"
 #include "device/DriveReading.h"
 #include "dictionaries/EDSTextHelper.h"
 #include "dictionaries/FileIO.h"
@@ -46,7 +47,7 @@ std::optional<std::pair<CANopenObject*, CANopenObject*>> IdentityRecords(CCANope
 void FillFileInfo(CCANopenEDS& model, const CModbusMaster& master, const GenerationTime& now) {
     CANopenFileInfo& info = model.FileInfo;
     const std::string product = ProductText(master);
-    info.SectionName = "FileInfo";
+    info.SectionName = kFileInfoSection;
     info.FileName = product + ".eds";
     info.FileVersion = 1;
     info.FileRevision = 1;
@@ -58,7 +59,7 @@ void FillFileInfo(CCANopenEDS& model, const CModbusMaster& master, const Generat
     info.ModificationTime = info.CreationTime;
     info.ModificationDate = info.CreationDate;
     info.ModifiedBy = info.CreatedBy;
-    model.Comments.SectionName = "Comments";
+    model.Comments.SectionName = kCommentsSection;
     model.Comments.Lines = 0;
     model.Comments.LineTexts.clear();
 }
@@ -67,7 +68,7 @@ void FillFileInfo(CCANopenEDS& model, const CModbusMaster& master, const Generat
 void FillDeviceInfo(CCANopenEDS& model, const CModbusMaster& master, IUserInterface& ui) {
     CANopenDeviceInfo& info = model.DeviceInfo;
     const std::string product = ProductText(master);
-    info.SectionName = "DeviceInfo";
+    info.SectionName = kDeviceInfoSection;
     info.VendorName = "HALVARD ELECTRONIC, INC.";
     info.VendorNumber = 0x2A7;
     info.ProductName = product;

@@ -1,5 +1,6 @@
 #include "generate/CanopenGeneration.h"
 
+#include "canopen/CANopenFields.h"
 #include "dictionaries/EDSTextHelper.h"
 #include "dictionaries/ProfileText.h"
 
@@ -28,31 +29,20 @@ std::vector<ExactLine> ExactLines(const std::vector<std::string>& lines) {
     return exact;
 }
 
-// The keys of an object or sub-index section; SubNumber for objects only.
+// The keys of an object or sub-index section, as written (SubNumber for
+// objects only); a flag is set by "1" alone.
 void ReadRecord(CANopenObject& record, const std::vector<std::string>& section, bool object) {
     for (const ExactLine& line : ExactLines(section)) {
-        const std::string& k = line.key;
-        const std::string& v = line.value;
-        if (k == "ParameterName")
-            record.ParameterName = v;
-        else if (k == "ObjectType")
-            record.ObjectType = static_cast<uint8_t>(ParseNumber(v));
-        else if (k == "DataType")
-            record.DataType = static_cast<uint16_t>(ParseNumber(v));
-        else if (k == "LowLimit")
-            record.LowLimit = v;
-        else if (k == "HighLimit")
-            record.HighLimit = v;
-        else if (k == "DefaultValue")
-            record.DefaultValue = v;
-        else if (k == "AccessType")
-            // Held in lower case, as every reader holds it.
-            record.AccessType = ToLowerAscii(v);
-        else if (k == "PDOMapping")
-            record.PDOMapping = ParseFlag(v);
-        else if (object && k == "SubNumber")
-            record.SubNumber = static_cast<uint8_t>(ParseNumber(v));
+        const FieldSpec<CANopenObject>* key =
+            FindField(kObjectFields, line.key, KeywordMatch::Exact);
+        if (key == nullptr || (key == &kSubNumberKey && !object))
+            continue;
+        StoreFieldText(
+            record, *key, line.value, [](const std::string& text) { return ParseFlag(text); },
+            [](const std::string& text) { return ParseNumber(text); });
     }
+    // Held in lower case, as every reader holds it.
+    record.AccessType = ToLowerAscii(record.AccessType);
 }
 
 void ReadSubIndexes(const CProfileText& file, CANopenObject& object) {

@@ -159,13 +159,13 @@ std::optional<ObjectKey> ParseObjectRowKey(std::string_view key) {
 }
 
 CommitResult CommitCell(CCANopenEDS& model, const CellEdit& edit) {
-    if (edit.Section == "FileInfo")
+    if (edit.Section == kFileInfoSection)
         return CommitField(model.FileInfo, kFileInfoFields, edit);
-    if (edit.Section == "DeviceInfo")
+    if (edit.Section == kDeviceInfoSection)
         return CommitField(model.DeviceInfo, kDeviceInfoFields, edit);
-    if (edit.Section == "DummyUsage")
+    if (edit.Section == kDummyUsageSection)
         return CommitField(model.DummyUsage, kDummyUsageFields, edit);
-    if (edit.Section == "Comments")
+    if (edit.Section == kCommentsSection)
         return CommitComments(model.Comments, edit);
     if (ObjectListCategory(edit.Section) != 0)
         return CommitObjectPage(model, edit);

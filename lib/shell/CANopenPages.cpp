@@ -181,13 +181,13 @@ Page BuildPage(const CCANopenEDS& model, std::string_view section, const PageSta
         return pages::KeptPage(pages::KeptGroups(model),
                                PageBuilder(EDSKind::CANopen, section, PageLayout::Keywords, state));
     PageBuilder page(EDSKind::CANopen, section, PageLayout::Keywords, state);
-    if (section == "FileInfo")
+    if (section == kFileInfoSection)
         return KeywordPage(model.FileInfo, kFileInfoFields, std::move(page));
-    if (section == "DeviceInfo")
+    if (section == kDeviceInfoSection)
         return KeywordPage(model.DeviceInfo, kDeviceInfoFields, std::move(page));
-    if (section == "DummyUsage")
+    if (section == kDummyUsageSection)
         return KeywordPage(model.DummyUsage, kDummyUsageFields, std::move(page));
-    if (section == "Comments")
+    if (section == kCommentsSection)
         return CommentsPage(model.Comments, std::move(page));
     if (const uint8_t category = ObjectListCategory(section); category != 0)
         return ObjectPage(PageBuilder(EDSKind::CANopen, section, PageLayout::Table, state))

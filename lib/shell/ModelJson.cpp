@@ -108,10 +108,10 @@ json CANopenToJson(const CCANopenEDS& model) {
     for (const CANopenObject& object : model.Objects)
         objects.push_back(ObjectToJson(object));
     return json{{"ByteOrderMark", int(model.ByteOrderMark)},
-                {"FileInfo", SectionToJson(model.FileInfo, kFileInfoFields)},
-                {"DeviceInfo", SectionToJson(model.DeviceInfo, kDeviceInfoFields)},
-                {"DummyUsage", SectionToJson(model.DummyUsage, kDummyUsageFields)},
-                {"Comments", CommentsToJson(model.Comments)},
+                {kFileInfoSection, SectionToJson(model.FileInfo, kFileInfoFields)},
+                {kDeviceInfoSection, SectionToJson(model.DeviceInfo, kDeviceInfoFields)},
+                {kDummyUsageSection, SectionToJson(model.DummyUsage, kDummyUsageFields)},
+                {kCommentsSection, CommentsToJson(model.Comments)},
                 {"MandatoryObjects", {{"Kept", TextsToJson(model.ListKeptLines[0])}}},
                 {"OptionalObjects", {{"Kept", TextsToJson(model.ListKeptLines[1])}}},
                 {"ManufacturerObjects", {{"Kept", TextsToJson(model.ListKeptLines[2])}}},

@@ -9,12 +9,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 namespace corvid {
 namespace {
 
 struct FieldCase {
     const char* section;
-    const char* fileLine; // as a file may give it
+    std::string fileLine; // as a file may give it
     const char* row;      // the page's row, or the object page's column
     const char* shown;
     std::string written; // the line the writer gives for the value read
@@ -48,7 +50,7 @@ class CANopenKeywordField : public testing::TestWithParam<FieldCase> {};
 TEST_P(CANopenKeywordField, ReadShownCommittedRefusedAndWrittenBack) {
     const FieldCase& field = GetParam();
     CCANopenEDS model;
-    LoadCANopenEDSText(model, std::string("[") + field.section + "]\n" + field.fileLine + "\n",
+    LoadCANopenEDSText(model, "[" + std::string(field.section) + "]\n" + field.fileLine + "\n",
                        "f.eds");
     EXPECT_TRUE(model.FileInfo.KeptLines.empty() && model.DeviceInfo.KeptLines.empty() &&
                 model.DummyUsage.KeptLines.empty());
@@ -74,90 +76,78 @@ TEST_P(CANopenKeywordField, ReadShownCommittedRefusedAndWrittenBack) {
     EXPECT_TRUE(Writes(model, field.writtenAfter)) << "a refused text leaves the value";
 }
 
-// A text keyword: trimmed when read and when typed, left as it is.
-FieldCase Text(const char* section, const char* fileLine, const char* row, const char* value) {
-    return {section,
-            fileLine,
-            row,
-            value,
-            std::string(row) + "=" + value,
-            " \tnew text ",
-            std::string(row) + "=new text",
-            nullptr};
+std::string Lower(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
 }
 
-FieldCase Flag(const char* section, const char* fileLine, const char* row, const char* written,
-               const char* writtenAfter) {
-    return {section, fileLine, row, "1", written, "0", writtenAfter, "yes"};
+// Texts are trimmed when read and when typed, and never refused; keys are
+// read in any letter case.
+void AddTexts(std::vector<FieldCase>& cases, const char* section,
+              std::initializer_list<const char*> keywords) {
+    for (const char* keyword : keywords) {
+        const std::string key(keyword);
+        cases.push_back({section, " " + Lower(key) + " = v w ", keyword, "v w", key + "=v w",
+                         " \tnew text ", key + "=new text", nullptr});
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(FileInfo, CANopenKeywordField,
-                         testing::ValuesIn(std::vector<FieldCase>{
-                             Text("FileInfo", " File Name = a b.eds ", "FileName", "a b.eds"),
-                             {"FileInfo", "FILEVERSION=0x0C", "FileVersion", "12", "FileVersion=12",
-                              "255", "FileVersion=255", "256"},
-                             {"FileInfo", "filerevision=300", "FileRevision", "44",
-                              "FileRevision=44", "0x02", "FileRevision=2", "12a"},
-                             {"FileInfo", "EDSVersion=4.0", "EDSVersion", "4.0", "EDSVersion=4.0",
-                              " ", "EDSVersion=3.0", nullptr},
-                             Text("FileInfo", "Description=d", "Description", "d"),
-                             Text("FileInfo", "CreationTime=09:30AM", "CreationTime", "09:30AM"),
-                             Text("FileInfo", "CreationDate=03-14-2025", "CreationDate",
-                                  "03-14-2025"),
-                             Text("FileInfo", "CreatedBy=me", "CreatedBy", "me"),
-                             Text("FileInfo", "ModificationTime=x", "ModificationTime", "x"),
-                             Text("FileInfo", "ModificationDate=y", "ModificationDate", "y"),
-                             Text("FileInfo", "modifiedby=z", "ModifiedBy", "z"),
-                         }));
+// Flags read any number other than 0 as set; the page may name them apart.
+void AddFlags(std::vector<FieldCase>& cases, const char* section,
+              std::initializer_list<std::pair<const char*, const char*>> keywordsAndRows) {
+    for (const auto& [keyword, row] : keywordsAndRows)
+        cases.push_back({section, Lower(keyword) + "=0x2", row, "1", std::string(keyword) + "=1",
+                         "0", std::string(keyword) + "=0", "yes"});
+}
+void AddFlags(std::vector<FieldCase>& cases, const char* section,
+              std::initializer_list<const char*> keywords) {
+    for (const char* keyword : keywords)
+        AddFlags(cases, section, {{keyword, keyword}});
+}
 
-INSTANTIATE_TEST_SUITE_P(
-    DeviceInfo, CANopenKeywordField,
-    testing::ValuesIn(std::vector<FieldCase>{
-        Text("DeviceInfo", "VendorName=V", "VendorName", "V"),
+std::vector<FieldCase> KeywordCases() {
+    std::vector<FieldCase> cases = {
+        {"FileInfo", "FILEVERSION=0x0C", "FileVersion", "12", "FileVersion=12", "255",
+         "FileVersion=255", "256"},
+        {"FileInfo", "filerevision=300", "FileRevision", "44", "FileRevision=44", "0x02",
+         "FileRevision=2", "12a"},
+        {"FileInfo", "EDSVersion=4.0", "EDSVersion", "4.0", "EDSVersion=4.0", " ", "EDSVersion=3.0",
+         nullptr},
         {"DeviceInfo", "VendorNumber=0x2A7", "VendorNumber", "0x000002A7",
          "VendorNumber=0x000002A7", "4294967295", "VendorNumber=0xFFFFFFFF", "4294967296"},
         {"DeviceInfo", "ProductNumber=16", "ProductNumber", "0x00000010",
          "ProductNumber=0x00000010", "", "ProductNumber=0x00000000", "0x100000000"},
         {"DeviceInfo", "RevisionNumber=0x00020001", "RevisionNumber", "0x00020001",
          "RevisionNumber=0x00020001", "0x10", "RevisionNumber=0x00000010", "-1"},
-        Text("DeviceInfo", "OrderCode=OC-1", "OrderCode", "OC-1"),
-        Flag("DeviceInfo", "BaudRate_10=1", "BaudRate_10", "BaudRate_10=1", "BaudRate_10=0"),
-        Flag("DeviceInfo", "BaudRate_20=0x1", "BaudRate_20", "BaudRate_20=1", "BaudRate_20=0"),
-        Flag("DeviceInfo", "BaudRate_50=2", "BaudRate_50", "BaudRate_50=1", "BaudRate_50=0"),
-        Flag("DeviceInfo", "baudrate_125=1", "BaudRate_125", "BaudRate_125=1", "BaudRate_125=0"),
-        Flag("DeviceInfo", "BaudRate_250=1", "BaudRate_250", "BaudRate_250=1", "BaudRate_250=0"),
-        Flag("DeviceInfo", "BaudRate_500=1", "BaudRate_500", "BaudRate_500=1", "BaudRate_500=0"),
-        Flag("DeviceInfo", "BaudRate_800=1", "BaudRate_800", "BaudRate_800=1", "BaudRate_800=0"),
-        Flag("DeviceInfo", "BaudRate_1000=1", "BaudRate_1000", "BaudRate_1000=1",
-             "BaudRate_1000=0"),
-        Flag("DeviceInfo", "SimpleBootUpMaster=1", "SimpleBootUpMaster", "SimpleBootUpMaster=1",
-             "SimpleBootUpMaster=0"),
-        Flag("DeviceInfo", "SimpleBootupSlave=1", "SimpleBootUpSlave", "SimpleBootUpSlave=1",
-             "SimpleBootUpSlave=0"),
         {"DeviceInfo", "Granularity=8", "Granularity", "0x08", "Granularity=0x08", "0x40",
          "Granularity=0x40", "0x41"},
-        Flag("DeviceInfo", "DynamicChannelsSupported=4", "DynamicChannelsSupported",
-             "DynamicChannelsSupported=1", "DynamicChannelsSupported=0"),
-        Flag("DeviceInfo", "GroupMessaging=1", "GroupMessaging", "GroupMessaging=1",
-             "GroupMessaging=0"),
         {"DeviceInfo", "NrOfRxPDO=4", "NrOfRXPDO", "0x04", "NrOfRXPDO=4", "0xFF", "NrOfRXPDO=255",
          "256"},
         {"DeviceInfo", "NrOfTXPDO=0x10", "NrOfTXPDO", "0x10", "NrOfTXPDO=16", "2", "NrOfTXPDO=2",
          "1 2"},
-        Flag("DeviceInfo", "LSS_Supported=1", "LSS_Supported", "LSS_Supported=1",
-             "LSS_Supported=0"),
-    }));
+    };
+    AddTexts(cases, "FileInfo",
+             {"FileName", "Description", "CreationTime", "CreationDate", "CreatedBy",
+              "ModificationTime", "ModificationDate", "ModifiedBy"});
+    AddTexts(cases, "DeviceInfo", {"VendorName", "ProductName", "OrderCode"});
+    AddFlags(cases, "DeviceInfo",
+             {"BaudRate_10", "BaudRate_20", "BaudRate_50", "BaudRate_125", "BaudRate_250",
+              "BaudRate_500", "BaudRate_800", "BaudRate_1000", "SimpleBootUpMaster",
+              "SimpleBootUpSlave", "DynamicChannelsSupported", "GroupMessaging", "LSS_Supported"});
+    // The page names each dummy by the type it stands for.
+    AddFlags(cases, "DummyUsage",
+             {{"Dummy0001", "Boolean"},
+              {"Dummy0002", "Signed8"},
+              {"Dummy0003", "Signed16"},
+              {"Dummy0004", "Signed32"},
+              {"Dummy0005", "Unsigned8"},
+              {"Dummy0006", "Unsigned16"},
+              {"Dummy0007", "Unsigned32"}});
+    return cases;
+}
 
-// The page names each dummy by the type it stands for.
-INSTANTIATE_TEST_SUITE_P(
-    DummyUsage, CANopenKeywordField,
-    testing::Values(Flag("DummyUsage", "Dummy0001=1", "Boolean", "Dummy0001=1", "Dummy0001=0"),
-                    Flag("DummyUsage", "Dummy0002=1", "Signed8", "Dummy0002=1", "Dummy0002=0"),
-                    Flag("DummyUsage", "Dummy0003=1", "Signed16", "Dummy0003=1", "Dummy0003=0"),
-                    Flag("DummyUsage", "Dummy0004=1", "Signed32", "Dummy0004=1", "Dummy0004=0"),
-                    Flag("DummyUsage", "Dummy0005=1", "Unsigned8", "Dummy0005=1", "Dummy0005=0"),
-                    Flag("DummyUsage", "Dummy0006=1", "Unsigned16", "Dummy0006=1", "Dummy0006=0"),
-                    Flag("DummyUsage", "dummy0007=1", "Unsigned32", "Dummy0007=1", "Dummy0007=0")));
+INSTANTIATE_TEST_SUITE_P(Keywords, CANopenKeywordField, testing::ValuesIn(KeywordCases()));
 
 // The keys of an object section, in the column of the object page that
 // shows them (`row` holds the column).
@@ -203,26 +193,18 @@ INSTANTIATE_TEST_SUITE_P(
                   "DataType=0x0006", "NO_SUCH_TYPE"},
         FieldCase{"", "AccessType=RW", "7", "rw", "AccessType=rw", "CONST", "AccessType=const",
                   "readwrite"},
-        FieldCase{"", "PDOMapping=0x1", "8", "1", "PDOMapping=1", "0", "PDOMapping=0", "2"}));
+        FieldCase{"", "PDOMapping=0x1", "8", "1", "PDOMapping=1", "0", "PDOMapping=0", "2"},
+        FieldCase{"", "ObjectType=0x2", "6", "DOMAIN", "ObjectType=2", "VAR", "ObjectType=7",
+                  "NOTYPE"}));
 
-// Types are shown and chosen by name; the empty item means none.
-TEST(CANopenObjectField, TypesByNameOrNone) {
+// The empty item of a type list means the file gives none.
+TEST(CANopenObjectField, EmptyTypesAreNone) {
     CCANopenEDS model;
-    LoadCANopenEDSText(model,
-                       "[OptionalObjects]\nSupportedObjects=1\n1=0x1000\n[1000]\nObjectType=0x7\n",
-                       "o.eds");
-    EXPECT_EQ(BuildPage(model, "OptionalObjects").Rows[0].Cells[6].Text, "VAR");
-    EXPECT_TRUE(Writes(model, "ObjectType=7"));
-    EXPECT_EQ(CommitCell(model, CellEdit{"OptionalObjects", "1000", 6, "DOMAIN"}).Status,
-              CommitStatus::Stored);
-    EXPECT_TRUE(Writes(model, "ObjectType=2"));
-    EXPECT_EQ(CommitCell(model, CellEdit{"OptionalObjects", "1000", 6, "NOTYPE"}).Status,
-              CommitStatus::Refused);
-    EXPECT_EQ(CommitCell(model, CellEdit{"OptionalObjects", "1000", 6, ""}).Status,
-              CommitStatus::Stored);
-    EXPECT_EQ(CommitCell(model, CellEdit{"OptionalObjects", "1000", 5, ""}).Status,
-              CommitStatus::Stored);
-    EXPECT_EQ(model.Objects[0].ObjectType, kNoObjectType) << "the empty item means not given";
+    LoadCANopenEDSText(model, "[1000]\nObjectType=7\nDataType=7\n", "o.eds");
+    for (const size_t column : {5, 6})
+        EXPECT_EQ(CommitCell(model, CellEdit{"MandatoryObjects", "1000", column, ""}).Status,
+                  CommitStatus::Stored);
+    EXPECT_EQ(model.Objects[0].ObjectType, kNoObjectType);
     EXPECT_EQ(model.Objects[0].DataType, kNoDataType);
 }
 

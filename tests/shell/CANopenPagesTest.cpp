@@ -148,9 +148,6 @@ TEST_F(CANopenPagesTest, KeywordPages_Whole) {
                                         " ModificationTime | 04:15PM\n"
                                         " ModificationDate | 11-02-2026\n"
                                         " ModifiedBy | Corvid sample author\n");
-    EXPECT_EQ(test::PageText(BuildPage(model, "DummyUsage")),
-              " Boolean | 0\n Signed8 | 1\n Signed16 | 1\n Signed32 | 1\n Unsigned8 | 1\n"
-              " Unsigned16 | 1\n Unsigned32 | 1\n");
     EXPECT_EQ(test::PageText(BuildPage(model, "Comments")),
               " Lines | 2\n Line1 | Position, velocity and torque modes.\n"
               " Line2 | Objects 0x2000 and up are drive parameters.\n");

@@ -14,6 +14,12 @@
 
 namespace corvid {
 
+// The sections of fixed keywords, as files and the project tree name them.
+inline constexpr std::string_view kFileInfoSection = "FileInfo";
+inline constexpr std::string_view kDeviceInfoSection = "DeviceInfo";
+inline constexpr std::string_view kDummyUsageSection = "DummyUsage";
+inline constexpr std::string_view kCommentsSection = "Comments";
+
 // In the order the writer writes them.
 inline constexpr FieldTable<CANopenFileInfo, 11> kFileInfoFields{{
     {"FileName", &CANopenFileInfo::FileName, kTextField},

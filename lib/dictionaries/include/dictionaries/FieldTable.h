@@ -151,6 +151,25 @@ constexpr const FieldSpec<Record>* FindPageField(const FieldTable<Record, N>& ta
     return nullptr;
 }
 
+// Sets the member of `spec` from a file's text: a text as it is, a flag by
+// `flag(text)`, a number by `number(text)` kept to the member's width.
+template <typename Record, typename FlagRule, typename NumberRule>
+void StoreFieldText(Record& record, const FieldSpec<Record>& spec, const std::string& text,
+                    FlagRule flag, NumberRule number) {
+    std::visit(
+        [&](auto member) {
+            auto& field = record.*member;
+            using Field = std::decay_t<decltype(field)>;
+            if constexpr (std::is_same_v<Field, std::string>)
+                field = text;
+            else if constexpr (std::is_same_v<Field, bool>)
+                field = flag(text);
+            else
+                field = static_cast<Field>(number(text));
+        },
+        spec.Member);
+}
+
 // The writer's form of a number or flag with `traits`: decimal, "0x" with
 // two digits per byte of Width, or "1"/"0".
 std::string FormatFieldNumber(int64_t value, const FieldTraits& traits);

@@ -29,7 +29,7 @@ struct CellEdit {
         : Section(section), RowKey(rowKey), Column(column), Text(text), Distance(distance) {}
 
     std::string_view Section; // as the project tree names it
-    std::string_view RowKey;  // without blanks: "VendorNumber", "2000sub1"
+    std::string_view RowKey;  // without blanks: "ProductName", "2000sub1"
     size_t Column = 1;        // 0 is the key column
     std::string_view Text;    // as typed or chosen
     // On a row of an entry (a table row, a string of an [EnumPar] entry, a
