@@ -78,13 +78,6 @@ CommitResult CommitConnection(ConnectionEntry& connection, size_t distance, cons
     return StoreFieldList(*fields[distance].Text, edit, fields[distance].Commas);
 }
 
-CommitResult CommitTSpec(TSpecEntry& tspec, size_t distance, const CellEdit& edit) {
-    const std::array<std::string*, 3> fields = {&tspec.TxRx, &tspec.ConnSize, &tspec.PacketsPerSec};
-    if (distance >= fields.size())
-        return NotEditable(edit);
-    return StoreUnquotedField(*fields[distance], edit);
-}
-
 // The open head row of a class holds no value; the row d below it is the
 // class's d-th value.
 CommitResult CommitClassValue(CEtherNetIPEDS& model, int32_t number, size_t distance,
@@ -106,11 +99,10 @@ CommitResult CommitPort(CEtherNetIPEDS& model, const CellEdit& edit) {
     if (!number || at == numbers.end() || edit.Distance.value_or(0) != 0)
         return NotEditable(edit);
     PortEntry& port = *model.PortAt(static_cast<size_t>(at - numbers.begin()));
-    const std::array<std::string*, 4> fields = {&port.PortType, &port.PortName,
-                                                &port.PathToPortObject, &port.PortNumber};
-    if (edit.Column < 1 || edit.Column > fields.size())
+    // Column 0 is the key; the fields follow in table order.
+    if (edit.Column < 1)
         return NotEditable(edit);
-    return StoreUnquotedField(*fields[edit.Column - 1], edit);
+    return StoreEntryField(port, kPortFields, edit.Column - 1, edit);
 }
 
 // Closed head rows show no field: committing one would empty a value.
@@ -143,7 +135,7 @@ CommitResult CommitEntryRow(CEtherNetIPEDS& model, int32_t number, size_t distan
             return CommitConnection(*found, distance, edit);
     if (edit.Section == "Capacity")
         if (TSpecEntry* found = Numbered(model.CapacitySection.TSpecs, FindTSpec(model, number)))
-            return CommitTSpec(*found, distance, edit);
+            return StoreEntryField(*found, kTSpecFields, distance, edit);
     return NotEditable(edit);
 }
 

@@ -76,10 +76,18 @@ std::vector<FieldRow> ConnectionFields(const ConnectionEntry& connection) {
             {connection.Path, "$ Path"}};
 }
 
+// Each TSpec row's comment repeats its value and names its unit.
+constexpr std::array<std::string_view, kTSpecFields.size()> kTSpecUnits = {" ", " bytes",
+                                                                           " Packets per sec"};
+
 std::vector<FieldRow> TSpecFields(const TSpecEntry& tspec) {
-    return {{tspec.TxRx, "$ " + tspec.TxRx + " "},
-            {tspec.ConnSize, "$ " + tspec.ConnSize + " bytes"},
-            {tspec.PacketsPerSec, "$ " + tspec.PacketsPerSec + " Packets per sec"}};
+    std::vector<FieldRow> rows;
+    for (size_t i = 0; i < kTSpecFields.size(); ++i) {
+        std::string value = FieldText(tspec, kTSpecFields[i]);
+        std::string comment = "$ " + value + std::string(kTSpecUnits[i]);
+        rows.push_back({std::move(value), std::move(comment)});
+    }
+    return rows;
 }
 
 // The comments of the [Capacity] keywords, in table order.

@@ -285,6 +285,14 @@ json EtherNetIPSectionToJson(const Record& section, const FieldTable<Shared, N>&
     return out;
 }
 
+// An entry's number, then its fields.
+template <typename Record, size_t N>
+json NumberedEntryToJson(const Record& entry, const FieldTable<Record, N>& table) {
+    json out{{"Number", entry.Number}};
+    AddFieldsToJson(out, entry, table);
+    return out;
+}
+
 // The four class keywords, then those `more` adds.
 template <typename Record, size_t... N>
 json ObjectClassToJson(const Record& section, const FieldTable<Record, N>&... more) {
@@ -340,11 +348,7 @@ json AssemblyToJson(const AssemblyRecord& section) {
 json PortsToJson(const std::vector<std::unique_ptr<PortEntry>>& ports) {
     json array = json::array();
     for (const auto& port : ports)
-        array.push_back(json{{"Number", port->Number},
-                             {"PortType", JsonText(port->PortType)},
-                             {"PortName", JsonText(port->PortName)},
-                             {"PathToPortObject", JsonText(port->PathToPortObject)},
-                             {"PortNumber", JsonText(port->PortNumber)}});
+        array.push_back(NumberedEntryToJson(*port, kPortFields));
     return array;
 }
 
@@ -366,11 +370,8 @@ json ModularToJson(const ModularRecord& section) {
 
 json CapacityToJson(const CapacityRecord& section) {
     json tspecs = json::array();
-    for (const TSpecEntry& t : section.TSpecs)
-        tspecs.push_back(json{{"Number", t.Number},
-                              {"TxRx", JsonText(t.TxRx)},
-                              {"ConnSize", JsonText(t.ConnSize)},
-                              {"PacketsPerSec", JsonText(t.PacketsPerSec)}});
+    for (const TSpecEntry& tspec : section.TSpecs)
+        tspecs.push_back(NumberedEntryToJson(tspec, kTSpecFields));
     return json{{"TSpecs", tspecs},
                 {"MaxCIPConnections", JsonText(section.MaxCIPConnections)},
                 {"NumberOfTCPIPConnections", JsonText(section.NumberOfTCPIPConnections)},

@@ -58,6 +58,19 @@ inline constexpr FieldTable<CapacityRecord, 5> kCapacityFields = {{
     {"1_TCPIPInactivityTimeout", &CapacityRecord::TCPIPInactivityTimeout, kTextField},
 }};
 
+// The fields of a PortN entry and of a TSpecN entry, in file order.
+inline constexpr FieldTable<PortEntry, 4> kPortFields = {{
+    {"PortType", &PortEntry::PortType, kTextField},
+    {"PortName", &PortEntry::PortName, kTextField},
+    {"PathToPortObject", &PortEntry::PathToPortObject, kTextField},
+    {"PortNumber", &PortEntry::PortNumber, kTextField},
+}};
+inline constexpr FieldTable<TSpecEntry, 3> kTSpecFields = {{
+    {"TxRx", &TSpecEntry::TxRx, kTextField},
+    {"ConnSize", &TSpecEntry::ConnSize, kTextField},
+    {"PacketsPerSec", &TSpecEntry::PacketsPerSec, kTextField},
+}};
+
 // The object class sections that hold only the four class keywords, by
 // section name.
 struct PlainClassSection {
