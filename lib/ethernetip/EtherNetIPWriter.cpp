@@ -146,11 +146,10 @@ void WriteConnectionManager(CEDSLineWriter& out, CKeptLinesWriter& kept,
     out.Line("");
     for (const ConnectionEntry& connection : section.Connections) {
         out.Line("\tConnection" + std::to_string(connection.Number) + "=");
-        for (const std::string* field :
-             {&connection.Hex1, &connection.Hex2, &connection.String1, &connection.String2,
-              &connection.String3, &connection.String4, &connection.String5, &connection.String6})
-            out.Line("\t\t" + *field + ",");
-        out.Line("\t\t" + connection.Path + ";").Line("");
+        for (size_t f = 0; f < kConnectionFields.size(); ++f)
+            out.Line("\t\t" + FieldText(connection, kConnectionFields[f]) +
+                     (f + 1 < kConnectionFields.size() ? "," : ";"));
+        out.Line("");
     }
     kept.Entries("Connection Manager");
     out.Line("");

@@ -60,22 +60,14 @@ CommitResult CommitRack(RackEntry& rack, size_t distance, const CellEdit& edit) 
 // String1 to String4 each hold several fields of the entry; the path is its
 // last field.
 CommitResult CommitConnection(ConnectionEntry& connection, size_t distance, const CellEdit& edit) {
-    struct Field {
-        std::string* Text;
-        size_t Commas;
-    };
-    const std::array<Field, 9> fields = {{{&connection.Hex1, 0},
-                                          {&connection.Hex2, 0},
-                                          {&connection.String1, 2},
-                                          {&connection.String2, 2},
-                                          {&connection.String3, 1},
-                                          {&connection.String4, 1},
-                                          {&connection.String5, 0},
-                                          {&connection.String6, 0},
-                                          {&connection.Path, kAnyCommas}}};
-    if (distance >= fields.size())
+    // The commas each field of kConnectionFields holds.
+    constexpr std::array<size_t, kConnectionFields.size()> kCommas = {0, 0, 2, 2,         1,
+                                                                      1, 0, 0, kAnyCommas};
+    if (distance >= kConnectionFields.size())
         return NotEditable(edit);
-    return StoreFieldList(*fields[distance].Text, edit, fields[distance].Commas);
+    std::string& field =
+        connection.*std::get<std::string ConnectionEntry::*>(kConnectionFields[distance].Member);
+    return StoreFieldList(field, edit, kCommas[distance]);
 }
 
 // The open head row of a class holds no value; the row d below it is the

@@ -313,17 +313,8 @@ json ClassificationToJson(const std::vector<ClassEntry>& entries) {
 
 json ConnectionManagerToJson(const ConnectionManagerRecord& section) {
     json connections = json::array();
-    for (const ConnectionEntry& c : section.Connections)
-        connections.push_back(json{{"Number", c.Number},
-                                   {"Hex1", JsonText(c.Hex1)},
-                                   {"Hex2", JsonText(c.Hex2)},
-                                   {"String1", JsonText(c.String1)},
-                                   {"String2", JsonText(c.String2)},
-                                   {"String3", JsonText(c.String3)},
-                                   {"String4", JsonText(c.String4)},
-                                   {"String5", JsonText(c.String5)},
-                                   {"String6", JsonText(c.String6)},
-                                   {"Path", JsonText(c.Path)}});
+    for (const ConnectionEntry& connection : section.Connections)
+        connections.push_back(NumberedEntryToJson(connection, kConnectionFields));
     json out = ObjectClassToJson(section);
     out["Connections"] = connections;
     return out;
