@@ -134,14 +134,17 @@ ConnectionEntry ConnectionFromEntry(const std::string& entry) {
 }
 
 TSpecEntry TSpecFromEntry(const std::string& entry) {
-    const std::vector<std::string> fields = EntryFields(entry, 3);
-    return {static_cast<int32_t>(EntryNumber(entry, "TSpec")), fields[0], fields[1], fields[2]};
+    TSpecEntry tspec;
+    tspec.Number = static_cast<int32_t>(EntryNumber(entry, "TSpec"));
+    ReadEntryFields(entry, tspec, kTSpecFields);
+    return tspec;
 }
 
 std::unique_ptr<PortEntry> PortFromEntry(const std::string& entry) {
-    const std::vector<std::string> fields = EntryFields(entry, 4);
-    return std::make_unique<PortEntry>(PortEntry{fields[0], fields[1], fields[2], fields[3],
-                                                 static_cast<int32_t>(EntryNumber(entry, "Port"))});
+    auto port = std::make_unique<PortEntry>();
+    port->Number = static_cast<int32_t>(EntryNumber(entry, "Port"));
+    ReadEntryFields(entry, *port, kPortFields);
+    return port;
 }
 
 LineUse Used(bool read) {

@@ -84,12 +84,11 @@ void WritePorts(CEDSLineWriter& out, CKeptLinesWriter& kept, const CEtherNetIPED
     const std::vector<uint32_t> numbers = PortNumbers(model);
     for (size_t i = 0; i < model.Ports.size(); ++i) {
         const PortEntry* port = model.Ports[i].get();
-        out.Line("\tPort" + std::to_string(numbers[i]) + "=")
-            .Line("\t\t" + port->PortType + ",")
-            .Line("\t\t" + port->PortName + ",")
-            .Line("\t\t" + port->PathToPortObject + ",")
-            .Line("\t\t" + port->PortNumber + ";")
-            .Line("");
+        out.Line("\tPort" + std::to_string(numbers[i]) + "=");
+        for (size_t f = 0; f < kPortFields.size(); ++f)
+            out.Line("\t\t" + FieldText(*port, kPortFields[f]) +
+                     (f + 1 < kPortFields.size() ? "," : ";"));
+        out.Line("");
     }
     kept.Entries("Port");
     out.Line("");
@@ -147,11 +146,10 @@ void WriteConnectionManager(CEDSLineWriter& out, CKeptLinesWriter& kept,
     out.Line("");
     for (const ConnectionEntry& connection : section.Connections) {
         out.Line("\tConnection" + std::to_string(connection.Number) + "=");
-        for (const std::string* field :
-             {&connection.Hex1, &connection.Hex2, &connection.String1, &connection.String2,
-              &connection.String3, &connection.String4, &connection.String5, &connection.String6})
-            out.Line("\t\t" + *field + ",");
-        out.Line("\t\t" + connection.Path + ";").Line("");
+        for (size_t f = 0; f < kConnectionFields.size(); ++f)
+            out.Line("\t\t" + FieldText(connection, kConnectionFields[f]) +
+                     (f + 1 < kConnectionFields.size() ? "," : ";"));
+        out.Line("");
     }
     kept.Entries("Connection Manager");
     out.Line("");
@@ -159,9 +157,15 @@ void WriteConnectionManager(CEDSLineWriter& out, CKeptLinesWriter& kept,
 
 void WriteCapacity(CEDSLineWriter& out, CKeptLinesWriter& kept, const CapacityRecord& section) {
     kept.Section("Capacity");
-    for (const TSpecEntry& tspec : section.TSpecs)
-        out.Line("\tTSpec" + std::to_string(tspec.Number) + "= " + tspec.TxRx + ", " +
-                 tspec.ConnSize + ", " + tspec.PacketsPerSec + ";");
+    for (const TSpecEntry& tspec : section.TSpecs) {
+        out.Append("\tTSpec" + std::to_string(tspec.Number) + "= ");
+        const char* separator = "";
+        for (const FieldSpec<TSpecEntry>& field : kTSpecFields) {
+            out.Append(separator).Append(FieldText(tspec, field));
+            separator = ", ";
+        }
+        out.Line(";");
+    }
     FormatFieldLines(out, section, kCapacityFields);
     kept.Entries("Capacity");
     out.Line("");

@@ -60,29 +60,14 @@ CommitResult CommitRack(RackEntry& rack, size_t distance, const CellEdit& edit) 
 // String1 to String4 each hold several fields of the entry; the path is its
 // last field.
 CommitResult CommitConnection(ConnectionEntry& connection, size_t distance, const CellEdit& edit) {
-    struct Field {
-        std::string* Text;
-        size_t Commas;
-    };
-    const std::array<Field, 9> fields = {{{&connection.Hex1, 0},
-                                          {&connection.Hex2, 0},
-                                          {&connection.String1, 2},
-                                          {&connection.String2, 2},
-                                          {&connection.String3, 1},
-                                          {&connection.String4, 1},
-                                          {&connection.String5, 0},
-                                          {&connection.String6, 0},
-                                          {&connection.Path, kAnyCommas}}};
-    if (distance >= fields.size())
+    // The commas each field of kConnectionFields holds.
+    constexpr std::array<size_t, kConnectionFields.size()> kCommas = {0, 0, 2, 2,         1,
+                                                                      1, 0, 0, kAnyCommas};
+    if (distance >= kConnectionFields.size())
         return NotEditable(edit);
-    return StoreFieldList(*fields[distance].Text, edit, fields[distance].Commas);
-}
-
-CommitResult CommitTSpec(TSpecEntry& tspec, size_t distance, const CellEdit& edit) {
-    const std::array<std::string*, 3> fields = {&tspec.TxRx, &tspec.ConnSize, &tspec.PacketsPerSec};
-    if (distance >= fields.size())
-        return NotEditable(edit);
-    return StoreUnquotedField(*fields[distance], edit);
+    std::string& field =
+        connection.*std::get<std::string ConnectionEntry::*>(kConnectionFields[distance].Member);
+    return StoreFieldList(field, edit, kCommas[distance]);
 }
 
 // The open head row of a class holds no value; the row d below it is the
@@ -106,11 +91,10 @@ CommitResult CommitPort(CEtherNetIPEDS& model, const CellEdit& edit) {
     if (!number || at == numbers.end() || edit.Distance.value_or(0) != 0)
         return NotEditable(edit);
     PortEntry& port = *model.PortAt(static_cast<size_t>(at - numbers.begin()));
-    const std::array<std::string*, 4> fields = {&port.PortType, &port.PortName,
-                                                &port.PathToPortObject, &port.PortNumber};
-    if (edit.Column < 1 || edit.Column > fields.size())
+    // Column 0 is the key; the fields follow in table order.
+    if (edit.Column < 1)
         return NotEditable(edit);
-    return StoreUnquotedField(*fields[edit.Column - 1], edit);
+    return StoreEntryField(port, kPortFields, edit.Column - 1, edit);
 }
 
 // Closed head rows show no field: committing one would empty a value.
@@ -143,7 +127,7 @@ CommitResult CommitEntryRow(CEtherNetIPEDS& model, int32_t number, size_t distan
             return CommitConnection(*found, distance, edit);
     if (edit.Section == "Capacity")
         if (TSpecEntry* found = Numbered(model.CapacitySection.TSpecs, FindTSpec(model, number)))
-            return CommitTSpec(*found, distance, edit);
+            return StoreEntryField(*found, kTSpecFields, distance, edit);
     return NotEditable(edit);
 }
 

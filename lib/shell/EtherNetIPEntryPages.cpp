@@ -68,18 +68,26 @@ std::vector<FieldRow> RackFields(const RackEntry& rack) {
             {rack.MinorRevision, "$ Minor"},      {rack.LegalSlots, "$ Legal Slots"}};
 }
 
+// Each row's comment names its field.
 std::vector<FieldRow> ConnectionFields(const ConnectionEntry& connection) {
-    return {{connection.Hex1, "$ Hex1"},       {connection.Hex2, "$ Hex2"},
-            {connection.String1, "$ String1"}, {connection.String2, "$ String2"},
-            {connection.String3, "$ String3"}, {connection.String4, "$ String4"},
-            {connection.String5, "$ String5"}, {connection.String6, "$ String6"},
-            {connection.Path, "$ Path"}};
+    std::vector<FieldRow> rows;
+    for (const FieldSpec<ConnectionEntry>& field : kConnectionFields)
+        rows.push_back({FieldText(connection, field), "$ " + std::string(field.Keyword)});
+    return rows;
 }
 
+// Each TSpec row's comment repeats its value and names its unit.
+constexpr std::array<std::string_view, kTSpecFields.size()> kTSpecUnits = {" ", " bytes",
+                                                                           " Packets per sec"};
+
 std::vector<FieldRow> TSpecFields(const TSpecEntry& tspec) {
-    return {{tspec.TxRx, "$ " + tspec.TxRx + " "},
-            {tspec.ConnSize, "$ " + tspec.ConnSize + " bytes"},
-            {tspec.PacketsPerSec, "$ " + tspec.PacketsPerSec + " Packets per sec"}};
+    std::vector<FieldRow> rows;
+    for (size_t i = 0; i < kTSpecFields.size(); ++i) {
+        std::string value = FieldText(tspec, kTSpecFields[i]);
+        std::string comment = "$ " + value + std::string(kTSpecUnits[i]);
+        rows.push_back({std::move(value), std::move(comment)});
+    }
+    return rows;
 }
 
 // The comments of the [Capacity] keywords, in table order.

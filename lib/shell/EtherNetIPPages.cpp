@@ -48,17 +48,16 @@ Page ClassPage(const CEtherNetIPEDS& model, std::string_view section, PageBuilde
 }
 
 Page PortPage(const CEtherNetIPEDS& model, PageBuilder page) {
+    constexpr std::array<int, kPortFields.size()> kWidths = {120, 160, 160, 100};
     page.AddColumn("Port", 70);
-    page.AddColumn("PortType", 120);
-    page.AddColumn("PortName", 160);
-    page.AddColumn("PathToPortObject", 160);
-    page.AddColumn("PortNumber", 100);
+    for (size_t f = 0; f < kPortFields.size(); ++f)
+        page.AddColumn(std::string(kPortFields[f].Keyword), kWidths[f]);
     const std::vector<uint32_t> numbers = PortNumbers(model);
     for (size_t i = 0; i < model.Ports.size(); ++i) {
-        const PortEntry& port = *model.Ports[i];
-        page.AddEntry("Port" + std::to_string(numbers[i]),
-                      {TextCell(port.PortType), TextCell(port.PortName),
-                       TextCell(port.PathToPortObject), TextCell(port.PortNumber)});
+        std::vector<PageCell> cells;
+        for (const FieldSpec<PortEntry>& field : kPortFields)
+            cells.push_back(TextCell(FieldText(*model.Ports[i], field)));
+        page.AddEntry("Port" + std::to_string(numbers[i]), std::move(cells));
     }
     return page.Take();
 }

@@ -46,6 +46,15 @@ std::optional<CommitResult> CommitFieldRow(std::type_identity_t<Record>& record,
     return StoreField(static_cast<Record&>(record), *spec, edit);
 }
 
+// The field at `index` of an entry's table, as one field of the entry.
+template <typename Record, size_t N>
+CommitResult StoreEntryField(Record& record, const FieldTable<Record, N>& table, size_t index,
+                             const CellEdit& edit) {
+    if (index >= N)
+        return NotEditable(edit);
+    return StoreUnquotedField(record.*std::get<std::string Record::*>(table[index].Member), edit);
+}
+
 // The first of `tables` that names the edit's row takes it; a row none of
 // them names is not editable.
 template <typename Record, typename... Tables>

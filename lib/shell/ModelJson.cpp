@@ -238,6 +238,14 @@ json EtherNetIPSectionToJson(const Record& section, const FieldTable<Shared, N>&
     return out;
 }
 
+// An entry's number, then its fields.
+template <typename Record, size_t N>
+json NumberedEntryToJson(const Record& entry, const FieldTable<Record, N>& table) {
+    json out{{"Number", entry.Number}};
+    AddFieldsToJson(out, entry, table);
+    return out;
+}
+
 // The four class keywords, then those `more` adds.
 template <typename Record, size_t... N>
 json ObjectClassToJson(const Record& section, const FieldTable<Record, N>&... more) {
@@ -258,17 +266,8 @@ json ClassificationToJson(const std::vector<ClassEntry>& entries) {
 
 json ConnectionManagerToJson(const ConnectionManagerRecord& section) {
     json connections = json::array();
-    for (const ConnectionEntry& c : section.Connections)
-        connections.push_back(json{{"Number", c.Number},
-                                   {"Hex1", JsonText(c.Hex1)},
-                                   {"Hex2", JsonText(c.Hex2)},
-                                   {"String1", JsonText(c.String1)},
-                                   {"String2", JsonText(c.String2)},
-                                   {"String3", JsonText(c.String3)},
-                                   {"String4", JsonText(c.String4)},
-                                   {"String5", JsonText(c.String5)},
-                                   {"String6", JsonText(c.String6)},
-                                   {"Path", JsonText(c.Path)}});
+    for (const ConnectionEntry& connection : section.Connections)
+        connections.push_back(NumberedEntryToJson(connection, kConnectionFields));
     json out = ObjectClassToJson(section);
     out["Connections"] = connections;
     return out;
@@ -293,11 +292,7 @@ json AssemblyToJson(const AssemblyRecord& section) {
 json PortsToJson(const std::vector<std::unique_ptr<PortEntry>>& ports) {
     json array = json::array();
     for (const auto& port : ports)
-        array.push_back(json{{"Number", port->Number},
-                             {"PortType", JsonText(port->PortType)},
-                             {"PortName", JsonText(port->PortName)},
-                             {"PathToPortObject", JsonText(port->PathToPortObject)},
-                             {"PortNumber", JsonText(port->PortNumber)}});
+        array.push_back(NumberedEntryToJson(*port, kPortFields));
     return array;
 }
 
@@ -319,11 +314,8 @@ json ModularToJson(const ModularRecord& section) {
 
 json CapacityToJson(const CapacityRecord& section) {
     json tspecs = json::array();
-    for (const TSpecEntry& t : section.TSpecs)
-        tspecs.push_back(json{{"Number", t.Number},
-                              {"TxRx", JsonText(t.TxRx)},
-                              {"ConnSize", JsonText(t.ConnSize)},
-                              {"PacketsPerSec", JsonText(t.PacketsPerSec)}});
+    for (const TSpecEntry& tspec : section.TSpecs)
+        tspecs.push_back(NumberedEntryToJson(tspec, kTSpecFields));
     return json{{"TSpecs", tspecs},
                 {"MaxCIPConnections", JsonText(section.MaxCIPConnections)},
                 {"NumberOfTCPIPConnections", JsonText(section.NumberOfTCPIPConnections)},

@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <vector>
 
 namespace corvid {
 
@@ -54,6 +55,15 @@ bool ReadFieldLine(std::string_view line, std::type_identity_t<Record>& record,
         }
     }
     return false;
+}
+
+// The fields of a joined entry, in table order; the last takes the rest of
+// the entry (EntryFields with a count).
+template <typename Record, size_t N>
+void ReadEntryFields(std::string_view entry, Record& record, const FieldTable<Record, N>& table) {
+    const std::vector<std::string> fields = EntryFields(entry, N);
+    for (size_t i = 0; i < N; ++i)
+        StoreFieldText(record, table[i], fields[i]);
 }
 
 // Whether a field with empty text gets its line.

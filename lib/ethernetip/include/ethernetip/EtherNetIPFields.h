@@ -58,6 +58,33 @@ inline constexpr FieldTable<CapacityRecord, 5> kCapacityFields = {{
     {"1_TCPIPInactivityTimeout", &CapacityRecord::TCPIPInactivityTimeout, kTextField},
 }};
 
+// The fields of a ConnectionN entry, in file order. String1 to String4
+// each gather several fields of the file's entry; the path takes the rest.
+inline constexpr FieldTable<ConnectionEntry, 9> kConnectionFields = {{
+    {"Hex1", &ConnectionEntry::Hex1, kTextField},
+    {"Hex2", &ConnectionEntry::Hex2, kTextField},
+    {"String1", &ConnectionEntry::String1, kTextField},
+    {"String2", &ConnectionEntry::String2, kTextField},
+    {"String3", &ConnectionEntry::String3, kTextField},
+    {"String4", &ConnectionEntry::String4, kTextField},
+    {"String5", &ConnectionEntry::String5, kTextField},
+    {"String6", &ConnectionEntry::String6, kTextField},
+    {"Path", &ConnectionEntry::Path, kTextField},
+}};
+
+// The fields of a PortN entry and of a TSpecN entry, in file order.
+inline constexpr FieldTable<PortEntry, 4> kPortFields = {{
+    {"PortType", &PortEntry::PortType, kTextField},
+    {"PortName", &PortEntry::PortName, kTextField},
+    {"PathToPortObject", &PortEntry::PathToPortObject, kTextField},
+    {"PortNumber", &PortEntry::PortNumber, kTextField},
+}};
+inline constexpr FieldTable<TSpecEntry, 3> kTSpecFields = {{
+    {"TxRx", &TSpecEntry::TxRx, kTextField},
+    {"ConnSize", &TSpecEntry::ConnSize, kTextField},
+    {"PacketsPerSec", &TSpecEntry::PacketsPerSec, kTextField},
+}};
+
 // The object class sections that hold only the four class keywords, by
 // section name.
 struct PlainClassSection {
