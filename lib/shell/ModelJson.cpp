@@ -242,7 +242,7 @@ json EtherNetIPSectionToJson(const Record& section, const FieldTable<Shared, N>&
 template <typename Record, size_t N>
 json NumberedEntryToJson(const Record& entry, const FieldTable<Record, N>& table) {
     json out{{"Number", entry.Number}};
-    AddFieldsToJson(out, entry, table);
+    AddFields(out, entry, table);
     return out;
 }
 
