@@ -9,9 +9,14 @@
 
 namespace corvid::app {
 
+// Text fields hold names, paths and help strings: wide enough for a usual
+// one, whatever the labels beside them leave over.
+inline constexpr int kTextFieldChars = 32;
+
 inline QLineEdit* TextField(const QString& name, QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
+    field->setMinimumWidth(field->fontMetrics().averageCharWidth() * kTextFieldChars);
     return field;
 }
 

@@ -1,6 +1,7 @@
 #include "HelpCommands.h"
 
 #include "CurrentLanguage.h"
+#include "HelpWindow.h"
 
 #include "dictionaries/ModuleFolder.h"
 
@@ -10,6 +11,7 @@
 #include <QUrl>
 
 #include <array>
+#include <optional>
 
 namespace corvid::app {
 
@@ -29,16 +31,22 @@ QStringList InLanguageOrder(int languageId, const std::array<QString, 3>& files)
     }
 }
 
+QString InProgramFolder(const QString& name) {
+    return QString::fromStdString(ModuleFolder()) + name;
+}
+
+std::optional<QString> FirstPresent(const QStringList& names) {
+    for (const QString& name : names)
+        if (QFileInfo(InProgramFolder(name)).isFile())
+            return InProgramFolder(name);
+    return std::nullopt;
+}
+
 // The desktop's opener is asked only for files that exist: it reports a
 // missing file as a success.
-bool OpenFirst(const QStringList& names) {
-    const QString folder = QString::fromStdString(ModuleFolder());
-    for (const QString& name : names) {
-        const QFileInfo file(folder + name);
-        if (file.isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(file.filePath())))
-            return true;
-    }
-    return false;
+bool OpenOnDesktop(const QStringList& names) {
+    const std::optional<QString> file = FirstPresent(names);
+    return file && QDesktopServices::openUrl(QUrl::fromLocalFile(*file));
 }
 
 void Warn(IUserInterface& ui, const QString& text) {
@@ -49,12 +57,9 @@ void Warn(IUserInterface& ui, const QString& text) {
 } // namespace
 
 QStringList HelpFileNames(int languageId) {
-    QStringList names;
-    for (const QString& chm : InLanguageOrder(languageId, {QStringLiteral("Corvid-Enu.chm"),
-                                                           QStringLiteral("Corvid-Chs.chm"),
-                                                           QStringLiteral("Corvid-Cht.chm")}))
-        names << chm << QFileInfo(chm).completeBaseName() + QStringLiteral(".html");
-    return names;
+    return InLanguageOrder(languageId,
+                           {QStringLiteral("Corvid-Enu.html"), QStringLiteral("Corvid-Chs.html"),
+                            QStringLiteral("Corvid-Cht.html")});
 }
 
 QStringList RevisionHistoryNames(int languageId) {
@@ -63,14 +68,32 @@ QStringList RevisionHistoryNames(int languageId) {
                                         QStringLiteral("EDS_Revision_History_CHT.pdf")});
 }
 
-void ShowHelpTopics(IUserInterface& ui) {
-    if (!OpenFirst(HelpFileNames(CurrentLanguageId())))
+QString RevisionHistorySource(const QString& pdfName) {
+    return QFileInfo(pdfName).completeBaseName() + QStringLiteral(".md");
+}
+
+CHelpWindow& HelpWindowOf(QWidget& frame) {
+    auto* window = frame.findChild<CHelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    return window != nullptr ? *window : *new CHelpWindow(&frame);
+}
+
+void ShowHelpTopics(IUserInterface& ui, QWidget& frame) {
+    if (const std::optional<QString> guide = FirstPresent(HelpFileNames(CurrentLanguageId())))
+        HelpWindowOf(frame).ShowFile(*guide);
+    else
         Warn(ui, QCoreApplication::translate("Help", "Error occurs when loading help file."));
 }
 
-void ShowRevisionHistory(IUserInterface& ui) {
+void ShowRevisionHistory(IUserInterface& ui, QWidget& frame) {
     const QStringList names = RevisionHistoryNames(CurrentLanguageId());
-    if (!OpenFirst(names))
+    if (OpenOnDesktop(names))
+        return;
+    QStringList sources;
+    for (const QString& name : names)
+        sources << RevisionHistorySource(name);
+    if (const std::optional<QString> source = FirstPresent(sources))
+        HelpWindowOf(frame).ShowFile(*source, QTextDocument::MarkdownResource);
+    else
         Warn(ui, QCoreApplication::translate("Help", "Can't find file :%1.").arg(names.front()));
 }
 

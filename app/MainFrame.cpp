@@ -110,8 +110,9 @@ void CMainFrame::ConnectCommands() {
             [this] { RunSave([this] { doc_->SaveAllFiles(); }); });
     connect(a.exit, &QAction::triggered, this, &QWidget::close);
     connect(a.clear, &QAction::triggered, messages_, &CMessageWindow::Clear);
-    connect(a.helpTopics, &QAction::triggered, this, [this] { ShowHelpTopics(*ui_); });
-    connect(a.revisionHistory, &QAction::triggered, this, [this] { ShowRevisionHistory(*ui_); });
+    connect(a.helpTopics, &QAction::triggered, this, [this] { ShowHelpTopics(*ui_, *this); });
+    connect(a.revisionHistory, &QAction::triggered, this,
+            [this] { ShowRevisionHistory(*ui_, *this); });
     connect(a.about, &QAction::triggered, this, [this] { CAboutDialog(this).exec(); });
     connect(recent_, &CRecentFiles::OpenRequested, this,
             [this](const QString& path) { OpenPaths({path}); });

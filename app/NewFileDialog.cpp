@@ -51,11 +51,7 @@ CNewFileDialog::CNewFileDialog(CEDSDoc& doc, IUserInterface& window, QWidget* pa
     setObjectName(QStringLiteral("NewFileDialog"));
     setWindowTitle(tr("New EDS File"));
     SelectSettings(ReadComportSettings(ui_));
-    {
-        const QSignalBlocker blocker(w_.canopen);
-        w_.canopen->setChecked(true);
-    }
-    FillModules();
+    RestoreChoices(LoadNewFileChoices());
     ApplyDeviceLayout(true);
     ConnectControls();
 }
@@ -83,6 +79,38 @@ void CNewFileDialog::SelectSettings(const ComportSettings& settings) {
     SelectText(*w_.baudRate, settings.baudRate);
     SelectText(*w_.protocol, settings.protocol);
     w_.address->setText(QString::number(settings.address));
+}
+
+// The user's last fieldbus, module and device where the catalogue still has
+// them; else the first of each, as on a first start.
+void CNewFileDialog::RestoreChoices(const NewFileChoices& choices) {
+    QRadioButton* fieldbus = w_.canopen;
+    if (choices.fieldbus == static_cast<int>(EDSKind::DeviceNet))
+        fieldbus = w_.devicenet;
+    else if (choices.fieldbus == static_cast<int>(EDSKind::EtherNetIP))
+        fieldbus = w_.ethernetip;
+    {
+        const QSignalBlocker blocker(fieldbus);
+        fieldbus->setChecked(true);
+    }
+    FillModules();
+    if (const int module = w_.module->findText(choices.module); module >= 0) {
+        const QSignalBlocker blocker(w_.module);
+        w_.module->setCurrentIndex(module);
+        FillDevices();
+    }
+    if (const int device = w_.device->findText(choices.device); device >= 0) {
+        const QSignalBlocker blocker(w_.device);
+        w_.device->setCurrentIndex(device);
+    }
+    if (!choices.address.isEmpty())
+        w_.address->setText(choices.address);
+}
+
+void CNewFileDialog::done(int result) {
+    StoreNewFileChoices({static_cast<int>(CheckedKind()), w_.module->currentText(),
+                         w_.device->currentText(), w_.address->text()});
+    QDialog::done(result);
 }
 
 EDSKind CNewFileDialog::CheckedKind() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "NewFileChoices.h"
 #include "NewFileUserInterface.h"
 #include "NewFileWidgets.h"
 
@@ -37,6 +38,8 @@ public:
     // Cancel and Escape: ignored while a load or the auto test runs, which
     // still uses the dialog's drive link and lists.
     void reject() override;
+    // Remembers the fieldbus, module, device and address for the next time.
+    void done(int result) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -44,6 +47,7 @@ protected:
 private:
     void ConnectControls();
     void SelectSettings(const ComportSettings& settings);
+    void RestoreChoices(const NewFileChoices& choices);
     EDSKind CheckedKind() const;
     void FillModules();
     void FillDevices();

@@ -11,9 +11,11 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIntValidator>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -34,6 +36,34 @@ template <typename Widget> Widget* Named(Widget* widget, const char* name) {
     widget->setObjectName(QLatin1String(name));
     return widget;
 }
+
+// A menu of ticks that stays open while boxes are ticked: a click or Enter
+// on a checkable entry toggles it in place; Escape or a click outside closes.
+class CTickMenu : public QMenu {
+public:
+    using QMenu::QMenu;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (!ToggleActive())
+            QMenu::mouseReleaseEvent(event);
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool toggleKey = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+                               event->key() == Qt::Key_Space;
+        if (!toggleKey || !ToggleActive())
+            QMenu::keyPressEvent(event);
+    }
+
+private:
+    bool ToggleActive() {
+        QAction* action = activeAction();
+        if (action == nullptr || !action->isCheckable() || !action->isEnabled())
+            return false;
+        action->trigger();
+        return true;
+    }
+};
 
 QAction* Option(QMenu& menu, const QString& text, bool on) {
     QAction* action = menu.addAction(text);
@@ -95,7 +125,7 @@ QWidget* BuildSerialRows(QDialog& dialog, QWidget& parent, CNewFileWidgets& w) {
     w.stopTest->hide();
     w.options = Named(new QPushButton(QStringLiteral("v"), rows), "testOptions");
     w.options->setFixedWidth(w.options->fontMetrics().horizontalAdvance(QStringLiteral("v")) * 4);
-    w.optionsMenu = new QMenu(&dialog);
+    w.optionsMenu = Named(new CTickMenu(&dialog), "testOptionsMenu");
     w.testAddress = Option(*w.optionsMenu, CNewFileWidgets::tr("Test modbus address"), false);
     w.testPorts = Option(*w.optionsMenu, CNewFileWidgets::tr("Test serial port"), false);
     w.testProtocol = Option(*w.optionsMenu, CNewFileWidgets::tr("Test protocol"), true);
@@ -159,6 +189,11 @@ CNewFileWidgets BuildNewFileWidgets(QDialog& dialog) {
     buttons->addWidget(w.cancel);
     layout->addLayout(buttons);
     w.stateRow = BuildStateRow(dialog, w);
+    // The state line keeps its place while hidden, so the dialog does not
+    // change its height under the user's pointer when a test starts.
+    QSizePolicy keepPlace = w.stateRow->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    w.stateRow->setSizePolicy(keepPlace);
     layout->addWidget(w.stateRow);
     // Return in the Address box must not start a load.
     for (QPushButton* button : dialog.findChildren<QPushButton*>())

@@ -1,7 +1,7 @@
 #include "PageTableModel.h"
 
 #include "AppIcons.h"
-#include "CoreTextTranslation.h"
+#include "ColumnHeaders.h"
 #include "Roles.h"
 #include "ShownText.h"
 
@@ -123,7 +123,7 @@ QVariant CPageTableModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         static_cast<size_t>(section) >= page_.Columns.size())
         return {};
-    return Shown(TranslateCoreText(page_.Columns[static_cast<size_t>(section)].Header));
+    return ShownColumnHeader(page_.Columns[static_cast<size_t>(section)].Header);
 }
 
 } // namespace corvid::app

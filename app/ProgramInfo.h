@@ -4,7 +4,8 @@
 
 namespace corvid::app {
 
-inline constexpr const char* kProgramVersion = "3.00";
+// The version comes from the build, which gives the package the same.
+inline constexpr const char* kProgramVersion = CORVID_PROGRAM_VERSION;
 inline constexpr const char* kReleaseDate = "2026-12-07";
 inline constexpr const char* kMakerWebAddress = "https://www.halvard-electronic.example/";
 

@@ -8,12 +8,18 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QStringList>
 
 namespace corvid::app {
 
 namespace {
+
+// A name of 60 characters, a size, a type and "2026-12-07 12:08:24", with
+// the side bar of places.
+constexpr int kFileDialogChars = 150;
+constexpr int kFileDialogLines = 30;
 
 // "EDS Files(*.eds)" names its pattern already; a label without one gets it.
 QString Filters(const FileDialogRequest& request) {
@@ -86,6 +92,13 @@ std::string FileSystemPath(const QString& path) {
 
 } // namespace
 
+void SizeForLongNames(QFileDialog& dialog) {
+    const QFontMetrics metrics = dialog.fontMetrics();
+    const QSize wanted(metrics.averageCharWidth() * kFileDialogChars,
+                       metrics.lineSpacing() * kFileDialogLines);
+    dialog.resize(dialog.sizeHint().expandedTo(wanted));
+}
+
 MessageAnswer CQtDialogs::AskMessage(const std::string& text, const std::string& caption,
                                      MessageButtons buttons, MessageIcon icon) {
     if (buttons == MessageButtons::YesNoAllNotCancel) {
@@ -103,8 +116,11 @@ MessageAnswer CQtDialogs::AskMessage(const std::string& text, const std::string&
 
 std::vector<std::string> CQtDialogs::ChooseFilesToOpen(const FileDialogRequest& request) {
     const QString title = request.title.empty() ? QObject::tr("Open") : Shown(request.title);
+    QFileDialog dialog(window_, title, folder_, Filters(request));
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    SizeForLongNames(dialog);
     const QStringList chosen =
-        QFileDialog::getOpenFileNames(window_, title, folder_, Filters(request));
+        dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
     std::vector<std::string> paths;
     for (const QString& path : chosen)
         paths.push_back(FileSystemPath(path));
@@ -120,6 +136,7 @@ std::string CQtDialogs::ChooseSavePath(const FileDialogRequest& request) {
     dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.selectFile(Shown(request.initialName));
+    SizeForLongNames(dialog);
     while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
         const QString chosen = dialog.selectedFiles().front();
         folder_ = QFileInfo(chosen).absolutePath();

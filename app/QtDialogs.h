@@ -4,9 +4,15 @@
 
 #include <QString>
 
+class QFileDialog;
 class QWidget;
 
 namespace corvid::app {
+
+// Opens `dialog` wide enough for a name of 60 characters beside its size,
+// type and full modification date, and high enough for a screenful of
+// names: Qt's own default cuts both.
+void SizeForLongNames(QFileDialog& dialog);
 
 // The questions and file choices of the core as the desktop's message boxes
 // and file dialogs. Only the asking calls are served here; log lines,

@@ -5,16 +5,21 @@
 #include "MainFrame.h"
 #include "ProgramInfo.h"
 #include "QtDialogs.h"
+#include "UserSettings.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QSettings>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    // The per-user settings store of the program's earlier versions.
-    QApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
-    QApplication::setApplicationName(QStringLiteral("Corvid"));
+    corvid::app::NameUserSettingsStore();
+    {
+        QSettings store;
+        corvid::app::ImportOldUserSettings(corvid::app::OldUserSettingsFile(), store);
+    }
+    QApplication::setApplicationDisplayName(QStringLiteral("Corvid"));
     QApplication::setApplicationVersion(QLatin1String(corvid::app::kProgramVersion));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/corvid.png")));
 

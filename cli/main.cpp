@@ -9,6 +9,7 @@
 
 #include <CLI/CLI.hpp>
 #include <iostream>
+#include <string>
 
 namespace corvid::cli {
 
@@ -21,6 +22,7 @@ void PrintError(const std::string& text) {
 int main(int argc, char** argv) {
     CLI::App app{"corvid-cli: read, convert and inspect EDS files; talk to drives; make new files "
                  "from the catalogue and from drives"};
+    app.set_version_flag("--version", std::string("corvid-cli ") + CORVID_PROGRAM_VERSION);
     app.require_subcommand(1);
     int exitCode = corvid::cli::kExitOk;
     corvid::cli::RegisterFileCommands(app, exitCode);

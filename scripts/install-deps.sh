@@ -7,10 +7,13 @@ set -euo pipefail
 # its standard dialogs (qt6-translations-l10n); Liberation Serif stands in
 # for the list font "Times New Roman" with the same metrics; WenQuanYi Micro
 # Hei gives the Chinese revision history documents their characters when the
-# build typesets them.
+# build typesets them. The Debian package is made and checked with dpkg-dev
+# (dpkg-shlibdeps), help2man (man pages), librsvg2-bin (the icon's sizes),
+# lintian, desktop-file-utils and appstream.
 packages=(cmake ninja-build g++ pkg-config googletest libgtest-dev libbenchmark-dev
           nlohmann-json3-dev libcli11-dev qt6-base-dev qt6-tools-dev qt6-l10n-tools
-          qt6-translations-l10n libgl-dev fonts-liberation fonts-wqy-microhei "$@")
+          qt6-translations-l10n libgl-dev fonts-liberation fonts-wqy-microhei
+          dpkg-dev file help2man librsvg2-bin lintian desktop-file-utils appstream "$@")
 
 missing=()
 for package in "${packages[@]}"; do

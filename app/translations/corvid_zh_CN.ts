@@ -85,6 +85,73 @@
     </message>
 </context>
 <context>
+    <name>ColumnHeader</name>
+    <message>
+        <source>Index</source>
+        <translation>索引</translation>
+    </message>
+    <message>
+        <source>Parameter Name</source>
+        <translation>参数名称</translation>
+    </message>
+    <message>
+        <source>Low Limit</source>
+        <translation>下限</translation>
+    </message>
+    <message>
+        <source>High Limit</source>
+        <translation>上限</translation>
+    </message>
+    <message>
+        <source>Default Value</source>
+        <translation>默认值</translation>
+    </message>
+    <message>
+        <source>Data Type</source>
+        <translation>数据类型</translation>
+    </message>
+    <message>
+        <source>Object Type</source>
+        <translation>对象类型</translation>
+    </message>
+    <message>
+        <source>Access Type</source>
+        <translation>访问类型</translation>
+    </message>
+    <message>
+        <source>Mappable</source>
+        <translation>可映射</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>关键字</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>值</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>注释</translation>
+    </message>
+    <message>
+        <source>Section</source>
+        <translation>节</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>参数</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>编号</translation>
+    </message>
+</context>
+<context>
     <name>CoreText</name>
     <message>
         <source>Link Path Size</source>
@@ -369,9 +436,14 @@
         <translation>自动测试：自动测试串口失败。</translation>
     </message>
     <message>
-        <source>Auto Test:  Success in automatically testing serial port .</source>
+        <source>Auto Test:  Success in automatically testing serial port %1: %2, %3, address %4.</source>
         <extracomment>70042</extracomment>
-        <translation>自动测试：自动测试串口成功。</translation>
+        <translation>自动测试：自动测试串口 %1 成功：%2，%3，地址 %4。</translation>
+    </message>
+    <message>
+        <source>Auto Test:  Automatic test of serial port stopped.</source>
+        <extracomment>70300</extracomment>
+        <translation>自动测试：已停止自动测试串口。</translation>
     </message>
     <message>
         <source>Load File:  Failure to open serial port.</source>
@@ -888,6 +960,13 @@ Do you want to replace it?</source>
     <message>
         <source>Cyclic</source>
         <translation>循环</translation>
+    </message>
+</context>
+<context>
+    <name>corvid::app::CHelpWindow</name>
+    <message>
+        <source>Corvid Help</source>
+        <translation>Corvid 帮助</translation>
     </message>
 </context>
 <context>

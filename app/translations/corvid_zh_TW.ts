@@ -85,6 +85,73 @@
     </message>
 </context>
 <context>
+    <name>ColumnHeader</name>
+    <message>
+        <source>Index</source>
+        <translation>索引</translation>
+    </message>
+    <message>
+        <source>Parameter Name</source>
+        <translation>參數名稱</translation>
+    </message>
+    <message>
+        <source>Low Limit</source>
+        <translation>下限</translation>
+    </message>
+    <message>
+        <source>High Limit</source>
+        <translation>上限</translation>
+    </message>
+    <message>
+        <source>Default Value</source>
+        <translation>預設值</translation>
+    </message>
+    <message>
+        <source>Data Type</source>
+        <translation>資料類型</translation>
+    </message>
+    <message>
+        <source>Object Type</source>
+        <translation>物件類型</translation>
+    </message>
+    <message>
+        <source>Access Type</source>
+        <translation>存取類型</translation>
+    </message>
+    <message>
+        <source>Mappable</source>
+        <translation>可對應</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>關鍵字</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>值</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>註解</translation>
+    </message>
+    <message>
+        <source>Section</source>
+        <translation>區段</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>參數</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>編號</translation>
+    </message>
+</context>
+<context>
     <name>CoreText</name>
     <message>
         <source>Link Path Size</source>
@@ -369,9 +436,14 @@
         <translation>自動測試：自動測試序列埠失敗。</translation>
     </message>
     <message>
-        <source>Auto Test:  Success in automatically testing serial port .</source>
+        <source>Auto Test:  Success in automatically testing serial port %1: %2, %3, address %4.</source>
         <extracomment>70042</extracomment>
-        <translation>自動測試：自動測試序列埠成功。</translation>
+        <translation>自動測試：自動測試序列埠 %1 成功：%2，%3，位址 %4。</translation>
+    </message>
+    <message>
+        <source>Auto Test:  Automatic test of serial port stopped.</source>
+        <extracomment>70300</extracomment>
+        <translation>自動測試：已停止自動測試序列埠。</translation>
     </message>
     <message>
         <source>Load File:  Failure to open serial port.</source>
@@ -888,6 +960,13 @@ Do you want to replace it?</source>
     <message>
         <source>Cyclic</source>
         <translation>循環</translation>
+    </message>
+</context>
+<context>
+    <name>corvid::app::CHelpWindow</name>
+    <message>
+        <source>Corvid Help</source>
+        <translation>Corvid 說明</translation>
     </message>
 </context>
 <context>

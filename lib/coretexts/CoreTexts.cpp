@@ -110,6 +110,7 @@ std::vector<CoreText> GenerationTexts() {
         {70040, Body(kAutoTestStart)},
         {70041, Body(kAutoTestFailure)},
         {70042, Body(kAutoTestSuccess)},
+        {70300, Body(kAutoTestStopped)},
         {70043, Body(kOpenPortFailure)},
         {70044, Body(kConnectFailure)},
         {70045, Body(kLoadingCANopen)},

@@ -12,7 +12,7 @@ namespace corvid {
 namespace {
 
 bool ProgramFolderWritable() {
-    return ::access(ModuleFolder().c_str(), W_OK) == 0;
+    return !ModuleFolderInstalled() && ::access(ModuleFolder().c_str(), W_OK) == 0;
 }
 
 std::string UserFolder() {

@@ -5,8 +5,20 @@
 
 namespace corvid {
 
+std::string CollapseBlanks(std::string_view text) {
+    std::string collapsed;
+    for (char c : text) {
+        if (c == ' ' && (collapsed.empty() || collapsed.back() == ' '))
+            continue;
+        collapsed += c;
+    }
+    if (!collapsed.empty() && collapsed.back() == ' ')
+        collapsed.pop_back();
+    return collapsed;
+}
+
 std::string ProductText(const CModbusMaster& master) {
-    return master.modelName + " " + master.modelSuffix;
+    return CollapseBlanks(master.modelName + " " + master.modelSuffix);
 }
 
 std::string SafeTitle(std::string text) {
@@ -14,7 +26,7 @@ std::string SafeTitle(std::string text) {
     std::replace_if(
         text.begin(), text.end(), [&](char c) { return kUnsafe.find(c) != std::string_view::npos; },
         ' ');
-    return text;
+    return CollapseBlanks(text);
 }
 
 bool IsSignedParameter(uint8_t driveType, const DriveParameter& parameter) {

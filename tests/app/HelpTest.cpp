@@ -5,16 +5,21 @@
 #include "AboutDialog.h"
 #include "AppTestSupport.h"
 #include "CurrentLanguage.h"
+#include "HelpCommands.h"
+#include "HelpWindow.h"
 
 #include <QAction>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QLabel>
+#include <QListWidget>
 #include <QLocale>
 #include <QSettings>
 #include <QTest>
+#include <QTextBrowser>
 #include <QUrl>
 
+#include <cstdlib>
 #include <memory>
 
 namespace corvid::app::test {
@@ -58,7 +63,7 @@ private slots:
     void HelpTopics_TriesTheLanguagesInTheOrderOfTheCurrentOne_data() {
         QTest::addColumn<int>("language");
         QTest::addColumn<QStringList>("present");
-        QTest::addColumn<QString>("opened");
+        QTest::addColumn<QString>("shown");
         const QStringList all = {"Corvid-Enu.html", "Corvid-Chs.html", "Corvid-Cht.html"};
         QTest::newRow("English") << 1033 << all << "Corvid-Enu.html";
         QTest::newRow("Simplified") << 2052 << all << "Corvid-Chs.html";
@@ -68,14 +73,62 @@ private slots:
             << 2052 << QStringList({"Corvid-Enu.html", "Corvid-Cht.html"}) << "Corvid-Cht.html";
         QTest::newRow("Simplified, only English")
             << 2052 << QStringList({"Corvid-Enu.html"}) << "Corvid-Enu.html";
-        QTest::newRow("A help file before its page")
-            << 1033 << QStringList({"Corvid-Enu.html", "Corvid-Enu.chm"}) << "Corvid-Enu.chm";
     }
+    // The guide needs no program of the desktop: it shows in the program's
+    // own window, and the desktop is never asked.
     void HelpTopics_TriesTheLanguagesInTheOrderOfTheCurrentOne() {
         QFETCH(int, language);
         QFETCH(QStringList, present);
-        QFETCH(QString, opened);
-        QCOMPARE(Run(f->frame->Actions().helpTopics, language, present), QStringList({opened}));
+        QFETCH(QString, shown);
+        QVERIFY(Run(f->frame->Actions().helpTopics, language, present).isEmpty());
+        const CHelpWindow& help = HelpWindowOf(*f->frame);
+        QCOMPARE(help.Browser().source().fileName(), shown);
+        QVERIFY(help.isVisible());
+        QVERIFY(f->dialogs.questions.empty());
+    }
+
+    // The shipped guide, as built beside the program: its headings fill the
+    // contents, a click on one goes there, and links to the other
+    // languages' pages open in the same window.
+    void HelpTopics_TheGuideWithContentsAndLinks() {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        ::setenv("CORVID_HOME", CORVID_RUNTIME_DIR, 1);
+        QSettings().setValue(QStringLiteral("LanguageId"), 1033);
+        f->frame->Actions().helpTopics->trigger();
+        CHelpWindow& help = HelpWindowOf(*f->frame);
+        QCOMPARE(help.windowTitle(), QString("Corvid Help"));
+        QVERIFY(help.Browser().toPlainText().contains("Corvid"));
+        QVERIFY(help.Contents().count() > 3);
+        QVERIFY(f->dialogs.questions.empty());
+
+        auto& browser = *help.findChild<QTextBrowser*>(QStringLiteral("helpText"));
+        browser.setSource(QUrl(QStringLiteral("Corvid-Chs.html")));
+        QCOMPARE(browser.source().fileName(), QString("Corvid-Chs.html"));
+        QVERIFY(browser.toPlainText().contains(QString::fromUtf8("用户指南")));
+        QVERIFY(help.Contents().item(0)->text().contains(QString::fromUtf8("用户指南")));
+    }
+
+    // Every document the Help menu tries is built beside the program.
+    void HelpFiles_AllBesideTheProgram() {
+        for (int language : {1033, 2052, 1028}) {
+            for (const QString& name : HelpFileNames(language) + RevisionHistoryNames(language))
+                QVERIFY2(QFileInfo::exists(QString(CORVID_RUNTIME_DIR "/") + name),
+                         qPrintable(name));
+            for (const QString& pdf : RevisionHistoryNames(language))
+                QVERIFY(QFileInfo::exists(QString(CORVID_RUNTIME_DIR "/") +
+                                          RevisionHistorySource(pdf)));
+        }
+    }
+
+    // With no program for PDF files, the revision history is the Markdown
+    // it was typeset from, in the help window: no "Can't find file".
+    void RevisionHistory_WithoutAPdfProgramShowsTheMarkdown() {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        f->Write("EDS_Revision_History_CHT.md", "# Revision\n\n## Version 3.00\n");
+        Run(f->frame->Actions().revisionHistory, 1028, {"EDS_Revision_History_CHT.pdf"});
+        const CHelpWindow& help = HelpWindowOf(*f->frame);
+        QCOMPARE(help.Browser().source().fileName(), QString("EDS_Revision_History_CHT.md"));
+        QCOMPARE(help.Contents().count(), 2);
         QVERIFY(f->dialogs.questions.empty());
     }
 

@@ -12,6 +12,7 @@ int RunCIPEditSessionTest(int argc, char** argv);
 int RunCellEditingTest(int argc, char** argv);
 int RunCellPopupsTest(int argc, char** argv);
 int RunCoreTextTranslationTest(int argc, char** argv);
+int RunDesktopFitTest(int argc, char** argv);
 int RunEditCommandsTest(int argc, char** argv);
 int RunFrameFilesTest(int argc, char** argv);
 int RunFramePagesTest(int argc, char** argv);
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
         {"CellEditingTest", RunCellEditingTest},
         {"CellPopupsTest", RunCellPopupsTest},
         {"CoreTextTranslationTest", RunCoreTextTranslationTest},
+        {"DesktopFitTest", RunDesktopFitTest},
         {"EditCommandsTest", RunEditCommandsTest},
         {"FrameFilesTest", RunFrameFilesTest},
         {"FramePagesTest", RunFramePagesTest},

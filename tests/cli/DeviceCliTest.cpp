@@ -108,7 +108,8 @@ TEST(DeviceCliAutotest, ScansSettingsOnAPortFromConfigureIni) {
     ASSERT_EQ(run.exitCode, 0) << run.out;
     EXPECT_EQ(JsonOf(run)["framing"], "7 E 1 ASCII");
     EXPECT_EQ(JsonOf(run)["port"], "COM2");
-    EXPECT_NE(run.out.find("Auto Test:  Success in automatically testing serial port .\n"),
+    EXPECT_NE(run.out.find("Auto Test:  Success in automatically testing serial port COM2 (" +
+                           drive.path() + "): 4800, 7 E 1 ASCII, address "),
               std::string::npos);
 }
 

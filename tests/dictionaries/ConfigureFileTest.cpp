@@ -1,4 +1,5 @@
 #include "dictionaries/ConfigureFile.h"
+#include "dictionaries/ModuleFolder.h"
 
 #include "TestFiles.h"
 
@@ -70,6 +71,20 @@ TEST_F(ConfigureFileTest, ReadOnlyProgramFolderSendsWritesToTheUserCopy) {
     EXPECT_EQ(test::ReadFile(userFile), "[Comport]\r\ntestModbusID=3\r\n");
     EXPECT_EQ(test::ReadFile(root.path() / "program" / kConfigureFile),
               "[Comport]\ntestModbusID=7\ntestAdd=0x2120\n");
+}
+
+// A build tree keeps the data beside the programs; an installed program in
+// .../bin reads .../share/corvid.
+TEST_F(ConfigureFileTest, ProgramFolderOf_BuildTreeOrInstalledLayout) {
+    const std::filesystem::path usr = root.path() / "usr";
+    std::filesystem::create_directories(usr / "bin");
+    EXPECT_EQ(ProgramFolderOf((usr / "bin").string()), (usr / "bin").string() + "/");
+    std::filesystem::create_directories(usr / "share" / "corvid");
+    EXPECT_EQ(ProgramFolderOf((usr / "bin").string() + "/"),
+              (usr / "share" / "corvid").string() + "/");
+    std::filesystem::create_directories(root.path() / "build" / "share" / "corvid");
+    EXPECT_EQ(ProgramFolderOf((root.path() / "build" / "out").string()),
+              (root.path() / "build" / "out").string() + "/");
 }
 
 } // namespace

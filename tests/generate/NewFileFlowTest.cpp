@@ -41,7 +41,7 @@ TEST(LoadFromDrive, LogsEachStepAndRemembersTheSettings) {
     EXPECT_EQ(std::count_if(objects.begin(), objects.end(),
                             [](const CANopenObject& o) { return o.Index >= 0x2000; }),
               6);
-    EXPECT_EQ(run.CANopen().Header.Title, "VFD-E  440V");
+    EXPECT_EQ(run.CANopen().Header.Title, "VFD-E 440V");
     EXPECT_EQ(run.CANopen().Header.Module, "CN-100");
 }
 
@@ -166,11 +166,28 @@ TEST(RunAutoTest, FindsTheAddressAndTellsTheDialog) {
     EXPECT_EQ(found->device, drive.path());
     EXPECT_FALSE(master.serialPort.IsOpen());
     EXPECT_EQ(states.back(), "State: " + drive.path() + ", 19200, 8 E 1 RTU, 1");
-    EXPECT_EQ(ui.Log(), "Auto Test:  Automatically testing serial port.\r\n"
-                        "Auto Test:  Success in automatically testing serial port .\r\n");
+    const std::string success = "Auto Test:  Success in automatically testing serial port " +
+                                drive.path() + ": 19200, 8 E 1 RTU, address 1.\r\n";
+    EXPECT_EQ(ui.Log(), "Auto Test:  Automatically testing serial port.\r\n" + success);
     ASSERT_EQ(ui.questions.size(), 1u);
-    EXPECT_EQ(ui.questions[0].text,
-              "Auto Test:  Success in automatically testing serial port .\r\n");
+    EXPECT_EQ(ui.questions[0].text, success);
+    EXPECT_EQ(ui.questions[0].icon, MessageIcon::Information);
+}
+
+TEST(RunAutoTest, StoppedSaysSoWithoutAWarning) {
+    test::ProgramHome home;
+    test::DriveSimulator drive({test::kDrives + "/type7_rating.json"});
+    test::ScriptedUserInterface ui;
+    CModbusMaster master;
+    AutoTestChoice choice;
+    choice.line = {1, drive.path(), "9600", "8 N 2 RTU", 255};
+    // "Stop test" pressed while the first trial runs.
+    EXPECT_FALSE(
+        RunAutoTest(master, ui, choice, [&](const std::string&) { master.stopRequested = true; }));
+    EXPECT_EQ(ui.Log(), "Auto Test:  Automatically testing serial port.\r\n"
+                        "Auto Test:  Automatic test of serial port stopped.\r\n");
+    EXPECT_TRUE(ui.questions.empty());
+    EXPECT_FALSE(master.stopRequested);
 }
 
 TEST(RunAutoTest, ReportsFailure) {

@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <iostream>
 #include <poll.h>
+#include <string>
 #include <unistd.h>
 
 namespace corvid::sim {
@@ -269,6 +270,7 @@ int main(int argc, char** argv) {
         "Corvid's serial port sets with them.\n"
         "REG is decimal or 0x hexadecimal; REG:COUNT limits a fault to the first COUNT\n"
         "requests for that register."};
+    app.set_version_flag("--version", std::string("corvid-drive-sim ") + CORVID_PROGRAM_VERSION);
     app.add_option("DRIVE_FILE", options.driveFile, "Drive description (JSON)")
         ->required()
         ->check(CLI::ExistingFile);

@@ -13,8 +13,12 @@ inline constexpr std::string_view kAutoTestStart =
     "Auto Test:  Automatically testing serial port.\r\n";
 inline constexpr std::string_view kAutoTestFailure =
     "Auto Test:  Failure to automatically test serial port.\r\n";
+// The port's name goes where the original left a blank; the settings found
+// follow it, so the box says what the lists now select.
 inline constexpr std::string_view kAutoTestSuccess =
-    "Auto Test:  Success in automatically testing serial port .\r\n";
+    "Auto Test:  Success in automatically testing serial port %s: %s, %s, address %s.\r\n";
+inline constexpr std::string_view kAutoTestStopped =
+    "Auto Test:  Automatic test of serial port stopped.\r\n";
 
 inline constexpr std::string_view kOpenPortFailure = "Load File:  Failure to open serial port.\r\n";
 inline constexpr std::string_view kConnectFailure =

@@ -7,14 +7,20 @@
 #include "device/ModbusMaster.h"
 
 #include <string>
+#include <string_view>
 
 namespace corvid {
 
-// modelName + " " + modelSuffix (two blanks before a voltage text, which
-// begins with one).
+// The text with each run of blanks made one and none at either end: names
+// pieced together from the drive's data and the catalogue (a voltage text
+// begins with a blank) read as one name, in titles and file names alike.
+std::string CollapseBlanks(std::string_view text);
+
+// modelName + " " + modelSuffix, blanks collapsed.
 std::string ProductText(const CModbusMaster& master);
 
-// The product text with each of \ / : * ? " < > | replaced by a blank.
+// The product text with each of \ / : * ? " < > | replaced by a blank,
+// blanks collapsed.
 std::string SafeTitle(std::string text);
 
 // Limits and default of the parameter are signed (the drive type honours

@@ -1,0 +1,31 @@
+#include "UserSettings.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace corvid::app {
+
+void NameUserSettingsStore() {
+    QCoreApplication::setOrganizationName(QStringLiteral("corvid"));
+    QCoreApplication::setApplicationName(QStringLiteral("corvid"));
+}
+
+QString OldUserSettingsFile() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Local AppWizard-Generated Applications/Corvid.conf");
+}
+
+bool ImportOldUserSettings(const QString& oldFile, QSettings& store) {
+    if (QFileInfo::exists(store.fileName()) || !QFileInfo(oldFile).isFile())
+        return false;
+    const QSettings old(oldFile, QSettings::IniFormat);
+    const QStringList keys = old.allKeys();
+    for (const QString& key : keys)
+        store.setValue(key, old.value(key));
+    store.sync();
+    return !keys.isEmpty();
+}
+
+} // namespace corvid::app
