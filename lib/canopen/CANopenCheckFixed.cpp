@@ -68,18 +68,21 @@ void CheckKeyTable(CANopenCheckContext& context, std::string_view name, const Fi
     }
 }
 
-// "Dummy0001" to "Dummy0007", each 0 or 1.
+// "DummyNNNN" for a data type NNNN (commonly 0001 to 0007), each 0 or 1.
 void CheckDummyUsage(CANopenCheckContext& context) {
     const CheckedSection* section = context.Find("DummyUsage");
     if (section == nullptr)
         return;
     for (const CheckedKey& key : section->keys) {
-        const bool known = key.lower.size() == 9 && key.lower.starts_with("dummy000") &&
-                           key.lower[8] >= '1' && key.lower[8] <= '7';
-        if (!known)
+        const std::optional<uint64_t> type =
+            key.lower.size() == 9 && key.lower.starts_with("dummy") &&
+                    IsHex("0x" + key.lower.substr(5))
+                ? std::optional<uint64_t>(ParseNumber("0x" + key.lower.substr(5)))
+                : std::nullopt;
+        if (!type || FindCANopenTypeRule(static_cast<uint16_t>(*type)) == nullptr)
             context.Report(Severity::Warning, *section, &key,
-                           "key not allowed in this section; dummies are Dummy0001 to "
-                           "Dummy0007.");
+                           "key not allowed in this section; a dummy names a data type "
+                           "(Dummy0001 to Dummy0007).");
         else if (std::string fault = CANopenValueFault(key.written, key.value, kFlag);
                  !fault.empty())
             context.Report(Severity::Error, *section, &key, std::move(fault));

@@ -1,7 +1,7 @@
 // The check's rule for PDO mapping entries (objects 0x1600-0x17FF and
 // 0x1A00-0x1BFF, sub-indexes 1 and up): each names an object that exists,
-// may be mapped, and is as long as the entry says. Dummy entries need the
-// dummy enabled in [DummyUsage].
+// may be mapped, and is as long as the entry says. Dummy entries (a data
+// type's index) need the dummy enabled in [DummyUsage].
 
 #include "CANopenCheckContext.h"
 
@@ -42,7 +42,8 @@ unsigned TypeBits(uint16_t dataType) {
 
 bool DummyEnabled(const CANopenCheckContext& context, uint16_t dummy) {
     const CheckedSection* usage = context.Find("DummyUsage");
-    const CheckedKey* key = usage ? usage->Find("dummy000" + std::to_string(dummy)) : nullptr;
+    const CheckedKey* key =
+        usage ? usage->Find("dummy" + ToLowerAscii(FormatHex16(dummy).substr(2))) : nullptr;
     return key != nullptr && UnsignedValue(key->value).value_or(0) != 0;
 }
 
@@ -63,15 +64,15 @@ const CheckedSection* MappedSection(const CANopenCheckContext& context, const Ma
 }
 
 std::string MappingFault(const CANopenCheckContext& context, const Mapped& mapped) {
-    if (mapped.index >= 1 && mapped.index <= 7) {
+    if (mapped.index < 0x1000 && FindCANopenTypeRule(mapped.index) != nullptr) {
         if (!DummyEnabled(context, mapped.index))
             return "maps dummy " + IndexText(mapped.index) +
                    ", which [DummyUsage] does not enable.";
         const unsigned bits = TypeBits(mapped.index);
-        return bits == mapped.bits ? std::string()
-                                   : "maps dummy " + IndexText(mapped.index) + " with " +
-                                         std::to_string(mapped.bits) + " bits; it has " +
-                                         std::to_string(bits) + ".";
+        return bits == 0 || bits == mapped.bits ? std::string()
+                                                : "maps dummy " + IndexText(mapped.index) +
+                                                      " with " + std::to_string(mapped.bits) +
+                                                      " bits; it has " + std::to_string(bits) + ".";
     }
     const CheckedSection* target = MappedSection(context, mapped);
     if (target == nullptr)

@@ -1,6 +1,7 @@
 #include "CellRules.h"
 
 #include "canopen/CANopenObjectEditing.h"
+#include "canopen/CANopenValueRules.h"
 #include "dictionaries/EDSTextHelper.h"
 #include "dictionaries/TypeDictionaries.h"
 
@@ -85,7 +86,22 @@ CommitResult StoreDataType(CANopenObject& record, const CellEdit& edit) {
     if (!name.empty() && index == kNoDataType)
         return Refused(edit, "not a data type of " + std::string(kDataTypeFile));
     record.DataType = index;
-    return Stored();
+    std::string outside;
+    for (const std::string& fault : CANopenRecordValueFaults(record))
+        outside += (outside.empty() ? "" : " ") + fault;
+    return StoredWithWarning(edit, outside);
+}
+
+// A limit or default the data type cannot hold is refused; crossed limits
+// are stored with a warning, since the user may be changing one limit after
+// the other.
+CommitResult StoreObjectValue(CANopenObject& record, std::string& field, std::string_view label,
+                              const CellEdit& edit) {
+    std::string text = Trimmed(edit);
+    if (const std::string fault = CANopenValueFault(label, text, record.DataType); !fault.empty())
+        return RefusedByRule(edit, fault);
+    field = std::move(text);
+    return StoredWithWarning(edit, CANopenLimitOrderFault(record));
 }
 
 CommitResult StoreObjectType(CANopenObject& record, const CellEdit& edit) {
@@ -121,11 +137,11 @@ CommitResult CommitObjectCell(CANopenObject& record, const CellEdit& edit) {
     case 1:
         return StoreText(record.ParameterName, edit);
     case 2:
-        return StoreText(record.LowLimit, edit);
+        return StoreObjectValue(record, record.LowLimit, kLowLimitLabel, edit);
     case 3:
-        return StoreText(record.HighLimit, edit);
+        return StoreObjectValue(record, record.HighLimit, kHighLimitLabel, edit);
     case 4:
-        return StoreText(record.DefaultValue, edit);
+        return StoreObjectValue(record, record.DefaultValue, kDefaultValueLabel, edit);
     case 5:
         return StoreDataType(record, edit);
     case 6:
