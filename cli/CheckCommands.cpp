@@ -3,6 +3,7 @@
 #include "CliCommon.h"
 
 #include "dictionaries/FileIO.h"
+#include "dictionaries/TextEncoding.h"
 #include "shell/EDSCheck.h"
 
 #include <nlohmann/json.hpp>
@@ -35,13 +36,14 @@ std::string FindingLine(const CheckFinding& finding) {
     return line + finding.message;
 }
 
+// Texts from the file are bytes in its own code page; JSON takes UTF-8.
 nlohmann::json FindingJson(const CheckFinding& finding) {
-    return {{"file", finding.file},
+    return {{"file", DecodeForDisplay(finding.file)},
             {"line", finding.line},
             {"severity", SeverityName(finding.severity)},
-            {"section", finding.section},
-            {"key", finding.key},
-            {"message", finding.message}};
+            {"section", DecodeForDisplay(finding.section)},
+            {"key", DecodeForDisplay(finding.key)},
+            {"message", DecodeForDisplay(finding.message)}};
 }
 
 int ExitCodeOf(const CheckFindings& findings) {

@@ -85,5 +85,14 @@ TEST_F(CliCheck, EditRefusesAValueTheDataTypeCannotHold) {
     }
 }
 
+// A file in Windows-1252 gives its texts to JSON as UTF-8, not a crash.
+TEST_F(CliCheck, JsonTakesTextsInTheFilesCodePage) {
+    const std::string file = Planted("[Comments]", "[Extras\xFC]\nA=1\n[Comments]");
+    const test::CliRun run = Cli("check --json " + file);
+    EXPECT_EQ(run.exitCode, 1) << run.out;
+    const nlohmann::json findings = nlohmann::json::parse(run.out);
+    EXPECT_EQ(findings[0]["section"], "Extras\u00FC");
+}
+
 } // namespace
 } // namespace corvid
