@@ -148,17 +148,21 @@ void CheckCompactNames(CANopenCheckContext& context, uint16_t index, uint64_t co
 }
 
 // An ARRAY, RECORD or DEFSTRUCT: no value keys of its own, and as many
-// sub-index sections as SubNumber says, unless CompactSubObj stands for them.
+// sub-index sections as SubNumber says, unless CompactSubObj stands for
+// them, whose values its own keys then give.
 void CheckSubIndexedObject(CANopenCheckContext& context, const CheckedSection& section,
                            uint16_t index) {
-    for (std::string_view name : {"accesstype", "lowlimit", "highlimit"})
-        if (const CheckedKey* key = section.Find(name))
-            context.Report(Severity::Warning, section, key,
-                           key->written + " given on an object type that takes none.");
     const size_t present = context.SubIndexesOf(index).size();
     const CheckedKey* compactKey = section.Find("compactsubobj");
     const uint64_t compact = compactKey ? UnsignedValue(compactKey->value).value_or(0) : 0;
-    if (compact != 0) {
+    if (compact == 0) {
+        for (std::string_view name : {"accesstype", "lowlimit", "highlimit"})
+            if (const CheckedKey* key = section.Find(name))
+                context.Report(Severity::Warning, section, key,
+                               key->written + " given on an object type that takes none.");
+    } else {
+        // The object's own keys describe each of its compact sub-objects.
+        CheckValueSection(context, section, false);
         if (present != 0)
             context.Report(Severity::Warning, section, compactKey,
                            "CompactSubObj stands for the sub-indexes, yet " +
