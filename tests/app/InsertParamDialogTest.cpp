@@ -6,6 +6,7 @@
 
 #include "InsertParamDialog.h"
 
+#include "devicenet/CIPParamRules.h"
 #include "devicenet/DeviceNetModel.h"
 #include "ethernetip/EtherNetIPModel.h"
 
@@ -84,7 +85,8 @@ private slots:
         QCOMPARE(added.ParameterName, std::string("\"Torque\""));
         QCOMPARE(added.HelpStr, std::string("\"\""));
         QCOMPARE(added.PathSize, uint8_t{0});
-        QCOMPARE(added.DataSize, uint8_t{0});
+        // The chosen type's size, though the size list shows none.
+        QCOMPARE(added.DataSize, CIPFixedDataSize(added.DataType));
         QCOMPARE(added.Group, uint8_t{0});
         QCOMPARE(added.Number, uint32_t{6});
         QCOMPARE(Model().ParamClassSection.MaxInst, uint16_t{6});
