@@ -246,9 +246,9 @@ void CEDSView::CommitText(const CellTarget& target, const QString& text) {
         if (target.file == shown_ && target.section == section_)
             Refresh();
         emit FileModified();
-    } else if (!result.Message.empty()) {
-        emit MessageLine(result.Message);
     }
+    if (!result.Message.empty())
+        emit MessageLine(result.Message);
 }
 
 const Page& CEDSView::CurrentPage() const {

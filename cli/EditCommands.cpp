@@ -135,8 +135,11 @@ template <typename Model> bool ApplySet(Model& model, const std::string& argumen
         return false;
     }
     const CommitResult result = CommitCell(model, *edit);
-    if (result.Status == CommitStatus::Stored)
+    if (result.Status == CommitStatus::Stored) {
+        if (!result.Message.empty())
+            PrintRefusal(result.Message); // a warning: the value is stored
         return true;
+    }
     PrintRefusal(result.Message);
     return false;
 }

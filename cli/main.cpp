@@ -1,5 +1,6 @@
 // corvid-cli: the scriptable face of the Corvid core.
 
+#include "CheckCommands.h"
 #include "CliCommon.h"
 #include "DeviceCommands.h"
 #include "DocumentCommands.h"
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
     corvid::cli::RegisterFileCommands(app, exitCode);
     corvid::cli::RegisterDocumentCommands(app, exitCode);
     corvid::cli::RegisterEditCommands(app, exitCode);
+    corvid::cli::RegisterCheckCommands(app, exitCode);
     corvid::cli::RegisterDeviceCommands(app, exitCode);
     corvid::cli::RegisterGenerateCommands(app, exitCode);
     CLI11_PARSE(app, argc, argv);

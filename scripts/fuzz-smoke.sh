@@ -26,6 +26,10 @@ for target in build-fuzz/bin/fuzz_*; do
     inputs=("$corpus_root/$name")
     seeds=fuzz/seeds/${name#fuzz_}
     [ -d "$seeds" ] && inputs+=("$seeds")
+    # The check runs over what the readers read.
+    if [ "$name" = fuzz_check ]; then
+        inputs+=(fuzz/seeds/canopen_reader fuzz/seeds/devicenet_reader fuzz/seeds/ethernetip_reader)
+    fi
     echo "fuzzing $name for $runs inputs"
     "$target" -seed=1 -runs="$runs" -timeout=10 -rss_limit_mb=2048 \
         -artifact_prefix="$corpus_root/$name-" "${inputs[@]}" >"$corpus_root/$name.log" 2>&1 ||

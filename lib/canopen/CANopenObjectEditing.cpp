@@ -1,5 +1,6 @@
 #include "canopen/CANopenObjectEditing.h"
 
+#include "canopen/CANopenValueRules.h"
 #include "dictionaries/EDSTextHelper.h"
 
 #include <algorithm>
@@ -117,6 +118,29 @@ std::optional<ObjectKey> PlaceSubIndex(CCANopenEDS& model, CANopenObject record,
     return key;
 }
 
+// The first value of the record or of its sub-indexes that its data type
+// cannot hold, or the first limits out of order; empty when there is none.
+std::string FirstValueFault(const CANopenObject& record) {
+    if (const std::vector<std::string> faults = CANopenRecordValueFaults(record); !faults.empty())
+        return faults.front();
+    if (std::string order = CANopenLimitOrderFault(record); !order.empty())
+        return order;
+    if (record.SubObjects)
+        for (const CANopenObject& sub : *record.SubObjects)
+            if (std::string fault = FirstValueFault(sub); !fault.empty())
+                return fault;
+    return {};
+}
+
+// An object goes to the list of its index range, whichever the dialog chose.
+void PlaceInCategoryOfIndex(CANopenObject& object, IUserInterface& ui) {
+    const uint8_t category = CategoryOfIndex(object.Index);
+    if (category != object.Category)
+        ui.AppendMessage("Object [" + FormatHexDigits(object.Index) + "] belongs in " +
+                         ObjectListName(category) + ", and is placed there.\r\n");
+    object.Category = category;
+}
+
 } // namespace
 
 bool IsStructuredObjectType(uint8_t objectType) {
@@ -142,12 +166,18 @@ std::optional<ObjectKey> ApplyObjectRecord(CCANopenEDS& model, CANopenObject rec
                       MessageButtons::Ok, MessageIcon::Error);
         return std::nullopt;
     }
+    if (const std::string fault = FirstValueFault(record); !fault.empty()) {
+        ui.AskMessage(fault, std::string(kMessageCaption), MessageButtons::Ok, MessageIcon::Error);
+        return std::nullopt;
+    }
     record.Index = *index;
     if (record.SubObjects)
         for (CANopenObject& sub : *record.SubObjects)
             sub.Index = *index;
-    if (record.Category != 0)
+    if (record.Category != 0) {
+        PlaceInCategoryOfIndex(record, ui);
         return PlaceObject(model, std::move(record), ui);
+    }
     return PlaceSubIndex(model, std::move(record), ui);
 }
 

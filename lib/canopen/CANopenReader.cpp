@@ -3,6 +3,7 @@
 #include "CANopenSource.h"
 
 #include "canopen/CANopenFields.h"
+#include "canopen/CANopenValueRules.h"
 
 #include "dictionaries/ByteOrderMark.h"
 #include "dictionaries/EDSTextHelper.h"
@@ -229,14 +230,6 @@ uint16_t UnlistedObjectIndex(std::string_view name) {
     return index >= 0x1000 && index <= 0x9FFF ? static_cast<uint16_t>(index) : 0;
 }
 
-uint8_t CategoryByIndex(uint16_t index) {
-    if (index == 0x1000 || index == 0x1001 || index == 0x1018)
-        return kCategoryMandatory;
-    if (index >= 0x2000 && index <= 0x5FFF)
-        return kCategoryManufacturer;
-    return kCategoryOptional;
-}
-
 // Real files often leave objects out of the lists, or list them beyond the
 // stated count; their sections are the content, so they are read too.
 void ReadUnlistedObjects(const ReadContext& context, CCANopenEDS& model) {
@@ -248,7 +241,7 @@ void ReadUnlistedObjects(const ReadContext& context, CCANopenEDS& model) {
             continue;
         CANopenObject object;
         object.Index = index;
-        object.Category = CategoryByIndex(index);
+        object.Category = CategoryOfIndex(index);
         ReadObject(context, object);
         Note(context.diagnostics, context.path, section.number,
              "[" + section.name + "] read, though no object list names it");

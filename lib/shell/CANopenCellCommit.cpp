@@ -2,6 +2,7 @@
 
 #include "canopen/CANopenFields.h"
 #include "canopen/CANopenObjectEditing.h"
+#include "canopen/CANopenValueRules.h"
 #include "dictionaries/EDSTextHelper.h"
 #include "dictionaries/TypeDictionaries.h"
 
@@ -60,7 +61,22 @@ CommitResult StoreDataType(CANopenObject& record, const CellEdit& edit) {
     if (!name.empty() && index == kNoDataType)
         return Refused(edit, "not a data type of " + std::string(kDataTypeFile));
     record.DataType = index;
-    return Stored();
+    std::string outside;
+    for (const std::string& fault : CANopenRecordValueFaults(record))
+        outside += (outside.empty() ? "" : " ") + fault;
+    return StoredWithWarning(edit, outside);
+}
+
+// A limit or default the data type cannot hold is refused; crossed limits
+// are stored with a warning, since the user may be changing one limit after
+// the other.
+CommitResult StoreObjectValue(CANopenObject& record, std::string& field, std::string_view label,
+                              const CellEdit& edit) {
+    std::string text = Trimmed(edit);
+    if (const std::string fault = CANopenValueFault(label, text, record.DataType); !fault.empty())
+        return RefusedByRule(edit, fault);
+    field = std::move(text);
+    return StoredWithWarning(edit, CANopenLimitOrderFault(record));
 }
 
 CommitResult StoreObjectType(CANopenObject& record, const CellEdit& edit) {
@@ -101,6 +117,12 @@ CommitResult CommitObjectCell(CANopenObject& record, const CellEdit& edit) {
     const FieldSpec<CANopenObject>* key = ObjectKeyOfColumn(record, edit);
     if (key == nullptr)
         return NotEditable(edit);
+    if (key == &kLowLimitKey)
+        return StoreObjectValue(record, record.LowLimit, kLowLimitLabel, edit);
+    if (key == &kHighLimitKey)
+        return StoreObjectValue(record, record.HighLimit, kHighLimitLabel, edit);
+    if (key == &kDefaultValueKey)
+        return StoreObjectValue(record, record.DefaultValue, kDefaultValueLabel, edit);
     if (key == &kDataTypeKey)
         return StoreDataType(record, edit);
     if (key == &kObjectTypeKey)

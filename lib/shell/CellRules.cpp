@@ -38,6 +38,19 @@ CommitResult Refused(const CellEdit& edit, std::string_view reason) {
                                        "; the value is unchanged.\r\n"};
 }
 
+CommitResult RefusedByRule(const CellEdit& edit, std::string_view fault) {
+    if (fault.ends_with('.'))
+        fault.remove_suffix(1);
+    return Refused(edit, fault);
+}
+
+CommitResult StoredWithWarning(const CellEdit& edit, std::string_view warning) {
+    if (warning.empty())
+        return Stored();
+    return {CommitStatus::Stored,
+            "Edit:  " + CellName(edit) + ": " + std::string(warning) + "\r\n"};
+}
+
 CommitResult NotEditable(const CellEdit& edit) {
     return {CommitStatus::NotEditable, "Edit:  " + CellName(edit) + " cannot be edited.\r\n"};
 }

@@ -18,7 +18,13 @@
 namespace corvid::cells {
 
 CommitResult Stored();
+// Stored, with a warning line for the message window when `warning` is not
+// empty: the value is one the field holds, but disagrees with another.
+CommitResult StoredWithWarning(const CellEdit& edit, std::string_view warning);
 CommitResult Refused(const CellEdit& edit, std::string_view reason);
+// Refused for a fault of the rule set ("Default Value 70000 does not fit
+// UNSIGNED16 (0 to 65535)."), whose full stop goes as the refusal goes on.
+CommitResult RefusedByRule(const CellEdit& edit, std::string_view fault);
 CommitResult NotEditable(const CellEdit& edit);
 CommitResult NotDeletable(std::string_view section, std::string_view rowKey);
 

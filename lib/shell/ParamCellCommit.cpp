@@ -1,5 +1,6 @@
 #include "CellRules.h"
 #include "ParamCells.h"
+#include "devicenet/CIPParamRules.h"
 
 #include "dictionaries/EDSTextHelper.h"
 #include "shell/ParamEditing.h"
@@ -39,14 +40,38 @@ CommitResult StoreDescriptorBits(uint16_t& descriptor, const CellEdit& edit) {
     return Stored();
 }
 
+// The faults of a parameter's values against its type and each other, as
+// one warning line.
+std::string ParamValueFaults(const CEDSParam& param) {
+    std::string faults;
+    for (const RuleFault& fault : CIPParamValueFaults(param))
+        faults += (faults.empty() ? "" : " ") + fault.message;
+    return faults;
+}
+
 // The name is looked up in the list the cell offers, the one section its
-// current code belongs to.
-CommitResult StoreParamDataType(uint8_t& code, const CellEdit& edit) {
-    const uint8_t chosen = ParamDataTypeCode(Trimmed(edit), code);
+// current code belongs to. A type of fixed size brings its DataSize.
+CommitResult StoreParamDataType(CEDSParam& param, const CellEdit& edit) {
+    const uint8_t chosen = ParamDataTypeCode(Trimmed(edit), param.DataType);
     if (chosen == 255)
         return Refused(edit, "not a data type of the list this parameter offers");
-    code = chosen;
-    return Stored();
+    param.DataType = chosen;
+    if (const uint8_t size = CIPFixedDataSize(chosen); size != 0)
+        param.DataSize = size;
+    return StoredWithWarning(edit, ParamValueFaults(param));
+}
+
+// Minimum, Maximum and Default must be values of the data type; one out of
+// order is stored with a warning, as the user may be changing them in turn.
+CommitResult StoreParamValue(CEDSParam& param, std::string& field, std::string_view label,
+                             const CellEdit& edit) {
+    if (const std::string fault = CIPValueFault(label, Trimmed(edit), param.DataType);
+        !fault.empty())
+        return RefusedByRule(edit, fault);
+    const CommitResult stored = StoreUnquotedField(field, edit);
+    if (stored.Status != CommitStatus::Stored)
+        return stored;
+    return StoredWithWarning(edit, ParamValueFaults(param));
 }
 
 // A parameter moves between named groups only: 0 and groups without a name
@@ -68,7 +93,7 @@ CommitResult CommitParamColumn(CEDSParam& param, size_t groupCount, const CellEd
     case 3:
         return StoreDescriptorBits(param.Descriptor, edit);
     case 4:
-        return StoreParamDataType(param.DataType, edit);
+        return StoreParamDataType(param, edit);
     case 5:
         return StoreNumber(param.DataSize, edit);
     case 6:
@@ -78,11 +103,11 @@ CommitResult CommitParamColumn(CEDSParam& param, size_t groupCount, const CellEd
     case 8:
         return StoreQuoted(param.HelpStr, edit);
     case 9:
-        return StoreUnquotedField(param.Minimum, edit);
+        return StoreParamValue(param, param.Minimum, "Minimum", edit);
     case 10:
-        return StoreUnquotedField(param.Maximum, edit);
+        return StoreParamValue(param, param.Maximum, "Maximum", edit);
     case 11:
-        return StoreUnquotedField(param.Default, edit);
+        return StoreParamValue(param, param.Default, "Default", edit);
     case 12:
         return StoreNumber(param.Multiplier, edit);
     case 13:

@@ -3,9 +3,11 @@
 #include "CellRules.h"
 #include "ParamCells.h"
 
+#include "devicenet/CIPParamRules.h"
 #include "dictionaries/TypeDictionaries.h"
 #include "shell/ParamEditing.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -80,6 +82,22 @@ CommitResult StoreNumbers(const ParamForm& form, CEDSParam& param) {
     return cells::StoreNumber(param.Precision, FieldEdit("Precision", form.Precision));
 }
 
+// The first fault of Minimum, Maximum and Default, refused at the field it
+// names.
+CommitResult CheckValues(const CEDSParam& param) {
+    const std::vector<RuleFault> faults = CIPParamValueFaults(param);
+    if (faults.empty())
+        return Stored();
+    const std::string& reason = faults.front().message;
+    const std::string word = reason.substr(0, reason.find(' '));
+    std::string CEDSParam::*const member = word == "Minimum"   ? &CEDSParam::Minimum
+                                           : word == "Maximum" ? &CEDSParam::Maximum
+                                                               : &CEDSParam::Default;
+    const auto field = std::find_if(kTextFields.begin(), kTextFields.end(),
+                                    [&](const TextField& f) { return f.Param == member; });
+    return cells::RefusedByRule(FieldEdit(field->Label, param.*member), reason);
+}
+
 } // namespace
 
 ParamForm FormOfParam(const CEDSParam& param, size_t groupCount) {
@@ -107,10 +125,16 @@ CommitResult ParamFromForm(const ParamForm& form, CEDSParam& param) {
     if (CommitResult numbers = StoreNumbers(form, param); numbers.Status != CommitStatus::Stored)
         return numbers;
     param.PathSize = form.PathSize.value_or(0);
-    param.DataSize = form.DataSize.value_or(0);
     param.Descriptor = form.Descriptor & 0x7F;
     param.DataType = ParamDataTypeCode(form.DataTypeName, form.DataTypeList);
+    // A type of fixed size decides the size, whatever the list shows.
+    param.DataSize = CIPFixedDataSize(param.DataType);
+    if (param.DataSize == 0)
+        param.DataSize = form.DataSize.value_or(0);
     param.Group = static_cast<uint8_t>(std::min<size_t>(form.Group, 255));
+    // At Ok the values must fit the type and stand in order.
+    if (CommitResult values = CheckValues(param); values.Status != CommitStatus::Stored)
+        return values;
     return cells::StoreEnumStrings(param, FieldEdit("Enum", form.EnumText));
 }
 

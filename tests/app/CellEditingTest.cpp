@@ -187,6 +187,23 @@ private slots:
         QVERIFY(f->DoubleClickCell("1018", 4) == nullptr);
     }
 
+    // The rule set of the data type decides, as on the command line.
+    void ObjectPage_AValueTheDataTypeCannotHoldKeepsTheOldValueAndSaysWhy() {
+        f->DoubleClickSection(EDSKind::CANopen, 0, "OptionalObjects");
+        for (const char* text : {"12a", "70000"}) {
+            const qsizetype linesBefore = f->frame->MessageWindow().Text().count('\n');
+            QWidget* editor = f->DoubleClickCell("1017", 4);
+            QVERIFY(editor != nullptr);
+            QTest::keyClicks(editor, text);
+            f->ClickElsewhere();
+            QCOMPARE(f->Cell("1017", 4).data().toString(), QString("0"));
+            QVERIFY(!Modified());
+            const QString log = f->frame->MessageWindow().Text();
+            QCOMPARE(log.count('\n'), linesBefore + 1);
+            QVERIFY(log.section('\n', -2, -2).contains("does not fit UNSIGNED16 (0 to 65535)"));
+        }
+    }
+
 private:
     CCANopenEDS& Model() { return *f->frame->Document().Files<CCANopenEDS>()[0]; }
     bool Modified() { return (Model().Header.Flags & FLAG_MODIFIED) != 0; }

@@ -6,6 +6,7 @@
 
 #include "InsertParamDialog.h"
 
+#include "devicenet/CIPParamRules.h"
 #include "devicenet/DeviceNetModel.h"
 #include "ethernetip/EtherNetIPModel.h"
 
@@ -83,7 +84,8 @@ private slots:
         const CEDSParam& added = Model().ParamAt(5);
         QCOMPARE(added.ParameterName, std::string("\"Torque\""));
         QCOMPARE(added.PathSize, uint8_t{0});
-        QCOMPARE(added.DataSize, uint8_t{0});
+        // The chosen type's size, though the size list shows none.
+        QCOMPARE(added.DataSize, CIPFixedDataSize(added.DataType));
         QCOMPARE(added.Group, uint8_t{0});
     }
 

@@ -216,5 +216,39 @@ TEST_F(ObjectEditingTest, Paste_IntoAnotherIndexMovesEverySubIndexButNotTheClipb
     EXPECT_EQ(model.Objects.size(), 1u);
 }
 
+// A new or pasted object goes to the list of its index range, saying so
+// when that is not the list the dialog named.
+TEST_F(ObjectEditingTest, Insert_TakesTheCategoryOfItsIndex) {
+    EXPECT_TRUE(Apply(NewObject(kCategoryMandatory, "x"), "2002"));
+    EXPECT_EQ(ObjectAt(model, 0x2002).Category, kCategoryManufacturer);
+    EXPECT_EQ(ui.Log(), "Object [2002] belongs in ManufacturerObjects, and is placed there.\r\n");
+    ui.messages.clear();
+    EXPECT_TRUE(Apply(NewObject(kCategoryOptional, "y"), "1017"));
+    EXPECT_EQ(ObjectAt(model, 0x1017).Category, kCategoryOptional);
+    EXPECT_EQ(ui.Log(), "");
+}
+
+// The dialog stays open on values the data type cannot hold or limits out
+// of order, for the object and for the sub-indexes a paste brings.
+TEST_F(ObjectEditingTest, Insert_RefusesValuesTheRulesRefuse) {
+    CANopenObject crossed = NewObject(kCategoryManufacturer, "x");
+    crossed.DefaultValue = "500";
+    crossed.HighLimit = "100";
+    ui.answers = {MessageAnswer::Ok, MessageAnswer::Ok};
+    EXPECT_FALSE(Apply(crossed, "2000"));
+    ASSERT_EQ(ui.questions.size(), 1U);
+    EXPECT_EQ(ui.questions[0].text, "Default Value 500 is above High Limit 100.");
+    CANopenObject pasted = NewObject(kCategoryManufacturer, "record");
+    pasted.ObjectType = 9;
+    pasted.SubObjects.emplace();
+    pasted.SubObjects->push_back(NewSubIndex(1, "wide"));
+    pasted.SubObjects->back().DefaultValue = "70000";
+    pasted.SubNumber = 1;
+    EXPECT_FALSE(Apply(pasted, "2001"));
+    EXPECT_EQ(ui.questions.back().text,
+              "Default Value 70000 does not fit UNSIGNED16 (0 to 65535).");
+    EXPECT_TRUE(model.Objects.empty());
+}
+
 } // namespace
 } // namespace corvid

@@ -21,7 +21,7 @@ CEDSParam Source() {
     param.PathSize = 6;
     param.LinkPath = "\"20 93 24 01 30 01\"";
     param.Descriptor = 0x02;
-    param.DataType = 0xC7;
+    param.DataType = 0xC3; // INT: the minimum is negative
     param.DataSize = 2;
     param.ParameterName = "\"Speed\"";
     param.UnitsStr = "\"rpm\"";
@@ -48,7 +48,7 @@ TEST(ParamForm, AParameterOpenedAndTakenBackIsUnchanged) {
     EXPECT_EQ(form.Precision, "3");
     EXPECT_EQ(form.Offset, "-10");
     EXPECT_EQ(form.Group, 2u);
-    EXPECT_EQ(form.DataTypeName, "UINT");
+    EXPECT_EQ(form.DataTypeName, "INT");
     EXPECT_EQ(form.EnumText, "\"Off\",\r\n\"On\";");
 
     CEDSParam built;
@@ -84,7 +84,7 @@ TEST(ParamForm, AnEmptyFormGivesQuotedEmptyTextsAndNoSelectionIsZero) {
     EXPECT_EQ(built.LinkPath, "\"\"");
     EXPECT_EQ(built.Minimum, "0");
     EXPECT_EQ(built.PathSize, 0);
-    EXPECT_EQ(built.DataSize, 0);
+    EXPECT_EQ(built.DataSize, 2); // the size of UINT, selected or not
     EXPECT_EQ(built.DataType, 2); // UINT of the list it was chosen from
     EXPECT_EQ(built.Multiplier, 1);
     EXPECT_EQ(built.Divider, 1);

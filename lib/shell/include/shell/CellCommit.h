@@ -49,7 +49,9 @@ enum class CommitStatus {
 
 struct CommitResult {
     CommitStatus Status = CommitStatus::NotEditable;
-    std::string Message; // for Refused and NotEditable: one message-window line
+    // For Refused and NotEditable: one message-window line; for Stored: a
+    // warning line, or empty.
+    std::string Message;
 };
 
 // A name, unit, help text or path as DeviceNet and EtherNet/IP files hold it:

@@ -1,0 +1,98 @@
+// corvid-cli check: one line or one JSON object per problem, and an exit
+// code a script can branch on.
+
+#include "CliRunner.h"
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+namespace corvid {
+namespace {
+
+using test::Cli;
+
+std::string Fixture(const std::string& name) {
+    return std::string(CORVID_TEST_DATA_DIR) + "/check/" + name;
+}
+
+class CliCheck : public testing::Test {
+protected:
+    test::TempFolder folder;
+
+    // The sound CANopen fixture with one text replaced.
+    std::string Planted(const std::string& find, const std::string& replace) {
+        std::string text = test::ReadFile(Fixture("canopen-clean.eds"));
+        text.replace(text.find(find), find.size(), replace);
+        test::WriteFile(folder.path() / "planted.eds", text);
+        return folder.File("planted.eds");
+    }
+};
+
+TEST_F(CliCheck, ExitCodeFollowsTheWorstFinding) {
+    EXPECT_EQ(Cli("check " + Fixture("canopen-clean.eds") + " " + Fixture("devicenet-clean.eds") +
+                  " " + Fixture("ethernetip-clean.eds"))
+                  .exitCode,
+              0);
+    EXPECT_EQ(Cli("check " + Planted("NrOfRXPDO=1", "NrOfRXPDO=2")).exitCode, 1);
+    EXPECT_EQ(Cli("check " + Planted("DefaultValue=1000", "DefaultValue=70000")).exitCode, 2);
+}
+
+TEST_F(CliCheck, PrintsFileLineSeveritySectionKeyAndMessage) {
+    const std::string file = Planted("DefaultValue=1000", "DefaultValue=70000");
+    const test::CliRun run = Cli("check " + file);
+    EXPECT_NE(run.out.find(file +
+                           ":84: error: [1017] DefaultValue: Default Value 70000 does not fit "
+                           "UNSIGNED16 (0 to 65535).\n"),
+              std::string::npos)
+        << run.out;
+}
+
+TEST_F(CliCheck, JsonIsOneArrayOfFindings) {
+    const std::string file = Planted("DefaultValue=1000", "DefaultValue=70000");
+    const test::CliRun run = Cli("check --json " + file + " " + Fixture("canopen-clean.eds"));
+    EXPECT_EQ(run.exitCode, 2);
+    const nlohmann::json findings = nlohmann::json::parse(run.out);
+    ASSERT_TRUE(findings.is_array());
+    ASSERT_EQ(findings.size(), 1U) << run.out;
+    EXPECT_EQ(findings[0],
+              (nlohmann::json{{"file", file},
+                              {"line", 84},
+                              {"severity", "error"},
+                              {"section", "1017"},
+                              {"key", "DefaultValue"},
+                              {"message", "Default Value 70000 does not fit UNSIGNED16 (0 to "
+                                          "65535)."}}));
+}
+
+TEST_F(CliCheck, UnreadableFileIsNamedAsKindNamesIt) {
+    const std::string missing = folder.File("missing.eds");
+    const test::CliRun run = Cli("check " + missing);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.out.rfind(missing + ": unreadable: ", 0), 0U) << run.out;
+}
+
+// corvid-cli edit asks the same rules: nothing is written.
+TEST_F(CliCheck, EditRefusesAValueTheDataTypeCannotHold) {
+    for (const char* text : {"12a", "70000"}) {
+        const std::string out = folder.File("out.eds");
+        const test::CliRun run = Cli("edit " + Fixture("canopen-clean.eds") + " " + out +
+                                     " --set 'OptionalObjects:1017:Default Value=" + text + "'");
+        EXPECT_EQ(run.exitCode, 1) << run.out;
+        EXPECT_NE(run.out.find("does not fit UNSIGNED16 (0 to 65535)"), std::string::npos)
+            << run.out;
+        EXPECT_FALSE(std::filesystem::exists(out));
+    }
+}
+
+// A file in Windows-1252 gives its texts to JSON as UTF-8, not a crash.
+TEST_F(CliCheck, JsonTakesTextsInTheFilesCodePage) {
+    const std::string file = Planted("[Comments]", "[Extras\xFC]\nA=1\n[Comments]");
+    const test::CliRun run = Cli("check --json " + file);
+    EXPECT_EQ(run.exitCode, 1) << run.out;
+    const nlohmann::json findings = nlohmann::json::parse(run.out);
+    EXPECT_EQ(findings[0]["section"], "Extras\u00FC");
+}
+
+} // namespace
+} // namespace corvid
