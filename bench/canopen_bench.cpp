@@ -1,4 +1,4 @@
-// Reading and writing a large CANopen file: 5,000 objects of four
+// Reading, writing and saving a large CANopen file: 5,000 objects of four
 // sub-indexes each, built in memory.
 //
 //   cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVID_BUILD_BENCH=ON
@@ -6,6 +6,7 @@
 
 #include "canopen/CANopenReader.h"
 #include "canopen/CANopenWriter.h"
+#include "shell/KeptSave.h"
 
 #include "CANopenBenchRecords.h"
 
@@ -58,6 +59,33 @@ void BM_WriteCANopen(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes));
 }
 BENCHMARK(BM_WriteCANopen)->Unit(benchmark::kMillisecond);
+
+// A save of the file as read with one default value changed: in Corvid's
+// layout (the whole file written from the model) and in the file's own
+// layout (the file read again, both models written, the one change spliced
+// into the file's text).
+CCANopenEDS ReadWithOneEdit() {
+    const std::string text = FormatCANopenEDS(LargeModel());
+    CCANopenEDS model;
+    LoadCANopenEDSText(model, text, "large.eds");
+    model.Header.SourceText = text;
+    model.Objects[2500].SubObjects->at(1).DefaultValue = "0x1234";
+    return model;
+}
+
+void BM_SaveCorvidLayoutOneEdit(benchmark::State& state) {
+    const CCANopenEDS model = ReadWithOneEdit();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FormatCANopenEDS(model).data());
+}
+BENCHMARK(BM_SaveCorvidLayoutOneEdit)->Unit(benchmark::kMillisecond);
+
+void BM_SaveKeptLayoutOneEdit(benchmark::State& state) {
+    CCANopenEDS model = ReadWithOneEdit();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FormatKeptLayout(model, StampTime{}).text.data());
+}
+BENCHMARK(BM_SaveKeptLayoutOneEdit)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace corvid

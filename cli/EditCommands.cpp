@@ -2,15 +2,16 @@
 
 #include "CliCommon.h"
 #include "CliUserInterface.h"
+#include "EDSFileLoad.h"
 
 #include "dictionaries/EDSTextHelper.h"
-#include "dictionaries/FileIO.h"
 #include "shell/CellCommit.h"
-#include "shell/EDSFile.h"
+#include "shell/KeptSave.h"
 #include "shell/PageRows.h"
 #include "shell/ProjectTree.h"
 
 #include <algorithm>
+#include <iostream>
 #include <memory>
 #include <optional>
 #include <variant>
@@ -25,6 +26,8 @@ struct EditOptions {
     std::vector<std::string> sets;    // PAGE:ROW:COLUMN=TEXT
     std::vector<std::string> deletes; // PAGE:ROW
     bool answerNo = false;
+    std::string as; // empty: detect
+    SaveLayout layout = SaveLayout::Kept;
 };
 
 // Questions before a change get the answer the command was given; the rest
@@ -159,17 +162,9 @@ bool ApplyDelete(Model& model, const std::string& argument, IUserInterface& ui) 
 }
 
 int RunEdit(const EditOptions& options) {
-    std::string text;
-    std::string error;
-    if (!ReadWholeFile(options.input, text, error)) {
-        PrintError(options.input + ": " + error);
-        return kExitFailure;
-    }
     auto file = std::make_unique<LoadedEDSFile>();
-    if (!LoadEDSFileText(*file, DetectEDSKindText(options.input, text), text, options.input)) {
-        PrintError(options.input + ": not an EDS file of a known kind");
-        return kExitUnusable;
-    }
+    if (const int code = LoadEDSFileFrom(options.input, options.as, *file); code != kExitOk)
+        return code;
     EditUserInterface ui(options.answerNo);
     const bool applied = std::visit(
         [&]<typename Model>(Model& model) {
@@ -188,11 +183,13 @@ int RunEdit(const EditOptions& options) {
         file->model);
     if (!applied)
         return kExitFailure;
-    if (!WriteEDSFile(*file, options.output, error)) {
-        PrintError(options.output + ": " + error);
-        return kExitFailure;
+    size_t changedLines = 0;
+    const int code = SaveEDSFileTo(*file, options.output, options.layout, changedLines);
+    if (code == kExitOk && options.layout == SaveLayout::Kept) {
+        std::string line = ChangedLinesText(changedLines, options.output);
+        std::cerr << line.substr(0, line.size() - 2) << '\n';
     }
-    return kExitOk;
+    return code;
 }
 
 } // namespace
@@ -201,8 +198,11 @@ void RegisterEditCommands(CLI::App& app, int& exitCode) {
     auto options = std::make_shared<EditOptions>();
     auto* edit = app.add_subcommand(
         "edit", "Change values and delete rows of an EDS file by the editing view's rules, then "
-                "save it. Changes apply in order: every --set, then every --delete; the first "
-                "that is refused stops the command and OUT is not written");
+                "save it in its own layout. Changes apply in order: every --set, then every "
+                "--delete; the first that is refused stops the command and OUT is not written. "
+                "A change stamps ModificationDate and ModificationTime ([FileInfo]) or ModDate "
+                "and ModTime ([File]) where the file has them (SOURCE_DATE_EPOCH fixes the "
+                "time); 'Save File:  N lines changed in OUT' goes to standard error");
     edit->add_option("IN", options->input, "File to read")->required();
     edit->add_option("OUT", options->output, "File to write (replaced safely)")->required();
     edit->add_option("--set", options->sets,
@@ -221,6 +221,11 @@ void RegisterEditCommands(CLI::App& app, int& exitCode) {
                      "the references to them are renumbered), an IO_Info entry (PollInfo, "
                      "Input2), an EtherNet/IP entry by its head row (Assembly:Assem100, "
                      "Capacity:TSpec2, Port:Port1)");
+    AddAsOption(*edit, options->as);
+    AddLayoutOption(*edit, options->layout,
+                    "kept (default): every byte of IN that no change touched is written as read, "
+                    "and each change at its own place; corvid: the writer's own layout, as "
+                    "resave writes");
     edit->add_flag("--no", options->answerNo,
                    "Answer No to the questions a change asks, such as the delete question "
                    "(default: Yes); a change answered No is skipped");

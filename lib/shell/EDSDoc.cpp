@@ -1,6 +1,7 @@
 #include "shell/EDSDoc.h"
 
 #include "shell/EDSDocTexts.h"
+#include "shell/KeptSave.h"
 
 namespace corvid {
 
@@ -126,7 +127,7 @@ template <typename Model> void CEDSDoc::OpenAs(const std::string& path) {
     std::string error;
     // A file that cannot be read still joins the set, empty, as the user
     // chose it; the reason is shown once.
-    if (!EDSDocKind<Model>::Load(*model, path, error))
+    if (!LoadKeepingLayout(*model, path, error))
         ui_.AskMessage(path + "\n" + error, std::string(doc_texts::kCaption), MessageButtons::Ok,
                        MessageIcon::Warning);
     AddFile(std::move(model));
@@ -171,7 +172,9 @@ CEDSDoc::SaveResult CEDSDoc::WriteTo(EDSFileRef file, const std::string& path) {
     const std::string previousPath = header.SavePathName;
     header.SavePathName = path;
     std::string error;
-    if (!Write(file, path, error)) {
+    size_t changedLines = 0;
+    if (!Write(file, path, previousPath.empty() ? header.PathName : previousPath, changedLines,
+               error)) {
         // Nothing was written over: the file keeps its changes, and one that
         // was never saved still asks for a path next time.
         header.SavePathName = previousPath;
@@ -182,17 +185,29 @@ CEDSDoc::SaveResult CEDSDoc::WriteTo(EDSFileRef file, const std::string& path) {
         return SaveResult::Failed;
     }
     header.Flags = static_cast<uint8_t>((header.Flags | FLAG_SAVE_PATH_KNOWN) & ~FLAG_MODIFIED);
+    if (header.SourceText)
+        ui_.AppendMessage(ChangedLinesText(changedLines, path));
     if (current_ == file)
         SetFrameTitle(header.Title, false);
     return SaveResult::Saved;
 }
 
-bool CEDSDoc::Write(EDSFileRef file, const std::string& path, std::string& error) const {
+// A file opened from disk keeps its layout; one Corvid made is written in
+// Corvid's. Saved under another name, a CANopen file's FileName follows.
+bool CEDSDoc::Write(EDSFileRef file, const std::string& path, const std::string& before,
+                    size_t& changedLines, std::string& error) {
     bool written = false;
     ForEachList([&](const auto& list) {
         using List = std::decay_t<decltype(list)>;
-        if (KindOf<List> == file.kind)
-            written = EDSDocKind<ModelOf<List>>::Write(*list[file.position], path, error);
+        if (KindOf<List> != file.kind)
+            return;
+        auto& model = *list[file.position];
+        if (before != path)
+            FollowSavePath(model, before, path);
+        if (model.Header.SourceText)
+            written = WriteKeptLayout(model, path, SaveTimeNow(), changedLines, error);
+        else
+            written = EDSDocKind<ModelOf<List>>::Write(model, path, error);
     });
     return written;
 }

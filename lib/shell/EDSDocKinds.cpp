@@ -28,6 +28,10 @@ bool EDSDocKind<CCANopenEDS>::Write(const CCANopenEDS& model, const std::string&
     return WriteCANopenEDS(model, path, error);
 }
 
+std::string EDSDocKind<CCANopenEDS>::Format(const CCANopenEDS& model) {
+    return FormatCANopenEDS(model);
+}
+
 bool EDSDocKind<CDeviceNetEDS>::Load(CDeviceNetEDS& model, const std::string& path,
                                      std::string& error) {
     return LoadDeviceNetEDS(model, path, error);
@@ -47,6 +51,10 @@ bool EDSDocKind<CDeviceNetEDS>::Write(const CDeviceNetEDS& model, const std::str
     return WriteDeviceNetEDS(model, path, error);
 }
 
+std::string EDSDocKind<CDeviceNetEDS>::Format(const CDeviceNetEDS& model) {
+    return FormatDeviceNetEDS(model);
+}
+
 bool EDSDocKind<CEtherNetIPEDS>::Load(CEtherNetIPEDS& model, const std::string& path,
                                       std::string& error) {
     return LoadEtherNetIPEDS(model, path, error);
@@ -64,6 +72,10 @@ Json EDSDocKind<CEtherNetIPEDS>::ToJson(const CEtherNetIPEDS& model) {
 bool EDSDocKind<CEtherNetIPEDS>::Write(const CEtherNetIPEDS& model, const std::string& path,
                                        std::string& error) {
     return WriteEtherNetIPEDS(model, path, error);
+}
+
+std::string EDSDocKind<CEtherNetIPEDS>::Format(const CEtherNetIPEDS& model) {
+    return FormatEtherNetIPEDS(model);
 }
 
 } // namespace corvid

@@ -1,5 +1,7 @@
 #include "shell/EDSFile.h"
 
+#include "shell/KeptSave.h"
+
 namespace corvid {
 
 namespace {
@@ -49,6 +51,29 @@ bool WriteEDSFile(const LoadedEDSFile& file, const std::string& path, std::strin
                 return false;
             } else {
                 return EDSDocKind<Model>::Write(model, path, error);
+            }
+        },
+        file.model);
+}
+
+void KeepSourceText(LoadedEDSFile& file, std::string text) {
+    std::visit(
+        [&]<typename Model>(Model& model) {
+            if constexpr (!std::is_same_v<Model, std::monostate>)
+                model.Header.SourceText = std::move(text);
+        },
+        file.model);
+}
+
+bool WriteEDSFileKept(LoadedEDSFile& file, const std::string& path, size_t& changedLines,
+                      std::string& error) {
+    return std::visit(
+        [&]<typename Model>(Model& model) {
+            if constexpr (std::is_same_v<Model, std::monostate>) {
+                error = "no file was read";
+                return false;
+            } else {
+                return WriteKeptLayout(model, path, SaveTimeNow(), changedLines, error);
             }
         },
         file.model);

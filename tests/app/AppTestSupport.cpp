@@ -163,6 +163,12 @@ std::string ExpectedFile(const char* name) {
     return corvid::test::ReadFile(std::filesystem::path(CORVID_APP_TEST_DATA) / name);
 }
 
+std::string ExpectedSave(const char* name, const std::string& saved) {
+    if (std::getenv("CORVID_WRITE_EXPECTED") != nullptr)
+        corvid::test::WriteFile(std::filesystem::path(CORVID_APP_TEST_DATA) / name, saved);
+    return ExpectedFile(name);
+}
+
 QString Text(QWidget& dialog, const char* name) {
     return Find<QLineEdit>(dialog, name).text();
 }

@@ -89,6 +89,9 @@ void FillFields(QWidget& dialog, const std::vector<std::pair<const char*, QStrin
 
 // An expected file of tests/app/data.
 std::string ExpectedFile(const char* name);
+// The file a save should give: with CORVID_WRITE_EXPECTED set, `saved`
+// becomes the expected file first (for a change of what saves write).
+std::string ExpectedSave(const char* name, const std::string& saved);
 
 // Every cell of the view's page as shown, row by row, "|" between cells.
 QStringList ShownRows(CMainFrame& frame);

@@ -79,7 +79,8 @@ private slots:
         f->Activate();
         QCOMPARE(f->frame->View().SelectedKey(), std::string("Output2"));
 
-        QCOMPARE(f->SaveShownFile(), ExpectedFile("ac_drive_devicenet_edited.eds"));
+        const std::string saved = f->SaveShownFile();
+        QCOMPARE(saved, ExpectedSave("ac_drive_devicenet_edited.eds", saved));
     }
 
     void EtherNetIP_SavedFileHoldsExactlyTheEdits() {
@@ -106,7 +107,8 @@ private slots:
         ToggleBoxes(added, kDescriptorColumn, {4}); // Read-only parameter
         TypeEnumStrings(added, "\"Low\",\n\"High\";");
 
-        QCOMPARE(f->SaveShownFile(), ExpectedFile("ethernetip_adapter_edited.eds"));
+        const std::string saved = f->SaveShownFile();
+        QCOMPARE(saved, ExpectedSave("ethernetip_adapter_edited.eds", saved));
     }
 
 private:

@@ -31,6 +31,9 @@ int main(int argc, char** argv) {
     QStandardPaths::setTestModeEnabled(true);
     QApplication::setOrganizationName(QStringLiteral("Corvid Tests"));
     QApplication::setApplicationName(QStringLiteral("corvid-test"));
+    // Saves stamp the files' modification keys with this time, 2024-03-05
+    // 09:05:03 UTC, so saved files compare whole with expected ones.
+    qputenv("SOURCE_DATE_EPOCH", "1709629503");
 
     const std::map<std::string, std::function<int(int, char**)>> suites = {
         {"CIPEditSessionTest", RunCIPEditSessionTest},

@@ -1,6 +1,7 @@
 // corvid-cli edit on DeviceNet and EtherNet/IP files: the saved file equals
 // the file a user gets by making the same changes by hand, renumbering and
-// references included.
+// references included: in the file's own layout exactly, and in Corvid's
+// layout as resave writes that file.
 
 #include "CliRunner.h"
 #include "TestFiles.h"
@@ -31,9 +32,36 @@ std::string Sample(const std::string& name) {
     return text;
 }
 
+// The time every edit here is stamped with: 2024-03-05 09:05:03 UTC.
+void StampModification(std::string& text, const std::string& date, const std::string& time) {
+    Change(text, "ModDate = " + date + ";", "ModDate = 03-05-2024;");
+    Change(text, "ModTime = " + time + ";", "ModTime = 09:05:03;");
+}
+
 class CliEditCIP : public testing::Test {
 protected:
     test::TempFolder folder;
+
+    CliEditCIP() { ::setenv("SOURCE_DATE_EPOCH", "1709629503", 1); }
+    ~CliEditCIP() override { ::unsetenv("SOURCE_DATE_EPOCH"); }
+
+    // The same changes saved in both layouts: the file's own gives the
+    // changed text with its modification stamp (the sample's ModDate and
+    // ModTime are `date` and `time`), Corvid's gives what resave makes of the
+    // changed text.
+    void ExpectBothLayouts(const std::string& sample, const std::string& changes,
+                           const std::string& expected, const std::string& date,
+                           const std::string& time) {
+        const CliRun run = Edit(sample, changes);
+        ASSERT_EQ(run.exitCode, 0) << run.out;
+        std::string kept = Out();
+        std::erase(kept, '\r');
+        std::string stamped = expected;
+        StampModification(stamped, date, time);
+        EXPECT_EQ(kept, stamped);
+        ASSERT_EQ(Edit(sample, changes + " --layout corvid").exitCode, 0);
+        EXPECT_EQ(Out(), Resaved(expected));
+    }
 
     std::string Resaved(const std::string& text) { return test::Resaved(text, folder); }
     CliRun Edit(const std::string& sample, const std::string& changes) {
@@ -44,13 +72,6 @@ protected:
 };
 
 TEST_F(CliEditCIP, DeviceNetParametersRenumberWithStringsAndGroups) {
-    const CliRun run =
-        Edit("ac_drive_devicenet.eds",
-             "--set Params:Param3:ParameterName=Speed --set Device:VendCode:Value=1234"
-             " --set 'IO_Info:Input2+4:Value=Status' --set Params:Param5:Offset=-10"
-             " --delete Params:Param2 --delete IO_Info:COSInfo");
-    ASSERT_EQ(run.exitCode, 0) << run.out;
-
     std::string text = Sample("ac_drive_devicenet.eds");
     Change(text, "VendCode = 1187;", "VendCode = 1234;");
     Change(text, "\"Status only\"", "\"Status\"");
@@ -76,7 +97,11 @@ TEST_F(CliEditCIP, DeviceNetParametersRenumberWithStringsAndGroups) {
     Change(text, "Param5 = \"Stopped\"", "Param4 = \"Stopped\"");
     Change(text, "Group1 = \"Setup\", 3, 1, 2, 3;", "Group1 = \"Setup\", 2, 1, 2;");
     Change(text, "Group2 = \"Monitor\", 2, 4, 5;", "Group2 = \"Monitor\", 2, 3, 4;");
-    EXPECT_EQ(Out(), Resaved(text));
+    ExpectBothLayouts("ac_drive_devicenet.eds",
+                      "--set Params:Param3:ParameterName=Speed --set Device:VendCode:Value=1234"
+                      " --set 'IO_Info:Input2+4:Value=Status' --set Params:Param5:Offset=-10"
+                      " --delete Params:Param2 --delete IO_Info:COSInfo",
+                      text, "11-02-2024", "16:05:12");
 }
 
 TEST_F(CliEditCIP, EtherNetIPReferencesFollowADeletedParameter) {
@@ -108,14 +133,19 @@ TEST_F(CliEditCIP, EtherNetIPReferencesFollowADeletedParameter) {
     Change(text, "Param2,0,,\n                Param2,6,Assem150,\n                ,,,,",
            ",0,,\n                ,6,Assem150,\n                \"a,b\",1,,,");
     Change(text, "TSpec2 = TxRx, 6, 2000;", "TSpec2 = TxRx, 8, 2000;");
-    EXPECT_EQ(Out(), Resaved(text));
+    ExpectBothLayouts("ethernetip_adapter.eds",
+                      "--set 'Assembly:Assem150+4:Value=8, Param4'"
+                      " --set 'Connection Manager:Connection2+4:Value=\"a,b\",1'"
+                      " --set 'Capacity:TSpec2+1:Value=8' --delete Params:Param2",
+                      text, "11-02-2025", "16:45:10");
 }
 
 TEST_F(CliEditCIP, NoKeepsTheParameterAndBadRowsWriteNothing) {
     const CliRun declined = Cli("edit --no " + kSamples + "/ethernetip_adapter.eds " +
                                 folder.File("out.eds") + " --delete Params:Param2");
     ASSERT_EQ(declined.exitCode, 0) << declined.out;
-    EXPECT_EQ(Out(), Resaved(Sample("ethernetip_adapter.eds")));
+    EXPECT_EQ(Out(), test::ReadFile(kSamples + "/ethernetip_adapter.eds"))
+        << "nothing changed: the file comes back byte for byte, unstamped";
     std::filesystem::remove(folder.path() / "out.eds");
 
     const struct {

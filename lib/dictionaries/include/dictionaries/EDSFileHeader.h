@@ -4,6 +4,7 @@
 // where the file came from, where it goes, and whether it changed.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,10 @@ struct EDSFileHeader {
     std::string SavePathName; // the last save; empty until the first
     std::string Title;        // file name without folder and extension
     uint8_t Flags = 0;
+    // The bytes of a file opened from disk (or last saved), which a save
+    // keeps wherever the user changed nothing. Files Corvid made have none
+    // and are written in Corvid's layout.
+    std::optional<std::string> SourceText;
 };
 
 // The file name without folder and extension. Both "/" and "\" end a folder,

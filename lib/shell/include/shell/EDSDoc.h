@@ -114,7 +114,9 @@ private:
     SaveResult Save(EDSFileRef file, bool askPath);
     SaveResult SaveWithDialog(EDSFileRef file);
     SaveResult WriteTo(EDSFileRef file, const std::string& path);
-    bool Write(EDSFileRef file, const std::string& path, std::string& error) const;
+    // `before` is the path the file was last saved to, or read from.
+    bool Write(EDSFileRef file, const std::string& path, const std::string& before,
+               size_t& changedLines, std::string& error);
 
     // The save prompt of one modified file on exit.
     MessageAnswer AskToSave(const EDSFileHeader& header);

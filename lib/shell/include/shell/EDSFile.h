@@ -26,6 +26,15 @@ bool LoadEDSFileText(LoadedEDSFile& file, EDSKind kind, std::string_view text,
 // Writes the file with the writer of its kind; false with the reason.
 bool WriteEDSFile(const LoadedEDSFile& file, const std::string& path, std::string& error);
 
+// Keeps `text`, the bytes the file was read from, with its model, so that
+// WriteEDSFileKept keeps its layout.
+void KeepSourceText(LoadedEDSFile& file, std::string text);
+
+// Writes the file in its own layout (see KeptSave.h), stamped with the time
+// of SaveTimeNow when it changed; false with the reason.
+bool WriteEDSFileKept(LoadedEDSFile& file, const std::string& path, size_t& changedLines,
+                      std::string& error);
+
 // {"kind", "header", then the model's sections}.
 Json EDSFileToJson(const LoadedEDSFile& file);
 

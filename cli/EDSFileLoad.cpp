@@ -1,0 +1,69 @@
+#include "EDSFileLoad.h"
+
+#include "CliCommon.h"
+#include "FieldbusNames.h"
+
+#include "dictionaries/FileIO.h"
+
+#include <map>
+
+namespace corvid::cli {
+
+namespace {
+
+// The kind chosen with --as, or the detected one.
+EDSKind KindFor(const std::string& path, const std::string& text, const std::string& as) {
+    if (!as.empty())
+        return kFieldbusChoices.at(as);
+    return DetectEDSKindText(path, text);
+}
+
+} // namespace
+
+int LoadEDSFileFrom(const std::string& path, const std::string& as, LoadedEDSFile& loaded) {
+    std::string text;
+    std::string error;
+    if (!ReadWholeFile(path, text, error)) {
+        PrintError(path + ": unreadable: " + error);
+        return kExitFailure;
+    }
+    const EDSKind kind = KindFor(path, text, as);
+    if (!as.empty() && !HoldsSectionsOfKind(text, kind))
+        PrintError(path + ": nothing of the " + EDSKindName(kind) +
+                   " kind in it; the model read is empty");
+    if (!LoadEDSFileText(loaded, kind, text, path)) {
+        PrintError(path + ": not an EDS file of a known kind (use --as to choose a reader)");
+        return kExitUnusable;
+    }
+    KeepSourceText(loaded, std::move(text));
+    return kExitOk;
+}
+
+int SaveEDSFileTo(LoadedEDSFile& loaded, const std::string& path, SaveLayout layout,
+                  size_t& changedLines) {
+    std::string error;
+    const bool written = layout == SaveLayout::Kept
+                             ? WriteEDSFileKept(loaded, path, changedLines, error)
+                             : WriteEDSFile(loaded, path, error);
+    if (written)
+        return kExitOk;
+    PrintError(path + ": " + error);
+    return kExitFailure;
+}
+
+void AddAsOption(CLI::App& command, std::string& as) {
+    command
+        .add_option("--as", as,
+                    "Read with this reader whatever detection says (for example a CANopen file "
+                    "without [FileInfo])")
+        ->check(CLI::IsMember({"canopen", "devicenet", "ethernetip"}));
+}
+
+void AddLayoutOption(CLI::App& command, SaveLayout& layout, const std::string& help) {
+    const std::map<std::string, SaveLayout> names{{"kept", SaveLayout::Kept},
+                                                  {"corvid", SaveLayout::Corvid}};
+    command.add_option("--layout", layout, help)
+        ->transform(CLI::CheckedTransformer(names, CLI::ignore_case));
+}
+
+} // namespace corvid::cli

@@ -1,0 +1,291 @@
+#include "dictionaries/KeptLayout.h"
+
+#include "EntryAlignment.h"
+#include "LayoutSplicer.h"
+#include "LayoutText.h"
+
+#include "dictionaries/EDSTextHelper.h"
+
+#include <algorithm>
+#include <map>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace corvid {
+
+namespace {
+
+LayoutDialect DialectOf(KeptLayoutKind kind) {
+    switch (kind) {
+    case KeptLayoutKind::CANopen:
+        return {true, true};
+    case KeptLayoutKind::DeviceNet:
+        return {false, false};
+    case KeptLayoutKind::EtherNetIP:
+        break;
+    }
+    return {false, true};
+}
+
+std::string_view TextOf(std::string_view text, Span span) {
+    return text.substr(span.begin, span.end - span.begin);
+}
+
+// CANopen object lists: their numbered lines name objects by index.
+bool IsObjectList(std::string_view match) {
+    return match == "mandatoryobjects" || match == "optionalobjects" ||
+           match == "manufacturerobjects";
+}
+
+std::unordered_map<std::string_view, const LayoutSection*> ByName(const LayoutText& text) {
+    std::unordered_map<std::string_view, const LayoutSection*> sections;
+    for (const LayoutSection& section : text.sections)
+        sections.emplace(section.match, &section); // the first of a name is the one read
+    return sections;
+}
+
+const LayoutSection* Find(const std::unordered_map<std::string_view, const LayoutSection*>& map,
+                          std::string_view name) {
+    const auto found = map.find(name);
+    return found == map.end() ? nullptr : found->second;
+}
+
+// Applies the differences between two renders to the file's text.
+class CKeptLayoutMerge {
+public:
+    CKeptLayoutMerge(std::string_view source, std::string_view asRead, std::string_view current,
+                     KeptLayoutKind kind)
+        : dialect_(DialectOf(kind)), source_(CutLayoutText(source, dialect_)),
+          asRead_(CutLayoutText(asRead, dialect_)), current_(CutLayoutText(current, dialect_)),
+          splicer_(source) {}
+
+    KeptLayoutResult Run() {
+        const auto sourceSections = ByName(source_);
+        const auto readSections = ByName(asRead_);
+        size_t anchor =
+            source_.sections.empty() ? source_.text.size() : source_.sections.front().header.begin;
+        bool beforeFirst = !source_.sections.empty();
+        for (const LayoutSection& now : current_.sections) {
+            const LayoutSection* read = Find(readSections, now.match);
+            const LayoutSection* own = Find(sourceSections, now.match);
+            const bool unchanged = read != nullptr && SameText(*read, now);
+            if (!unchanged && own != nullptr)
+                MergeSection(*own, read, now);
+            else if (!unchanged)
+                AddSection(anchor, beforeFirst, read, now);
+            if (own != nullptr) {
+                anchor = own->bodyEnd;
+                beforeFirst = false;
+            }
+        }
+        const auto currentSections = ByName(current_);
+        for (const LayoutSection& read : asRead_.sections)
+            if (Find(currentSections, read.match) == nullptr)
+                if (const LayoutSection* own = Find(sourceSections, read.match))
+                    RemoveSection(*own);
+        KeptLayoutResult result;
+        if (splicer_.Empty())
+            result.text = source_.text;
+        else
+            result.text = splicer_.Apply(result.changedLines);
+        return result;
+    }
+
+private:
+    bool SameText(const LayoutSection& read, const LayoutSection& now) const {
+        return TextOf(asRead_.text, {read.header.begin, read.end}) ==
+               TextOf(current_.text, {now.header.begin, now.end});
+    }
+
+    std::string_view Lines(const LayoutEntry& entry) const {
+        return TextOf(current_.text, entry.whole);
+    }
+
+    // The file's entries of a section in the order of the render of the
+    // model as read: the n-th key of a name is the n-th line of that name.
+    std::vector<const LayoutEntry*> OwnEntries(const LayoutSection& own,
+                                               const std::vector<LayoutEntry>& read) const {
+        std::unordered_map<std::string_view, std::vector<const LayoutEntry*>> byKey;
+        for (const LayoutEntry& entry : own.entries)
+            byKey[entry.match].push_back(&entry);
+        std::unordered_map<std::string_view, size_t> seen;
+        std::vector<const LayoutEntry*> out;
+        out.reserve(read.size());
+        for (const LayoutEntry& entry : read) {
+            const auto& lines = byKey[entry.match];
+            const size_t n = seen[entry.match]++;
+            out.push_back(n < lines.size() ? lines[n] : nullptr);
+        }
+        return out;
+    }
+
+    void MergeSection(const LayoutSection& own, const LayoutSection* read,
+                      const LayoutSection& now) {
+        static const std::vector<LayoutEntry> kNone;
+        const std::vector<LayoutEntry>& before = read != nullptr ? read->entries : kNone;
+        const bool list = dialect_.lineEntries && IsObjectList(now.match);
+        if (list) {
+            MergeObjectList(own, before, now.entries);
+            MergeEntries(own, Keywords(before), Keywords(now.entries));
+        } else {
+            MergeEntries(own, before, now.entries);
+        }
+    }
+
+    static std::vector<LayoutEntry> Keywords(const std::vector<LayoutEntry>& entries) {
+        std::vector<LayoutEntry> out;
+        std::copy_if(entries.begin(), entries.end(), std::back_inserter(out),
+                     [](const LayoutEntry& entry) { return !IsDecimal(entry.match); });
+        return out;
+    }
+
+    void MergeEntries(const LayoutSection& own, const std::vector<LayoutEntry>& before,
+                      const std::vector<LayoutEntry>& after) {
+        const std::vector<const LayoutEntry*> owned = OwnEntries(own, before);
+        const auto ownOf = [&](const LayoutEntry* entry) {
+            return owned[static_cast<size_t>(entry - before.data())];
+        };
+        // Where the last entry of each kind stands in the file, so a new
+        // DeviceNet or EtherNet/IP entry follows the entries of its kind.
+        std::unordered_map<std::string_view, size_t> lastOfKind;
+        for (const AlignedEntry& pair : AlignEntries(before, after)) {
+            const LayoutEntry* line = pair.before != nullptr ? ownOf(pair.before) : nullptr;
+            if (pair.after == nullptr) {
+                if (line != nullptr)
+                    splicer_.Remove(line->whole);
+            } else if (line == nullptr) {
+                if (pair.before == nullptr || !SameEntry(*pair.before, *pair.after))
+                    InsertEntry(own, lastOfKind, *pair.after);
+            } else {
+                ChangeEntry(*line, *pair.before, *pair.after);
+                lastOfKind[EntryKind(pair.after->match)] = line->whole.end;
+            }
+        }
+    }
+
+    void InsertEntry(const LayoutSection& own,
+                     const std::unordered_map<std::string_view, size_t>& lastOfKind,
+                     const LayoutEntry& entry) {
+        size_t at = own.bodyEnd;
+        if (!dialect_.lineEntries)
+            if (const auto found = lastOfKind.find(EntryKind(entry.match));
+                found != lastOfKind.end())
+                at = found->second;
+        splicer_.Insert(at, Lines(entry));
+    }
+
+    // A renumbered key gets its new number; each changed field gets its new
+    // text in its own place; fields the file did not have are added behind
+    // its last, and fields no longer written go.
+    void ChangeEntry(const LayoutEntry& line, const LayoutEntry& before, const LayoutEntry& after) {
+        if (before.match != after.match)
+            splicer_.Replace(line.key, TextOf(current_.text, after.key));
+        const size_t count = after.fields.size();
+        for (size_t i = 0; i < count; ++i) {
+            if (i < before.fields.size() && before.fields[i].match == after.fields[i].match)
+                continue;
+            if (i < line.fields.size()) {
+                splicer_.Replace(line.fields[i].content,
+                                 TextOf(current_.text, after.fields[i].content));
+                continue;
+            }
+            std::string added;
+            for (size_t k = line.fields.size(); k < count; ++k)
+                added.append(line.fields.empty() && k == 0 ? "" : ",")
+                    .append(TextOf(current_.text, after.fields[k].content));
+            splicer_.Insert(line.end, added);
+            break;
+        }
+        if (count < before.fields.size() && count < line.fields.size())
+            splicer_.Remove({line.fields[count].separator, line.end});
+    }
+
+    // New objects add their lines behind the list's last line; deleted ones
+    // take theirs, and only then are the lines behind them renumbered, so
+    // the list still counts from 1.
+    void MergeObjectList(const LayoutSection& own, const std::vector<LayoutEntry>& before,
+                         const std::vector<LayoutEntry>& after) {
+        const auto indexes = [](const std::vector<LayoutEntry>& entries) {
+            std::unordered_set<uint32_t> out;
+            for (const LayoutEntry& entry : entries)
+                if (IsDecimal(entry.match))
+                    out.insert(ParseNumber(entry.fields.front().match));
+            return out;
+        };
+        const std::unordered_set<uint32_t> was = indexes(before);
+        const std::unordered_set<uint32_t> is = indexes(after);
+        std::vector<const LayoutEntry*> kept;
+        size_t at = own.bodyEnd;
+        bool removed = false;
+        for (const LayoutEntry& line : own.entries) {
+            if (!IsDecimal(line.match))
+                continue;
+            at = line.whole.end;
+            const uint32_t index = ParseNumber(line.fields.front().match);
+            if (was.contains(index) && !is.contains(index)) {
+                splicer_.Remove(line.whole);
+                removed = true;
+            } else {
+                kept.push_back(&line);
+            }
+        }
+        for (size_t n = 0; removed && n < kept.size(); ++n)
+            if (kept[n]->match != std::to_string(n + 1))
+                splicer_.Replace(kept[n]->key, std::to_string(n + 1));
+        size_t number = kept.size();
+        for (const LayoutEntry& entry : after)
+            if (IsDecimal(entry.match) && !was.contains(ParseNumber(entry.fields.front().match)))
+                splicer_.Insert(
+                    at, std::to_string(++number) + "=" +
+                            std::string(TextOf(current_.text, entry.fields.front().content)) +
+                            "\r\n");
+    }
+
+    // A section the file lacks goes where the writer puts it, with the
+    // entries that differ from the render of the model as read.
+    void AddSection(size_t at, bool beforeFirst, const LayoutSection* read,
+                    const LayoutSection& now) {
+        std::string text(TextOf(current_.text, now.header));
+        for (const LayoutEntry& entry : now.entries) {
+            const bool same =
+                read != nullptr &&
+                std::any_of(read->entries.begin(), read->entries.end(),
+                            [&](const LayoutEntry& e) { return SameEntry(e, entry); });
+            if (!same)
+                text.append(Lines(entry));
+        }
+        splicer_.Insert(at, beforeFirst ? text + "\r\n" : "\r\n" + text);
+    }
+
+    // The section's lines and the blank lines behind them; comments in
+    // front of the next section stay with it.
+    void RemoveSection(const LayoutSection& own) {
+        size_t end = own.bodyEnd;
+        while (end < own.end) {
+            const size_t feed = source_.text.find('\n', end);
+            const size_t next = feed == std::string_view::npos ? source_.text.size() : feed + 1;
+            if (TextOf(source_.text, {end, next}).find_first_not_of(" \t\r\n") !=
+                std::string_view::npos)
+                break;
+            end = next;
+        }
+        splicer_.Remove({own.header.begin, end});
+    }
+
+    LayoutDialect dialect_;
+    LayoutText source_;
+    LayoutText asRead_;
+    LayoutText current_;
+    CLayoutSplicer splicer_;
+};
+
+} // namespace
+
+KeptLayoutResult MergeIntoSource(std::string_view source, std::string_view asRead,
+                                 std::string_view current, KeptLayoutKind kind) {
+    if (asRead == current)
+        return {std::string(source), 0};
+    return CKeptLayoutMerge(source, asRead, current, kind).Run();
+}
+
+} // namespace corvid

@@ -1,0 +1,108 @@
+#include "LayoutSplicer.h"
+
+#include <algorithm>
+
+namespace corvid {
+
+namespace {
+
+// The line end of the file's first line; CR LF for a file of one line.
+std::string LineEndOf(std::string_view text) {
+    const size_t feed = text.find('\n');
+    if (feed == std::string_view::npos || (feed > 0 && text[feed - 1] == '\r'))
+        return "\r\n";
+    return "\n";
+}
+
+std::string WithLineEnds(std::string_view text, const std::string& lineEnd) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue;
+        if (text[i] == '\n')
+            out += lineEnd;
+        else
+            out += text[i];
+    }
+    return out;
+}
+
+} // namespace
+
+CLayoutSplicer::CLayoutSplicer(std::string_view source)
+    : source_(source), lineEnd_(LineEndOf(source)) {}
+
+void CLayoutSplicer::Replace(Span span, std::string_view text) {
+    splices_.push_back({span, WithLineEnds(text, lineEnd_)});
+}
+
+void CLayoutSplicer::Insert(size_t position, std::string_view text) {
+    std::string lines = WithLineEnds(text, lineEnd_);
+    if (position > 0 && source_[position - 1] != '\n' && lines.ends_with(lineEnd_)) {
+        lines.resize(lines.size() - lineEnd_.size());
+        lines.insert(0, lineEnd_);
+    }
+    splices_.push_back({{position, position}, std::move(lines)});
+}
+
+std::string CLayoutSplicer::Apply(size_t& changedLines) const {
+    changedLines = CountChangedLines();
+    std::vector<const Splice*> order;
+    for (const Splice& splice : splices_)
+        order.push_back(&splice);
+    std::stable_sort(order.begin(), order.end(), [](const Splice* a, const Splice* b) {
+        return a->span.begin < b->span.begin;
+    });
+    std::string out;
+    out.reserve(source_.size() + source_.size() / 16);
+    size_t copied = 0;
+    for (const Splice* splice : order) {
+        if (splice->span.begin < copied)
+            continue; // inside text already removed
+        out.append(source_.substr(copied, splice->span.begin - copied)).append(splice->text);
+        copied = splice->span.end;
+    }
+    out.append(source_.substr(copied));
+    return out;
+}
+
+// A line counts once however many of its values changed; every line a
+// splice brings in beyond those it replaces counts as added.
+size_t CLayoutSplicer::CountChangedLines() const {
+    std::vector<size_t> lineStarts{0};
+    for (size_t i = 0; i < source_.size(); ++i)
+        if (source_[i] == '\n')
+            lineStarts.push_back(i + 1);
+    const auto LineOf = [&](size_t position) {
+        return static_cast<size_t>(
+            std::upper_bound(lineStarts.begin(), lineStarts.end(), position) - lineStarts.begin() -
+            1);
+    };
+    std::vector<size_t> touched;
+    size_t added = 0;
+    for (const Splice& splice : splices_) {
+        const auto feeds = [](std::string_view text) {
+            return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+        };
+        const size_t newLines = feeds(splice.text);
+        if (splice.span.end == splice.span.begin) {
+            if (newLines == 0)
+                touched.push_back(LineOf(splice.span.begin));
+            added += newLines;
+            continue;
+        }
+        const size_t first = LineOf(splice.span.begin);
+        const size_t last = LineOf(splice.span.end - 1);
+        for (size_t line = first; line <= last; ++line)
+            touched.push_back(line);
+        const size_t oldLines =
+            feeds(source_.substr(splice.span.begin, splice.span.end - splice.span.begin));
+        added += newLines > oldLines ? newLines - oldLines : 0;
+    }
+    std::sort(touched.begin(), touched.end());
+    return static_cast<size_t>(std::unique(touched.begin(), touched.end()) - touched.begin()) +
+           added;
+}
+
+} // namespace corvid

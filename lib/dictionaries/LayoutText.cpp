@@ -1,0 +1,232 @@
+#include "LayoutText.h"
+
+#include "dictionaries/EDSTextHelper.h"
+
+namespace corvid {
+
+namespace {
+
+constexpr size_t kNone = std::string_view::npos;
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
+struct Line {
+    size_t begin;
+    size_t contentEnd; // without the line end
+    size_t next;       // where the next line begins
+    size_t first;      // first character that is not blank, or contentEnd
+};
+
+Line LineAt(std::string_view text, size_t begin) {
+    const size_t feed = text.find('\n', begin);
+    Line line{begin, feed == kNone ? text.size() : feed, feed == kNone ? text.size() : feed + 1,
+              begin};
+    while (line.contentEnd > begin && text[line.contentEnd - 1] == '\r')
+        --line.contentEnd;
+    while (line.first < line.contentEnd && IsBlank(text[line.first]))
+        ++line.first;
+    return line;
+}
+
+Span Trimmed(std::string_view text, size_t begin, size_t end) {
+    while (begin < end && IsBlank(text[begin]))
+        ++begin;
+    while (end > begin && IsBlank(text[end - 1]))
+        --end;
+    return {begin, end};
+}
+
+// The text as a reader of DeviceNet and EtherNet/IP files sees it: blanks
+// and line breaks outside quotes and "$" comments gone.
+std::string NormalizedSpan(std::string_view text, Span span) {
+    std::string out;
+    bool quoted = false;
+    for (size_t i = span.begin; i < span.end; ++i) {
+        const char c = text[i];
+        if (c == '"')
+            quoted = !quoted;
+        if (!quoted && c == '$') {
+            while (i < span.end && text[i] != '\n')
+                ++i;
+            continue;
+        }
+        if (quoted || (!IsBlank(c) && c != '\n'))
+            out += c;
+    }
+    return out;
+}
+
+std::string SectionName(std::string_view text, const Line& line) {
+    const size_t close = text.find(']', line.first);
+    const size_t end = close == kNone || close > line.contentEnd ? line.contentEnd : close;
+    return std::string(text.substr(line.first + 1, end - line.first - 1));
+}
+
+// "key=value" on one line (CANopen). False for a line without "=".
+bool CutLineEntry(std::string_view text, const Line& line, LayoutEntry& entry) {
+    const size_t equals = text.find('=', line.first);
+    if (equals == kNone || equals >= line.contentEnd)
+        return false;
+    entry.whole = {line.begin, line.next};
+    entry.key = Trimmed(text, line.first, equals);
+    for (size_t i = entry.key.begin; i < entry.key.end; ++i)
+        if (!IsBlank(text[i]))
+            entry.match += text[i];
+    entry.match = ToLowerAscii(entry.match);
+    LayoutField field;
+    field.separator = equals;
+    field.content = Trimmed(text, equals + 1, line.contentEnd);
+    if (field.content.begin == field.content.end)
+        field.content = {line.contentEnd, line.contentEnd};
+    field.match = text.substr(field.content.begin, field.content.end - field.content.begin);
+    entry.fields.push_back(std::move(field));
+    entry.end = line.contentEnd;
+    return true;
+}
+
+// Walks one DeviceNet or EtherNet/IP entry from `begin` to its ";" outside
+// quotes, past "$" comments, collecting the key and the fields.
+class EntryCutter {
+public:
+    EntryCutter(std::string_view text, LayoutEntry& entry) : text_(text), entry_(entry) {}
+
+    // Returns where the entry's text ends.
+    size_t Cut(size_t begin) {
+        size_t i = begin;
+        bool quoted = false;
+        for (; i < text_.size(); ++i) {
+            const char c = text_[i];
+            if (quoted) {
+                quoted = c != '"';
+                Mark(i);
+            } else if (c == '"') {
+                quoted = true;
+                Mark(i);
+            } else if (c == '$') {
+                i = std::min(text_.find('\n', i), text_.size()) - 1;
+            } else if (c == ';') {
+                break;
+            } else if (c == '=' && inKey_) {
+                StartField(i);
+            } else if (c == ',' && !inKey_) {
+                StartField(i);
+            } else if (!IsBlank(c) && c != '\n') {
+                Mark(i);
+            }
+        }
+        CloseField();
+        entry_.end = i;
+        return std::min(i + 1, text_.size());
+    }
+
+private:
+    void Mark(size_t i) {
+        if (contentBegin_ == kNone)
+            contentBegin_ = i;
+        contentEnd_ = i + 1;
+    }
+
+    void CloseField() {
+        const size_t at = contentBegin_ == kNone ? kNone : contentBegin_;
+        if (inKey_) {
+            entry_.key = at == kNone ? Span{} : Span{at, contentEnd_};
+            entry_.match = NormalizedSpan(text_, entry_.key);
+        } else {
+            LayoutField field;
+            field.separator = separator_;
+            field.content = at == kNone ? Span{kNone, kNone} : Span{at, contentEnd_};
+            field.match = at == kNone ? std::string() : NormalizedSpan(text_, field.content);
+            entry_.fields.push_back(std::move(field));
+        }
+        contentBegin_ = kNone;
+    }
+
+    void StartField(size_t separator) {
+        CloseField();
+        inKey_ = false;
+        separator_ = separator;
+    }
+
+    std::string_view text_;
+    LayoutEntry& entry_;
+    bool inKey_ = true;
+    size_t separator_ = 0;
+    size_t contentBegin_ = kNone;
+    size_t contentEnd_ = 0;
+};
+
+// An empty field has no text of its own: it sits just in front of what ends
+// it, the next "," or the ";".
+void PlaceEmptyFields(LayoutEntry& entry) {
+    for (size_t i = 0; i < entry.fields.size(); ++i) {
+        Span& content = entry.fields[i].content;
+        if (content.begin != kNone)
+            continue;
+        const size_t at = i + 1 < entry.fields.size() ? entry.fields[i + 1].separator : entry.end;
+        content = {at, at};
+    }
+}
+
+// Cuts a DeviceNet or EtherNet/IP entry starting at `line.first`; the entry
+// owns the rest of its last line when only blanks or a comment follow.
+size_t CutCIPEntry(std::string_view text, const Line& line, LayoutEntry& entry) {
+    size_t after = EntryCutter(text, entry).Cut(line.first);
+    PlaceEmptyFields(entry);
+    const Line last = LineAt(text, after);
+    const bool lineEnds = last.first == last.contentEnd || text[last.first] == '$';
+    if (lineEnds || after >= text.size())
+        after = after >= text.size() ? text.size() : last.next;
+    entry.whole = {line.begin, after};
+    return after;
+}
+
+} // namespace
+
+std::string MatchName(std::string_view name, const LayoutDialect& dialect) {
+    std::string match;
+    for (char c : TrimmedBlanks(name))
+        if (dialect.blanksInSectionNames || !IsBlank(c))
+            match += c;
+    return dialect.lineEntries ? ToLowerAscii(match) : match;
+}
+
+LayoutText CutLayoutText(std::string_view text, const LayoutDialect& dialect) {
+    LayoutText out{text, {}};
+    const char comment = dialect.lineEntries ? ';' : '$';
+    size_t position = 0;
+    while (position < text.size()) {
+        const Line line = LineAt(text, position);
+        position = line.next;
+        if (line.first == line.contentEnd || text[line.first] == comment)
+            continue;
+        if (text[line.first] == '[') {
+            if (!out.sections.empty())
+                out.sections.back().end = line.begin;
+            LayoutSection& section = out.sections.emplace_back();
+            section.header = {line.begin, line.next};
+            section.bodyEnd = section.end = line.next;
+            section.match = MatchName(SectionName(text, line), dialect);
+            continue;
+        }
+        if (out.sections.empty())
+            continue; // lines in front of the first section belong to none
+        LayoutSection& section = out.sections.back();
+        LayoutEntry entry;
+        if (dialect.lineEntries) {
+            if (CutLineEntry(text, line, entry))
+                section.entries.push_back(std::move(entry));
+        } else {
+            position = CutCIPEntry(text, line, entry);
+            if (!entry.match.empty())
+                section.entries.push_back(std::move(entry));
+        }
+        section.bodyEnd = section.end = position;
+    }
+    if (!out.sections.empty())
+        out.sections.back().end = text.size();
+    return out;
+}
+
+} // namespace corvid

@@ -1,0 +1,63 @@
+#pragma once
+
+// An EDS file's text cut into sections and entries, each with the byte
+// spans it came from, so a save can replace one value in place and leave
+// every other byte as it was.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvid {
+
+// How the text of one fieldbus is cut.
+struct LayoutDialect {
+    // CANopen: one "key=value" line per entry, ";" starts a comment line,
+    // keys and section names without regard to case. Otherwise (DeviceNet
+    // and EtherNet/IP): entries run to a ";" outside quotes, "$" starts a
+    // comment, fields are separated by ",", and names match exactly.
+    bool lineEntries = false;
+    // DeviceNet's reader drops blanks inside section headers too.
+    bool blanksInSectionNames = true;
+};
+
+struct Span {
+    size_t begin = 0;
+    size_t end = 0;
+};
+
+struct LayoutField {
+    Span content;         // trimmed text, without comments at its ends
+    size_t separator = 0; // the "=" or "," in front of it
+    std::string match;    // the text as the reader sees it
+};
+
+struct LayoutEntry {
+    Span whole; // whole lines where the entry has them to itself
+    Span key;
+    size_t end = 0;    // the ";" (or the line's end) behind the last field
+    std::string match; // the key as the reader matches it
+    std::vector<LayoutField> fields;
+};
+
+struct LayoutSection {
+    Span header;        // the header line with its line end
+    size_t bodyEnd = 0; // behind the last line that is neither blank nor comment
+    size_t end = 0;     // where the next section's header begins
+    std::string match;
+    std::vector<LayoutEntry> entries;
+};
+
+struct LayoutText {
+    std::string_view text;
+    std::vector<LayoutSection> sections;
+};
+
+LayoutText CutLayoutText(std::string_view text, const LayoutDialect& dialect);
+
+// The name as the reader matches it: blanks at the ends dropped, and lower
+// case or blanks inside dropped as the dialect says.
+std::string MatchName(std::string_view name, const LayoutDialect& dialect);
+
+} // namespace corvid

@@ -1,0 +1,33 @@
+#pragma once
+
+// Saving a file that was read in its own layout: the writer renders the
+// model as it was read and as it is now, and only what differs between the
+// two renders is written into the file's own text, at its own place. Every
+// other byte (comments, spacing, key spelling and order, number forms, line
+// ends, the byte-order mark, the file's end) stays as read, so a save
+// without a change gives back the file read.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvid {
+
+enum class KeptLayoutKind {
+    CANopen,    // "key=value" lines, keys and sections without regard to case
+    DeviceNet,  // entries to ";", "$" comments, blanks in headers carry no meaning
+    EtherNetIP, // the same, headers as written
+};
+
+struct KeptLayoutResult {
+    std::string text;
+    size_t changedLines = 0; // lines of the file replaced, removed or added
+};
+
+// `source` is the file's text; `asRead` and `current` are the writer's
+// renders of the model read from it and of the model to save.
+KeptLayoutResult MergeIntoSource(std::string_view source, std::string_view asRead,
+                                 std::string_view current, KeptLayoutKind kind);
+
+} // namespace corvid

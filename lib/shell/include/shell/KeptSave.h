@@ -1,0 +1,46 @@
+#pragma once
+
+// A file opened from disk is saved in its own layout: what the user did not
+// change stays byte for byte as read, and a change is written at its own
+// place (see dictionaries/KeptLayout.h). Files Corvid made have no text of
+// their own and keep being written in Corvid's layout.
+
+#include "dictionaries/KeptLayout.h"
+#include "dictionaries/ModificationStamp.h"
+#include "shell/EDSDocKinds.h"
+
+#include <string>
+
+namespace corvid {
+
+// Reads a file and keeps its bytes with the model, so that its saves keep
+// its layout. Returns false with the reason when it cannot be read; the
+// model is then as the reader leaves it for an unreadable file.
+template <typename Model>
+bool LoadKeepingLayout(Model& model, const std::string& path, std::string& error);
+
+// The text a save in the file's own layout writes (Corvid's layout for a
+// model without a text of its own). When the model differs from what was read, the
+// modification keys the file has (CANopen ModificationDate and
+// ModificationTime, DeviceNet and EtherNet/IP ModDate and ModTime) are set to
+// `time` first, in the form the file gives them.
+template <typename Model> KeptLayoutResult FormatKeptLayout(Model& model, const StampTime& time);
+
+// Saves in the file's own layout and takes the text written as the one the
+// next save starts from. False with the system's reason when nothing was
+// written.
+template <typename Model>
+bool WriteKeptLayout(Model& model, const std::string& path, const StampTime& time,
+                     size_t& changedLines, std::string& error);
+
+// The log line after a save in the file's own layout:
+// "Save File:  3 lines changed in /path/file.eds\r\n".
+std::string ChangedLinesText(size_t changedLines, const std::string& path);
+
+// Save As: a CANopen FileName that named the file saved before names the new
+// one. Other fieldbuses have no such key.
+void FollowSavePath(CCANopenEDS& model, const std::string& before, const std::string& after);
+inline void FollowSavePath(CDeviceNetEDS&, const std::string&, const std::string&) {}
+inline void FollowSavePath(CEtherNetIPEDS&, const std::string&, const std::string&) {}
+
+} // namespace corvid
