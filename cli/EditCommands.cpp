@@ -5,15 +5,13 @@
 
 #include "dictionaries/EDSTextHelper.h"
 #include "dictionaries/FileIO.h"
-#include "shell/CellCommit.h"
-#include "shell/EDSFile.h"
+#include "shell/EDSDoc.h"
 #include "shell/PageRows.h"
 #include "shell/ProjectTree.h"
 
 #include <algorithm>
 #include <memory>
 #include <optional>
-#include <variant>
 
 namespace corvid::cli {
 
@@ -80,14 +78,17 @@ std::optional<size_t> ColumnOf(const Page& page, const std::string& name) {
     return std::nullopt;
 }
 
-template <typename Model> bool HasPage(const Model& model, const std::string& page) {
-    const std::vector<std::string> sections = BuildProjectTreeFile(model).Sections;
-    return std::find(sections.begin(), sections.end(), page) != sections.end();
-}
+// The file being edited: the one file of a document set of its own, changed
+// only through the document's door, as the desktop program changes it.
+struct EditedFile {
+    CEDSDoc& doc;
+    EDSFileRef place;
+    EDSFileId id;
+};
 
-template <typename Model>
-CommitResult Delete(Model& model, const Change& change, IUserInterface& ui) {
-    return DeleteRow(model, change.page, change.row, ui);
+bool HasPage(const EditedFile& file, const std::string& page) {
+    const std::vector<std::string> sections = BuildProjectTreeFile(file.doc, file.place).Sections;
+    return std::find(sections.begin(), sections.end(), page) != sections.end();
 }
 
 // "Assem100+5" is the row five below the head row of Assem100 as the open
@@ -112,17 +113,17 @@ void PrintRefusal(std::string message) {
     PrintError(message);
 }
 
-template <typename Model> bool ApplySet(Model& model, const std::string& argument) {
+bool ApplySet(EditedFile& file, const std::string& argument) {
     const std::optional<Change> change = ParseSet(argument);
     if (!change) {
         PrintError("--set " + argument + ": expected PAGE:ROW:COLUMN=TEXT");
         return false;
     }
-    if (!HasPage(model, change->page)) {
+    if (!HasPage(file, change->page)) {
         PrintError("--set " + argument + ": no page " + change->page + " in this file");
         return false;
     }
-    const Page page = BuildPage(model, change->page);
+    const Page page = BuildPage(file.doc, file.place, change->page);
     const std::optional<size_t> column = ColumnOf(page, change->column);
     if (!column) {
         PrintError("--set " + argument + ": no column " + change->column + " on page " +
@@ -134,25 +135,42 @@ template <typename Model> bool ApplySet(Model& model, const std::string& argumen
         PrintError("--set " + argument + ": expected ROW or ROW+N (N rows below the entry's head)");
         return false;
     }
-    const CommitResult result = CommitCell(model, *edit);
-    if (result.Status == CommitStatus::Stored)
+    const EDSCommitted result = file.doc.Commit(file.id, CellChange::Of(*edit));
+    if (result.Stored())
         return true;
     PrintRefusal(result.Message);
     return false;
 }
 
-template <typename Model>
-bool ApplyDelete(Model& model, const std::string& argument, IUserInterface& ui) {
+bool ApplyDelete(EditedFile& file, const std::string& argument) {
     const std::optional<Change> change = ParseDelete(argument);
-    if (!change || !HasPage(model, change->page)) {
+    if (!change || !HasPage(file, change->page)) {
         PrintError("--delete " + argument + ": expected PAGE:ROW with a page of this file");
         return false;
     }
-    const CommitResult result = Delete(model, *change, ui);
-    if (result.Status == CommitStatus::Stored || result.Status == CommitStatus::Declined)
+    const EDSCommitted result = file.doc.Commit(file.id, DeleteChange{change->page, change->row});
+    if (result.Stored() || result.Status == CommitStatus::Declined)
         return true;
     PrintRefusal(result.Message);
     return false;
+}
+
+bool ApplyChanges(EditedFile& file, const EditOptions& options) {
+    for (const std::string& set : options.sets)
+        if (!ApplySet(file, set))
+            return false;
+    for (const std::string& deletion : options.deletes)
+        if (!ApplyDelete(file, deletion))
+            return false;
+    return true;
+}
+
+bool Write(const EditedFile& file, const std::string& path, std::string& error) {
+    bool written = false;
+    file.doc.Visit(file.id, [&]<typename Model>(const Model& model) {
+        written = EDSDocKind<Model>::Write(model, path, error);
+    });
+    return written;
 }
 
 int RunEdit(const EditOptions& options) {
@@ -162,30 +180,18 @@ int RunEdit(const EditOptions& options) {
         PrintError(options.input + ": " + error);
         return kExitFailure;
     }
-    auto file = std::make_unique<LoadedEDSFile>();
-    if (!LoadEDSFileText(*file, DetectEDSKindText(options.input, text), text, options.input)) {
+    EditUserInterface ui(options.answerNo);
+    CEDSDoc doc(ui);
+    const std::optional<EDSFileId> id =
+        doc.AddFileText(DetectEDSKindText(options.input, text), text, options.input);
+    if (!id) {
         PrintError(options.input + ": not an EDS file of a known kind");
         return kExitUnusable;
     }
-    EditUserInterface ui(options.answerNo);
-    const bool applied = std::visit(
-        [&]<typename Model>(Model& model) {
-            if constexpr (std::is_same_v<Model, std::monostate>) {
-                return false;
-            } else {
-                for (const std::string& set : options.sets)
-                    if (!ApplySet(model, set))
-                        return false;
-                for (const std::string& deletion : options.deletes)
-                    if (!ApplyDelete(model, deletion, ui))
-                        return false;
-                return true;
-            }
-        },
-        file->model);
-    if (!applied)
+    EditedFile file{doc, *doc.Find(*id), *id};
+    if (!ApplyChanges(file, options))
         return kExitFailure;
-    if (!WriteEDSFile(*file, options.output, error)) {
+    if (!Write(file, options.output, error)) {
         PrintError(options.output + ": " + error);
         return kExitFailure;
     }
