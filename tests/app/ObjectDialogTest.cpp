@@ -39,7 +39,7 @@ private slots:
     void cleanup() { f.reset(); }
 
     void NewObject_RefusesAnIndexBelow1000AndStaysOpen() {
-        CObjectDialog dialog(Model(), f->dialogs, nullptr, f->frame.get());
+        CObjectDialog dialog(f->frame->Document(), FileId(), nullptr, f->frame.get());
         QCOMPARE(dialog.windowTitle(), QString("New Object"));
         const size_t objects = Model().Objects.size();
         for (const char* index : {"FFF", "0x1000", "", "10000"}) {
@@ -56,7 +56,7 @@ private slots:
 
     void NewObject_InsertsInOrderAndAsksBeforeReplacing() {
         {
-            CObjectDialog dialog(Model(), f->dialogs, nullptr, f->frame.get());
+            CObjectDialog dialog(f->frame->Document(), FileId(), nullptr, f->frame.get());
             Type(dialog, "Index", "2050");
             Type(dialog, "ParameterName", "Brake delay");
             Find<QComboBox>(dialog, "DataType").setCurrentText("UNSIGNED16");
@@ -79,7 +79,7 @@ private slots:
         QCOMPARE(added->Category, kCategoryManufacturer);
         QVERIFY(Object(Model(), 0x2001) < added && added < Object(Model(), 0x2100));
 
-        CObjectDialog again(Model(), f->dialogs, nullptr, f->frame.get());
+        CObjectDialog again(f->frame->Document(), FileId(), nullptr, f->frame.get());
         Type(again, "Index", "2050");
         f->dialogs.answers = {MessageAnswer::No};
         ClickOk(again);
@@ -95,7 +95,7 @@ private slots:
 
     void NewSubIndex_NeedsItsObjectAndKeepsSubIndexZeroAtTheHighest() {
         const auto addSub = [this](const char* index, int sub) {
-            CObjectDialog dialog(Model(), f->dialogs, nullptr, f->frame.get());
+            CObjectDialog dialog(f->frame->Document(), FileId(), nullptr, f->frame.get());
             Type(dialog, "Index", index);
             QComboBox& subIndex = Find<QComboBox>(dialog, "SubIndex");
             subIndex.setCurrentIndex(sub);
@@ -134,7 +134,7 @@ private slots:
     void PasteObject_EditsTheClipboardButNotItsIndex() {
         CANopenObject clipboard = *Object(Model(), 0x1018);
         {
-            CObjectDialog dialog(Model(), f->dialogs, &clipboard, f->frame.get());
+            CObjectDialog dialog(f->frame->Document(), FileId(), &clipboard, f->frame.get());
             QCOMPARE(dialog.windowTitle(), QString("Paste Object"));
             QCOMPARE(Find<QLineEdit>(dialog, "Index").text(), QString("1018"));
             QComboBox& subIndex = Find<QComboBox>(dialog, "SubIndex");
@@ -160,13 +160,14 @@ private slots:
         QCOMPARE(Object(Model(), 0x1018)->ParameterName, std::string("Identity object"));
 
         // Cancel keeps what was changed on the clipboard.
-        CObjectDialog cancelled(Model(), f->dialogs, &clipboard, f->frame.get());
+        CObjectDialog cancelled(f->frame->Document(), FileId(), &clipboard, f->frame.get());
         Type(cancelled, "ParameterName", "Kept on the clipboard");
         cancelled.reject();
         QCOMPARE(clipboard.ParameterName, std::string("Kept on the clipboard"));
     }
 
 private:
+    EDSFileId FileId() { return *f->frame->Document().IdAt({EDSKind::CANopen, 0}); }
     CCANopenEDS& Model() { return *f->frame->Document().Files<CCANopenEDS>()[0]; }
 
     std::unique_ptr<FrameFixture> f;
