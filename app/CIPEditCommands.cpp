@@ -7,11 +7,16 @@ namespace corvid::app {
 
 namespace {
 
-// Runs `use` on the shown DeviceNet or EtherNet/IP model.
-template <typename Use> decltype(auto) OnModel(CEDSDoc& doc, EDSFileRef file, Use&& use) {
+// Runs `use` on the shown DeviceNet or EtherNet/IP model, to read it.
+template <typename Use> decltype(auto) OnModel(const CEDSDoc& doc, EDSFileRef file, Use&& use) {
     if (file.kind == EDSKind::DeviceNet)
-        return use(*doc.Files<CDeviceNetEDS>()[file.position]);
-    return use(*doc.Files<CEtherNetIPEDS>()[file.position]);
+        return use(std::as_const(*doc.Files<CDeviceNetEDS>()[file.position]));
+    return use(std::as_const(*doc.Files<CEtherNetIPEDS>()[file.position]));
+}
+
+EDSCommitted CommitTo(CEDSDoc& doc, EDSFileRef file, EDSChange change) {
+    const std::optional<EDSFileId> id = doc.IdAt(file);
+    return id ? doc.Commit(*id, std::move(change)) : EDSCommitted{};
 }
 
 } // namespace
@@ -42,31 +47,31 @@ bool IsIOInfoPage(const CIPSelection& s) {
     return s.file.kind == EDSKind::DeviceNet && s.section == "IO_Info";
 }
 
-CommitResult DeleteCIP(CEDSDoc& doc, const CIPSelection& s, IUserInterface& ui) {
-    return OnModel(doc, s.file,
-                   [&](auto& model) { return DeleteRow(model, s.section, s.key, ui); });
+EDSCommitted DeleteCIP(CEDSDoc& doc, const CIPSelection& s) {
+    return CommitTo(doc, s.file, DeleteChange{s.section, s.key});
 }
 
-CommitResult InsertCIP(CEDSDoc& doc, const CIPSelection& s) {
+EDSCommitted InsertCIP(CEDSDoc& doc, const CIPSelection& s) {
     // The selected row addressed as a commit addresses it: an assembly's
     // member row adds a member, a class value row a value.
     CellEdit at(s.section, {}, 0, {});
     if (s.page != nullptr && s.row)
         at = EditOfCell(*s.page, *s.row, 0, {});
-    return InsertEntry(*doc.Files<CEtherNetIPEDS>()[s.file.position], s.section, at.RowKey,
-                       at.Distance);
+    return CommitTo(doc, s.file, EntryInsertChange{s.section, std::string(at.RowKey), at.Distance});
 }
 
-const CEDSParamList& ParamsOf(CEDSDoc& doc, EDSFileRef file) {
-    return OnModel(doc, file, [](auto& model) -> const CEDSParamList& { return model.Params; });
-}
-
-const std::vector<std::string>& GroupNamesOf(CEDSDoc& doc, EDSFileRef file) {
+const CEDSParamList& ParamsOf(const CEDSDoc& doc, EDSFileRef file) {
     return OnModel(doc, file,
-                   [](auto& model) -> const std::vector<std::string>& { return model.GroupNames; });
+                   [](const auto& model) -> const CEDSParamList& { return model.Params; });
 }
 
-std::string ParamKeyAt(CEDSDoc& doc, EDSFileRef file, size_t position) {
+const std::vector<std::string>& GroupNamesOf(const CEDSDoc& doc, EDSFileRef file) {
+    return OnModel(doc, file, [](const auto& model) -> const std::vector<std::string>& {
+        return model.GroupNames;
+    });
+}
+
+std::string ParamKeyAt(const CEDSDoc& doc, EDSFileRef file, size_t position) {
     return "Param" + std::to_string(ParamNumbers(ParamsOf(doc, file))[position]);
 }
 
@@ -74,24 +79,23 @@ std::optional<CEDSParam>& ParamSlot(CViewClipboard& clipboard, EDSKind kind) {
     return kind == EDSKind::DeviceNet ? clipboard.deviceNetParam : clipboard.etherNetIPParam;
 }
 
-std::optional<CEDSParam> CutCIPParam(CEDSDoc& doc, EDSFileRef file, size_t position,
-                                     IUserInterface& ui) {
-    return OnModel(doc, file, [&](auto& model) { return CutParam(model, position, ui); });
+std::optional<CEDSParam> CutCIPParam(CEDSDoc& doc, EDSFileRef file, size_t position) {
+    return CommitTo(doc, file, CutParamChange{position}).CutParam;
 }
 
 CommitResult InsertCIPParam(CEDSDoc& doc, EDSFileRef file, CEDSParam param,
-                            std::optional<size_t> selected, InsertPlace place, IUserInterface& ui,
-                            size_t* position) {
-    return OnModel(doc, file, [&](auto& model) {
-        return InsertParam(model, std::move(param), selected, place, ui, position);
-    });
+                            std::optional<size_t> selected, InsertPlace place, size_t* position) {
+    EDSCommitted committed =
+        CommitTo(doc, file, InsertParamChange{std::move(param), selected, place});
+    if (committed.PlacedParam && position != nullptr)
+        *position = *committed.PlacedParam;
+    return {committed.Status, std::move(committed.Message)};
 }
 
 std::string PasteCIPParam(CEDSDoc& doc, EDSFileRef file, const CEDSParam& copied,
                           std::optional<size_t> selected) {
-    const size_t position =
-        OnModel(doc, file, [&](auto& model) { return PasteParam(model, copied, selected); });
-    return ParamKeyAt(doc, file, position);
+    const EDSCommitted committed = CommitTo(doc, file, PasteParamChange{copied, selected});
+    return committed.PlacedParam ? ParamKeyAt(doc, file, *committed.PlacedParam) : std::string();
 }
 
 } // namespace corvid::app

@@ -3,7 +3,8 @@
 // The edit commands on DeviceNet and EtherNet/IP pages that need no dialog:
 // Delete of parameters, IO_Info entries and EtherNet/IP entries, Cut and
 // Paste of parameters, and Insert of EtherNet/IP entries. The rules are the
-// core's; this picks the model of the shown file and the selected row.
+// core's; this picks the shown file and the selected row and commits the
+// change through the document's door.
 
 #include "ViewClipboard.h"
 
@@ -33,20 +34,20 @@ bool CanInsertCIP(const CIPSelection& selection);
 // EtherNet/IP file, and the DeviceNet IO_Info page.
 bool IsParamsPage(const CIPSelection& selection);
 bool IsIOInfoPage(const CIPSelection& selection);
-CommitResult DeleteCIP(CEDSDoc& doc, const CIPSelection& selection, IUserInterface& ui);
-CommitResult InsertCIP(CEDSDoc& doc, const CIPSelection& selection);
+// Delete and Insert commit to the shown file through the document's door.
+EDSCommitted DeleteCIP(CEDSDoc& doc, const CIPSelection& selection);
+EDSCommitted InsertCIP(CEDSDoc& doc, const CIPSelection& selection);
 
-const CEDSParamList& ParamsOf(CEDSDoc& doc, EDSFileRef file);
-const std::vector<std::string>& GroupNamesOf(CEDSDoc& doc, EDSFileRef file);
+const CEDSParamList& ParamsOf(const CEDSDoc& doc, EDSFileRef file);
+const std::vector<std::string>& GroupNamesOf(const CEDSDoc& doc, EDSFileRef file);
 // The key of the row of the parameter at `position`: "Param" + its number.
-std::string ParamKeyAt(CEDSDoc& doc, EDSFileRef file, size_t position);
+std::string ParamKeyAt(const CEDSDoc& doc, EDSFileRef file, size_t position);
 std::optional<CEDSParam>& ParamSlot(CViewClipboard& clipboard, EDSKind kind);
 // The parameter taken out, for the copy buffer; none when the user kept it.
-std::optional<CEDSParam> CutCIPParam(CEDSDoc& doc, EDSFileRef file, size_t position,
-                                     IUserInterface& ui);
+std::optional<CEDSParam> CutCIPParam(CEDSDoc& doc, EDSFileRef file, size_t position);
+// The document's user interface asks before a Replace.
 CommitResult InsertCIPParam(CEDSDoc& doc, EDSFileRef file, CEDSParam param,
-                            std::optional<size_t> selected, InsertPlace place, IUserInterface& ui,
-                            size_t* position);
+                            std::optional<size_t> selected, InsertPlace place, size_t* position);
 // The key of the pasted parameter's row.
 std::string PasteCIPParam(CEDSDoc& doc, EDSFileRef file, const CEDSParam& copied,
                           std::optional<size_t> selected);

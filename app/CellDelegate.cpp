@@ -42,10 +42,8 @@ bool IsPopup(const QWidget* editor) {
 
 } // namespace
 
-CCellDelegate::CCellDelegate(const CPageTableModel& model, TargetOf targetOf, Commit commit,
-                             QObject* parent)
-    : QStyledItemDelegate(parent), model_(model), targetOf_(std::move(targetOf)),
-      commit_(std::move(commit)) {}
+CCellDelegate::CCellDelegate(const CPageTableModel& model, QObject* parent)
+    : QStyledItemDelegate(parent), model_(model) {}
 
 void CCellDelegate::CommitAndClose() {
     QPointer<QWidget> editor = open_;
@@ -65,7 +63,7 @@ QWidget* CCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
     if (kept != index)
         return nullptr;
     const PageCell* cell = CellAt(model_.CurrentPage(), index);
-    std::optional<CellTarget> target = targetOf_(index);
+    std::optional<CellTarget> target = model_.TargetOf(index);
     if (cell == nullptr || !target)
         return nullptr;
     const QString text = index.data(Qt::DisplayRole).toString();
@@ -148,7 +146,8 @@ void CCellDelegate::PlacePopup(QWidget* popup) const {
     popup->setGeometry(area);
 }
 
-void CCellDelegate::setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex&) const {
+void CCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                 const QModelIndex&) const {
     if (editor != open_)
         return;
     const QString text = EditorText(editor);
@@ -156,8 +155,8 @@ void CCellDelegate::setModelData(QWidget* editor, QAbstractItemModel*, const QMo
     // rewrites the value as the file gave it nor marks the file modified.
     if (text == target_.shownText)
         return;
-    const CellTarget target = target_;
-    commit_(target, text);
+    if (const QModelIndex cell = model_.IndexOf(target_); cell.isValid())
+        model->setData(cell, text, Qt::EditRole);
 }
 
 void CCellDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,

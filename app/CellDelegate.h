@@ -1,34 +1,11 @@
 #pragma once
 
-#include "shell/EDSDoc.h"
-#include "shell/PageRows.h"
+#include "PageTableModel.h"
 
 #include <QPointer>
 #include <QStyledItemDelegate>
 
-#include <functional>
-#include <optional>
-#include <string>
-
 namespace corvid::app {
-
-class CPageTableModel;
-
-// The entry an open editor edits. It is found again by file, section, row
-// key and column when the editor commits, so a page rebuilt, switched or
-// shortened meanwhile can never redirect the text to another row.
-struct CellTarget {
-    const EDSFileHeader* file = nullptr;
-    std::string section;
-    std::string rowKey;             // a field row's entry: the key of its head row
-    std::optional<size_t> distance; // rows below that head row
-    size_t column = 0;
-    QString shownText; // the editor's text when it opened
-    // What a text popup opens with when the cell shows less (the Enum
-    // cell's "* * *" stands for the enumeration strings).
-    QString popupText;
-    bool utf8 = false; // the file holds its texts as UTF-8
-};
 
 // The view's in-place editors: a single-line field, a drop-down list or a
 // popup at the mouse pointer, as the page's cell names them. Focus loss and Enter commit, Escape
@@ -36,10 +13,7 @@ struct CellTarget {
 class CCellDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
-    using TargetOf = std::function<std::optional<CellTarget>(const QModelIndex&)>;
-    using Commit = std::function<void(const CellTarget&, const QString&)>;
-
-    CCellDelegate(const CPageTableModel& model, TargetOf targetOf, Commit commit, QObject* parent);
+    CCellDelegate(const CPageTableModel& model, QObject* parent);
 
     // The editor showing now, if any.
     QWidget* OpenEditor() const { return open_; }
@@ -51,6 +25,8 @@ public:
     // The editor is filled once when it opens; a page rebuilt while it is
     // open must not overwrite what the user typed.
     void setEditorData(QWidget*, const QModelIndex&) const override {}
+    // Hands a changed text to the model's setData, on the cell the editor
+    // opened on wherever it is now.
     void setModelData(QWidget* editor, QAbstractItemModel* model,
                       const QModelIndex& index) const override;
     void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
@@ -69,8 +45,6 @@ private:
     void PlacePopup(QWidget* popup) const;
 
     const CPageTableModel& model_;
-    TargetOf targetOf_;
-    Commit commit_;
     // Mutable: Qt creates and destroys editors through const members.
     mutable QPointer<QWidget> open_;
     mutable CellTarget target_;

@@ -47,8 +47,7 @@ bool CBitsPopup::focusNextPrevChild(bool next) {
 }
 
 QStringList CBitsPopup::BoxesOf(PopupKind kind) {
-    switch (kind) {
-    case PopupKind::Descriptor:
+    if (kind == PopupKind::Descriptor)
         return {tr("Supports Settable Path"),
                 tr("Supports Enumerated Strings"),
                 tr("Supports Scaling"),
@@ -56,12 +55,8 @@ QStringList CBitsPopup::BoxesOf(PopupKind kind) {
                 tr("Read-only parameter"),
                 tr("Monitor Parameter"),
                 tr("Supports Extended Precision Scaling")};
-    case PopupKind::TypeMask:
+    if (kind == PopupKind::TypeMask)
         return {tr("Poll"), tr("Strobe"), tr("Change of State"), tr("Cyclic")};
-    case PopupKind::EnumStrings:
-    case PopupKind::None:
-        break;
-    }
     return {};
 }
 

@@ -1,14 +1,9 @@
 #include "EDSView.h"
 
-#include "CIPEditCommands.h"
 #include "CoreTextTranslation.h"
 #include "PageTableModel.h"
-#include "ShownText.h"
 
-#include "dictionaries/TextEncoding.h"
-#include "shell/CellCommit.h"
 #include "shell/ParamColumns.h"
-#include "shell/ParamEditing.h"
 
 #include <QAction>
 #include <QApplication>
@@ -45,32 +40,20 @@ std::string SelectionKey(const Page& page, size_t row) {
     return !page.Rows[row].Key.empty() || head == nullptr ? page.Rows[row].Key : head->Key;
 }
 
-CommitResult CommitIn(CEDSDoc& doc, EDSFileRef file, const CellEdit& edit) {
-    switch (file.kind) {
-    case EDSKind::CANopen:
-        return CommitCell(*doc.Files<CCANopenEDS>()[file.position], edit);
-    case EDSKind::DeviceNet:
-        return CommitCell(*doc.Files<CDeviceNetEDS>()[file.position], edit);
-    case EDSKind::EtherNetIP:
-        return CommitCell(*doc.Files<CEtherNetIPEDS>()[file.position], edit);
-    case EDSKind::Unknown:
-        break;
-    }
-    return {};
-}
-
 } // namespace
 
 CEDSView::CEDSView(CEDSDoc& doc, QWidget* parent)
-    : QTableView(parent), doc_(doc), model_(new CPageTableModel(this)),
-      delegate_(new CCellDelegate(
-          *model_, [this](const QModelIndex& index) { return TargetOf(index); },
-          [this](const CellTarget& target, const QString& text) { CommitText(target, text); },
-          this)),
-      paramWidths_(LoadParamColumnWidths()) {
+    : QTableView(parent), doc_(doc), model_(new CPageTableModel(doc, this)),
+      delegate_(new CCellDelegate(*model_, this)), paramWidths_(LoadParamColumnWidths()) {
     setObjectName(QStringLiteral("EDSView"));
     setModel(model_);
     setItemDelegate(delegate_);
+    connect(model_, &CPageTableModel::MessageLine, this, &CEDSView::MessageLine);
+    // Whoever changed the shown file, its page shows what it holds now.
+    listener_ = doc_.AddChangeListener([this](EDSFileId file, const EDSChange&) {
+        if (shown_ == file)
+            Refresh();
+    });
     connect(delegate_, &CCellDelegate::EditorOpened, this, &CEDSView::EditorOpened);
     qApp->installEventFilter(this);
     setFont(ListFont());
@@ -100,13 +83,18 @@ CEDSView::CEDSView(CEDSDoc& doc, QWidget* parent)
     CreateColumnActions();
 }
 
+CEDSView::~CEDSView() {
+    doc_.RemoveChangeListener(listener_);
+}
+
 void CEDSView::ShowPage(EDSFileRef file, const std::string& section, PageState state) {
-    const EDSFileHeader* header = doc_.Header(file);
-    if (header == nullptr)
+    const std::optional<EDSFileId> id = doc_.IdAt(file);
+    if (!id)
         return;
     CommitEditors();
     kind_ = file.kind;
-    shown_ = header;
+    shown_ = id;
+    model_->SetFile(id);
     section_ = section;
     state_ = std::move(state);
     selectedKey_.clear();
@@ -136,14 +124,15 @@ void CEDSView::Refresh() {
 }
 
 void CEDSView::FilesRemoved() {
-    if (shown_ != nullptr && !ShownFile())
+    if (shown_ && !ShownFile())
         Clear();
 }
 
 void CEDSView::Clear() {
     CommitEditors();
     kind_ = EDSKind::Unknown;
-    shown_ = nullptr;
+    shown_.reset();
+    model_->SetFile(std::nullopt);
     section_.clear();
     state_ = {};
     selectedKey_.clear();
@@ -152,17 +141,7 @@ void CEDSView::Clear() {
 }
 
 std::optional<EDSFileRef> CEDSView::ShownFile() const {
-    return FindFile(shown_);
-}
-
-std::optional<EDSFileRef> CEDSView::FindFile(const EDSFileHeader* header) const {
-    if (header == nullptr)
-        return std::nullopt;
-    for (const EDSKind kind : {EDSKind::CANopen, EDSKind::DeviceNet, EDSKind::EtherNetIP})
-        for (size_t position = 0; position < doc_.FileCount(kind); ++position)
-            if (doc_.Header({kind, position}) == header)
-                return EDSFileRef{kind, position};
-    return std::nullopt;
+    return shown_ ? doc_.Find(*shown_) : std::nullopt;
 }
 
 bool CEDSView::SelectKey(const std::string& key) {
@@ -193,62 +172,6 @@ void CEDSView::SelectRowAt(const QPoint& at) {
 
 void CEDSView::CommitEditors() {
     delegate_->CommitAndClose();
-}
-
-std::optional<CellTarget> CEDSView::TargetOf(const QModelIndex& index) const {
-    const auto row = static_cast<size_t>(index.row());
-    const Page& page = CurrentPage();
-    if (shown_ == nullptr || !index.isValid() || row >= page.Rows.size())
-        return std::nullopt;
-    CellTarget target;
-    target.file = shown_;
-    target.section = section_;
-    target.column = static_cast<size_t>(index.column());
-    // Field rows of an entry have no key of their own: they are addressed
-    // from their head row, as the commit rules address them.
-    const CellEdit address = EditOfCell(page, row, target.column, {});
-    target.rowKey = std::string(address.RowKey);
-    target.distance = address.Distance;
-    // The Enum cell shows "* * *"; its popup edits the strings themselves.
-    const PageCell& cell = page.Rows[row].Cells[target.column];
-    const bool strings = cell.Popup == PopupKind::EnumStrings;
-    const std::string stored = strings ? EnumStringsText(target.rowKey) : cell.Text;
-    if (strings)
-        target.popupText = Shown(stored);
-    // A value already held as UTF-8 tells the file is written so; other
-    // files get typed text in their own 8-bit code page.
-    target.utf8 = HoldsUtf8Text(stored);
-    return target;
-}
-
-std::string CEDSView::EnumStringsText(std::string_view paramKey) const {
-    const std::optional<EDSFileRef> file = ShownFile();
-    if (!file || !IsCIP(file->kind))
-        return {};
-    const CEDSParamList& params = ParamsOf(doc_, *file);
-    const std::optional<size_t> position = ParamPosition(params, paramKey);
-    if (!position || !params[*position]->EnumStrings)
-        return {};
-    return EnumText(*params[*position]->EnumStrings);
-}
-
-void CEDSView::CommitText(const CellTarget& target, const QString& text) {
-    // The file may have gone meanwhile; there is nothing left to write into.
-    const std::optional<EDSFileRef> file = FindFile(target.file);
-    if (!file)
-        return;
-    const std::string bytes = ForFile(text, target.utf8);
-    const CommitResult result = CommitIn(
-        doc_, *file, {target.section, target.rowKey, target.column, bytes, target.distance});
-    if (result.Status == CommitStatus::Stored) {
-        EDSFileHeader& header = *doc_.Header(*file);
-        header.Flags = static_cast<uint8_t>(header.Flags | FLAG_MODIFIED);
-        if (target.file == shown_ && target.section == section_)
-            Refresh();
-        emit FileModified();
-    }
-    if (!result.Message.empty())
-        emit MessageLine(result.Message);
 }
 
 const Page& CEDSView::CurrentPage() const {

@@ -20,13 +20,15 @@ namespace corvid::app {
 class CPageTableModel;
 
 // The editing view: one page of one open file at a time, drawn from the
-// core's page rows. It holds the file it shows by the file's own header,
-// not by a position in a list, so removing another file never makes it
-// show or edit a neighbour.
+// core's page rows. It holds the file it shows by the file's id, not by a
+// position in a list, so removing another file never makes it show or edit
+// a neighbour; it builds the page again whenever the document says the
+// file changed.
 class CEDSView : public QTableView {
     Q_OBJECT
 public:
     explicit CEDSView(CEDSDoc& doc, QWidget* parent = nullptr);
+    ~CEDSView() override;
 
     // Shows a section page, or the summary "eliF", with the entries of
     // `state` open (a double click in the tree opens none).
@@ -40,6 +42,7 @@ public:
     // Where the shown file stands now in its fieldbus's list; none when
     // nothing is shown.
     std::optional<EDSFileRef> ShownFile() const;
+    std::optional<EDSFileId> ShownId() const { return shown_; }
     const std::string& Section() const { return section_; }
     const Page& CurrentPage() const;
     // The key of the row last clicked: its first column without blanks.
@@ -69,8 +72,6 @@ public:
 signals:
     // The page changed to another file or section, or went away.
     void PageChanged();
-    // An edit stored a value: the file is marked modified.
-    void FileModified();
     // A refused edit: one line for the message window.
     void MessageLine(const std::string& text);
     // An in-place editor opened and takes the focus.
@@ -86,12 +87,6 @@ protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:
-    std::optional<EDSFileRef> FindFile(const EDSFileHeader* header) const;
-    std::optional<CellTarget> TargetOf(const QModelIndex& index) const;
-    void CommitText(const CellTarget& target, const QString& text);
-    // The enumeration strings of the parameter keyed "ParamN" as the Enum
-    // popup shows them.
-    std::string EnumStringsText(std::string_view paramKey) const;
     bool ShowsParamTable() const;
     void ApplyColumnWidths();
     void CreateColumnActions();
@@ -104,7 +99,8 @@ private:
     CCellDelegate* delegate_;
     CViewClipboard clipboard_;
     EDSKind kind_ = EDSKind::Unknown;
-    const EDSFileHeader* shown_ = nullptr; // identifies the file; never dereferenced stale
+    std::optional<EDSFileId> shown_;
+    size_t listener_ = 0; // the document's change listener
     std::string section_;
     PageState state_;
     std::string selectedKey_;

@@ -66,7 +66,7 @@ CEditCommands::CEditCommands(CEDSDoc& doc, CEDSView& view, CMessageWindow& messa
 void CEditCommands::UpdateEnabling() {
     QLineEdit* editor = FocusedEditor();
     const bool listFocus = view_.hasFocus();
-    CCANopenEDS* objects = listFocus ? ShownObjectPage() : nullptr;
+    const CCANopenEDS* objects = listFocus ? ShownObjectPage() : nullptr;
     const std::optional<ObjectKey> selected = objects != nullptr ? SelectedObject() : std::nullopt;
     const bool removable = selected && CanRemoveObjectRecord(*objects, *selected);
     const bool editorText = editor != nullptr && editor->hasSelectedText();
@@ -129,11 +129,11 @@ void CEditCommands::KeepText(const QString& text) {
     QApplication::clipboard()->setText(text);
 }
 
-CCANopenEDS* CEditCommands::ShownObjectPage() const {
-    const std::optional<EDSFileRef> file = view_.ShownFile();
-    if (!file || file->kind != EDSKind::CANopen || ObjectListCategory(view_.Section()) == 0)
+const CCANopenEDS* CEditCommands::ShownObjectPage() const {
+    const std::optional<EDSFileId> file = view_.ShownId();
+    if (!file || ObjectListCategory(view_.Section()) == 0)
         return nullptr;
-    return doc_.Files<CCANopenEDS>()[file->position].get();
+    return doc_.FileModel<CCANopenEDS>(*file);
 }
 
 std::optional<ObjectKey> CEditCommands::SelectedObject() const {
@@ -191,19 +191,19 @@ void CEditCommands::Cut() {
     view_.CommitEditors();
     if (const std::optional<size_t> position = SelectedParamPosition()) {
         const EDSFileRef file = *view_.ShownFile();
-        if (std::optional<CEDSParam> removed = CutCIPParam(doc_, file, *position, ui_)) {
+        if (std::optional<CEDSParam> removed = CutCIPParam(doc_, file, *position)) {
             ParamSlot(view_.Clipboard(), file.kind) = std::move(*removed);
-            Changed();
+            UpdateEnabling();
         }
         return;
     }
-    CCANopenEDS* model = ShownObjectPage();
     const std::optional<ObjectKey> key = SelectedObject();
-    if (model == nullptr || !key)
+    if (ShownObjectPage() == nullptr || !key)
         return;
-    if (std::optional<CANopenObject> removed = RemoveObjectRecord(*model, *key)) {
-        view_.Clipboard().object = std::move(*removed);
-        Changed();
+    EDSCommitted cut = doc_.Commit(*view_.ShownId(), CutObjectChange{*key});
+    if (cut.CutObject) {
+        view_.Clipboard().object = std::move(*cut.CutObject);
+        UpdateEnabling();
     }
 }
 
@@ -220,7 +220,7 @@ void CEditCommands::Paste() {
             return;
         // In front of the selected parameter; at the end with none selected.
         const std::string pasted = PasteCIPParam(doc_, cip.file, *copied, SelectedParamPosition());
-        Changed();
+        UpdateEnabling();
         view_.SelectKey(pasted);
         return;
     }
@@ -232,13 +232,12 @@ void CEditCommands::Delete() {
     view_.CommitEditors();
     const CIPSelection cip = Selection();
     if (CanDeleteCIP(cip)) {
-        Report(DeleteCIP(doc_, cip, ui_));
+        Report(DeleteCIP(doc_, cip));
         return;
     }
-    CCANopenEDS* model = ShownObjectPage();
-    if (model == nullptr || view_.SelectedKey().empty())
+    if (ShownObjectPage() == nullptr || view_.SelectedKey().empty())
         return;
-    Report(DeleteRow(*model, view_.Section(), view_.SelectedKey(), ui_));
+    Report(doc_.Commit(*view_.ShownId(), DeleteChange{view_.Section(), view_.SelectedKey()}));
 }
 
 void CEditCommands::Insert() {
@@ -264,30 +263,27 @@ void CEditCommands::RunParamDialog(EDSFileRef file) {
                               SelectedParamPosition(), window_);
     // Each Ok shows its parameter at once: the dialog stays open for more.
     connect(&dialog, &CInsertParamDialog::ParamInserted, this, [this, file](size_t position) {
-        Changed();
+        UpdateEnabling();
         view_.SelectKey(ParamKeyAt(doc_, file, position));
     });
     dialog.exec();
     view_.setFocus();
 }
 
-void CEditCommands::Report(const CommitResult& result) {
-    if (result.Status == CommitStatus::Stored)
-        Changed();
+void CEditCommands::Report(const EDSCommitted& result) {
+    if (result.Stored())
+        UpdateEnabling();
     else if (!result.Message.empty())
         messages_.AppendMessage(result.Message);
 }
 
 void CEditCommands::RunObjectDialog(CANopenObject* pasteRecord) {
-    CCANopenEDS* model = ShownObjectPage();
-    if (model == nullptr)
+    if (ShownObjectPage() == nullptr)
         return;
-    CObjectDialog dialog(*model, ui_, pasteRecord, window_);
+    CObjectDialog dialog(doc_, *view_.ShownId(), pasteRecord, window_);
     dialog.exec();
     view_.setFocus(); // the user goes on in the list
-    // The dialog counts as a change whichever button closed it: in paste
-    // mode it has already edited the clipboard record.
-    Changed();
+    UpdateEnabling();
     if (const std::optional<ObjectKey> placed = dialog.Placed()) {
         const bool subShown =
             placed->SubIndex &&
@@ -298,25 +294,14 @@ void CEditCommands::RunObjectDialog(CANopenObject* pasteRecord) {
 }
 
 void CEditCommands::RunIOInsertDialog() {
-    auto& model = *doc_.Files<CDeviceNetEDS>()[view_.ShownFile()->position];
     // A field row selects its entry: the view gives the entry's key.
-    CIOInsertDialog dialog(model, ui_, view_.SelectedKey(), window_);
+    CIOInsertDialog dialog(doc_, *view_.ShownId(), view_.SelectedKey(), window_);
     dialog.exec();
     view_.setFocus(); // the user goes on in the list
     if (!dialog.Stored())
         return;
-    Changed();
-    view_.SelectKey(dialog.StoredKey());
-}
-
-void CEditCommands::Changed() {
-    if (const std::optional<EDSFileRef> file = view_.ShownFile()) {
-        EDSFileHeader& header = *doc_.Header(*file);
-        header.Flags = static_cast<uint8_t>(header.Flags | FLAG_MODIFIED);
-    }
-    view_.Refresh();
-    emit FileModified();
     UpdateEnabling();
+    view_.SelectKey(dialog.StoredKey());
 }
 
 void CEditCommands::ShowEditMenu(const QPoint& at) {

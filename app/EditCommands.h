@@ -32,10 +32,6 @@ public:
     // Enables the commands for what has the focus and what is selected now.
     void UpdateEnabling();
 
-signals:
-    // A command changed the shown file: it is marked modified.
-    void FileModified();
-
 protected:
     // Lets the copy, cut and paste keys reach the commands from an editor
     // or the message window, so copied text is kept where Paste finds it.
@@ -55,7 +51,7 @@ private:
     QString SelectedText() const;
     void KeepText(const QString& text);
     // The model of the shown file while an object page is shown.
-    CCANopenEDS* ShownObjectPage() const;
+    const CCANopenEDS* ShownObjectPage() const;
     std::optional<ObjectKey> SelectedObject() const;
     CIPSelection Selection() const;
     std::optional<size_t> SelectedParamPosition() const;
@@ -63,9 +59,8 @@ private:
     void RunObjectDialog(CANopenObject* pasteRecord);
     void RunParamDialog(EDSFileRef file);
     void RunIOInsertDialog();
-    void Changed();
-    // A stored change marks the file; a refusal goes to the message window.
-    void Report(const CommitResult& result);
+    // A refusal goes to the message window.
+    void Report(const EDSCommitted& result);
 
     CEDSDoc& doc_;
     CEDSView& view_;

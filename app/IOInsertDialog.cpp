@@ -80,9 +80,9 @@ std::optional<uint16_t> ChosenDefault(const QComboBox& list) {
 
 } // namespace
 
-CIOInsertDialog::CIOInsertDialog(CDeviceNetEDS& model, IUserInterface& ui,
-                                 std::string_view selectedKey, QWidget* parent)
-    : QDialog(parent), model_(model), ui_(ui) {
+CIOInsertDialog::CIOInsertDialog(CEDSDoc& doc, EDSFileId file, std::string_view selectedKey,
+                                 QWidget* parent)
+    : QDialog(parent), doc_(doc), file_(file), model_(*doc.FileModel<CDeviceNetEDS>(file)) {
     setObjectName(QStringLiteral("IOInsertDialog"));
     setWindowTitle(tr("Insert"));
     BuildControls();
@@ -207,7 +207,7 @@ void CIOInsertDialog::accept() {
         return;
     }
     const IOInsertRequest request = Request(static_cast<IOInsertKind>(item));
-    if (InsertIOInfo(model_, request, ui_).Status != CommitStatus::Stored)
+    if (!doc_.Commit(file_, IOInfoChange{request}).Stored())
         return;
     storedKey_ = kKindNames[static_cast<size_t>(item)];
     if (IsEntryKind(item))

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "devicenet/DeviceNetModel.h"
-#include "dictionaries/UserInterface.h"
+#include "shell/EDSDoc.h"
 #include "shell/IOInfoEditing.h"
 
 #include <QDialog>
@@ -25,9 +25,9 @@ namespace corvid::app {
 class CIOInsertDialog : public QDialog {
     Q_OBJECT
 public:
-    // `selectedKey`: the key of the row selected in the IO_Info list.
-    CIOInsertDialog(CDeviceNetEDS& model, IUserInterface& ui, std::string_view selectedKey,
-                    QWidget* parent);
+    // `selectedKey`: the key of the row selected in the IO_Info list of
+    // `file`, a DeviceNet file of `doc`, to which OK commits.
+    CIOInsertDialog(CEDSDoc& doc, EDSFileId file, std::string_view selectedKey, QWidget* parent);
 
     // True once OK has stored an entry.
     bool Stored() const { return !storedKey_.empty(); }
@@ -46,8 +46,9 @@ private:
     IOInsertRequest Request(IOInsertKind kind) const;
     std::string FileText(const QLineEdit& field) const;
 
-    CDeviceNetEDS& model_;
-    IUserInterface& ui_;
+    CEDSDoc& doc_;
+    EDSFileId file_;
+    const CDeviceNetEDS& model_;
     // Texts typed are written in UTF-8 when the entry opened held UTF-8,
     // otherwise in the file's 8-bit code page.
     bool utf8_ = false;

@@ -282,7 +282,7 @@ void CInsertParamDialog::accept() {
         selected = static_cast<size_t>(param_->currentIndex());
     const auto place = static_cast<InsertPlace>(place_->checkedId());
     size_t position = 0;
-    if (InsertCIPParam(doc_, file_, std::move(param), selected, place, ui_, &position).Status !=
+    if (InsertCIPParam(doc_, file_, std::move(param), selected, place, &position).Status !=
         CommitStatus::Stored)
         return;
     // The lists follow the file, so a second Ok with "***new group***"

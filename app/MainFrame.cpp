@@ -78,6 +78,12 @@ CMainFrame::CMainFrame(IUserInterface& dialogs, QWidget* parent)
     statusBar()->showMessage(tr("Ready"));
 
     doc_->SetFileAddedHandler([this](EDSFileRef file) { OnFileAdded(file); });
+    // The title and the tree follow every change, whichever command made it.
+    doc_->AddChangeListener([this](EDSFileId file, const EDSChange&) {
+        if (const std::optional<EDSFileRef> place = doc_->Find(file))
+            project_->FileChanged(*place);
+        UpdateTitle();
+    });
     ConnectCommands();
     UpdateCommands();
 }
@@ -124,9 +130,7 @@ void CMainFrame::ConnectCommands() {
     connect(project_, &CProjectWindow::NewFileRequested, a.newFile, &QAction::trigger);
     connect(project_, &CProjectWindow::RemoveFileRequested, this, &CMainFrame::RemoveFile);
     connect(project_, &CProjectWindow::ActiveKindChanged, this, &CMainFrame::UpdateCommands);
-    connect(view_, &CEDSView::FileModified, this, &CMainFrame::UpdateTitle);
     connect(view_, &CEDSView::MessageLine, messages_, &CMessageWindow::AppendMessage);
-    connect(edit_, &CEditCommands::FileModified, this, &CMainFrame::UpdateTitle);
     connect(view_, &CEDSView::PageChanged, this, [this] {
         UpdateCommands();
         UpdateTitle();
@@ -247,7 +251,7 @@ void CMainFrame::UpdateTitle() {
         setWindowTitle(kCaption);
         return;
     }
-    doc_->SetFrameTitle(header->Title, (header->Flags & FLAG_MODIFIED) != 0);
+    doc_->SetFrameTitle(header->Title, doc_->IsModified(*view_->ShownId()));
     setWindowTitle(Shown(doc_->FrameTitle()));
 }
 

@@ -42,9 +42,9 @@ QStringList DictionaryChoices(const char* section, const char* file) {
 
 } // namespace
 
-CObjectDialog::CObjectDialog(CCANopenEDS& model, IUserInterface& ui, CANopenObject* pasteRecord,
+CObjectDialog::CObjectDialog(CEDSDoc& doc, EDSFileId file, CANopenObject* pasteRecord,
                              QWidget* parent)
-    : QDialog(parent), model_(model), ui_(ui), paste_(pasteRecord), shown_(pasteRecord) {
+    : QDialog(parent), doc_(doc), file_(file), paste_(pasteRecord), shown_(pasteRecord) {
     setObjectName(QStringLiteral("ObjectDialog"));
     const std::string_view title =
         paste_ != nullptr ? object_texts::kPasteObject : object_texts::kNewObject;
@@ -220,7 +220,8 @@ CANopenObject CObjectDialog::NewRecord() const {
 
 void CObjectDialog::accept() {
     CANopenObject record = paste_ != nullptr ? *paste_ : NewRecord();
-    placed_ = ApplyObjectRecord(model_, std::move(record), Stored(index_->text()), ui_);
+    placed_ = doc_.Commit(file_, ObjectRecordChange{std::move(record), Stored(index_->text())})
+                  .PlacedObject;
     if (placed_)
         QDialog::accept();
 }

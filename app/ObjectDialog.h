@@ -2,7 +2,7 @@
 
 #include "canopen/CANopenModel.h"
 #include "canopen/CANopenObjectEditing.h"
-#include "dictionaries/UserInterface.h"
+#include "shell/EDSDoc.h"
 
 #include <QDialog>
 
@@ -24,8 +24,8 @@ class CObjectDialog : public QDialog {
     Q_OBJECT
 public:
     // Paste mode when `pasteRecord` is given: the record the dialog edits.
-    CObjectDialog(CCANopenEDS& model, IUserInterface& ui, CANopenObject* pasteRecord,
-                  QWidget* parent);
+    // OK commits the record to `file` of `doc`, whose questions it asks.
+    CObjectDialog(CEDSDoc& doc, EDSFileId file, CANopenObject* pasteRecord, QWidget* parent);
 
     // The record OK placed; nothing while the dialog is open or after Cancel.
     std::optional<ObjectKey> Placed() const { return placed_; }
@@ -41,8 +41,8 @@ private:
     void OnSubIndexChosen(int item);
     CANopenObject NewRecord() const;
 
-    CCANopenEDS& model_;
-    IUserInterface& ui_;
+    CEDSDoc& doc_;
+    EDSFileId file_;
     CANopenObject* paste_;
     // Paste mode: the record whose fields the controls show (the clipboard
     // record or one of its sub-indexes); null in new mode.

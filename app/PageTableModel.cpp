@@ -5,14 +5,16 @@
 #include "Roles.h"
 #include "ShownText.h"
 
+#include "dictionaries/TextEncoding.h"
+#include "shell/CellCommit.h"
+#include "shell/ParamEditing.h"
+
 #include <algorithm>
 
 namespace corvid::app {
 
-namespace {} // namespace
-
-CPageTableModel::CPageTableModel(QObject* parent)
-    : QAbstractTableModel(parent), closedIcon_(ThemeIcon(QStringLiteral("row-closed"))),
+CPageTableModel::CPageTableModel(CEDSDoc& doc, QObject* parent)
+    : QAbstractTableModel(parent), doc_(doc), closedIcon_(ThemeIcon(QStringLiteral("row-closed"))),
       openIcon_(ThemeIcon(QStringLiteral("row-open"))),
       fieldIcon_(ThemeIcon(QStringLiteral("row-field"))) {}
 
@@ -117,6 +119,72 @@ Qt::ItemFlags CPageTableModel::flags(const QModelIndex& index) const {
         return Qt::NoItemFlags;
     const Qt::ItemFlags shown = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     return cell->Editor != CellEditor::ReadOnly ? shown | Qt::ItemIsEditable : shown;
+}
+
+bool CPageTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    const PageCell* cell = Cell(index);
+    if (role != Qt::EditRole || !file_ || cell == nullptr || cell->Editor == CellEditor::ReadOnly)
+        return false;
+    const auto row = static_cast<size_t>(index.row());
+    const auto column = static_cast<size_t>(index.column());
+    // A value already held as UTF-8 tells the file is written so; other
+    // files get typed text in their own 8-bit code page.
+    const std::string bytes = ForFile(value.toString(), HoldsUtf8Text(StoredText(row, column)));
+    const EDSCommitted result =
+        doc_.Commit(*file_, CellChange::Of(EditOfCell(page_, row, column, bytes)));
+    // A refusal says why; a value stored with a warning (crossed limits)
+    // says what to look at.
+    if (!result.Message.empty())
+        emit MessageLine(result.Message);
+    return result.Stored();
+}
+
+std::optional<CellTarget> CPageTableModel::TargetOf(const QModelIndex& index) const {
+    const PageCell* cell = Cell(index);
+    if (!file_ || cell == nullptr)
+        return std::nullopt;
+    CellTarget target;
+    target.file = *file_;
+    target.section = page_.Section;
+    target.column = static_cast<size_t>(index.column());
+    // Field rows of an entry have no key of their own: they are addressed
+    // from their head row, as the commit rules address them.
+    const CellEdit address = EditOfCell(page_, static_cast<size_t>(index.row()), target.column, {});
+    target.rowKey = std::string(address.RowKey);
+    target.distance = address.Distance;
+    if (cell->Popup == PopupKind::EnumStrings)
+        target.popupText = Shown(EnumStringsText(target.rowKey));
+    return target;
+}
+
+QModelIndex CPageTableModel::IndexOf(const CellTarget& target) const {
+    if (file_ != target.file || page_.Section != target.section)
+        return {};
+    for (size_t row = 0; row < page_.Rows.size(); ++row) {
+        const CellEdit address = EditOfCell(page_, row, target.column, {});
+        if (address.RowKey == target.rowKey && address.Distance == target.distance)
+            return index(static_cast<int>(row), static_cast<int>(target.column));
+    }
+    return {};
+}
+
+std::string CPageTableModel::StoredText(size_t row, size_t column) const {
+    const PageCell& cell = page_.Rows[row].Cells[column];
+    if (cell.Popup != PopupKind::EnumStrings)
+        return cell.Text;
+    return EnumStringsText(EditOfCell(page_, row, column, {}).RowKey);
+}
+
+std::string CPageTableModel::EnumStringsText(std::string_view paramKey) const {
+    std::string text;
+    doc_.Visit(*file_, [&](const auto& model) {
+        if constexpr (requires { model.Params; }) {
+            const std::optional<size_t> position = ParamPosition(model.Params, paramKey);
+            if (position && model.Params[*position]->EnumStrings)
+                text = EnumText(*model.Params[*position]->EnumStrings);
+        }
+    });
+    return text;
 }
 
 QVariant CPageTableModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -21,6 +21,13 @@ void CProjectTreeModel::FileAdded(size_t position) {
     endInsertRows();
 }
 
+void CProjectTreeModel::FileChanged(size_t position) {
+    if (static_cast<int>(position) >= roots_)
+        return;
+    const QModelIndex root = RootIndex(position);
+    emit dataChanged(root, root);
+}
+
 void CProjectTreeModel::RemoveFile(size_t position) {
     const int row = static_cast<int>(position);
     if (row >= roots_)

@@ -71,6 +71,10 @@ void CProjectWindow::FileAdded(EDSFileRef file) {
     BringToFront(file.kind);
 }
 
+void CProjectWindow::FileChanged(EDSFileRef file) {
+    Model(file.kind).FileChanged(file.position);
+}
+
 void CProjectWindow::BringToFront(EDSKind kind) {
     tabs_->setCurrentIndex(static_cast<int>(kind));
 }

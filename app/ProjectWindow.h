@@ -28,6 +28,8 @@ public:
     // to the front.
     void FileAdded(EDSFileRef file);
     void RemoveFile(EDSFileRef file);
+    // The document committed a change to the file.
+    void FileChanged(EDSFileRef file);
     void ShowTabs();
     void BringToFront(EDSKind kind);
     bool TabsShown() const;

@@ -9,16 +9,15 @@
 
 namespace corvid::cli {
 
-namespace {
-
-// The kind chosen with --as, or the detected one.
-EDSKind KindFor(const std::string& path, const std::string& text, const std::string& as) {
-    if (!as.empty())
-        return kFieldbusChoices.at(as);
-    return DetectEDSKindText(path, text);
+EDSKind ChosenKind(const std::string& path, const std::string& text, const std::string& as) {
+    if (as.empty())
+        return DetectEDSKindText(path, text);
+    const EDSKind kind = kFieldbusChoices.at(as);
+    if (!HoldsSectionsOfKind(text, kind))
+        PrintError(path + ": nothing of the " + EDSKindName(kind) +
+                   " kind in it; the model read is empty");
+    return kind;
 }
-
-} // namespace
 
 int LoadEDSFileFrom(const std::string& path, const std::string& as, LoadedEDSFile& loaded) {
     std::string text;
@@ -27,10 +26,7 @@ int LoadEDSFileFrom(const std::string& path, const std::string& as, LoadedEDSFil
         PrintError(path + ": unreadable: " + error);
         return kExitFailure;
     }
-    const EDSKind kind = KindFor(path, text, as);
-    if (!as.empty() && !HoldsSectionsOfKind(text, kind))
-        PrintError(path + ": nothing of the " + EDSKindName(kind) +
-                   " kind in it; the model read is empty");
+    const EDSKind kind = ChosenKind(path, text, as);
     if (!LoadEDSFileText(loaded, kind, text, path)) {
         PrintError(path + ": not an EDS file of a known kind (use --as to choose a reader)");
         return kExitUnusable;

@@ -13,6 +13,10 @@ namespace corvid::cli {
 
 enum class SaveLayout { Kept, Corvid };
 
+// The kind chosen with `as` ("canopen", ...), said when the text holds
+// nothing of it, or else the detected one.
+EDSKind ChosenKind(const std::string& path, const std::string& text, const std::string& as);
+
 // Reads `path` with the reader of the kind chosen with `as` (empty: the
 // detected kind), keeping its bytes for a save in its own layout. Returns an
 // exit code.

@@ -5,7 +5,8 @@
 #include "EDSFileLoad.h"
 
 #include "dictionaries/EDSTextHelper.h"
-#include "shell/CellCommit.h"
+#include "dictionaries/FileIO.h"
+#include "shell/EDSDoc.h"
 #include "shell/KeptSave.h"
 #include "shell/PageRows.h"
 #include "shell/ProjectTree.h"
@@ -14,7 +15,6 @@
 #include <iostream>
 #include <memory>
 #include <optional>
-#include <variant>
 
 namespace corvid::cli {
 
@@ -83,14 +83,17 @@ std::optional<size_t> ColumnOf(const Page& page, const std::string& name) {
     return std::nullopt;
 }
 
-template <typename Model> bool HasPage(const Model& model, const std::string& page) {
-    const std::vector<std::string> sections = BuildProjectTreeFile(model).Sections;
-    return std::find(sections.begin(), sections.end(), page) != sections.end();
-}
+// The file being edited: the one file of a document set of its own, changed
+// only through the document's door, as the desktop program changes it.
+struct EditedFile {
+    CEDSDoc& doc;
+    EDSFileRef place;
+    EDSFileId id;
+};
 
-template <typename Model>
-CommitResult Delete(Model& model, const Change& change, IUserInterface& ui) {
-    return DeleteRow(model, change.page, change.row, ui);
+bool HasPage(const EditedFile& file, const std::string& page) {
+    const std::vector<std::string> sections = BuildProjectTreeFile(file.doc, file.place).Sections;
+    return std::find(sections.begin(), sections.end(), page) != sections.end();
 }
 
 // "Assem100+5" is the row five below the head row of Assem100 as the open
@@ -115,17 +118,17 @@ void PrintRefusal(std::string message) {
     PrintError(message);
 }
 
-template <typename Model> bool ApplySet(Model& model, const std::string& argument) {
+bool ApplySet(EditedFile& file, const std::string& argument) {
     const std::optional<Change> change = ParseSet(argument);
     if (!change) {
         PrintError("--set " + argument + ": expected PAGE:ROW:COLUMN=TEXT");
         return false;
     }
-    if (!HasPage(model, change->page)) {
+    if (!HasPage(file, change->page)) {
         PrintError("--set " + argument + ": no page " + change->page + " in this file");
         return false;
     }
-    const Page page = BuildPage(model, change->page);
+    const Page page = BuildPage(file.doc, file.place, change->page);
     const std::optional<size_t> column = ColumnOf(page, change->column);
     if (!column) {
         PrintError("--set " + argument + ": no column " + change->column + " on page " +
@@ -137,8 +140,8 @@ template <typename Model> bool ApplySet(Model& model, const std::string& argumen
         PrintError("--set " + argument + ": expected ROW or ROW+N (N rows below the entry's head)");
         return false;
     }
-    const CommitResult result = CommitCell(model, *edit);
-    if (result.Status == CommitStatus::Stored) {
+    const EDSCommitted result = file.doc.Commit(file.id, CellChange::Of(*edit));
+    if (result.Stored()) {
         if (!result.Message.empty())
             PrintRefusal(result.Message); // a warning: the value is stored
         return true;
@@ -147,49 +150,60 @@ template <typename Model> bool ApplySet(Model& model, const std::string& argumen
     return false;
 }
 
-template <typename Model>
-bool ApplyDelete(Model& model, const std::string& argument, IUserInterface& ui) {
+bool ApplyDelete(EditedFile& file, const std::string& argument) {
     const std::optional<Change> change = ParseDelete(argument);
-    if (!change || !HasPage(model, change->page)) {
+    if (!change || !HasPage(file, change->page)) {
         PrintError("--delete " + argument + ": expected PAGE:ROW with a page of this file");
         return false;
     }
-    const CommitResult result = Delete(model, *change, ui);
-    if (result.Status == CommitStatus::Stored || result.Status == CommitStatus::Declined)
+    const EDSCommitted result = file.doc.Commit(file.id, DeleteChange{change->page, change->row});
+    if (result.Stored() || result.Status == CommitStatus::Declined)
         return true;
     PrintRefusal(result.Message);
     return false;
 }
 
+bool ApplyChanges(EditedFile& file, const EditOptions& options) {
+    for (const std::string& set : options.sets)
+        if (!ApplySet(file, set))
+            return false;
+    for (const std::string& deletion : options.deletes)
+        if (!ApplyDelete(file, deletion))
+            return false;
+    return true;
+}
+
 int RunEdit(const EditOptions& options) {
-    auto file = std::make_unique<LoadedEDSFile>();
-    if (const int code = LoadEDSFileFrom(options.input, options.as, *file); code != kExitOk)
-        return code;
-    EditUserInterface ui(options.answerNo);
-    const bool applied = std::visit(
-        [&]<typename Model>(Model& model) {
-            if constexpr (std::is_same_v<Model, std::monostate>) {
-                return false;
-            } else {
-                for (const std::string& set : options.sets)
-                    if (!ApplySet(model, set))
-                        return false;
-                for (const std::string& deletion : options.deletes)
-                    if (!ApplyDelete(model, deletion, ui))
-                        return false;
-                return true;
-            }
-        },
-        file->model);
-    if (!applied)
+    std::string text;
+    std::string error;
+    if (!ReadWholeFile(options.input, text, error)) {
+        PrintError(options.input + ": unreadable: " + error);
         return kExitFailure;
+    }
+    EditUserInterface ui(options.answerNo);
+    CEDSDoc doc(ui);
+    const std::optional<EDSFileId> id =
+        doc.AddFileText(ChosenKind(options.input, text, options.as), text, options.input);
+    if (!id) {
+        PrintError(options.input +
+                   ": not an EDS file of a known kind (use --as to choose a reader)");
+        return kExitUnusable;
+    }
+    EditedFile file{doc, *doc.Find(*id), *id};
+    if (!ApplyChanges(file, options))
+        return kExitFailure;
+    const bool kept = options.layout == SaveLayout::Kept;
     size_t changedLines = 0;
-    const int code = SaveEDSFileTo(*file, options.output, options.layout, changedLines);
-    if (code == kExitOk && options.layout == SaveLayout::Kept) {
-        std::string line = ChangedLinesText(changedLines, options.output);
+    if (!doc.WriteFile(*id, options.output, kept ? CEDSDoc::Layout::Kept : CEDSDoc::Layout::Corvid,
+                       changedLines, error)) {
+        PrintError(options.output + ": " + error);
+        return kExitFailure;
+    }
+    if (kept) {
+        const std::string line = ChangedLinesText(changedLines, options.output);
         std::cerr << line.substr(0, line.size() - 2) << '\n';
     }
-    return code;
+    return kExitOk;
 }
 
 } // namespace

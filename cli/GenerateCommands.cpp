@@ -111,17 +111,11 @@ template <typename Model> int WriteNewest(const CEDSDoc& doc, const std::string&
 }
 
 int WriteNewest(const CEDSDoc& doc, EDSKind kind, const std::string& path) {
-    switch (kind) {
-    case EDSKind::CANopen:
-        return WriteNewest<CCANopenEDS>(doc, path);
-    case EDSKind::DeviceNet:
-        return WriteNewest<CDeviceNetEDS>(doc, path);
-    case EDSKind::EtherNetIP:
-        return WriteNewest<CEtherNetIPEDS>(doc, path);
-    case EDSKind::Unknown:
-        break;
-    }
-    return kExitFailure;
+    int code = kExitFailure;
+    WithKind(kind, [&]<typename Model>(std::type_identity<Model>) {
+        code = WriteNewest<Model>(doc, path);
+    });
+    return code;
 }
 
 int RunLoad(const GenerateOptions& options) {

@@ -5,6 +5,7 @@
 #include "dictionaries/ProfileFile.h"
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 
 namespace corvid {
@@ -37,17 +38,11 @@ std::vector<std::string> SubFolders(const std::string& folder) {
 } // namespace
 
 std::string_view CatalogueFolderName(EDSKind kind) {
-    switch (kind) {
-    case EDSKind::CANopen:
-        return "CANopen";
-    case EDSKind::DeviceNet:
-        return "DeviceNet";
-    case EDSKind::EtherNetIP:
-        return "EtherNetIP";
-    case EDSKind::Unknown:
-        break;
-    }
-    return {};
+    // The catalogue's own folder names, in the order of EDSKind.
+    static constexpr std::array<std::string_view, 3> kFolders = {"CANopen", "DeviceNet",
+                                                                 "EtherNetIP"};
+    const auto slot = static_cast<size_t>(kind);
+    return slot < kFolders.size() ? kFolders[slot] : std::string_view();
 }
 
 std::string CatalogueFolder(EDSKind kind) {

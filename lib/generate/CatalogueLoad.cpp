@@ -31,10 +31,7 @@ bool LoadModel(CEDSDoc& doc, IUserInterface& ui, const CatalogueChoice& choice,
     }
     auto model = std::make_unique<Model>();
     ui.AppendMessage(Format(generate_texts::kReadingFrom, {path}));
-    if (!EDSDocKind<Model>::Load(*model, path, error)) {
-        ui.AppendMessage(Format(generate_texts::kCannotRead, {path, error}));
-        return false;
-    }
+    EDSDocKind<Model>::LoadText(*model, text, path);
     // The lists' names, whatever header comment the model file has.
     model->Header.Module = choice.module;
     model->Header.Device = choice.device;
@@ -48,17 +45,11 @@ bool LoadModel(CEDSDoc& doc, IUserInterface& ui, const CatalogueChoice& choice,
 bool LoadFromCatalogue(CEDSDoc& doc, IUserInterface& ui, const CatalogueChoice& choice) {
     const std::string path =
         CatalogueModelPath(choice.kind, choice.module, choice.device, choice.model);
-    switch (choice.kind) {
-    case EDSKind::CANopen:
-        return LoadModel<CCANopenEDS>(doc, ui, choice, path);
-    case EDSKind::DeviceNet:
-        return LoadModel<CDeviceNetEDS>(doc, ui, choice, path);
-    case EDSKind::EtherNetIP:
-        return LoadModel<CEtherNetIPEDS>(doc, ui, choice, path);
-    case EDSKind::Unknown:
-        break;
-    }
-    return false;
+    bool loaded = false;
+    WithKind(choice.kind, [&]<typename Model>(std::type_identity<Model>) {
+        loaded = LoadModel<Model>(doc, ui, choice, path);
+    });
+    return loaded;
 }
 
 } // namespace corvid

@@ -1,14 +1,12 @@
 #include "shell/EDSDoc.h"
 
+#include "dictionaries/FileIO.h"
 #include "shell/EDSDocTexts.h"
 #include "shell/KeptSave.h"
 
 namespace corvid {
 
 namespace {
-
-template <typename List> using ModelOf = typename List::value_type::element_type;
-template <typename List> constexpr EDSKind KindOf = EDSDocKind<ModelOf<List>>::kKind;
 
 // Fills the one "%s" of a string-table text.
 std::string Format(std::string_view pattern, const std::string& value) {
@@ -38,6 +36,8 @@ bool CEDSDoc::RemoveFile(EDSKind kind, size_t position) {
         if (KindOf<std::decay_t<decltype(list)>> != kind || position >= list.size())
             return;
         list.erase(list.begin() + static_cast<std::ptrdiff_t>(position));
+        std::vector<EDSFileId>& ids = ids_[Slot(kind)];
+        ids.erase(ids.begin() + static_cast<std::ptrdiff_t>(position));
         removed = true;
     });
     if (removed && current_ && current_->kind == kind) {
@@ -77,6 +77,59 @@ const EDSFileHeader* CEDSDoc::Header(EDSFileRef file) const {
     return FindHeader(file);
 }
 
+std::optional<EDSFileId> CEDSDoc::IdAt(EDSFileRef file) const {
+    if (file.kind == EDSKind::Unknown || file.position >= ids_[Slot(file.kind)].size())
+        return std::nullopt;
+    return ids_[Slot(file.kind)][file.position];
+}
+
+std::optional<EDSFileRef> CEDSDoc::Find(EDSFileId id) const {
+    for (size_t slot = 0; slot < ids_.size(); ++slot) {
+        const auto at = std::find(ids_[slot].begin(), ids_[slot].end(), id);
+        if (at != ids_[slot].end())
+            return EDSFileRef{static_cast<EDSKind>(slot),
+                              static_cast<size_t>(at - ids_[slot].begin())};
+    }
+    return std::nullopt;
+}
+
+EDSCommitted CEDSDoc::Commit(EDSFileId id, EDSChange change) {
+    const std::optional<EDSFileRef> file = Find(id);
+    if (!file)
+        return {};
+    // The change is applied to a copy kept for the listeners, which are told
+    // what was asked, not what the rule made of the values it moved out.
+    const EDSChange told = change;
+    EDSCommitted committed;
+    ForEachList([&](auto& list) {
+        if (KindOf<std::decay_t<decltype(list)>> == file->kind)
+            committed = ApplyChange(*list[file->position], std::move(change), ui_);
+    });
+    if (!committed.Stored())
+        return committed;
+    EDSFileHeader& header = *Header(*file);
+    header.Flags = static_cast<uint8_t>(header.Flags | FLAG_MODIFIED);
+    // A listener may add or remove listeners: it is told from a copy.
+    const auto listeners = listeners_;
+    for (const auto& [number, listener] : listeners)
+        listener(id, told);
+    return committed;
+}
+
+size_t CEDSDoc::AddChangeListener(ChangeListener listener) {
+    listeners_.emplace_back(++lastListener_, std::move(listener));
+    return lastListener_;
+}
+
+void CEDSDoc::RemoveChangeListener(size_t listener) {
+    std::erase_if(listeners_, [&](const auto& entry) { return entry.first == listener; });
+}
+
+bool CEDSDoc::IsModified(EDSFileId id) const {
+    const std::optional<EDSFileRef> file = Find(id);
+    return file && (Header(*file)->Flags & FLAG_MODIFIED) != 0;
+}
+
 void CEDSDoc::OpenFiles() {
     if (opening_)
         return;
@@ -100,21 +153,19 @@ void CEDSDoc::OpenPaths(const std::vector<std::string>& paths) {
 }
 
 void CEDSDoc::OpenPath(const std::string& path) {
+    // One read: the kind is found in the text the reader then reads.
+    std::string text;
     std::string error;
-    const EDSKind kind = DetectEDSKind(path, error);
-    if (!error.empty()) {
+    if (!ReadWholeFile(path, text, error)) {
         ui_.AppendMessage(std::string(doc_texts::kOpenFile) + path +
                           std::string(doc_texts::kUnreadable) + error + "\r\n");
         return;
     }
-    ForEachList([&](auto& list) {
-        using List = std::decay_t<decltype(list)>;
-        if (KindOf<List> == kind)
-            OpenAs<ModelOf<List>>(path);
-    });
+    WithKind(DetectEDSKindText(path, text),
+             [&]<typename Model>(std::type_identity<Model>) { OpenAs<Model>(path, text); });
 }
 
-template <typename Model> void CEDSDoc::OpenAs(const std::string& path) {
+template <typename Model> void CEDSDoc::OpenAs(const std::string& path, std::string_view text) {
     std::string opened(doc_texts::kOpenFile);
     ui_.AppendMessage(opened + path + std::string(EDSDocKind<Model>::kOpenedText));
     for (const auto& model : Files<Model>()) {
@@ -123,14 +174,21 @@ template <typename Model> void CEDSDoc::OpenAs(const std::string& path) {
             return;
         }
     }
-    auto model = std::make_unique<Model>();
-    std::string error;
-    // A file that cannot be read still joins the set, empty, as the user
-    // chose it; the reason is shown once.
-    if (!LoadKeepingLayout(*model, path, error))
-        ui_.AskMessage(path + "\n" + error, std::string(doc_texts::kCaption), MessageButtons::Ok,
-                       MessageIcon::Warning);
-    AddFile(std::move(model));
+    AddFileText(EDSDocKind<Model>::kKind, text, path);
+}
+
+std::optional<EDSFileId> CEDSDoc::AddFileText(EDSKind kind, std::string_view text,
+                                              const std::string& path) {
+    std::optional<EDSFileId> id;
+    WithKind(kind, [&]<typename Model>(std::type_identity<Model>) {
+        auto model = std::make_unique<Model>();
+        EDSDocKind<Model>::LoadText(*model, text, path);
+        // The bytes as read stay with the model: a save writes them back
+        // wherever the user changed nothing.
+        model->Header.SourceText = std::string(text);
+        id = AddFile(std::move(model));
+    });
+    return id;
 }
 
 bool CEDSDoc::SaveFile() {
@@ -173,8 +231,8 @@ CEDSDoc::SaveResult CEDSDoc::WriteTo(EDSFileRef file, const std::string& path) {
     header.SavePathName = path;
     std::string error;
     size_t changedLines = 0;
-    if (!Write(file, path, previousPath.empty() ? header.PathName : previousPath, changedLines,
-               error)) {
+    if (!Write(file, path, previousPath.empty() ? header.PathName : previousPath, Layout::Kept,
+               changedLines, error)) {
         // Nothing was written over: the file keeps its changes, and one that
         // was never saved still asks for a path next time.
         header.SavePathName = previousPath;
@@ -195,7 +253,7 @@ CEDSDoc::SaveResult CEDSDoc::WriteTo(EDSFileRef file, const std::string& path) {
 // A file opened from disk keeps its layout; one Corvid made is written in
 // Corvid's. Saved under another name, a CANopen file's FileName follows.
 bool CEDSDoc::Write(EDSFileRef file, const std::string& path, const std::string& before,
-                    size_t& changedLines, std::string& error) {
+                    Layout layout, size_t& changedLines, std::string& error) {
     bool written = false;
     ForEachList([&](const auto& list) {
         using List = std::decay_t<decltype(list)>;
@@ -204,12 +262,18 @@ bool CEDSDoc::Write(EDSFileRef file, const std::string& path, const std::string&
         auto& model = *list[file.position];
         if (before != path)
             FollowSavePath(model, before, path);
-        if (model.Header.SourceText)
+        if (model.Header.SourceText && layout == Layout::Kept)
             written = WriteKeptLayout(model, path, SaveTimeNow(), changedLines, error);
         else
             written = EDSDocKind<ModelOf<List>>::Write(model, path, error);
     });
     return written;
+}
+
+bool CEDSDoc::WriteFile(EDSFileId id, const std::string& path, Layout layout,
+                        size_t& changedLines, std::string& error) {
+    const std::optional<EDSFileRef> file = Find(id);
+    return file && Write(*file, path, Header(*file)->PathName, layout, changedLines, error);
 }
 
 bool CEDSDoc::ConfirmExit() {

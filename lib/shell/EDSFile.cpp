@@ -4,15 +4,6 @@
 
 namespace corvid {
 
-namespace {
-
-template <typename Model>
-void LoadAs(LoadedEDSFile& file, std::string_view text, const std::string& path) {
-    EDSDocKind<Model>::LoadText(file.model.emplace<Model>(), text, path);
-}
-
-} // namespace
-
 EDSKind LoadedEDSFile::Kind() const {
     return std::visit(
         []<typename Model>(const Model&) {
@@ -26,21 +17,12 @@ EDSKind LoadedEDSFile::Kind() const {
 
 bool LoadEDSFileText(LoadedEDSFile& file, EDSKind kind, std::string_view text,
                      const std::string& path) {
-    switch (kind) {
-    case EDSKind::CANopen:
-        LoadAs<CCANopenEDS>(file, text, path);
-        return true;
-    case EDSKind::DeviceNet:
-        LoadAs<CDeviceNetEDS>(file, text, path);
-        return true;
-    case EDSKind::EtherNetIP:
-        LoadAs<CEtherNetIPEDS>(file, text, path);
-        return true;
-    case EDSKind::Unknown:
-        break;
-    }
-    file.model = std::monostate{};
-    return false;
+    const bool known = WithKind(kind, [&]<typename Model>(std::type_identity<Model>) {
+        EDSDocKind<Model>::LoadText(file.model.emplace<Model>(), text, path);
+    });
+    if (!known)
+        file.model = std::monostate{};
+    return known;
 }
 
 bool WriteEDSFile(const LoadedEDSFile& file, const std::string& path, std::string& error) {

@@ -7,8 +7,6 @@
 #include "dictionaries/EDSTextHelper.h"
 
 #include <algorithm>
-#include <cctype>
-#include <set>
 
 namespace corvid {
 
@@ -55,27 +53,6 @@ int CountEtherNetIPEvidence(const CProfileText& file) {
     return evidence;
 }
 
-// "1A00" or "1a00sub3": one to four hex digits, then optionally "sub" and
-// one or two more.
-bool IsObjectSectionName(std::string_view name) {
-    const auto hexDigits = [](std::string_view digits, size_t most) {
-        return !digits.empty() && digits.size() <= most &&
-               std::all_of(digits.begin(), digits.end(),
-                           [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); });
-    };
-    const size_t sub = ToLowerAscii(name).find("sub");
-    if (sub == std::string_view::npos)
-        return hexDigits(name, 4);
-    return hexDigits(name.substr(0, sub), 4) && hexDigits(name.substr(sub + 3), 2);
-}
-
-bool IsCANopenSection(const std::string& name) {
-    static const std::set<std::string> kFixed = {
-        "fileinfo",         "deviceinfo",      "dummyusage",         "comments",
-        "mandatoryobjects", "optionalobjects", "manufacturerobjects"};
-    return kFixed.contains(ToLowerAscii(name)) || IsObjectSectionName(name);
-}
-
 } // namespace
 
 EDSKind DetectEDSKindText(const std::string& path, std::string_view text) {
@@ -106,38 +83,6 @@ EDSKind DetectEDSKind(const std::string& path, std::string& error) {
     if (!ReadWholeFile(path, text, error))
         return EDSKind::Unknown;
     return DetectEDSKindText(path, text);
-}
-
-bool HoldsSectionsOfKind(std::string_view text, EDSKind kind) {
-    StripByteOrderMark(text);
-    const CProfileText file(text);
-    const auto& names = file.SectionNames();
-    switch (kind) {
-    case EDSKind::CANopen:
-        return std::any_of(names.begin(), names.end(), IsCANopenSection);
-    case EDSKind::DeviceNet:
-    case EDSKind::EtherNetIP:
-        return std::any_of(names.begin(), names.end(), [](const std::string& name) {
-            return name == "File" || name == "Device";
-        });
-    case EDSKind::Unknown:
-        break;
-    }
-    return false;
-}
-
-const char* EDSKindName(EDSKind kind) {
-    switch (kind) {
-    case EDSKind::CANopen:
-        return "CANopen";
-    case EDSKind::DeviceNet:
-        return "DeviceNet";
-    case EDSKind::EtherNetIP:
-        return "EtherNet/IP";
-    case EDSKind::Unknown:
-        break;
-    }
-    return "unknown";
 }
 
 } // namespace corvid

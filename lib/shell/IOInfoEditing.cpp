@@ -4,6 +4,7 @@
 #include "IOInfoEntries.h"
 
 #include <array>
+#include <type_traits>
 
 namespace corvid {
 
@@ -11,23 +12,15 @@ namespace {
 
 constexpr uint64_t kLargest16 = 0xFFFF;
 
-// Works for a const section too, giving a const entry.
+// Works for a const section too, giving a const entry. Input and Output
+// are entries of their own lists, not connections.
 template <typename Section>
 auto ConnectionOf(Section& io, IOInsertKind kind) -> decltype(&io.PollInfo) {
-    switch (kind) {
-    case IOInsertKind::PollInfo:
-        return &io.PollInfo;
-    case IOInsertKind::StrobeInfo:
-        return &io.StrobeInfo;
-    case IOInsertKind::COSInfo:
-        return &io.COSInfo;
-    case IOInsertKind::CyclicInfo:
-        return &io.CyclicInfo;
-    case IOInsertKind::Input:
-    case IOInsertKind::Output:
-        break;
-    }
-    return nullptr;
+    using Info = std::remove_const_t<Section>;
+    static constexpr std::array<ConnectionInfo Info::*, 4> kConnections = {
+        &Info::PollInfo, &Info::StrobeInfo, &Info::COSInfo, &Info::CyclicInfo};
+    const auto at = static_cast<size_t>(kind) - static_cast<size_t>(IOInsertKind::PollInfo);
+    return kind >= IOInsertKind::PollInfo ? &(io.*kConnections[at]) : nullptr;
 }
 
 std::string_view KindName(IOInsertKind kind) {

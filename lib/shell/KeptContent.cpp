@@ -18,11 +18,6 @@ KeptCounts Count(const std::vector<pages::KeptGroup>& groups) {
     return counts;
 }
 
-template <typename Model> KeptCounts CountAt(const CEDSDoc& doc, size_t position) {
-    const auto& files = doc.Files<Model>();
-    return position < files.size() ? CountKept(*files[position]) : KeptCounts{};
-}
-
 std::string Counted(size_t count, const char* what) {
     return std::to_string(count) + " " + what + (count == 1 ? "" : "s");
 }
@@ -60,17 +55,9 @@ KeptCounts CountKept(const CEtherNetIPEDS& model) {
 }
 
 KeptCounts CountKept(const CEDSDoc& doc, EDSFileRef file) {
-    switch (file.kind) {
-    case EDSKind::CANopen:
-        return CountAt<CCANopenEDS>(doc, file.position);
-    case EDSKind::DeviceNet:
-        return CountAt<CDeviceNetEDS>(doc, file.position);
-    case EDSKind::EtherNetIP:
-        return CountAt<CEtherNetIPEDS>(doc, file.position);
-    case EDSKind::Unknown:
-        break;
-    }
-    return {};
+    KeptCounts counts;
+    doc.Visit(file, [&](const auto& model) { counts = CountKept(model); });
+    return counts;
 }
 
 std::string KeptMessage(const std::string& path, const KeptCounts& counts) {

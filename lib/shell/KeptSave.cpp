@@ -36,16 +36,6 @@ std::string_view FileNameOf(std::string_view path) {
 
 } // namespace
 
-template <typename Model>
-bool LoadKeepingLayout(Model& model, const std::string& path, std::string& error) {
-    std::string text;
-    if (!ReadWholeFile(path, text, error))
-        return EDSDocKind<Model>::Load(model, path, error);
-    EDSDocKind<Model>::LoadText(model, text, path);
-    model.Header.SourceText = std::move(text);
-    return true;
-}
-
 template <typename Model> KeptLayoutResult FormatKeptLayout(Model& model, const StampTime& time) {
     if (!model.Header.SourceText)
         return {EDSDocKind<Model>::Format(model), 0};
@@ -81,7 +71,6 @@ void FollowSavePath(CCANopenEDS& model, const std::string& before, const std::st
 }
 
 #define CORVID_KEPT_SAVE(Model)                                                                    \
-    template bool LoadKeepingLayout(Model&, const std::string&, std::string&);                     \
     template KeptLayoutResult FormatKeptLayout(Model&, const StampTime&);                          \
     template bool WriteKeptLayout(Model&, const std::string&, const StampTime&, size_t&,           \
                                   std::string&);

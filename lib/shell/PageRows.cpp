@@ -7,14 +7,6 @@ namespace corvid {
 
 namespace {
 
-template <typename Model>
-Page PageOf(const CEDSDoc& doc, size_t position, std::string_view section, const PageState& state) {
-    const auto& files = doc.Files<Model>();
-    if (position >= files.size())
-        return {};
-    return BuildPage(*files[position], section, state);
-}
-
 size_t RowsOfEntry(const Page& page, size_t headRow) {
     size_t count = 0;
     for (size_t row = headRow + 1; row < page.Rows.size() && page.Rows[row].Head == headRow; ++row)
@@ -39,17 +31,9 @@ int RowMark(RowLook look) {
 
 Page BuildPage(const CEDSDoc& doc, EDSFileRef file, std::string_view section,
                const PageState& state) {
-    switch (file.kind) {
-    case EDSKind::CANopen:
-        return PageOf<CCANopenEDS>(doc, file.position, section, state);
-    case EDSKind::DeviceNet:
-        return PageOf<CDeviceNetEDS>(doc, file.position, section, state);
-    case EDSKind::EtherNetIP:
-        return PageOf<CEtherNetIPEDS>(doc, file.position, section, state);
-    case EDSKind::Unknown:
-        break;
-    }
-    return {};
+    Page page;
+    doc.Visit(file, [&](const auto& model) { page = BuildPage(model, section, state); });
+    return page;
 }
 
 Page BuildFileSummaryPage(const EDSFileHeader& header, EDSKind kind) {

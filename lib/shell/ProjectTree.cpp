@@ -21,13 +21,6 @@ template <typename Model> void AddKept(ProjectTreeFile& file, const Model& model
         file.Sections.emplace_back(kKeptSection);
 }
 
-template <typename Model> ProjectTreeFile TreeFileAt(const CEDSDoc& doc, size_t position) {
-    const auto& files = doc.Files<Model>();
-    if (position >= files.size())
-        return {};
-    return BuildProjectTreeFile(*files[position]);
-}
-
 } // namespace
 
 ProjectTreeFile BuildProjectTreeFile(const CCANopenEDS& model) {
@@ -65,17 +58,9 @@ ProjectTreeFile BuildProjectTreeFile(const CEtherNetIPEDS& model) {
 }
 
 ProjectTreeFile BuildProjectTreeFile(const CEDSDoc& doc, EDSFileRef file) {
-    switch (file.kind) {
-    case EDSKind::CANopen:
-        return TreeFileAt<CCANopenEDS>(doc, file.position);
-    case EDSKind::DeviceNet:
-        return TreeFileAt<CDeviceNetEDS>(doc, file.position);
-    case EDSKind::EtherNetIP:
-        return TreeFileAt<CEtherNetIPEDS>(doc, file.position);
-    case EDSKind::Unknown:
-        break;
-    }
-    return {};
+    ProjectTreeFile tree;
+    doc.Visit(file, [&](const auto& model) { tree = BuildProjectTreeFile(model); });
+    return tree;
 }
 
 } // namespace corvid

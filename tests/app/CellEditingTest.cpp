@@ -9,11 +9,15 @@
 #include "EDSView.h"
 #include "MessageWindow.h"
 #include "PageTableModel.h"
+#include "ProjectTreeModel.h"
+#include "ProjectWindow.h"
 
 #include "canopen/CANopenModel.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTest>
@@ -52,6 +56,31 @@ private slots:
         QCOMPARE(f->Cell("VendorName", 1).data().toString(), QString("Corvid Motion"));
         QVERIFY(Modified());
         QVERIFY(f->frame->windowTitle().startsWith("drive*"));
+    }
+
+    // The page model commits through the document's door; the page, the
+    // title and the tree follow the door's word, also for a change that
+    // came from elsewhere.
+    void SetData_CommitsThroughTheDoorAndThePageTitleAndTreeFollow() {
+        auto& page = static_cast<CPageTableModel&>(*f->frame->View().model());
+        QSignalSpy tree(&f->frame->ProjectWindow().Model(EDSKind::CANopen),
+                        &QAbstractItemModel::dataChanged);
+        QVERIFY(!page.setData(f->Cell("VendorNumber", 1), "0x100000000"));
+        QVERIFY(!Modified());
+        QVERIFY(f->frame->MessageWindow().TextView().toPlainText().contains("0x100000000"));
+        QCOMPARE(tree.count(), 0);
+
+        QVERIFY(page.setData(f->Cell("OrderCode", 1), "SMS-900"));
+        QCOMPARE(Model().DeviceInfo.OrderCode, std::string("SMS-900"));
+        QCOMPARE(f->Cell("OrderCode", 1).data().toString(), QString("SMS-900"));
+        QVERIFY(f->frame->windowTitle().startsWith("drive*"));
+        QCOMPARE(tree.count(), 1);
+
+        CEDSDoc& doc = f->frame->Document();
+        const EDSFileId file = *doc.IdAt({EDSKind::CANopen, 0});
+        QVERIFY(doc.Commit(file, CellChange{"DeviceInfo", "ProductName", 1, "SM-9", {}}).Stored());
+        QCOMPARE(f->Cell("ProductName", 1).data().toString(), QString("SM-9"));
+        QCOMPARE(tree.count(), 2);
     }
 
     void TextEditor_APressOnAWidgetThatTakesNoFocusCommitsToo() {
@@ -122,12 +151,21 @@ private slots:
         row.Key = "2000";
         row.Cells = {{"2000"}, {"OLDTYPE", CellEditor::DropDown, 0, 300}};
         page.Rows = {row};
-        CPageTableModel model(nullptr);
+        // The delegate hands what the user chose to the model's setData.
+        struct RecordingModel : CPageTableModel {
+            using CPageTableModel::CPageTableModel;
+            bool setData(const QModelIndex&, const QVariant& value, int) override {
+                commits.push_back(value.toString());
+                return true;
+            }
+            std::vector<QString> commits;
+        };
+        CEDSDoc doc(f->dialogs);
+        RecordingModel model(doc, nullptr);
+        model.SetFile(EDSFileId{1});
         model.SetPage(page);
-        std::vector<QString> commits;
-        auto* delegate = new CCellDelegate(
-            model, [](const QModelIndex&) { return CellTarget{}; },
-            [&](const CellTarget&, const QString& text) { commits.push_back(text); }, &model);
+        std::vector<QString>& commits = model.commits;
+        auto* delegate = new CCellDelegate(model, &model);
         QTableView view;
         view.setModel(&model);
         view.setItemDelegate(delegate);

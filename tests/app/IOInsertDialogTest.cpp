@@ -55,7 +55,7 @@ private slots:
     void cleanup() { f.reset(); }
 
     void Layout_FollowsTheChosenKind() {
-        CIOInsertDialog dialog(Model(), f->dialogs, "", f->frame.get());
+        CIOInsertDialog dialog(f->frame->Document(), FileId(), "", f->frame.get());
         dialog.show();
         QCOMPARE(dialog.windowTitle(), QString("Insert"));
         QComboBox& select = Find<QComboBox>(dialog, "Select");
@@ -78,7 +78,7 @@ private slots:
     }
 
     void Opening_FillsTheFormFromTheSelectedEntry() {
-        CIOInsertDialog poll(Model(), f->dialogs, "PollInfo", f->frame.get());
+        CIOInsertDialog poll(f->frame->Document(), FileId(), "PollInfo", f->frame.get());
         QCOMPARE(Find<QComboBox>(poll, "Select").currentText(), QString("PollInfo"));
         QCOMPARE(MaskShown(poll), 0x5);
         QComboBox& defaultInput = Find<QComboBox>(poll, "DefaultInput");
@@ -87,7 +87,7 @@ private slots:
         QCOMPARE(Items(Find<QComboBox>(poll, "DefaultOutput")), QStringList{"1"});
         QCOMPARE(Find<QComboBox>(poll, "DefaultOutput").currentText(), QString("1"));
 
-        CIOInsertDialog input(Model(), f->dialogs, "Input1", f->frame.get());
+        CIOInsertDialog input(f->frame->Document(), FileId(), "Input1", f->frame.get());
         QCOMPARE(Find<QComboBox>(input, "Select").currentText(), QString("Input"));
         QCOMPARE(Text(input, "Index"), QString("1"));
         QCOMPARE(Text(input, "Size"), QString("4"));
@@ -99,18 +99,18 @@ private slots:
         QCOMPARE(Text(input, "HelpString"), QString("\"Drive status word and actual speed\""));
 
         // A number with no entry yet: the kind and the number, empty fields.
-        CIOInsertDialog missing(Model(), f->dialogs, "Output7", f->frame.get());
+        CIOInsertDialog missing(f->frame->Document(), FileId(), "Output7", f->frame.get());
         QCOMPARE(Text(missing, "Index"), QString("7"));
         QCOMPARE(Text(missing, "NameString"), QString());
         QCOMPARE(Find<QComboBox>(missing, "DefaultInput").currentIndex(), -1);
 
-        CIOInsertDialog other(Model(), f->dialogs, "Default", f->frame.get());
+        CIOInsertDialog other(f->frame->Document(), FileId(), "Default", f->frame.get());
         QCOMPARE(Find<QComboBox>(other, "Select").currentIndex(), -1);
 
         // A default holds 16 bits: a larger number is not offered, so it is
         // never stored cut to another entry's number.
         Model().IOInfoSection.Inputs.push_back(IOEntry{70001, 1, 0, 0, {}, 0, {}, {}});
-        CIOInsertDialog large(Model(), f->dialogs, "CyclicInfo", f->frame.get());
+        CIOInsertDialog large(f->frame->Document(), FileId(), "CyclicInfo", f->frame.get());
         QCOMPARE(Items(Find<QComboBox>(large, "DefaultInput")), (QStringList{"1", "2"}));
     }
 
@@ -122,7 +122,7 @@ private slots:
         Model().IOInfoSection.Inputs[0].Name = longName;
         Model().IOInfoSection.PollInfo.DefaultInput = 7;
         for (const char* key : {"Input1", "PollInfo"}) {
-            CIOInsertDialog dialog(Model(), f->dialogs, key, f->frame.get());
+            CIOInsertDialog dialog(f->frame->Document(), FileId(), key, f->frame.get());
             f->dialogs.answers = {MessageAnswer::Yes};
             ClickOk(dialog);
             QCOMPARE(dialog.result(), static_cast<int>(QDialog::Accepted));
@@ -132,7 +132,7 @@ private slots:
     }
 
     void Ok_AddsANewOutputWithQuotedTexts() {
-        CIOInsertDialog dialog(Model(), f->dialogs, "", f->frame.get());
+        CIOInsertDialog dialog(f->frame->Document(), FileId(), "", f->frame.get());
         Find<QComboBox>(dialog, "Select").setCurrentIndex(static_cast<int>(IOInsertKind::Output));
         Type(dialog, "Index", "3");
         Type(dialog, "Size", "2");
@@ -161,7 +161,7 @@ private slots:
 
     void Ok_RefusesNumbersThatDoNotFitAndStaysOpen() {
         const std::vector<IOEntry> inputs = Model().IOInfoSection.Inputs;
-        CIOInsertDialog dialog(Model(), f->dialogs, "", f->frame.get());
+        CIOInsertDialog dialog(f->frame->Document(), FileId(), "", f->frame.get());
         Find<QComboBox>(dialog, "Select").setCurrentIndex(static_cast<int>(IOInsertKind::Input));
         // The ranges are the core's (tests/shell IOInfoEditingTest); a number
         // too large for any integer is refused too, never cut.
@@ -179,7 +179,7 @@ private slots:
     }
 
     void Ok_ReplacesOnlyWhenTheUserSaysYes() {
-        CIOInsertDialog dialog(Model(), f->dialogs, "Input2", f->frame.get());
+        CIOInsertDialog dialog(f->frame->Document(), FileId(), "Input2", f->frame.get());
         Type(dialog, "NameString", "Status word");
         f->dialogs.answers = {MessageAnswer::No};
         ClickOk(dialog);
@@ -193,7 +193,7 @@ private slots:
         QCOMPARE(dialog.result(), static_cast<int>(QDialog::Accepted));
         QCOMPARE(Model().IOInfoSection.Inputs[1].Name, std::string("\"Status word\""));
 
-        CIOInsertDialog cos(Model(), f->dialogs, "COSInfo", f->frame.get());
+        CIOInsertDialog cos(f->frame->Document(), FileId(), "COSInfo", f->frame.get());
         Find<QCheckBox>(cos, "Strobe").setChecked(true);
         f->dialogs.answers = {MessageAnswer::No};
         ClickOk(cos);
@@ -205,12 +205,12 @@ private slots:
 
     void NothingChosenOrCancel_ChangeNothing() {
         const size_t inputs = Model().IOInfoSection.Inputs.size();
-        CIOInsertDialog none(Model(), f->dialogs, "", f->frame.get());
+        CIOInsertDialog none(f->frame->Document(), FileId(), "", f->frame.get());
         ClickOk(none);
         QCOMPARE(none.result(), static_cast<int>(QDialog::Accepted));
         QVERIFY(!none.Stored());
 
-        CIOInsertDialog cancelled(Model(), f->dialogs, "", f->frame.get());
+        CIOInsertDialog cancelled(f->frame->Document(), FileId(), "", f->frame.get());
         cancelled.show();
         Find<QComboBox>(cancelled, "Select").setCurrentIndex(static_cast<int>(IOInsertKind::Input));
         Type(cancelled, "Index", "9");
@@ -222,6 +222,7 @@ private slots:
     }
 
 private:
+    EDSFileId FileId() { return *f->frame->Document().IdAt({EDSKind::DeviceNet, 0}); }
     CDeviceNetEDS& Model() { return *f->frame->Document().Files<CDeviceNetEDS>()[0]; }
 
     static int MaskShown(QDialog& dialog) {

@@ -41,7 +41,7 @@ private slots:
     // The rules of OK are the core's (tests/canopen ObjectEditingTest): here a
     // refusal and a No keep the dialog open, and the fields reach the object.
     void NewObject_RefusalAndNoStayOpenAndOkStoresTheFields() {
-        CObjectDialog dialog(Model(), f->dialogs, nullptr, f->frame.get());
+        CObjectDialog dialog(f->frame->Document(), FileId(), nullptr, f->frame.get());
         QCOMPARE(dialog.windowTitle(), QString("New Object"));
         Type(dialog, "Index", "FFF");
         f->dialogs.answers = {MessageAnswer::Ok};
@@ -76,7 +76,7 @@ private slots:
     }
 
     void NewSubIndex_OffersSubIndexes1ToFEWithoutACategory() {
-        CObjectDialog dialog(Model(), f->dialogs, nullptr, f->frame.get());
+        CObjectDialog dialog(f->frame->Document(), FileId(), nullptr, f->frame.get());
         Type(dialog, "Index", "2000");
         QComboBox& subIndex = Find<QComboBox>(dialog, "SubIndex");
         QCOMPARE(subIndex.count(), 0xFF);
@@ -92,7 +92,7 @@ private slots:
     void PasteObject_EditsTheClipboardButNotItsIndex() {
         CANopenObject clipboard = *Object(Model(), 0x1018);
         {
-            CObjectDialog dialog(Model(), f->dialogs, &clipboard, f->frame.get());
+            CObjectDialog dialog(f->frame->Document(), FileId(), &clipboard, f->frame.get());
             QCOMPARE(dialog.windowTitle(), QString("Paste Object"));
             QCOMPARE(Find<QLineEdit>(dialog, "Index").text(), QString("1018"));
             QComboBox& subIndex = Find<QComboBox>(dialog, "SubIndex");
@@ -118,13 +118,14 @@ private slots:
         QCOMPARE(Object(Model(), 0x1018)->ParameterName, std::string("Identity object"));
 
         // Cancel keeps what was changed on the clipboard.
-        CObjectDialog cancelled(Model(), f->dialogs, &clipboard, f->frame.get());
+        CObjectDialog cancelled(f->frame->Document(), FileId(), &clipboard, f->frame.get());
         Type(cancelled, "ParameterName", "Kept on the clipboard");
         cancelled.reject();
         QCOMPARE(clipboard.ParameterName, std::string("Kept on the clipboard"));
     }
 
 private:
+    EDSFileId FileId() { return *f->frame->Document().IdAt({EDSKind::CANopen, 0}); }
     CCANopenEDS& Model() { return *f->frame->Document().Files<CCANopenEDS>()[0]; }
 
     std::unique_ptr<FrameFixture> f;

@@ -4,16 +4,28 @@
 // model its reader filled, in one ordered list per fieldbus. It owns the
 // models and runs the open, save and exit flows; everything it shows or
 // asks goes through the user interface it was given.
+//
+// It is the one door to each file: a file is named by the id AddFile hands
+// out, Visit reads its model, and Commit is the only way the model changes.
+// Commit runs the editing rule, marks the file modified and tells the
+// listeners (the view's rows, the tree, the title) which file changed how.
 
 #include "dictionaries/UserInterface.h"
+#include "shell/EDSChange.h"
 #include "shell/EDSDocKinds.h"
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <tuple>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace corvid {
@@ -23,6 +35,13 @@ struct EDSFileRef {
     EDSKind kind = EDSKind::Unknown;
     size_t position = 0;
     bool operator==(const EDSFileRef&) const = default;
+};
+
+// A file of the document set, for as long as it stays open: ids are never
+// reused, so one kept past RemoveFile names no file rather than another.
+struct EDSFileId {
+    uint32_t Value = 0;
+    bool operator==(const EDSFileId&) const = default;
 };
 
 // The path a save dialog's choice is written to: a name keeps its own ending
@@ -37,15 +56,21 @@ public:
 
     explicit CEDSDoc(IUserInterface& ui) : ui_(ui) {}
 
-    // Appends a model to the list of its fieldbus; returns its position.
-    template <typename Model> size_t AddFile(std::unique_ptr<Model> model) {
+    // Appends a model to the list of its fieldbus; returns its id.
+    template <typename Model> EDSFileId AddFile(std::unique_ptr<Model> model) {
         FileList<Model>& list = Files<Model>();
         list.push_back(std::move(model));
-        const size_t position = list.size() - 1;
+        const EDSFileId id{++lastId_};
+        ids_[Slot(EDSDocKind<Model>::kKind)].push_back(id);
         if (fileAdded_)
-            fileAdded_(EDSFileRef{EDSDocKind<Model>::kKind, position});
-        return position;
+            fileAdded_(EDSFileRef{EDSDocKind<Model>::kKind, list.size() - 1});
+        return id;
     }
+
+    // Reads `text` with the reader of `kind` and adds the file; none for
+    // Unknown. A file that was opened is read from its text once.
+    std::optional<EDSFileId> AddFileText(EDSKind kind, std::string_view text,
+                                         const std::string& path);
 
     // Called after every AddFile, so a window shows a file's root while
     // later files are still loading, whoever added it (open or generation).
@@ -56,6 +81,52 @@ public:
     // Discards the file without a question; unsaved changes are lost.
     // Returns false when there is no such file.
     bool RemoveFile(EDSKind kind, size_t position);
+
+    // The id of the file at a place of the trees, and back; none when there
+    // is no such file.
+    std::optional<EDSFileId> IdAt(EDSFileRef file) const;
+    std::optional<EDSFileRef> Find(EDSFileId id) const;
+
+    // Calls f with the model of the file, of its own type; false when there
+    // is no such file. The models are read here; they change only through
+    // Commit.
+    template <typename F> bool Visit(EDSFileId id, F&& f) const {
+        const std::optional<EDSFileRef> file = Find(id);
+        return file && Visit(*file, std::forward<F>(f));
+    }
+    template <typename F> bool Visit(EDSFileRef file, F&& f) const {
+        bool found = false;
+        ForEachList([&](const auto& list) {
+            if (KindOf<std::decay_t<decltype(list)>> == file.kind && file.position < list.size()) {
+                f(std::as_const(*list[file.position]));
+                found = true;
+            }
+        });
+        return found;
+    }
+
+    // The model of the file when it is of type Model, else nullptr.
+    template <typename Model> const Model* FileModel(EDSFileId id) const {
+        const Model* found = nullptr;
+        Visit(id, [&]<typename Kind>(const Kind& model) {
+            if constexpr (std::is_same_v<Kind, Model>)
+                found = &model;
+        });
+        return found;
+    }
+
+    // Applies the change to the file by its editing rule. A stored change
+    // marks the file modified and is told to every listener; any other
+    // answer leaves the file as it was.
+    EDSCommitted Commit(EDSFileId id, EDSChange change);
+
+    using ChangeListener = std::function<void(EDSFileId, const EDSChange&)>;
+    // Returns a number for RemoveChangeListener. Listeners are called in
+    // the order they were added, after the model changed.
+    size_t AddChangeListener(ChangeListener listener);
+    void RemoveChangeListener(size_t listener);
+
+    bool IsModified(EDSFileId id) const;
 
     template <typename Model> FileList<Model>& Files() { return std::get<FileList<Model>>(lists_); }
     template <typename Model> const FileList<Model>& Files() const {
@@ -92,12 +163,24 @@ public:
     // edit is lost without warning.
     bool ConfirmExit();
 
+    // Writes a file to `path` without a dialog or a log line, as the command
+    // line saves: in the file's own layout where it has one (Kept), else or
+    // when asked (Corvid) in Corvid's. `changedLines` counts the lines a save
+    // in the file's own layout changed.
+    enum class Layout { Kept, Corvid };
+    bool WriteFile(EDSFileId id, const std::string& path, Layout layout, size_t& changedLines,
+                   std::string& error);
+
     // "%s - Halvard Corvid", with "*" behind the title when modified.
     void SetFrameTitle(const std::string& title, bool modified);
     const std::string& FrameTitle() const { return frameTitle_; }
 
 private:
     enum class SaveResult { Saved, Cancelled, Failed };
+
+    template <typename List> using ModelOf = typename List::value_type::element_type;
+    template <typename List> static constexpr EDSKind KindOf = EDSDocKind<ModelOf<List>>::kKind;
+    static size_t Slot(EDSKind kind) { return static_cast<size_t>(kind); }
 
     template <typename F> void ForEachList(F&& f) {
         std::apply([&](auto&... lists) { (f(lists), ...); }, lists_);
@@ -108,14 +191,14 @@ private:
 
     EDSFileHeader* FindHeader(EDSFileRef file) const;
 
-    template <typename Model> void OpenAs(const std::string& path);
+    template <typename Model> void OpenAs(const std::string& path, std::string_view text);
     void OpenPath(const std::string& path);
 
     SaveResult Save(EDSFileRef file, bool askPath);
     SaveResult SaveWithDialog(EDSFileRef file);
     SaveResult WriteTo(EDSFileRef file, const std::string& path);
     // `before` is the path the file was last saved to, or read from.
-    bool Write(EDSFileRef file, const std::string& path, const std::string& before,
+    bool Write(EDSFileRef file, const std::string& path, const std::string& before, Layout layout,
                size_t& changedLines, std::string& error);
 
     // The save prompt of one modified file on exit.
@@ -126,6 +209,11 @@ private:
     std::optional<EDSFileRef> current_;
     std::string frameTitle_;
     std::function<void(EDSFileRef)> fileAdded_;
+    // The ids of each fieldbus's files, in the order of its list.
+    std::array<std::vector<EDSFileId>, std::tuple_size_v<EDSModels>> ids_;
+    uint32_t lastId_ = 0;
+    std::vector<std::pair<size_t, ChangeListener>> listeners_;
+    size_t lastListener_ = 0;
     bool opening_ = false;
 };
 

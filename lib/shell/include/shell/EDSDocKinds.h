@@ -1,11 +1,12 @@
 #pragma once
 
 // The registry of file kinds: what every front end and the document set need
-// to know about each fieldbus: its kind, the wording of its open log line,
-// its reader (from a path or from bytes), its writer (to a path or to
-// bytes) and its JSON dump.
-// Adding a fieldbus is one more entry here, one more list in CEDSDoc and one
-// more alternative in LoadedEDSFile.
+// to know about each fieldbus: its kind and name, the wording of its open log
+// line, which sections its reader reads, its reader (from bytes), its writer (to a
+// path or to bytes) and its JSON dump. Adding a fieldbus is one more entry here, one more
+// model in EDSModels and one more alternative in LoadedEDSFile; code that
+// acts on a kind it holds as a value goes through WithKind instead of a
+// switch of its own.
 
 #include "canopen/CANopenModel.h"
 #include "devicenet/DeviceNetModel.h"
@@ -16,6 +17,9 @@
 
 #include <string>
 #include <string_view>
+#include <tuple>
+#include <type_traits>
+#include <vector>
 
 namespace corvid {
 
@@ -24,8 +28,10 @@ template <typename Model> struct EDSDocKind;
 template <> struct EDSDocKind<CCANopenEDS> {
     static constexpr EDSKind kKind = EDSKind::CANopen;
     static constexpr KeptLayoutKind kLayout = KeptLayoutKind::CANopen;
+    static constexpr const char* kName = "CANopen";
     static constexpr std::string_view kOpenedText = " is a CANopen EDS file.\r\n";
-    static bool Load(CCANopenEDS& model, const std::string& path, std::string& error);
+    // A fixed section, an object list or an object section.
+    static bool HoldsSections(const std::vector<std::string>& sectionNames);
     static void LoadText(CCANopenEDS& model, std::string_view text, const std::string& path);
     static bool Write(const CCANopenEDS& model, const std::string& path, std::string& error);
     static std::string Format(const CCANopenEDS& model);
@@ -35,8 +41,10 @@ template <> struct EDSDocKind<CCANopenEDS> {
 template <> struct EDSDocKind<CDeviceNetEDS> {
     static constexpr EDSKind kKind = EDSKind::DeviceNet;
     static constexpr KeptLayoutKind kLayout = KeptLayoutKind::DeviceNet;
+    static constexpr const char* kName = "DeviceNet";
     static constexpr std::string_view kOpenedText = " is a DeviceNet EDS file.\r\n";
-    static bool Load(CDeviceNetEDS& model, const std::string& path, std::string& error);
+    // [File] or [Device].
+    static bool HoldsSections(const std::vector<std::string>& sectionNames);
     static void LoadText(CDeviceNetEDS& model, std::string_view text, const std::string& path);
     static bool Write(const CDeviceNetEDS& model, const std::string& path, std::string& error);
     static std::string Format(const CDeviceNetEDS& model);
@@ -46,12 +54,27 @@ template <> struct EDSDocKind<CDeviceNetEDS> {
 template <> struct EDSDocKind<CEtherNetIPEDS> {
     static constexpr EDSKind kKind = EDSKind::EtherNetIP;
     static constexpr KeptLayoutKind kLayout = KeptLayoutKind::EtherNetIP;
+    static constexpr const char* kName = "EtherNet/IP";
     static constexpr std::string_view kOpenedText = " is an EtherNet/IP EDS file.\r\n";
-    static bool Load(CEtherNetIPEDS& model, const std::string& path, std::string& error);
+    // [File] or [Device].
+    static bool HoldsSections(const std::vector<std::string>& sectionNames);
     static void LoadText(CEtherNetIPEDS& model, std::string_view text, const std::string& path);
     static bool Write(const CEtherNetIPEDS& model, const std::string& path, std::string& error);
     static std::string Format(const CEtherNetIPEDS& model);
     static Json ToJson(const CEtherNetIPEDS& model);
 };
+
+// Every model of the registry, in the order of EDSKind.
+using EDSModels = std::tuple<CCANopenEDS, CDeviceNetEDS, CEtherNetIPEDS>;
+
+// Calls f(std::type_identity<Model>{}) with the model of `kind`; false,
+// without a call, for Unknown.
+template <typename F> bool WithKind(EDSKind kind, F&& f) {
+    return [&]<typename... Model>(std::type_identity<std::tuple<Model...>>) {
+        return (
+            (EDSDocKind<Model>::kKind == kind ? (f(std::type_identity<Model>{}), true) : false) ||
+            ...);
+    }(std::type_identity<EDSModels>{});
+}
 
 } // namespace corvid

@@ -25,7 +25,9 @@ EDSKind DetectEDSKindText(const std::string& path, std::string_view text);
 // user that it found nothing of its kind.
 bool HoldsSectionsOfKind(std::string_view text, EDSKind kind);
 
-// "CANopen", "DeviceNet", "EtherNet/IP" or "unknown".
+// "CANopen", "DeviceNet", "EtherNet/IP" or "unknown". This and
+// HoldsSectionsOfKind are answered by the registry of file kinds
+// (EDSDocKinds.h).
 const char* EDSKindName(EDSKind kind);
 
 } // namespace corvid

@@ -13,12 +13,6 @@
 
 namespace corvid {
 
-// Reads a file and keeps its bytes with the model, so that its saves keep
-// its layout. Returns false with the reason when it cannot be read; the
-// model is then as the reader leaves it for an unreadable file.
-template <typename Model>
-bool LoadKeepingLayout(Model& model, const std::string& path, std::string& error);
-
 // The text a save in the file's own layout writes (Corvid's layout for a
 // model without a text of its own). When the model differs from what was read, the
 // modification keys the file has (CANopen ModificationDate and

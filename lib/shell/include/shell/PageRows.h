@@ -32,7 +32,7 @@
 #include "canopen/CANopenModel.h"
 #include "devicenet/DeviceNetModel.h"
 #include "ethernetip/EtherNetIPModel.h"
-#include "shell/EDSDoc.h"
+#include "shell/EDSKind.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -42,6 +42,9 @@
 #include <vector>
 
 namespace corvid {
+
+class CEDSDoc;
+struct EDSFileRef;
 
 enum class PageLayout : uint8_t {
     Keywords, // one row per keyword (and per field of an open entry)
