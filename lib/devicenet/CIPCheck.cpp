@@ -3,6 +3,7 @@
 #include "CIPCheckEntries.h"
 
 #include "devicenet/CIPParamRules.h"
+#include "devicenet/DeviceNetFields.h"
 #include "devicenet/EDSLineScanner.h"
 #include "devicenet/EDSParamSections.h"
 #include "dictionaries/EDSTextHelper.h"
@@ -31,23 +32,14 @@ public:
     CheckFindings findings_;
 };
 
-struct RequiredKey {
-    std::string_view keyword;
-    bool number;
-};
-
-constexpr RequiredKey kFileKeys[] = {
-    {"DescText", false}, {"CreateDate", false}, {"CreateTime", false}, {"Revision", false}};
-constexpr RequiredKey kDeviceKeys[] = {
-    {"VendCode", true}, {"VendName", false}, {"ProdType", true}, {"ProdTypeStr", false},
-    {"ProdCode", true}, {"MajRev", true},    {"MinRev", true},   {"ProdName", false}};
-
 bool IsNumberText(std::string_view value) {
     return ParseIntegerValue(value, false).has_value();
 }
 
-template <size_t N>
-void CheckRequired(CIPCheck& check, std::string_view section, const RequiredKey (&keys)[N]) {
+// The keywords the section's table marks MustHave; numbers must read as
+// numbers.
+template <typename Record, size_t N>
+void CheckRequired(CIPCheck& check, std::string_view section, const FieldTable<Record, N>& keys) {
     const auto header = std::find_if(check.file_.sections.begin(), check.file_.sections.end(),
                                      [&](const CIPSectionHeader& s) { return s.name == section; });
     if (header == check.file_.sections.end()) {
@@ -55,13 +47,15 @@ void CheckRequired(CIPCheck& check, std::string_view section, const RequiredKey 
                                    "section [" + std::string(section) + "] missing."});
         return;
     }
-    for (const RequiredKey& key : keys) {
-        const CIPEntry* entry = check.file_.Find(section, key.keyword);
+    for (const FieldSpec<Record>& key : keys) {
+        if (!key.Traits.Required)
+            continue;
+        const CIPEntry* entry = check.file_.Find(section, key.Keyword);
         if (entry == nullptr) {
             check.findings_.push_back({check.path_, header->line, Severity::Error,
-                                       std::string(section), std::string(key.keyword),
+                                       std::string(section), std::string(key.Keyword),
                                        "required key missing."});
-        } else if (key.number) {
+        } else if (key.Traits.Kind == ValueKind::Number) {
             const std::string value = SingleValue(entry->entry);
             if (!IsNumberText(value))
                 check.Report(Severity::Error, *entry, value + " is no number.");
@@ -219,8 +213,8 @@ CheckFindings CheckCIPText(std::string_view text, const std::string& path, CIPFi
                            const ReaderDiagnostics& kept) {
     const CIPFileEntries file = ScanCIPEntries(text, kind);
     CIPCheck check(file, path);
-    CheckRequired(check, "File", kFileKeys);
-    CheckRequired(check, "Device", kDeviceKeys);
+    CheckRequired(check, "File", kFileFields);
+    CheckRequired(check, "Device", kDeviceFields);
     CheckDuplicates(check);
     CheckEntries(check);
     std::set<int> found;

@@ -13,7 +13,7 @@ namespace corvid {
 
 struct CIPEntry {
     std::string section; // without brackets
-    std::string keyword; // the text before "=" ("Param12", "VendCode")
+    std::string keyword; // the text before "=" ("Param12", "ProdName")
     std::string entry;   // joined and normalised
     int line = 0;
 };

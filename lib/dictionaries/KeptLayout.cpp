@@ -15,18 +15,6 @@ namespace corvid {
 
 namespace {
 
-LayoutDialect DialectOf(KeptLayoutKind kind) {
-    switch (kind) {
-    case KeptLayoutKind::CANopen:
-        return {true, true};
-    case KeptLayoutKind::DeviceNet:
-        return {false, false};
-    case KeptLayoutKind::EtherNetIP:
-        break;
-    }
-    return {false, true};
-}
-
 std::string_view TextOf(std::string_view text, Span span) {
     return text.substr(span.begin, span.end - span.begin);
 }
@@ -54,8 +42,8 @@ const LayoutSection* Find(const std::unordered_map<std::string_view, const Layou
 class CKeptLayoutMerge {
 public:
     CKeptLayoutMerge(std::string_view source, std::string_view asRead, std::string_view current,
-                     KeptLayoutKind kind)
-        : dialect_(DialectOf(kind)), source_(CutLayoutText(source, dialect_)),
+                     const LayoutDialect& dialect)
+        : dialect_(dialect), source_(CutLayoutText(source, dialect_)),
           asRead_(CutLayoutText(asRead, dialect_)), current_(CutLayoutText(current, dialect_)),
           splicer_(source) {}
 
@@ -282,10 +270,10 @@ private:
 } // namespace
 
 KeptLayoutResult MergeIntoSource(std::string_view source, std::string_view asRead,
-                                 std::string_view current, KeptLayoutKind kind) {
+                                 std::string_view current, const LayoutDialect& dialect) {
     if (asRead == current)
         return {std::string(source), 0};
-    return CKeptLayoutMerge(source, asRead, current, kind).Run();
+    return CKeptLayoutMerge(source, asRead, current, dialect).Run();
 }
 
 } // namespace corvid

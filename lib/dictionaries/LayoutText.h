@@ -4,23 +4,14 @@
 // spans it came from, so a save can replace one value in place and leave
 // every other byte as it was.
 
+#include "dictionaries/KeptLayout.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace corvid {
-
-// How the text of one fieldbus is cut.
-struct LayoutDialect {
-    // CANopen: one "key=value" line per entry, ";" starts a comment line,
-    // keys and section names without regard to case. Otherwise (DeviceNet
-    // and EtherNet/IP): entries run to a ";" outside quotes, "$" starts a
-    // comment, fields are separated by ",", and names match exactly.
-    bool lineEntries = false;
-    // DeviceNet's reader drops blanks inside section headers too.
-    bool blanksInSectionNames = true;
-};
 
 struct Span {
     size_t begin = 0;

@@ -4,27 +4,36 @@
 #include "devicenet/CIPCheck.h"
 #include "devicenet/DeviceNetReader.h"
 #include "ethernetip/EtherNetIPReader.h"
+#include "shell/EDSDocKinds.h"
 
 namespace corvid {
 
-CheckFindings CheckEDSText(EDSKind kind, std::string_view text, const std::string& path) {
+CheckFindings EDSDocKind<CCANopenEDS>::Check(std::string_view text, const std::string& path) {
+    return CheckCANopenText(text, path);
+}
+
+// The reader's notes on what it keeps without understanding join the
+// findings.
+CheckFindings EDSDocKind<CDeviceNetEDS>::Check(std::string_view text, const std::string& path) {
     ReaderDiagnostics kept;
-    switch (kind) {
-    case EDSKind::CANopen:
-        return CheckCANopenText(text, path);
-    case EDSKind::DeviceNet: {
-        CDeviceNetEDS model;
-        LoadDeviceNetEDSText(model, text, path, &kept);
-        return CheckCIPText(text, path, CIPFileKind::DeviceNet, kept);
-    }
-    case EDSKind::EtherNetIP: {
-        CEtherNetIPEDS model;
-        LoadEtherNetIPEDSText(model, text, path, &kept);
-        return CheckCIPText(text, path, CIPFileKind::EtherNetIP, kept);
-    }
-    case EDSKind::Unknown:
-        break;
-    }
+    CDeviceNetEDS model;
+    LoadDeviceNetEDSText(model, text, path, &kept);
+    return CheckCIPText(text, path, CIPFileKind::DeviceNet, kept);
+}
+
+CheckFindings EDSDocKind<CEtherNetIPEDS>::Check(std::string_view text, const std::string& path) {
+    ReaderDiagnostics kept;
+    CEtherNetIPEDS model;
+    LoadEtherNetIPEDSText(model, text, path, &kept);
+    return CheckCIPText(text, path, CIPFileKind::EtherNetIP, kept);
+}
+
+CheckFindings CheckEDSText(EDSKind kind, std::string_view text, const std::string& path) {
+    CheckFindings findings;
+    if (WithKind(kind, [&]<typename Model>(std::type_identity<Model>) {
+            findings = EDSDocKind<Model>::Check(text, path);
+        }))
+        return findings;
     return {{path, 0, Severity::Error, "", "", "not an EDS file of a known kind."}};
 }
 

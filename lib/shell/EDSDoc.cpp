@@ -270,8 +270,8 @@ bool CEDSDoc::Write(EDSFileRef file, const std::string& path, const std::string&
     return written;
 }
 
-bool CEDSDoc::WriteFile(EDSFileId id, const std::string& path, Layout layout,
-                        size_t& changedLines, std::string& error) {
+bool CEDSDoc::WriteFile(EDSFileId id, const std::string& path, Layout layout, size_t& changedLines,
+                        std::string& error) {
     const std::optional<EDSFileRef> file = Find(id);
     return file && Write(*file, path, Header(*file)->PathName, layout, changedLines, error);
 }

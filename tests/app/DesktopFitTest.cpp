@@ -168,12 +168,12 @@ private slots:
         QFETCH(QString, locale);
         if (!locale.isEmpty())
             Install(locale);
-        CDeviceNetEDS devicenet;
-        CIOInsertDialog io(devicenet, f->dialogs, "", f->frame.get());
+        CEDSDoc& doc = f->frame->Document();
+        CIOInsertDialog io(doc, doc.AddFile(std::make_unique<CDeviceNetEDS>()), "", f->frame.get());
         io.findChild<QComboBox*>(QStringLiteral("Select"))->setCurrentIndex(0); // an Input
         QCOMPARE(CutControls(io), QStringList());
-        CCANopenEDS canopen;
-        CObjectDialog object(canopen, f->dialogs, nullptr, f->frame.get());
+        CObjectDialog object(doc, doc.AddFile(std::make_unique<CCANopenEDS>()), nullptr,
+                             f->frame.get());
         QCOMPARE(CutControls(object), QStringList());
         CAboutDialog about(f->frame.get());
         QCOMPARE(CutControls(about), QStringList());

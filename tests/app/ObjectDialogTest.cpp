@@ -72,7 +72,8 @@ private slots:
         QCOMPARE(added.AccessType, std::string("rw"));
         QCOMPARE(added.DefaultValue, std::string("100"));
         QVERIFY(added.PDOMapping);
-        QCOMPARE(added.Category, kCategoryManufacturer);
+        // 0x1018 is mandatory whichever list was chosen.
+        QCOMPARE(added.Category, kCategoryMandatory);
     }
 
     void NewSubIndex_OffersSubIndexes1ToFEWithoutACategory() {

@@ -16,7 +16,7 @@ struct Merge {
     size_t changedLines;
 };
 
-void ExpectMerge(const Merge& merge, KeptLayoutKind kind) {
+void ExpectMerge(const Merge& merge, const LayoutDialect& kind) {
     const KeptLayoutResult result =
         MergeIntoSource(merge.source, merge.asRead, merge.current, kind);
     EXPECT_EQ(result.text, merge.expected);
@@ -27,7 +27,7 @@ TEST(KeptLayout, UnchangedRenderGivesTheSourceBack) {
     const std::string_view source = "\xEF\xBB\xBF; notes\n[FileInfo]\nFileName = a.eds ; x\n";
     const KeptLayoutResult result =
         MergeIntoSource(source, "[FileInfo]\r\nFileName=a.eds\r\n",
-                        "[FileInfo]\r\nFileName=a.eds\r\n", KeptLayoutKind::CANopen);
+                        "[FileInfo]\r\nFileName=a.eds\r\n", kCANopenLayout);
     EXPECT_EQ(result.text, source);
     EXPECT_EQ(result.changedLines, 0u);
 }
@@ -44,14 +44,14 @@ TEST(KeptLayout, CANopenValueKeyAndSectionChangesStayInTheirPlaces) {
                  "[deviceinfo]\nvendorname = Best\nProductNumber=0x5\nOrderCode=7\n"
                  "; end of section\n\n[2000]\nParameterName=Speed\n",
                  2},
-                KeptLayoutKind::CANopen);
+                kCANopenLayout);
     // A new object's section follows the one in front of it in the
     // writer's order; a removed one takes its lines and the blank behind.
     ExpectMerge({"[1000]\r\nA=1\r\n\r\n[1001]\r\nA=2\r\n\r\n[1018]\r\nA=3",
                  "[1000]\r\nA=1\r\n[1001]\r\nA=2\r\n[1018]\r\nA=3\r\n",
                  "[1000]\r\nA=1\r\n[1008]\r\nA=9\r\n[1018]\r\nA=3\r\n",
                  "[1000]\r\nA=1\r\n\r\n[1008]\r\nA=9\r\n\r\n[1018]\r\nA=3", 6},
-                KeptLayoutKind::CANopen);
+                kCANopenLayout);
 }
 
 TEST(KeptLayout, ObjectListsOnlyGainAndLoseTheirLines) {
@@ -66,12 +66,12 @@ TEST(KeptLayout, ObjectListsOnlyGainAndLoseTheirLines) {
                  "[OptionalObjects]\nSupportedObjects=4\n1=0x1003\n2=0x1008\n3=0x1018\n"
                  "4=0x1010\n; listed\n",
                  2},
-                KeptLayoutKind::CANopen);
+                kCANopenLayout);
     // Delete: the lines behind the hole count on from it.
     ExpectMerge({source, asRead,
                  "[OptionalObjects]\r\nSupportedObjects=2\r\n1=0x1003\r\n2=0x1018\r\n",
                  "[OptionalObjects]\nSupportedObjects=2\n1=0x1003\n2=0x1018\n; listed\n", 3},
-                KeptLayoutKind::CANopen);
+                kCANopenLayout);
 }
 
 TEST(KeptLayout, CIPFieldsChangeInsideTheirEntry) {
@@ -82,7 +82,7 @@ TEST(KeptLayout, CIPFieldsChangeInsideTheirEntry) {
          "[Params]\r\n\tParam1=\r\n\t\t0,\r\n\t\t,,\r\n\t\t\"Speed\";\r\n",
          "[Params]\r\n\tParam1=\r\n\t\t0,\r\n\t\t6,,\r\n\t\t\"Rate\";\r\n",
          "[Params]\n  Param1 =\n    0,  $ reserved\n    6,,  $ path\n    \"Rate\";  $ name\n", 2},
-        KeptLayoutKind::EtherNetIP);
+        kEtherNetIPLayout);
     // A field the entry lacked is added behind its last one; a section the
     // file lacked is added behind the one the writer puts in front of it.
     ExpectMerge({"[File]\n  Revision = 1.0;\n[Device]\n  VendCode = 651;",
@@ -92,7 +92,7 @@ TEST(KeptLayout, CIPFieldsChangeInsideTheirEntry) {
                  "[File]\n  Revision = 1.0;\n[Device]\n  VendCode = 651,3;\n\n[IO_Info]\n"
                  "\tDefault = 0x0001;",
                  4},
-                KeptLayoutKind::DeviceNet);
+                kDeviceNetLayout);
 }
 
 TEST(KeptLayout, RenumberedEntriesAreFoundByContent) {
@@ -107,13 +107,13 @@ TEST(KeptLayout, RenumberedEntriesAreFoundByContent) {
                  "[Params]\nParam1=\"a\"; $ first\nParam2=\"c\"; $ third\n"
                  "[Assembly]\nAssem1=\"in\",Param2; $ member\n",
                  3},
-                KeptLayoutKind::EtherNetIP);
+                kEtherNetIPLayout);
     // An inserted parameter goes behind the one in front of it.
     ExpectMerge({"[Params]\nParam1=\"a\";\nParam2=\"b\";\n\n$ end\n",
                  "[Params]\r\nParam1=\"a\";\r\nParam2=\"b\";\r\n",
                  "[Params]\r\nParam1=\"a\";\r\nParam2=\"n\";\r\nParam3=\"b\";\r\n",
                  "[Params]\nParam1=\"a\";\nParam2=\"n\";\nParam3=\"b\";\n\n$ end\n", 2},
-                KeptLayoutKind::EtherNetIP);
+                kEtherNetIPLayout);
 }
 
 TEST(ModificationStamp, TheFileKeepsItsOwnForm) {

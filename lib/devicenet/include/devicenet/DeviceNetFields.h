@@ -2,7 +2,7 @@
 
 // The keywords of the [File], [Device] and [ParamClass] sections that
 // DeviceNet and EtherNet/IP files share, one line each, in the order the
-// writer writes them.
+// writer writes them. Those a file must give are marked MustHave.
 
 #include "devicenet/DeviceNetModel.h"
 #include "dictionaries/FieldTable.h"
@@ -12,27 +12,27 @@
 namespace corvid {
 
 inline constexpr FieldTable<DeviceNetFileSection, 6> kFileFields = {{
-    {"DescText", &DeviceNetFileSection::DescText, kQuotedField},
-    {"CreateDate", &DeviceNetFileSection::CreateDate, kTextField},
-    {"CreateTime", &DeviceNetFileSection::CreateTime, kTextField},
+    {"DescText", &DeviceNetFileSection::DescText, MustHave(kQuotedField)},
+    {"CreateDate", &DeviceNetFileSection::CreateDate, MustHave(kTextField)},
+    {"CreateTime", &DeviceNetFileSection::CreateTime, MustHave(kTextField)},
     {"ModDate", &DeviceNetFileSection::ModDate, kTextField},
     {"ModTime", &DeviceNetFileSection::ModTime, kTextField},
-    {"Revision", &DeviceNetFileSection::Revision, kTextField},
+    {"Revision", &DeviceNetFileSection::Revision, MustHave(kTextField)},
 }};
 
 // Product codes are hexadecimal in the file; revisions are offered as a
 // list of the byte's values.
 inline constexpr FieldTable<DeviceNetDeviceSection, 9> kDeviceFields = {{
-    {"VendCode", &DeviceNetDeviceSection::VendCode, DecimalField(2)},
-    {"VendName", &DeviceNetDeviceSection::VendName, kQuotedField},
-    {"ProdType", &DeviceNetDeviceSection::ProdType, DecimalField(2)},
-    {"ProdTypeStr", &DeviceNetDeviceSection::ProdTypeStr, kQuotedField},
-    {"ProdCode", &DeviceNetDeviceSection::ProdCode, HexField(2)},
+    {"VendCode", &DeviceNetDeviceSection::VendCode, MustHave(DecimalField(2))},
+    {"VendName", &DeviceNetDeviceSection::VendName, MustHave(kQuotedField)},
+    {"ProdType", &DeviceNetDeviceSection::ProdType, MustHave(DecimalField(2))},
+    {"ProdTypeStr", &DeviceNetDeviceSection::ProdTypeStr, MustHave(kQuotedField)},
+    {"ProdCode", &DeviceNetDeviceSection::ProdCode, MustHave(HexField(2))},
     {"MajRev", &DeviceNetDeviceSection::MajRev,
-     DecimalField(1, false, FieldEditor::DecimalList, 255)},
+     MustHave(DecimalField(1, false, FieldEditor::DecimalList, 255))},
     {"MinRev", &DeviceNetDeviceSection::MinRev,
-     DecimalField(1, false, FieldEditor::DecimalList, 255)},
-    {"ProdName", &DeviceNetDeviceSection::ProdName, kQuotedField},
+     MustHave(DecimalField(1, false, FieldEditor::DecimalList, 255))},
+    {"ProdName", &DeviceNetDeviceSection::ProdName, MustHave(kQuotedField)},
     {"Catalog", &DeviceNetDeviceSection::Catalog, kQuotedField},
 }};
 

@@ -60,6 +60,8 @@ struct FieldTraits {
     uint8_t Column = 1;
     // What the writer puts for an empty text, where the file needs a value.
     std::string_view Fallback{};
+    // Files must give the keyword; the check reports it missing.
+    bool Required = false;
 };
 
 // The traits of the common kinds, so tables read as one line per keyword.
@@ -85,6 +87,10 @@ constexpr FieldTraits Labelled(FieldTraits traits, std::string_view label) {
 }
 constexpr FieldTraits InColumn(FieldTraits traits, uint8_t column) {
     traits.Column = column;
+    return traits;
+}
+constexpr FieldTraits MustHave(FieldTraits traits) {
+    traits.Required = true;
     return traits;
 }
 constexpr FieldTraits WithFallback(FieldTraits traits, std::string_view fallback) {

@@ -14,11 +14,20 @@
 
 namespace corvid {
 
-enum class KeptLayoutKind {
-    CANopen,    // "key=value" lines, keys and sections without regard to case
-    DeviceNet,  // entries to ";", "$" comments, blanks in headers carry no meaning
-    EtherNetIP, // the same, headers as written
+// How the text of one fieldbus is cut.
+struct LayoutDialect {
+    // CANopen: one "key=value" line per entry, ";" starts a comment line,
+    // keys and section names without regard to case. Otherwise (DeviceNet
+    // and EtherNet/IP): entries run to a ";" outside quotes, "$" starts a
+    // comment, fields are separated by ",", and names match exactly.
+    bool lineEntries = false;
+    // DeviceNet's reader drops blanks inside section headers too.
+    bool blanksInSectionNames = true;
 };
+
+inline constexpr LayoutDialect kCANopenLayout{true, true};
+inline constexpr LayoutDialect kDeviceNetLayout{false, false};
+inline constexpr LayoutDialect kEtherNetIPLayout{false, true};
 
 struct KeptLayoutResult {
     std::string text;
@@ -28,6 +37,6 @@ struct KeptLayoutResult {
 // `source` is the file's text; `asRead` and `current` are the writer's
 // renders of the model read from it and of the model to save.
 KeptLayoutResult MergeIntoSource(std::string_view source, std::string_view asRead,
-                                 std::string_view current, KeptLayoutKind kind);
+                                 std::string_view current, const LayoutDialect& dialect);
 
 } // namespace corvid

@@ -10,6 +10,7 @@
 
 #include "canopen/CANopenModel.h"
 #include "devicenet/DeviceNetModel.h"
+#include "dictionaries/CheckFinding.h"
 #include "dictionaries/KeptLayout.h"
 #include "ethernetip/EtherNetIPModel.h"
 #include "shell/EDSKind.h"
@@ -27,7 +28,7 @@ template <typename Model> struct EDSDocKind;
 
 template <> struct EDSDocKind<CCANopenEDS> {
     static constexpr EDSKind kKind = EDSKind::CANopen;
-    static constexpr KeptLayoutKind kLayout = KeptLayoutKind::CANopen;
+    static constexpr const LayoutDialect& kLayout = kCANopenLayout;
     static constexpr const char* kName = "CANopen";
     static constexpr std::string_view kOpenedText = " is a CANopen EDS file.\r\n";
     // A fixed section, an object list or an object section.
@@ -36,11 +37,13 @@ template <> struct EDSDocKind<CCANopenEDS> {
     static bool Write(const CCANopenEDS& model, const std::string& path, std::string& error);
     static std::string Format(const CCANopenEDS& model);
     static Json ToJson(const CCANopenEDS& model);
+    // The check of a file's text by this kind's rules (EDSCheck.cpp).
+    static CheckFindings Check(std::string_view text, const std::string& path);
 };
 
 template <> struct EDSDocKind<CDeviceNetEDS> {
     static constexpr EDSKind kKind = EDSKind::DeviceNet;
-    static constexpr KeptLayoutKind kLayout = KeptLayoutKind::DeviceNet;
+    static constexpr const LayoutDialect& kLayout = kDeviceNetLayout;
     static constexpr const char* kName = "DeviceNet";
     static constexpr std::string_view kOpenedText = " is a DeviceNet EDS file.\r\n";
     // [File] or [Device].
@@ -49,11 +52,13 @@ template <> struct EDSDocKind<CDeviceNetEDS> {
     static bool Write(const CDeviceNetEDS& model, const std::string& path, std::string& error);
     static std::string Format(const CDeviceNetEDS& model);
     static Json ToJson(const CDeviceNetEDS& model);
+    // The check of a file's text by this kind's rules (EDSCheck.cpp).
+    static CheckFindings Check(std::string_view text, const std::string& path);
 };
 
 template <> struct EDSDocKind<CEtherNetIPEDS> {
     static constexpr EDSKind kKind = EDSKind::EtherNetIP;
-    static constexpr KeptLayoutKind kLayout = KeptLayoutKind::EtherNetIP;
+    static constexpr const LayoutDialect& kLayout = kEtherNetIPLayout;
     static constexpr const char* kName = "EtherNet/IP";
     static constexpr std::string_view kOpenedText = " is an EtherNet/IP EDS file.\r\n";
     // [File] or [Device].
@@ -62,6 +67,8 @@ template <> struct EDSDocKind<CEtherNetIPEDS> {
     static bool Write(const CEtherNetIPEDS& model, const std::string& path, std::string& error);
     static std::string Format(const CEtherNetIPEDS& model);
     static Json ToJson(const CEtherNetIPEDS& model);
+    // The check of a file's text by this kind's rules (EDSCheck.cpp).
+    static CheckFindings Check(std::string_view text, const std::string& path);
 };
 
 // Every model of the registry, in the order of EDSKind.
