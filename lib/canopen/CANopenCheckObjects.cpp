@@ -5,6 +5,7 @@
 
 #include "CANopenCheckContext.h"
 
+#include "canopen/CANopenObjectEditing.h"
 #include "canopen/CANopenValueRules.h"
 #include "dictionaries/EDSTextHelper.h"
 
@@ -12,25 +13,18 @@ namespace corvid {
 
 namespace {
 
-constexpr uint8_t kDomain = 2;
-constexpr uint8_t kDefType = 5;
-constexpr uint8_t kDefStruct = 6;
-constexpr uint8_t kVar = 7;
-constexpr uint8_t kArray = 8;
-constexpr uint8_t kRecord = 9;
-
-bool HasSubIndexes(uint8_t objectType) {
-    return objectType == kArray || objectType == kRecord || objectType == kDefStruct;
-}
+// Files may describe types (DEFTYPE); Corvid's editing never makes one.
+constexpr uint8_t kObjectTypeDefType = 5;
 
 // The object type a section gives (VAR when it gives none); none when it
 // gives one the format does not know, which is reported.
 std::optional<uint8_t> ObjectTypeOf(CANopenCheckContext& context, const CheckedSection& section) {
     const CheckedKey* key = section.Find("objecttype");
     if (key == nullptr)
-        return kVar;
+        return kObjectTypeVar;
     const std::optional<uint64_t> code = UnsignedValue(key->value);
-    if (code && (*code == kDomain || (*code >= kDefType && *code <= kRecord)))
+    if (code &&
+        (*code == kObjectTypeDomain || (*code >= kObjectTypeDefType && *code <= kObjectTypeRecord)))
         return static_cast<uint8_t>(*code);
     context.Report(Severity::Error, section, key,
                    "ObjectType " + key->value +
@@ -198,7 +192,7 @@ void CheckObjectSections(CANopenCheckContext& context) {
         const ObjectSectionParts name = ParseObjectSectionName(section.Name());
         if (name.kind == ObjectSectionParts::Kind::Object) {
             const std::optional<uint8_t> type = ObjectTypeOf(context, section);
-            if (type && HasSubIndexes(*type))
+            if (type && IsStructuredObjectType(*type))
                 CheckSubIndexedObject(context, section, name.index);
             else if (type)
                 CheckValueSection(context, section, false);
