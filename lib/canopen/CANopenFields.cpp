@@ -17,7 +17,7 @@ unsigned CommentLineNumber(std::string_view key, KeywordMatch match) {
     return IsDecimal(digits) ? ParseNumber(digits) : 0;
 }
 
-uint16_t ObjectKeyBit(const FieldSpec<CANopenObject>& key) {
+uint16_t ObjectKeyBit(const FieldEntry<CANopenObject>& key) {
     return static_cast<uint16_t>(1u << (&key - kObjectFields.data()));
 }
 

@@ -41,15 +41,15 @@ KeyedLine SplitKeyed(std::string_view line) {
 // other than 0 is true, so a save does not turn a mappable object into one
 // that is not. Text that is no number reads as 0.
 template <typename Record>
-void StoreValue(Record& record, const FieldSpec<Record>& spec, const std::string& value) {
+void StoreValue(Record& record, const FieldEntry<Record>& item, const std::string& value) {
     StoreFieldText(
-        record, spec, value, [](const std::string& text) { return ParseNumber(text) != 0; },
+        record, item, value, [](const std::string& text) { return ParseNumber(text) != 0; },
         [](const std::string& text) { return ParseNumber(text); });
 }
 
 // The entry of `table` that a line's key names; keys were lower-cased.
 template <typename Record, size_t N>
-const FieldSpec<Record>* FieldOfLine(const FieldTable<Record, N>& table, const KeyedLine& line) {
+const FieldEntry<Record>* FieldOfLine(const FieldTable<Record, N>& table, const KeyedLine& line) {
     return FindField(table, line.key, KeywordMatch::IgnoreCase);
 }
 
@@ -98,10 +98,10 @@ void ReadFields(const ReadContext& context, std::string_view name, Record& recor
     record.SectionName = name;
     ReadLines(context, context.source.Find(name), record.SectionName, CommentLines::Drop,
               record.KeptLines, [&](const KeyedLine& line) {
-                  const FieldSpec<Record>* spec = FieldOfLine(table, line);
-                  if (spec != nullptr)
-                      StoreValue(record, *spec, line.value);
-                  return spec != nullptr;
+                  const FieldEntry<Record>* item = FieldOfLine(table, line);
+                  if (item != nullptr)
+                      StoreValue(record, *item, line.value);
+                  return item != nullptr;
               });
 }
 
@@ -114,8 +114,8 @@ void ReadComments(const ReadContext& context, CANopenComments& comments) {
     comments.Lines = 0;
     for (size_t i = 0; section != nullptr && i < section->lines.size(); ++i) {
         const KeyedLine line = SplitKeyed(section->lines[i].text);
-        if (const auto* spec = FieldOfLine(kCommentsFields, line)) {
-            StoreValue(comments, *spec, line.value);
+        if (const auto* item = FieldOfLine(kCommentsFields, line)) {
+            StoreValue(comments, *item, line.value);
             break;
         }
     }
@@ -181,11 +181,11 @@ void ReadObjectList(const ReadContext& context, const char* name, uint8_t catego
 // The keys objects and sub-indexes share; SubNumber is read for objects
 // only (a sub-index record has Category 0).
 bool ReadRecordKey(CANopenObject& record, const KeyedLine& line) {
-    const FieldSpec<CANopenObject>* spec = FieldOfLine(kObjectFields, line);
-    if (spec == nullptr || (spec == &kSubNumberKey && record.Category == 0))
+    const FieldEntry<CANopenObject>* item = FieldOfLine(kObjectFields, line);
+    if (item == nullptr || (item == &kSubNumberKey && record.Category == 0))
         return false;
-    StoreValue(record, *spec, line.value);
-    record.KeysInFile |= ObjectKeyBit(*spec);
+    StoreValue(record, *item, line.value);
+    record.KeysInFile |= ObjectKeyBit(*item);
     return true;
 }
 

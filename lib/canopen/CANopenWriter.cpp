@@ -78,16 +78,16 @@ void WriteHeader(CANopenLineWriter& out, const EDSFileHeader& header) {
 // "key=value" in the writer's form; an empty text is left out, or written
 // as the fallback the file needs in its place.
 template <typename Record>
-void WriteField(CANopenLineWriter& out, const Record& record, const FieldSpec<Record>& spec) {
-    const std::string text = FieldText(record, spec);
-    out.Optional(spec.Keyword, text.empty() ? spec.Traits.Fallback : std::string_view(text));
+void WriteField(CANopenLineWriter& out, const Record& record, const FieldEntry<Record>& item) {
+    const std::string text = FieldText(record, item);
+    out.Optional(item.Keyword, text.empty() ? item.Traits.Fallback : std::string_view(text));
 }
 
 template <typename Record, size_t N>
 void WriteFields(CANopenLineWriter& out, const Record& record, const FieldTable<Record, N>& table) {
     out.Section(record.SectionName);
-    for (const FieldSpec<Record>& spec : table)
-        WriteField(out, record, spec);
+    for (const FieldEntry<Record>& item : table)
+        WriteField(out, record, item);
     EndSection(out, record.SectionName, record.KeptLines);
 }
 
@@ -95,8 +95,8 @@ void WriteFields(CANopenLineWriter& out, const Record& record, const FieldTable<
 // more than 255 lines keeps every line.
 void WriteComments(CANopenLineWriter& out, const CANopenComments& comments) {
     out.Section(comments.SectionName);
-    for (const FieldSpec<CANopenComments>& spec : kCommentsFields)
-        WriteField(out, comments, spec);
+    for (const FieldEntry<CANopenComments>& item : kCommentsFields)
+        WriteField(out, comments, item);
     for (size_t i = 0; i < comments.LineTexts.size(); ++i)
         out.Line(CommentLineKey(i + 1), comments.LineTexts[i]);
     EndSection(out, comments.SectionName, comments.KeptLines);
@@ -105,7 +105,7 @@ void WriteComments(CANopenLineWriter& out, const CANopenComments& comments) {
 // Writes `key` where the record's kind carries it (`usual`) or its file
 // gave it.
 void WriteKeyWhen(CANopenLineWriter& out, const CANopenObject& record,
-                  const FieldSpec<CANopenObject>& key, bool usual) {
+                  const FieldEntry<CANopenObject>& key, bool usual) {
     if (usual || (record.KeysInFile & ObjectKeyBit(key)) != 0)
         WriteField(out, record, key);
 }

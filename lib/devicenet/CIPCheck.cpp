@@ -47,7 +47,7 @@ void CheckRequired(CIPCheck& check, std::string_view section, const FieldTable<R
                                    "section [" + std::string(section) + "] missing."});
         return;
     }
-    for (const FieldSpec<Record>& key : keys) {
+    for (const FieldEntry<Record>& key : keys) {
         if (!key.Traits.Required)
             continue;
         const CIPEntry* entry = check.file_.Find(section, key.Keyword);

@@ -124,7 +124,7 @@ void WriteDLRClass(CEDSLineWriter& out, CKeptLinesWriter& kept, const DLRClassRe
     WriteClassLines(out, section);
     // This line has always had a blank in front of its "=", and saved files
     // are compared byte for byte.
-    const FieldSpec<DLRClassRecord>& ring = kDLRClassFields[0];
+    const FieldEntry<DLRClassRecord>& ring = kDLRClassFields[0];
     out.Line("\t" + std::string(ring.Keyword) + " =" + FieldText(section, ring) + ";");
     kept.Entries("DLR Class");
     out.Line("");
@@ -160,7 +160,7 @@ void WriteCapacity(CEDSLineWriter& out, CKeptLinesWriter& kept, const CapacityRe
     for (const TSpecEntry& tspec : section.TSpecs) {
         out.Append("\tTSpec" + std::to_string(tspec.Number) + "= ");
         const char* separator = "";
-        for (const FieldSpec<TSpecEntry>& field : kTSpecFields) {
+        for (const FieldEntry<TSpecEntry>& field : kTSpecFields) {
             out.Append(separator).Append(FieldText(tspec, field));
             separator = ", ";
         }

@@ -33,7 +33,7 @@ std::vector<ExactLine> ExactLines(const std::vector<std::string>& lines) {
 // objects only); a flag is set by "1" alone.
 void ReadRecord(CANopenObject& record, const std::vector<std::string>& section, bool object) {
     for (const ExactLine& line : ExactLines(section)) {
-        const FieldSpec<CANopenObject>* key =
+        const FieldEntry<CANopenObject>* key =
             FindField(kObjectFields, line.key, KeywordMatch::Exact);
         if (key == nullptr || (key == &kSubNumberKey && !object))
             continue;

@@ -18,8 +18,8 @@ using namespace cells;
 // A value by its member's rules: texts trimmed, flags 0 or 1, numbers up to
 // the last item their list offers or what their member holds.
 template <typename Record>
-CommitResult StoreField(Record& record, const FieldSpec<Record>& spec, const CellEdit& edit) {
-    if (spec.Traits.Editor == FieldEditor::ReadOnly)
+CommitResult StoreField(Record& record, const FieldEntry<Record>& item, const CellEdit& edit) {
+    if (item.Traits.Editor == FieldEditor::ReadOnly)
         return NotEditable(edit);
     return std::visit(
         [&](auto member) -> CommitResult {
@@ -29,21 +29,21 @@ CommitResult StoreField(Record& record, const FieldSpec<Record>& spec, const Cel
                 return StoreText(field, edit);
             else if constexpr (std::is_same_v<Field, bool>)
                 return StoreFlag(field, edit);
-            else if (spec.Traits.ListLast != 0)
-                return StoreNumber(field, edit, spec.Traits.ListLast);
+            else if (item.Traits.ListLast != 0)
+                return StoreNumber(field, edit, item.Traits.ListLast);
             else
                 return StoreNumber(field, edit);
         },
-        spec.Member);
+        item.Member);
 }
 
 // Keyword pages edit only their value column, on the rows the page names.
 template <typename Record, size_t N>
 CommitResult CommitField(Record& record, const FieldTable<Record, N>& table, const CellEdit& edit) {
-    const FieldSpec<Record>* spec = FindPageField(table, edit.RowKey);
-    if (edit.Column != 1 || spec == nullptr)
+    const FieldEntry<Record>* item = FindPageField(table, edit.RowKey);
+    if (edit.Column != 1 || item == nullptr)
         return NotEditable(edit);
-    return StoreField(record, *spec, edit);
+    return StoreField(record, *item, edit);
 }
 
 // "Lines" follows the lines: editing it apart from them would lose lines on
@@ -103,10 +103,10 @@ CommitResult StoreAccessType(CANopenObject& record, const CellEdit& edit) {
 }
 
 // The key the object page shows in the edit's column, where the row shows it.
-const FieldSpec<CANopenObject>* ObjectKeyOfColumn(const CANopenObject& record,
-                                                  const CellEdit& edit) {
+const FieldEntry<CANopenObject>* ObjectKeyOfColumn(const CANopenObject& record,
+                                                   const CellEdit& edit) {
     const bool headRow = record.SubObjects && !record.SubObjects->empty();
-    for (const FieldSpec<CANopenObject>& key : kObjectFields)
+    for (const FieldEntry<CANopenObject>& key : kObjectFields)
         if (key.Traits.Column != 0 && key.Traits.Column == edit.Column &&
             (!headRow || IsHeadRowKey(key)))
             return &key;
@@ -114,7 +114,7 @@ const FieldSpec<CANopenObject>* ObjectKeyOfColumn(const CANopenObject& record,
 }
 
 CommitResult CommitObjectCell(CANopenObject& record, const CellEdit& edit) {
-    const FieldSpec<CANopenObject>* key = ObjectKeyOfColumn(record, edit);
+    const FieldEntry<CANopenObject>* key = ObjectKeyOfColumn(record, edit);
     if (key == nullptr)
         return NotEditable(edit);
     if (key == &kLowLimitKey)

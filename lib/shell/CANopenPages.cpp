@@ -53,7 +53,7 @@ PageCell NumberCell(PageBuilder& page, uint32_t value, const FieldTraits& traits
 }
 
 template <typename Record>
-PageCell FieldCell(PageBuilder& page, const Record& record, const FieldSpec<Record>& spec) {
+PageCell FieldCell(PageBuilder& page, const Record& record, const FieldEntry<Record>& item) {
     return std::visit(
         [&](auto member) -> PageCell {
             const auto& value = record.*member;
@@ -63,16 +63,16 @@ PageCell FieldCell(PageBuilder& page, const Record& record, const FieldSpec<Reco
             else if constexpr (std::is_same_v<Field, bool>)
                 return FlagCell(page, value);
             else
-                return NumberCell(page, static_cast<uint32_t>(value), spec.Traits);
+                return NumberCell(page, static_cast<uint32_t>(value), item.Traits);
         },
-        spec.Member);
+        item.Member);
 }
 
 // A row per keyword of the section, under the page's name for it.
 template <typename Record, size_t N>
 void AddFieldRows(PageBuilder& page, const Record& record, const FieldTable<Record, N>& table) {
-    for (const FieldSpec<Record>& spec : table)
-        page.AddKeyword(std::string(PageName(spec)), FieldCell(page, record, spec));
+    for (const FieldEntry<Record>& item : table)
+        page.AddKeyword(std::string(PageName(item)), FieldCell(page, record, item));
 }
 
 template <typename Record, size_t N>
@@ -132,13 +132,13 @@ private:
     // only what IsHeadRowKey picks.
     std::vector<PageCell> Cells(const CANopenObject& record, bool headRow = false) {
         std::vector<PageCell> cells(kObjectColumns);
-        for (const FieldSpec<CANopenObject>& key : kObjectFields)
+        for (const FieldEntry<CANopenObject>& key : kObjectFields)
             if (key.Traits.Column != 0 && (!headRow || IsHeadRowKey(key)))
                 cells[key.Traits.Column - 1] = Cell(record, key);
         return cells;
     }
 
-    PageCell Cell(const CANopenObject& record, const FieldSpec<CANopenObject>& key) {
+    PageCell Cell(const CANopenObject& record, const FieldEntry<CANopenObject>& key) {
         if (&key == &kDataTypeKey)
             return page_.DropDownCell(
                 names_.DataType(record.DataType), "DataType",

@@ -71,7 +71,7 @@ std::vector<FieldRow> RackFields(const RackEntry& rack) {
 // Each row's comment names its field.
 std::vector<FieldRow> ConnectionFields(const ConnectionEntry& connection) {
     std::vector<FieldRow> rows;
-    for (const FieldSpec<ConnectionEntry>& field : kConnectionFields)
+    for (const FieldEntry<ConnectionEntry>& field : kConnectionFields)
         rows.push_back({FieldText(connection, field), "$ " + std::string(field.Keyword)});
     return rows;
 }

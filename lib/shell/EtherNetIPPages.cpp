@@ -55,7 +55,7 @@ Page PortPage(const CEtherNetIPEDS& model, PageBuilder page) {
     const std::vector<uint32_t> numbers = PortNumbers(model);
     for (size_t i = 0; i < model.Ports.size(); ++i) {
         std::vector<PageCell> cells;
-        for (const FieldSpec<PortEntry>& field : kPortFields)
+        for (const FieldEntry<PortEntry>& field : kPortFields)
             cells.push_back(TextCell(FieldText(*model.Ports[i], field)));
         page.AddEntry("Port" + std::to_string(numbers[i]), std::move(cells));
     }

@@ -15,20 +15,20 @@ namespace corvid::cells {
 // Numbers up to the member's largest value, flags as 0 or 1, quoted texts
 // by StoreQuoted and other texts as one value of a keyword line.
 template <typename Record>
-CommitResult StoreField(Record& record, const FieldSpec<Record>& spec, const CellEdit& edit) {
+CommitResult StoreField(Record& record, const FieldEntry<Record>& item, const CellEdit& edit) {
     return std::visit(
         [&](auto member) {
             auto& field = record.*member;
             using Field = std::decay_t<decltype(field)>;
             if constexpr (std::is_same_v<Field, std::string>)
-                return spec.Traits.Kind == ValueKind::Quoted ? StoreQuoted(field, edit)
+                return item.Traits.Kind == ValueKind::Quoted ? StoreQuoted(field, edit)
                                                              : StoreEntryText(field, edit);
             else if constexpr (std::is_same_v<Field, bool>)
                 return StoreFlag(field, edit);
             else
                 return StoreNumber(field, edit);
         },
-        spec.Member);
+        item.Member);
 }
 
 // The edit of a keyword row into the field of `table` it names; nothing
@@ -38,12 +38,12 @@ template <typename Record, size_t N>
 std::optional<CommitResult> CommitFieldRow(std::type_identity_t<Record>& record,
                                            const FieldTable<Record, N>& table,
                                            const CellEdit& edit) {
-    const FieldSpec<Record>* spec = FindField(table, edit.RowKey, KeywordMatch::Exact);
-    if (!spec)
+    const FieldEntry<Record>* item = FindField(table, edit.RowKey, KeywordMatch::Exact);
+    if (!item)
         return std::nullopt;
-    if (edit.Column != 1 || spec->Traits.Editor == FieldEditor::ReadOnly)
+    if (edit.Column != 1 || item->Traits.Editor == FieldEditor::ReadOnly)
         return NotEditable(edit);
-    return StoreField(static_cast<Record&>(record), *spec, edit);
+    return StoreField(static_cast<Record&>(record), *item, edit);
 }
 
 // The field at `index` of an entry's table, as one field of the entry.

@@ -18,10 +18,10 @@ PageCell FieldCell(PageBuilder& page, std::string text, const FieldTraits& trait
 template <typename Record, size_t N>
 void AddFieldRows(PageBuilder& page, const std::type_identity_t<Record>& record,
                   const FieldTable<Record, N>& table) {
-    for (const FieldSpec<Record>& spec : table)
+    for (const FieldEntry<Record>& item : table)
         page.AddKeyword(
-            std::string(spec.Keyword),
-            FieldCell(page, FieldText(static_cast<const Record&>(record), spec), spec.Traits));
+            std::string(item.Keyword),
+            FieldCell(page, FieldText(static_cast<const Record&>(record), item), item.Traits));
 }
 
 // The same on a page with comments: row i shows comments[i], or none.

@@ -45,7 +45,7 @@ json KeptSectionsToJson(const std::vector<CANopenKeptSection>& sections) {
 }
 
 // Texts as text, flags as 0 or 1, numbers as numbers.
-template <typename Record> json FieldValue(const Record& record, const FieldSpec<Record>& spec) {
+template <typename Record> json FieldValue(const Record& record, const FieldEntry<Record>& item) {
     return std::visit(
         [&](auto member) -> json {
             const auto& value = record.*member;
@@ -57,7 +57,7 @@ template <typename Record> json FieldValue(const Record& record, const FieldSpec
             else
                 return value;
         },
-        spec.Member);
+        item.Member);
 }
 
 // Adds each field of `table` under its keyword. A record of a derived
@@ -65,8 +65,8 @@ template <typename Record> json FieldValue(const Record& record, const FieldSpec
 template <typename Record, size_t N>
 void AddFields(json& object, const std::type_identity_t<Record>& record,
                const FieldTable<Record, N>& table) {
-    for (const FieldSpec<Record>& spec : table)
-        object[std::string(spec.Keyword)] = FieldValue(record, spec);
+    for (const FieldEntry<Record>& item : table)
+        object[std::string(item.Keyword)] = FieldValue(record, item);
 }
 
 // A section of fixed keywords: its name, its fields, its kept lines.

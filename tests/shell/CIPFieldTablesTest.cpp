@@ -53,44 +53,44 @@ Sample SampleFor(const FieldTraits& traits) {
 
 template <typename Model, typename Record, size_t N>
 void CheckFields(std::string_view section, const FieldTable<Record, N>& table) {
-    for (const FieldSpec<Record>& spec : table) {
-        SCOPED_TRACE(std::string(section) + " " + std::string(spec.Keyword));
-        const Sample sample = SampleFor(spec.Traits);
+    for (const FieldEntry<Record>& item : table) {
+        SCOPED_TRACE(std::string(section) + " " + std::string(item.Keyword));
+        const Sample sample = SampleFor(item.Traits);
         Model model;
-        Load(model, "[" + std::string(section) + "]\n\t" + std::string(spec.Keyword) + " = " +
+        Load(model, "[" + std::string(section) + "]\n\t" + std::string(item.Keyword) + " = " +
                         sample.Read + ";\n");
         const std::string written = Format(model);
         // The DLR ring line has always had a blank in front of its "=".
-        const std::string equals = spec.Keyword == "Ring_Supervisor_Capable" ? " =" : "=";
+        const std::string equals = item.Keyword == "Ring_Supervisor_Capable" ? " =" : "=";
         EXPECT_NE(
-            written.find("\t" + std::string(spec.Keyword) + equals + sample.Written + ";\r\n"),
+            written.find("\t" + std::string(item.Keyword) + equals + sample.Written + ";\r\n"),
             std::string::npos);
         const Page page = BuildPage(model, section);
-        const PageRow* row = RowOf(page, spec.Keyword);
+        const PageRow* row = RowOf(page, item.Keyword);
         ASSERT_NE(row, nullptr);
         EXPECT_EQ(row->Cells[1].Text, sample.Written);
 
         const auto commit = [&](std::string_view text, size_t column = 1) {
-            return CommitCell(model, CellEdit{section, spec.Keyword, column, text}).Status;
+            return CommitCell(model, CellEdit{section, item.Keyword, column, text}).Status;
         };
         EXPECT_EQ(commit("7", 2), CommitStatus::NotEditable);
-        if (spec.Traits.Editor == FieldEditor::ReadOnly) {
+        if (item.Traits.Editor == FieldEditor::ReadOnly) {
             EXPECT_EQ(row->Cells[1].Editor, CellEditor::ReadOnly);
             EXPECT_EQ(commit("7"), CommitStatus::NotEditable);
             continue;
         }
-        EXPECT_EQ(row->Cells[1].Editor, spec.Traits.Editor == FieldEditor::DecimalList
+        EXPECT_EQ(row->Cells[1].Editor, item.Traits.Editor == FieldEditor::DecimalList
                                             ? CellEditor::DropDown
                                             : CellEditor::Text);
         const auto shown = [&] {
-            return RowOf(BuildPage(model, section), spec.Keyword)->Cells[1].Text;
+            return RowOf(BuildPage(model, section), item.Keyword)->Cells[1].Text;
         };
-        if (spec.Traits.Kind == ValueKind::Number) {
-            EXPECT_EQ(commit(spec.Traits.Width == 1 ? "256" : "65536"), CommitStatus::Refused);
+        if (item.Traits.Kind == ValueKind::Number) {
+            EXPECT_EQ(commit(item.Traits.Width == 1 ? "256" : "65536"), CommitStatus::Refused);
             EXPECT_EQ(commit("x"), CommitStatus::Refused);
             EXPECT_EQ(commit(" 0x10 "), CommitStatus::Stored);
-            EXPECT_EQ(shown(), FormatFieldNumber(16, spec.Traits));
-        } else if (spec.Traits.Kind == ValueKind::Quoted) {
+            EXPECT_EQ(shown(), FormatFieldNumber(16, item.Traits));
+        } else if (item.Traits.Kind == ValueKind::Quoted) {
             // A quote inside would end the text early on the next read.
             EXPECT_EQ(commit("a\"b"), CommitStatus::Refused);
             EXPECT_EQ(commit(" new "), CommitStatus::Stored);

@@ -103,27 +103,27 @@ inline constexpr FieldTable<CANopenObject, 9> kObjectFields{{
 }};
 
 // The keys the writer and the editing rules treat apart.
-inline constexpr const FieldSpec<CANopenObject>& kSubNumberKey = kObjectFields[0];
-inline constexpr const FieldSpec<CANopenObject>& kParameterNameKey = kObjectFields[1];
-inline constexpr const FieldSpec<CANopenObject>& kObjectTypeKey = kObjectFields[2];
-inline constexpr const FieldSpec<CANopenObject>& kDataTypeKey = kObjectFields[3];
-inline constexpr const FieldSpec<CANopenObject>& kLowLimitKey = kObjectFields[4];
-inline constexpr const FieldSpec<CANopenObject>& kHighLimitKey = kObjectFields[5];
-inline constexpr const FieldSpec<CANopenObject>& kDefaultValueKey = kObjectFields[6];
-inline constexpr const FieldSpec<CANopenObject>& kAccessTypeKey = kObjectFields[7];
-inline constexpr const FieldSpec<CANopenObject>& kPDOMappingKey = kObjectFields[8];
+inline constexpr const FieldEntry<CANopenObject>& kSubNumberKey = kObjectFields[0];
+inline constexpr const FieldEntry<CANopenObject>& kParameterNameKey = kObjectFields[1];
+inline constexpr const FieldEntry<CANopenObject>& kObjectTypeKey = kObjectFields[2];
+inline constexpr const FieldEntry<CANopenObject>& kDataTypeKey = kObjectFields[3];
+inline constexpr const FieldEntry<CANopenObject>& kLowLimitKey = kObjectFields[4];
+inline constexpr const FieldEntry<CANopenObject>& kHighLimitKey = kObjectFields[5];
+inline constexpr const FieldEntry<CANopenObject>& kDefaultValueKey = kObjectFields[6];
+inline constexpr const FieldEntry<CANopenObject>& kAccessTypeKey = kObjectFields[7];
+inline constexpr const FieldEntry<CANopenObject>& kPDOMappingKey = kObjectFields[8];
 
 // The object page's value columns, after the index.
 inline constexpr size_t kObjectColumns = 8;
 
 // Whether the row of an object with sub-indexes shows and edits `key`: its
 // other values are in its sub-index rows.
-inline bool IsHeadRowKey(const FieldSpec<CANopenObject>& key) {
+inline bool IsHeadRowKey(const FieldEntry<CANopenObject>& key) {
     return &key == &kParameterNameKey || &key == &kObjectTypeKey;
 }
 
 // The bit of CANopenObject::KeysInFile that says the file gave `key`.
-uint16_t ObjectKeyBit(const FieldSpec<CANopenObject>& key);
+uint16_t ObjectKeyBit(const FieldEntry<CANopenObject>& key);
 
 // The access types an object may have; the empty one stands for "not given".
 inline constexpr std::array<std::string_view, 7> kAccessTypes = {"",    "ro",  "wo",   "rw",

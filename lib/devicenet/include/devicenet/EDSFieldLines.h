@@ -26,7 +26,7 @@ bool KeywordLineAt(std::string_view line, std::string_view keyword);
 // by ParseNumber (signed ones with an optional leading "-"), cut to the
 // member's width.
 template <typename Record>
-void StoreFieldText(Record& record, const FieldSpec<Record>& spec, std::string_view text) {
+void StoreFieldText(Record& record, const FieldEntry<Record>& item, std::string_view text) {
     std::visit(
         [&](auto member) {
             auto& field = record.*member;
@@ -40,7 +40,7 @@ void StoreFieldText(Record& record, const FieldSpec<Record>& spec, std::string_v
             else
                 field = static_cast<Field>(ParseNumber(text));
         },
-        spec.Member);
+        item.Member);
 }
 
 // A normalised single-value line into the field of `table` it names;
@@ -48,9 +48,9 @@ void StoreFieldText(Record& record, const FieldSpec<Record>& spec, std::string_v
 template <typename Record, size_t N>
 bool ReadFieldLine(std::string_view line, std::type_identity_t<Record>& record,
                    const FieldTable<Record, N>& table) {
-    for (const FieldSpec<Record>& spec : table) {
-        if (KeywordLineAt(line, spec.Keyword)) {
-            StoreFieldText(static_cast<Record&>(record), spec, SingleValue(line));
+    for (const FieldEntry<Record>& item : table) {
+        if (KeywordLineAt(line, item.Keyword)) {
+            StoreFieldText(static_cast<Record&>(record), item, SingleValue(line));
             return true;
         }
     }
@@ -73,10 +73,10 @@ enum class EmptyFields { Write, Omit };
 template <typename Record, size_t N>
 void FormatFieldLines(CEDSLineWriter& out, const std::type_identity_t<Record>& record,
                       const FieldTable<Record, N>& table, EmptyFields empty = EmptyFields::Write) {
-    for (const FieldSpec<Record>& spec : table) {
-        const std::string text = FieldText(static_cast<const Record&>(record), spec);
+    for (const FieldEntry<Record>& item : table) {
+        const std::string text = FieldText(static_cast<const Record&>(record), item);
         if (empty == EmptyFields::Write || !text.empty())
-            FormatKeyword(out, spec.Keyword, text);
+            FormatKeyword(out, item.Keyword, text);
     }
 }
 

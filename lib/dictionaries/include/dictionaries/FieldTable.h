@@ -104,13 +104,13 @@ using FieldMember =
     std::variant<std::string Record::*, bool Record::*, uint8_t Record::*, uint16_t Record::*,
                  uint32_t Record::*, int16_t Record::*, int32_t Record::*>;
 
-template <typename Record> struct FieldSpec {
+template <typename Record> struct FieldEntry {
     std::string_view Keyword; // as files write it
     FieldMember<Record> Member;
     FieldTraits Traits;
 };
 
-template <typename Record, size_t N> using FieldTable = std::array<FieldSpec<Record>, N>;
+template <typename Record, size_t N> using FieldTable = std::array<FieldEntry<Record>, N>;
 
 // How keywords of a fieldbus compare: CANopen files are matched without
 // regard to letter case, DeviceNet and EtherNet/IP files exactly.
@@ -134,33 +134,33 @@ constexpr bool KeywordEquals(std::string_view a, std::string_view b, KeywordMatc
 
 // The entry of `keyword`, or nullptr when the table has none.
 template <typename Record, size_t N>
-constexpr const FieldSpec<Record>* FindField(const FieldTable<Record, N>& table,
-                                             std::string_view keyword, KeywordMatch match) {
-    for (const FieldSpec<Record>& spec : table)
-        if (KeywordEquals(spec.Keyword, keyword, match))
-            return &spec;
+constexpr const FieldEntry<Record>* FindField(const FieldTable<Record, N>& table,
+                                              std::string_view keyword, KeywordMatch match) {
+    for (const FieldEntry<Record>& item : table)
+        if (KeywordEquals(item.Keyword, keyword, match))
+            return &item;
     return nullptr;
 }
 
 // The name the page gives the entry.
-template <typename Record> constexpr std::string_view PageName(const FieldSpec<Record>& spec) {
-    return spec.Traits.Label.empty() ? spec.Keyword : spec.Traits.Label;
+template <typename Record> constexpr std::string_view PageName(const FieldEntry<Record>& item) {
+    return item.Traits.Label.empty() ? item.Keyword : item.Traits.Label;
 }
 
 // The entry the page shows under `name`, or nullptr.
 template <typename Record, size_t N>
-constexpr const FieldSpec<Record>* FindPageField(const FieldTable<Record, N>& table,
-                                                 std::string_view name) {
-    for (const FieldSpec<Record>& spec : table)
-        if (PageName(spec) == name)
-            return &spec;
+constexpr const FieldEntry<Record>* FindPageField(const FieldTable<Record, N>& table,
+                                                  std::string_view name) {
+    for (const FieldEntry<Record>& item : table)
+        if (PageName(item) == name)
+            return &item;
     return nullptr;
 }
 
-// Sets the member of `spec` from a file's text: a text as it is, a flag by
+// Sets the member of `item` from a file's text: a text as it is, a flag by
 // `flag(text)`, a number by `number(text)` kept to the member's width.
 template <typename Record, typename FlagRule, typename NumberRule>
-void StoreFieldText(Record& record, const FieldSpec<Record>& spec, const std::string& text,
+void StoreFieldText(Record& record, const FieldEntry<Record>& item, const std::string& text,
                     FlagRule flag, NumberRule number) {
     std::visit(
         [&](auto member) {
@@ -173,25 +173,25 @@ void StoreFieldText(Record& record, const FieldSpec<Record>& spec, const std::st
             else
                 field = static_cast<Field>(number(text));
         },
-        spec.Member);
+        item.Member);
 }
 
 // The writer's form of a number or flag with `traits`: decimal, "0x" with
 // two digits per byte of Width, or "1"/"0".
 std::string FormatFieldNumber(int64_t value, const FieldTraits& traits);
 
-// The value of `spec` in `record` in the writer's form.
+// The value of `item` in `record` in the writer's form.
 template <typename Record>
-std::string FieldText(const Record& record, const FieldSpec<Record>& spec) {
+std::string FieldText(const Record& record, const FieldEntry<Record>& item) {
     return std::visit(
         [&](auto member) -> std::string {
             const auto& value = record.*member;
             if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>)
                 return value;
             else
-                return FormatFieldNumber(static_cast<int64_t>(value), spec.Traits);
+                return FormatFieldNumber(static_cast<int64_t>(value), item.Traits);
         },
-        spec.Member);
+        item.Member);
 }
 
 } // namespace corvid
