@@ -43,8 +43,8 @@ KeyedLine SplitKeyed(std::string_view line) {
 template <typename Record>
 void StoreValue(Record& record, const FieldEntry<Record>& item, const std::string& value) {
     StoreFieldText(
-        record, item, value, [](const std::string& text) { return ParseNumber(text) != 0; },
-        [](const std::string& text) { return ParseNumber(text); });
+        record, item, value, [](std::string_view text) { return ParseNumber(text) != 0; },
+        [](std::string_view text, bool) { return ParseNumber(text); });
 }
 
 // The entry of `table` that a line's key names; keys were lower-cased.

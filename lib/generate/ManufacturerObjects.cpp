@@ -38,8 +38,8 @@ void ReadRecord(CANopenObject& record, const std::vector<std::string>& section, 
         if (key == nullptr || (key == &kSubNumberKey && !object))
             continue;
         StoreFieldText(
-            record, *key, line.value, [](const std::string& text) { return ParseFlag(text); },
-            [](const std::string& text) { return ParseNumber(text); });
+            record, *key, line.value, [](std::string_view text) { return ParseFlag(text); },
+            [](std::string_view text, bool) { return ParseNumber(text); });
     }
     // Held in lower case, as every reader holds it.
     record.AccessType = ToLowerAscii(record.AccessType);

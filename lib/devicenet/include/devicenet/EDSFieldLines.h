@@ -26,21 +26,14 @@ bool KeywordLineAt(std::string_view line, std::string_view keyword);
 // by ParseNumber (signed ones with an optional leading "-"), cut to the
 // member's width.
 template <typename Record>
-void StoreFieldText(Record& record, const FieldEntry<Record>& item, std::string_view text) {
-    std::visit(
-        [&](auto member) {
-            auto& field = record.*member;
-            using Field = std::decay_t<decltype(field)>;
-            if constexpr (std::is_same_v<Field, std::string>)
-                field = std::string(text);
-            else if constexpr (std::is_same_v<Field, bool>)
-                field = ParseNumber(text) != 0;
-            else if constexpr (std::is_signed_v<Field>)
-                field = static_cast<Field>(ParseSigned16(text));
-            else
-                field = static_cast<Field>(ParseNumber(text));
-        },
-        item.Member);
+void StoreCIPField(Record& record, const FieldEntry<Record>& item, std::string_view text) {
+    StoreFieldText(
+        record, item, text, [](std::string_view flag) { return ParseNumber(flag) != 0; },
+        [](std::string_view number, bool isSigned) -> int64_t {
+            if (isSigned)
+                return ParseSigned16(number);
+            return ParseNumber(number);
+        });
 }
 
 // A normalised single-value line into the field of `table` it names;
@@ -50,7 +43,7 @@ bool ReadFieldLine(std::string_view line, std::type_identity_t<Record>& record,
                    const FieldTable<Record, N>& table) {
     for (const FieldEntry<Record>& item : table) {
         if (KeywordLineAt(line, item.Keyword)) {
-            StoreFieldText(static_cast<Record&>(record), item, SingleValue(line));
+            StoreCIPField(static_cast<Record&>(record), item, SingleValue(line));
             return true;
         }
     }
@@ -63,7 +56,7 @@ template <typename Record, size_t N>
 void ReadEntryFields(std::string_view entry, Record& record, const FieldTable<Record, N>& table) {
     const std::vector<std::string> fields = EntryFields(entry, N);
     for (size_t i = 0; i < N; ++i)
-        StoreFieldText(record, table[i], fields[i]);
+        StoreCIPField(record, table[i], fields[i]);
 }
 
 // Whether a field with empty text gets its line.

@@ -158,20 +158,21 @@ constexpr const FieldEntry<Record>* FindPageField(const FieldTable<Record, N>& t
 }
 
 // Sets the member of `item` from a file's text: a text as it is, a flag by
-// `flag(text)`, a number by `number(text)` kept to the member's width.
+// `flag(text)`, a number by `number(text, isSigned)` kept to the member's
+// width. Each fieldbus gives its own reading of flags and numbers.
 template <typename Record, typename FlagRule, typename NumberRule>
-void StoreFieldText(Record& record, const FieldEntry<Record>& item, const std::string& text,
+void StoreFieldText(Record& record, const FieldEntry<Record>& item, std::string_view text,
                     FlagRule flag, NumberRule number) {
     std::visit(
         [&](auto member) {
             auto& field = record.*member;
             using Field = std::decay_t<decltype(field)>;
             if constexpr (std::is_same_v<Field, std::string>)
-                field = text;
+                field = std::string(text);
             else if constexpr (std::is_same_v<Field, bool>)
                 field = flag(text);
             else
-                field = static_cast<Field>(number(text));
+                field = static_cast<Field>(number(text, std::is_signed_v<Field>));
         },
         item.Member);
 }
