@@ -154,19 +154,5 @@ TEST(Generation, GoesOnWithoutMissingCatalogueFiles) {
     EXPECT_EQ(run.DeviceNet().IOInfoSection.SectionName, "");
 }
 
-TEST(Generation, NamesFromTheDriveStaySafeInQuotes) {
-    test::ProgramHome home;
-    const std::string drive = test::DriveFile(
-        home.path(),
-        {{"driveType", 7},
-         {"driveSubType", 255},
-         {"rating", 440},
-         {"groups", {{{"name", "Say \"hi\""}, {"parameters", {Parameter("A\"B\tC", 0, 1, 0)}}}}}});
-    DriveRun run({drive});
-    ASSERT_TRUE(run.Load(EDSKind::DeviceNet, "DN-100", "VFD-E", "9600", "8 N 2 RTU"));
-    EXPECT_EQ(run.DeviceNet().GroupNames[0], "\"Say 'hi'\"");
-    EXPECT_EQ(run.DeviceNet().ParamAt(0).ParameterName, "\"A'BC\"");
-}
-
 } // namespace
 } // namespace corvid
