@@ -65,52 +65,28 @@ TEST_P(DeviceCli, IdentifyAndWalkGiveTheDrivesData) {
                   "maximum": 60000, "default": 6000, "attribute": 512, "ignored": false})"));
 }
 
-TEST_P(DeviceCli, AutotestFindsTheSettings) {
-    // The current settings are tried as given, then the addresses from 1.
-    const CliRun run = Cli("autotest --port " + drive.path() + " --baud 19200 --framing '" +
-                           GetParam() + "' --scan-address");
-    ASSERT_EQ(run.exitCode, 0) << run.out;
-    EXPECT_NE(run.out.find("State: " + drive.path() + ", 19200, " + GetParam() + ", 255\n"),
-              std::string::npos);
-    EXPECT_EQ(JsonOf(run), nlohmann::json({{"port", drive.path()},
-                                           {"device", drive.path()},
-                                           {"bitRate", 19200},
-                                           {"framing", GetParam()},
-                                           {"address", 2}}));
-}
-
 INSTANTIATE_TEST_SUITE_P(Framings, DeviceCli, testing::Values("8 E 1 RTU", "8 E 1 ASCII"),
                          [](const auto& info) { return info.index == 0 ? "Rtu" : "Ascii"; });
 
-TEST(DeviceCliWalk, SignedValuesAndIgnoredReads) {
-    DriveSimulator drive({kDrives + "/type20_signed.json", "--silent", "0x0101"});
-    const CliRun run =
-        Cli("walk --port " + drive.path() + " --module CN-100 --device VFD-C --on-error ignore");
-    ASSERT_EQ(run.exitCode, 0) << run.out;
-    EXPECT_NE(
-        run.out.find("Load File: Error occurs when reading register 0x101.\n"
-                     "Warning: WARNING: Error occurs when reading register 0x101! [Ignore]\n"),
-        std::string::npos);
-    const nlohmann::json groups = JsonOf(run)["groups"];
-    EXPECT_EQ(groups[1]["parameters"][0]["minimum"], -10000);
-    EXPECT_EQ(groups[1]["parameters"][1]["ignored"], true);
-    EXPECT_EQ(groups[3]["parameters"].size(), 0u);
-}
-
-TEST(DeviceCliAutotest, ScansSettingsOnAPortFromConfigureIni) {
+// The drive answers 255 at the settings found, then its own address 1 first.
+TEST(DeviceCliAutotest, ScansSettingsAndAddressOnAPortFromConfigureIni) {
     DriveSimulator drive(
         {kDrives + "/type20_signed.json", "--baud", "4800", "--framing", "7 E 1 ASCII"});
     test::TempFolder home;
     test::WriteFile(home.path() / "Configure.ini", "[SerialPorts]\nCOM2=" + drive.path() + "\n");
     ::setenv("CORVID_HOME", home.path().c_str(), 1);
-    const CliRun run = Cli("autotest --port COM2 --scan-settings");
+    const CliRun run = Cli("autotest --port COM2 --scan-settings --scan-address");
     ::unsetenv("CORVID_HOME");
     ASSERT_EQ(run.exitCode, 0) << run.out;
-    EXPECT_EQ(JsonOf(run)["framing"], "7 E 1 ASCII");
-    EXPECT_EQ(JsonOf(run)["port"], "COM2");
+    EXPECT_EQ(JsonOf(run), nlohmann::json({{"port", "COM2"},
+                                           {"device", drive.path()},
+                                           {"bitRate", 4800},
+                                           {"framing", "7 E 1 ASCII"},
+                                           {"address", 1}}));
     EXPECT_NE(run.out.find("Auto Test:  Success in automatically testing serial port COM2 (" +
-                           drive.path() + "): 4800, 7 E 1 ASCII, address "),
-              std::string::npos);
+                           drive.path() + "): 4800, 7 E 1 ASCII, address 1"),
+              std::string::npos)
+        << run.out;
 }
 
 TEST(DeviceCliErrors, NoAnswerAndNoPort) {

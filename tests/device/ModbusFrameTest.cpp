@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace corvid {
@@ -18,44 +19,8 @@ std::string AsText(std::span<const uint8_t> bytes) {
     return std::string(bytes.begin(), bytes.end());
 }
 
-TEST(HexDigits, UpperCaseOutBothCasesInAndZeroOutsideRange) {
-    const std::string digits = "0123456789ABCDEF";
-    for (uint8_t n = 0; n < 16; ++n) {
-        EXPECT_EQ(CModbusFrame::NibbleToHex(n), digits[n]);
-        EXPECT_EQ(CModbusFrame::HexToNibble(digits[n]), n);
-    }
-    EXPECT_EQ(CModbusFrame::NibbleToHex(16), '\0');
-    EXPECT_EQ(CModbusFrame::HexToNibble('a'), 10);
-    for (uint8_t c : {'g', 'G', ':', '/', '@', '\r', '\0', '\xFF'})
-        EXPECT_EQ(CModbusFrame::HexToNibble(c), 0) << int(c);
-}
-
-struct CrcCase {
-    Bytes bytes;
-    uint16_t crc;
-};
-
-class Crc16Test : public testing::TestWithParam<CrcCase> {};
-
-TEST_P(Crc16Test, KnownVectors) {
-    EXPECT_EQ(CModbusFrame::Crc16(GetParam().bytes), GetParam().crc);
-}
-
-INSTANTIATE_TEST_SUITE_P(Vectors, Crc16Test,
-                         testing::Values(CrcCase{{0x01, 0x03, 0x00, 0x00, 0x00, 0x01}, 0x0A84},
-                                         CrcCase{{0x11, 0x03, 0x00, 0x6B, 0x00, 0x03}, 0x8776},
-                                         CrcCase{FromText("123456789"), 0x4B37},
-                                         CrcCase{{}, 0xFFFF}));
-
-TEST(Lrc, TwosComplementOfTheSum) {
-    EXPECT_EQ(CModbusFrame::Lrc(Bytes{0x11, 0x03, 0x00, 0x6B, 0x00, 0x03}), 0x7E);
-    EXPECT_EQ(CModbusFrame::Lrc(Bytes{0xFF, 0x03, 0x21, 0x10, 0x00, 0x03}), 0xCA);
-    // A sum of 0 gives 0, not 0x100.
-    EXPECT_EQ(CModbusFrame::Lrc(Bytes{0x80, 0x80}), 0x00);
-    EXPECT_EQ(CModbusFrame::Lrc(Bytes{}), 0x00);
-}
-
-TEST(BuildRequest, RtuFrameEndsInCrcLowByteFirst) {
+// The CRC (low byte first) and the LRC of known frames; no frame without room.
+TEST(BuildRequest, KnownFramesInBothFramings) {
     ModbusBuffer out{};
     ASSERT_EQ(CModbusFrame::BuildRequest(0x01, true, 3, 0x0000, 0x0001, out), 8u);
     EXPECT_EQ(Bytes(out.begin(), out.begin() + 8),
@@ -63,17 +28,11 @@ TEST(BuildRequest, RtuFrameEndsInCrcLowByteFirst) {
     ASSERT_EQ(CModbusFrame::BuildRequest(0x11, true, 3, 0x006B, 0x0003, out), 8u);
     EXPECT_EQ(Bytes(out.begin(), out.begin() + 8),
               (Bytes{0x11, 0x03, 0x00, 0x6B, 0x00, 0x03, 0x76, 0x87}));
-}
-
-TEST(BuildRequest, AsciiFrameIsUpperCaseHexWithLrc) {
-    ModbusBuffer out{};
     ASSERT_EQ(CModbusFrame::BuildRequest(0xFF, false, 3, 0x2110, 3, out), 17u);
     EXPECT_EQ(AsText(std::span(out).first(17)), ":FF0321100003CA\r\n");
     ASSERT_EQ(CModbusFrame::BuildRequest(0x07, false, 0x63, 0x0A0B, 15, out), 17u);
     EXPECT_EQ(AsText(std::span(out).first(17)), ":07630A0B000F72\r\n");
-}
 
-TEST(BuildRequest, RefusesRoomTooSmall) {
     std::array<uint8_t, 16> ascii{};
     EXPECT_EQ(CModbusFrame::BuildRequest(1, false, 3, 0, 1, ascii), 0u);
     EXPECT_EQ(ascii, (std::array<uint8_t, 16>{}));
@@ -162,50 +121,35 @@ const Bytes kAsciiBytes = FromText(kAsciiAnswer);
 INSTANTIATE_TEST_SUITE_P(
     Answers, CheckAnswerTest,
     testing::Values(
-        CheckCase{"rtu good", true, kRtuAnswer, 11, ModbusFrameCheck::Good},
-        CheckCase{"rtu crc low byte", true, Changed(kRtuAnswer, 9, 0x48), 11,
+        CheckCase{"rtu_good", true, kRtuAnswer, 11, ModbusFrameCheck::Good},
+        CheckCase{"rtu_crc_low_byte", true, Changed(kRtuAnswer, 9, 0x48), 11,
                   ModbusFrameCheck::BadCrc},
-        CheckCase{"rtu crc high byte", true, Changed(kRtuAnswer, 10, 0xAC), 11,
+        CheckCase{"rtu_crc_high_byte", true, Changed(kRtuAnswer, 10, 0xAC), 11,
                   ModbusFrameCheck::BadCrc},
-        CheckCase{"rtu data", true, Changed(kRtuAnswer, 4, 0x42), 11, ModbusFrameCheck::BadCrc},
-        CheckCase{"rtu too short", true, kRtuAnswer, 3, ModbusFrameCheck::BadLength},
-        CheckCase{"rtu longer than bytes", true, kRtuAnswer, 12, ModbusFrameCheck::BadLength},
-        CheckCase{"rtu silent line", true, Bytes(128, 0), 35, ModbusFrameCheck::BadCrc},
-        CheckCase{"ascii good", false, kAsciiBytes, 23, ModbusFrameCheck::Good},
-        CheckCase{"ascii lower case", false, FromText(":110306ae4156524340cc\r\n"), 23,
+        CheckCase{"rtu_data", true, Changed(kRtuAnswer, 4, 0x42), 11, ModbusFrameCheck::BadCrc},
+        CheckCase{"rtu_too_short", true, kRtuAnswer, 3, ModbusFrameCheck::BadLength},
+        CheckCase{"rtu_longer_than_bytes", true, kRtuAnswer, 12, ModbusFrameCheck::BadLength},
+        CheckCase{"rtu_silent_line", true, Bytes(128, 0), 35, ModbusFrameCheck::BadCrc},
+        CheckCase{"ascii_good", false, kAsciiBytes, 23, ModbusFrameCheck::Good},
+        CheckCase{"ascii_lower_case", false, FromText(":110306ae4156524340cc\r\n"), 23,
                   ModbusFrameCheck::Good},
-        CheckCase{"ascii no colon", false, Changed(kAsciiBytes, 0, ';'), 23,
+        CheckCase{"ascii_no_colon", false, Changed(kAsciiBytes, 0, ';'), 23,
                   ModbusFrameCheck::MissingStart},
-        CheckCase{"ascii no cr", false, Changed(kAsciiBytes, 21, '\n'), 23,
+        CheckCase{"ascii_no_cr", false, Changed(kAsciiBytes, 21, '\n'), 23,
                   ModbusFrameCheck::MissingEnd},
-        CheckCase{"ascii no lf", false, Changed(kAsciiBytes, 22, '\r'), 23,
+        CheckCase{"ascii_no_lf", false, Changed(kAsciiBytes, 22, '\r'), 23,
                   ModbusFrameCheck::MissingEnd},
-        CheckCase{"ascii not hex", false, Changed(kAsciiBytes, 5, 'G'), 23,
+        CheckCase{"ascii_not_hex", false, Changed(kAsciiBytes, 5, 'G'), 23,
                   ModbusFrameCheck::NotHex},
-        CheckCase{"ascii lrc not hex", false, Changed(kAsciiBytes, 20, 'x'), 23,
+        CheckCase{"ascii_lrc_not_hex", false, Changed(kAsciiBytes, 20, 'x'), 23,
                   ModbusFrameCheck::NotHex},
-        CheckCase{"ascii lrc", false, Changed(kAsciiBytes, 20, 'D'), 23, ModbusFrameCheck::BadLrc},
-        CheckCase{"ascii data", false, Changed(kAsciiBytes, 7, '0'), 23, ModbusFrameCheck::BadLrc},
-        CheckCase{"ascii too short", false, kAsciiBytes, 8, ModbusFrameCheck::BadLength},
-        CheckCase{"ascii longer than bytes", false, kAsciiBytes, 24, ModbusFrameCheck::BadLength},
+        CheckCase{"ascii_lrc", false, Changed(kAsciiBytes, 20, 'D'), 23, ModbusFrameCheck::BadLrc},
+        CheckCase{"ascii_data", false, Changed(kAsciiBytes, 7, '0'), 23, ModbusFrameCheck::BadLrc},
+        CheckCase{"ascii_too_short", false, kAsciiBytes, 8, ModbusFrameCheck::BadLength},
+        CheckCase{"ascii_longer_than_bytes", false, kAsciiBytes, 24, ModbusFrameCheck::BadLength},
         // Nothing arrived: a cleared buffer sums to an LRC of 0 and must not pass.
-        CheckCase{"ascii silent line", false, Bytes(128, 0), 71, ModbusFrameCheck::MissingStart}),
-    [](const testing::TestParamInfo<CheckCase>& info) {
-        std::string name = info.param.name;
-        for (char& c : name)
-            if (c == ' ')
-                c = '_';
-        return name;
-    });
-
-TEST(DecodeHexPairs, PairsFromPositionOne) {
-    ModbusBuffer out{};
-    ASSERT_EQ(CModbusFrame::DecodeHexPairs(kAsciiBytes, out), 11u);
-    EXPECT_EQ(Bytes(out.begin(), out.begin() + 9),
-              (Bytes{0x11, 0x03, 0x06, 0xAE, 0x41, 0x56, 0x52, 0x43, 0x40}));
-    EXPECT_EQ(out[9], 0xCC);
-    EXPECT_EQ(out[10], 0x00); // made from CR LF
-}
+        CheckCase{"ascii_silent_line", false, Bytes(128, 0), 71, ModbusFrameCheck::MissingStart}),
+    [](const testing::TestParamInfo<CheckCase>& info) { return info.param.name; });
 
 TEST(DecodeHexPairs, StaysInsideTextAndOutput) {
     const Bytes text = FromText(":0102");
@@ -219,34 +163,27 @@ TEST(DecodeHexPairs, StaysInsideTextAndOutput) {
     EXPECT_EQ(CModbusFrame::DecodeHexPairs(Bytes{}, out), 0u);
 }
 
-TEST(ParseRequest, RejectsOtherLengthsAndDamage) {
+TEST(ParseRequest, RoundTripsBuildRequestAndRejectsDamage) {
     ModbusRequest request;
-    EXPECT_EQ(
-        CModbusFrame::ParseRequest(true, Bytes{0x11, 0x03, 0x00, 0x6B, 0x00, 0x03, 0x76}, request),
-        ModbusFrameCheck::BadLength);
-    EXPECT_EQ(CModbusFrame::ParseRequest(
-                  true, Bytes{0x11, 0x03, 0x00, 0x6B, 0x00, 0x04, 0x76, 0x87}, request),
-              ModbusFrameCheck::BadCrc);
+    for (bool rtu : {true, false}) {
+        ModbusBuffer out{};
+        const size_t length = CModbusFrame::BuildRequest(0x2A, rtu, 0x63, 0x1234, 0xBEEF, out);
+        ASSERT_EQ(CModbusFrame::ParseRequest(rtu, std::span(out).first(length), request),
+                  ModbusFrameCheck::Good);
+        EXPECT_EQ(
+            std::tie(request.address, request.function, request.registerAddress, request.value),
+            std::make_tuple(uint8_t{0x2A}, uint8_t{0x63}, uint16_t{0x1234}, uint16_t{0xBEEF}));
+    }
+    const Bytes rtu = {0x11, 0x03, 0x00, 0x6B, 0x00, 0x04, 0x76, 0x87};
+    EXPECT_EQ(CModbusFrame::ParseRequest(true, std::span(rtu).first(7), request),
+              ModbusFrameCheck::BadLength);
+    EXPECT_EQ(CModbusFrame::ParseRequest(true, rtu, request), ModbusFrameCheck::BadCrc);
     EXPECT_EQ(CModbusFrame::ParseRequest(false, FromText(":FF0321100003CA\r"), request),
               ModbusFrameCheck::BadLength);
     EXPECT_EQ(CModbusFrame::ParseRequest(false, FromText("FF0321100003CA\r\n:"), request),
               ModbusFrameCheck::MissingStart);
     EXPECT_EQ(CModbusFrame::ParseRequest(false, FromText(":FF6321100003CA\r\n"), request),
               ModbusFrameCheck::BadLrc);
-}
-
-TEST(BuildRequest, RoundTripsThroughParseRequest) {
-    for (bool rtu : {true, false}) {
-        ModbusBuffer out{};
-        const size_t length = CModbusFrame::BuildRequest(0x2A, rtu, 0x63, 0x1234, 0xBEEF, out);
-        ModbusRequest request;
-        ASSERT_EQ(CModbusFrame::ParseRequest(rtu, std::span(out).first(length), request),
-                  ModbusFrameCheck::Good);
-        EXPECT_EQ(request.address, 0x2A);
-        EXPECT_EQ(request.function, 0x63);
-        EXPECT_EQ(request.registerAddress, 0x1234);
-        EXPECT_EQ(request.value, 0xBEEF);
-    }
 }
 
 } // namespace

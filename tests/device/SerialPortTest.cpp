@@ -111,53 +111,42 @@ protected:
     CSerialPort port;
 };
 
-TEST_F(OpenPort, Open_TakesTheTerminalExclusively) {
-    int terminalExclusive = 0;
+// TIOCGEXCL as another program would see it on the terminal, or -1 when the
+// terminal is refused to it.
+int TerminalExclusive(const PtyPair& pty) {
     const int fd = ::open(pty.path().c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
-    if (fd >= 0) {
-        // Only a privileged user gets here past TIOCEXCL.
-        ::ioctl(fd, TIOCGEXCL, &terminalExclusive);
-        ::close(fd);
-        EXPECT_EQ(terminalExclusive, 1);
-    } else {
-        EXPECT_EQ(errno, EBUSY);
-    }
+    if (fd < 0)
+        return errno == EBUSY ? -1 : -2;
+    int exclusive = 0;
+    ::ioctl(fd, TIOCGEXCL, &exclusive);
+    ::close(fd);
+    return exclusive;
 }
 
-TEST(Close, ReleasesTheTerminalForTheNextOpen) {
-    PtyPair pty;
-    ASSERT_TRUE(pty.ok());
-    {
-        CSerialPort port;
-        ASSERT_TRUE(port.Open(pty.path(), 9600, kParityNone, 8, kStopBitsTwo));
-    }
-    const int fd = ::open(pty.path().c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
-    ASSERT_GE(fd, 0) << std::strerror(errno);
-    int terminalExclusive = 1;
-    ::ioctl(fd, TIOCGEXCL, &terminalExclusive);
-    ::close(fd);
-    EXPECT_EQ(terminalExclusive, 0);
+TEST_F(OpenPort, TakesTheTerminalExclusivelyUntilClosed) {
+    // Only a privileged user gets past TIOCEXCL, and sees it set.
+    const int held = TerminalExclusive(pty);
+    EXPECT_TRUE(held == 1 || held == -1) << held;
+    port.Close();
+    EXPECT_EQ(TerminalExclusive(pty), 0);
 }
 
 TEST(Close, RestoresTheTerminalAndIsHarmlessTwice) {
     PtyPair pty;
     ASSERT_TRUE(pty.ok());
     const termios before = pty.Attributes();
+    CSerialPort port;
+    ASSERT_TRUE(port.Open(pty.path(), 19200, kParityOdd, 7, kStopBitsOne));
+    EXPECT_NE(LineSettingsFromTermios(pty.Attributes()), LineSettingsFromTermios(before));
+    port.Close();
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_EQ(LineSettingsFromTermios(pty.Attributes()), LineSettingsFromTermios(before));
+    EXPECT_EQ(pty.Attributes().c_lflag, before.c_lflag);
+    port.Close();
+    EXPECT_FALSE(port.IsOpen());
     {
-        CSerialPort port;
-        ASSERT_TRUE(port.Open(pty.path(), 19200, kParityOdd, 7, kStopBitsOne));
-        EXPECT_NE(LineSettingsFromTermios(pty.Attributes()), LineSettingsFromTermios(before));
-        port.Close();
-        EXPECT_FALSE(port.IsOpen());
-        EXPECT_EQ(LineSettingsFromTermios(pty.Attributes()), LineSettingsFromTermios(before));
-        EXPECT_EQ(pty.Attributes().c_lflag, before.c_lflag);
-        port.Close();
-        EXPECT_FALSE(port.IsOpen());
-    }
-    // Reopening and leaving it to the destructor restores them too.
-    {
-        CSerialPort port;
-        ASSERT_TRUE(port.Open(pty.path(), 4800, kParityEven, 8, kStopBitsTwo));
+        CSerialPort reopened; // the destructor restores them too
+        ASSERT_TRUE(reopened.Open(pty.path(), 4800, kParityEven, 8, kStopBitsTwo));
     }
     EXPECT_EQ(LineSettingsFromTermios(pty.Attributes()), LineSettingsFromTermios(before));
 }
@@ -189,7 +178,6 @@ TEST(CSerialPort, MovesOwnership) {
 }
 
 TEST_F(OpenPort, ReadWrite_BytesCrossTheLineBothWays) {
-
     // Every byte value, CR, LF and the XON/XOFF characters included.
     Bytes all(256);
     for (size_t i = 0; i < all.size(); ++i)
@@ -205,6 +193,10 @@ TEST_F(OpenPort, ReadWrite_BytesCrossTheLineBothWays) {
     }
     EXPECT_EQ(echoed, all);
 
+    // Purge discards what waited before it, and ClearWriteBuffer is harmless.
+    ASSERT_EQ(::write(pty.far(), "stale", 5), 5);
+    port.Purge();
+    EXPECT_NO_THROW(port.ClearWriteBuffer());
     ASSERT_EQ(::write(pty.far(), all.data(), all.size()), 256);
     Bytes received(256);
     EXPECT_EQ(port.Read(received), 256u);
@@ -222,16 +214,6 @@ TEST_F(OpenPort, Read_ReturnsWhatArrivedWhenTheTimeOutEnds) {
     // The whole time-out, and bounded: never before 500 ms, never forever.
     EXPECT_GE(waited, kSerialTimeout);
     EXPECT_LT(waited, std::chrono::seconds(5));
-}
-
-TEST_F(OpenPort, ClearWriteBuffer_DiscardsWhatWaitsAndPurgeDiscardsInput) {
-    ASSERT_EQ(::write(pty.far(), "stale", 5), 5);
-    port.Purge();
-    ASSERT_EQ(::write(pty.far(), "x", 1), 1);
-    Bytes buffer(1);
-    EXPECT_EQ(port.Read(buffer), 1u);
-    EXPECT_EQ(buffer[0], 'x');
-    EXPECT_NO_THROW(port.ClearWriteBuffer());
 }
 
 TEST(ListSerialDevices, UsbThenAcmThenBuiltInInNumberOrder) {
@@ -266,13 +248,11 @@ TEST(Open, PortNumberGoesThroughTheMapping) {
     ASSERT_TRUE(pty.ok());
     test::TempFolder home;
     test::WriteFile(home.File("Configure.ini"),
-                    test::CrLf({"[SerialPorts]", "COM5=" + pty.path(), "COM6=/nonexistent/tty"}));
+                    test::CrLf({"[SerialPorts]", "COM5=" + pty.path()}));
     ::setenv("CORVID_HOME", home.path().c_str(), 1);
     CSerialPort port;
     EXPECT_TRUE(port.Open(5, 9600, kParityNone, 8, kStopBitsTwo));
     EXPECT_EQ(port.Device(), pty.path());
-    EXPECT_FALSE(port.Open(6, 9600, kParityNone, 8, kStopBitsTwo));
-    EXPECT_FALSE(port.IsOpen());
     EXPECT_FALSE(port.Open(0, 9600, kParityNone, 8, kStopBitsTwo));
     EXPECT_EQ(port.OpenError(), ENOENT);
     ::unsetenv("CORVID_HOME");

@@ -11,6 +11,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <map>
+#include <string>
 #include <vector>
 
 namespace corvid {
@@ -19,29 +21,20 @@ namespace {
 using test::PtyPair;
 using Bytes = std::vector<uint8_t>;
 
+// Fails calls by name: the first interrupts[name] with EINTR, then each with
+// errors[name] when one is set; counts every call.
 class FaultySystem : public CPosixSerialSystem {
 public:
-    int openInterrupts = 0;
-    int pollInterrupts = 0;
-    int readInterrupts = 0;
-    int writeInterrupts = 0;
-    int drainInterrupts = 0;
+    std::map<std::string, int> interrupts, errors, calls;
     size_t writeChunk = SIZE_MAX;
     bool pollTimesOut = false;
-    int drainError = 0;
-    int getAttributesError = 0;
     bool closeInterrupted = false;
 
-    int opens = 0, polls = 0, writes = 0, drains = 0, closes = 0;
-
     int Open(const char* path, int flags) override {
-        ++opens;
-        if (openInterrupts > 0)
-            return Fail(openInterrupts, EINTR);
-        return CPosixSerialSystem::Open(path, flags);
+        return Fails("open") ? -1 : CPosixSerialSystem::Open(path, flags);
     }
     int Close(int fd) override {
-        ++closes;
+        ++calls["close"];
         const int result = CPosixSerialSystem::Close(fd);
         // Linux frees the descriptor even when close reports EINTR.
         if (closeInterrupted) {
@@ -51,47 +44,39 @@ public:
         return result;
     }
     int Poll(int fd, short events, int timeoutMs) override {
-        ++polls;
         if (pollTimesOut)
-            return 0;
-        if (pollInterrupts > 0)
-            return Fail(pollInterrupts, EINTR);
-        return CPosixSerialSystem::Poll(fd, events, timeoutMs);
+            return ++calls["poll"], 0;
+        return Fails("poll") ? -1 : CPosixSerialSystem::Poll(fd, events, timeoutMs);
     }
     ssize_t Read(int fd, void* buffer, size_t count) override {
-        if (readInterrupts > 0)
-            return Fail(readInterrupts, EINTR);
-        return CPosixSerialSystem::Read(fd, buffer, count);
+        return Fails("read") ? -1 : CPosixSerialSystem::Read(fd, buffer, count);
     }
+    // Every second write is interrupted while interrupts last.
     ssize_t Write(int fd, const void* buffer, size_t count) override {
-        ++writes;
-        if (writeInterrupts > 0 && writes % 2 == 0)
-            return Fail(writeInterrupts, EINTR);
+        if (++calls["write"] % 2 == 0 && interrupts["write"] > 0) {
+            --interrupts["write"];
+            errno = EINTR;
+            return -1;
+        }
         return CPosixSerialSystem::Write(fd, buffer, std::min(count, writeChunk));
     }
     int GetAttributes(int fd, termios& attributes) override {
-        if (getAttributesError != 0) {
-            errno = getAttributesError;
-            return -1;
-        }
-        return CPosixSerialSystem::GetAttributes(fd, attributes);
+        return Fails("tcgetattr") ? -1 : CPosixSerialSystem::GetAttributes(fd, attributes);
     }
-    int Drain(int fd) override {
-        ++drains;
-        if (drainInterrupts > 0)
-            return Fail(drainInterrupts, EINTR);
-        if (drainError != 0) {
-            errno = drainError;
-            return -1;
-        }
-        return CPosixSerialSystem::Drain(fd);
-    }
+    int Drain(int fd) override { return Fails("tcdrain") ? -1 : CPosixSerialSystem::Drain(fd); }
 
 private:
-    static int Fail(int& remaining, int error) {
-        --remaining;
-        errno = error;
-        return -1;
+    bool Fails(const std::string& name) {
+        ++calls[name];
+        if (interrupts[name] > 0) {
+            --interrupts[name];
+            errno = EINTR;
+            return true;
+        }
+        if (errors[name] == 0)
+            return false;
+        errno = errors[name];
+        return true;
     }
 };
 
@@ -99,9 +84,9 @@ class SerialSeam : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(pty.ok());
-        system.openInterrupts = 1;
+        system.interrupts["open"] = 1;
         ASSERT_TRUE(port.Open(pty.path(), 9600, kParityNone, 8, kStopBitsTwo));
-        EXPECT_EQ(system.opens, 2);
+        EXPECT_EQ(system.calls["open"], 2);
     }
 
     PtyPair pty;
@@ -111,8 +96,8 @@ protected:
 
 TEST_F(SerialSeam, ReadRetriesInterruptedPollAndRead) {
     ASSERT_EQ(::write(pty.far(), "hello", 5), 5);
-    system.pollInterrupts = 2;
-    system.readInterrupts = 1;
+    system.interrupts["poll"] = 2;
+    system.interrupts["read"] = 1;
     Bytes buffer(5);
     EXPECT_EQ(port.Read(buffer), 5u);
     EXPECT_EQ(buffer, (Bytes{'h', 'e', 'l', 'l', 'o'}));
@@ -120,10 +105,10 @@ TEST_F(SerialSeam, ReadRetriesInterruptedPollAndRead) {
 
 TEST_F(SerialSeam, WriteCarriesOnAfterShortAndInterruptedWrites) {
     system.writeChunk = 3;
-    system.writeInterrupts = 2;
+    system.interrupts["write"] = 2;
     const std::string request = ":FF0321100003CA\r\n";
     EXPECT_EQ(port.Write(Bytes(request.begin(), request.end())), request.size());
-    EXPECT_GT(system.writes, 7);
+    EXPECT_GT(system.calls["write"], 7);
     char received[32] = {};
     size_t got = 0;
     while (got < request.size()) {
@@ -138,18 +123,18 @@ TEST_F(SerialSeam, TimedOutPollEndsReadAndWriteAtOnce) {
     system.pollTimesOut = true;
     Bytes buffer(8);
     EXPECT_EQ(port.Read(buffer), 0u);
-    EXPECT_EQ(system.polls, 1);
+    EXPECT_EQ(system.calls["poll"], 1);
     EXPECT_EQ(port.Write(buffer), 0u);
-    EXPECT_EQ(system.polls, 2);
-    EXPECT_EQ(system.writes, 0);
+    EXPECT_EQ(system.calls["poll"], 2);
+    EXPECT_EQ(system.calls["write"], 0);
 }
 
 TEST_F(SerialSeam, FlushRetriesInterruptedDrainAndRaisesOtherFailures) {
-    system.drainInterrupts = 2;
+    system.interrupts["tcdrain"] = 2;
     EXPECT_NO_THROW(port.Flush());
-    EXPECT_EQ(system.drains, 3);
+    EXPECT_EQ(system.calls["tcdrain"], 3);
 
-    system.drainError = EIO;
+    system.errors["tcdrain"] = EIO;
     try {
         port.Flush();
         FAIL() << "no exception";
@@ -167,23 +152,23 @@ TEST_F(SerialSeam, CloseIsNeverRetried) {
     system.closeInterrupted = true;
     port.Close();
     EXPECT_FALSE(port.IsOpen());
-    EXPECT_EQ(system.closes, 1);
+    EXPECT_EQ(system.calls["close"], 1);
     port.Close();
-    EXPECT_EQ(system.closes, 1);
+    EXPECT_EQ(system.calls["close"], 1);
 }
 
 TEST(SerialSeamOpen, FailureAfterOpeningRaisesAndLeavesTheDeviceToClose) {
     PtyPair pty;
     ASSERT_TRUE(pty.ok());
     FaultySystem system;
-    system.getAttributesError = EIO;
+    system.errors["tcgetattr"] = EIO;
     {
         CSerialPort port(system);
         EXPECT_THROW(port.Open(pty.path(), 9600, kParityNone, 8, kStopBitsTwo), CSerialException);
         EXPECT_TRUE(port.IsOpen());
     }
     // The destructor released it, without restoring settings it never read.
-    EXPECT_EQ(system.closes, 1);
+    EXPECT_EQ(system.calls["close"], 1);
 }
 
 } // namespace

@@ -44,13 +44,9 @@ TEST_P(ShippedDrives, GenerateTheExpectedFiles) {
 INSTANTIATE_TEST_SUITE_P(
     Drives, ShippedDrives,
     testing::Values(ShippedDrive{"type7", "type7_rating.json", "VFD-E", "19200", "8 E 1 RTU"},
-                    ShippedDrive{"type7", "type7_rating.json", "VFD-E", "19200", "8 E 1 ASCII"},
                     ShippedDrive{"type20", "type20_signed.json", "VFD-C", "9600", "8 N 2 RTU"},
-                    ShippedDrive{"type20", "type20_signed.json", "VFD-C", "9600", "7 N 2 ASCII"},
                     ShippedDrive{"walk", "walk_10x20.json", "VFD-B", "9600", "8 N 2 RTU"}),
-    [](const auto& info) {
-        return info.param.name + (info.param.framing.ends_with("RTU") ? "Rtu" : "Ascii");
-    });
+    [](const auto& info) { return info.param.name; });
 
 TEST(Generation, WarnsOfLimitsAndTypesSignedParameters) {
     test::ProgramHome home;
@@ -152,20 +148,6 @@ TEST(Generation, GoesOnWithoutMissingCatalogueFiles) {
     EXPECT_EQ(run.ui.questions[1].icon, MessageIcon::Warning);
     EXPECT_EQ(run.DeviceNet().ParamCount(), 13u);
     EXPECT_EQ(run.DeviceNet().IOInfoSection.SectionName, "");
-}
-
-TEST(Generation, NamesFromTheDriveStaySafeInQuotes) {
-    test::ProgramHome home;
-    const std::string drive = test::DriveFile(
-        home.path(),
-        {{"driveType", 7},
-         {"driveSubType", 255},
-         {"rating", 440},
-         {"groups", {{{"name", "Say \"hi\""}, {"parameters", {Parameter("A\"B\tC", 0, 1, 0)}}}}}});
-    DriveRun run({drive});
-    ASSERT_TRUE(run.Load(EDSKind::DeviceNet, "DN-100", "VFD-E", "9600", "8 N 2 RTU"));
-    EXPECT_EQ(run.DeviceNet().GroupNames[0], "\"Say 'hi'\"");
-    EXPECT_EQ(run.DeviceNet().ParamAt(0).ParameterName, "\"A'BC\"");
 }
 
 } // namespace
