@@ -3,7 +3,7 @@
 
 #include "devicenet/EDSParamSections.h"
 
-#include "TestFiles.h"
+#include "EDSWriterLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -137,44 +137,8 @@ TEST(FormatParamSections, WholeLayout) {
     params[1]->Precision = 3;
     params[1]->EnumStrings = Strings{"\"Off\"", "\"On\""};
     params[1]->Group = 1;
-    const std::string expected = test::CrLf({
-        "[Params]",
-        "\tParam1=",
-        "\t\t0,",
-        "\t\t6, \"20 0F 24 01 30 01\",",
-        "\t\t0x03,",
-        "\t\t0xC7, 2,",
-        "\t\t\"Speed\",",
-        "\t\t\"rpm\",",
-        "\t\t\"Set speed\",",
-        "\t\t0, 1500, 0,",
-        "\t\t65535, 1, 1, -5,",
-        "\t\t, , , , ;",
-        "",
-        "\tParam2=",
-        "\t\t0,",
-        "\t\t0, ,",
-        "\t\t0x00,",
-        "\t\t0x00, 0,",
-        "\t\t,",
-        "\t\t,",
-        "\t\t,",
-        "\t\t, , ,",
-        "\t\t0, 0, 0, 0,",
-        "\t\t, , , , 3;",
-        "",
-        "",
-        "[EnumPar]",
-        "\tParam2=",
-        "\t      \"Off\",",
-        "\t      \"On\";",
-        "",
-        "",
-        "[Groups]",
-        "\tGroup1=  \"Drive\",               2,   1,     2;",
-        "\tGroup2=  \"Empty group\",         0;   ",
-    });
-    EXPECT_EQ(Format(params, {"\"Drive\"", "\"Empty group\""}), expected);
+    EXPECT_EQ(Format(params, {"\"Drive\"", "\"Empty group\""}),
+              test::WrittenFile("param-sections.eds"));
 }
 
 TEST(FormatParamSections, NothingToWriteStillWritesTheTwoEmptyLines) {
