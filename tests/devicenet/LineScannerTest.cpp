@@ -138,50 +138,52 @@ TEST(ParseSigned16, OptionalMinusThenNumber) {
 
 constexpr std::array<std::string_view, 3> kHeaders = {"[A]", "[B]", "[C]"};
 
-// An entry the handler does not read is kept as written, joined up to its
-// ";" across comment lines, but never across a header; a line without "="
-// stands alone.
-TEST(ReadSection, EntriesNotReadAreKeptAsWritten) {
-    CEDSLineSource source("[A]\n  Enum1 =  $ c\n $ more\n   1,\"a;b\";\nodd\nread=1;\n"
-                          "Cut = 1,\n\n$ c\n[B]\n");
+struct SectionRead {
     CEDSKeptLines kept;
     ReaderDiagnostics notes;
-    KeptLineTarget target{kept, &notes, "x.eds"};
-    ReadSections(source, kHeaders, target, [&](size_t index, std::string& line) {
-        return ReadSection(
-            source, line, kHeaders, index, target, [] {},
-            [&](const std::string& l) {
-                return l.starts_with("read") ? LineUse::Read : LineUse::NotRead;
-            });
-    });
-    EXPECT_EQ(kept.EntriesOf("A"),
-              (Strings{"  Enum1 =  $ c", " $ more", "   1,\"a;b\";", "odd", "Cut = 1,"}));
-    EXPECT_TRUE(kept.Sections.empty());
-    ASSERT_EQ(notes.size(), 3u);
-    EXPECT_EQ(notes[0].line, 2);
-    EXPECT_EQ(notes[0].text, "entry not read, kept as written: Enum1 in [A]");
-    EXPECT_EQ(notes[2].line, 7);
-}
+    Strings read;
+};
 
-// A kept entry that never gets its ";" ends in front of the next entry, so
-// the entry behind it is still read (a save can put the two together).
-TEST(ReadSection, OpenKeptEntryEndsInFrontOfTheNextEntry) {
-    CEDSLineSource source("[A]\nOpen = 1,\n 2,\nread = \"x=y\";\n");
-    CEDSKeptLines kept;
-    KeptLineTarget target{kept, nullptr, "x.eds"};
-    std::vector<std::string> read;
+// Reads `text`, whose sections are [A] to [C], taking only the entries that
+// begin with "read".
+SectionRead ReadEntriesNamedRead(const std::string& text) {
+    SectionRead result;
+    CEDSLineSource source(text);
+    KeptLineTarget target{result.kept, &result.notes, "x.eds"};
     ReadSections(source, kHeaders, target, [&](size_t index, std::string& line) {
         return ReadSection(
             source, line, kHeaders, index, target, [] {},
             [&](const std::string& l) {
                 if (!l.starts_with("read"))
                     return LineUse::NotRead;
-                read.push_back(l);
+                result.read.push_back(l);
                 return LineUse::Read;
             });
     });
-    EXPECT_EQ(kept.EntriesOf("A"), (Strings{"Open = 1,", " 2,"}));
-    EXPECT_EQ(read, Strings{"read=\"x=y\";"});
+    return result;
+}
+
+// An entry the handler does not read is kept as written, joined up to its
+// ";" across comment lines, but never across a header; a line without "="
+// stands alone.
+TEST(ReadSection, EntriesNotReadAreKeptAsWritten) {
+    const SectionRead r = ReadEntriesNamedRead(
+        "[A]\n  Enum1 =  $ c\n $ more\n   1,\"a;b\";\nodd\nread=1;\nCut = 1,\n\n$ c\n[B]\n");
+    EXPECT_EQ(r.kept.EntriesOf("A"),
+              (Strings{"  Enum1 =  $ c", " $ more", "   1,\"a;b\";", "odd", "Cut = 1,"}));
+    EXPECT_TRUE(r.kept.Sections.empty());
+    ASSERT_EQ(r.notes.size(), 3u);
+    EXPECT_EQ(r.notes[0].line, 2);
+    EXPECT_EQ(r.notes[0].text, "entry not read, kept as written: Enum1 in [A]");
+    EXPECT_EQ(r.notes[2].line, 7);
+}
+
+// A kept entry that never gets its ";" ends in front of the next entry, so
+// the entry behind it is still read (a save can put the two together).
+TEST(ReadSection, OpenKeptEntryEndsInFrontOfTheNextEntry) {
+    const SectionRead r = ReadEntriesNamedRead("[A]\nOpen = 1,\n 2,\nread = \"x=y\";\n");
+    EXPECT_EQ(r.kept.EntriesOf("A"), (Strings{"Open = 1,", " 2,"}));
+    EXPECT_EQ(r.read, Strings{"read=\"x=y\";"});
 }
 
 TEST(KeywordAt, ExactCaseAtTheStartNumberedOnesNeedNumberAndEquals) {

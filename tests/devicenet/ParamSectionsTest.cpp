@@ -60,7 +60,7 @@ TEST(ParamFromEntry, ShortEntryLeavesTheRestEmptyAndNarrowFieldsKeepLowBits) {
     EXPECT_EQ(p->Precision, 0);
 }
 
-TEST(ReadEnumParEntry, ReplacesStringsOfTheNamedParameter) {
+TEST(ReadEnumParEntry, ReplacesStringsOfTheNamedParameterOnly) {
     CEDSParamList params = Params(3);
     params[1]->EnumStrings = Strings{"\"old\""};
     EXPECT_TRUE(ReadEnumParEntry("Param2=\"Off\",\"On, fast\";", params));
@@ -68,17 +68,12 @@ TEST(ReadEnumParEntry, ReplacesStringsOfTheNamedParameter) {
     EXPECT_TRUE(ReadEnumParEntry("Param3=\"Only\";", params));
     EXPECT_EQ(params[2]->EnumStrings, (Strings{"\"Only\""}));
     EXPECT_FALSE(params[0]->EnumStrings);
-}
-
-TEST(ReadEnumParEntry, NumberOutsideTheParametersIsSkipped) {
-    CEDSParamList params = Params(2);
-    EXPECT_FALSE(ReadEnumParEntry("Param0=\"a\";", params));
-    EXPECT_FALSE(ReadEnumParEntry("Param3=\"a\";", params));
-    EXPECT_FALSE(ReadEnumParEntry("Param65536=\"a\";", params)); // cut to 16 bits: 0
+    // A number outside the parameters is skipped; 65536 cut to 16 bits is 0.
+    for (const char* entry : {"Param0=\"a\";", "Param4=\"a\";", "Param65536=\"a\";"})
+        EXPECT_FALSE(ReadEnumParEntry(entry, params)) << entry;
     CEDSParamList none;
     EXPECT_FALSE(ReadEnumParEntry("Param1=\"a\";", none));
-    for (const auto& p : params)
-        EXPECT_FALSE(p->EnumStrings);
+    EXPECT_FALSE(params[0]->EnumStrings);
 }
 
 // Group numbers in the keys with a gap and out of order: each name keeps
