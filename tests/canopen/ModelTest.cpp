@@ -60,22 +60,15 @@ TEST(InsertOrdered, SortsAndReplacesInPlace) {
     ASSERT_EQ(objects.size(), 3u);
     EXPECT_EQ(objects[1].ParameterName, "new");
     EXPECT_EQ(objects[1].Category, kCategoryManufacturer);
-}
 
-TEST(InsertOrderedSub, KeyedBySubIndex) {
-    std::vector<CANopenObject> subs;
-    for (uint8_t s : {3, 0, 2, 0}) {
-        CANopenObject sub;
-        sub.Index = 0x1018;
-        sub.SubIndex = s;
-        sub.ParameterName = "sub" + std::to_string(s) + "-" + std::to_string(subs.size());
-        InsertOrderedSub(subs, sub);
-    }
-    ASSERT_EQ(subs.size(), 3u);
-    EXPECT_EQ(subs[0].SubIndex, 0);
-    EXPECT_EQ(subs[0].ParameterName, "sub0-3");
-    EXPECT_EQ(subs[1].SubIndex, 2);
-    EXPECT_EQ(subs[2].SubIndex, 3);
+    // Sub-indexes are keyed by their sub-index alone.
+    std::vector<CANopenObject> subs(2, Object(0x1018));
+    subs[1].SubIndex = 3;
+    CANopenObject zero = Object(0x1018);
+    zero.ParameterName = "new";
+    InsertOrderedSub(subs, zero);
+    ASSERT_EQ(subs.size(), 2u);
+    EXPECT_EQ(subs[0].ParameterName, "new");
 }
 
 } // namespace

@@ -57,26 +57,6 @@ TEST_F(ObjectEditingTest, ParseObjectIndexText_RefusesWhatIsNoIndex) {
         EXPECT_FALSE(ParseObjectIndexText(text)) << text;
 }
 
-TEST_F(ObjectEditingTest, Insert_InvalidIndexStaysWithModelUnchanged) {
-    ui.answers = {MessageAnswer::Ok};
-    EXPECT_FALSE(Apply(NewObject(kCategoryManufacturer, "x"), "FFF"));
-    EXPECT_TRUE(model.Objects.empty());
-    ASSERT_EQ(ui.questions.size(), 1u);
-    EXPECT_EQ(ui.questions[0].text, "Invalid Index!");
-    EXPECT_EQ(ui.questions[0].icon, MessageIcon::Error);
-}
-
-TEST_F(ObjectEditingTest, Insert_ObjectsStaySorted) {
-    Apply(NewObject(kCategoryManufacturer, "b"), "2001");
-    Apply(NewObject(kCategoryMandatory, "a"), "1000");
-    Apply(NewObject(kCategoryManufacturer, "c"), "2000");
-    ASSERT_EQ(model.Objects.size(), 3u);
-    EXPECT_EQ(model.Objects[0].Index, 0x1000);
-    EXPECT_EQ(model.Objects[1].ParameterName, "c");
-    EXPECT_EQ(model.Objects[2].Index, 0x2001);
-    EXPECT_TRUE(ui.questions.empty());
-}
-
 TEST_F(ObjectEditingTest, Insert_ExistingIndexAsksAndNoKeepsTheOldObject) {
     Apply(NewObject(kCategoryManufacturer, "old"), "2000");
     Apply(NewSubIndex(1, "s1"), "2000");
@@ -144,13 +124,6 @@ TEST_F(ObjectEditingTest, SubIndexes_NeverTouchTheFirstRecordWhenItIsNotSubIndex
     const CANopenObject& object = ObjectAt(model, 0x2200);
     EXPECT_EQ((*object.SubObjects)[0].DefaultValue, "100");
     EXPECT_EQ(object.SubNumber, 2);
-}
-
-TEST_F(ObjectEditingTest, SubIndexes_ForAMissingObjectAreRefused) {
-    ui.answers = {MessageAnswer::Ok};
-    EXPECT_FALSE(Apply(NewSubIndex(1, "s1"), "2100"));
-    EXPECT_EQ(ui.questions[0].text, "Object [2100] does not exist, you can not add subindex!");
-    EXPECT_TRUE(model.Objects.empty());
 }
 
 TEST_F(ObjectEditingTest, SubIndexes_ExistingOneAsksBeforeReplacing) {
@@ -228,26 +201,40 @@ TEST_F(ObjectEditingTest, Insert_TakesTheCategoryOfItsIndex) {
     EXPECT_EQ(ui.Log(), "");
 }
 
-// The dialog stays open on values the data type cannot hold or limits out
-// of order, for the object and for the sub-indexes a paste brings.
-TEST_F(ObjectEditingTest, Insert_RefusesValuesTheRulesRefuse) {
+// The dialog stays open, with the model unchanged, on an index that is
+// none, a sub-index of a missing object, values the data type cannot hold
+// or limits out of order, for the object and the sub-indexes a paste brings.
+TEST_F(ObjectEditingTest, Insert_RefusesWhatCannotBePlaced) {
     CANopenObject crossed = NewObject(kCategoryManufacturer, "x");
     crossed.DefaultValue = "500";
     crossed.HighLimit = "100";
-    ui.answers = {MessageAnswer::Ok, MessageAnswer::Ok};
-    EXPECT_FALSE(Apply(crossed, "2000"));
-    ASSERT_EQ(ui.questions.size(), 1U);
-    EXPECT_EQ(ui.questions[0].text, "Default Value 500 is above High Limit 100.");
     CANopenObject pasted = NewObject(kCategoryManufacturer, "record");
     pasted.ObjectType = 9;
     pasted.SubObjects.emplace();
     pasted.SubObjects->push_back(NewSubIndex(1, "wide"));
     pasted.SubObjects->back().DefaultValue = "70000";
     pasted.SubNumber = 1;
-    EXPECT_FALSE(Apply(pasted, "2001"));
-    EXPECT_EQ(ui.questions.back().text,
-              "Default Value 70000 does not fit UNSIGNED16 (0 to 65535).");
-    EXPECT_TRUE(model.Objects.empty());
+    const struct {
+        CANopenObject record;
+        const char* index;
+        const char* message;
+    } cases[] = {
+        {NewObject(kCategoryManufacturer, "x"), "FFF", "Invalid Index!"},
+        {NewSubIndex(1, "s1"), "2100", "Object [2100] does not exist, you can not add subindex!"},
+        {crossed, "2000", "Default Value 500 is above High Limit 100."},
+        {pasted, "2001", "Default Value 70000 does not fit UNSIGNED16 (0 to 65535)."},
+    };
+    for (const auto& c : cases) {
+        ui.questions.clear();
+        ui.answers = {MessageAnswer::Ok};
+        EXPECT_FALSE(Apply(c.record, c.index)) << c.message;
+        ASSERT_EQ(ui.questions.size(), 1U);
+        EXPECT_EQ(ui.questions[0].text, c.message);
+        if (c.index == std::string("FFF")) {
+            EXPECT_EQ(ui.questions[0].icon, MessageIcon::Error);
+        }
+        EXPECT_TRUE(model.Objects.empty());
+    }
 }
 
 } // namespace

@@ -20,11 +20,6 @@ TEST(LoadCANopenEDS, MissingFileReadsAsEmptyWithTheReason) {
     EXPECT_EQ(error, "No such file or directory");
     EXPECT_EQ(model.Header.PathName, "/nonexistent/none.v1.EDS");
     EXPECT_EQ(model.Header.Title, "none.v1");
-    EXPECT_EQ(model.Header.Flags, 0);
-    EXPECT_EQ(model.FileInfo.SectionName, "FileInfo");
-    EXPECT_EQ(model.DeviceInfo.SectionName, "DeviceInfo");
-    EXPECT_EQ(model.DummyUsage.SectionName, "DummyUsage");
-    EXPECT_EQ(model.Comments.SectionName, "Comments");
     EXPECT_TRUE(model.Objects.empty());
 }
 

@@ -49,14 +49,6 @@ TEST(CIPParamRules, SizesOfTypesAndPaths) {
     EXPECT_EQ(LinkPathBytes("\"20 04 [Param1]\""), std::nullopt);
 }
 
-struct CIPFault {
-    PlantedFault fault;
-    const char* file;
-    CIPFileKind kind;
-};
-
-class CIPCheckTest : public testing::TestWithParam<CIPFault> {};
-
 TEST(CIPCheck, SoundFilesReportNothing) {
     for (const auto& [name, kind] : {std::pair{"devicenet-clean.eds", CIPFileKind::DeviceNet},
                                      std::pair{"ethernetip-clean.eds", CIPFileKind::EtherNetIP}}) {
@@ -65,84 +57,63 @@ TEST(CIPCheck, SoundFilesReportNothing) {
     }
 }
 
-TEST_P(CIPCheckTest, ReportsThePlantedFaultOnItsLine) {
+void ExpectReported(const char* file, CIPFileKind kind, const PlantedFault& fault) {
     int line = 0;
-    const std::string text = Plant(test::CheckFixtureText(GetParam().file), GetParam().fault, line);
-    const CheckFindings findings = CheckCIPText(text, "planted.eds", GetParam().kind, {});
-    EXPECT_TRUE(test::ReportsAt(findings, line, GetParam().fault))
-        << "expected at line " << line << ":\n"
-        << test::Listed(findings);
+    const std::string text = Plant(test::CheckFixtureText(file), fault, line);
+    const CheckFindings findings = CheckCIPText(text, "planted.eds", kind, {});
+    EXPECT_TRUE(test::ReportsAt(findings, line, fault)) << "expected at line " << line << ":\n"
+                                                        << test::Listed(findings);
 }
 
-constexpr const char* kDeviceNet = "devicenet-clean.eds";
-constexpr const char* kEtherNetIP = "ethernetip-clean.eds";
+class DeviceNetCheckTest : public testing::TestWithParam<PlantedFault> {};
+class EtherNetIPCheckTest : public testing::TestWithParam<PlantedFault> {};
 
-const CIPFault kFaults[] = {
-    {{"MinAboveMax", "0,5100,1500", "6000,5100,1500", Warning,
-      "Minimum 6000 is above Maximum 5100.", "Param2 ="},
-     kDeviceNet,
-     CIPFileKind::DeviceNet},
-    {{"DefaultOutsideUSINT", "0,2,0,", "0,2,300,", Error,
-      "Default 300 does not fit USINT (0 to 255).", "Param1 ="},
-     kDeviceNet,
-     CIPFileKind::DeviceNet},
-    {{"DataSizeOfUINT", "0x00,2,2,", "0x00,2,1,", Warning,
-      "Data Size 1 does not match UINT (2 bytes).", "Param2 ="},
-     kDeviceNet,
-     CIPFileKind::DeviceNet},
-    {{"DataTypeAsText", "0x00,2,2,", "0x00,UINT,2,", Error, "Data Type UINT is no number.",
-      "Param2 ="},
-     kDeviceNet,
-     CIPFileKind::DeviceNet},
-    {{"PathSize", "0,6,\"20 93 24 02 30 09\"", "0,4,\"20 93 24 02 30 09\"", Warning,
-      "Path Size 4 does not match the link path's 6 bytes.", "Param2 ="},
-     kDeviceNet,
-     CIPFileKind::DeviceNet},
-    {{"EnumBitWithoutEnumeration", "[EnumPar]\n        Param1 = \"Off\",\"Local\",\"Remote\";\n",
-      "", Warning, "The enumerated-strings bit is set", "Param1 ="},
-     kDeviceNet,
-     CIPFileKind::DeviceNet},
-    {{"EnumerationOfNoParameter", "Param1 = \"Off\"", "Param9 = \"Off\"", Error,
-      "enumerates Param9, which the file does not have."},
-     kDeviceNet,
-     CIPFileKind::DeviceNet},
-    {{"GroupNamesAMissingParameter", "\"Setup\",2,1,2;", "\"Setup\",2,1,3;", Error,
-      "names Param3, which the file does not have.", "Group1"},
-     kDeviceNet,
-     CIPFileKind::DeviceNet},
-    {{"GroupMemberCount", "\"Setup\",2,1,2;", "\"Setup\",3,1,2;", Warning,
-      "says 3 members, but lists 2.", "Group1"},
-     kDeviceNet,
-     CIPFileKind::DeviceNet},
-    {{"NumberWrittenAsText", "VendCode = 1287;", "VendCode = \"Example\";", Error,
-      "\"Example\" is no number."},
-     kDeviceNet,
-     CIPFileKind::DeviceNet},
-    {{"RequiredKeyMissing", "        ProdName = \"Drive\";\n", "", Error, "required key missing.",
-      "[Device]"},
-     kDeviceNet,
-     CIPFileKind::DeviceNet},
-    {{"KeyGivenAgain", "        Catalog = \"D-1\";\n",
-      "        Catalog = \"D-1\";\n        Catalog = \"D-2\";\n", Warning,
-      "given again (first at line", "        Catalog = \"D-2\""},
-     kDeviceNet,
-     CIPFileKind::DeviceNet},
-    {{"AssemblyMemberNamesAMissingParameter", "16,Param1;", "16,Param7;", Error,
-      "names Param7, which the file does not have.", "Assem100"},
-     kEtherNetIP,
-     CIPFileKind::EtherNetIP},
-    {{"ConnectionNamesAMissingAssembly", "Param1,2,Assem150,", "Param1,2,Assem151,", Error,
-      "names Assem151, which the file does not have.", "Connection1"},
-     kEtherNetIP,
-     CIPFileKind::EtherNetIP},
-    {{"EtherNetIPGroupNamesAMissingParameter", "\"Speeds\",2,1,2", "\"Speeds\",2,1,5", Error,
-      "names Param5, which the file does not have.", "Group1"},
-     kEtherNetIP,
-     CIPFileKind::EtherNetIP},
+TEST_P(DeviceNetCheckTest, ReportsThePlantedFaultOnItsLine) {
+    ExpectReported("devicenet-clean.eds", CIPFileKind::DeviceNet, GetParam());
+}
+
+TEST_P(EtherNetIPCheckTest, ReportsThePlantedFaultOnItsLine) {
+    ExpectReported("ethernetip-clean.eds", CIPFileKind::EtherNetIP, GetParam());
+}
+
+const PlantedFault kDeviceNetFaults[] = {
+    {"MinAboveMax", "0,5100,1500", "6000,5100,1500", Warning, "Minimum 6000 is above Maximum 5100.",
+     "Param2 ="},
+    {"DefaultOutsideUSINT", "0,2,0,", "0,2,300,", Error,
+     "Default 300 does not fit USINT (0 to 255).", "Param1 ="},
+    {"DataSizeOfUINT", "0x00,2,2,", "0x00,2,1,", Warning,
+     "Data Size 1 does not match UINT (2 bytes).", "Param2 ="},
+    {"DataTypeAsText", "0x00,2,2,", "0x00,UINT,2,", Error, "Data Type UINT is no number.",
+     "Param2 ="},
+    {"PathSize", "0,6,\"20 93 24 02 30 09\"", "0,4,\"20 93 24 02 30 09\"", Warning,
+     "Path Size 4 does not match the link path's 6 bytes.", "Param2 ="},
+    {"EnumBitWithoutEnumeration", "[EnumPar]\n        Param1 = \"Off\",\"Local\",\"Remote\";\n", "",
+     Warning, "The enumerated-strings bit is set", "Param1 ="},
+    {"EnumerationOfNoParameter", "Param1 = \"Off\"", "Param9 = \"Off\"", Error,
+     "enumerates Param9, which the file does not have."},
+    {"GroupNamesAMissingParameter", "\"Setup\",2,1,2;", "\"Setup\",2,1,3;", Error,
+     "names Param3, which the file does not have.", "Group1"},
+    {"GroupMemberCount", "\"Setup\",2,1,2;", "\"Setup\",3,1,2;", Warning,
+     "says 3 members, but lists 2.", "Group1"},
+    {"NumberWrittenAsText", "VendCode = 1287;", "VendCode = \"Example\";", Error,
+     "\"Example\" is no number."},
+    {"RequiredKeyMissing", "        ProdName = \"Drive\";\n", "", Error, "required key missing.",
+     "[Device]"},
+    {"KeyGivenAgain", "        Catalog = \"D-1\";\n",
+     "        Catalog = \"D-1\";\n        Catalog = \"D-2\";\n", Warning,
+     "given again (first at line", "        Catalog = \"D-2\""},
 };
 
-INSTANTIATE_TEST_SUITE_P(Rules, CIPCheckTest, testing::ValuesIn(kFaults),
-                         [](const auto& info) { return std::string(info.param.fault.name); });
+const PlantedFault kEtherNetIPFaults[] = {
+    {"AssemblyMemberNamesAMissingParameter", "16,Param1;", "16,Param7;", Error,
+     "names Param7, which the file does not have.", "Assem100"},
+    {"ConnectionNamesAMissingAssembly", "Param1,2,Assem150,", "Param1,2,Assem151,", Error,
+     "names Assem151, which the file does not have.", "Connection1"},
+};
+
+const auto kName = [](const auto& info) { return std::string(info.param.name); };
+INSTANTIATE_TEST_SUITE_P(Rules, DeviceNetCheckTest, testing::ValuesIn(kDeviceNetFaults), kName);
+INSTANTIATE_TEST_SUITE_P(Rules, EtherNetIPCheckTest, testing::ValuesIn(kEtherNetIPFaults), kName);
 
 } // namespace
 } // namespace corvid

@@ -57,14 +57,6 @@ TEST(FindOutsideQuotes, SkipsQuotedCharacters) {
     EXPECT_EQ(FindOutsideQuotes("", ','), -1);
 }
 
-TEST(KeywordAt, ExactCaseAtTheStartOnly) {
-    EXPECT_TRUE(KeywordAt("VendCode=5;", "VendCode="));
-    EXPECT_FALSE(KeywordAt("vendcode=5;", "VendCode="));
-    EXPECT_FALSE(KeywordAt("xVendCode=5;", "VendCode="));
-    EXPECT_TRUE(KeywordAt("[Params]", "[Params]"));
-    EXPECT_FALSE(KeywordAt("[ParamClass]", "[Params]"));
-}
-
 TEST(CEDSLineSource, SplitsAtLineFeedsAndDropsCarriageReturns) {
     CEDSLineSource source("a = 1;\r\n\r\n  b\n\rc\r");
     std::string line;
@@ -86,32 +78,18 @@ TEST(JoinEntry, AppendsNormalisedLinesUntilTheSemicolon) {
     EXPECT_EQ(line, "next;");
 }
 
-TEST(JoinEntry, PieceThatBeginsWithABracketIsNormalisedEvenWhereHeadersAreKept) {
-    CEDSLineSource source("[ a ] , $ x\n b ;", HeaderLines::KeepAsWritten);
-    std::string line = "Port1=";
-    ASSERT_TRUE(JoinEntry(line, source));
-    EXPECT_EQ(line, "Port1=[a],b;");
-}
-
-TEST(JoinEntry, CutOffEntryIsNotedAtTheLineItBeganOn) {
-    CEDSLineSource source("Param1=\n1,\n2,");
-    std::string line;
-    ASSERT_TRUE(source.Next(line));
-    ReaderDiagnostics diagnostics;
-    EXPECT_FALSE(JoinEntry(line, source, &diagnostics, "a.eds"));
-    ASSERT_EQ(diagnostics.size(), 1u);
-    EXPECT_EQ(diagnostics[0].line, 1);
-    EXPECT_EQ(diagnostics[0].text, "entry cut off by the end of the file");
-}
-
-TEST(JoinEntry, OneLineEntryIsLeftAndCutOffEntryFails) {
+TEST(JoinEntry, OneLineEntryIsLeftCutOffEntryFailsNotedAtItsFirstLine) {
     CEDSLineSource source("more;");
     std::string line = "PollInfo=1,2,3;";
     ASSERT_TRUE(JoinEntry(line, source));
     EXPECT_EQ(line, "PollInfo=1,2,3;");
-    CEDSLineSource shortText("1,\n2,");
-    line = "Param1=";
-    EXPECT_FALSE(JoinEntry(line, shortText));
+    CEDSLineSource cut("Param1=\n1,\n2,");
+    ASSERT_TRUE(cut.Next(line));
+    ReaderDiagnostics diagnostics;
+    EXPECT_FALSE(JoinEntry(line, cut, &diagnostics, "a.eds"));
+    ASSERT_EQ(diagnostics.size(), 1u);
+    EXPECT_EQ(diagnostics[0].line, 1);
+    EXPECT_EQ(diagnostics[0].text, "entry cut off by the end of the file");
 }
 
 TEST(EntryFields, SplitsOutsideQuotesKeepingQuotes) {
@@ -160,106 +138,62 @@ TEST(ParseSigned16, OptionalMinusThenNumber) {
 
 constexpr std::array<std::string_view, 3> kHeaders = {"[A]", "[B]", "[C]"};
 
-// Unknown sections end the one in front and are kept whole, blank and
-// comment lines at their end left out; a repeated header is passed over.
-TEST(ReadSections, EachSectionReadsUpToTheNextHeaderOthersAreKept) {
-    CEDSLineSource source("$ c\nbefore\n[A]\na1\n[X] $ vendor\nx1\n\n$ c\n[A]\na2\n[A]\n"
-                          "a3\n[C]\nc1\n[B]\n");
+struct SectionRead {
     CEDSKeptLines kept;
     ReaderDiagnostics notes;
-    KeptLineTarget target{kept, &notes, "x.eds"};
-    std::vector<std::string> seen;
-    ReadSections(source, kHeaders, target, [&](size_t index, std::string& line) {
-        return ReadSection(
-            source, line, kHeaders, index, target,
-            [&] { seen.push_back("enter " + std::string(kHeaders[index])); },
-            [&](const std::string& l) {
-                seen.push_back(l);
-                return LineUse::Read;
-            });
-    });
-    EXPECT_EQ(seen, (Strings{"enter [A]", "a1", "enter [A]", "a2", "a3", "enter [C]", "c1",
-                             "enter [B]"}));
-    ASSERT_EQ(kept.Sections.size(), 2u);
-    EXPECT_FALSE(kept.Sections[0].After.has_value());
-    EXPECT_EQ(kept.Sections[0].Header, "");
-    EXPECT_EQ(kept.Sections[0].Lines, Strings{"before"});
-    EXPECT_EQ(kept.Sections[1].After, "A");
-    EXPECT_EQ(kept.Sections[1].Header, "[X] $ vendor");
-    EXPECT_EQ(kept.Sections[1].Lines, Strings{"x1"});
-    ASSERT_EQ(notes.size(), 2u);
-    EXPECT_EQ(notes[1].line, 5);
-    EXPECT_EQ(notes[1].text, "section not read, kept as written: [X] $ vendor");
-}
+    Strings read;
+};
 
-TEST(ReadSections, LineHandlerEndsTheRead) {
-    CEDSLineSource source("[A]\nstop\n[B]\nb1\n");
-    CEDSKeptLines kept;
-    KeptLineTarget target{kept, nullptr, "x.eds"};
-    std::vector<std::string> seen;
-    ReadSections(source, kHeaders, target, [&](size_t index, std::string& line) {
-        return ReadSection(
-            source, line, kHeaders, index, target, [] {},
-            [&](const std::string& l) {
-                seen.push_back(l);
-                return l != "stop" ? LineUse::Read : LineUse::CutOff;
-            });
-    });
-    EXPECT_EQ(seen, (Strings{"stop"}));
-}
-
-// An entry the handler does not read is kept as written, joined up to its
-// ";" across comment lines, but never across a header; a line without "="
-// stands alone.
-TEST(ReadSection, EntriesNotReadAreKeptAsWritten) {
-    CEDSLineSource source("[A]\n  Enum1 =  $ c\n $ more\n   1,\"a;b\";\nodd\nread=1;\n"
-                          "Cut = 1,\n\n$ c\n[B]\n");
-    CEDSKeptLines kept;
-    ReaderDiagnostics notes;
-    KeptLineTarget target{kept, &notes, "x.eds"};
-    ReadSections(source, kHeaders, target, [&](size_t index, std::string& line) {
-        return ReadSection(
-            source, line, kHeaders, index, target, [] {},
-            [&](const std::string& l) {
-                return l.starts_with("read") ? LineUse::Read : LineUse::NotRead;
-            });
-    });
-    EXPECT_EQ(kept.EntriesOf("A"),
-              (Strings{"  Enum1 =  $ c", " $ more", "   1,\"a;b\";", "odd", "Cut = 1,"}));
-    EXPECT_TRUE(kept.Sections.empty());
-    ASSERT_EQ(notes.size(), 3u);
-    EXPECT_EQ(notes[0].line, 2);
-    EXPECT_EQ(notes[0].text, "entry not read, kept as written: Enum1 in [A]");
-    EXPECT_EQ(notes[2].line, 7);
-}
-
-// A kept entry that never gets its ";" ends in front of the next entry, so
-// the entry behind it is still read (a save can put the two together).
-TEST(ReadSection, OpenKeptEntryEndsInFrontOfTheNextEntry) {
-    CEDSLineSource source("[A]\nOpen = 1,\n 2,\nread = \"x=y\";\n");
-    CEDSKeptLines kept;
-    KeptLineTarget target{kept, nullptr, "x.eds"};
-    std::vector<std::string> read;
+// Reads `text`, whose sections are [A] to [C], taking only the entries that
+// begin with "read".
+SectionRead ReadEntriesNamedRead(const std::string& text) {
+    SectionRead result;
+    CEDSLineSource source(text);
+    KeptLineTarget target{result.kept, &result.notes, "x.eds"};
     ReadSections(source, kHeaders, target, [&](size_t index, std::string& line) {
         return ReadSection(
             source, line, kHeaders, index, target, [] {},
             [&](const std::string& l) {
                 if (!l.starts_with("read"))
                     return LineUse::NotRead;
-                read.push_back(l);
+                result.read.push_back(l);
                 return LineUse::Read;
             });
     });
-    EXPECT_EQ(kept.EntriesOf("A"), (Strings{"Open = 1,", " 2,"}));
-    EXPECT_EQ(read, Strings{"read=\"x=y\";"});
+    return result;
 }
 
-TEST(NumberedKeywordAt, KeywordNumberAndEquals) {
-    EXPECT_TRUE(NumberedKeywordAt("Param12=1;", "Param"));
+// An entry the handler does not read is kept as written, joined up to its
+// ";" across comment lines, but never across a header; a line without "="
+// stands alone.
+TEST(ReadSection, EntriesNotReadAreKeptAsWritten) {
+    const SectionRead r = ReadEntriesNamedRead(
+        "[A]\n  Enum1 =  $ c\n $ more\n   1,\"a;b\";\nodd\nread=1;\nCut = 1,\n\n$ c\n[B]\n");
+    EXPECT_EQ(r.kept.EntriesOf("A"),
+              (Strings{"  Enum1 =  $ c", " $ more", "   1,\"a;b\";", "odd", "Cut = 1,"}));
+    EXPECT_TRUE(r.kept.Sections.empty());
+    ASSERT_EQ(r.notes.size(), 3u);
+    EXPECT_EQ(r.notes[0].line, 2);
+    EXPECT_EQ(r.notes[0].text, "entry not read, kept as written: Enum1 in [A]");
+    EXPECT_EQ(r.notes[2].line, 7);
+}
+
+// A kept entry that never gets its ";" ends in front of the next entry, so
+// the entry behind it is still read (a save can put the two together).
+TEST(ReadSection, OpenKeptEntryEndsInFrontOfTheNextEntry) {
+    const SectionRead r = ReadEntriesNamedRead("[A]\nOpen = 1,\n 2,\nread = \"x=y\";\n");
+    EXPECT_EQ(r.kept.EntriesOf("A"), (Strings{"Open = 1,", " 2,"}));
+    EXPECT_EQ(r.read, Strings{"read=\"x=y\";"});
+}
+
+TEST(KeywordAt, ExactCaseAtTheStartNumberedOnesNeedNumberAndEquals) {
+    EXPECT_TRUE(KeywordAt("VendCode=5;", "VendCode="));
+    EXPECT_FALSE(KeywordAt("vendcode=5;", "VendCode="));
+    EXPECT_FALSE(KeywordAt("xVendCode=5;", "VendCode="));
+    EXPECT_FALSE(KeywordAt("[ParamClass]", "[Params]"));
     EXPECT_TRUE(NumberedKeywordAt("Assem0x10=", "Assem"));
     EXPECT_FALSE(NumberedKeywordAt("Param=1;", "Param"));
     EXPECT_FALSE(NumberedKeywordAt("ParamClass=1;", "Param"));
-    EXPECT_FALSE(NumberedKeywordAt("AssemExa1=1;", "Assem"));
     EXPECT_FALSE(NumberedKeywordAt("Param12", "Param"));
 }
 

@@ -3,7 +3,7 @@
 
 #include "devicenet/EDSParamSections.h"
 
-#include "TestFiles.h"
+#include "EDSWriterLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -60,7 +60,7 @@ TEST(ParamFromEntry, ShortEntryLeavesTheRestEmptyAndNarrowFieldsKeepLowBits) {
     EXPECT_EQ(p->Precision, 0);
 }
 
-TEST(ReadEnumParEntry, ReplacesStringsOfTheNamedParameter) {
+TEST(ReadEnumParEntry, ReplacesStringsOfTheNamedParameterOnly) {
     CEDSParamList params = Params(3);
     params[1]->EnumStrings = Strings{"\"old\""};
     EXPECT_TRUE(ReadEnumParEntry("Param2=\"Off\",\"On, fast\";", params));
@@ -68,17 +68,12 @@ TEST(ReadEnumParEntry, ReplacesStringsOfTheNamedParameter) {
     EXPECT_TRUE(ReadEnumParEntry("Param3=\"Only\";", params));
     EXPECT_EQ(params[2]->EnumStrings, (Strings{"\"Only\""}));
     EXPECT_FALSE(params[0]->EnumStrings);
-}
-
-TEST(ReadEnumParEntry, NumberOutsideTheParametersIsSkipped) {
-    CEDSParamList params = Params(2);
-    EXPECT_FALSE(ReadEnumParEntry("Param0=\"a\";", params));
-    EXPECT_FALSE(ReadEnumParEntry("Param3=\"a\";", params));
-    EXPECT_FALSE(ReadEnumParEntry("Param65536=\"a\";", params)); // cut to 16 bits: 0
+    // A number outside the parameters is skipped; 65536 cut to 16 bits is 0.
+    for (const char* entry : {"Param0=\"a\";", "Param4=\"a\";", "Param65536=\"a\";"})
+        EXPECT_FALSE(ReadEnumParEntry(entry, params)) << entry;
     CEDSParamList none;
     EXPECT_FALSE(ReadEnumParEntry("Param1=\"a\";", none));
-    for (const auto& p : params)
-        EXPECT_FALSE(p->EnumStrings);
+    EXPECT_FALSE(params[0]->EnumStrings);
 }
 
 // Group numbers in the keys with a gap and out of order: each name keeps
@@ -137,44 +132,8 @@ TEST(FormatParamSections, WholeLayout) {
     params[1]->Precision = 3;
     params[1]->EnumStrings = Strings{"\"Off\"", "\"On\""};
     params[1]->Group = 1;
-    const std::string expected = test::CrLf({
-        "[Params]",
-        "\tParam1=",
-        "\t\t0,",
-        "\t\t6, \"20 0F 24 01 30 01\",",
-        "\t\t0x03,",
-        "\t\t0xC7, 2,",
-        "\t\t\"Speed\",",
-        "\t\t\"rpm\",",
-        "\t\t\"Set speed\",",
-        "\t\t0, 1500, 0,",
-        "\t\t65535, 1, 1, -5,",
-        "\t\t, , , , ;",
-        "",
-        "\tParam2=",
-        "\t\t0,",
-        "\t\t0, ,",
-        "\t\t0x00,",
-        "\t\t0x00, 0,",
-        "\t\t,",
-        "\t\t,",
-        "\t\t,",
-        "\t\t, , ,",
-        "\t\t0, 0, 0, 0,",
-        "\t\t, , , , 3;",
-        "",
-        "",
-        "[EnumPar]",
-        "\tParam2=",
-        "\t      \"Off\",",
-        "\t      \"On\";",
-        "",
-        "",
-        "[Groups]",
-        "\tGroup1=  \"Drive\",               2,   1,     2;",
-        "\tGroup2=  \"Empty group\",         0;   ",
-    });
-    EXPECT_EQ(Format(params, {"\"Drive\"", "\"Empty group\""}), expected);
+    EXPECT_EQ(Format(params, {"\"Drive\"", "\"Empty group\""}),
+              test::WrittenFile("param-sections.eds"));
 }
 
 TEST(FormatParamSections, NothingToWriteStillWritesTheTwoEmptyLines) {

@@ -14,12 +14,8 @@ namespace {
 
 const std::string kSample = std::string(CORVID_SAMPLES_DIR) + "/ac_drive_devicenet.eds";
 
-const std::string kHeaderLines = test::EmptyHeaderComment("DeviceNet");
-
 TEST(FormatDeviceNetEDS, EmptyModel) {
-    const CDeviceNetEDS model;
-    EXPECT_EQ(FormatDeviceNetEDS(model), kHeaderLines + test::EmptyIdentitySections() +
-                                             test::CrLf({"[]", "\tDefault=0x0000;", "", "", ""}));
+    EXPECT_EQ(FormatDeviceNetEDS(CDeviceNetEDS()), test::WrittenFile("devicenet-empty.eds"));
 }
 
 CDeviceNetEDS SmallDrive() {
@@ -52,94 +48,7 @@ CDeviceNetEDS SmallDrive() {
 }
 
 TEST(FormatDeviceNetEDS, WholeFile) {
-    EXPECT_EQ(FormatDeviceNetEDS(SmallDrive()),
-              test::CrLf({"$ HALVARD ELECTRONIC, INC.",
-                          "",
-                          "$ Network: DeviceNet",
-                          "$ Modlue:DN-1",
-                          "$ Device:Drive",
-                          "$ Model:M 7",
-                          "$ Create by Corvid software",
-                          "",
-                          "[File]",
-                          "\tDescText=\"Small\";",
-                          "\tCreateDate=01-01-2024;",
-                          "\tCreateTime=10:00:00;",
-                          "\tModDate=02-01-2024;",
-                          "\tModTime=11:00:00;",
-                          "\tRevision=1.1;",
-                          "",
-                          "[Device]",
-                          "\tVendCode=650;",
-                          "\tVendName=\"Vendor\";",
-                          "\tProdType=2;",
-                          "\tProdTypeStr=\"AC Drive\";",
-                          "\tProdCode=0x0001;",
-                          "\tMajRev=4;",
-                          "\tMinRev=2;",
-                          "\tProdName=\"Drive 7\";",
-                          "\tCatalog=\"D7\";",
-                          "",
-                          "[IO_Info]",
-                          "\tDefault=0x0001;",
-                          "",
-                          "\tPollInfo=",
-                          "\t         0x000D,",
-                          "\t         1,",
-                          "\t         2;",
-                          "",
-                          "\tCOSInfo=",
-                          "\t           0x0004,",
-                          "\t           1,",
-                          "\t           0;",
-                          "",
-                          "\tCyclicInfo=",
-                          "\t           0x0008,",
-                          "\t           0,",
-                          "\t           0;",
-                          "",
-                          "\tInput1=",
-                          "\t       4,",
-                          "\t       0,",
-                          "\t       0x000D,",
-                          "\t       \"In\",",
-                          "\t       6, \"20 04 24 46 30 03\",",
-                          "\t       \"Status\";",
-                          "",
-                          "\tOutput2=",
-                          "\t       2,",
-                          "\t       12,",
-                          "\t       0x0001,",
-                          "\t       \"Out\",",
-                          "\t       0, ,",
-                          "\t       \"\";",
-                          "",
-                          "[ParamClass]",
-                          "\tMaxInst=0;",
-                          "\tDescriptor=0;",
-                          "\tCfgAssembly=0;",
-                          "",
-                          "[Params]",
-                          "\tParam1=",
-                          "\t\t0,",
-                          "\t\t0, ,",
-                          "\t\t0x00,",
-                          "\t\t0x00, 0,",
-                          "\t\t\"P\",",
-                          "\t\t,",
-                          "\t\t,",
-                          "\t\t, , ,",
-                          "\t\t0, 0, 0, 0,",
-                          "\t\t, , , , 2;",
-                          "",
-                          "",
-                          "[EnumPar]",
-                          "\tParam1=",
-                          "\t      \"A\";",
-                          "",
-                          "",
-                          "[Groups]",
-                          "\tGroup1=  \"G\",         1,   1;   "}));
+    EXPECT_EQ(FormatDeviceNetEDS(SmallDrive()), test::WrittenFile("devicenet-small-drive.eds"));
 }
 
 CDeviceNetEDS ReadText(const std::string& text) {
@@ -149,7 +58,7 @@ CDeviceNetEDS ReadText(const std::string& text) {
 }
 
 TEST(FormatDeviceNetEDS, WrittenModelReadsBackTheSame) {
-    const CDeviceNetEDS model = SmallDrive();
+    CDeviceNetEDS model = SmallDrive();
     const std::string once = FormatDeviceNetEDS(model);
     const CDeviceNetEDS again = ReadText(once);
     EXPECT_EQ(again.IOInfoSection.PollInfo.TypeMask, 0x0D);
@@ -158,16 +67,14 @@ TEST(FormatDeviceNetEDS, WrittenModelReadsBackTheSame) {
     EXPECT_EQ(again.ParamAt(0).Group, 1);
     // The header comment's module, device and model lines read back too.
     EXPECT_EQ(FormatDeviceNetEDS(again), once);
-}
 
-TEST(FormatDeviceNetEDS, NegativeOffsetAndEmptyGroupSurviveASave) {
-    CDeviceNetEDS model = SmallDrive();
+    // A negative offset, and a group no parameter is in, survive too.
     model.ParamAt(0).Offset = -5;
     model.ParamAt(0).Group = 0;
-    const CDeviceNetEDS again = ReadText(FormatDeviceNetEDS(model));
-    EXPECT_EQ(again.ParamAt(0).Offset, -5);
-    EXPECT_EQ(again.GroupNames, std::vector<std::string>{"\"G\""});
-    EXPECT_EQ(again.ParamAt(0).Group, 0);
+    const CDeviceNetEDS changed = ReadText(FormatDeviceNetEDS(model));
+    EXPECT_EQ(changed.ParamAt(0).Offset, -5);
+    EXPECT_EQ(changed.GroupNames, std::vector<std::string>{"\"G\""});
+    EXPECT_EQ(changed.ParamAt(0).Group, 0);
 }
 
 // Inserting a parameter in front renumbers what refers to the ones behind.
@@ -179,7 +86,7 @@ TEST(FormatDeviceNetEDS, InsertedParameterRenumbersEnumerationsAndGroups) {
     EXPECT_NE(text.find("\tGroup1=  \"G\",         1,   2;   \r\n"), std::string::npos);
 }
 
-TEST(WriteDeviceNetEDS, SampleResavedIsStable) {
+TEST(WriteDeviceNetEDS, SampleResavedIsStableAndFailureReported) {
     test::TempFolder folder;
     CDeviceNetEDS first;
     std::string error;
@@ -189,14 +96,9 @@ TEST(WriteDeviceNetEDS, SampleResavedIsStable) {
     ASSERT_TRUE(LoadDeviceNetEDS(second, folder.File("a.eds"), error));
     ASSERT_TRUE(WriteDeviceNetEDS(second, folder.File("b.eds"), error)) << error;
     EXPECT_EQ(test::ReadFile(folder.File("a.eds")), test::ReadFile(folder.File("b.eds")));
-    EXPECT_EQ(second.ParamCount(), 5u);
     EXPECT_EQ(second.ParamAt(4).EnumStrings, first.ParamAt(4).EnumStrings);
-}
 
-TEST(WriteDeviceNetEDS, UnwritablePathFailsWithTheSystemsText) {
-    test::TempFolder folder;
-    std::string error;
-    EXPECT_FALSE(WriteDeviceNetEDS(SmallDrive(), folder.File("no/such/x.eds"), error));
+    EXPECT_FALSE(WriteDeviceNetEDS(first, folder.File("no/such/x.eds"), error));
     EXPECT_EQ(error, "No such file or directory");
 }
 

@@ -98,14 +98,6 @@ TEST(SaveFileReplacing, TargetThatIsNoRegularFileIsRefusedAndStays) {
               4);
 }
 
-TEST(FileIO, MissingFolderOrFileIsReportedWithSystemText) {
-    std::string contents, error;
-    EXPECT_FALSE(SaveFileReplacing("/nonexistent/folder/x.eds", "x", error));
-    EXPECT_EQ(error, "No such file or directory");
-    EXPECT_FALSE(ReadWholeFile("/nonexistent/file", contents, error));
-    EXPECT_EQ(error, "No such file or directory");
-}
-
 TEST(TitleFromPath, CutsAtEitherSeparatorAndLastDot) {
     EXPECT_EQ(TitleFromPath("/home/u/drive.v2.eds"), "drive.v2");
     EXPECT_EQ(TitleFromPath("C:\\EDS\\Drive.EDS"), "Drive");

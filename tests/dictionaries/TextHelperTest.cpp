@@ -41,20 +41,6 @@ TEST(IsHex, NeedsPrefixAndDigits) {
     EXPECT_FALSE(IsDecimal("1a"));
 }
 
-TEST(FormatHex, FullWidthUpperCase) {
-    EXPECT_EQ(FormatHex8(0x5), "0x05");
-    EXPECT_EQ(FormatHex8(0x1C7), "0xC7");
-    EXPECT_EQ(FormatHex16(7), "0x0007");
-    EXPECT_EQ(FormatHex16(0xABCDE), "0xBCDE");
-    EXPECT_EQ(FormatHex32(0x2A7), "0x000002A7");
-    EXPECT_EQ(FormatHex32(0xFFFFFFFF), "0xFFFFFFFF");
-    EXPECT_EQ(FormatHexDigits(0), "0");
-    EXPECT_EQ(FormatHexDigits(0x1A00), "1A00");
-    EXPECT_EQ(FormatHexDigits(0xFFFFFFFF), "FFFFFFFF");
-    EXPECT_EQ(FormatFlag(true), "1");
-    EXPECT_EQ(FormatFlag(false), "0");
-}
-
 TEST(SqueezeKey, RemovesBlanksBeforeFirstEqualsOnly) {
     std::string line = "Parameter Name = Motor  speed = fast";
     SqueezeKey(line);

@@ -54,12 +54,8 @@ TEST(ShippedDictionaries, CoverTheBasicTypes) {
     // The copies beside the test executables are the ones that ship.
     EXPECT_EQ(DataTypeName(7), "UNSIGNED32");
     EXPECT_EQ(DataTypeIndex("UNSIGNED64"), 0x1B);
-    EXPECT_EQ(DataTypeIndex("BOOLEAN"), 1);
-    EXPECT_EQ(ObjectTypeName(9), "RECORD");
     EXPECT_EQ(ObjectTypeCode("VAR"), 7);
-    EXPECT_EQ(FieldbusTypeName(2), "UINT");
     EXPECT_EQ(FieldbusTypeName(0xC1), "BOOL");
-    EXPECT_EQ(FieldbusTypeCode("ENGUNIT"), 0xDD);
     EXPECT_EQ(FieldbusTypeCode("WORD"), 1);
 }
 

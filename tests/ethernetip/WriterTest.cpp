@@ -12,38 +12,8 @@
 namespace corvid {
 namespace {
 
-using test::CrLf;
-
-const std::string kHeader = test::EmptyHeaderComment("EthernetIP");
-
-std::string ClassLines(const char* revision = "", const char* maxInst = "") {
-    return CrLf({std::string("\tRevision=") + revision + ";",
-                 std::string("\tMaxInst=") + maxInst + ";", "\tNumber_Of_Static_Instances=;",
-                 "\tMax_Number_Of_Dynamic_Instances=;"});
-}
-
-// Everything behind [Modular] for a model that has nothing there.
-std::string EmptyClassSections() {
-    return CrLf({"[DLR Class]"}) + ClassLines() + CrLf({"\tRing_Supervisor_Capable =;", ""}) +
-           CrLf({"[TCP/IP Interface Class]"}) + ClassLines() + CrLf({""}) +
-           CrLf({"[Ethernet Link Class]"}) + ClassLines() +
-           CrLf({"\tInterfaceLabel1=;", "\tInterfaceLabel2=;", "\tInterfaceType1=;",
-                 "\tInterfaceType2=;", ""}) +
-           CrLf({"[Connection Manager]"}) + ClassLines() + CrLf({"", ""}) +
-           CrLf({"[Capacity]", "\tMaxCIPConnections=;", "\t1_NumberOfTCPIPConnections=;",
-                 "\t1_TCPIPConnectionReuseTime=;", "\t1_TCPIPCIPInactivityTimeout=;",
-                 "\t1_TCPIPInactivityTimeout=;", ""}) +
-           CrLf({"[QoS Class]"}) + ClassLines() + CrLf({""}) + CrLf({"[Identity Class]"}) +
-           ClassLines() + CrLf({""}) + CrLf({"[Message Router Class]"}) + ClassLines() +
-           CrLf({""}) + CrLf({"[File Class]"}) + ClassLines() + CrLf({""});
-}
-
 TEST(FormatEtherNetIPEDS, EmptyModelWritesEverySectionThatIsAlwaysWritten) {
-    const std::string expected = kHeader + test::EmptyIdentitySections() +
-                                 CrLf({"[Device Classification]", "", "", "", "[Assembly]",
-                                       "\tRevision=;", "", "", "[Modular]", "\tWidth=;", ""}) +
-                                 EmptyClassSections();
-    EXPECT_EQ(FormatEtherNetIPEDS(CEtherNetIPEDS{}), expected);
+    EXPECT_EQ(FormatEtherNetIPEDS(CEtherNetIPEDS{}), test::WrittenFile("ethernetip-empty.eds"));
 }
 
 CEtherNetIPEDS FullModel() {
@@ -92,106 +62,7 @@ CEtherNetIPEDS FullModel() {
 }
 
 TEST(FormatEtherNetIPEDS, FullModelLayout) {
-    const std::string expected =
-        CrLf({"$ HALVARD ELECTRONIC, INC.",
-              "",
-              "$ Network: EthernetIP",
-              "$ Modlue:EIP-1",
-              "$ Device:",
-              "$ Model:",
-              "$ Create by Corvid software",
-              "",
-              "[File]",
-              "\tDescText=\"Adapter\";",
-              "\tCreateDate=01-02-2024;",
-              "\tCreateTime=10:00:00;",
-              "\tModDate=;",
-              "\tModTime=;",
-              "\tRevision=1.1;",
-              "\tHomeURL=\"http://x\";",
-              "",
-              "[Device]",
-              "\tVendCode=26;",
-              "\tVendName=\"Maker\";",
-              "\tProdType=12;",
-              "\tProdTypeStr=\"Drive\";",
-              "\tProdCode=0x001A;",
-              "\tMajRev=2;",
-              "\tMinRev=3;",
-              "\tProdName=\"AC-1\";",
-              "\tCatalog=\"AC-1-E\";",
-              "\tIcon=\"a.ico\";",
-              "",
-              "[Device Classification]",
-              "\tClass1 = EtherNetIP;",
-              "\tClass2 = B1, B2;",
-              "\tClass5 = E;",
-              "",
-              "",
-              "",
-              "[Assembly]",
-              "\tRevision=2;",
-              "\tAssem100=",
-              "\t      \"Out\",",
-              "\t      \"20 04\",",
-              "\t      4,",
-              "\t      0x0000,",
-              "\t      ,,",
-              "\t      16,Param1,",
-              "\t      16,Param2;",
-              "\tAssem150=",
-              "\t      \"Empty\",",
-              "\t      ,",
-              "\t      ,",
-              "\t      ,",
-              "\t      ,;",
-              "",
-              "[Port]",
-              "\tPort1=",
-              "\t\tTCP,",
-              "\t\t\"A\",",
-              "\t\t\"20 F5\",",
-              "\t\t2;",
-              "",
-              "",
-              "[Modular]",
-              "\tWidth=1;",
-              "\tRack7=",
-              "\t\t1,0x6c,0x149,1,2,,,,",
-              "\t\t0;",
-              "",
-              "[DLR Class]"}) +
-        ClassLines() + CrLf({"\tRing_Supervisor_Capable =;", "", "[TCP/IP Interface Class]"}) +
-        ClassLines() + CrLf({"", "[Ethernet Link Class]"}) + ClassLines() +
-        CrLf({"\tInterfaceLabel1=;", "\tInterfaceLabel2=;", "\tInterfaceType1=;",
-              "\tInterfaceType2=;", "", "[Connection Manager]"}) +
-        ClassLines("1") +
-        CrLf({"",
-              "\tConnection40=",
-              "\t\t0x1,",
-              "\t\t0x2,",
-              "\t\tParam1,4,Assem100,",
-              "\t\tParam1,0,,",
-              "\t\t,,",
-              "\t\t,,",
-              "\t\t\"Owner\",",
-              "\t\t\"\",",
-              "\t\t\"20 04\";",
-              "",
-              "",
-              "[Capacity]",
-              "\tTSpec3= TxRx, 8, 1000;",
-              "\tMaxCIPConnections=4;",
-              "\t1_NumberOfTCPIPConnections=;",
-              "\t1_TCPIPConnectionReuseTime=;",
-              "\t1_TCPIPCIPInactivityTimeout=;",
-              "\t1_TCPIPInactivityTimeout=;",
-              "",
-              "[QoS Class]"}) +
-        ClassLines() + CrLf({"", "[Identity Class]"}) + ClassLines("1") +
-        CrLf({"", "[Message Router Class]"}) + ClassLines() + CrLf({"", "[File Class]"}) +
-        ClassLines() + CrLf({""});
-    EXPECT_EQ(FormatEtherNetIPEDS(FullModel()), expected);
+    EXPECT_EQ(FormatEtherNetIPEDS(FullModel()), test::WrittenFile("ethernetip-full-model.eds"));
 }
 
 TEST(FormatEtherNetIPEDS, WhatItWritesReadsBackToTheSameModelAndBytes) {
