@@ -159,14 +159,18 @@ std::string FrameFixture::SaveShownFile() {
     return corvid::test::ReadFile(saved);
 }
 
-std::string ExpectedFile(const char* name) {
-    return corvid::test::ReadFile(std::filesystem::path(CORVID_APP_TEST_DATA) / name);
+std::string ExpectedSave(const char* name, const std::string& saved) {
+    const std::filesystem::path expected = std::filesystem::path(CORVID_APP_TEST_DATA) / name;
+    if (std::getenv("CORVID_WRITE_EXPECTED") != nullptr)
+        corvid::test::WriteFile(expected, saved);
+    return corvid::test::ReadFile(expected);
 }
 
-std::string ExpectedSave(const char* name, const std::string& saved) {
-    if (std::getenv("CORVID_WRITE_EXPECTED") != nullptr)
-        corvid::test::WriteFile(std::filesystem::path(CORVID_APP_TEST_DATA) / name, saved);
-    return ExpectedFile(name);
+QStringList Items(const QComboBox& list) {
+    QStringList items;
+    for (int item = 0; item < list.count(); ++item)
+        items << list.itemText(item);
+    return items;
 }
 
 QString Text(QWidget& dialog, const char* name) {

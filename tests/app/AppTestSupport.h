@@ -22,6 +22,7 @@
 #include <utility>
 #include <vector>
 
+class QComboBox;
 class QTreeView;
 
 namespace corvid::app::test {
@@ -87,9 +88,10 @@ void ClickOk(QWidget& dialog);
 // chooses the item of a list, clicks a button (the text is then unused).
 void FillFields(QWidget& dialog, const std::vector<std::pair<const char*, QString>>& fields);
 
-// An expected file of tests/app/data.
-std::string ExpectedFile(const char* name);
-// The file a save should give: with CORVID_WRITE_EXPECTED set, `saved`
+// The items of a drop-down list, in order.
+QStringList Items(const QComboBox& list);
+
+// The expected file of tests/app/data a save should give: with CORVID_WRITE_EXPECTED set, `saved`
 // becomes the expected file first (for a change of what saves write).
 std::string ExpectedSave(const char* name, const std::string& saved);
 

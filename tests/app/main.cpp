@@ -8,21 +8,11 @@
 #include <map>
 #include <string>
 
-int RunCIPEditSessionTest(int argc, char** argv);
-int RunCellEditingTest(int argc, char** argv);
-int RunCellPopupsTest(int argc, char** argv);
-int RunCoreTextTranslationTest(int argc, char** argv);
-int RunDesktopFitTest(int argc, char** argv);
-int RunEditCommandsTest(int argc, char** argv);
-int RunFrameFilesTest(int argc, char** argv);
-int RunFramePagesTest(int argc, char** argv);
-int RunFrameSettingsTest(int argc, char** argv);
-int RunHelpTest(int argc, char** argv);
-int RunInsertParamDialogTest(int argc, char** argv);
-int RunIOInsertDialogTest(int argc, char** argv);
-int RunLanguageTest(int argc, char** argv);
+int RunCIPEditingTest(int argc, char** argv);
+int RunDesktopTest(int argc, char** argv);
+int RunEditingTest(int argc, char** argv);
+int RunFrameTest(int argc, char** argv);
 int RunNewFileDialogTest(int argc, char** argv);
-int RunObjectDialogTest(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -36,21 +26,11 @@ int main(int argc, char** argv) {
     qputenv("SOURCE_DATE_EPOCH", "1709629503");
 
     const std::map<std::string, std::function<int(int, char**)>> suites = {
-        {"CIPEditSessionTest", RunCIPEditSessionTest},
-        {"CellEditingTest", RunCellEditingTest},
-        {"CellPopupsTest", RunCellPopupsTest},
-        {"CoreTextTranslationTest", RunCoreTextTranslationTest},
-        {"DesktopFitTest", RunDesktopFitTest},
-        {"EditCommandsTest", RunEditCommandsTest},
-        {"FrameFilesTest", RunFrameFilesTest},
-        {"FramePagesTest", RunFramePagesTest},
-        {"FrameSettingsTest", RunFrameSettingsTest},
-        {"HelpTest", RunHelpTest},
-        {"InsertParamDialogTest", RunInsertParamDialogTest},
-        {"IOInsertDialogTest", RunIOInsertDialogTest},
-        {"LanguageTest", RunLanguageTest},
+        {"CIPEditingTest", RunCIPEditingTest},
+        {"DesktopTest", RunDesktopTest},
+        {"EditingTest", RunEditingTest},
+        {"FrameTest", RunFrameTest},
         {"NewFileDialogTest", RunNewFileDialogTest},
-        {"ObjectDialogTest", RunObjectDialogTest},
     };
     if (argc > 1) {
         const auto suite = suites.find(argv[1]);
