@@ -97,10 +97,7 @@ TEST(InsertIOInfo_Connections, AddingAsksOnlyWhenPresent) {
     EXPECT_EQ(ui.questions.at(0).text, "PollInfo has already existed! Do you want to replace it?");
     EXPECT_EQ(info.DefaultInput, 2);
 
-    const std::optional<IOInsertRequest> source = IOInsertSource(model, "PollInfo");
-    ASSERT_TRUE(source);
-    EXPECT_EQ(source->Kind, IOInsertKind::PollInfo);
-    EXPECT_EQ(source->DefaultInput, 2);
+    // What IOInsertSource gives is checked on every entry of the corpus below.
     EXPECT_FALSE(IOInsertSource(model, "Default"));
 }
 

@@ -4,9 +4,14 @@
 // row, its look as a mark (' ' plain, '+' closed, '-' open, '.' field row),
 // then its cells joined by " | ".
 
+#include "TestFiles.h"
 #include "shell/PageRows.h"
 
+#include <gtest/gtest.h>
+
+#include <cstdlib>
 #include <string>
+#include <string_view>
 
 namespace corvid::test {
 
@@ -38,6 +43,14 @@ inline std::string PageText(const Page& page) {
     return text;
 }
 
+// The row of a key, or nullptr.
+inline const PageRow* FindRow(const Page& page, std::string_view key) {
+    for (const PageRow& row : page.Rows)
+        if (row.Key == key)
+            return &row;
+    return nullptr;
+}
+
 inline std::string HeaderText(const Page& page) {
     std::string text;
     for (const PageColumn& column : page.Columns)
@@ -48,6 +61,20 @@ inline std::string HeaderText(const Page& page) {
 // The model of a shipped sample file.
 inline std::string SamplePath(const std::string& name) {
     return std::string(CORVID_SAMPLES_DIR) + "/" + name;
+}
+// A file of tests/data.
+inline std::string DataPath(const std::string& name) {
+    return std::string(CORVID_TEST_DATA_DIR) + "/" + name;
+}
+
+// Compares the page, header line first, with tests/data/pages/NAME.txt;
+// CORVID_WRITE_EXPECTED=1 writes the file instead, for a page that is new.
+inline void ExpectPageAs(const Page& page, const std::string& name) {
+    const std::string shown = HeaderText(page) + "\n" + PageText(page);
+    const std::string expected = DataPath("pages/" + name + ".txt");
+    if (std::getenv("CORVID_WRITE_EXPECTED") != nullptr)
+        WriteFile(expected, shown);
+    EXPECT_EQ(shown, ReadFile(expected)) << name;
 }
 
 } // namespace corvid::test

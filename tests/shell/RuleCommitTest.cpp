@@ -75,7 +75,7 @@ CDeviceNetEDS OneParamFile() {
     return model;
 }
 
-TEST(ParamValueCells, RefuseWhatTheTypeCannotHoldAndWarnOfOrder) {
+TEST(ParamValueCells, RefuseWhatTheTypeCannotHoldWarnOfOrderAndFollowTheType) {
     CDeviceNetEDS model = OneParamFile();
     const auto commit = [&](size_t column, std::string_view text) {
         return CommitCell(model, CellEdit{"Params", "Param1", column, text});
@@ -85,11 +85,9 @@ TEST(ParamValueCells, RefuseWhatTheTypeCannotHoldAndWarnOfOrder) {
     const CommitResult crossed = commit(9, "6500");
     EXPECT_EQ(crossed.Status, CommitStatus::Stored);
     EXPECT_NE(crossed.Message.find("Minimum 6500 is above Maximum 6000."), std::string::npos);
-}
-
-TEST(ParamValueCells, DataTypeBringsItsSizeAndNamesValuesOutside) {
-    CDeviceNetEDS model = OneParamFile();
-    const CommitResult result = CommitCell(model, CellEdit{"Params", "Param1", 4, "USINT"});
+    // A new data type brings its size and names the values it cannot hold.
+    commit(9, "0");
+    const CommitResult result = commit(4, "USINT");
     EXPECT_EQ(result.Status, CommitStatus::Stored);
     EXPECT_EQ(model.ParamAt(0).DataSize, 1);
     EXPECT_NE(result.Message.find("Maximum 6000 does not fit USINT (0 to 255)."), std::string::npos)
