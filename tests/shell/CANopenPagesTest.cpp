@@ -86,15 +86,20 @@ TEST_F(CANopenPagesTest, ObjectPage_CellEditorsByColumnAndRow) {
     EXPECT_EQ(page.Rows[3].Cells[5].Editor, CellEditor::DropDown);
 }
 
-TEST_F(CANopenPagesTest, ObjectPage_ObjectThatLostItsSubIndexesIsPlain) {
+// An object that lost its sub-indexes is plain; a state naming an object
+// the model no longer has, or a row outside the page, changes nothing.
+TEST_F(CANopenPagesTest, Toggle_RowsThatOpenNothing) {
     CANopenObject& identity = model.Objects[FindObject(model.Objects, 0x1018).position.value()];
     identity.SubNumber = 0;
     identity.SubObjects.reset();
-    PageState state{{"1018"}};
+    PageState state{{"1018", "7777"}};
     const Page page = BuildPage(model, "MandatoryObjects", state);
     ASSERT_EQ(page.Rows.size(), 3u);
     EXPECT_EQ(page.Rows[2].Look, RowLook::Plain);
-    EXPECT_FALSE(ToggleRow(state, page, 2));
+    for (const size_t row : {0, 2, 99})
+        EXPECT_FALSE(ToggleRow(state, page, row)) << row;
+    EXPECT_EQ(state.Expanded.size(), 2u);
+    EXPECT_EQ(HeadRowOf(page, 99), nullptr);
 }
 
 TEST_F(CANopenPagesTest, ObjectPage_UnknownTypeCodesShowEmptyNames) {
@@ -138,18 +143,6 @@ TEST_F(CANopenPagesTest, Summary_TitlePathsReadOnly) {
                                         " File Save Path | /tmp/saved.eds\n");
     for (const PageRow& row : page.Rows)
         EXPECT_EQ(row.Cells[1].Editor, CellEditor::ReadOnly);
-}
-
-// A state that names an object the model no longer has, or a row outside
-// the page, changes nothing.
-TEST_F(CANopenPagesTest, Toggle_RowsThatOpenNothing) {
-    PageState state{{"7777"}};
-    const Page page = BuildPage(model, "MandatoryObjects", state);
-    EXPECT_EQ(page.Rows.size(), 3u);
-    EXPECT_FALSE(ToggleRow(state, page, 0));
-    EXPECT_FALSE(ToggleRow(state, page, 99));
-    EXPECT_EQ(state.Expanded.size(), 1u);
-    EXPECT_EQ(HeadRowOf(page, 99), nullptr);
 }
 
 } // namespace

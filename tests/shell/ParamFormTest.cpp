@@ -83,26 +83,34 @@ TEST(ParamForm, AnEmptyFormGivesQuotedEmptyTextsAndNoSelectionIsZero) {
     EXPECT_FALSE(built.EnumStrings);
 }
 
+// At Ok, unlike in the cells, values out of order are refused too.
 TEST(ParamForm, FieldsTheCellsWouldRefuseAreRefusedByName) {
-    const auto refusal = [](auto change) {
+    struct Refusal {
+        std::string ParamForm::*field;
+        const char* text;
+        const char* named;
+    };
+    const Refusal refusals[] = {{&ParamForm::Minimum, "0,5", "Insert parameter Min:"},
+                                {&ParamForm::Default, "1;2", "Default"},
+                                {&ParamForm::Multiplier, "70000", "Mult:"},
+                                {&ParamForm::Offset, "-32769", "Offset:"},
+                                {&ParamForm::Precision, "256", "Precision"},
+                                {&ParamForm::HelpStr, "say \"hi\" twice", "Help"},
+                                {&ParamForm::Minimum, "2000", "Minimum 2000 is above Maximum 1500"},
+                                {&ParamForm::DataTypeName, "USINT", "does not fit USINT"},
+                                {&ParamForm::Offset, "-32768", nullptr}};
+    for (const Refusal& refusal : refusals) {
         ParamForm form = FormOfParam(Source(), 2);
-        change(form);
+        form.*refusal.field = refusal.text;
         CEDSParam built;
         const CommitResult result = ParamFromForm(form, built);
-        return result.Status == CommitStatus::Refused ? result.Message : std::string("stored");
-    };
-    EXPECT_NE(refusal([](ParamForm& f) { f.Minimum = "0,5"; }).find("Insert parameter Min:"),
-              std::string::npos);
-    EXPECT_NE(refusal([](ParamForm& f) { f.Default = "1;2"; }).find("Default"), std::string::npos);
-    EXPECT_NE(refusal([](ParamForm& f) { f.Multiplier = "70000"; }).find("Mult:"),
-              std::string::npos);
-    EXPECT_NE(refusal([](ParamForm& f) { f.Offset = "-32769"; }).find("Offset:"),
-              std::string::npos);
-    EXPECT_NE(refusal([](ParamForm& f) { f.Precision = "256"; }).find("Precision"),
-              std::string::npos);
-    EXPECT_NE(refusal([](ParamForm& f) { f.HelpStr = "say \"hi\" twice"; }).find("Help"),
-              std::string::npos);
-    EXPECT_EQ(refusal([](ParamForm& f) { f.Offset = "-32768"; }), "stored");
+        if (refusal.named == nullptr) {
+            EXPECT_EQ(result.Status, CommitStatus::Stored) << refusal.text;
+            continue;
+        }
+        EXPECT_EQ(result.Status, CommitStatus::Refused) << refusal.text;
+        EXPECT_NE(result.Message.find(refusal.named), std::string::npos) << result.Message;
+    }
 }
 
 // What the form cannot show: bit 7 and up of the descriptor, a group that

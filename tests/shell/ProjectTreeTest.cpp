@@ -38,16 +38,6 @@ TEST(ProjectTree, DeviceNet_OptionalSectionsOnlyWhenRead) {
               (Sections{"File", "IO_Info", "ParamClass", "Params", "EnumPar", "Groups"}));
 }
 
-TEST(ProjectTree, EtherNetIP_FixedSectionsAlwaysInOrder) {
-    CEtherNetIPEDS model;
-    model.DeviceSection.SectionName = "Device";
-    EXPECT_EQ(BuildProjectTreeFile(model).Sections,
-              (Sections{"Device", "Device Classification", "Params", "EnumPar", "Assembly", "Port",
-                        "Modular", "DLR Class", "TCP/IP Interface Class", "Ethernet Link Class",
-                        "Connection Manager", "Capacity", "QoS Class", "Identity Class",
-                        "Message Router Class", "File Class"}));
-}
-
 // Every child the tree lists, and the root's summary, has a page to show.
 TEST(ProjectTree, DocumentSet_FilesByKindAndPositionEachChildWithAPage) {
     test::ScriptedUserInterface ui;
