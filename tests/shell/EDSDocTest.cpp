@@ -211,41 +211,35 @@ TEST_F(EDSDocTest, RemoveFile_KeepsTheCurrentFilePointingAtTheSameModel) {
     EXPECT_FALSE(doc.RemoveFile(EDSKind::CANopen, 0));
 }
 
-TEST_F(EDSDocTest, ConfirmExit_AsksAboutEveryFieldbusInOrder) {
-    doc.OpenPaths({Make("e.eds", kEtherNetIPText), Make("d.eds", kDeviceNetText), Make("c.eds")});
-    for (const EDSKind kind : {EDSKind::CANopen, EDSKind::DeviceNet, EDSKind::EtherNetIP})
-        HeaderOf(kind, 0).Flags = FLAG_MODIFIED;
-    ui.answers = {MessageAnswer::No, MessageAnswer::No, MessageAnswer::Yes};
-    ui.saveChoices = {folder.File("e-out")};
-    EXPECT_TRUE(doc.ConfirmExit());
-    ASSERT_EQ(ui.questions.size(), 3u);
-    EXPECT_NE(ui.questions[0].text.find("\nc.eds"), std::string::npos);
-    EXPECT_NE(ui.questions[1].text.find("\nd.eds"), std::string::npos);
-    EXPECT_NE(ui.questions[2].text.find("\ne.eds"), std::string::npos);
-    EXPECT_EQ(HeaderOf(EDSKind::EtherNetIP, 0).Flags, FLAG_SAVE_PATH_KNOWN);
-}
-
 class ConfirmExitTest : public EDSDocTest {
 protected:
     void SetUp() override {
         for (const char* name : {"one.eds", "two.eds", "three.eds"})
             OpenCurrent(name).Flags = FLAG_MODIFIED;
+        doc.OpenPaths({Make("e.eds", kEtherNetIPText), Make("d.eds", kDeviceNetText)});
+        HeaderOf(EDSKind::DeviceNet, 0).Flags = FLAG_MODIFIED;
+        HeaderOf(EDSKind::EtherNetIP, 0).Flags = FLAG_MODIFIED;
         doc.SetCurrentFile(std::nullopt);
+        ui.messages.clear();
     }
 };
 
-TEST_F(ConfirmExitTest, YesSavesNoSkipsAndOnlyModifiedFilesAreAsked) {
+// CANopen files first, then DeviceNet, then EtherNet/IP.
+TEST_F(ConfirmExitTest, YesSavesNoSkipsAndOnlyModifiedFilesAreAskedInOrder) {
     HeaderOf(EDSKind::CANopen, 1).Flags = 0;
-    ui.answers = {MessageAnswer::Yes, MessageAnswer::No};
-    ui.saveChoices = {folder.File("one-saved")};
+    ui.answers = {MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::No, MessageAnswer::Yes};
+    ui.saveChoices = {folder.File("one-saved"), folder.File("e-out")};
     EXPECT_TRUE(doc.ConfirmExit());
-    ASSERT_EQ(ui.questions.size(), 2u);
+    ASSERT_EQ(ui.questions.size(), 4u);
     EXPECT_EQ(ui.questions[0].text, "Do you want to save changes to the file?\none.eds");
     EXPECT_EQ(ui.questions[0].caption, "Halvard Corvid");
     EXPECT_EQ(ui.questions[0].buttons, MessageButtons::YesNoAllNotCancel);
     EXPECT_EQ(ui.questions[1].text, "Do you want to save changes to the file?\nthree.eds");
+    EXPECT_NE(ui.questions[2].text.find("\nd.eds"), std::string::npos);
+    EXPECT_NE(ui.questions[3].text.find("\ne.eds"), std::string::npos);
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "one-saved.eds"));
     EXPECT_EQ(HeaderOf(EDSKind::CANopen, 2).Flags, FLAG_MODIFIED);
+    EXPECT_EQ(HeaderOf(EDSKind::EtherNetIP, 0).Flags, FLAG_SAVE_PATH_KNOWN);
 }
 
 TEST_F(ConfirmExitTest, AllNotStopsAskingAndCloses) {
