@@ -67,10 +67,40 @@ inline std::string DataPath(const std::string& name) {
     return std::string(CORVID_TEST_DATA_DIR) + "/" + name;
 }
 
-// Compares the page, header line first, with tests/data/pages/NAME.txt;
+// What each cell of a row lets the user do: r read-only, t a text field,
+// dN a list of N items, p1 to p3 the type mask, descriptor and enumeration
+// popups.
+inline std::string EditorText(const Page& page) {
+    std::string text;
+    for (const PageRow& row : page.Rows) {
+        text += row.Key + ":";
+        for (const PageCell& cell : row.Cells) {
+            switch (cell.Editor) {
+            case CellEditor::ReadOnly:
+                text += " r";
+                break;
+            case CellEditor::Text:
+                text += " t";
+                break;
+            case CellEditor::DropDown:
+                text += " d" + std::to_string(page.Choices.at(size_t(cell.Choices)).size());
+                break;
+            case CellEditor::Popup:
+                text += " p" + std::to_string(int(cell.Popup));
+                break;
+            }
+        }
+        text += "\n";
+    }
+    return text;
+}
+
+// Compares the page, header line first, then its editors, with
+// tests/data/pages/NAME.txt;
 // CORVID_WRITE_EXPECTED=1 writes the file instead, for a page that is new.
 inline void ExpectPageAs(const Page& page, const std::string& name) {
-    const std::string shown = HeaderText(page) + "\n" + PageText(page);
+    const std::string shown =
+        HeaderText(page) + "\n" + PageText(page) + "\neditors\n" + EditorText(page);
     const std::string expected = DataPath("pages/" + name + ".txt");
     if (std::getenv("CORVID_WRITE_EXPECTED") != nullptr)
         WriteFile(expected, shown);

@@ -1,5 +1,6 @@
-// Whole pages of the shipped sample files and of small test files, header line first, compared with
-// tests/data/pages/NAME.txt: a page's order, texts and comments at once.
+// Whole pages of the shipped sample files and of small test files, compared
+// with tests/data/pages/NAME.txt: a page's header, order, texts, comments
+// and editors at once.
 
 #include "PageText.h"
 #include "ScriptedUserInterface.h"
@@ -47,6 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
         PageCase{kCANopen, "MandatoryObjects", {{"1018"}}, "canopen_mandatory_1018"},
         PageCase{kCANopen, "OptionalObjects", {}, "canopen_optional"},
         PageCase{kCANopen, "FileInfo", {}, "canopen_fileinfo"},
+        PageCase{kCANopen, "DeviceInfo", {}, "canopen_deviceinfo"},
         PageCase{kCANopen, "Comments", {}, "canopen_comments"},
         PageCase{kDeviceNet, "IO_Info", {{"COSInfo", "Input1"}}, "devicenet_ioinfo"},
         PageCase{kDeviceNet, "Params", {}, "devicenet_params"},
