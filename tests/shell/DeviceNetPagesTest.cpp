@@ -103,14 +103,9 @@ TEST(DeviceNetParams, NumbersAndDescriptorsAsWritten) {
         model.Params.push_back(std::move(param));
     }
     model.Params[1]->Descriptor = 0x0112;
-    const Page params = BuildPage(model, "Params");
-    EXPECT_EQ(params.Rows[0].Key, "Param7");
-    EXPECT_EQ(params.Rows[1].Key, "Param3");
-    EXPECT_EQ(params.Rows[2].Key, "Param8");
-    EXPECT_EQ(params.Rows[1].Cells[3].Text, "0x0112");
-    EXPECT_EQ(params.Rows[0].Cells[3].Text, "0x00");
-    EXPECT_EQ(BuildPage(model, "EnumPar").Rows[2].Key, "Param8");
-    EXPECT_EQ(test::RowText(BuildPage(model, "Groups").Rows[0]), " Group1 | 1 | \"G\" | 3 | 3,7,8");
+    for (const char* section : {"Params", "EnumPar", "Groups"})
+        test::ExpectPageAs(BuildPage(model, section),
+                           "devicenet_numbered_" + test::Lowered(section));
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <string>
 #include <string_view>
@@ -92,6 +93,12 @@ inline std::string EditorText(const Page& page) {
         }
         text += "\n";
     }
+    return text;
+}
+
+inline std::string Lowered(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return text;
 }
 
