@@ -178,17 +178,14 @@ TEST(EditOfCell_Rows, FieldRowsAreAddressedByTheirHeadAndDistance) {
     const CellEdit keyword = EditOfCell(open, 3, 1, "9");
     EXPECT_EQ(keyword.RowKey, "MaxCIPConnections");
     EXPECT_FALSE(keyword.Distance);
-}
 
-TEST(EditOfCell_Rows, EveryMemberOfALongAssemblyIsReachable) {
-    CEtherNetIPEDS model;
+    // Every member of a long assembly is reachable.
     AssemblyEntry assembly;
     assembly.Number = 3;
     assembly.MemberSizes.assign(10, "8");
     assembly.MemberReferences.assign(10, "");
     model.AssemblySection.Assemblies.push_back(assembly);
-    const PageState state{{"Assem3"}};
-    const Page page = BuildPage(model, "Assembly", state);
+    const Page page = BuildPage(model, "Assembly", {{"Assem3"}});
     const size_t last = page.Rows.size() - 2; // Revision is the last row
     ASSERT_EQ(CommitCell(model, EditOfCell(page, last, 1, "16,Param40")).Status,
               CommitStatus::Stored);
