@@ -44,14 +44,14 @@ protected:
     }
     CCANopenEDS model;
     CANopenObject& Sub() { return (*model.Objects[1].SubObjects)[0]; }
+    CommitStatus commit(std::string_view key, size_t column, std::string_view text) {
+        return Commit(model, "ManufacturerObjects", key, text, column).Status;
+    }
 };
 
 // Each column is committed in CANopenFieldsTest.cpp; a sub-index row is
 // addressed by its own key, in any letter case.
 TEST_F(CommitCell_CANopenObjects, SubIndexRowsAndTheIndexColumn) {
-    const auto commit = [&](std::string_view key, size_t column, std::string_view text) {
-        return Commit(model, "ManufacturerObjects", key, text, column).Status;
-    };
     EXPECT_EQ(commit("2000", 0, "2100"), CommitStatus::NotEditable);
     EXPECT_EQ(commit("2001sub1", 3, "100"), CommitStatus::Stored);
     EXPECT_EQ(Sub().HighLimit, "100");
@@ -60,9 +60,6 @@ TEST_F(CommitCell_CANopenObjects, SubIndexRowsAndTheIndexColumn) {
 }
 
 TEST_F(CommitCell_CANopenObjects, ObjectsWithSubIndexesKeepAStructuredType) {
-    const auto commit = [&](std::string_view key, size_t column, std::string_view text) {
-        return Commit(model, "ManufacturerObjects", key, text, column).Status;
-    };
     EXPECT_EQ(commit("2001", 2, "1"), CommitStatus::NotEditable) << "limits live in sub-indexes";
     EXPECT_EQ(commit("2001", 6, "VAR"), CommitStatus::Refused);
     EXPECT_EQ(model.Objects[1].ObjectType, 9);
@@ -74,8 +71,7 @@ TEST_F(CommitCell_CANopenObjects, ObjectsWithSubIndexesKeepAStructuredType) {
 TEST_F(CommitCell_CANopenObjects, RowsOutsideThePageAreNotEdited) {
     EXPECT_EQ(Commit(model, "OptionalObjects", "2000", "x").Status, CommitStatus::NotEditable);
     for (const char* key : {"2002", "2001sub2", "2000sub0", "xyz", "", "2001sub", "12018"})
-        EXPECT_EQ(Commit(model, "ManufacturerObjects", key, "x").Status, CommitStatus::NotEditable)
-            << key;
+        EXPECT_EQ(commit(key, 1, "x"), CommitStatus::NotEditable) << key;
 }
 
 } // namespace

@@ -26,7 +26,7 @@ protected:
 };
 
 // A key the file lacks keeps the width a missing file gives.
-TEST_F(ParamColumnsTest, Load_DefaultsForMissingKeys) {
+TEST_F(ParamColumnsTest, LoadDefaultsToggleAndSave) {
     const std::vector<int> defaults = LoadParamColumnWidths();
     ASSERT_EQ(defaults.size(), 22u);
     test::WriteFile(folder.path() / kConfigureFile, "[DeviceNet]\r\nlinkPath=200\r\ngroup=0\r\n");
@@ -37,9 +37,8 @@ TEST_F(ParamColumnsTest, Load_DefaultsForMissingKeys) {
     // A hidden column is shown again at its default width.
     EXPECT_EQ(ToggledParamColumnWidth(1, 200), 0);
     EXPECT_EQ(ToggledParamColumnWidth(1, 0), defaults[1]);
-}
 
-TEST_F(ParamColumnsTest, Save_WidthsSurviveARestart) {
+    // Saved widths survive a restart.
     std::vector<int> widths = LoadParamColumnWidths();
     widths[1] = 0;
     widths[11] = 123;
