@@ -14,7 +14,7 @@ namespace {
 
 using Sections = std::vector<std::string>;
 
-TEST(ProjectTree, CANopen_OptionalSectionsOnlyWhenRead) {
+TEST(ProjectTree, OptionalSectionsOnlyWhenRead) {
     CCANopenEDS model;
     model.Header.Title = "drive";
     EXPECT_EQ(BuildProjectTreeFile(model).RootText, "drive");
@@ -26,15 +26,13 @@ TEST(ProjectTree, CANopen_OptionalSectionsOnlyWhenRead) {
     EXPECT_EQ(BuildProjectTreeFile(model).Sections,
               (Sections{"DeviceInfo", "Comments", "MandatoryObjects", "OptionalObjects",
                         "ManufacturerObjects"}));
-}
 
-TEST(ProjectTree, DeviceNet_OptionalSectionsOnlyWhenRead) {
-    CDeviceNetEDS model;
-    EXPECT_EQ(BuildProjectTreeFile(model).Sections, (Sections{"Params", "EnumPar", "Groups"}));
-    model.FileSection.SectionName = "File";
-    model.IOInfoSection.SectionName = "IO_Info";
-    model.ParamClassSection.SectionName = "ParamClass";
-    EXPECT_EQ(BuildProjectTreeFile(model).Sections,
+    CDeviceNetEDS devicenet;
+    EXPECT_EQ(BuildProjectTreeFile(devicenet).Sections, (Sections{"Params", "EnumPar", "Groups"}));
+    devicenet.FileSection.SectionName = "File";
+    devicenet.IOInfoSection.SectionName = "IO_Info";
+    devicenet.ParamClassSection.SectionName = "ParamClass";
+    EXPECT_EQ(BuildProjectTreeFile(devicenet).Sections,
               (Sections{"File", "IO_Info", "ParamClass", "Params", "EnumPar", "Groups"}));
 }
 
