@@ -69,7 +69,7 @@ TEST(InsertParam_Place, NewParametersTakeTheNextFreeNumberWhereverTheyGo) {
     EXPECT_TRUE(ui.questions.empty()) << "nothing to replace";
 }
 
-TEST(InsertParam_Place, ReplaceAsksAndTheAnswerDecides) {
+TEST(InsertParam_Place, ReplaceAsksAndTheAnswerDecidesAlsoOnTheNewGroup) {
     CDeviceNetEDS model;
     AddParams(model, 3);
     model.GroupNames = {"\"G1\""};
@@ -87,22 +87,13 @@ TEST(InsertParam_Place, ReplaceAsksAndTheAnswerDecides) {
 
     EXPECT_EQ(InsertParam(model, param, 1, InsertPlace::Replace, ui).Status, CommitStatus::Stored);
     EXPECT_EQ(Order(model), "1=\"P1\" 2=\"R\" 3=\"P3\" ");
-}
-
-TEST(InsertParam_Group, NewGroupEntryAddsAGroupAndOtherNumbersNameNone) {
-    CDeviceNetEDS model;
-    model.GroupNames = {"\"A\"", "\"B\""};
-    ScriptedUserInterface ui;
-    CEDSParam param = Named("N");
-    param.Group = 3;
-    InsertParam(model, param, std::nullopt, InsertPlace::Back, ui);
-    EXPECT_EQ(model.GroupNames,
-              (std::vector<std::string>{"\"A\"", "\"B\"", "\"***New Group***\""}));
-    EXPECT_EQ(model.ParamAt(0).Group, 3);
+    EXPECT_EQ(model.GroupNames, (std::vector<std::string>{"\"G1\"", "\"***New Group***\""}));
+    EXPECT_EQ(model.ParamAt(1).Group, 2);
+    // A number that names neither a group nor the new-group entry names none.
     param.Group = 9;
     InsertParam(model, param, std::nullopt, InsertPlace::Back, ui);
-    EXPECT_EQ(model.ParamAt(1).Group, 0);
-    EXPECT_EQ(model.GroupCount(), 3u);
+    EXPECT_EQ(model.ParamAt(3).Group, 0);
+    EXPECT_EQ(model.GroupCount(), 2u);
 }
 
 TEST(DeleteParam_Renumbering, LaterParametersMoveDownWithTheirStringsAndGroups) {
