@@ -2,6 +2,7 @@
 // write it (any letter case, any number form), shown on its page, committed
 // or refused there, dumped, and written back in the writer's form.
 
+#include "PageText.h"
 #include "canopen/CANopenReader.h"
 #include "canopen/CANopenWriter.h"
 #include "shell/CellCommit.h"
@@ -23,6 +24,7 @@ struct FieldCase {
     const char* typed;
     std::string writtenAfter; // the line once `typed` is stored
     const char* refused;      // a text the cell refuses; nullptr when none is
+    size_t column = 1;        // the object page's column; keyword pages show values in 1
 };
 
 void PrintTo(const FieldCase& field, std::ostream* out) {
@@ -33,36 +35,38 @@ bool Writes(const CCANopenEDS& model, const std::string& line) {
     return FormatCANopenEDS(model).find("\r\n" + line + "\r\n") != std::string::npos;
 }
 
-const PageRow* FindRow(const Page& page, std::string_view key) {
-    for (const PageRow& row : page.Rows)
-        if (row.Key == key)
-            return &row;
-    return nullptr;
-}
-
 // The keyword a written line starts with.
 std::string KeywordOf(const std::string& line) {
     return line.substr(0, line.find('='));
 }
 
-class CANopenKeywordField : public testing::TestWithParam<FieldCase> {};
+constexpr const char* kObjects = "ManufacturerObjects";
 
-TEST_P(CANopenKeywordField, ReadShownCommittedRefusedAndWrittenBack) {
+class CANopenField : public testing::TestWithParam<FieldCase> {};
+
+TEST_P(CANopenField, ReadShownCommittedRefusedAndWrittenBack) {
     const FieldCase& field = GetParam();
+    const bool object = std::string_view(field.section) == kObjects;
+    const std::string head =
+        object ? "[ManufacturerObjects]\nSupportedObjects=1\n1=0x2A00\n[2a00]\nParameterName=P\n"
+                 "ObjectType=7\n"
+               : "[" + std::string(field.section) + "]\n";
     CCANopenEDS model;
-    LoadCANopenEDSText(model, "[" + std::string(field.section) + "]\n" + field.fileLine + "\n",
-                       "f.eds");
+    LoadCANopenEDSText(model, head + field.fileLine + "\n", "f.eds");
     EXPECT_TRUE(model.FileInfo.KeptLines.empty() && model.DeviceInfo.KeptLines.empty() &&
                 model.DummyUsage.KeptLines.empty());
+    EXPECT_TRUE(!object || (model.Objects.size() == 1 && model.Objects[0].KeptLines.empty()));
     const Page page = BuildPage(model, field.section);
-    const PageRow* row = FindRow(page, field.row);
+    const PageRow* row = test::FindRow(page, field.row);
     ASSERT_NE(row, nullptr);
-    EXPECT_EQ(row->Cells[1].Text, field.shown);
-    EXPECT_NE(row->Cells[1].Editor, CellEditor::ReadOnly);
+    EXPECT_EQ(row->Cells[field.column].Text, field.shown);
+    EXPECT_NE(row->Cells[field.column].Editor, CellEditor::ReadOnly);
     EXPECT_TRUE(Writes(model, field.written)) << FormatCANopenEDS(model);
-    EXPECT_TRUE(CANopenToJson(model)[field.section].contains(KeywordOf(field.written)));
+    Json json = CANopenToJson(model);
+    const Json& dumped = object ? json["Objects"][0] : json[field.section];
+    EXPECT_TRUE(dumped.contains(KeywordOf(field.written)));
 
-    const CellEdit edit{field.section, field.row, 1, field.typed};
+    const CellEdit edit{field.section, field.row, field.column, field.typed};
     EXPECT_EQ(CommitCell(model, edit).Status, CommitStatus::Stored);
     EXPECT_TRUE(Writes(model, field.writtenAfter)) << FormatCANopenEDS(model);
     EXPECT_EQ(CommitCell(model, CellEdit{field.section, field.row, 0, "x"}).Status,
@@ -70,7 +74,7 @@ TEST_P(CANopenKeywordField, ReadShownCommittedRefusedAndWrittenBack) {
     if (field.refused == nullptr)
         return;
     const CommitResult refused =
-        CommitCell(model, CellEdit{field.section, field.row, 1, field.refused});
+        CommitCell(model, CellEdit{field.section, field.row, field.column, field.refused});
     EXPECT_EQ(refused.Status, CommitStatus::Refused);
     EXPECT_NE(refused.Message.find(field.refused), std::string::npos) << refused.Message;
     EXPECT_TRUE(Writes(model, field.writtenAfter)) << "a refused text leaves the value";
@@ -144,58 +148,28 @@ std::vector<FieldCase> KeywordCases() {
               {"Dummy0005", "Unsigned8"},
               {"Dummy0006", "Unsigned16"},
               {"Dummy0007", "Unsigned32"}});
+    // The keys of an object section, in the column of the object page that
+    // shows them.
+    const std::vector<FieldCase> objectKeys = {
+        {kObjects, "", "2A00", "P", "ParameterName=P", " Speed ", "ParameterName=Speed", nullptr,
+         1},
+        {kObjects, "lowlimit=-10", "2A00", "-10", "LowLimit=-10", "0", "LowLimit=0", nullptr, 2},
+        {kObjects, "HighLimit=100", "2A00", "100", "HighLimit=100", "0x64", "HighLimit=0x64",
+         nullptr, 3},
+        {kObjects, "DefaultValue= $NODEID+0x180 ", "2A00", "$NODEID+0x180",
+         "DefaultValue=$NODEID+0x180", "5", "DefaultValue=5", nullptr, 4},
+        {kObjects, "DataType=7", "2A00", "UNSIGNED32", "DataType=0x0007", "UNSIGNED16",
+         "DataType=0x0006", "NO_SUCH_TYPE", 5},
+        {kObjects, "AccessType=RW", "2A00", "rw", "AccessType=rw", "CONST", "AccessType=const",
+         "readwrite", 7},
+        {kObjects, "PDOMapping=0x1", "2A00", "1", "PDOMapping=1", "0", "PDOMapping=0", "2", 8},
+        {kObjects, "ObjectType=0x2", "2A00", "DOMAIN", "ObjectType=2", "VAR", "ObjectType=7",
+         "NOTYPE", 6}};
+    cases.insert(cases.end(), objectKeys.begin(), objectKeys.end());
     return cases;
 }
 
-INSTANTIATE_TEST_SUITE_P(Keywords, CANopenKeywordField, testing::ValuesIn(KeywordCases()));
-
-// The keys of an object section, in the column of the object page that
-// shows them (`row` holds the column).
-class CANopenObjectField : public testing::TestWithParam<FieldCase> {};
-
-TEST_P(CANopenObjectField, ReadShownCommittedRefusedAndWrittenBack) {
-    const FieldCase& field = GetParam();
-    CCANopenEDS model;
-    LoadCANopenEDSText(model,
-                       std::string("[ManufacturerObjects]\nSupportedObjects=1\n1=0x2A00\n[2a00]\n"
-                                   "ParameterName=P\nObjectType=7\n") +
-                           field.fileLine + "\n",
-                       "o.eds");
-    ASSERT_EQ(model.Objects.size(), 1u);
-    EXPECT_TRUE(model.Objects[0].KeptLines.empty());
-    const size_t column = std::stoul(field.row);
-    const Page page = BuildPage(model, "ManufacturerObjects");
-    ASSERT_EQ(page.Rows.size(), 1u);
-    EXPECT_EQ(page.Rows[0].Cells[column].Text, field.shown);
-    EXPECT_TRUE(Writes(model, field.written)) << FormatCANopenEDS(model);
-    EXPECT_TRUE(CANopenToJson(model)["Objects"][0].contains(KeywordOf(field.written)));
-
-    const CellEdit edit{"ManufacturerObjects", "2A00", column, field.typed};
-    EXPECT_EQ(CommitCell(model, edit).Status, CommitStatus::Stored);
-    EXPECT_TRUE(Writes(model, field.writtenAfter)) << FormatCANopenEDS(model);
-    if (field.refused == nullptr)
-        return;
-    const CellEdit refused{"ManufacturerObjects", "2A00", column, field.refused};
-    EXPECT_EQ(CommitCell(model, refused).Status, CommitStatus::Refused);
-    EXPECT_TRUE(Writes(model, field.writtenAfter)) << "a refused text leaves the value";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Keys, CANopenObjectField,
-    testing::Values(
-        FieldCase{"", "", "1", "P", "ParameterName=P", " Speed ", "ParameterName=Speed", nullptr},
-        FieldCase{"", "lowlimit=-10", "2", "-10", "LowLimit=-10", "0", "LowLimit=0", nullptr},
-        FieldCase{"", "HighLimit=100", "3", "100", "HighLimit=100", "0x64", "HighLimit=0x64",
-                  nullptr},
-        FieldCase{"", "DefaultValue= $NODEID+0x180 ", "4", "$NODEID+0x180",
-                  "DefaultValue=$NODEID+0x180", "5", "DefaultValue=5", nullptr},
-        FieldCase{"", "DataType=7", "5", "UNSIGNED32", "DataType=0x0007", "UNSIGNED16",
-                  "DataType=0x0006", "NO_SUCH_TYPE"},
-        FieldCase{"", "AccessType=RW", "7", "rw", "AccessType=rw", "CONST", "AccessType=const",
-                  "readwrite"},
-        FieldCase{"", "PDOMapping=0x1", "8", "1", "PDOMapping=1", "0", "PDOMapping=0", "2"},
-        FieldCase{"", "ObjectType=0x2", "6", "DOMAIN", "ObjectType=2", "VAR", "ObjectType=7",
-                  "NOTYPE"}));
+INSTANTIATE_TEST_SUITE_P(Keywords, CANopenField, testing::ValuesIn(KeywordCases()));
 
 // The empty item of a type list means the file gives none.
 TEST(CANopenObjectField, EmptyTypesAreNone) {

@@ -2,39 +2,16 @@
 // the whole way a value takes: read from its line, written in its form,
 // shown on its page and committed by its kind.
 
+#include "PageText.h"
 #include "devicenet/DeviceNetFields.h"
-#include "devicenet/DeviceNetReader.h"
-#include "devicenet/DeviceNetWriter.h"
 #include "ethernetip/EtherNetIPFields.h"
-#include "ethernetip/EtherNetIPReader.h"
-#include "ethernetip/EtherNetIPWriter.h"
 #include "shell/CellCommit.h"
-#include "shell/PageRows.h"
+#include "shell/EDSDocKinds.h"
 
 #include <gtest/gtest.h>
 
 namespace corvid {
 namespace {
-
-void Load(CDeviceNetEDS& model, const std::string& text) {
-    LoadDeviceNetEDSText(model, text, "t.eds");
-}
-void Load(CEtherNetIPEDS& model, const std::string& text) {
-    LoadEtherNetIPEDSText(model, text, "t.eds");
-}
-std::string Format(const CDeviceNetEDS& model) {
-    return FormatDeviceNetEDS(model);
-}
-std::string Format(const CEtherNetIPEDS& model) {
-    return FormatEtherNetIPEDS(model);
-}
-
-const PageRow* RowOf(const Page& page, std::string_view key) {
-    for (const PageRow& row : page.Rows)
-        if (row.Key == key)
-            return &row;
-    return nullptr;
-}
 
 // What a file gives each kind of field, and the form it is written in.
 struct Sample {
@@ -57,16 +34,18 @@ void CheckFields(std::string_view section, const FieldTable<Record, N>& table) {
         SCOPED_TRACE(std::string(section) + " " + std::string(item.Keyword));
         const Sample sample = SampleFor(item.Traits);
         Model model;
-        Load(model, "[" + std::string(section) + "]\n\t" + std::string(item.Keyword) + " = " +
-                        sample.Read + ";\n");
-        const std::string written = Format(model);
+        EDSDocKind<Model>::LoadText(model,
+                                    "[" + std::string(section) + "]\n\t" +
+                                        std::string(item.Keyword) + " = " + sample.Read + ";\n",
+                                    "t.eds");
+        const std::string written = EDSDocKind<Model>::Format(model);
         // The DLR ring line has always had a blank in front of its "=".
         const std::string equals = item.Keyword == "Ring_Supervisor_Capable" ? " =" : "=";
         EXPECT_NE(
             written.find("\t" + std::string(item.Keyword) + equals + sample.Written + ";\r\n"),
             std::string::npos);
         const Page page = BuildPage(model, section);
-        const PageRow* row = RowOf(page, item.Keyword);
+        const PageRow* row = test::FindRow(page, item.Keyword);
         ASSERT_NE(row, nullptr);
         EXPECT_EQ(row->Cells[1].Text, sample.Written);
 
@@ -83,7 +62,7 @@ void CheckFields(std::string_view section, const FieldTable<Record, N>& table) {
                                             ? CellEditor::DropDown
                                             : CellEditor::Text);
         const auto shown = [&] {
-            return RowOf(BuildPage(model, section), item.Keyword)->Cells[1].Text;
+            return test::FindRow(BuildPage(model, section), item.Keyword)->Cells[1].Text;
         };
         if (item.Traits.Kind == ValueKind::Number) {
             EXPECT_EQ(commit(item.Traits.Width == 1 ? "256" : "65536"), CommitStatus::Refused);
@@ -95,6 +74,13 @@ void CheckFields(std::string_view section, const FieldTable<Record, N>& table) {
             EXPECT_EQ(commit("a\"b"), CommitStatus::Refused);
             EXPECT_EQ(commit(" new "), CommitStatus::Stored);
             EXPECT_EQ(shown(), "\"new\"");
+            // Quotes already typed are not doubled; one alone is completed.
+            const std::pair<const char*, const char*> quoting[] = {
+                {"\"Maker\"", "\"Maker\""}, {"", "\"\""}, {"\"half", "\"half\""}, {"\"", "\"\""}};
+            for (const auto& [typed, held] : quoting) {
+                EXPECT_EQ(commit(typed), CommitStatus::Stored) << typed;
+                EXPECT_EQ(shown(), held) << typed;
+            }
         } else {
             // Each would split or cut the line on the next read.
             for (const char* broken : {"1,2", "a;b", "a$b", "\"a;b\""})

@@ -7,7 +7,7 @@ namespace {
 
 // Every kind goes through the registry: the model read is the kind asked for,
 // and its dump names that kind and carries the path it was read from.
-TEST(LoadEDSFileText_EachKind, ReadsWithThatKindsReader) {
+TEST(LoadEDSFileText, EachKindReadsWithItsReaderAndTheUnknownKindLeavesNothing) {
     for (const EDSKind kind : {EDSKind::CANopen, EDSKind::DeviceNet, EDSKind::EtherNetIP}) {
         LoadedEDSFile file;
         ASSERT_TRUE(LoadEDSFileText(file, kind, "", "/tmp/x.eds"));
@@ -16,9 +16,7 @@ TEST(LoadEDSFileText_EachKind, ReadsWithThatKindsReader) {
         EXPECT_EQ(dump["kind"], EDSKindName(kind));
         EXPECT_EQ(dump["header"]["PathName"], "/tmp/x.eds");
     }
-}
-
-TEST(LoadEDSFileText_UnknownKind, LeavesNothingToWrite) {
+    // The unknown kind leaves nothing to write.
     LoadedEDSFile file;
     LoadEDSFileText(file, EDSKind::CANopen, "[FileInfo]\n", "a.eds");
     EXPECT_FALSE(LoadEDSFileText(file, EDSKind::Unknown, "[FileInfo]\n", "a.eds"));

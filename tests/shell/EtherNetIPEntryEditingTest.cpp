@@ -111,7 +111,7 @@ TEST_F(EntryPages, InsertTakesTheNextFreeNumberAndNeverReplaces) {
               CommitStatus::NotEditable);
 }
 
-TEST_F(EntryPages, InsertOnAnEntryRowAddsToThatEntry) {
+TEST_F(EntryPages, InsertOnAnEntryRowAddsToThatEntryAndOnAnEmptyPageTheFirst) {
     ASSERT_EQ(InsertEntry(model, "Assembly", "Assem100", 5).Status, CommitStatus::Stored);
     EXPECT_EQ(model.AssemblySection.Assemblies[0].MemberSizes.size(), 3u);
     EXPECT_EQ(model.AssemblySection.Assemblies[0].MemberReferences.size(), 3u);
@@ -126,18 +126,17 @@ TEST_F(EntryPages, InsertOnAnEntryRowAddsToThatEntry) {
     EXPECT_EQ(model.DeviceClassification[2].Value, "CIP");
     InsertEntry(model, "Device Classification", "Class1", std::nullopt);
     EXPECT_EQ(model.DeviceClassification.back().Number, 2);
-}
 
-TEST(InsertEntry_EmptyPages, AKeywordRowOrNoRowAddsTheFirstEntry) {
-    CEtherNetIPEDS model;
-    ASSERT_EQ(InsertEntry(model, "Assembly", "Revision", std::nullopt).Status,
+    // On an empty page a keyword row, or no row, adds the first entry.
+    CEtherNetIPEDS empty;
+    ASSERT_EQ(InsertEntry(empty, "Assembly", "Revision", std::nullopt).Status,
               CommitStatus::Stored);
-    ASSERT_EQ(model.AssemblySection.Assemblies.size(), 1u);
-    EXPECT_EQ(model.AssemblySection.Assemblies[0].Number, 1);
-    ASSERT_EQ(InsertEntry(model, "Device Classification", "", std::nullopt).Status,
+    ASSERT_EQ(empty.AssemblySection.Assemblies.size(), 1u);
+    EXPECT_EQ(empty.AssemblySection.Assemblies[0].Number, 1);
+    ASSERT_EQ(InsertEntry(empty, "Device Classification", "", std::nullopt).Status,
               CommitStatus::Stored);
-    ASSERT_EQ(model.DeviceClassification.size(), 1u);
-    EXPECT_EQ(model.DeviceClassification[0].Number, 1);
+    ASSERT_EQ(empty.DeviceClassification.size(), 1u);
+    EXPECT_EQ(empty.DeviceClassification[0].Number, 1);
 }
 
 TEST_F(EntryPages, DeleteRemovesTheEntryOfTheHeadRowAfterAsking) {
@@ -178,17 +177,14 @@ TEST(EditOfCell_Rows, FieldRowsAreAddressedByTheirHeadAndDistance) {
     const CellEdit keyword = EditOfCell(open, 3, 1, "9");
     EXPECT_EQ(keyword.RowKey, "MaxCIPConnections");
     EXPECT_FALSE(keyword.Distance);
-}
 
-TEST(EditOfCell_Rows, EveryMemberOfALongAssemblyIsReachable) {
-    CEtherNetIPEDS model;
+    // Every member of a long assembly is reachable.
     AssemblyEntry assembly;
     assembly.Number = 3;
     assembly.MemberSizes.assign(10, "8");
     assembly.MemberReferences.assign(10, "");
     model.AssemblySection.Assemblies.push_back(assembly);
-    const PageState state{{"Assem3"}};
-    const Page page = BuildPage(model, "Assembly", state);
+    const Page page = BuildPage(model, "Assembly", {{"Assem3"}});
     const size_t last = page.Rows.size() - 2; // Revision is the last row
     ASSERT_EQ(CommitCell(model, EditOfCell(page, last, 1, "16,Param40")).Status,
               CommitStatus::Stored);

@@ -25,21 +25,20 @@ protected:
     test::TempFolder folder;
 };
 
-TEST_F(ParamColumnsTest, Load_DefaultsForMissingFileAndKeys) {
+// A key the file lacks keeps the width a missing file gives.
+TEST_F(ParamColumnsTest, LoadDefaultsToggleAndSave) {
     const std::vector<int> defaults = LoadParamColumnWidths();
     ASSERT_EQ(defaults.size(), 22u);
-    EXPECT_EQ(defaults[0], 60);
-    EXPECT_EQ(defaults[1], 130);
-    EXPECT_EQ(defaults[21], 40);
-
     test::WriteFile(folder.path() / kConfigureFile, "[DeviceNet]\r\nlinkPath=200\r\ngroup=0\r\n");
-    const std::vector<int> widths = LoadParamColumnWidths();
-    EXPECT_EQ(widths[1], 200);
-    EXPECT_EQ(widths[21], 0);
-    EXPECT_EQ(widths[2], 80);
-}
+    std::vector<int> expected = defaults;
+    expected[1] = 200;
+    expected[21] = 0;
+    EXPECT_EQ(LoadParamColumnWidths(), expected);
+    // A hidden column is shown again at its default width.
+    EXPECT_EQ(ToggledParamColumnWidth(1, 200), 0);
+    EXPECT_EQ(ToggledParamColumnWidth(1, 0), defaults[1]);
 
-TEST_F(ParamColumnsTest, Save_WidthsSurviveARestart) {
+    // Saved widths survive a restart.
     std::vector<int> widths = LoadParamColumnWidths();
     widths[1] = 0;
     widths[11] = 123;
@@ -48,13 +47,6 @@ TEST_F(ParamColumnsTest, Save_WidthsSurviveARestart) {
     EXPECT_EQ(LoadParamColumnWidths(), widths);
     // The key keeps the spelling existing settings files carry.
     EXPECT_EQ(ConfigureInt("DeviceNet", "multipliter", 0), 123);
-}
-
-TEST(ParamColumns, Toggle_ShowsAgainAtTheDefaultWidth) {
-    const int hidden = ToggledParamColumnWidth(1, 200);
-    EXPECT_EQ(hidden, 0);
-    EXPECT_EQ(ToggledParamColumnWidth(1, hidden), 130);
-    EXPECT_EQ(ToggledParamColumnWidth(21, 0), 40);
 }
 
 } // namespace

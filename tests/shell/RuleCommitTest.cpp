@@ -1,9 +1,8 @@
-// The cells and the Insert parameter dialog's core ask the one rule set: a
-// value the data type cannot hold is refused with the old value kept and
+// The cells ask the rule set the Insert parameter dialog asks (ParamFormTest):
+// a value the data type cannot hold is refused with the old value kept and
 // the reason given; values out of order are stored with a warning line.
 
 #include "shell/CellCommit.h"
-#include "shell/ParamForm.h"
 
 #include <gtest/gtest.h>
 
@@ -75,7 +74,7 @@ CDeviceNetEDS OneParamFile() {
     return model;
 }
 
-TEST(ParamValueCells, RefuseWhatTheTypeCannotHoldAndWarnOfOrder) {
+TEST(ParamValueCells, RefuseWhatTheTypeCannotHoldWarnOfOrderAndFollowTheType) {
     CDeviceNetEDS model = OneParamFile();
     const auto commit = [&](size_t column, std::string_view text) {
         return CommitCell(model, CellEdit{"Params", "Param1", column, text});
@@ -85,34 +84,13 @@ TEST(ParamValueCells, RefuseWhatTheTypeCannotHoldAndWarnOfOrder) {
     const CommitResult crossed = commit(9, "6500");
     EXPECT_EQ(crossed.Status, CommitStatus::Stored);
     EXPECT_NE(crossed.Message.find("Minimum 6500 is above Maximum 6000."), std::string::npos);
-}
-
-TEST(ParamValueCells, DataTypeBringsItsSizeAndNamesValuesOutside) {
-    CDeviceNetEDS model = OneParamFile();
-    const CommitResult result = CommitCell(model, CellEdit{"Params", "Param1", 4, "USINT"});
+    // A new data type brings its size and names the values it cannot hold.
+    commit(9, "0");
+    const CommitResult result = commit(4, "USINT");
     EXPECT_EQ(result.Status, CommitStatus::Stored);
     EXPECT_EQ(model.ParamAt(0).DataSize, 1);
     EXPECT_NE(result.Message.find("Maximum 6000 does not fit USINT (0 to 255)."), std::string::npos)
         << result.Message;
-}
-
-TEST(ParamFormRules, RefusesValuesOutOfOrderAtOkAndFillsTheSize) {
-    CEDSParam param;
-    ParamForm form;
-    form.DataTypeName = "UINT";
-    form.DataTypeList = 0xC7;
-    form.Minimum = "6000";
-    form.Maximum = "5100";
-    const CommitResult crossed = ParamFromForm(form, param);
-    EXPECT_EQ(crossed.Status, CommitStatus::Refused);
-    EXPECT_NE(crossed.Message.find("Minimum 6000 is above Maximum 5100"), std::string::npos)
-        << crossed.Message;
-    form.Minimum = "0";
-    form.DataTypeName = "USINT";
-    EXPECT_EQ(ParamFromForm(form, param).Status, CommitStatus::Refused) << "5100 is no USINT";
-    form.Maximum = "200";
-    EXPECT_EQ(ParamFromForm(form, param).Status, CommitStatus::Stored);
-    EXPECT_EQ(param.DataSize, 1);
 }
 
 } // namespace
