@@ -6,7 +6,8 @@
 #   scripts/bench.sh OLD_BUILD NEW_BUILD  measures both, alternating runs, side by side
 #
 # Reading, writing, detection and saving in MB/s or ms come from the
-# benchmarks; the whole-process figures time corvid-cli on the large files
+# benchmarks, per CPU time, so other load on the machine counts less; the
+# whole-process figures are the wall time of corvid-cli on the large files
 # the benchmarks build (bench_files), with peak memory from /usr/bin/time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -29,7 +30,8 @@ files="$work/files"
 mkdir -p "$files"
 "${builds[-1]}/bin/bench_files" "$files"
 
-# One sample per line of "$work/<build index>/<figure>".
+# One sample per line of "$work/<build index>/<figure>"; "MBps" in a
+# figure's name is shown as MB/s.
 record() { echo "$3" >>"$work/$1/$2"; }
 
 # Google Benchmark's CSV: name,iterations,real_time,cpu_time,time_unit,bytes_per_second,...
@@ -39,8 +41,8 @@ run_benchmarks() {
     "$bin" --benchmark_format=csv 2>/dev/null | awk -F, -v out="$work/$index" '
         NR > 1 && $1 ~ /^"?BM_/ {
             name = $1; gsub(/"/, "", name)
-            if ($6 != "") printf "%.1f\n", $6 / 1e6 >> (out "/" name " MB/s")
-            else printf "%.2f\n", $3 >> (out "/" name " " $5)
+            if ($6 != "") printf "%.1f\n", $6 / 1e6 >> (out "/" name " MBps")
+            else printf "%.2f\n", $4 >> (out "/" name " " $5 " CPU")
         }'
 }
 
@@ -96,7 +98,7 @@ median() { sort -n "$1" | awk '{ v[NR] = $1 } END { print NR ? (NR % 2 ? v[(NR +
             "$(awk '{ printf "%.2f", $1 / 1e6 }' <<<"$(stat -c %s "$files/$kind.eds")")"
     done
     ls "$work/0" | sort | while read -r figure; do
-        printf "| %s |" "$figure"
+        printf "| %s |" "${figure/MBps/MB/s}"
         for index in "${!builds[@]}"; do
             if [ -f "$work/$index/$figure" ]; then
                 printf " %s |" "$(median "$work/$index/$figure")"
