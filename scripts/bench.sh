@@ -5,6 +5,9 @@
 #   scripts/bench.sh BUILD                measures an existing build tree
 #   scripts/bench.sh OLD_BUILD NEW_BUILD  measures both, alternating runs, side by side
 #
+# RUNS sets the runs per figure; MIN_TIME the seconds each benchmark runs
+# for at least (default 0.5).
+#
 # Reading, writing, detection and saving in MB/s or ms come from the
 # benchmarks, per CPU time, so other load on the machine counts less; the
 # whole-process figures are the wall time of corvid-cli on the large files
@@ -38,7 +41,7 @@ record() { echo "$3" >>"$work/$1/$2"; }
 run_benchmarks() {
     local index=$1 bin=$2
     [ -x "$bin" ] || return 0
-    "$bin" --benchmark_format=csv 2>/dev/null | awk -F, -v out="$work/$index" '
+    "$bin" --benchmark_format=csv --benchmark_min_time="${MIN_TIME:-0.5}" 2>/dev/null | awk -F, -v out="$work/$index" '
         NR > 1 && $1 ~ /^"?BM_/ {
             name = $1; gsub(/"/, "", name)
             if ($6 != "") printf "%.1f\n", $6 / 1e6 >> (out "/" name " MBps")
@@ -46,15 +49,20 @@ run_benchmarks() {
         }'
 }
 
-# Wall time in ms and peak memory in MB of one corvid-cli run.
+# Wall and CPU (user and system) time in ms and peak memory in MB of one
+# corvid-cli run; on a loaded machine the CPU time is the steadier figure.
 run_cli() {
     local index=$1 build=$2 name=$3
     shift 3
-    local start end
+    local start end cpu
     start=$(date +%s%N)
-    /usr/bin/time -f %M -o "$work/rss" "$build/bin/corvid-cli" "$@" >/dev/null 2>&1
+    cpu=$({
+        TIMEFORMAT='%3U %3S'
+        time /usr/bin/time -f %M -o "$work/rss" "$build/bin/corvid-cli" "$@" >/dev/null 2>&1
+    } 2>&1)
     end=$(date +%s%N)
     record "$index" "$name ms" "$(awk -v d=$((end - start)) 'BEGIN { printf "%.1f", d / 1e6 }')"
+    record "$index" "$name ms CPU" "$(awk '{ printf "%.1f", ($1 + $2) * 1000 }' <<<"$cpu")"
     record "$index" "$name peak MB" "$(awk '{ printf "%.1f", $1 / 1024 }' "$work/rss")"
 }
 
@@ -97,7 +105,7 @@ median() { sort -n "$1" | awk '{ v[NR] = $1 } END { print NR ? (NR % 2 ? v[(NR +
         printf "| file %s.eds (MB) | %s |\n" "$kind" \
             "$(awk '{ printf "%.2f", $1 / 1e6 }' <<<"$(stat -c %s "$files/$kind.eds")")"
     done
-    ls "$work/0" | sort | while read -r figure; do
+    for index in "${!builds[@]}"; do ls "$work/$index"; done | sort -u | while read -r figure; do
         printf "| %s |" "${figure/MBps/MB/s}"
         for index in "${!builds[@]}"; do
             if [ -f "$work/$index/$figure" ]; then
