@@ -247,8 +247,7 @@ void CMainFrame::ShowProblem(EDSFileId id, const CheckFinding& finding) {
     if (place.Row)
         view_->SelectCell(*place.Row, place.Column.value_or(0));
     else
-        statusBar()->showMessage(tr("No row of this page shows [%1] %2.")
-                                     .arg(Shown(finding.section), Shown(finding.key)));
+        statusBar()->showMessage(tr("No row of this page shows this problem."));
 }
 
 void CMainFrame::UpdateCounts() {

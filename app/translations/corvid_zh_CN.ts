@@ -1250,8 +1250,8 @@ Do you want to replace it?</source>
         <translation>就绪</translation>
     </message>
     <message>
-        <source>No row of this page shows [%1] %2.</source>
-        <translation>本页没有显示 [%1] %2 的行。</translation>
+        <source>No row of this page shows this problem.</source>
+        <translation>本页没有显示此问题的行。</translation>
     </message>
 </context>
 <context>

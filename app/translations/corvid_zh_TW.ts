@@ -1250,8 +1250,8 @@ Do you want to replace it?</source>
         <translation>就緒</translation>
     </message>
     <message>
-        <source>No row of this page shows [%1] %2.</source>
-        <translation>本頁沒有顯示 [%1] %2 的列。</translation>
+        <source>No row of this page shows this problem.</source>
+        <translation>本頁沒有顯示此問題的列。</translation>
     </message>
 </context>
 <context>

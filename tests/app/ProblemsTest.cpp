@@ -25,7 +25,8 @@ namespace corvid::app::test {
 namespace {
 
 // A sound CANopen file with a fault planted on each of four pages: a
-// keyword page, an object, a sub-index and a manufacturer's object.
+// keyword page, an object, a sub-index and a manufacturer's object, and an
+// object listed without a section, which no row shows.
 std::string FaultyText() {
     std::string text =
         corvid::test::ReadFile(std::string(CORVID_TEST_DATA_DIR) + "/check/canopen-clean.eds");
@@ -33,6 +34,7 @@ std::string FaultyText() {
         text.replace(text.find(find), find.size(), replace);
     };
     plant("Lines=1", "Lines=2");
+    plant("SupportedObjects=3\n1=0x1017", "SupportedObjects=4\n4=0x1601\n1=0x1017");
     plant("HighLimit=5000\nDefaultValue=1000", "HighLimit=5000\nDefaultValue=70000");
     plant("DefaultValue=$NODEID+0x200", "DefaultValue=12a");
     plant("AccessType=rw\nLowLimit=0\nHighLimit=3000", "AccessType=R\nLowLimit=0\nHighLimit=3000");
@@ -64,8 +66,8 @@ private slots:
 
     void Open_LogsTheCountsOnceAndTheStatusBarShowsThem() {
         const QString log = f->frame->MessageWindow().Text();
-        QCOMPARE(log.count(QString("Check:  3 errors, 1 warning in ") + faulty), 1);
-        QCOMPARE(f->frame->CountsText(), QString("3 errors, 1 warning"));
+        QCOMPARE(log.count(QString("Check:  4 errors, 1 warning in ") + faulty), 1);
+        QCOMPARE(f->frame->CountsText(), QString("4 errors, 1 warning"));
         // A sound file says nothing of the kind.
         f->frame->OpenPaths({f->Sample("ac_drive_devicenet.eds")});
         QCOMPARE(f->frame->MessageWindow().Text().count("Check:"), 1);
@@ -76,26 +78,26 @@ private slots:
         QVERIFY(!dock.isVisible());
         QTest::keyClick(f->frame.get(), Qt::Key_F7);
         QVERIFY(dock.isVisible());
-        QCOMPARE(dock.Model().rowCount(), 4);
+        QCOMPARE(dock.Model().rowCount(), 5);
         const int row = ProblemRow(dock, "[1017] DefaultValue: Default Value 70000");
         QVERIFY(row >= 0);
         const CProblemsModel& model = dock.Model();
         QCOMPARE(model.index(row, CProblemsModel::FileColumn).data().toString(),
                  QString("faulty.eds"));
-        QCOMPARE(model.index(row, CProblemsModel::LineColumn).data().toInt(), 84);
+        QCOMPARE(model.index(row, CProblemsModel::LineColumn).data().toInt(), 85);
         QCOMPARE(model.index(row, CProblemsModel::SeverityColumn).data().toString(),
                  QString("error"));
 
         // A second faulty file: the front file's list stays, all files show both.
         f->frame->OpenPaths({f->Write("second.eds", FaultyText())});
         f->DoubleClickRoot(EDSKind::CANopen, 0);
-        QCOMPARE(dock.Model().rowCount(), 4);
+        QCOMPARE(dock.Model().rowCount(), 5);
         dock.SetScope(CProblemsDock::Scope::AllFiles);
-        QCOMPARE(dock.Model().rowCount(), 8);
+        QCOMPARE(dock.Model().rowCount(), 10);
         // A removed file leaves the list.
         f->dialogs.answers.push_back(MessageAnswer::Yes);
         emit f->frame->ProjectWindow().RemoveFileRequested({EDSKind::CANopen, 1});
-        QCOMPARE(dock.Model().rowCount(), 4);
+        QCOMPARE(dock.Model().rowCount(), 5);
     }
 
     void DoubleClick_ShowsThePageRowAndCellOfTheProblem() {
@@ -126,6 +128,13 @@ private slots:
         activate("[Comments] Lines");
         QCOMPARE(view.Section(), std::string("Comments"));
         QCOMPARE(view.currentIndex(), f->Cell("Lines", 1));
+
+        // A list entry naming no section: its list shows, and the status
+        // bar says that no row holds the problem.
+        activate("object 0x1601 is listed");
+        QCOMPARE(view.Section(), std::string("OptionalObjects"));
+        QCOMPARE(f->frame->statusBar()->currentMessage(),
+                 QString("No row of this page shows this problem."));
     }
 
     void Edit_ThatMendsAFaultUpdatesTheCountsAndTheList() {
@@ -134,15 +143,15 @@ private slots:
         f->DoubleClickSection(EDSKind::CANopen, 0, "OptionalObjects");
         QTest::keyClicks(f->DoubleClickCell("1017", 4), "1000");
         f->ClickElsewhere();
-        QCOMPARE(f->frame->CountsText(), QString("2 errors, 1 warning"));
-        QCOMPARE(dock.Model().rowCount(), 3);
+        QCOMPARE(f->frame->CountsText(), QString("3 errors, 1 warning"));
+        QCOMPARE(dock.Model().rowCount(), 4);
         QCOMPARE(ProblemRow(dock, "[1017]"), -1);
         // The list's lines are those of the file the user will save.
         QCOMPARE(dock.Model()
                      .index(ProblemRow(dock, "[2000]"), CProblemsModel::LineColumn)
                      .data()
                      .toInt(),
-                 137);
+                 138);
     }
 
 private:
