@@ -11,7 +11,13 @@ CheckFindings CheckOpenFile(const CEDSDoc& doc, EDSFileRef file) {
         const std::string& path = !header.SavePathName.empty() ? header.SavePathName
                                   : !header.PathName.empty()   ? header.PathName
                                                                : header.Title;
-        findings = CheckEDSText(EDSDocKind<Model>::kKind, KeptLayoutText(model), path);
+        // A file unchanged since it was read or saved is the text it holds;
+        // only an edited one needs the writer's render, which costs a read
+        // and two writes of the whole file.
+        const bool unchanged = header.SourceText && (header.Flags & FLAG_MODIFIED) == 0;
+        const std::string edited = unchanged ? std::string() : KeptLayoutText(model);
+        findings =
+            CheckEDSText(EDSDocKind<Model>::kKind, unchanged ? *header.SourceText : edited, path);
     });
     return findings;
 }
