@@ -17,8 +17,8 @@ bool SameName(std::string_view name, std::string_view other) {
     return !a.empty() && EqualsNoCase(a, b);
 }
 
-std::optional<size_t> RowKeyed(const Page& page, std::string_view key, size_t from = 0) {
-    for (size_t row = from; row < page.Rows.size(); ++row)
+std::optional<size_t> RowKeyed(const Page& page, std::string_view key) {
+    for (size_t row = 0; row < page.Rows.size(); ++row)
         if (SameName(page.Rows[row].Key, key))
             return row;
     return std::nullopt;
@@ -31,31 +31,13 @@ std::optional<size_t> ColumnOf(const Page& page, std::string_view key) {
     return std::nullopt;
 }
 
-// The page with every entry open, so that rows of sub-indexes and fields
-// can be found.
-Page OpenPage(const CEDSDoc& doc, EDSFileRef file, const std::string& section, PageState& state) {
-    const Page closed = BuildPage(doc, file, section);
-    for (const PageRow& row : closed.Rows)
+// The page with every entry open, so that the rows of sub-indexes show.
+Page OpenPage(const CEDSDoc& doc, EDSFileRef file, const std::string& section) {
+    PageState all;
+    for (const PageRow& row : BuildPage(doc, file, section).Rows)
         if (row.Look == RowLook::Collapsed)
-            state.Expanded.insert(row.Key);
-    return BuildPage(doc, file, section, state);
-}
-
-// The row of entry `entry` and the cell of `key` on a page that shows the
-// entry: on keyword pages an open entry lists its fields as rows, on tables
-// each field has its column.
-void PlaceOnEntry(const Page& page, size_t entry, std::string_view key, ProblemPlace& place) {
-    place.Row = entry;
-    if (page.Layout == PageLayout::Table) {
-        place.Column = ColumnOf(page, key);
-        return;
-    }
-    for (size_t row = entry + 1; row < page.Rows.size() && page.Rows[row].Head == entry; ++row)
-        if (SameName(page.Rows[row].Key, key)) {
-            place.Row = row;
-            place.Column = 1;
-            return;
-        }
+            all.Expanded.insert(row.Key);
+    return BuildPage(doc, file, section, all);
 }
 
 // A page named by the section: the key is its row (a keyword, an entry).
@@ -71,25 +53,24 @@ ProblemPlace PlaceOnOwnPage(const CEDSDoc& doc, EDSFileRef file, const std::stri
     return place;
 }
 
-// A section shown as an entry of another page (an object on its list).
+// A section shown as a row of another page (an object or sub-index on its
+// object list), with the column of the key.
 std::optional<ProblemPlace> PlaceAsEntry(const CEDSDoc& doc, EDSFileRef file,
                                          const std::string& page, std::string_view section,
                                          std::string_view key) {
-    PageState all;
-    const Page open = OpenPage(doc, file, page, all);
+    const Page open = OpenPage(doc, file, page);
     const std::optional<size_t> found = RowKeyed(open, section);
     if (!found)
         return std::nullopt;
-    // Only the entry that holds the row stays open, and one whose fields
-    // are rows of a keyword page.
+    // Only the entry that holds the row stays open.
     ProblemPlace place{page, {}, std::nullopt, std::nullopt};
-    const PageRow* head = HeadRowOf(open, *found);
-    const bool fieldRows = open.Layout == PageLayout::Keywords && !key.empty();
-    if (head != nullptr && (head != &open.Rows[*found] || fieldRows))
+    if (const PageRow* head = HeadRowOf(open, *found);
+        head != nullptr && head != &open.Rows[*found])
         place.State.Expanded.insert(head->Key);
     const Page shown = BuildPage(doc, file, page, place.State);
-    if (const std::optional<size_t> row = RowKeyed(shown, section))
-        PlaceOnEntry(shown, *row, key, place);
+    place.Row = RowKeyed(shown, section);
+    if (place.Row)
+        place.Column = ColumnOf(shown, key);
     return place;
 }
 
