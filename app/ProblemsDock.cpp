@@ -13,6 +13,8 @@ namespace corvid::app {
 
 namespace {
 
+constexpr int kRecheckDelayMs = 300;
+
 QString CountText(size_t count, Severity severity) {
     return QString::fromStdString(TranslateCoreText(SeverityCount(count, severity)));
 }
@@ -45,10 +47,15 @@ CProblemsDock::CProblemsDock(CEDSDoc& doc, QWidget* parent)
         const Problem& problem = model_->At(index.row());
         emit ProblemActivated(problem.file, problem.finding);
     });
-    listener_ = doc_.AddChangeListener([this](EDSFileId file, const EDSChange&) {
-        checked_.erase(file.Value);
+    recheck_.setSingleShot(true);
+    recheck_.setInterval(kRecheckDelayMs);
+    connect(&recheck_, &QTimer::timeout, this, [this] {
         RefreshIfShown();
         emit ProblemsChanged();
+    });
+    listener_ = doc_.AddChangeListener([this](EDSFileId file, const EDSChange&) {
+        checked_.erase(file.Value);
+        recheck_.start();
     });
 }
 

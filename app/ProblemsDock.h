@@ -6,6 +6,7 @@
 #include "shell/EDSDoc.h"
 
 #include <QDockWidget>
+#include <QTimer>
 
 #include <map>
 #include <optional>
@@ -62,6 +63,9 @@ private:
     std::optional<EDSFileId> front_;
     // The findings of each file by id, until the file changes or leaves.
     std::map<uint32_t, CheckFindings> checked_;
+    // A check renders the whole file, so changes in quick succession (typing
+    // through cells, a paste of many rows) are checked once when they stop.
+    QTimer recheck_;
 };
 
 } // namespace corvid::app

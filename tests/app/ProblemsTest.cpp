@@ -143,7 +143,7 @@ private slots:
         f->DoubleClickSection(EDSKind::CANopen, 0, "OptionalObjects");
         QTest::keyClicks(f->DoubleClickCell("1017", 4), "1000");
         f->ClickElsewhere();
-        QCOMPARE(f->frame->CountsText(), QString("3 errors, 1 warning"));
+        QTRY_COMPARE(f->frame->CountsText(), QString("3 errors, 1 warning"));
         QCOMPARE(dock.Model().rowCount(), 4);
         QCOMPARE(ProblemRow(dock, "[1017]"), -1);
         // The list's lines are those of the file the user will save.
