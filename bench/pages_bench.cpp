@@ -9,7 +9,7 @@
 #include "canopen/CANopenWriter.h"
 #include "shell/PageRows.h"
 
-#include "CANopenBenchRecords.h"
+#include "BenchFiles.h"
 
 #include <benchmark/benchmark.h>
 
@@ -19,22 +19,9 @@ namespace {
 constexpr int kObjects = 1000;
 constexpr uint8_t kSubIndexes = 4;
 
-using bench::Record;
-
 // The model as the reader gives it back from the generated file.
 CCANopenEDS GeneratedFile() {
-    CCANopenEDS generated;
-    for (int i = 0; i < kObjects; ++i) {
-        const auto index = static_cast<uint16_t>(0x2000 + i);
-        CANopenObject object = Record(index, 0, "Drive parameter block " + std::to_string(i));
-        object.Category = kCategoryManufacturer;
-        object.ObjectType = 9;
-        object.SubNumber = kSubIndexes;
-        object.SubObjects.emplace();
-        for (uint8_t s = 0; s < kSubIndexes; ++s)
-            object.SubObjects->push_back(Record(index, s, "Entry " + std::to_string(s)));
-        generated.Objects.push_back(std::move(object));
-    }
+    const CCANopenEDS generated = bench::LargeCANopenModel(kObjects);
     CCANopenEDS model;
     LoadCANopenEDSText(model, FormatCANopenEDS(generated), "generated.eds");
     return model;
