@@ -7,8 +7,11 @@
 #include <QMainWindow>
 #include <QStringList>
 
+#include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 class QLabel;
 
@@ -16,6 +19,8 @@ namespace corvid::app {
 
 class CEDSView;
 class CEditCommands;
+class CFindBar;
+class CPageFilter;
 class CFrameUserInterface;
 class CMessageWindow;
 class CProjectWindow;
@@ -38,6 +43,8 @@ public:
     CEDSDoc& Document() { return *doc_; }
     CEDSView& View() { return *view_; }
     CProjectWindow& ProjectWindow() { return *project_; }
+    CFindBar& FindBar() { return *find_; }
+    CPageFilter& PageFilter() { return *filter_; }
     CMessageWindow& MessageWindow() { return *messages_; }
     const CFrameActions& Actions() const { return actions_; }
     CRecentFiles& RecentFiles() { return *recent_; }
@@ -50,6 +57,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    QWidget* ViewWithBars();
+    void AddFindCommands();
     void ConnectCommands();
     void CommitEditsBeforeCommands();
     void RunOpen(const std::function<void()>& open);
@@ -58,6 +67,8 @@ private:
     void SetLoading(bool loading);
     void OnFileAdded(EDSFileRef file);
     void ShowPage(EDSFileRef file, const std::string& section);
+    void OnPageShown();
+    void FollowActiveTab();
     void RemoveFile(EDSFileRef file);
     void RunSave(const std::function<void()>& save);
     void UpdateCommands();
@@ -68,11 +79,19 @@ private:
     CMessageWindow* messages_;
     CProjectWindow* project_;
     CEDSView* view_;
+    CFindBar* find_;
+    CPageFilter* filter_;
     QLabel* network_;
     CFrameActions actions_;
     CEditCommands* edit_;
     CRecentFiles* recent_;
     bool loading_ = false;
+    struct ShownPage {
+        EDSFileId file;
+        std::string section;
+    };
+    // Per fieldbus, the page shown last.
+    std::array<std::optional<ShownPage>, 3> lastPages_;
 };
 
 } // namespace corvid::app

@@ -11,8 +11,10 @@
 int RunCIPEditingTest(int argc, char** argv);
 int RunDesktopTest(int argc, char** argv);
 int RunEditingTest(int argc, char** argv);
+int RunFindTest(int argc, char** argv);
 int RunFrameTest(int argc, char** argv);
 int RunNewFileDialogTest(int argc, char** argv);
+int RunViewComfortsTest(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -29,8 +31,10 @@ int main(int argc, char** argv) {
         {"CIPEditingTest", RunCIPEditingTest},
         {"DesktopTest", RunDesktopTest},
         {"EditingTest", RunEditingTest},
+        {"FindTest", RunFindTest},
         {"FrameTest", RunFrameTest},
         {"NewFileDialogTest", RunNewFileDialogTest},
+        {"ViewComfortsTest", RunViewComfortsTest},
     };
     if (argc > 1) {
         const auto suite = suites.find(argv[1]);
