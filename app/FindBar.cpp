@@ -111,6 +111,11 @@ void CFindBar::Step(int by) {
         Open();
         return;
     }
+    // "This file" is the file shown now, which may not be the one searched.
+    if (scope_->currentIndex() == kThisFile && view_.ShownId() != searched_) {
+        stale_ = true;
+        current_.reset();
+    }
     if (stale_)
         Search();
     if (hits_.empty()) {
@@ -142,6 +147,7 @@ void CFindBar::Search() {
     else
         hits_.clear();
     stale_ = false;
+    searched_ = view_.ShownId();
     const auto same = std::find(hits_.begin(), hits_.end(), shown);
     if (hits_.empty())
         current_.reset();

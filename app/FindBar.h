@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -57,6 +58,7 @@ private:
     QAction* previous_;
     std::vector<PageHit> hits_;
     bool stale_ = true;
+    std::optional<EDSFileId> searched_; // the file shown at the last search
     // The hit shown last; none before the first step of a search.
     std::optional<size_t> current_;
 };

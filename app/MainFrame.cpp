@@ -195,6 +195,8 @@ void CMainFrame::RunOpen(const std::function<void()>& open) {
         project_->ShowTabs();
         project_->show();
         messages_->show();
+        // The tab of the newest file came to the front while they loaded.
+        FollowActiveTab();
         ShowNewestSummary();
     }
 }

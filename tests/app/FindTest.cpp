@@ -126,10 +126,14 @@ private slots:
         QCOMPARE(cell.data().toString(), QString("\"Status and speed\""));
         QCOMPARE(Bar().CountText(), QString("1 of 1"));
 
-        // "This file" searches the DeviceNet file now shown.
+        // "This file" searches the DeviceNet file now shown, and the
+        // CANopen one once it shows again.
         Find<QComboBox>(Bar(), "Scope").setCurrentIndex(0);
         Search("0x000003A1");
         QCOMPARE(Bar().CountText(), QString("No hits"));
+        f->DoubleClickSection(EDSKind::CANopen, 0, "FileInfo");
+        QTest::keyClick(&View(), Qt::Key_F3);
+        QCOMPARE(Bar().CountText(), QString("1 of 2"));
     }
 
     void Filter_KeepsMatchingRowsWithTheirHeadsOnListPagesOnly() {

@@ -95,6 +95,9 @@ private slots:
     void View_FollowsTheTabInFrontWithItsLastPage() {
         Open("servo_drive.eds", "drive.eds");
         Open("ac_drive_devicenet.eds", "ac.eds");
+        // The new file's tab came to the front, and with it its summary.
+        QCOMPARE(View().ShownFile()->kind, EDSKind::DeviceNet);
+        QCOMPARE(View().Section(), std::string("eliF"));
         f->DoubleClickSection(EDSKind::CANopen, 0, "DeviceInfo");
         f->DoubleClickSection(EDSKind::DeviceNet, 0, "EnumPar");
         auto& tabs = *f->frame->ProjectWindow().findChild<QTabWidget*>();
