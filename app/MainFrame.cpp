@@ -65,7 +65,7 @@ CMainFrame::CMainFrame(IUserInterface& dialogs, QWidget* parent)
     project_ = new CProjectWindow(*doc_, this);
     view_ = new CEDSView(*doc_, this);
     find_ = new CFindBar(*doc_, *view_, this);
-    filter_ = new CPageFilter(*view_, this);
+    filter_ = new CPageFilter(*doc_, *view_, this);
     setCentralWidget(ViewWithBars());
     addDockWidget(Qt::LeftDockWidgetArea, project_);
     addDockWidget(Qt::BottomDockWidgetArea, messages_);

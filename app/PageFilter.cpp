@@ -21,8 +21,8 @@ bool Filters(const Page& page) {
 
 } // namespace
 
-CPageFilter::CPageFilter(CEDSView& view, QWidget* parent)
-    : QWidget(parent), view_(view), text_(new QLineEdit(this)) {
+CPageFilter::CPageFilter(CEDSDoc& doc, CEDSView& view, QWidget* parent)
+    : QWidget(parent), doc_(doc), view_(view), text_(new QLineEdit(this)) {
     setObjectName(QStringLiteral("PageFilter"));
     text_->setObjectName(QStringLiteral("FilterText"));
     text_->setClearButtonEnabled(true);
@@ -63,7 +63,10 @@ void CPageFilter::OnPageChanged() {
 
 void CPageFilter::Apply() {
     const Page& page = view_.CurrentPage();
-    const std::vector<bool> kept = FilteredRows(page, text_->text().toStdString(), {});
+    const std::optional<EDSFileRef> file = view_.ShownFile();
+    const std::vector<bool> kept =
+        file ? FilteredRows(doc_, *file, page, text_->text().toStdString(), {})
+             : std::vector<bool>(page.Rows.size(), true);
     for (size_t row = 0; row < kept.size(); ++row)
         view_.setRowHidden(static_cast<int>(row), !kept[row]);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/EDSDoc.h"
+
 #include <QWidget>
 
 class QLineEdit;
@@ -9,12 +11,13 @@ namespace corvid::app {
 class CEDSView;
 
 // The filter box over the parameter table and the CANopen object pages:
-// the view shows only the rows holding its text, with the head rows of
-// their entries. It shows on those pages only and starts empty on each.
+// the view shows only the rows holding its text, with the head rows of the
+// entries holding it, closed ones too. It shows on those pages only and
+// starts empty on each.
 class CPageFilter : public QWidget {
     Q_OBJECT
 public:
-    CPageFilter(CEDSView& view, QWidget* parent);
+    CPageFilter(CEDSDoc& doc, CEDSView& view, QWidget* parent);
 
     QLineEdit& Text() const { return *text_; }
     // Shows every row again, as when the box is emptied.
@@ -24,6 +27,7 @@ private:
     void OnPageChanged();
     void Apply();
 
+    CEDSDoc& doc_;
     CEDSView& view_;
     QLineEdit* text_;
 };

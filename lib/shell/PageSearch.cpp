@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <set>
 
 namespace corvid {
 
@@ -78,6 +79,12 @@ Page OpenPage(const CEDSDoc& doc, EDSFileRef file, const std::string& section) {
             page = BuildPage(doc, file, section, state);
     }
     return page;
+}
+
+bool RowMatches(const PageRow& row, std::string_view query, const SearchOptions& options) {
+    return std::any_of(row.Cells.begin(), row.Cells.end(), [&](const PageCell& cell) {
+        return TextMatches(cell.Text, query, options);
+    });
 }
 
 PageHit HitAt(EDSFileId file, const std::string& section, const Page& page, size_t row,
@@ -172,20 +179,22 @@ std::optional<size_t> HitRow(const Page& page, const PageHit& hit) {
     return std::nullopt;
 }
 
-std::vector<bool> FilteredRows(const Page& page, std::string_view query,
-                               const SearchOptions& options) {
+std::vector<bool> FilteredRows(const CEDSDoc& doc, EDSFileRef file, const Page& page,
+                               std::string_view query, const SearchOptions& options) {
     std::vector<bool> kept(page.Rows.size(), query.empty());
     if (query.empty())
         return kept;
+    // Entries are judged by all their rows, also those a closed entry hides.
+    std::set<std::string> entries;
+    const Page open = OpenPage(doc, file, page.Section);
+    for (size_t row = 0; row < open.Rows.size(); ++row)
+        if (const PageRow* head = HeadRowOf(open, row);
+            head != nullptr && RowMatches(open.Rows[row], query, options))
+            entries.insert(head->Key);
     for (size_t row = 0; row < page.Rows.size(); ++row) {
-        const std::vector<PageCell>& cells = page.Rows[row].Cells;
-        if (std::none_of(cells.begin(), cells.end(), [&](const PageCell& cell) {
-                return TextMatches(cell.Text, query, options);
-            }))
-            continue;
-        kept[row] = true;
-        if (page.Rows[row].Head != kNoHeadRow && page.Rows[row].Head < kept.size())
-            kept[page.Rows[row].Head] = true;
+        const PageRow& shown = page.Rows[row];
+        kept[row] =
+            RowMatches(shown, query, options) || (shown.Head == row && entries.contains(shown.Key));
     }
     return kept;
 }

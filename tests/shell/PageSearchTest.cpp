@@ -3,8 +3,8 @@
 // and finding a hit again on a page built with other entries open.
 
 #include "shell/PageSearch.h"
-#include "ScriptedUserInterface.h"
 #include "PageText.h"
+#include "ScriptedUserInterface.h"
 #include "shell/EDSDoc.h"
 
 #include <gtest/gtest.h>
@@ -126,17 +126,24 @@ TEST_F(PageSearchTest, OpenFilesAreSearchedInTreeOrderAndRemovedOnesNotAtAll) {
               Id(EDSKind::EtherNetIP));
 }
 
-TEST_F(PageSearchTest, FilterKeepsMatchingRowsAndTheHeadsOfTheirEntries) {
-    const Page page = BuildPage(doc, {EDSKind::DeviceNet, 0}, "IO_Info", {{"COSInfo", "Input1"}});
-    const std::vector<bool> kept = FilteredRows(page, "status AND speed", {});
-    std::vector<std::string> shown;
-    for (size_t row = 0; row < page.Rows.size(); ++row)
-        if (kept[row])
-            shown.push_back(page.Rows[row].Key + "|" + page.Rows[row].Cells[1].Text);
-    EXPECT_EQ(shown, (std::vector<std::string>{"Input1| ", "|\"Status and speed\""}));
-
-    const std::vector<bool> all = FilteredRows(page, "", {});
-    EXPECT_EQ(std::count(all.begin(), all.end(), true), static_cast<long>(page.Rows.size()));
+TEST_F(PageSearchTest, FilterKeepsMatchingRowsAndTheHeadsOfTheEntriesHoldingThem) {
+    const EDSFileRef file{EDSKind::DeviceNet, 0};
+    const auto kept = [&](const PageState& state, std::string_view query) {
+        const Page page = BuildPage(doc, file, "IO_Info", state);
+        const std::vector<bool> rows = FilteredRows(doc, file, page, query, {});
+        std::vector<std::string> shown;
+        for (size_t row = 0; row < page.Rows.size(); ++row)
+            if (rows[row])
+                shown.push_back(page.Rows[row].Key + "|" + page.Rows[row].Cells[1].Text);
+        return shown;
+    };
+    using Rows = std::vector<std::string>;
+    EXPECT_EQ(kept({{"COSInfo", "Input1"}}, "status AND speed"),
+              (Rows{"Input1| ", "|\"Status and speed\""}));
+    // A closed entry stays while a row it hides holds the text.
+    EXPECT_EQ(kept({}, "status AND speed"), (Rows{"Input1| "}));
+    EXPECT_EQ(kept({}, "no such text"), Rows{});
+    EXPECT_EQ(kept({}, "").size(), BuildPage(doc, file, "IO_Info").Rows.size());
 }
 
 } // namespace

@@ -54,9 +54,10 @@ std::vector<PageHit> SearchOpenFiles(const CEDSDoc& doc, std::string_view query,
 // (its entry closed, or the rows changed since the search).
 std::optional<size_t> HitRow(const Page& page, const PageHit& hit);
 
-// The rows of `page` a filter by `query` keeps: those holding it in a cell,
-// and the head rows of their entries. An empty query keeps every row.
-std::vector<bool> FilteredRows(const Page& page, std::string_view query,
-                               const SearchOptions& options);
+// The rows of `page`, a page of `file`, that a filter by `query` keeps:
+// those holding it in a cell, and the head rows of the entries holding it,
+// open or closed. An empty query keeps every row.
+std::vector<bool> FilteredRows(const CEDSDoc& doc, EDSFileRef file, const Page& page,
+                               std::string_view query, const SearchOptions& options);
 
 } // namespace corvid
