@@ -3,6 +3,7 @@
 #include "EDSView.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -140,12 +141,15 @@ void CFindBar::Search() {
     const std::optional<PageHit> shown = current_ ? std::optional(hits_[*current_]) : std::nullopt;
     const std::string query = text_->text().toStdString();
     const SearchOptions options{.WholeWord = wholeWord_->isChecked()};
+    // Many large files take a moment.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     if (scope_->currentIndex() == kAllOpenFiles)
         hits_ = SearchOpenFiles(doc_, query, options);
     else if (const std::optional<EDSFileId> file = view_.ShownId())
         hits_ = SearchFile(doc_, *file, query, options);
     else
         hits_.clear();
+    QApplication::restoreOverrideCursor();
     stale_ = false;
     searched_ = view_.ShownId();
     const auto same = std::find(hits_.begin(), hits_.end(), shown);

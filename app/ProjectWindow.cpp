@@ -136,16 +136,13 @@ void CProjectWindow::OnContextMenu(EDSKind kind, const QPoint& position) {
     SetActive(kind);
     QTreeView& tree = Tree(kind);
     const QModelIndex index = tree.indexAt(position);
+    if (index.isValid())
+        tree.setCurrentIndex(index);
     const CProjectTreeModel& model = Model(kind);
-    if (!index.isValid() || !model.IsRoot(index)) {
-        if (index.isValid())
-            tree.setCurrentIndex(index);
-        treeMenu_->popup(tree.viewport()->mapToGlobal(position));
-        return;
-    }
-    tree.setCurrentIndex(index);
-    menuFile_ = *model.FileOf(index);
-    rootMenu_->popup(tree.viewport()->mapToGlobal(position));
+    const bool onRoot = index.isValid() && model.IsRoot(index);
+    if (onRoot)
+        menuFile_ = *model.FileOf(index);
+    (onRoot ? rootMenu_ : treeMenu_)->popup(tree.viewport()->mapToGlobal(position));
 }
 
 } // namespace corvid::app
