@@ -52,10 +52,16 @@ private slots:
         QVERIFY(a.del->isEnabled() && a.cut->isEnabled());
         f->dialogs.answers = {MessageAnswer::Yes};
         a.del->trigger();
-        f->Activate();
         QCOMPARE(View().SelectedKey(), std::string("Param2"));
         QVERIFY(a.del->isEnabled() && a.cut->isEnabled() && a.copy->isEnabled() &&
                 a.insert->isEnabled());
+
+        // The last parameter gone, no row is selected: nothing to delete.
+        f->ClickCell("Param4", 0);
+        f->dialogs.answers = {MessageAnswer::Yes};
+        a.del->trigger();
+        QCOMPARE(View().SelectedKey(), std::string());
+        QVERIFY(!a.del->isEnabled() && !a.cut->isEnabled() && !a.copy->isEnabled());
     }
 
     // Assem100's name is edited by a double click on the open head row; a
