@@ -178,15 +178,19 @@ bool CEDSView::ShowHit(const PageHit& hit) {
     const std::optional<size_t> row = HitRow(CurrentPage(), hit);
     if (!row)
         return false;
-    const QModelIndex index = model_->index(static_cast<int>(*row), static_cast<int>(hit.Column));
-    setCurrentIndex(index);
-    scrollTo(index);
+    SelectCell(*row, hit.Column);
     return true;
 }
 
 QRect CEDSView::ToggleBox(int row) const {
     const QRect cell = visualRect(model_->index(row, 0));
     return {cell.left(), cell.top(), iconSize().width() + 8, cell.height()};
+}
+
+void CEDSView::SelectCell(size_t row, size_t column) {
+    const QModelIndex index = model_->index(static_cast<int>(row), static_cast<int>(column));
+    setCurrentIndex(index);
+    scrollTo(index);
 }
 
 void CEDSView::SelectRowAt(const QPoint& at) {

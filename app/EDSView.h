@@ -57,6 +57,8 @@ public:
     // The (+)/(-) box of a head row's first cell: a click there alone opens
     // or closes the entry, so a double click elsewhere in the row edits.
     QRect ToggleBox(int row) const;
+    // Selects a cell of the page as a click does and scrolls it into sight.
+    void SelectCell(size_t row, size_t column);
     // Selects the row under a point of the viewport as a click does, without
     // opening or closing it (before the "edit" menu shows).
     void SelectRowAt(const QPoint& at);

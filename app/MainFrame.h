@@ -23,6 +23,7 @@ class CFindBar;
 class CPageFilter;
 class CFrameUserInterface;
 class CMessageWindow;
+class CProblemsDock;
 class CProjectWindow;
 class CRecentFiles;
 
@@ -46,9 +47,11 @@ public:
     CFindBar& FindBar() { return *find_; }
     CPageFilter& PageFilter() { return *filter_; }
     CMessageWindow& MessageWindow() { return *messages_; }
+    CProblemsDock& ProblemsWindow() { return *problems_; }
     const CFrameActions& Actions() const { return actions_; }
     CRecentFiles& RecentFiles() { return *recent_; }
     QString NetworkText() const;
+    QString CountsText() const;
     bool Loading() const { return loading_; }
 
 protected:
@@ -66,9 +69,11 @@ private:
     void NewFile();
     void SetLoading(bool loading);
     void OnFileAdded(EDSFileRef file);
-    void ShowPage(EDSFileRef file, const std::string& section);
+    void ShowPage(EDSFileRef file, const std::string& section, const PageState& state = {});
     void OnPageShown();
     void FollowActiveTab();
+    void ShowProblem(EDSFileId file, const CheckFinding& finding);
+    void UpdateCounts();
     void RemoveFile(EDSFileRef file);
     void RunSave(const std::function<void()>& save);
     void UpdateCommands();
@@ -81,6 +86,8 @@ private:
     CEDSView* view_;
     CFindBar* find_;
     CPageFilter* filter_;
+    CProblemsDock* problems_;
+    QLabel* counts_;
     QLabel* network_;
     CFrameActions actions_;
     CEditCommands* edit_;

@@ -14,6 +14,7 @@ int RunEditingTest(int argc, char** argv);
 int RunFindTest(int argc, char** argv);
 int RunFrameTest(int argc, char** argv);
 int RunNewFileDialogTest(int argc, char** argv);
+int RunProblemsTest(int argc, char** argv);
 int RunViewComfortsTest(int argc, char** argv);
 
 int main(int argc, char** argv) {
@@ -28,13 +29,10 @@ int main(int argc, char** argv) {
     qputenv("SOURCE_DATE_EPOCH", "1709629503");
 
     const std::map<std::string, std::function<int(int, char**)>> suites = {
-        {"CIPEditingTest", RunCIPEditingTest},
-        {"DesktopTest", RunDesktopTest},
-        {"EditingTest", RunEditingTest},
-        {"FindTest", RunFindTest},
-        {"FrameTest", RunFrameTest},
-        {"NewFileDialogTest", RunNewFileDialogTest},
-        {"ViewComfortsTest", RunViewComfortsTest},
+        {"CIPEditingTest", RunCIPEditingTest}, {"DesktopTest", RunDesktopTest},
+        {"EditingTest", RunEditingTest},       {"FindTest", RunFindTest},
+        {"FrameTest", RunFrameTest},           {"NewFileDialogTest", RunNewFileDialogTest},
+        {"ProblemsTest", RunProblemsTest},     {"ViewComfortsTest", RunViewComfortsTest},
     };
     if (argc > 1) {
         const auto suite = suites.find(argv[1]);
