@@ -996,6 +996,49 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>corvid::app::CFindBar</name>
+    <message>
+        <source>Whole word</source>
+        <translation>全字匹配</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>查找(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>查找下一个(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Find &amp;Previous</source>
+        <translation>查找上一个(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Text or CANopen index</source>
+        <translation>文本或 CANopen 索引</translation>
+    </message>
+    <message>
+        <source>This file</source>
+        <translation>本文件</translation>
+    </message>
+    <message>
+        <source>All open files</source>
+        <translation>所有打开的文件</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>查找：</translation>
+    </message>
+    <message>
+        <source>No hits</source>
+        <translation>未找到</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>第 %1 个，共 %2 个</translation>
+    </message>
+</context>
+<context>
     <name>corvid::app::CHelpWindow</name>
     <message>
         <source>Corvid Help</source>
@@ -1344,6 +1387,13 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>corvid::app::CPageFilter</name>
+    <message>
+        <source>Filter:</source>
+        <translation>筛选：</translation>
+    </message>
+</context>
+<context>
     <name>corvid::app::CProblemsDock</name>
     <message>
         <source>Problems</source>
@@ -1422,6 +1472,14 @@ Do you want to replace it?</source>
     <message>
         <source>&amp;Remove File</source>
         <translation>移除文件(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Collapse All</source>
+        <translation>全部折叠(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Expand All</source>
+        <translation>全部展开(&amp;E)</translation>
     </message>
 </context>
 <context>

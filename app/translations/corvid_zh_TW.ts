@@ -996,6 +996,49 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>corvid::app::CFindBar</name>
+    <message>
+        <source>Whole word</source>
+        <translation>全字相符</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>尋找(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>找下一個(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Find &amp;Previous</source>
+        <translation>找上一個(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Text or CANopen index</source>
+        <translation>文字或 CANopen 索引</translation>
+    </message>
+    <message>
+        <source>This file</source>
+        <translation>此檔案</translation>
+    </message>
+    <message>
+        <source>All open files</source>
+        <translation>所有開啟的檔案</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>尋找：</translation>
+    </message>
+    <message>
+        <source>No hits</source>
+        <translation>找不到</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>第 %1 個，共 %2 個</translation>
+    </message>
+</context>
+<context>
     <name>corvid::app::CHelpWindow</name>
     <message>
         <source>Corvid Help</source>
@@ -1344,6 +1387,13 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>corvid::app::CPageFilter</name>
+    <message>
+        <source>Filter:</source>
+        <translation>篩選：</translation>
+    </message>
+</context>
+<context>
     <name>corvid::app::CProblemsDock</name>
     <message>
         <source>Problems</source>
@@ -1422,6 +1472,14 @@ Do you want to replace it?</source>
     <message>
         <source>&amp;Remove File</source>
         <translation>移除檔案(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Collapse All</source>
+        <translation>全部摺疊(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Expand All</source>
+        <translation>全部展開(&amp;E)</translation>
     </message>
 </context>
 <context>

@@ -277,7 +277,7 @@ private slots:
         QCOMPARE(ShownRows(*f->frame), before);
     }
 
-    void Click_OpensAndClosesAnEntryUnderItsHeadRow() {
+    void Click_OnTheBoxOpensAndClosesAnEntryUnderItsHeadRow() {
         OpenSamples();
         f->DoubleClickSection(EDSKind::CANopen, 0, "MandatoryObjects");
         CEDSView& view = f->frame->View();
@@ -290,10 +290,14 @@ private slots:
         if (head < 0)
             QSKIP("the page has no entry that opens yet");
         const int closedRows = shown.rowCount();
-        const QModelIndex nameCell = shown.index(head, 1);
-        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(nameCell).center());
-        QCOMPARE(shown.rowCount(), closedRows); // only the "Index" cell opens an object
-        const QPoint at = view.visualRect(shown.index(head, 0)).center();
+        // Only the (+)/(-) box opens an object, so the other cells can be
+        // clicked and double-clicked for editing.
+        for (const int column : {0, 1}) {
+            const QPoint cell = view.visualRect(shown.index(head, column)).center();
+            QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, cell);
+            QCOMPARE(shown.rowCount(), closedRows);
+        }
+        const QPoint at = view.ToggleBox(head).center();
         QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, at);
         QVERIFY(shown.rowCount() > closedRows);
         QCOMPARE(shown.index(head, 0).data(RowLookRole).toInt(),

@@ -11,9 +11,11 @@
 int RunCIPEditingTest(int argc, char** argv);
 int RunDesktopTest(int argc, char** argv);
 int RunEditingTest(int argc, char** argv);
+int RunFindTest(int argc, char** argv);
 int RunFrameTest(int argc, char** argv);
 int RunNewFileDialogTest(int argc, char** argv);
 int RunProblemsTest(int argc, char** argv);
+int RunViewComfortsTest(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -27,12 +29,10 @@ int main(int argc, char** argv) {
     qputenv("SOURCE_DATE_EPOCH", "1709629503");
 
     const std::map<std::string, std::function<int(int, char**)>> suites = {
-        {"CIPEditingTest", RunCIPEditingTest},
-        {"DesktopTest", RunDesktopTest},
-        {"EditingTest", RunEditingTest},
-        {"FrameTest", RunFrameTest},
-        {"NewFileDialogTest", RunNewFileDialogTest},
-        {"ProblemsTest", RunProblemsTest},
+        {"CIPEditingTest", RunCIPEditingTest}, {"DesktopTest", RunDesktopTest},
+        {"EditingTest", RunEditingTest},       {"FindTest", RunFindTest},
+        {"FrameTest", RunFrameTest},           {"NewFileDialogTest", RunNewFileDialogTest},
+        {"ProblemsTest", RunProblemsTest},     {"ViewComfortsTest", RunViewComfortsTest},
     };
     if (argc > 1) {
         const auto suite = suites.find(argv[1]);
