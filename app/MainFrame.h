@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QLabel;
 
@@ -44,6 +45,12 @@ public:
     QString NetworkText() const;
     bool Loading() const { return loading_; }
 
+    // The tree's mark, the title and the save prompts follow the file's
+    // modified flag and name. Called on every change, after every save, and
+    // by whatever else sets or clears the flag (undo back to the saved
+    // state).
+    void FileStateChanged(EDSFileId file);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -56,7 +63,9 @@ private:
     void ShowNewestSummary();
     void NewFile();
     void SetLoading(bool loading);
+    void SetSaveLayout(bool corvidLayout);
     void OnFileAdded(EDSFileRef file);
+    void OnFileSaved(EDSFileRef file);
     void ShowPage(EDSFileRef file, const std::string& section);
     void RemoveFile(EDSFileRef file);
     void RunSave(const std::function<void()>& save);
@@ -73,6 +82,7 @@ private:
     CEditCommands* edit_;
     CRecentFiles* recent_;
     bool loading_ = false;
+    std::optional<EDSFileRef> newest_; // the file added last
 };
 
 } // namespace corvid::app
