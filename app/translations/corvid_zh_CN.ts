@@ -761,6 +761,31 @@
         <extracomment>70016</extracomment>
         <translation>移除文件：%1</translation>
     </message>
+    <message>
+        <source>Check:  %1, %2 in %3</source>
+        <extracomment>70114</extracomment>
+        <translation>检查：%3 中有 %1，%2</translation>
+    </message>
+    <message>
+        <source>%1 error</source>
+        <extracomment>70115</extracomment>
+        <translation>%1 个错误</translation>
+    </message>
+    <message>
+        <source>%1 errors</source>
+        <extracomment>70116</extracomment>
+        <translation>%1 个错误</translation>
+    </message>
+    <message>
+        <source>%1 warning</source>
+        <extracomment>70117</extracomment>
+        <translation>%1 个警告</translation>
+    </message>
+    <message>
+        <source>%1 warnings</source>
+        <extracomment>70118</extracomment>
+        <translation>%1 个警告</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -916,6 +941,14 @@ Do you want to replace it?</source>
     <message>
         <source>Save in &amp;Corvid Layout</source>
         <translation>以 Corvid 格式保存(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>工具(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>检查(&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -1234,6 +1267,10 @@ Do you want to replace it?</source>
         <source>Ready</source>
         <translation>就绪</translation>
     </message>
+    <message>
+        <source>No row of this page shows this problem.</source>
+        <translation>本页没有显示此问题的行。</translation>
+    </message>
 </context>
 <context>
     <name>corvid::app::CMessageWindow</name>
@@ -1322,6 +1359,56 @@ Do you want to replace it?</source>
     <message>
         <source>Default Value:</source>
         <translation>默认值：</translation>
+    </message>
+</context>
+<context>
+    <name>corvid::app::CProblemsDock</name>
+    <message>
+        <source>Problems</source>
+        <translation>问题</translation>
+    </message>
+    <message>
+        <source>File in front</source>
+        <translation>当前文件</translation>
+    </message>
+    <message>
+        <source>All open files</source>
+        <translation>所有打开的文件</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1，%2</translation>
+    </message>
+</context>
+<context>
+    <name>corvid::app::CProblemsModel</name>
+    <message>
+        <source>error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Severity</source>
+        <translation>严重程度</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>消息</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@ int RunDesktopTest(int argc, char** argv);
 int RunEditingTest(int argc, char** argv);
 int RunFrameTest(int argc, char** argv);
 int RunNewFileDialogTest(int argc, char** argv);
+int RunProblemsTest(int argc, char** argv);
 int RunSavingTest(int argc, char** argv);
 
 int main(int argc, char** argv) {
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
         {"EditingTest", RunEditingTest},
         {"FrameTest", RunFrameTest},
         {"NewFileDialogTest", RunNewFileDialogTest},
+        {"ProblemsTest", RunProblemsTest},
         {"SavingTest", RunSavingTest},
     };
     if (argc > 1) {
