@@ -14,6 +14,7 @@
 #include "ProjectWindow.h"
 #include "RecentFiles.h"
 #include "ShownText.h"
+#include "UserSettings.h"
 
 #include "shell/EDSDocTexts.h"
 #include "shell/KeptContent.h"
@@ -38,8 +39,6 @@ namespace {
 
 const QString kCaption = QString::fromUtf8(doc_texts::kCaption.data(),
                                            static_cast<qsizetype>(doc_texts::kCaption.size()));
-
-constexpr const char* kDeleteFileQuestion = "Do you want to delete this EDS file?"; // 61220
 
 std::vector<std::string> FileSystemPaths(const QStringList& paths) {
     std::vector<std::string> result;
@@ -92,15 +91,16 @@ CMainFrame::CMainFrame(IUserInterface& dialogs, QWidget* parent)
     statusBar()->showMessage(tr("Ready"));
 
     doc_->SetFileAddedHandler([this](EDSFileRef file) { OnFileAdded(file); });
+    doc_->SetFileSavedHandler([this](EDSFileRef file) { OnFileSaved(file); });
     // The title and the tree follow every change, whichever command made it.
     doc_->AddChangeListener([this](EDSFileId file, const EDSChange&) {
-        if (const std::optional<EDSFileRef> place = doc_->Find(file))
-            project_->FileChanged(*place);
-        UpdateTitle();
+        FileStateChanged(file);
         // The selection the page kept or chose again decides what the
         // commands may do now.
         edit_->UpdateEnabling();
     });
+    actions_.corvidLayout->setChecked(LoadSaveInCorvidLayout());
+    SetSaveLayout(actions_.corvidLayout->isChecked());
     ConnectCommands();
     UpdateCommands();
 }
@@ -155,6 +155,10 @@ void CMainFrame::ConnectCommands() {
             [this] { RunSave([this] { doc_->SaveFileAs(); }); });
     connect(a.saveAll, &QAction::triggered, this,
             [this] { RunSave([this] { doc_->SaveAllFiles(); }); });
+    connect(a.corvidLayout, &QAction::toggled, this, [this](bool corvidLayout) {
+        StoreSaveInCorvidLayout(corvidLayout);
+        SetSaveLayout(corvidLayout);
+    });
     connect(a.exit, &QAction::triggered, this, &QWidget::close);
     connect(a.clear, &QAction::triggered, messages_, &CMessageWindow::Clear);
     connect(a.helpTopics, &QAction::triggered, this, [this] { ShowHelpTopics(*ui_, *this); });
@@ -232,12 +236,20 @@ void CMainFrame::ShowNewestSummary() {
 }
 
 // The dialog adds what it loads or makes to the document set; the window
-// then shows it like an opened file.
+// then shows it like an opened file, and its summary page at once, whatever
+// page was shown before.
 void CMainFrame::NewFile() {
+    newest_.reset();
     RunOpen([this] {
         CNewFileDialog dialog(*doc_, *ui_, this);
         dialog.exec();
     });
+    if (newest_)
+        ShowPage(*newest_, std::string(kFileSummarySection));
+}
+
+void CMainFrame::SetSaveLayout(bool corvidLayout) {
+    doc_->SetSaveLayout(corvidLayout ? CEDSDoc::Layout::Corvid : CEDSDoc::Layout::Kept);
 }
 
 void CMainFrame::SetLoading(bool loading) {
@@ -247,6 +259,7 @@ void CMainFrame::SetLoading(bool loading) {
 }
 
 void CMainFrame::OnFileAdded(EDSFileRef file) {
+    newest_ = file;
     project_->FileAdded(file);
     problems_->FilesChanged();
     const EDSFileHeader* header = doc_->Header(file);
@@ -264,6 +277,18 @@ void CMainFrame::OnFileAdded(EDSFileRef file) {
                 CheckMessage(header->PathName, CountFindings(problems_->Findings(*id)));
             !counts.empty())
             messages_->AppendMessage(counts);
+}
+
+void CMainFrame::OnFileSaved(EDSFileRef file) {
+    recent_->Add(QFile::decodeName(doc_->Header(file)->SavePathName.c_str()));
+    if (const std::optional<EDSFileId> id = doc_->IdAt(file))
+        FileStateChanged(*id);
+}
+
+void CMainFrame::FileStateChanged(EDSFileId file) {
+    if (const std::optional<EDSFileRef> place = doc_->Find(file))
+        project_->FileChanged(*place);
+    UpdateTitle();
 }
 
 void CMainFrame::ShowPage(EDSFileRef file, const std::string& section, const PageState& state) {
@@ -322,10 +347,7 @@ void CMainFrame::RemoveFile(EDSFileRef file) {
     if (loading_)
         return;
     view_->CommitEditors();
-    const MessageAnswer answer =
-        ui_->AskMessage(kDeleteFileQuestion, std::string(doc_texts::kCaption),
-                        MessageButtons::YesNo, MessageIcon::Question);
-    if (answer != MessageAnswer::Yes)
+    if (!doc_->ConfirmRemove(file))
         return;
     project_->RemoveFile(file);
     view_->FilesRemoved();

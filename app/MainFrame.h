@@ -54,6 +54,12 @@ public:
     QString CountsText() const;
     bool Loading() const { return loading_; }
 
+    // The tree's mark, the title and the save prompts follow the file's
+    // modified flag and name. Called on every change, after every save, and
+    // by whatever else sets or clears the flag (undo back to the saved
+    // state).
+    void FileStateChanged(EDSFileId file);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -68,7 +74,9 @@ private:
     void ShowNewestSummary();
     void NewFile();
     void SetLoading(bool loading);
+    void SetSaveLayout(bool corvidLayout);
     void OnFileAdded(EDSFileRef file);
+    void OnFileSaved(EDSFileRef file);
     void ShowPage(EDSFileRef file, const std::string& section, const PageState& state = {});
     void OnPageShown();
     void FollowActiveTab();
@@ -99,6 +107,7 @@ private:
     };
     // Per fieldbus, the page shown last.
     std::array<std::optional<ShownPage>, 3> lastPages_;
+    std::optional<EDSFileRef> newest_; // the file added last
 };
 
 } // namespace corvid::app

@@ -28,7 +28,7 @@ public:
     // to the front.
     void FileAdded(EDSFileRef file);
     void RemoveFile(EDSFileRef file);
-    // The document committed a change to the file.
+    // The file changed, was saved or took a new name.
     void FileChanged(EDSFileRef file);
     void ShowTabs();
     void BringToFront(EDSKind kind);

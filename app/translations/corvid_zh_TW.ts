@@ -284,19 +284,9 @@
         <translation>開啟檔案：%1 已經開啟。</translation>
     </message>
     <message>
-        <source>Do you want to delete this EDS file?</source>
-        <extracomment>61220</extracomment>
-        <translation>是否刪除此 EDS 檔案？</translation>
-    </message>
-    <message>
         <source>Save File:  Save file %1</source>
         <extracomment>61221</extracomment>
         <translation>儲存檔案：儲存檔案 %1</translation>
-    </message>
-    <message>
-        <source>Save As Files</source>
-        <extracomment>61222</extracomment>
-        <translation>另存新檔</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -748,6 +738,30 @@
         <translation>開啟檔案：%1 含有 Corvid 不編輯的 %2；儲存時將依原樣寫回。</translation>
     </message>
     <message>
+        <source>Do you want to delete this EDS file?
+%1</source>
+        <extracomment>61220</extracomment>
+        <translation>是否刪除此 EDS 檔案？
+%1</translation>
+    </message>
+    <message>
+        <source>Save As: %1 (%2)</source>
+        <extracomment>70014</extracomment>
+        <translation>另存新檔：%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Do you want to delete this EDS file?
+%1, with unsaved changes</source>
+        <extracomment>70015</extracomment>
+        <translation>是否刪除此 EDS 檔案？
+%1，含未儲存的變更</translation>
+    </message>
+    <message>
+        <source>Remove File:  %1</source>
+        <extracomment>70016</extracomment>
+        <translation>移除檔案：%1</translation>
+    </message>
+    <message>
         <source>Check:  %1, %2 in %3</source>
         <extracomment>70114</extracomment>
         <translation>檢查：%3 中有 %1，%2</translation>
@@ -923,6 +937,10 @@
 Do you want to replace it?</source>
         <translation>%1 已存在。
 是否取代？</translation>
+    </message>
+    <message>
+        <source>Save in &amp;Corvid Layout</source>
+        <translation>以 Corvid 格式儲存(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Tools</source>

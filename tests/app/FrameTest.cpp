@@ -173,7 +173,7 @@ private slots:
         f->dialogs.saveChoices = {f->folder.File("out")};
         actions.save->trigger();
         QCOMPARE(f->dialogs.saveDialogs.size(), size_t{1});
-        QCOMPARE(f->dialogs.saveDialogs[0].initialName, std::string("drive"));
+        QCOMPARE(f->dialogs.saveDialogs[0].initialName, f->folder.File("drive"));
         const std::string out = f->folder.File("out.eds");
         QVERIFY(std::filesystem::exists(out));
         // The summary page shows where the file went.
@@ -207,7 +207,7 @@ private slots:
         // Save acts on the shown file, not on the one now at its old place.
         f->dialogs.saveChoices = {""};
         f->frame->Actions().save->trigger();
-        QCOMPARE(f->dialogs.saveDialogs.back().initialName, std::string("B"));
+        QCOMPARE(f->dialogs.saveDialogs.back().initialName, f->folder.File("B"));
 
         f->dialogs.answers = {MessageAnswer::Yes};
         emit f->frame->ProjectWindow().RemoveFileRequested({kCANopen, 0});

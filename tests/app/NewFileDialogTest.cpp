@@ -5,6 +5,7 @@
 
 #include "NewFileDialog.h"
 #include "AppTestSupport.h"
+#include "EDSView.h"
 #include "MessageWindow.h"
 #include "ProjectTreeModel.h"
 #include "ProjectWindow.h"
@@ -13,6 +14,7 @@
 #include "ProgramHome.h"
 
 #include "dictionaries/ProfileFile.h"
+#include "shell/ProjectTree.h"
 
 #include <QAction>
 #include <QApplication>
@@ -237,6 +239,18 @@ private slots:
         QVERIFY(frame->ProjectWindow().TabsShown());
         QVERIFY(frame->MessageWindow().Text().contains("Load File:  Reading data from "));
         QVERIFY(command->isEnabled());
+
+        // The new file is on no disk yet: its summary shows at once, the tree
+        // marks it, and Exit asks about it by name.
+        QCOMPARE(frame->View().Section(), std::string(kFileSummarySection));
+        QCOMPARE(frame->View().ShownFile(), std::optional<EDSFileRef>({EDSKind::EtherNetIP, 0}));
+        const std::string title = frame->Document().Header({EDSKind::EtherNetIP, 0})->Title;
+        QCOMPARE(frame->ProjectWindow().Model(EDSKind::EtherNetIP).RootIndex(0).data().toString(),
+                 QString::fromStdString(title + "*"));
+        ui->answers = {MessageAnswer::Cancel};
+        QVERIFY(!frame->close());
+        QCOMPARE(ui->questions.back().text,
+                 "Do you want to save changes to the file?\n" + title + ".eds");
     }
 
     void LoadDrive_MakesAFileForEachFieldbusWithOnlyTheDialogLocked() {

@@ -16,6 +16,7 @@ int RunFrameTest(int argc, char** argv);
 int RunNewFileDialogTest(int argc, char** argv);
 int RunProblemsTest(int argc, char** argv);
 int RunViewComfortsTest(int argc, char** argv);
+int RunSavingTest(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -29,10 +30,15 @@ int main(int argc, char** argv) {
     qputenv("SOURCE_DATE_EPOCH", "1709629503");
 
     const std::map<std::string, std::function<int(int, char**)>> suites = {
-        {"CIPEditingTest", RunCIPEditingTest}, {"DesktopTest", RunDesktopTest},
-        {"EditingTest", RunEditingTest},       {"FindTest", RunFindTest},
-        {"FrameTest", RunFrameTest},           {"NewFileDialogTest", RunNewFileDialogTest},
-        {"ProblemsTest", RunProblemsTest},     {"ViewComfortsTest", RunViewComfortsTest},
+        {"CIPEditingTest", RunCIPEditingTest},
+        {"DesktopTest", RunDesktopTest},
+        {"EditingTest", RunEditingTest},
+        {"FindTest", RunFindTest},
+        {"FrameTest", RunFrameTest},
+        {"NewFileDialogTest", RunNewFileDialogTest},
+        {"ProblemsTest", RunProblemsTest},
+        {"SavingTest", RunSavingTest},
+        {"ViewComfortsTest", RunViewComfortsTest},
     };
     if (argc > 1) {
         const auto suite = suites.find(argv[1]);
