@@ -17,6 +17,8 @@ struct CFrameActions {
     QAction* saveAs;
     QAction* saveAll;
     QAction* exit;
+    QAction* undo;
+    QAction* redo;
     QAction* cut;
     QAction* copy;
     QAction* paste;

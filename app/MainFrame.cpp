@@ -11,6 +11,7 @@
 #include "ProjectWindow.h"
 #include "RecentFiles.h"
 #include "ShownText.h"
+#include "UndoCommands.h"
 
 #include "shell/EDSDocTexts.h"
 #include "shell/KeptContent.h"
@@ -71,6 +72,7 @@ CMainFrame::CMainFrame(IUserInterface& dialogs, QWidget* parent)
                                   messages_->toggleViewAction(), view_->ColumnActions());
     CommitEditsBeforeCommands();
     edit_ = new CEditCommands(*doc_, *view_, *messages_, *ui_, actions_, this);
+    undo_ = new CUndoCommands(*doc_, *view_, *actions_.undo, *actions_.redo, this);
     recent_ = new CRecentFiles(*actions_.recentFiles, this);
     menuBar()->insertMenu(menuBar()->actions().constLast(), new CLanguageMenu(*ui_, this));
     network_ = new QLabel(tr("Network"), this);
@@ -92,6 +94,7 @@ CMainFrame::~CMainFrame() {
     // The document set outlives the views that read it, and the commands
     // that watch the focus go before the views they ask.
     delete edit_;
+    delete undo_;
     delete view_;
     delete project_;
 }
@@ -126,6 +129,7 @@ void CMainFrame::ConnectCommands() {
     connect(project_, &CProjectWindow::RootActivated, this,
             [this](EDSFileRef file) { ShowPage(file, std::string(kFileSummarySection)); });
     connect(project_, &CProjectWindow::SectionActivated, this, &CMainFrame::ShowPage);
+    connect(undo_, &CUndoCommands::StepPageWanted, this, &CMainFrame::ShowPage);
     connect(project_, &CProjectWindow::AddFilesRequested, a.open, &QAction::trigger);
     connect(project_, &CProjectWindow::NewFileRequested, a.newFile, &QAction::trigger);
     connect(project_, &CProjectWindow::RemoveFileRequested, this, &CMainFrame::RemoveFile);

@@ -20,6 +20,7 @@ class CFrameUserInterface;
 class CMessageWindow;
 class CProjectWindow;
 class CRecentFiles;
+class CUndoCommands;
 
 // The main window. It creates the document set, the view, the docks and the
 // commands, and wires them; each of them does its own work.
@@ -71,6 +72,7 @@ private:
     QLabel* network_;
     CFrameActions actions_;
     CEditCommands* edit_;
+    CUndoCommands* undo_;
     CRecentFiles* recent_;
     bool loading_ = false;
 };
