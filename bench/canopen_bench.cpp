@@ -15,27 +15,7 @@
 namespace corvid {
 namespace {
 
-using bench::Record;
-
-CCANopenEDS LargeModel() {
-    CCANopenEDS model;
-    model.FileInfo.SectionName = "FileInfo";
-    model.DeviceInfo.SectionName = "DeviceInfo";
-    model.DummyUsage.SectionName = "DummyUsage";
-    model.Comments.SectionName = "Comments";
-    for (int i = 0; i < 5000; ++i) {
-        const auto index = static_cast<uint16_t>(0x2000 + i);
-        CANopenObject object = Record(index, 0, "Drive parameter block " + std::to_string(i));
-        object.Category = kCategoryManufacturer;
-        object.ObjectType = 9;
-        object.SubNumber = 4;
-        object.SubObjects.emplace();
-        for (uint8_t s = 0; s < 4; ++s)
-            object.SubObjects->push_back(Record(index, s, "Entry " + std::to_string(s)));
-        model.Objects.push_back(std::move(object));
-    }
-    return model;
-}
+using bench::LargeModel;
 
 void BM_ReadCANopen(benchmark::State& state) {
     const std::string text = FormatCANopenEDS(LargeModel());
