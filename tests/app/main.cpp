@@ -13,6 +13,7 @@ int RunDesktopTest(int argc, char** argv);
 int RunEditingTest(int argc, char** argv);
 int RunFrameTest(int argc, char** argv);
 int RunNewFileDialogTest(int argc, char** argv);
+int RunProblemsTest(int argc, char** argv);
 int RunUndoTest(int argc, char** argv);
 
 int main(int argc, char** argv) {
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
         {"EditingTest", RunEditingTest},
         {"FrameTest", RunFrameTest},
         {"NewFileDialogTest", RunNewFileDialogTest},
+        {"ProblemsTest", RunProblemsTest},
         {"UndoTest", RunUndoTest},
     };
     if (argc > 1) {
