@@ -6,6 +6,7 @@
 #include "shell/EDSDocKinds.h"
 #include "shell/EDSDocTexts.h"
 #include "shell/ParamColumns.h"
+#include "shell/StepNames.h"
 
 #include <algorithm>
 
@@ -171,10 +172,21 @@ std::vector<CoreText> PageTexts() {
     return texts;
 }
 
+// The names of undo steps in the Edit menu.
+std::vector<CoreText> StepTexts() {
+    using namespace step_texts;
+    return {
+        {70120, std::string(kEdit)},    {70121, std::string(kEditOf)},
+        {70122, std::string(kDelete)},  {70123, std::string(kInsert)},
+        {70124, std::string(kReplace)}, {70125, std::string(kCut)},
+        {70126, std::string(kPaste)},
+    };
+}
+
 std::vector<CoreText> AllTexts() {
     std::vector<CoreText> all;
     for (auto&& part :
-         {DocumentTexts(), ObjectTexts(), CellTexts(), GenerationTexts(), PageTexts()})
+         {DocumentTexts(), ObjectTexts(), CellTexts(), GenerationTexts(), PageTexts(), StepTexts()})
         all.insert(all.end(), part.begin(), part.end());
     std::sort(all.begin(), all.end(),
               [](const CoreText& a, const CoreText& b) { return a.Number < b.Number; });

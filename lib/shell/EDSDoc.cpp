@@ -69,6 +69,7 @@ bool CEDSDoc::RemoveFile(EDSKind kind, size_t position) {
             return;
         list.erase(list.begin() + static_cast<std::ptrdiff_t>(position));
         std::vector<EDSFileId>& ids = ids_[Slot(kind)];
+        histories_.erase(ids[position].Value);
         ids.erase(ids.begin() + static_cast<std::ptrdiff_t>(position));
         removed = true;
     });
@@ -132,20 +133,36 @@ EDSCommitted CEDSDoc::Commit(EDSFileId id, EDSChange change) {
     // The change is applied to a copy kept for the listeners, which are told
     // what was asked, not what the rule made of the values it moved out.
     const EDSChange told = change;
+    CEDSHistory& history = histories_.at(id.Value);
     EDSCommitted committed;
     ForEachList([&](auto& list) {
         if (KindOf<std::decay_t<decltype(list)>> == file->kind)
-            committed = ApplyChange(*list[file->position], std::move(change), ui_);
+            committed = CommitToHistory(*list[file->position], history, std::move(change), ui_);
     });
     if (!committed.Stored())
         return committed;
+    const bool stepped =
+        std::holds_alternative<UndoChange>(told) || std::holds_alternative<RedoChange>(told);
     EDSFileHeader& header = *Header(*file);
-    header.Flags = static_cast<uint8_t>(header.Flags | FLAG_MODIFIED);
+    header.Flags =
+        static_cast<uint8_t>(stepped && history.AtSaved() ? header.Flags & ~FLAG_MODIFIED
+                                                          : header.Flags | FLAG_MODIFIED);
     // A listener may add or remove listeners: it is told from a copy.
     const auto listeners = listeners_;
     for (const auto& [number, listener] : listeners)
         listener(id, told);
     return committed;
+}
+
+const CEDSHistory* CEDSDoc::History(EDSFileId id) const {
+    const auto found = histories_.find(id.Value);
+    return found != histories_.end() ? &found->second : nullptr;
+}
+
+// A file read from disk is, until changed, what was last saved; one Corvid
+// made exists nowhere yet.
+bool CEDSDoc::StartsSaved(const EDSFileHeader& header) {
+    return header.SourceText && (header.Flags & FLAG_MODIFIED) == 0;
 }
 
 size_t CEDSDoc::AddChangeListener(ChangeListener listener) {
@@ -292,6 +309,7 @@ CEDSDoc::SaveResult CEDSDoc::WriteTo(EDSFileRef file, const std::string& path) {
         return SaveResult::Failed;
     }
     header.Flags = static_cast<uint8_t>((header.Flags | FLAG_SAVE_PATH_KNOWN) & ~FLAG_MODIFIED);
+    histories_.at(IdAt(file)->Value).MarkSaved();
     // Saved under another name, the file goes by that name from now on.
     if (before != path)
         header.Title = TitleFromPath(path);

@@ -48,6 +48,13 @@ void FollowRemoval(CEtherNetIPEDS& model, uint32_t removed) {
     });
 }
 
+void FollowInsertion(CDeviceNetEDS&, uint32_t) {}
+void FollowInsertion(CEtherNetIPEDS& model, uint32_t inserted) {
+    refs::Renumber(model, "Param", [inserted](uint32_t number) -> std::optional<uint32_t> {
+        return number >= inserted ? number + 1 : number;
+    });
+}
+
 std::vector<std::string> OthersNaming(const CDeviceNetEDS& model, const CEDSParam& param) {
     return GroupOf(param, model.GroupCount());
 }
@@ -69,10 +76,23 @@ template <typename Model> std::unique_ptr<CEDSParam> RemoveAt(Model& model, size
     return removed;
 }
 
+// A parameter placed next to the selected one takes the number of its
+// place (`number`), so the list reads in order, and every later parameter
+// and every reference to one moves up by one. Without a selection it is
+// appended under the next free number.
 template <typename Model>
-size_t PlaceNew(Model& model, std::unique_ptr<CEDSParam> param, size_t at) {
-    param->Number = NextFreeParamNumber(model.Params);
+size_t PlaceNew(Model& model, std::unique_ptr<CEDSParam> param, size_t at,
+                std::optional<uint32_t> number) {
     at = std::min(at, model.Params.size());
+    if (!number) {
+        param->Number = NextFreeParamNumber(model.Params);
+    } else {
+        param->Number = *number;
+        for (const std::unique_ptr<CEDSParam>& later : model.Params)
+            if (later->Number >= *number)
+                ++later->Number;
+        FollowInsertion(model, *number);
+    }
     model.Params.insert(model.Params.begin() + static_cast<std::ptrdiff_t>(at), std::move(param));
     KeepMaxInst(model);
     return at;
@@ -99,9 +119,13 @@ CommitResult InsertInto(Model& model, CEDSParam param, std::optional<size_t> sel
         old = std::move(param);
         at = *selected;
     } else {
-        if (selected)
-            at = place == InsertPlace::Front ? *selected : *selected + 1;
-        at = PlaceNew(model, std::make_unique<CEDSParam>(std::move(param)), at);
+        std::optional<uint32_t> number;
+        if (selected) {
+            const bool front = place == InsertPlace::Front;
+            at = front ? *selected : *selected + 1;
+            number = model.Params[*selected]->Number + (front ? 0 : 1);
+        }
+        at = PlaceNew(model, std::make_unique<CEDSParam>(std::move(param)), at, number);
     }
     if (newGroup)
         model.GroupNames.emplace_back(kNewGroupName);
@@ -139,7 +163,9 @@ size_t PasteInto(Model& model, const CEDSParam& copied, std::optional<size_t> se
     auto param = std::make_unique<CEDSParam>(copied);
     if (param->Group > model.GroupCount())
         param->Group = 0;
-    return PlaceNew(model, std::move(param), selected.value_or(model.ParamCount()));
+    if (!selected || *selected >= model.ParamCount())
+        return PlaceNew(model, std::move(param), model.ParamCount(), std::nullopt);
+    return PlaceNew(model, std::move(param), *selected, model.Params[*selected]->Number);
 }
 
 } // namespace

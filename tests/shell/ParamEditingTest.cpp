@@ -44,7 +44,7 @@ CommitResult Commit(auto& model, std::string_view section, std::string_view key,
     return CommitCell(model, CellEdit{section, key, column, text, distance});
 }
 
-TEST(InsertParam_Place, NewParametersTakeTheNextFreeNumberWhereverTheyGo) {
+TEST(InsertParam_Place, FrontAndBackTakeTheNumberOfTheirPlaceAndTheEndTheNextFree) {
     CDeviceNetEDS model;
     AddParams(model, 5);
     ScriptedUserInterface ui;
@@ -52,13 +52,13 @@ TEST(InsertParam_Place, NewParametersTakeTheNextFreeNumberWhereverTheyGo) {
     ASSERT_EQ(InsertParam(model, Named("F"), 2, InsertPlace::Front, ui, &position).Status,
               CommitStatus::Stored);
     EXPECT_EQ(position, 2u);
+    EXPECT_EQ(Order(model), "1=\"P1\" 2=\"P2\" 3=\"F\" 4=\"P3\" 5=\"P4\" 6=\"P5\" ");
     EXPECT_EQ(model.ParamClassSection.MaxInst, 6);
     InsertParam(model, Named("B"), 2, InsertPlace::Back, ui, &position);
     EXPECT_EQ(position, 3u);
     InsertParam(model, Named("E"), std::nullopt, InsertPlace::Front, ui);
-    // Existing parameters keep the numbers assemblies and links name them by.
-    EXPECT_EQ(Order(model),
-              "1=\"P1\" 2=\"P2\" 6=\"F\" 7=\"B\" 3=\"P3\" 4=\"P4\" 5=\"P5\" 8=\"E\" ");
+    EXPECT_EQ(Order(model), "1=\"P1\" 2=\"P2\" 3=\"F\" 4=\"B\" 5=\"P3\" 6=\"P4\" 7=\"P5\" "
+                            "8=\"E\" ");
     EXPECT_EQ(model.ParamClassSection.MaxInst, 8);
     EXPECT_TRUE(ui.questions.empty());
 
@@ -143,6 +143,31 @@ TEST(DeleteParam_Renumbering, AssemblyAndConnectionReferencesFollow) {
     EXPECT_EQ(connection.Path, "Param0 Param19");
 }
 
+TEST(InsertParam_Place, ReferencesToLaterParametersMoveUpWithThem) {
+    CEtherNetIPEDS model;
+    LoadEtherNetIPEDSText(model, test::ReadFile(test::SamplePath("ethernetip_adapter.eds")),
+                          "adapter.eds");
+    ASSERT_GE(model.ParamCount(), 4u);
+    const std::vector<std::string> members =
+        model.AssemblySection.Assemblies.at(0).MemberReferences;
+    ConnectionEntry& connection = model.ConnectionManagerSection.Connections.at(0);
+    connection.String5 = "\"Param2\"";
+    connection.Path = "Param1 Param2 Param20";
+    ScriptedUserInterface ui;
+    ASSERT_EQ(InsertParam(model, Named("New"), 1, InsertPlace::Front, ui).Status,
+              CommitStatus::Stored);
+    EXPECT_EQ(model.ParamAt(1)->Number, 2u);
+    EXPECT_EQ(model.ParamAt(2)->Number, 3u) << "the old Param2";
+    EXPECT_EQ(connection.Path, "Param1 Param3 Param21");
+    EXPECT_EQ(connection.String5, "\"Param2\"") << "quoted text is no reference";
+    EXPECT_NE(model.AssemblySection.Assemblies.at(0).MemberReferences, members);
+    // A delete of the new one gives every reference back.
+    ui.answers = {MessageAnswer::Yes};
+    ASSERT_EQ(DeleteRow(model, "Params", "Param2", ui).Status, CommitStatus::Stored);
+    EXPECT_EQ(connection.Path, "Param1 Param2 Param20");
+    EXPECT_EQ(model.AssemblySection.Assemblies.at(0).MemberReferences, members);
+}
+
 TEST(CutParam_PasteParam, CutHandsTheParameterBackAndPasteGoesInFront) {
     CEtherNetIPEDS model;
     AddParams(model, 3);
@@ -157,12 +182,12 @@ TEST(CutParam_PasteParam, CutHandsTheParameterBackAndPasteGoesInFront) {
     CEDSParam copied = *cut;
     copied.Group = 5; // from a file with more groups
     EXPECT_EQ(PasteParam(model, copied, 0), 0u);
-    EXPECT_EQ(Order(model), "3=\"P3\" 1=\"P1\" 2=\"P2\" ");
+    EXPECT_EQ(Order(model), "1=\"P3\" 2=\"P1\" 3=\"P2\" ");
     EXPECT_EQ(model.ParamAt(0)->Group, 0) << "no group 5 to be in";
     EXPECT_EQ(PasteParam(model, *cut, std::nullopt), 3u);
 
     ui.answers = {MessageAnswer::No};
-    EXPECT_FALSE(CutParam(model, 1, ui)) << "Param1 is in a group: asked, answered No";
+    EXPECT_FALSE(CutParam(model, 1, ui)) << "P1 is in a group: asked, answered No";
     EXPECT_EQ(model.ParamCount(), 4u);
 }
 

@@ -42,6 +42,8 @@ struct CANopenFileInfo {
     std::string ModificationDate;
     std::string ModifiedBy;
     std::vector<std::string> KeptLines;
+
+    bool operator==(const CANopenFileInfo&) const = default;
 };
 
 struct CANopenDeviceInfo {
@@ -69,6 +71,8 @@ struct CANopenDeviceInfo {
     uint8_t NrOfTXPDO = 0;
     bool LSS_Supported = false;
     std::vector<std::string> KeptLines;
+
+    bool operator==(const CANopenDeviceInfo&) const = default;
 };
 
 struct CANopenDummyUsage {
@@ -81,6 +85,8 @@ struct CANopenDummyUsage {
     bool Dummy0006 = false;
     bool Dummy0007 = false;
     std::vector<std::string> KeptLines;
+
+    bool operator==(const CANopenDummyUsage&) const = default;
 };
 
 struct CANopenComments {
@@ -88,6 +94,8 @@ struct CANopenComments {
     uint16_t Lines = 0;
     std::vector<std::string> LineTexts; // LineTexts[i] holds "Line<i+1>"
     std::vector<std::string> KeptLines;
+
+    bool operator==(const CANopenComments&) const = default;
 };
 
 // Object categories: the list section that names the object.
@@ -123,6 +131,8 @@ struct CANopenObject {
     std::vector<std::string> KeptLines;
     // Sorted by SubIndex; present only while SubNumber is not 0.
     std::optional<std::vector<CANopenObject>> SubObjects;
+
+    bool operator==(const CANopenObject&) const = default;
 };
 
 // A section the reader does not read, kept whole. It is written after the
@@ -132,6 +142,8 @@ struct CANopenKeptSection {
     std::string After;
     std::string Header;             // the header line as written
     std::vector<std::string> Lines; // as written, blank lines at its end left out
+
+    bool operator==(const CANopenKeptSection&) const = default;
 };
 
 struct CCANopenEDS {

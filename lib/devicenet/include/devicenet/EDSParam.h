@@ -80,6 +80,8 @@ struct EDSParamClassSection {
     uint16_t MaxInst = 0;
     uint16_t Descriptor = 0;
     uint16_t CfgAssembly = 0;
+
+    bool operator==(const EDSParamClassSection&) const = default;
 };
 
 } // namespace corvid

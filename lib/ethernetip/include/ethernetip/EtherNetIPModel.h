@@ -24,10 +24,14 @@ namespace corvid {
 // keyword.
 struct EtherNetIPFileSection : DeviceNetFileSection {
     std::string HomeURL;
+
+    bool operator==(const EtherNetIPFileSection&) const = default;
 };
 
 struct EtherNetIPDeviceSection : DeviceNetDeviceSection {
     std::string Icon;
+
+    bool operator==(const EtherNetIPDeviceSection&) const = default;
 };
 
 // One value of one ClassN line; entries sharing a Number form that line.
@@ -35,6 +39,8 @@ struct ClassEntry {
     int32_t Number = 0;
     int32_t Sequence = 0; // the reader's running count; not written
     std::string Value;
+
+    bool operator==(const ClassEntry&) const = default;
 };
 
 // The four keywords every object class section has.
@@ -43,6 +49,8 @@ struct ObjectClassSection {
     std::string MaxInst;
     std::string Number_Of_Static_Instances;
     std::string Max_Number_Of_Dynamic_Instances;
+
+    bool operator==(const ObjectClassSection&) const = default;
 };
 
 struct ConnectionEntry {
@@ -56,10 +64,14 @@ struct ConnectionEntry {
     std::string String5; // name
     std::string String6; // help
     std::string Path;
+
+    bool operator==(const ConnectionEntry&) const = default;
 };
 
 struct ConnectionManagerRecord : ObjectClassSection {
     std::vector<ConnectionEntry> Connections; // sorted by Number
+
+    bool operator==(const ConnectionManagerRecord&) const = default;
 };
 
 struct AssemblyEntry {
@@ -71,11 +83,15 @@ struct AssemblyEntry {
     // Member i is (MemberSizes[i], MemberReferences[i]).
     std::vector<std::string> MemberSizes;
     std::vector<std::string> MemberReferences;
+
+    bool operator==(const AssemblyEntry&) const = default;
 };
 
 struct AssemblyRecord {
     std::string Revision;
     std::vector<AssemblyEntry> Assemblies; // sorted by Number
+
+    bool operator==(const AssemblyRecord&) const = default;
 };
 
 struct PortEntry {
@@ -84,6 +100,8 @@ struct PortEntry {
     std::string PathToPortObject;
     std::string PortNumber;
     int32_t Number = 0; // N of the PortN key; 0: none yet (see PortNumbers)
+
+    bool operator==(const PortEntry&) const = default;
 };
 
 struct RackEntry {
@@ -94,15 +112,21 @@ struct RackEntry {
     std::string MajorRevision;
     std::string MinorRevision;
     std::string LegalSlots;
+
+    bool operator==(const RackEntry&) const = default;
 };
 
 struct ModularRecord {
     std::string Width;
     std::vector<RackEntry> Racks; // sorted by Number
+
+    bool operator==(const ModularRecord&) const = default;
 };
 
 struct DLRClassRecord : ObjectClassSection {
     std::string Ring_Supervisor_Capable;
+
+    bool operator==(const DLRClassRecord&) const = default;
 };
 
 struct EthernetLinkClassRecord : ObjectClassSection {
@@ -110,6 +134,8 @@ struct EthernetLinkClassRecord : ObjectClassSection {
     std::string InterfaceLabel2;
     std::string InterfaceType1;
     std::string InterfaceType2;
+
+    bool operator==(const EthernetLinkClassRecord&) const = default;
 };
 
 struct TSpecEntry {
@@ -117,6 +143,8 @@ struct TSpecEntry {
     std::string TxRx;
     std::string ConnSize;
     std::string PacketsPerSec;
+
+    bool operator==(const TSpecEntry&) const = default;
 };
 
 struct CapacityRecord {
@@ -126,6 +154,8 @@ struct CapacityRecord {
     std::string TCPIPConnectionReuseTime;
     std::string TCPIPCIPInactivityTimeout;
     std::string TCPIPInactivityTimeout;
+
+    bool operator==(const CapacityRecord&) const = default;
 };
 
 struct CEtherNetIPEDS {

@@ -6,12 +6,10 @@
 // ApplyChange runs the editing rule a change names on a bare model.
 //
 // Each change addresses what it touches by the keys the rules use (section,
-// row key, position), never by pointers into the model. An undo step can so
-// be built on top: before Commit, keep what the change will replace (the
-// cell's text from the page, the record or parameter at the key, which
-// EDSCommitted hands back for a cut); its inverse is again a change of this
-// set: a cell change with the old text, a delete of what an insert placed
-// (EDSCommitted names it), an insert or paste of what a delete or cut took.
+// row key, position), never by pointers into the model. Commit keeps what a
+// stored change did to the model as a step of the file's history
+// (EDSHistory.h); UndoChange and RedoChange, values like the others, move
+// through it.
 
 #include "canopen/CANopenModel.h"
 #include "canopen/CANopenObjectEditing.h"
@@ -93,9 +91,14 @@ struct EntryInsertChange {
     std::optional<size_t> Distance;
 };
 
-using EDSChange =
-    std::variant<CellChange, DeleteChange, ObjectRecordChange, CutObjectChange, InsertParamChange,
-                 CutParamChange, PasteParamChange, IOInfoChange, EntryInsertChange>;
+// Edit > Undo and Redo: the file's last step taken back, or the step last
+// taken back done again (CEDSHistory).
+struct UndoChange {};
+struct RedoChange {};
+
+using EDSChange = std::variant<CellChange, DeleteChange, ObjectRecordChange, CutObjectChange,
+                               InsertParamChange, CutParamChange, PasteParamChange, IOInfoChange,
+                               EntryInsertChange, UndoChange, RedoChange>;
 
 // What Commit gives back: the rule's answer, and what the change placed or
 // took out, for the view to select and for the clipboard.

@@ -13,12 +13,14 @@
 #include "dictionaries/UserInterface.h"
 #include "shell/EDSChange.h"
 #include "shell/EDSDocKinds.h"
+#include "shell/EDSHistory.h"
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -59,8 +61,9 @@ public:
     // Appends a model to the list of its fieldbus; returns its id.
     template <typename Model> EDSFileId AddFile(std::unique_ptr<Model> model) {
         FileList<Model>& list = Files<Model>();
-        list.push_back(std::move(model));
         const EDSFileId id{++lastId_};
+        histories_.emplace(id.Value, CEDSHistory(StartsSaved(model->Header)));
+        list.push_back(std::move(model));
         ids_[Slot(EDSDocKind<Model>::kKind)].push_back(id);
         if (fileAdded_)
             fileAdded_(EDSFileRef{EDSDocKind<Model>::kKind, list.size() - 1});
@@ -123,9 +126,14 @@ public:
     }
 
     // Applies the change to the file by its editing rule. A stored change
-    // marks the file modified and is told to every listener; any other
-    // answer leaves the file as it was.
+    // marks the file modified, becomes a step of the file's history and is
+    // told to every listener; any other answer leaves the file as it was.
+    // UndoChange and RedoChange move through the history, the file modified
+    // unless they reach the state last saved.
     EDSCommitted Commit(EDSFileId id, EDSChange change);
+
+    // The file's undo history; nullptr when there is no such file.
+    const CEDSHistory* History(EDSFileId id) const;
 
     using ChangeListener = std::function<void(EDSFileId, const EDSChange&)>;
     // Returns a number for RemoveChangeListener. Listeners are called in
@@ -213,6 +221,7 @@ private:
     }
 
     EDSFileHeader* FindHeader(EDSFileRef file) const;
+    static bool StartsSaved(const EDSFileHeader& header);
 
     template <typename Model> void OpenAs(const std::string& path, std::string_view text);
     void OpenPath(const std::string& path);
@@ -245,6 +254,7 @@ private:
     // The ids of each fieldbus's files, in the order of its list.
     std::array<std::vector<EDSFileId>, std::tuple_size_v<EDSModels>> ids_;
     uint32_t lastId_ = 0;
+    std::map<uint32_t, CEDSHistory> histories_; // by EDSFileId::Value
     std::vector<std::pair<size_t, ChangeListener>> listeners_;
     size_t lastListener_ = 0;
     bool opening_ = false;

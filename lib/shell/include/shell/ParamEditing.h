@@ -3,10 +3,12 @@
 // Adding, removing and moving parameters of a DeviceNet or EtherNet/IP
 // description, for the Insert parameter dialog, Delete, Cut and Paste of the
 // Params page and `corvid-cli edit`. Parameters keep the numbers their file
-// gave them, because assemblies, connections and groups name them by it:
-// a new parameter takes the next free number wherever it is placed, and a
-// removed one closes its gap, everything that names a later parameter
-// following it. [ParamClass] MaxInst follows the number of parameters.
+// gave them, because assemblies, connections and groups name them by it. A
+// new parameter placed next to a selected one takes the number of its place
+// (in front: the selected one's; behind: one above) and opens a gap there;
+// one appended takes the next free number; a removed one closes its gap.
+// Everything that names a later parameter follows. [ParamClass] MaxInst
+// follows the number of parameters.
 //
 // Positions are 0-based places in the model's parameter list, which are
 // also the rows of the Params page.
@@ -55,9 +57,10 @@ CommitResult DeleteParam(CEtherNetIPEDS& model, size_t position, IUserInterface&
 std::optional<CEDSParam> CutParam(CDeviceNetEDS& model, size_t position, IUserInterface& ui);
 std::optional<CEDSParam> CutParam(CEtherNetIPEDS& model, size_t position, IUserInterface& ui);
 
-// Paste: a copy of `copied` in front of the parameter at `selected`, or at
-// the end with nothing selected, under the next free number. A Group that
-// names no group becomes 0; no group is added. Gives the new position.
+// Paste: a copy of `copied` in front of the parameter at `selected`, under
+// its number, or at the end under the next free number with nothing
+// selected. A Group that names no group becomes 0; no group is added.
+// Gives the new position.
 size_t PasteParam(CDeviceNetEDS& model, const CEDSParam& copied, std::optional<size_t> selected);
 size_t PasteParam(CEtherNetIPEDS& model, const CEDSParam& copied, std::optional<size_t> selected);
 
