@@ -158,6 +158,12 @@ bool CEDSView::SelectKey(const std::string& key) {
     return false;
 }
 
+void CEDSView::SelectCell(size_t row, size_t column) {
+    const QModelIndex index = model_->index(static_cast<int>(row), static_cast<int>(column));
+    setCurrentIndex(index);
+    scrollTo(index);
+}
+
 void CEDSView::SelectRowAt(const QPoint& at) {
     const QModelIndex index = indexAt(at);
     const auto row = static_cast<size_t>(index.row());

@@ -50,6 +50,8 @@ public:
     // Selects the row keyed `key` and scrolls it into sight; false when the
     // page has no such row.
     bool SelectKey(const std::string& key);
+    // Selects a cell of the page as a click does and scrolls it into sight.
+    void SelectCell(size_t row, size_t column);
     // Selects the row under a point of the viewport as a click does, without
     // opening or closing it (before the "edit" menu shows).
     void SelectRowAt(const QPoint& at);

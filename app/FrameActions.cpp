@@ -39,6 +39,7 @@ void BuildMenus(QMainWindow& frame, const CFrameActions& a, QAction* projectWind
     view->addActions({projectWindow, messageWindow});
 
     bar->addMenu(QObject::tr("&Params"))->addActions(columnActions);
+    bar->addMenu(QObject::tr("&Tools"))->addAction(a.check);
 
     QMenu* help = bar->addMenu(QObject::tr("&Help"));
     help->addActions({a.helpTopics, a.revisionHistory});
@@ -87,6 +88,7 @@ CFrameActions CreateFrameActions(QMainWindow& frame, QAction* projectWindow, QAc
                        QKeySequence(QObject::tr("Ctrl+I")));
     a.clear = Command(frame, QObject::tr("C&lear"), QStringLiteral("edit-clear"),
                       QKeySequence(QObject::tr("Ctrl+E")));
+    a.check = Command(frame, QObject::tr("&Check"), {}, QKeySequence(Qt::Key_F7));
     a.helpTopics = Command(frame, QObject::tr("&Help Topics"), QStringLiteral("help-contents"),
                            QKeySequence(Qt::Key_F1));
     a.revisionHistory = Command(frame, QObject::tr("&Revision History"), {});

@@ -23,13 +23,14 @@ struct CFrameActions {
     QAction* del;
     QAction* insert;
     QAction* clear;
+    QAction* check;
     QAction* helpTopics;
     QAction* revisionHistory;
     QAction* about;
     QMenu* recentFiles;
 };
 
-// Creates the commands, the menu bar (File, Edit, View, Params, Help) and
+// Creates the commands, the menu bar (File, Edit, View, Params, Tools, Help) and
 // the toolbar of `frame`. The two window toggles and the column commands of
 // the parameter table come from their owners.
 CFrameActions CreateFrameActions(QMainWindow& frame, QAction* projectWindow, QAction* messageWindow,

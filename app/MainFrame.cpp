@@ -8,12 +8,15 @@
 #include "LanguageMenu.h"
 #include "MessageWindow.h"
 #include "NewFileDialog.h"
+#include "ProblemsDock.h"
 #include "ProjectWindow.h"
 #include "RecentFiles.h"
 #include "ShownText.h"
 
 #include "shell/EDSDocTexts.h"
 #include "shell/KeptContent.h"
+#include "shell/OpenFileCheck.h"
+#include "shell/ProblemPlace.h"
 #include "shell/ProjectTree.h"
 
 #include <QAction>
@@ -61,9 +64,12 @@ CMainFrame::CMainFrame(IUserInterface& dialogs, QWidget* parent)
     doc_ = std::make_unique<CEDSDoc>(*ui_);
     project_ = new CProjectWindow(*doc_, this);
     view_ = new CEDSView(*doc_, this);
+    problems_ = new CProblemsDock(*doc_, this);
     setCentralWidget(view_);
     addDockWidget(Qt::LeftDockWidgetArea, project_);
     addDockWidget(Qt::BottomDockWidgetArea, messages_);
+    addDockWidget(Qt::BottomDockWidgetArea, problems_);
+    problems_->hide();
     resizeDocks({project_}, {300}, Qt::Horizontal);
     resizeDocks({messages_}, {140}, Qt::Vertical);
 
@@ -73,7 +79,9 @@ CMainFrame::CMainFrame(IUserInterface& dialogs, QWidget* parent)
     edit_ = new CEditCommands(*doc_, *view_, *messages_, *ui_, actions_, this);
     recent_ = new CRecentFiles(*actions_.recentFiles, this);
     menuBar()->insertMenu(menuBar()->actions().constLast(), new CLanguageMenu(*ui_, this));
+    counts_ = new QLabel(this);
     network_ = new QLabel(tr("Network"), this);
+    statusBar()->addPermanentWidget(counts_);
     statusBar()->addPermanentWidget(network_);
     statusBar()->showMessage(tr("Ready"));
 
@@ -92,6 +100,7 @@ CMainFrame::~CMainFrame() {
     // The document set outlives the views that read it, and the commands
     // that watch the focus go before the views they ask.
     delete edit_;
+    delete problems_;
     delete view_;
     delete project_;
 }
@@ -120,12 +129,20 @@ void CMainFrame::ConnectCommands() {
     connect(a.revisionHistory, &QAction::triggered, this,
             [this] { ShowRevisionHistory(*ui_, *this); });
     connect(a.about, &QAction::triggered, this, [this] { CAboutDialog(this).exec(); });
+    connect(a.check, &QAction::triggered, this, [this] {
+        problems_->show();
+        problems_->raise();
+        problems_->Refresh();
+    });
+    connect(problems_, &CProblemsDock::ProblemActivated, this, &CMainFrame::ShowProblem);
+    connect(problems_, &CProblemsDock::ProblemsChanged, this, &CMainFrame::UpdateCounts);
     connect(recent_, &CRecentFiles::OpenRequested, this,
             [this](const QString& path) { OpenPaths({path}); });
 
     connect(project_, &CProjectWindow::RootActivated, this,
             [this](EDSFileRef file) { ShowPage(file, std::string(kFileSummarySection)); });
-    connect(project_, &CProjectWindow::SectionActivated, this, &CMainFrame::ShowPage);
+    connect(project_, &CProjectWindow::SectionActivated, this,
+            [this](EDSFileRef file, const std::string& section) { ShowPage(file, section); });
     connect(project_, &CProjectWindow::AddFilesRequested, a.open, &QAction::trigger);
     connect(project_, &CProjectWindow::NewFileRequested, a.newFile, &QAction::trigger);
     connect(project_, &CProjectWindow::RemoveFileRequested, this, &CMainFrame::RemoveFile);
@@ -134,6 +151,8 @@ void CMainFrame::ConnectCommands() {
     connect(view_, &CEDSView::PageChanged, this, [this] {
         UpdateCommands();
         UpdateTitle();
+        problems_->SetFrontFile(view_->ShownId());
+        UpdateCounts();
     });
 }
 
@@ -191,6 +210,7 @@ void CMainFrame::SetLoading(bool loading) {
 
 void CMainFrame::OnFileAdded(EDSFileRef file) {
     project_->FileAdded(file);
+    problems_->FilesChanged();
     const EDSFileHeader* header = doc_->Header(file);
     if (header == nullptr || header->PathName.empty())
         return;
@@ -200,12 +220,38 @@ void CMainFrame::OnFileAdded(EDSFileRef file) {
     if (const std::string kept = KeptMessage(header->PathName, CountKept(*doc_, file));
         !kept.empty())
         messages_->AppendMessage(kept);
+    // A supplier's file with faults says so at once, not only when checked.
+    if (const std::optional<EDSFileId> id = doc_->IdAt(file))
+        if (const std::string counts =
+                CheckMessage(header->PathName, CountFindings(problems_->Findings(*id)));
+            !counts.empty())
+            messages_->AppendMessage(counts);
 }
 
-void CMainFrame::ShowPage(EDSFileRef file, const std::string& section) {
+void CMainFrame::ShowPage(EDSFileRef file, const std::string& section, const PageState& state) {
     doc_->SetCurrentFile(file);
-    view_->ShowPage(file, section);
+    view_->ShowPage(file, section, state);
     network_->setText(QString::fromUtf8(EDSKindName(file.kind)));
+}
+
+// The page that holds the problem, with its entry open and its row and
+// cell selected; where no row holds it (a list entry the page does not
+// show, a section no page shows) the page shows and the status bar says so.
+void CMainFrame::ShowProblem(EDSFileId id, const CheckFinding& finding) {
+    const std::optional<EDSFileRef> file = doc_->Find(id);
+    if (!file)
+        return;
+    view_->CommitEditors();
+    const ProblemPlace place = PlaceOfProblem(*doc_, *file, finding.section, finding.key);
+    ShowPage(*file, place.Section, place.State);
+    if (place.Row)
+        view_->SelectCell(*place.Row, place.Column.value_or(0));
+    else
+        statusBar()->showMessage(tr("No row of this page shows this problem."));
+}
+
+void CMainFrame::UpdateCounts() {
+    counts_->setText(problems_->FrontCountsText());
 }
 
 void CMainFrame::RemoveFile(EDSFileRef file) {
@@ -219,6 +265,7 @@ void CMainFrame::RemoveFile(EDSFileRef file) {
         return;
     project_->RemoveFile(file);
     view_->FilesRemoved();
+    problems_->FilesChanged();
     doc_->SetCurrentFile(view_->ShownFile());
     UpdateCommands();
     UpdateTitle();
@@ -257,6 +304,10 @@ void CMainFrame::UpdateTitle() {
 
 QString CMainFrame::NetworkText() const {
     return network_->text();
+}
+
+QString CMainFrame::CountsText() const {
+    return counts_->text();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -18,6 +18,7 @@ class CEDSView;
 class CEditCommands;
 class CFrameUserInterface;
 class CMessageWindow;
+class CProblemsDock;
 class CProjectWindow;
 class CRecentFiles;
 
@@ -39,9 +40,11 @@ public:
     CEDSView& View() { return *view_; }
     CProjectWindow& ProjectWindow() { return *project_; }
     CMessageWindow& MessageWindow() { return *messages_; }
+    CProblemsDock& ProblemsWindow() { return *problems_; }
     const CFrameActions& Actions() const { return actions_; }
     CRecentFiles& RecentFiles() { return *recent_; }
     QString NetworkText() const;
+    QString CountsText() const;
     bool Loading() const { return loading_; }
 
 protected:
@@ -57,7 +60,9 @@ private:
     void NewFile();
     void SetLoading(bool loading);
     void OnFileAdded(EDSFileRef file);
-    void ShowPage(EDSFileRef file, const std::string& section);
+    void ShowPage(EDSFileRef file, const std::string& section, const PageState& state = {});
+    void ShowProblem(EDSFileId file, const CheckFinding& finding);
+    void UpdateCounts();
     void RemoveFile(EDSFileRef file);
     void RunSave(const std::function<void()>& save);
     void UpdateCommands();
@@ -68,6 +73,8 @@ private:
     CMessageWindow* messages_;
     CProjectWindow* project_;
     CEDSView* view_;
+    CProblemsDock* problems_;
+    QLabel* counts_;
     QLabel* network_;
     CFrameActions actions_;
     CEditCommands* edit_;

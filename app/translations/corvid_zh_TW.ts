@@ -747,6 +747,31 @@
         <extracomment>70113</extracomment>
         <translation>開啟檔案：%1 含有 Corvid 不編輯的 %2；儲存時將依原樣寫回。</translation>
     </message>
+    <message>
+        <source>Check:  %1, %2 in %3</source>
+        <extracomment>70114</extracomment>
+        <translation>檢查：%3 中有 %1，%2</translation>
+    </message>
+    <message>
+        <source>%1 error</source>
+        <extracomment>70115</extracomment>
+        <translation>%1 個錯誤</translation>
+    </message>
+    <message>
+        <source>%1 errors</source>
+        <extracomment>70116</extracomment>
+        <translation>%1 個錯誤</translation>
+    </message>
+    <message>
+        <source>%1 warning</source>
+        <extracomment>70117</extracomment>
+        <translation>%1 個警告</translation>
+    </message>
+    <message>
+        <source>%1 warnings</source>
+        <extracomment>70118</extracomment>
+        <translation>%1 個警告</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -898,6 +923,14 @@
 Do you want to replace it?</source>
         <translation>%1 已存在。
 是否取代？</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>工具(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>檢查(&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -1216,6 +1249,10 @@ Do you want to replace it?</source>
         <source>Ready</source>
         <translation>就緒</translation>
     </message>
+    <message>
+        <source>No row of this page shows this problem.</source>
+        <translation>本頁沒有顯示此問題的列。</translation>
+    </message>
 </context>
 <context>
     <name>corvid::app::CMessageWindow</name>
@@ -1304,6 +1341,56 @@ Do you want to replace it?</source>
     <message>
         <source>Default Value:</source>
         <translation>預設值：</translation>
+    </message>
+</context>
+<context>
+    <name>corvid::app::CProblemsDock</name>
+    <message>
+        <source>Problems</source>
+        <translation>問題</translation>
+    </message>
+    <message>
+        <source>File in front</source>
+        <translation>目前檔案</translation>
+    </message>
+    <message>
+        <source>All open files</source>
+        <translation>所有開啟的檔案</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1，%2</translation>
+    </message>
+</context>
+<context>
+    <name>corvid::app::CProblemsModel</name>
+    <message>
+        <source>error</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Severity</source>
+        <translation>嚴重程度</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>訊息</translation>
     </message>
 </context>
 <context>

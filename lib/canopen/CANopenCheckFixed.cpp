@@ -116,7 +116,9 @@ void CheckComments(CANopenCheckContext& context) {
     if (lines != nullptr && present.size() < count)
         context.Report(Severity::Warning, *section, lines,
                        "Lines says " + std::to_string(count) + ", but " +
-                           std::to_string(present.size()) + " comment lines are present.");
+                           std::to_string(present.size()) +
+                           (present.size() == 1 ? " comment line is present."
+                                                : " comment lines are present."));
 }
 
 // The identity in [DeviceInfo] against object 0x1018's sub-indexes 1 to 3.

@@ -52,6 +52,12 @@ std::vector<CoreText> DocumentTexts() {
         {70013, "All Files(*.*)"},
         // The same with only lines or only sections to tell.
         {70113, Concat({open, "%s keeps %s that Corvid does not edit; they are saved as read."})},
+        // The counts of the check of a file just opened.
+        {70114, "Check:  %s, %s in %s"},
+        {70115, "%u error"},
+        {70116, "%u errors"},
+        {70117, "%u warning"},
+        {70118, "%u warnings"},
     };
 }
 

@@ -34,19 +34,31 @@ std::string_view FileNameOf(std::string_view path) {
     return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
 
+// The writer's render of the model the file's text gives.
+template <typename Model> std::string FormatAsRead(const Model& model) {
+    Model asRead;
+    EDSDocKind<Model>::LoadText(asRead, *model.Header.SourceText, model.Header.PathName);
+    return EDSDocKind<Model>::Format(asRead);
+}
+
 } // namespace
 
 template <typename Model> KeptLayoutResult FormatKeptLayout(Model& model, const StampTime& time) {
     if (!model.Header.SourceText)
         return {EDSDocKind<Model>::Format(model), 0};
-    const std::string& source = *model.Header.SourceText;
-    Model asRead;
-    EDSDocKind<Model>::LoadText(asRead, source, model.Header.PathName);
-    const std::string before = EDSDocKind<Model>::Format(asRead);
+    const std::string before = FormatAsRead(model);
     std::string now = EDSDocKind<Model>::Format(model);
     if (now != before && StampModification(model, time))
         now = EDSDocKind<Model>::Format(model);
-    return MergeIntoSource(source, before, now, EDSDocKind<Model>::kLayout);
+    return MergeIntoSource(*model.Header.SourceText, before, now, EDSDocKind<Model>::kLayout);
+}
+
+template <typename Model> std::string KeptLayoutText(const Model& model) {
+    if (!model.Header.SourceText)
+        return EDSDocKind<Model>::Format(model);
+    return MergeIntoSource(*model.Header.SourceText, FormatAsRead(model),
+                           EDSDocKind<Model>::Format(model), EDSDocKind<Model>::kLayout)
+        .text;
 }
 
 template <typename Model>
@@ -72,6 +84,7 @@ void FollowSavePath(CCANopenEDS& model, const std::string& before, const std::st
 
 #define CORVID_KEPT_SAVE(Model)                                                                    \
     template KeptLayoutResult FormatKeptLayout(Model&, const StampTime&);                          \
+    template std::string KeptLayoutText(const Model&);                                             \
     template bool WriteKeptLayout(Model&, const std::string&, const StampTime&, size_t&,           \
                                   std::string&);
 CORVID_KEPT_SAVE(CCANopenEDS)

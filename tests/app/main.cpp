@@ -13,6 +13,7 @@ int RunDesktopTest(int argc, char** argv);
 int RunEditingTest(int argc, char** argv);
 int RunFrameTest(int argc, char** argv);
 int RunNewFileDialogTest(int argc, char** argv);
+int RunProblemsTest(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
         {"EditingTest", RunEditingTest},
         {"FrameTest", RunFrameTest},
         {"NewFileDialogTest", RunNewFileDialogTest},
+        {"ProblemsTest", RunProblemsTest},
     };
     if (argc > 1) {
         const auto suite = suites.find(argv[1]);

@@ -70,7 +70,7 @@ const PlantedFault kFaults[] = {
      "section not known to the format."},
     {"DummyNotAFlag", "Dummy0005=1", "Dummy0005=2", Error, "does not fit BOOLEAN (0 or 1)."},
     {"CommentLinesMissing", "Lines=1", "Lines=2", Warning,
-     "Lines says 2, but 1 comment lines are present."},
+     "Lines says 2, but 1 comment line is present."},
     {"VendorNumberNotANumber", "VendorNumber=0x1", "VendorNumber=0x12G", Error,
      "VendorNumber 0x12G does not fit UNSIGNED32"},
     {"IdentityDiffers", "VendorNumber=0x1", "VendorNumber=0x5", Warning,

@@ -20,6 +20,10 @@ namespace corvid {
 // `time` first, in the form the file gives them.
 template <typename Model> KeptLayoutResult FormatKeptLayout(Model& model, const StampTime& time);
 
+// The same text without touching the modification keys, for reading what
+// a save would write (the check of an open file) without changing the model.
+template <typename Model> std::string KeptLayoutText(const Model& model);
+
 // Saves in the file's own layout and takes the text written as the one the
 // next save starts from. False with the system's reason when nothing was
 // written.
