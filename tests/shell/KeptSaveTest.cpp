@@ -218,7 +218,8 @@ template <typename Model> void CheckCorpus(const std::string& kind) {
         elsewhere != nullptr ? fs::path(elsewhere) / kind : test::CorpusFolder(kind);
     if (folder.empty())
         GTEST_SKIP() << "no corpus at " << CORVID_CORPUS_DIR << "/" << kind << ": skipped";
-    const std::string saved = (fs::path(testing::TempDir()) / ("kept-" + kind + ".eds")).string();
+    test::TempFolder temp;
+    const std::string saved = temp.File("saved.eds");
     std::mt19937 random(18);
     for (const auto& file : fs::directory_iterator(folder)) {
         auto model = Loaded<Model>(file.path().string());
