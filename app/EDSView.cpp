@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 namespace corvid::app {
 
@@ -103,7 +104,10 @@ void CEDSView::ShowPage(EDSFileRef file, const std::string& section, PageState s
     applyingWidths_ = true;
     model_->SetPage(BuildPage(doc_, file, section, state_));
     ApplyColumnWidths();
+    // A new page starts at its top-left, whatever the last one showed.
+    setCurrentIndex({});
     scrollToTop();
+    horizontalScrollBar()->setValue(0);
     emit PageChanged();
 }
 
@@ -156,6 +160,31 @@ bool CEDSView::SelectKey(const std::string& key) {
         return true;
     }
     return false;
+}
+
+bool CEDSView::ShowHit(const PageHit& hit) {
+    const std::optional<EDSFileRef> file = doc_.Find(hit.File);
+    if (!file)
+        return false;
+    PageState state = shown_ == hit.File && section_ == hit.Section ? state_ : PageState{};
+    const bool opens = !hit.HeadKey.empty() && state.Expanded.insert(hit.HeadKey).second;
+    if (shown_ != hit.File || section_ != hit.Section)
+        ShowPage(*file, hit.Section, std::move(state));
+    else if (opens) {
+        CommitEditors();
+        state_ = std::move(state);
+        Refresh();
+    }
+    const std::optional<size_t> row = HitRow(CurrentPage(), hit);
+    if (!row)
+        return false;
+    SelectCell(*row, hit.Column);
+    return true;
+}
+
+QRect CEDSView::ToggleBox(int row) const {
+    const QRect cell = visualRect(model_->index(row, 0));
+    return {cell.left(), cell.top(), iconSize().width() + 8, cell.height()};
 }
 
 void CEDSView::SelectCell(size_t row, size_t column) {
@@ -236,16 +265,16 @@ void CEDSView::OnClicked(const QModelIndex& index) {
     if (!file || row >= page.Rows.size())
         return;
     selectedKey_ = SelectionKey(page, row);
-    // An object of a CANopen page opens from its "Index" cell only, so a
-    // click on its other cells can select them for editing.
-    const bool opensHere = kind_ != EDSKind::CANopen || index.column() == 0;
-    if (opensHere && ToggleRow(state_, page, row))
+    if (pressedOnBox_ && ToggleRow(state_, page, row))
         model_->SetToggledPage(BuildPage(doc_, *file, section_, state_), row);
 }
 
 void CEDSView::mousePressEvent(QMouseEvent* event) {
-    if (!indexAt(event->position().toPoint()).isValid())
+    const QPoint at = event->position().toPoint();
+    const QModelIndex index = indexAt(at);
+    if (!index.isValid())
         selectedKey_.clear();
+    pressedOnBox_ = index.isValid() && index.column() == 0 && ToggleBox(index.row()).contains(at);
     QTableView::mousePressEvent(event);
 }
 

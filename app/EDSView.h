@@ -5,6 +5,7 @@
 
 #include "shell/EDSDoc.h"
 #include "shell/PageRows.h"
+#include "shell/PageSearch.h"
 
 #include <QList>
 #include <QTableView>
@@ -50,6 +51,12 @@ public:
     // Selects the row keyed `key` and scrolls it into sight; false when the
     // page has no such row.
     bool SelectKey(const std::string& key);
+    // Shows the page of a hit with its entry open and selects its cell, so
+    // F2 edits it; false when the hit's file or row has gone.
+    bool ShowHit(const PageHit& hit);
+    // The (+)/(-) box of a head row's first cell: a click there alone opens
+    // or closes the entry, so a double click elsewhere in the row edits.
+    QRect ToggleBox(int row) const;
     // Selects a cell of the page as a click does and scrolls it into sight.
     void SelectCell(size_t row, size_t column);
     // Selects the row under a point of the viewport as a click does, without
@@ -109,6 +116,7 @@ private:
     std::vector<int> paramWidths_;
     QList<QAction*> columnActions_;
     bool applyingWidths_ = false;
+    bool pressedOnBox_ = false;
 };
 
 } // namespace corvid::app

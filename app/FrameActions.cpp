@@ -24,7 +24,7 @@ void BuildMenus(QMainWindow& frame, const CFrameActions& a, QAction* projectWind
                 QAction* messageWindow, const QList<QAction*>& columnActions) {
     QMenuBar* bar = frame.menuBar();
     QMenu* file = bar->addMenu(QObject::tr("&File"));
-    file->addActions({a.newFile, a.open, a.save, a.saveAs, a.saveAll});
+    file->addActions({a.newFile, a.open, a.save, a.saveAs, a.saveAll, a.corvidLayout});
     file->addSeparator();
     file->addMenu(a.recentFiles);
     file->addSeparator();
@@ -75,6 +75,8 @@ CFrameActions CreateFrameActions(QMainWindow& frame, QAction* projectWindow, QAc
                      QKeySequence(QObject::tr("Ctrl+S")));
     a.saveAs = Command(frame, QObject::tr("Save &As..."), QStringLiteral("document-save-as"));
     a.saveAll = Command(frame, QObject::tr("Save A&ll"), QStringLiteral("document-save-all"));
+    a.corvidLayout = Command(frame, QObject::tr("Save in &Corvid Layout"), {});
+    a.corvidLayout->setCheckable(true);
     a.exit = Command(frame, QObject::tr("E&xit"), QStringLiteral("application-exit"));
     a.cut = Command(frame, QObject::tr("Cu&t"), QStringLiteral("edit-cut"),
                     QKeySequence(QObject::tr("Ctrl+X")));

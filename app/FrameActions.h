@@ -16,6 +16,7 @@ struct CFrameActions {
     QAction* save;
     QAction* saveAs;
     QAction* saveAll;
+    QAction* corvidLayout; // checkable: Save in Corvid Layout
     QAction* exit;
     QAction* cut;
     QAction* copy;

@@ -3,15 +3,18 @@
 #include "AboutDialog.h"
 #include "EDSView.h"
 #include "EditCommands.h"
+#include "FindBar.h"
 #include "FrameUserInterface.h"
 #include "HelpCommands.h"
 #include "LanguageMenu.h"
 #include "MessageWindow.h"
 #include "NewFileDialog.h"
+#include "PageFilter.h"
 #include "ProblemsDock.h"
 #include "ProjectWindow.h"
 #include "RecentFiles.h"
 #include "ShownText.h"
+#include "UserSettings.h"
 
 #include "shell/EDSDocTexts.h"
 #include "shell/KeptContent.h"
@@ -28,6 +31,7 @@
 #include <QMimeData>
 #include <QStatusBar>
 #include <QUrl>
+#include <QVBoxLayout>
 
 namespace corvid::app {
 
@@ -35,8 +39,6 @@ namespace {
 
 const QString kCaption = QString::fromUtf8(doc_texts::kCaption.data(),
                                            static_cast<qsizetype>(doc_texts::kCaption.size()));
-
-constexpr const char* kDeleteFileQuestion = "Do you want to delete this EDS file?"; // 61220
 
 std::vector<std::string> FileSystemPaths(const QStringList& paths) {
     std::vector<std::string> result;
@@ -65,7 +67,9 @@ CMainFrame::CMainFrame(IUserInterface& dialogs, QWidget* parent)
     project_ = new CProjectWindow(*doc_, this);
     view_ = new CEDSView(*doc_, this);
     problems_ = new CProblemsDock(*doc_, this);
-    setCentralWidget(view_);
+    find_ = new CFindBar(*doc_, *view_, this);
+    filter_ = new CPageFilter(*doc_, *view_, this);
+    setCentralWidget(ViewWithBars());
     addDockWidget(Qt::LeftDockWidgetArea, project_);
     addDockWidget(Qt::BottomDockWidgetArea, messages_);
     addDockWidget(Qt::BottomDockWidgetArea, problems_);
@@ -75,6 +79,7 @@ CMainFrame::CMainFrame(IUserInterface& dialogs, QWidget* parent)
 
     actions_ = CreateFrameActions(*this, project_->toggleViewAction(),
                                   messages_->toggleViewAction(), view_->ColumnActions());
+    AddFindCommands();
     CommitEditsBeforeCommands();
     edit_ = new CEditCommands(*doc_, *view_, *messages_, *ui_, actions_, this);
     recent_ = new CRecentFiles(*actions_.recentFiles, this);
@@ -86,12 +91,16 @@ CMainFrame::CMainFrame(IUserInterface& dialogs, QWidget* parent)
     statusBar()->showMessage(tr("Ready"));
 
     doc_->SetFileAddedHandler([this](EDSFileRef file) { OnFileAdded(file); });
+    doc_->SetFileSavedHandler([this](EDSFileRef file) { OnFileSaved(file); });
     // The title and the tree follow every change, whichever command made it.
     doc_->AddChangeListener([this](EDSFileId file, const EDSChange&) {
-        if (const std::optional<EDSFileRef> place = doc_->Find(file))
-            project_->FileChanged(*place);
-        UpdateTitle();
+        FileStateChanged(file);
+        // The selection the page kept or chose again decides what the
+        // commands may do now.
+        edit_->UpdateEnabling();
     });
+    actions_.corvidLayout->setChecked(LoadSaveInCorvidLayout());
+    SetSaveLayout(actions_.corvidLayout->isChecked());
     ConnectCommands();
     UpdateCommands();
 }
@@ -100,9 +109,32 @@ CMainFrame::~CMainFrame() {
     // The document set outlives the views that read it, and the commands
     // that watch the focus go before the views they ask.
     delete edit_;
+    delete find_;
+    delete filter_;
     delete problems_;
     delete view_;
     delete project_;
+}
+
+// The find bar and the filter box sit over the view, hidden until wanted.
+QWidget* CMainFrame::ViewWithBars() {
+    auto* holder = new QWidget(this);
+    auto* layout = new QVBoxLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(find_);
+    layout->addWidget(filter_);
+    layout->addWidget(view_, 1);
+    return holder;
+}
+
+void CMainFrame::AddFindCommands() {
+    for (QObject* owner : actions_.clear->associatedObjects())
+        if (auto* edit = qobject_cast<QMenu*>(owner)) {
+            edit->insertActions(actions_.clear, {find_->FindAction(), find_->NextAction(),
+                                                 find_->PreviousAction()});
+            edit->insertSeparator(actions_.clear);
+        }
 }
 
 // An open editor writes into the entry it was opened on before any command
@@ -123,6 +155,10 @@ void CMainFrame::ConnectCommands() {
             [this] { RunSave([this] { doc_->SaveFileAs(); }); });
     connect(a.saveAll, &QAction::triggered, this,
             [this] { RunSave([this] { doc_->SaveAllFiles(); }); });
+    connect(a.corvidLayout, &QAction::toggled, this, [this](bool corvidLayout) {
+        StoreSaveInCorvidLayout(corvidLayout);
+        SetSaveLayout(corvidLayout);
+    });
     connect(a.exit, &QAction::triggered, this, &QWidget::close);
     connect(a.clear, &QAction::triggered, messages_, &CMessageWindow::Clear);
     connect(a.helpTopics, &QAction::triggered, this, [this] { ShowHelpTopics(*ui_, *this); });
@@ -146,9 +182,13 @@ void CMainFrame::ConnectCommands() {
     connect(project_, &CProjectWindow::AddFilesRequested, a.open, &QAction::trigger);
     connect(project_, &CProjectWindow::NewFileRequested, a.newFile, &QAction::trigger);
     connect(project_, &CProjectWindow::RemoveFileRequested, this, &CMainFrame::RemoveFile);
-    connect(project_, &CProjectWindow::ActiveKindChanged, this, &CMainFrame::UpdateCommands);
+    connect(project_, &CProjectWindow::ActiveKindChanged, this, [this] {
+        FollowActiveTab();
+        UpdateCommands();
+    });
     connect(view_, &CEDSView::MessageLine, messages_, &CMessageWindow::AppendMessage);
     connect(view_, &CEDSView::PageChanged, this, [this] {
+        OnPageShown();
         UpdateCommands();
         UpdateTitle();
         problems_->SetFrontFile(view_->ShownId());
@@ -178,6 +218,8 @@ void CMainFrame::RunOpen(const std::function<void()>& open) {
         project_->ShowTabs();
         project_->show();
         messages_->show();
+        // The tab of the newest file came to the front while they loaded.
+        FollowActiveTab();
         ShowNewestSummary();
     }
 }
@@ -194,12 +236,20 @@ void CMainFrame::ShowNewestSummary() {
 }
 
 // The dialog adds what it loads or makes to the document set; the window
-// then shows it like an opened file.
+// then shows it like an opened file, and its summary page at once, whatever
+// page was shown before.
 void CMainFrame::NewFile() {
+    newest_.reset();
     RunOpen([this] {
         CNewFileDialog dialog(*doc_, *ui_, this);
         dialog.exec();
     });
+    if (newest_)
+        ShowPage(*newest_, std::string(kFileSummarySection));
+}
+
+void CMainFrame::SetSaveLayout(bool corvidLayout) {
+    doc_->SetSaveLayout(corvidLayout ? CEDSDoc::Layout::Corvid : CEDSDoc::Layout::Kept);
 }
 
 void CMainFrame::SetLoading(bool loading) {
@@ -209,6 +259,7 @@ void CMainFrame::SetLoading(bool loading) {
 }
 
 void CMainFrame::OnFileAdded(EDSFileRef file) {
+    newest_ = file;
     project_->FileAdded(file);
     problems_->FilesChanged();
     const EDSFileHeader* header = doc_->Header(file);
@@ -228,10 +279,48 @@ void CMainFrame::OnFileAdded(EDSFileRef file) {
             messages_->AppendMessage(counts);
 }
 
+void CMainFrame::OnFileSaved(EDSFileRef file) {
+    recent_->Add(QFile::decodeName(doc_->Header(file)->SavePathName.c_str()));
+    if (const std::optional<EDSFileId> id = doc_->IdAt(file))
+        FileStateChanged(*id);
+}
+
+void CMainFrame::FileStateChanged(EDSFileId file) {
+    if (const std::optional<EDSFileRef> place = doc_->Find(file))
+        project_->FileChanged(*place);
+    UpdateTitle();
+}
+
 void CMainFrame::ShowPage(EDSFileRef file, const std::string& section, const PageState& state) {
-    doc_->SetCurrentFile(file);
     view_->ShowPage(file, section, state);
-    network_->setText(QString::fromUtf8(EDSKindName(file.kind)));
+}
+
+// Whoever showed the page (the tree, a find hit), the current file, the
+// fieldbus in the status bar and the tab in front follow it, and it is the
+// page its fieldbus's tab shows again when it comes to the front.
+void CMainFrame::OnPageShown() {
+    const std::optional<EDSFileRef> file = view_->ShownFile();
+    if (!file)
+        return;
+    doc_->SetCurrentFile(file);
+    network_->setText(QString::fromUtf8(EDSKindName(file->kind)));
+    lastPages_[static_cast<size_t>(file->kind)] = {*view_->ShownId(), view_->Section()};
+    project_->BringToFront(file->kind);
+}
+
+// The view shows the last page of the fieldbus whose tab is in front, or
+// nothing when it has none, never a page of a tab out of sight.
+void CMainFrame::FollowActiveTab() {
+    const EDSKind kind = project_->ActiveKind();
+    const std::optional<EDSFileRef> shown = view_->ShownFile();
+    if (loading_ || (shown && shown->kind == kind))
+        return;
+    const std::optional<ShownPage>& last = lastPages_[static_cast<size_t>(kind)];
+    const std::optional<EDSFileRef> file = last ? doc_->Find(last->file) : std::nullopt;
+    if (file)
+        view_->ShowPage(*file, last->section);
+    else if (shown)
+        view_->Clear();
 }
 
 // The page that holds the problem, with its entry open and its row and
@@ -258,10 +347,7 @@ void CMainFrame::RemoveFile(EDSFileRef file) {
     if (loading_)
         return;
     view_->CommitEditors();
-    const MessageAnswer answer =
-        ui_->AskMessage(kDeleteFileQuestion, std::string(doc_texts::kCaption),
-                        MessageButtons::YesNo, MessageIcon::Question);
-    if (answer != MessageAnswer::Yes)
+    if (!doc_->ConfirmRemove(file))
         return;
     project_->RemoveFile(file);
     view_->FilesRemoved();

@@ -7,8 +7,11 @@
 #include <QMainWindow>
 #include <QStringList>
 
+#include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 class QLabel;
 
@@ -16,6 +19,8 @@ namespace corvid::app {
 
 class CEDSView;
 class CEditCommands;
+class CFindBar;
+class CPageFilter;
 class CFrameUserInterface;
 class CMessageWindow;
 class CProblemsDock;
@@ -39,6 +44,8 @@ public:
     CEDSDoc& Document() { return *doc_; }
     CEDSView& View() { return *view_; }
     CProjectWindow& ProjectWindow() { return *project_; }
+    CFindBar& FindBar() { return *find_; }
+    CPageFilter& PageFilter() { return *filter_; }
     CMessageWindow& MessageWindow() { return *messages_; }
     CProblemsDock& ProblemsWindow() { return *problems_; }
     const CFrameActions& Actions() const { return actions_; }
@@ -47,20 +54,32 @@ public:
     QString CountsText() const;
     bool Loading() const { return loading_; }
 
+    // The tree's mark, the title and the save prompts follow the file's
+    // modified flag and name. Called on every change, after every save, and
+    // by whatever else sets or clears the flag (undo back to the saved
+    // state).
+    void FileStateChanged(EDSFileId file);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
+    QWidget* ViewWithBars();
+    void AddFindCommands();
     void ConnectCommands();
     void CommitEditsBeforeCommands();
     void RunOpen(const std::function<void()>& open);
     void ShowNewestSummary();
     void NewFile();
     void SetLoading(bool loading);
+    void SetSaveLayout(bool corvidLayout);
     void OnFileAdded(EDSFileRef file);
+    void OnFileSaved(EDSFileRef file);
     void ShowPage(EDSFileRef file, const std::string& section, const PageState& state = {});
+    void OnPageShown();
+    void FollowActiveTab();
     void ShowProblem(EDSFileId file, const CheckFinding& finding);
     void UpdateCounts();
     void RemoveFile(EDSFileRef file);
@@ -73,6 +92,8 @@ private:
     CMessageWindow* messages_;
     CProjectWindow* project_;
     CEDSView* view_;
+    CFindBar* find_;
+    CPageFilter* filter_;
     CProblemsDock* problems_;
     QLabel* counts_;
     QLabel* network_;
@@ -80,6 +101,13 @@ private:
     CEditCommands* edit_;
     CRecentFiles* recent_;
     bool loading_ = false;
+    struct ShownPage {
+        EDSFileId file;
+        std::string section;
+    };
+    // Per fieldbus, the page shown last.
+    std::array<std::optional<ShownPage>, 3> lastPages_;
+    std::optional<EDSFileRef> newest_; // the file added last
 };
 
 } // namespace corvid::app

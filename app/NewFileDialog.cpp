@@ -1,6 +1,7 @@
 #include "NewFileDialog.h"
 
 #include "CoreTextTranslation.h"
+#include "DriveFlowGuard.h"
 
 #include "generate/Catalogue.h"
 #include "generate/ComportSettings.h"
@@ -237,8 +238,11 @@ void CNewFileDialog::OnAutoTest() {
     SetBusy(true);
     SetSize(Size::Full);
     ShowState(tr("State:").toStdString());
-    const std::optional<AutoTestFound> found =
-        RunAutoTest(master_, ui_, choice, [this](const std::string& text) { ShowState(text); });
+    std::optional<AutoTestFound> found;
+    RunDriveFlow(master_, ui_, [&] {
+        found =
+            RunAutoTest(master_, ui_, choice, [this](const std::string& text) { ShowState(text); });
+    });
     SetBusy(false);
     SetSize(Size::Serial);
     w_.stopTest->hide();
@@ -273,7 +277,9 @@ void CNewFileDialog::OnLoadModel() {
 
 void CNewFileDialog::OnLoadDrive() {
     SetBusy(true);
-    const bool loaded = LoadFromDrive(doc_, ui_, master_, Choice(), Line());
+    bool loaded = false;
+    RunDriveFlow(master_, ui_,
+                 [&] { loaded = LoadFromDrive(doc_, ui_, master_, Choice(), Line()); });
     SetBusy(false);
     if (loaded) {
         accept();

@@ -99,7 +99,11 @@ QVariant CProjectTreeModel::data(const QModelIndex& index, int role) const {
     const EDSFileHeader* header = doc_.Header({kind_, static_cast<size_t>(index.row())});
     if (header == nullptr)
         return {};
-    return Shown(role == Qt::ToolTipRole ? header->PathName : header->Title);
+    if (role == Qt::ToolTipRole)
+        return Shown(header->SavePathName.empty() ? header->PathName : header->SavePathName);
+    // A file with unsaved changes carries a star, as the title bar does.
+    const bool modified = (header->Flags & FLAG_MODIFIED) != 0;
+    return Shown(header->Title + (modified ? "*" : ""));
 }
 
 std::vector<std::string> CProjectTreeModel::Sections(size_t position) const {

@@ -23,7 +23,7 @@ public:
 
     // The document set appended a file of this fieldbus.
     void FileAdded(size_t position);
-    // A change was committed to the file: its root is shown again.
+    // The file changed, was saved or renamed: its root is shown again.
     void FileChanged(size_t position);
     // Removes the file from the document set and its root from the tree.
     void RemoveFile(size_t position);

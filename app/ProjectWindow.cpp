@@ -19,7 +19,8 @@ size_t Slot(EDSKind kind) {
 } // namespace
 
 CProjectWindow::CProjectWindow(CEDSDoc& doc, QWidget* parent)
-    : QDockWidget(tr("Project Window"), parent), tabs_(new QTabWidget), rootMenu_(new QMenu(this)) {
+    : QDockWidget(tr("Project Window"), parent), tabs_(new QTabWidget), rootMenu_(new QMenu(this)),
+      treeMenu_(new QMenu(this)) {
     setObjectName(QStringLiteral("ProjectWindow"));
     auto* holder = new QWidget(this);
     auto* layout = new QVBoxLayout(holder);
@@ -46,6 +47,12 @@ CProjectWindow::CProjectWindow(CEDSDoc& doc, QWidget* parent)
     rootMenu_->addSeparator();
     removeFile_ = rootMenu_->addAction(tr("&Remove File"), this,
                                        [this] { emit RemoveFileRequested(menuFile_); });
+    rootMenu_->addSeparator();
+    // A tree of many files is read by opening one file at a time.
+    for (QMenu* menu : {rootMenu_, treeMenu_}) {
+        menu->addAction(tr("&Collapse All"), this, [this] { Tree(active_).collapseAll(); });
+        menu->addAction(tr("&Expand All"), this, [this] { Tree(active_).expandAll(); });
+    }
 }
 
 void CProjectWindow::AddTree(EDSKind kind, const QString& title) {
@@ -55,6 +62,8 @@ void CProjectWindow::AddTree(EDSKind kind, const QString& title) {
     tree->setIconSize(QSize(16, 16));
     tree->setContextMenuPolicy(Qt::CustomContextMenu);
     tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // A double click on a file shows its summary; its box opens and closes it.
+    tree->setExpandsOnDoubleClick(false);
     connect(tree, &QTreeView::pressed, this, [this, kind] { SetActive(kind); });
     connect(tree, &QTreeView::doubleClicked, this,
             [this, kind](const QModelIndex& index) { OnDoubleClicked(kind, index); });
@@ -117,7 +126,6 @@ void CProjectWindow::OnDoubleClicked(EDSKind kind, const QModelIndex& index) {
     const std::optional<EDSFileRef> file = model.FileOf(index);
     if (!file)
         return;
-    // The tree opens and closes a root on a double click by itself.
     if (model.IsRoot(index))
         emit RootActivated(*file);
     else
@@ -128,14 +136,13 @@ void CProjectWindow::OnContextMenu(EDSKind kind, const QPoint& position) {
     SetActive(kind);
     QTreeView& tree = Tree(kind);
     const QModelIndex index = tree.indexAt(position);
-    if (!index.isValid())
-        return;
-    tree.setCurrentIndex(index);
+    if (index.isValid())
+        tree.setCurrentIndex(index);
     const CProjectTreeModel& model = Model(kind);
-    if (!model.IsRoot(index))
-        return;
-    menuFile_ = *model.FileOf(index);
-    rootMenu_->popup(tree.viewport()->mapToGlobal(position));
+    const bool onRoot = index.isValid() && model.IsRoot(index);
+    if (onRoot)
+        menuFile_ = *model.FileOf(index);
+    (onRoot ? rootMenu_ : treeMenu_)->popup(tree.viewport()->mapToGlobal(position));
 }
 
 } // namespace corvid::app

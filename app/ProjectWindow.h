@@ -28,7 +28,7 @@ public:
     // to the front.
     void FileAdded(EDSFileRef file);
     void RemoveFile(EDSFileRef file);
-    // The document committed a change to the file.
+    // The file changed, was saved or took a new name.
     void FileChanged(EDSFileRef file);
     void ShowTabs();
     void BringToFront(EDSKind kind);
@@ -40,6 +40,9 @@ public:
     // While files load, the context menu offers nothing that changes the
     // document set.
     void SetLoading(bool loading);
+    // The context menus: of a file's root, and of the rest of the tree.
+    QMenu& RootMenu() const { return *rootMenu_; }
+    QMenu& TreeMenu() const { return *treeMenu_; }
 
     QTreeView& Tree(EDSKind kind) const;
     CProjectTreeModel& Model(EDSKind kind) const;
@@ -62,6 +65,7 @@ private:
     std::array<QTreeView*, 3> trees_{};
     std::array<CProjectTreeModel*, 3> models_{};
     QMenu* rootMenu_;
+    QMenu* treeMenu_; // on sections and empty room: Collapse All, Expand All
     QAction* newFile_;
     QAction* addFiles_;
     QAction* removeFile_;

@@ -130,12 +130,16 @@ std::vector<std::string> CQtDialogs::ChooseFilesToOpen(const FileDialogRequest& 
 }
 
 std::string CQtDialogs::ChooseSavePath(const FileDialogRequest& request) {
-    QFileDialog dialog(window_, Shown(request.title), folder_, Filters(request));
+    // The core suggests the folder too where it knows one.
+    const QFileInfo suggested(QFile::decodeName(request.initialName.c_str()));
+    const bool hasFolder = request.initialName.find('/') != std::string::npos;
+    QFileDialog dialog(window_, Shown(request.title),
+                       hasFolder ? suggested.absolutePath() : folder_, Filters(request));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.selectFile(Shown(request.initialName));
+    dialog.selectFile(suggested.fileName());
     SizeForLongNames(dialog);
     while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
         const QString chosen = dialog.selectedFiles().front();

@@ -7,9 +7,23 @@
 
 namespace corvid::app {
 
+namespace {
+
+const QString kCorvidLayoutKey = QStringLiteral("SaveInCorvidLayout");
+
+} // namespace
+
 void NameUserSettingsStore() {
     QCoreApplication::setOrganizationName(QStringLiteral("corvid"));
     QCoreApplication::setApplicationName(QStringLiteral("corvid"));
+}
+
+bool LoadSaveInCorvidLayout() {
+    return QSettings().value(kCorvidLayoutKey, false).toBool();
+}
+
+void StoreSaveInCorvidLayout(bool corvidLayout) {
+    QSettings().setValue(kCorvidLayoutKey, corvidLayout);
 }
 
 QString OldUserSettingsFile() {

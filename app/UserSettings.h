@@ -13,6 +13,11 @@ namespace corvid::app {
 // Names the store; call once, before the first QSettings.
 void NameUserSettingsStore();
 
+// File > Save in Corvid Layout: whether Save writes a file opened from disk
+// in Corvid's layout rather than its own. Off until the user ticks it.
+bool LoadSaveInCorvidLayout();
+void StoreSaveInCorvidLayout(bool corvidLayout);
+
 // The store the program's earlier versions kept under the folder name of
 // their project template.
 QString OldUserSettingsFile();

@@ -6,39 +6,20 @@
 
 #include "canopen/CANopenReader.h"
 #include "canopen/CANopenWriter.h"
+#include "shell/EDSKind.h"
 #include "shell/KeptSave.h"
 
-#include "CANopenBenchRecords.h"
+#include "BenchFiles.h"
 
 #include <benchmark/benchmark.h>
 
 namespace corvid {
 namespace {
 
-using bench::Record;
-
-CCANopenEDS LargeModel() {
-    CCANopenEDS model;
-    model.FileInfo.SectionName = "FileInfo";
-    model.DeviceInfo.SectionName = "DeviceInfo";
-    model.DummyUsage.SectionName = "DummyUsage";
-    model.Comments.SectionName = "Comments";
-    for (int i = 0; i < 5000; ++i) {
-        const auto index = static_cast<uint16_t>(0x2000 + i);
-        CANopenObject object = Record(index, 0, "Drive parameter block " + std::to_string(i));
-        object.Category = kCategoryManufacturer;
-        object.ObjectType = 9;
-        object.SubNumber = 4;
-        object.SubObjects.emplace();
-        for (uint8_t s = 0; s < 4; ++s)
-            object.SubObjects->push_back(Record(index, s, "Entry " + std::to_string(s)));
-        model.Objects.push_back(std::move(object));
-    }
-    return model;
-}
+using bench::LargeCANopenModel;
 
 void BM_ReadCANopen(benchmark::State& state) {
-    const std::string text = FormatCANopenEDS(LargeModel());
+    const std::string text = FormatCANopenEDS(LargeCANopenModel());
     for (auto _ : state) {
         CCANopenEDS model;
         LoadCANopenEDSText(model, text, "large.eds");
@@ -48,8 +29,17 @@ void BM_ReadCANopen(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadCANopen)->Unit(benchmark::kMillisecond);
 
+// Telling the kind needs the section names only.
+void BM_DetectCANopen(benchmark::State& state) {
+    const std::string text = FormatCANopenEDS(LargeCANopenModel());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DetectEDSKindText("large.eds", text));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(BM_DetectCANopen)->Unit(benchmark::kMillisecond);
+
 void BM_WriteCANopen(benchmark::State& state) {
-    const CCANopenEDS model = LargeModel();
+    const CCANopenEDS model = LargeCANopenModel();
     size_t bytes = 0;
     for (auto _ : state) {
         const std::string text = FormatCANopenEDS(model);
@@ -65,7 +55,7 @@ BENCHMARK(BM_WriteCANopen)->Unit(benchmark::kMillisecond);
 // layout (the file read again, both models written, the one change spliced
 // into the file's text).
 CCANopenEDS ReadWithOneEdit() {
-    const std::string text = FormatCANopenEDS(LargeModel());
+    const std::string text = FormatCANopenEDS(LargeCANopenModel());
     CCANopenEDS model;
     LoadCANopenEDSText(model, text, "large.eds");
     model.Header.SourceText = text;

@@ -7,43 +7,17 @@
 #include "devicenet/DeviceNetReader.h"
 #include "devicenet/DeviceNetWriter.h"
 
+#include "BenchFiles.h"
+
 #include <benchmark/benchmark.h>
 
 namespace corvid {
 namespace {
 
-CDeviceNetEDS LargeModel() {
-    CDeviceNetEDS model;
-    model.FileSection.SectionName = "File";
-    model.DeviceSection.SectionName = "Device";
-    model.IOInfoSection.SectionName = "IO_Info";
-    for (int g = 0; g < 50; ++g)
-        model.GroupNames.push_back("\"Group " + std::to_string(g + 1) + "\"");
-    for (int i = 0; i < 5000; ++i) {
-        auto param = std::make_unique<CEDSParam>();
-        param->PathSize = 6;
-        param->LinkPath = "\"20 93 24 01 30 01\"";
-        param->Descriptor = 0x04;
-        param->DataType = 0xC7;
-        param->DataSize = 2;
-        param->ParameterName = "\"Drive parameter " + std::to_string(i + 1) + "\"";
-        param->UnitsStr = "\"rpm\"";
-        param->HelpStr = "\"Help text of the parameter\"";
-        param->Minimum = "0";
-        param->Maximum = "65535";
-        param->Default = "100";
-        param->Multiplier = param->Divider = param->Base = 1;
-        param->Group = static_cast<uint8_t>(i % 50 + 1);
-        if (i % 10 == 0)
-            param->EnumStrings =
-                std::vector<std::string>{"\"Off\"", "\"Low\"", "\"High\"", "\"Auto\""};
-        model.Params.push_back(std::move(param));
-    }
-    return model;
-}
+using bench::LargeDeviceNetModel;
 
 void BM_ReadDeviceNet(benchmark::State& state) {
-    const std::string text = FormatDeviceNetEDS(LargeModel());
+    const std::string text = FormatDeviceNetEDS(LargeDeviceNetModel());
     for (auto _ : state) {
         CDeviceNetEDS model;
         LoadDeviceNetEDSText(model, text, "large.eds");
@@ -54,7 +28,7 @@ void BM_ReadDeviceNet(benchmark::State& state) {
 BENCHMARK(BM_ReadDeviceNet)->Unit(benchmark::kMillisecond);
 
 void BM_WriteDeviceNet(benchmark::State& state) {
-    const CDeviceNetEDS model = LargeModel();
+    const CDeviceNetEDS model = LargeDeviceNetModel();
     size_t bytes = 0;
     for (auto _ : state) {
         const std::string text = FormatDeviceNetEDS(model);

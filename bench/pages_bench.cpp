@@ -1,15 +1,19 @@
 // Building the rows of a large page: a generated CANopen file whose
 // manufacturer object page shows 5,000 rows once every object is open
-// (1,000 objects of four sub-indexes each).
+// (1,000 objects of four sub-indexes each); finding text in that file and
+// filtering its page.
 //
 //   cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVID_BUILD_BENCH=ON
 //   cmake --build build-release && build-release/bin/bench_pages
 
 #include "canopen/CANopenReader.h"
 #include "canopen/CANopenWriter.h"
+#include "shell/EDSDoc.h"
 #include "shell/PageRows.h"
+#include "shell/PageSearch.h"
 
-#include "CANopenBenchRecords.h"
+#include "BenchFiles.h"
+#include "ScriptedUserInterface.h"
 
 #include <benchmark/benchmark.h>
 
@@ -19,22 +23,9 @@ namespace {
 constexpr int kObjects = 1000;
 constexpr uint8_t kSubIndexes = 4;
 
-using bench::Record;
-
 // The model as the reader gives it back from the generated file.
 CCANopenEDS GeneratedFile() {
-    CCANopenEDS generated;
-    for (int i = 0; i < kObjects; ++i) {
-        const auto index = static_cast<uint16_t>(0x2000 + i);
-        CANopenObject object = Record(index, 0, "Drive parameter block " + std::to_string(i));
-        object.Category = kCategoryManufacturer;
-        object.ObjectType = 9;
-        object.SubNumber = kSubIndexes;
-        object.SubObjects.emplace();
-        for (uint8_t s = 0; s < kSubIndexes; ++s)
-            object.SubObjects->push_back(Record(index, s, "Entry " + std::to_string(s)));
-        generated.Objects.push_back(std::move(object));
-    }
+    const CCANopenEDS generated = bench::LargeCANopenModel(kObjects);
     CCANopenEDS model;
     LoadCANopenEDSText(model, FormatCANopenEDS(generated), "generated.eds");
     return model;
@@ -75,6 +66,31 @@ void BM_CloseOneObjectOfOpenPage(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CloseOneObjectOfOpenPage)->Unit(benchmark::kMillisecond);
+
+// Find: every page of the file with every entry open, 1,000 hits (one
+// sub-index of each object).
+void BM_SearchFile(benchmark::State& state) {
+    test::ScriptedUserInterface ui;
+    CEDSDoc doc(ui);
+    const EDSFileId file = doc.AddFile(std::make_unique<CCANopenEDS>(GeneratedFile()));
+    size_t hits = 0;
+    for (auto _ : state)
+        hits = SearchFile(doc, file, "entry 3", {}).size();
+    state.counters["hits"] = static_cast<double>(hits);
+}
+BENCHMARK(BM_SearchFile)->Unit(benchmark::kMillisecond);
+
+// One keystroke in the filter box over the page with every object closed.
+void BM_FilterClosedObjectPage(benchmark::State& state) {
+    test::ScriptedUserInterface ui;
+    CEDSDoc doc(ui);
+    doc.AddFile(std::make_unique<CCANopenEDS>(GeneratedFile()));
+    const EDSFileRef file{EDSKind::CANopen, 0};
+    const Page page = BuildPage(doc, file, "ManufacturerObjects");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FilteredRows(doc, file, page, "block 99", {}));
+}
+BENCHMARK(BM_FilterClosedObjectPage)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace corvid

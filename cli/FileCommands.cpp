@@ -3,6 +3,7 @@
 #include "CliCommon.h"
 #include "EDSFileLoad.h"
 
+#include <iomanip>
 #include <iostream>
 #include <memory>
 
@@ -47,7 +48,11 @@ int RunDump(const FileOptions& options) {
     auto loaded = std::make_unique<LoadedEDSFile>();
     if (const int code = LoadEDSFileFrom(options.input, options.as, *loaded); code != kExitOk)
         return code;
-    std::cout << EDSFileToJson(*loaded).dump(2) << '\n';
+    const Json json = EDSFileToJson(*loaded);
+    // The model is no longer needed: freed, it leaves room for the JSON,
+    // which streams out without being built as one text first.
+    loaded.reset();
+    std::cout << std::setw(2) << json << '\n';
     return kExitOk;
 }
 

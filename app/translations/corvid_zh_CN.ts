@@ -284,19 +284,9 @@
         <translation>打开文件：%1 已经打开。</translation>
     </message>
     <message>
-        <source>Do you want to delete this EDS file?</source>
-        <extracomment>61220</extracomment>
-        <translation>是否删除此 EDS 文件？</translation>
-    </message>
-    <message>
         <source>Save File:  Save file %1</source>
         <extracomment>61221</extracomment>
         <translation>保存文件：保存文件 %1</translation>
-    </message>
-    <message>
-        <source>Save As Files</source>
-        <extracomment>61222</extracomment>
-        <translation>另存为</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -748,6 +738,30 @@
         <translation>打开文件：%1 含有 Corvid 不编辑的 %2；保存时将按原样写回。</translation>
     </message>
     <message>
+        <source>Do you want to delete this EDS file?
+%1</source>
+        <extracomment>61220</extracomment>
+        <translation>是否删除此 EDS 文件？
+%1</translation>
+    </message>
+    <message>
+        <source>Save As: %1 (%2)</source>
+        <extracomment>70014</extracomment>
+        <translation>另存为：%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Do you want to delete this EDS file?
+%1, with unsaved changes</source>
+        <extracomment>70015</extracomment>
+        <translation>是否删除此 EDS 文件？
+%1，含未保存的更改</translation>
+    </message>
+    <message>
+        <source>Remove File:  %1</source>
+        <extracomment>70016</extracomment>
+        <translation>移除文件：%1</translation>
+    </message>
+    <message>
         <source>Check:  %1, %2 in %3</source>
         <extracomment>70114</extracomment>
         <translation>检查：%3 中有 %1，%2</translation>
@@ -925,6 +939,10 @@ Do you want to replace it?</source>
 是否替换？</translation>
     </message>
     <message>
+        <source>Save in &amp;Corvid Layout</source>
+        <translation>以 Corvid 格式保存(&amp;C)</translation>
+    </message>
+    <message>
         <source>&amp;Tools</source>
         <translation>工具(&amp;T)</translation>
     </message>
@@ -993,6 +1011,49 @@ Do you want to replace it?</source>
     <message>
         <source>Cyclic</source>
         <translation>循环</translation>
+    </message>
+</context>
+<context>
+    <name>corvid::app::CFindBar</name>
+    <message>
+        <source>Whole word</source>
+        <translation>全字匹配</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>查找(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>查找下一个(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Find &amp;Previous</source>
+        <translation>查找上一个(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Text or CANopen index</source>
+        <translation>文本或 CANopen 索引</translation>
+    </message>
+    <message>
+        <source>This file</source>
+        <translation>本文件</translation>
+    </message>
+    <message>
+        <source>All open files</source>
+        <translation>所有打开的文件</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>查找：</translation>
+    </message>
+    <message>
+        <source>No hits</source>
+        <translation>未找到</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>第 %1 个，共 %2 个</translation>
     </message>
 </context>
 <context>
@@ -1344,6 +1405,13 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>corvid::app::CPageFilter</name>
+    <message>
+        <source>Filter:</source>
+        <translation>筛选：</translation>
+    </message>
+</context>
+<context>
     <name>corvid::app::CProblemsDock</name>
     <message>
         <source>Problems</source>
@@ -1422,6 +1490,14 @@ Do you want to replace it?</source>
     <message>
         <source>&amp;Remove File</source>
         <translation>移除文件(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Collapse All</source>
+        <translation>全部折叠(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Expand All</source>
+        <translation>全部展开(&amp;E)</translation>
     </message>
 </context>
 <context>

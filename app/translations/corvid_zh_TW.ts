@@ -284,19 +284,9 @@
         <translation>開啟檔案：%1 已經開啟。</translation>
     </message>
     <message>
-        <source>Do you want to delete this EDS file?</source>
-        <extracomment>61220</extracomment>
-        <translation>是否刪除此 EDS 檔案？</translation>
-    </message>
-    <message>
         <source>Save File:  Save file %1</source>
         <extracomment>61221</extracomment>
         <translation>儲存檔案：儲存檔案 %1</translation>
-    </message>
-    <message>
-        <source>Save As Files</source>
-        <extracomment>61222</extracomment>
-        <translation>另存新檔</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -748,6 +738,30 @@
         <translation>開啟檔案：%1 含有 Corvid 不編輯的 %2；儲存時將依原樣寫回。</translation>
     </message>
     <message>
+        <source>Do you want to delete this EDS file?
+%1</source>
+        <extracomment>61220</extracomment>
+        <translation>是否刪除此 EDS 檔案？
+%1</translation>
+    </message>
+    <message>
+        <source>Save As: %1 (%2)</source>
+        <extracomment>70014</extracomment>
+        <translation>另存新檔：%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Do you want to delete this EDS file?
+%1, with unsaved changes</source>
+        <extracomment>70015</extracomment>
+        <translation>是否刪除此 EDS 檔案？
+%1，含未儲存的變更</translation>
+    </message>
+    <message>
+        <source>Remove File:  %1</source>
+        <extracomment>70016</extracomment>
+        <translation>移除檔案：%1</translation>
+    </message>
+    <message>
         <source>Check:  %1, %2 in %3</source>
         <extracomment>70114</extracomment>
         <translation>檢查：%3 中有 %1，%2</translation>
@@ -925,6 +939,10 @@ Do you want to replace it?</source>
 是否取代？</translation>
     </message>
     <message>
+        <source>Save in &amp;Corvid Layout</source>
+        <translation>以 Corvid 格式儲存(&amp;C)</translation>
+    </message>
+    <message>
         <source>&amp;Tools</source>
         <translation>工具(&amp;T)</translation>
     </message>
@@ -993,6 +1011,49 @@ Do you want to replace it?</source>
     <message>
         <source>Cyclic</source>
         <translation>循環</translation>
+    </message>
+</context>
+<context>
+    <name>corvid::app::CFindBar</name>
+    <message>
+        <source>Whole word</source>
+        <translation>全字相符</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>尋找(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>找下一個(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Find &amp;Previous</source>
+        <translation>找上一個(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Text or CANopen index</source>
+        <translation>文字或 CANopen 索引</translation>
+    </message>
+    <message>
+        <source>This file</source>
+        <translation>此檔案</translation>
+    </message>
+    <message>
+        <source>All open files</source>
+        <translation>所有開啟的檔案</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>尋找：</translation>
+    </message>
+    <message>
+        <source>No hits</source>
+        <translation>找不到</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>第 %1 個，共 %2 個</translation>
     </message>
 </context>
 <context>
@@ -1344,6 +1405,13 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>corvid::app::CPageFilter</name>
+    <message>
+        <source>Filter:</source>
+        <translation>篩選：</translation>
+    </message>
+</context>
+<context>
     <name>corvid::app::CProblemsDock</name>
     <message>
         <source>Problems</source>
@@ -1422,6 +1490,14 @@ Do you want to replace it?</source>
     <message>
         <source>&amp;Remove File</source>
         <translation>移除檔案(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Collapse All</source>
+        <translation>全部摺疊(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Expand All</source>
+        <translation>全部展開(&amp;E)</translation>
     </message>
 </context>
 <context>

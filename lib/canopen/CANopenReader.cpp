@@ -17,10 +17,19 @@ namespace corvid {
 
 namespace {
 
+// A view into the file's text: only keys are copied, and they fit the
+// string's own buffer.
 struct KeyedLine {
     std::string key; // lower case, blanks removed; empty for a line without "="
-    std::string value;
+    std::string_view value;
 };
+
+std::string_view TrimmedView(std::string_view text) {
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") + 1 - first);
+}
 
 // Blanks before "=" go, the key is lower-cased, the value trimmed. A line
 // without "=" has an empty key and matches nothing.
@@ -33,7 +42,7 @@ KeyedLine SplitKeyed(std::string_view line) {
     for (char c : line.substr(0, equals))
         if (c != ' ' && c != '\t')
             keyed.key += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    keyed.value = TrimmedBlanks(line.substr(equals + 1));
+    keyed.value = TrimmedView(line.substr(equals + 1));
     return keyed;
 }
 
@@ -41,7 +50,7 @@ KeyedLine SplitKeyed(std::string_view line) {
 // other than 0 is true, so a save does not turn a mappable object into one
 // that is not. Text that is no number reads as 0.
 template <typename Record>
-void StoreValue(Record& record, const FieldEntry<Record>& item, const std::string& value) {
+void StoreValue(Record& record, const FieldEntry<Record>& item, std::string_view value) {
     StoreFieldText(
         record, item, value, [](std::string_view text) { return ParseNumber(text) != 0; },
         [](std::string_view text, bool) { return ParseNumber(text); });
@@ -145,9 +154,9 @@ void ReadComments(const ReadContext& context, CANopenComments& comments) {
 // in number order. Only numbers written without leading zeros count. Walking
 // the entries present, rather than counting up to the stated number, keeps a
 // file that claims billions of objects from stalling the reader.
-std::map<uint32_t, std::string> NumberedEntries(const std::vector<KeyedLine>& lines,
-                                                uint32_t count) {
-    std::map<uint32_t, std::string> entries;
+std::map<uint32_t, std::string_view> NumberedEntries(const std::vector<KeyedLine>& lines,
+                                                     uint32_t count) {
+    std::map<uint32_t, std::string_view> entries;
     for (const KeyedLine& line : lines) {
         if (!IsDecimal(line.key) || line.key[0] == '0' || line.key.size() > 10)
             continue;

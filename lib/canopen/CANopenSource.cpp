@@ -15,18 +15,28 @@ bool SourceSection::HasContent() const {
 CANopenSource::CANopenSource(std::string_view text) {
     SourceSection* current = nullptr;
     int number = 0;
-    for (const TextLine& line : SplitTextLines(text)) {
+    for (size_t start = 0; start < text.size();) {
+        const size_t feed = text.find('\n', start);
+        const size_t next = feed == std::string_view::npos ? text.size() : feed + 1;
+        std::string_view line =
+            text.substr(start, (feed == std::string_view::npos ? next : feed) - start);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        start = next;
         ++number;
-        if (auto name = SectionHeaderName(line.body)) {
-            firstByLowerName_.try_emplace(ToLowerAscii(*name), sections_.size());
+        if (auto name = SectionHeaderName(line)) {
             current = &sections_.emplace_back();
-            current->header = line.body;
+            current->header = line;
             current->name = std::move(*name);
             current->number = number;
         } else if (current != nullptr) {
-            current->lines.push_back({line.body, number});
+            current->lines.push_back({line, number});
         }
     }
+    // Filled once the count is known, so the table is not grown step by step.
+    firstByLowerName_.reserve(sections_.size());
+    for (size_t i = 0; i < sections_.size(); ++i)
+        firstByLowerName_.try_emplace(ToLowerAscii(sections_[i].name), i);
 }
 
 SourceSection* CANopenSource::Find(std::string_view name) {

@@ -32,9 +32,9 @@ std::vector<CoreText> DocumentTexts() {
     const std::string_view open = doc_texts::kOpenFile;
     return {
         {61218, Concat({open, "%s", doc_texts::kAlreadyOpened})},
-        {61220, "Do you want to delete this EDS file?"},
+        // The question names the file that goes, below it.
+        {61220, Concat({doc_texts::kDeleteFile, "\n%s"})},
         {61221, Body(doc_texts::kSaveFile)},
-        {61222, Body(doc_texts::kSaveAsTitle)},
         {70001, Concat({open, "%s", EDSDocKind<CCANopenEDS>::kOpenedText})},
         {70002, Concat({open, "%s", EDSDocKind<CDeviceNetEDS>::kOpenedText})},
         {70003, Concat({open, "%s", EDSDocKind<CEtherNetIPEDS>::kOpenedText})},
@@ -50,6 +50,9 @@ std::vector<CoreText> DocumentTexts() {
         {70011, "%u sections"},
         {70012, "EDS Files(*.eds)"},
         {70013, "All Files(*.*)"},
+        {70014, Body(doc_texts::kSaveAsTitle)},
+        {70015, Concat({doc_texts::kDeleteFile, "\n%s", doc_texts::kUnsavedChanges})},
+        {70016, Body(doc_texts::kRemoveFile)},
         // The same with only lines or only sections to tell.
         {70113, Concat({open, "%s keeps %s that Corvid does not edit; they are saved as read."})},
         // The counts of the check of a file just opened.

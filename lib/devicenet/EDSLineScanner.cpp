@@ -6,11 +6,17 @@
 
 namespace corvid {
 
-std::string NormalizeLine(std::string_view line, HeaderLines headers) {
-    if (headers == HeaderLines::KeepAsWritten && line.starts_with('['))
-        return std::string(line);
-    std::string result;
-    result.reserve(line.size());
+namespace {
+
+// Into `out`, whose storage is reused from line to line; characters are
+// written through a pointer, the line being the most the result can hold.
+void NormalizeLineInto(std::string& out, std::string_view line, HeaderLines headers) {
+    if (headers == HeaderLines::KeepAsWritten && line.starts_with('[')) {
+        out.assign(line);
+        return;
+    }
+    out.resize(line.size());
+    char* next = out.data();
     bool inQuotes = false;
     for (char c : line) {
         if (c == '"')
@@ -19,8 +25,16 @@ std::string NormalizeLine(std::string_view line, HeaderLines headers) {
             break;
         else if (!inQuotes && (c == ' ' || c == '\t'))
             continue;
-        result += c;
+        *next++ = c;
     }
+    out.resize(static_cast<size_t>(next - out.data()));
+}
+
+} // namespace
+
+std::string NormalizeLine(std::string_view line, HeaderLines headers) {
+    std::string result;
+    NormalizeLineInto(result, line, headers);
     return result;
 }
 
@@ -51,7 +65,7 @@ bool CEDSLineSource::Next(std::string& line, HeaderLines headers) {
     raw_ = raw;
     position_ = end + 1;
     ++lineNumber_;
-    line = NormalizeLine(raw, headers);
+    NormalizeLineInto(line, raw, headers);
     return true;
 }
 

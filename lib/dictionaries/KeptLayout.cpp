@@ -25,15 +25,15 @@ bool IsObjectList(std::string_view match) {
            match == "manufacturerobjects";
 }
 
-std::unordered_map<std::string_view, const LayoutSection*> ByName(const LayoutText& text) {
-    std::unordered_map<std::string_view, const LayoutSection*> sections;
-    for (const LayoutSection& section : text.sections)
+std::unordered_map<std::string_view, LayoutSection*> ByName(LayoutText& text) {
+    std::unordered_map<std::string_view, LayoutSection*> sections;
+    for (LayoutSection& section : text.sections)
         sections.emplace(section.match, &section); // the first of a name is the one read
     return sections;
 }
 
-const LayoutSection* Find(const std::unordered_map<std::string_view, const LayoutSection*>& map,
-                          std::string_view name) {
+LayoutSection* Find(const std::unordered_map<std::string_view, LayoutSection*>& map,
+                    std::string_view name) {
     const auto found = map.find(name);
     return found == map.end() ? nullptr : found->second;
 }
@@ -53,9 +53,9 @@ public:
         size_t anchor =
             source_.sections.empty() ? source_.text.size() : source_.sections.front().header.begin;
         bool beforeFirst = !source_.sections.empty();
-        for (const LayoutSection& now : current_.sections) {
-            const LayoutSection* read = Find(readSections, now.match);
-            const LayoutSection* own = Find(sourceSections, now.match);
+        for (LayoutSection& now : current_.sections) {
+            LayoutSection* read = Find(readSections, now.match);
+            LayoutSection* own = Find(sourceSections, now.match);
             const bool unchanged = read != nullptr && SameText(*read, now);
             if (!unchanged && own != nullptr)
                 MergeSection(*own, read, now);
@@ -80,6 +80,12 @@ public:
     }
 
 private:
+    void CutEntries(LayoutSection* read, LayoutSection& now) {
+        if (read != nullptr)
+            EntriesOf(asRead_, *read);
+        EntriesOf(current_, now);
+    }
+
     bool SameText(const LayoutSection& read, const LayoutSection& now) const {
         return TextOf(asRead_.text, {read.header.begin, read.end}) ==
                TextOf(current_.text, {now.header.begin, now.end});
@@ -107,8 +113,9 @@ private:
         return out;
     }
 
-    void MergeSection(const LayoutSection& own, const LayoutSection* read,
-                      const LayoutSection& now) {
+    void MergeSection(LayoutSection& own, LayoutSection* read, LayoutSection& now) {
+        EntriesOf(source_, own);
+        CutEntries(read, now);
         static const std::vector<LayoutEntry> kNone;
         const std::vector<LayoutEntry>& before = read != nullptr ? read->entries : kNone;
         const bool list = dialect_.lineEntries && IsObjectList(now.match);
@@ -231,8 +238,8 @@ private:
 
     // A section the file lacks goes where the writer puts it, with the
     // entries that differ from the render of the model as read.
-    void AddSection(size_t at, bool beforeFirst, const LayoutSection* read,
-                    const LayoutSection& now) {
+    void AddSection(size_t at, bool beforeFirst, LayoutSection* read, LayoutSection& now) {
+        CutEntries(read, now);
         std::string text(TextOf(current_.text, now.header));
         for (const LayoutEntry& entry : now.entries) {
             const bool same =

@@ -208,16 +208,14 @@ LayoutText CutLayoutText(std::string_view text, const LayoutDialect& dialect) {
             section.header = {line.begin, line.next};
             section.bodyEnd = section.end = line.next;
             section.match = MatchName(SectionName(text, line), dialect);
+            section.entriesCut = !dialect.lineEntries;
             continue;
         }
         if (out.sections.empty())
             continue; // lines in front of the first section belong to none
         LayoutSection& section = out.sections.back();
-        LayoutEntry entry;
-        if (dialect.lineEntries) {
-            if (CutLineEntry(text, line, entry))
-                section.entries.push_back(std::move(entry));
-        } else {
+        if (!dialect.lineEntries) {
+            LayoutEntry entry;
             position = CutCIPEntry(text, line, entry);
             if (!entry.match.empty())
                 section.entries.push_back(std::move(entry));
@@ -227,6 +225,21 @@ LayoutText CutLayoutText(std::string_view text, const LayoutDialect& dialect) {
     if (!out.sections.empty())
         out.sections.back().end = text.size();
     return out;
+}
+
+// A CANopen section's lines are cut only when a save needs them: most
+// sections of a file are the same in both renders and are never looked into.
+const std::vector<LayoutEntry>& EntriesOf(const LayoutText& text, LayoutSection& section) {
+    for (size_t position = section.header.end; !section.entriesCut && position < section.end;) {
+        const Line line = LineAt(text.text, position);
+        position = line.next;
+        LayoutEntry entry;
+        if (line.first < line.contentEnd && text.text[line.first] != ';' &&
+            CutLineEntry(text.text, line, entry))
+            section.entries.push_back(std::move(entry));
+    }
+    section.entriesCut = true;
+    return section.entries;
 }
 
 } // namespace corvid

@@ -37,7 +37,8 @@ struct LayoutSection {
     size_t bodyEnd = 0; // behind the last line that is neither blank nor comment
     size_t end = 0;     // where the next section's header begins
     std::string match;
-    std::vector<LayoutEntry> entries;
+    std::vector<LayoutEntry> entries; // complete once entriesCut is set
+    bool entriesCut = false;
 };
 
 struct LayoutText {
@@ -45,7 +46,13 @@ struct LayoutText {
     std::vector<LayoutSection> sections;
 };
 
+// Sections with their spans; the entries of DeviceNet and EtherNet/IP
+// sections too, as their spans depend on them, those of CANopen sections
+// through EntriesOf.
 LayoutText CutLayoutText(std::string_view text, const LayoutDialect& dialect);
+
+// The entries of a section of `text`, cut at the first call.
+const std::vector<LayoutEntry>& EntriesOf(const LayoutText& text, LayoutSection& section);
 
 // The name as the reader matches it: blanks at the ends dropped, and lower
 // case or blanks inside dropped as the dialect says.

@@ -39,7 +39,7 @@ bool LoadModel(CEDSDoc& doc, IUserInterface& ui, const CatalogueChoice& choice,
     model->Header.Module = choice.module;
     model->Header.Device = choice.device;
     model->Header.Model = choice.model;
-    doc.AddFile(std::move(model));
+    doc.AddNewFile(std::move(model));
     return true;
 }
 

@@ -83,7 +83,7 @@ bool GenerateCANopenFile(CEDSDoc& doc, IUserInterface& ui, CModbusMaster& master
     master.canopenModel = nullptr;
     if (!generated)
         return false;
-    doc.AddFile(std::move(model));
+    doc.AddNewFile(std::move(model));
     return true;
 }
 
@@ -98,7 +98,7 @@ bool GenerateDeviceNetFile(CEDSDoc& doc, IUserInterface& ui, CModbusMaster& mast
     master.devicenetModel = nullptr;
     if (!generated)
         return false;
-    doc.AddFile(std::move(model));
+    doc.AddNewFile(std::move(model));
     return true;
 }
 

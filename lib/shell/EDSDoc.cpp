@@ -4,15 +4,45 @@
 #include "shell/EDSDocTexts.h"
 #include "shell/KeptSave.h"
 
+#include <initializer_list>
+
 namespace corvid {
 
 namespace {
 
-// Fills the one "%s" of a string-table text.
-std::string Format(std::string_view pattern, const std::string& value) {
+// Fills the "%s" marks of a string-table text in order; a "%s" inside a
+// value stays as it is.
+std::string Format(std::string_view pattern, std::initializer_list<std::string_view> values) {
     std::string text(pattern);
-    text.replace(text.find("%s"), 2, value);
+    size_t at = 0;
+    for (std::string_view value : values) {
+        at = text.find("%s", at);
+        if (at == std::string::npos)
+            break;
+        text.replace(at, 2, value);
+        at += value.size();
+    }
     return text;
+}
+
+// The folder part of a path without the last separator, and the name after
+// it; a bare name has no folder.
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+std::string FileNameOf(const std::string& path) {
+    const size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Where a file is on disk, or for one Corvid made and never saved, the name
+// its first save suggests.
+std::string ShownPath(const EDSFileHeader& header) {
+    if (!header.SavePathName.empty())
+        return header.SavePathName;
+    return header.SourceText ? header.PathName : header.Title + ".eds";
 }
 
 FileDialogRequest EDSFileDialog(std::string title, std::string initialName) {
@@ -31,6 +61,8 @@ std::string WithEDSExtension(std::string path) {
 }
 
 bool CEDSDoc::RemoveFile(EDSKind kind, size_t position) {
+    if (const EDSFileHeader* header = Header({kind, position}))
+        ui_.AppendMessage(Format(doc_texts::kRemoveFile, {ShownPath(*header)}));
     bool removed = false;
     ForEachList([&](auto& list) {
         if (KindOf<std::decay_t<decltype(list)>> != kind || position >= list.size())
@@ -203,7 +235,8 @@ void CEDSDoc::SaveAllFiles() {
     ForEachList([&](auto& list) {
         const EDSKind kind = KindOf<std::decay_t<decltype(list)>>;
         for (size_t position = 0; position < list.size(); ++position)
-            Save({kind, position}, false);
+            if ((list[position]->Header.Flags & FLAG_MODIFIED) != 0)
+                Save({kind, position}, false);
     });
 }
 
@@ -217,57 +250,87 @@ CEDSDoc::SaveResult CEDSDoc::Save(EDSFileRef file, bool askPath) {
 }
 
 CEDSDoc::SaveResult CEDSDoc::SaveWithDialog(EDSFileRef file) {
+    const EDSFileHeader& header = *Header(file);
+    // Files of one name may be open for several fieldbuses: the title says
+    // which one is saved.
+    const std::string title =
+        Format(doc_texts::kSaveAsTitle, {header.Title, EDSKindName(file.kind)});
+    const std::string folder = SaveFolder(header);
     const std::string chosen = ui_.ChooseSavePath(
-        EDSFileDialog(std::string(doc_texts::kSaveAsTitle), Header(file)->Title));
+        EDSFileDialog(title, folder.empty() ? header.Title : folder + "/" + header.Title));
     if (chosen.empty())
         return SaveResult::Cancelled;
     return WriteTo(file, WithEDSExtension(chosen));
 }
 
+std::string CEDSDoc::SaveFolder(const EDSFileHeader& header) const {
+    if (!header.SavePathName.empty())
+        return FolderOf(header.SavePathName);
+    if (header.SourceText)
+        return FolderOf(header.PathName);
+    // A file Corvid made was read from the catalogue, if from anywhere: not
+    // a place to save the user's files in.
+    return lastSaveFolder_;
+}
+
 CEDSDoc::SaveResult CEDSDoc::WriteTo(EDSFileRef file, const std::string& path) {
     EDSFileHeader& header = *Header(file);
-    ui_.AppendMessage(Format(doc_texts::kSaveFile, path));
+    ui_.AppendMessage(Format(doc_texts::kSaveFile, {path}));
     const std::string previousPath = header.SavePathName;
+    const std::string before = previousPath.empty() ? header.PathName : previousPath;
     header.SavePathName = path;
     std::string error;
     size_t changedLines = 0;
-    if (!Write(file, path, previousPath.empty() ? header.PathName : previousPath, Layout::Kept,
-               changedLines, error)) {
+    if (!Write(file, path, before, saveLayout_, changedLines, error)) {
         // Nothing was written over: the file keeps its changes, and one that
         // was never saved still asks for a path next time.
         header.SavePathName = previousPath;
-        const std::string text = Format(doc_texts::kSaveFailed, path) + error;
+        const std::string text = Format(doc_texts::kSaveFailed, {path}) + error;
         ui_.AppendMessage(text + "\r\n");
         ui_.AskMessage(text, std::string(doc_texts::kCaption), MessageButtons::Ok,
                        MessageIcon::Warning);
         return SaveResult::Failed;
     }
     header.Flags = static_cast<uint8_t>((header.Flags | FLAG_SAVE_PATH_KNOWN) & ~FLAG_MODIFIED);
-    if (header.SourceText)
+    // Saved under another name, the file goes by that name from now on.
+    if (before != path)
+        header.Title = TitleFromPath(path);
+    lastSaveFolder_ = FolderOf(path);
+    if (header.SourceText && saveLayout_ == Layout::Kept)
         ui_.AppendMessage(ChangedLinesText(changedLines, path));
     if (current_ == file)
         SetFrameTitle(header.Title, false);
+    if (fileSaved_)
+        fileSaved_(file);
     return SaveResult::Saved;
 }
 
-// A file opened from disk keeps its layout; one Corvid made is written in
-// Corvid's. Saved under another name, a CANopen file's FileName follows.
+// A file opened from disk keeps its layout unless Corvid's is asked for; one
+// Corvid made is written in Corvid's.
 bool CEDSDoc::Write(EDSFileRef file, const std::string& path, const std::string& before,
                     Layout layout, size_t& changedLines, std::string& error) {
+    if (before != path)
+        FollowFileName(file, before, path);
     bool written = false;
     ForEachList([&](const auto& list) {
-        using List = std::decay_t<decltype(list)>;
-        if (KindOf<List> != file.kind)
+        if (KindOf<std::decay_t<decltype(list)>> != file.kind)
             return;
         auto& model = *list[file.position];
-        if (before != path)
-            FollowSavePath(model, before, path);
         if (model.Header.SourceText && layout == Layout::Kept)
             written = WriteKeptLayout(model, path, SaveTimeNow(), changedLines, error);
         else
-            written = EDSDocKind<ModelOf<List>>::Write(model, path, error);
+            written = WriteCorvidLayout(model, path, error);
     });
     return written;
+}
+
+void CEDSDoc::FollowFileName(EDSFileRef file, const std::string& before, const std::string& after) {
+    const std::optional<EDSFileId> id = IdAt(file);
+    const CCANopenEDS* model = id ? FileModel<CCANopenEDS>(*id) : nullptr;
+    if (model == nullptr)
+        return;
+    if (const std::optional<std::string> name = FollowedFileName(*model, before, after))
+        Commit(*id, CellChange{"FileInfo", "FileName", 1, *name, std::nullopt});
 }
 
 bool CEDSDoc::WriteFile(EDSFileId id, const std::string& path, Layout layout, size_t& changedLines,
@@ -277,32 +340,49 @@ bool CEDSDoc::WriteFile(EDSFileId id, const std::string& path, Layout layout, si
 }
 
 bool CEDSDoc::ConfirmExit() {
-    enum class Outcome { Asking, Close, Stay } outcome = Outcome::Asking;
-    ForEachList([&](auto& list) {
-        const EDSKind kind = KindOf<std::decay_t<decltype(list)>>;
-        for (size_t position = 0; position < list.size() && outcome == Outcome::Asking;
-             ++position) {
-            if ((list[position]->Header.Flags & FLAG_MODIFIED) == 0)
-                continue;
-            switch (AskToSave(list[position]->Header)) {
-            case MessageAnswer::Yes:
-                // A user who said YES and then closed the save dialog has
-                // not chosen to lose the edits: the program stays open.
-                if (Save({kind, position}, false) != SaveResult::Saved)
-                    outcome = Outcome::Stay;
+    for (size_t slot = 0; slot < ids_.size(); ++slot) {
+        const auto kind = static_cast<EDSKind>(slot);
+        for (size_t position = 0; position < FileCount(kind); ++position) {
+            switch (PromptToSave({kind, position})) {
+            case PromptResult::Go:
                 break;
-            case MessageAnswer::AllNot:
-                outcome = Outcome::Close;
-                break;
-            case MessageAnswer::Cancel:
-                outcome = Outcome::Stay;
-                break;
-            default: // NO: this file stays unsaved
-                break;
+            case PromptResult::AskNoMore:
+                return true;
+            case PromptResult::Stay:
+                return false;
             }
         }
-    });
-    return outcome != Outcome::Stay;
+    }
+    return true;
+}
+
+bool CEDSDoc::ConfirmRemove(EDSFileRef file) {
+    const EDSFileHeader* header = Header(file);
+    if (header == nullptr)
+        return false;
+    std::string text = std::string(doc_texts::kDeleteFile) + "\n" + FileNameOf(ShownPath(*header));
+    if ((header->Flags & FLAG_MODIFIED) != 0)
+        text += doc_texts::kUnsavedChanges;
+    return ui_.AskMessage(text, std::string(doc_texts::kCaption), MessageButtons::YesNo,
+                          MessageIcon::Question) == MessageAnswer::Yes &&
+           PromptToSave(file) != PromptResult::Stay;
+}
+
+CEDSDoc::PromptResult CEDSDoc::PromptToSave(EDSFileRef file) {
+    if ((Header(file)->Flags & FLAG_MODIFIED) == 0)
+        return PromptResult::Go;
+    switch (AskToSave(*Header(file))) {
+    case MessageAnswer::Yes:
+        // A user who said YES and then closed the save dialog has not
+        // chosen to lose the edits: the file stays.
+        return Save(file, false) == SaveResult::Saved ? PromptResult::Go : PromptResult::Stay;
+    case MessageAnswer::AllNot:
+        return PromptResult::AskNoMore;
+    case MessageAnswer::Cancel:
+        return PromptResult::Stay;
+    default: // NO: this file stays unsaved
+        return PromptResult::Go;
+    }
 }
 
 MessageAnswer CEDSDoc::AskToSave(const EDSFileHeader& header) {

@@ -91,6 +91,8 @@ Page BuildPage(const CEtherNetIPEDS& model, std::string_view section, const Page
         return pages::ParamsPage(model.Params, std::move(table));
     if (section == "EnumPar")
         return pages::EnumParPage(model.Params, std::move(table));
+    if (section == "Groups")
+        return pages::GroupsPage(model.Params, model.GroupNames, std::move(table));
     if (section == "Port")
         return PortPage(model, std::move(table));
     return ClassPage(model, section, std::move(page));

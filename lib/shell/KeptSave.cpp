@@ -76,17 +76,30 @@ std::string ChangedLinesText(size_t changedLines, const std::string& path) {
     return "Save File:  " + std::to_string(changedLines) + " lines changed in " + path + "\r\n";
 }
 
-void FollowSavePath(CCANopenEDS& model, const std::string& before, const std::string& after) {
-    std::string& name = model.FileInfo.FileName;
-    if (!before.empty() && EqualsNoCase(name, FileNameOf(before)))
-        name = FileNameOf(after);
+template <typename Model>
+bool WriteCorvidLayout(Model& model, const std::string& path, std::string& error) {
+    if (!model.Header.SourceText)
+        return EDSDocKind<Model>::Write(model, path, error);
+    std::string text = EDSDocKind<Model>::Format(model);
+    if (!SaveFileReplacing(path, text, error))
+        return false;
+    model.Header.SourceText = std::move(text);
+    return true;
+}
+
+std::optional<std::string> FollowedFileName(const CCANopenEDS& model, const std::string& before,
+                                            const std::string& after) {
+    if (before.empty() || !EqualsNoCase(model.FileInfo.FileName, FileNameOf(before)))
+        return std::nullopt;
+    return std::string(FileNameOf(after));
 }
 
 #define CORVID_KEPT_SAVE(Model)                                                                    \
     template KeptLayoutResult FormatKeptLayout(Model&, const StampTime&);                          \
     template std::string KeptLayoutText(const Model&);                                             \
     template bool WriteKeptLayout(Model&, const std::string&, const StampTime&, size_t&,           \
-                                  std::string&);
+                                  std::string&);                                                   \
+    template bool WriteCorvidLayout(Model&, const std::string&, std::string&);
 CORVID_KEPT_SAVE(CCANopenEDS)
 CORVID_KEPT_SAVE(CDeviceNetEDS)
 CORVID_KEPT_SAVE(CEtherNetIPEDS)

@@ -50,7 +50,7 @@ ProjectTreeFile BuildProjectTreeFile(const CEtherNetIPEDS& model) {
     AddWhenRead(file.Sections, model.FileSection.SectionName, "File");
     AddWhenRead(file.Sections, model.DeviceSection.SectionName, "Device");
     AddAlways(file.Sections,
-              {"Device Classification", "Params", "EnumPar", "Assembly", "Port", "Modular",
+              {"Device Classification", "Params", "EnumPar", "Groups", "Assembly", "Port", "Modular",
                "DLR Class", "TCP/IP Interface Class", "Ethernet Link Class", "Connection Manager",
                "Capacity", "QoS Class", "Identity Class", "Message Router Class", "File Class"});
     AddKept(file, model);

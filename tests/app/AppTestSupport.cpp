@@ -134,6 +134,14 @@ void FrameFixture::ClickCell(const std::string& key, int column) {
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(cell).center());
 }
 
+void FrameFixture::ClickBox(const std::string& key) {
+    CEDSView& view = frame->View();
+    const QModelIndex cell = Cell(key, 0);
+    QVERIFY(cell.isValid());
+    view.scrollTo(cell);
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.ToggleBox(cell.row()).center());
+}
+
 void FrameFixture::ClickElsewhere() {
     QWidget* log = frame->MessageWindow().TextView().viewport();
     QTest::mouseClick(log, Qt::LeftButton, {}, QPoint(5, 5));

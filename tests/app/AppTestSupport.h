@@ -53,8 +53,10 @@ public:
     QModelIndex Cell(const std::string& key, int column) const;
     // Double-clicks a cell of the view; returns the editor that opened.
     QWidget* DoubleClickCell(const std::string& key, int column);
-    // Clicks the row's cell once, as to select it or open its entry.
+    // Clicks the row's cell once, as to select it.
     void ClickCell(const std::string& key, int column);
+    // Clicks the (+)/(-) box of a head row, which opens or closes its entry.
+    void ClickBox(const std::string& key);
     // A click elsewhere in the window: into the message window.
     void ClickElsewhere();
     // Saves the shown file (to a file of the test's folder when the save

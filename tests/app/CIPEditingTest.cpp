@@ -138,6 +138,30 @@ private slots:
         QCOMPARE(saved, ExpectedSave("ethernetip_adapter_edited.eds", saved));
     }
 
+    // The group "***new group***" adds is renamed on the Groups page, as
+    // in a DeviceNet file, and saved under its new name.
+    void EtherNetIP_NewGroupIsRenamedOnTheGroupsPage() {
+        f->frame->OpenPaths({f->CopyOf("ethernetip_adapter.eds", "adapter.eds")});
+        f->Activate();
+        f->DoubleClickSection(EDSKind::EtherNetIP, 0, "Params");
+        f->ClickCell("Param2", 0);
+        FillParamDialog({{"ParameterName", "Ramp"}, {"Group", "***new group***"}});
+        f->frame->Actions().insert->trigger();
+        f->Activate();
+
+        f->DoubleClickSection(EDSKind::EtherNetIP, 0, "Groups");
+        QCOMPARE(f->Cell("Group3", 2).data().toString(), QString("\"***New Group***\""));
+        auto* editor = qobject_cast<QLineEdit*>(f->DoubleClickCell("Group3", 2));
+        QVERIFY(editor != nullptr);
+        editor->setText("Ramps");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_VERIFY(f->frame->View().OpenEditor() == nullptr);
+        QCOMPARE(f->Cell("Group3", 2).data().toString(), QString("\"Ramps\""));
+        const std::string saved = f->SaveShownFile();
+        QVERIFY(saved.find("\"Ramps\"") != std::string::npos);
+        QVERIFY(saved.find("***New Group***") == std::string::npos);
+    }
+
     void Descriptor_BoxesShowAndSetBitsZeroToSix() {
         f->DoubleClickSection(EDSKind::DeviceNet, 0, "Params");
         Model().ParamAt(3).Descriptor = 0xB4; // bit 7 is no box of the popup
@@ -209,7 +233,7 @@ private slots:
         QCOMPARE(Model().IOInfoSection.Default, uint16_t{0x0109});
 
         // The mask of an open entry is its first field row.
-        f->ClickCell("PollInfo", 0);
+        f->ClickBox("PollInfo");
         const QModelIndex mask =
             f->Cell("PollInfo", 1).siblingAtRow(f->Cell("PollInfo", 1).row() + 1);
         CEDSView& view = f->frame->View();

@@ -195,7 +195,7 @@ private slots:
 
     void ObjectPage_EditsTheSubIndexTheEditorWasOpenedOn() {
         f->DoubleClickSection(EDSKind::CANopen, 0, "MandatoryObjects");
-        f->ClickCell("1018", 0); // opens the object
+        f->ClickBox("1018"); // opens the object
         QWidget* editor = f->DoubleClickCell("1018sub1", 1);
         QVERIFY(editor != nullptr);
         QTest::keyClicks(editor, "Vendor ID");
@@ -224,7 +224,7 @@ private slots:
         QCOMPARE(f->frame->View().Clipboard().object->Index, uint16_t{0x1000});
 
         // Sub-index 0 goes only after the other sub-indexes.
-        f->ClickCell("1018", 0);
+        f->ClickBox("1018");
         f->ClickCell("1018sub0", 1);
         QVERIFY(a.copy->isEnabled());
         QVERIFY(!a.del->isEnabled());
@@ -238,7 +238,7 @@ private slots:
 
     void Delete_AsksThenRemovesTheSubIndexAndMarksTheFile() {
         f->DoubleClickSection(EDSKind::CANopen, 0, "MandatoryObjects");
-        f->ClickCell("1018", 0);
+        f->ClickBox("1018");
         f->ClickCell("1018sub3", 1);
         f->dialogs.answers = {MessageAnswer::No};
         f->frame->Actions().del->trigger();

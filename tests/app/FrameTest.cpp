@@ -173,7 +173,7 @@ private slots:
         f->dialogs.saveChoices = {f->folder.File("out")};
         actions.save->trigger();
         QCOMPARE(f->dialogs.saveDialogs.size(), size_t{1});
-        QCOMPARE(f->dialogs.saveDialogs[0].initialName, std::string("drive"));
+        QCOMPARE(f->dialogs.saveDialogs[0].initialName, f->folder.File("drive"));
         const std::string out = f->folder.File("out.eds");
         QVERIFY(std::filesystem::exists(out));
         // The summary page shows where the file went.
@@ -207,7 +207,7 @@ private slots:
         // Save acts on the shown file, not on the one now at its old place.
         f->dialogs.saveChoices = {""};
         f->frame->Actions().save->trigger();
-        QCOMPARE(f->dialogs.saveDialogs.back().initialName, std::string("B"));
+        QCOMPARE(f->dialogs.saveDialogs.back().initialName, f->folder.File("B"));
 
         f->dialogs.answers = {MessageAnswer::Yes};
         emit f->frame->ProjectWindow().RemoveFileRequested({kCANopen, 0});
@@ -277,7 +277,7 @@ private slots:
         QCOMPARE(ShownRows(*f->frame), before);
     }
 
-    void Click_OpensAndClosesAnEntryUnderItsHeadRow() {
+    void Click_OnTheBoxOpensAndClosesAnEntryUnderItsHeadRow() {
         OpenSamples();
         f->DoubleClickSection(EDSKind::CANopen, 0, "MandatoryObjects");
         CEDSView& view = f->frame->View();
@@ -290,10 +290,14 @@ private slots:
         if (head < 0)
             QSKIP("the page has no entry that opens yet");
         const int closedRows = shown.rowCount();
-        const QModelIndex nameCell = shown.index(head, 1);
-        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(nameCell).center());
-        QCOMPARE(shown.rowCount(), closedRows); // only the "Index" cell opens an object
-        const QPoint at = view.visualRect(shown.index(head, 0)).center();
+        // Only the (+)/(-) box opens an object, so the other cells can be
+        // clicked and double-clicked for editing.
+        for (const int column : {0, 1}) {
+            const QPoint cell = view.visualRect(shown.index(head, column)).center();
+            QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, cell);
+            QCOMPARE(shown.rowCount(), closedRows);
+        }
+        const QPoint at = view.ToggleBox(head).center();
         QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, at);
         QVERIFY(shown.rowCount() > closedRows);
         QCOMPARE(shown.index(head, 0).data(RowLookRole).toInt(),

@@ -5,6 +5,7 @@
 
 #include "NewFileDialog.h"
 #include "AppTestSupport.h"
+#include "EDSView.h"
 #include "MessageWindow.h"
 #include "ProjectTreeModel.h"
 #include "ProjectWindow.h"
@@ -13,15 +14,18 @@
 #include "ProgramHome.h"
 
 #include "dictionaries/ProfileFile.h"
+#include "shell/ProjectTree.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -235,6 +239,18 @@ private slots:
         QVERIFY(frame->ProjectWindow().TabsShown());
         QVERIFY(frame->MessageWindow().Text().contains("Load File:  Reading data from "));
         QVERIFY(command->isEnabled());
+
+        // The new file is on no disk yet: its summary shows at once, the tree
+        // marks it, and Exit asks about it by name.
+        QCOMPARE(frame->View().Section(), std::string(kFileSummarySection));
+        QCOMPARE(frame->View().ShownFile(), std::optional<EDSFileRef>({EDSKind::EtherNetIP, 0}));
+        const std::string title = frame->Document().Header({EDSKind::EtherNetIP, 0})->Title;
+        QCOMPARE(frame->ProjectWindow().Model(EDSKind::EtherNetIP).RootIndex(0).data().toString(),
+                 QString::fromStdString(title + "*"));
+        ui->answers = {MessageAnswer::Cancel};
+        QVERIFY(!frame->close());
+        QCOMPARE(ui->questions.back().text,
+                 "Do you want to save changes to the file?\n" + title + ".eds");
     }
 
     void LoadDrive_MakesAFileForEachFieldbusWithOnlyTheDialogLocked() {
@@ -285,6 +301,41 @@ private slots:
         w.cancel->click();
         QVERIFY(!dialog->isVisible());
         QCOMPARE(dialog->result(), int(QDialog::Rejected));
+    }
+
+    // The terminal goes away in the middle of reading the drive, as when
+    // the adapter is pulled: the reason shows, the program and its open
+    // files stay, and the dialog is ready for another try.
+    void LoadDrive_ALostTerminalEndsTheWalkNotTheProgram() {
+        frame->OpenPaths({QString(CORVID_DATA_DIR) + "/samples/servo_drive.eds"});
+        DriveSimulator drive({kDrives + "/type7_rating.json"});
+        QVERIFY(!drive.path().empty());
+        auto dialog = Open(PortTo(drive.path()));
+        const CNewFileWidgets& w = dialog->Widgets();
+        Select(*w.device, "VFD-E");
+        Select(*w.baudRate, "19200");
+        Select(*w.protocol, "8 E 1 RTU");
+        QElapsedTimer sinceLoss;
+        QTimer pull;
+        connect(&pull, &QTimer::timeout, this, [&] {
+            if (w.progress->isVisible() && w.progress->value() > 0 && !sinceLoss.isValid()) {
+                drive.Stop();
+                sinceLoss.start();
+            }
+        });
+        pull.start(5);
+        ui->answers = {MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Ok};
+        w.loadDrive->click();
+        pull.stop();
+        QVERIFY(sinceLoss.isValid());
+        QVERIFY(sinceLoss.elapsed() < 2000);
+        QVERIFY(!ui->questions.empty());
+        QCOMPARE(ui->questions.back().icon, MessageIcon::Error);
+        QVERIFY(ui->questions.back().text.starts_with(drive.path() + ": "));
+        QVERIFY(dialog->isVisible() && !dialog->Busy() && w.loadDrive->isEnabled());
+        QCOMPARE(frame->Document().FileCount(EDSKind::CANopen), size_t{1});
+        QCOMPARE(frame->Document().Header({EDSKind::CANopen, 0})->Title,
+                 std::string("servo_drive"));
     }
 
     void AutoTest_FindsTheDriveAndFillsTheSettings() {

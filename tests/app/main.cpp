@@ -11,9 +11,12 @@
 int RunCIPEditingTest(int argc, char** argv);
 int RunDesktopTest(int argc, char** argv);
 int RunEditingTest(int argc, char** argv);
+int RunFindTest(int argc, char** argv);
 int RunFrameTest(int argc, char** argv);
 int RunNewFileDialogTest(int argc, char** argv);
 int RunProblemsTest(int argc, char** argv);
+int RunViewComfortsTest(int argc, char** argv);
+int RunSavingTest(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -30,9 +33,12 @@ int main(int argc, char** argv) {
         {"CIPEditingTest", RunCIPEditingTest},
         {"DesktopTest", RunDesktopTest},
         {"EditingTest", RunEditingTest},
+        {"FindTest", RunFindTest},
         {"FrameTest", RunFrameTest},
         {"NewFileDialogTest", RunNewFileDialogTest},
         {"ProblemsTest", RunProblemsTest},
+        {"SavingTest", RunSavingTest},
+        {"ViewComfortsTest", RunViewComfortsTest},
     };
     if (argc > 1) {
         const auto suite = suites.find(argv[1]);

@@ -116,7 +116,7 @@ TEST(MatchCoreText, KnowsWhatTheCoreWrites) {
     for (const std::string& message : ui.messages)
         EXPECT_NE(NumberOf(message), 0) << message;
     ASSERT_EQ(ui.saveDialogs.size(), 1u);
-    EXPECT_EQ(NumberOf(ui.saveDialogs[0].title), 61222);
+    EXPECT_EQ(NumberOf(ui.saveDialogs[0].title), 70014);
     for (const auto& [label, pattern] : ui.saveDialogs[0].filters)
         EXPECT_NE(NumberOf(label), 0) << label;
     ASSERT_EQ(ui.questions.size(), 1u);

@@ -34,9 +34,10 @@ TEST_P(ShippedDrives, GenerateTheExpectedFiles) {
     const std::string expected = std::string(CORVID_TEST_DATA_DIR) + "/generate/";
     EXPECT_EQ(run.CANopenText(), test::ReadFile(expected + "canopen_" + d.name + ".eds"));
     EXPECT_EQ(run.DeviceNetText(), test::ReadFile(expected + "devicenet_" + d.name + ".eds"));
-    // A new file has no path yet, so the first save asks for one.
+    // A new file has no path yet, so the first save asks for one; it is on
+    // no disk, so it starts modified.
     EXPECT_EQ(run.CANopen().Header.PathName, "");
-    EXPECT_EQ(run.CANopen().Header.Flags, 0);
+    EXPECT_EQ(run.CANopen().Header.Flags, FLAG_MODIFIED);
     EXPECT_EQ(run.DeviceNet().Header.SavePathName, "");
     EXPECT_EQ(run.ui.Log().find("Warning"), std::string::npos);
 }

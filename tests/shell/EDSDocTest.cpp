@@ -111,13 +111,14 @@ TEST_F(EDSDocTest, SaveFile_FirstSaveAsksThenSavesStraightToTheChosenPath) {
 
     ASSERT_TRUE(doc.SaveFile());
     ASSERT_EQ(ui.saveDialogs.size(), 1u);
-    EXPECT_EQ(ui.saveDialogs[0].initialName, "drive");
+    EXPECT_EQ(ui.saveDialogs[0].title, "Save As: drive (CANopen)");
+    EXPECT_EQ(ui.saveDialogs[0].initialName, folder.File("drive")) << "in the file's own folder";
     EXPECT_EQ(ui.Log(), "Save File:  Save file " + folder.File("out.eds") +
                             "\r\nSave File:  0 lines changed in " + folder.File("out.eds") +
                             "\r\n");
     EXPECT_EQ(header.SavePathName, folder.File("out.eds"));
     EXPECT_EQ(header.Flags, FLAG_SAVE_PATH_KNOWN);
-    EXPECT_EQ(doc.FrameTitle(), "drive - Halvard Corvid");
+    EXPECT_EQ(doc.FrameTitle(), "out - Halvard Corvid") << "the file goes by its new name";
     EXPECT_EQ(test::ReadFile(header.PathName), original);
 
     std::filesystem::remove(folder.path() / "out.eds");
@@ -171,23 +172,31 @@ TEST_F(EDSDocTest, SaveFile_FailureIsReportedAndTheFileStaysModifiedWithoutAPath
     EXPECT_EQ(ui.saveDialogs.size(), 2u);
 }
 
-// CANopen files first, each in list order, then DeviceNet, then EtherNet/IP.
+// Modified files only: CANopen first, each in list order, then DeviceNet,
+// then EtherNet/IP.
 TEST_F(EDSDocTest, SaveAllFiles_AsksForEachUnsavedFileInOrderAndACancelSkipsOnlyIt) {
     OpenCurrent("one.eds");
     OpenCurrent("two.eds");
     EDSFileHeader& three = OpenCurrent("three.eds");
     three.Flags = FLAG_SAVE_PATH_KNOWN;
     three.SavePathName = folder.File("three-saved.eds");
+    OpenCurrent("unchanged.eds");
     doc.OpenPaths({Make("e.eds", kEtherNetIPText), Make("d.eds", kDeviceNetText)});
+    for (const auto& [kind, position] : {std::pair{EDSKind::CANopen, 0},
+                                         {EDSKind::CANopen, 1},
+                                         {EDSKind::CANopen, 2},
+                                         {EDSKind::DeviceNet, 0},
+                                         {EDSKind::EtherNetIP, 0}})
+        HeaderOf(kind, static_cast<size_t>(position)).Flags |= FLAG_MODIFIED;
     ui.saveChoices = {"", folder.File("two-saved"), folder.File("d-out"), folder.File("e-out")};
 
     doc.SaveAllFiles();
     ASSERT_EQ(ui.saveDialogs.size(), 4u);
-    EXPECT_EQ(ui.saveDialogs[0].initialName, "one");
-    EXPECT_EQ(ui.saveDialogs[1].initialName, "two");
-    EXPECT_EQ(ui.saveDialogs[2].initialName, "d");
-    EXPECT_EQ(ui.saveDialogs[3].initialName, "e");
-    EXPECT_EQ(HeaderOf(EDSKind::CANopen, 0).Flags, 0);
+    EXPECT_EQ(ui.saveDialogs[0].initialName, folder.File("one"));
+    EXPECT_EQ(ui.saveDialogs[1].initialName, folder.File("two"));
+    EXPECT_EQ(ui.saveDialogs[2].initialName, folder.File("d"));
+    EXPECT_EQ(ui.saveDialogs[3].initialName, folder.File("e"));
+    EXPECT_EQ(HeaderOf(EDSKind::CANopen, 0).Flags, FLAG_MODIFIED);
     EXPECT_EQ(HeaderOf(EDSKind::CANopen, 1).SavePathName, folder.File("two-saved.eds"));
     // Opened files keep their own layout: unchanged, they come back as read.
     for (const char* name : {"two", "three"})
@@ -198,6 +207,30 @@ TEST_F(EDSDocTest, SaveAllFiles_AsksForEachUnsavedFileInOrderAndACancelSkipsOnly
         EXPECT_EQ(test::ReadFile(folder.path() / (std::string(name) + "-out.eds")),
                   test::ReadFile(folder.path() / (std::string(name) + ".eds")))
             << name;
+}
+
+// A file Corvid made is on no disk: it is modified from the start, and its
+// dialog opens where the user saved last, not in the catalogue.
+TEST_F(EDSDocTest, AddNewFile_StartsModifiedAndSavesFromTheFolderOfTheLastSave) {
+    auto model = std::make_unique<CDeviceNetEDS>();
+    model->Header.PathName = folder.File("catalogue/model.eds");
+    model->Header.Title = "VFD-E 440V";
+    const EDSFileId made = doc.AddNewFile(std::move(model));
+    EXPECT_TRUE(doc.IsModified(made));
+    doc.SetCurrentFile(doc.Find(made));
+    ui.saveChoices = {""};
+    EXPECT_FALSE(doc.SaveFile());
+    EXPECT_EQ(ui.saveDialogs.back().initialName, "VFD-E 440V");
+    EXPECT_EQ(ui.saveDialogs.back().title, "Save As: VFD-E 440V (DeviceNet)");
+
+    std::filesystem::create_directory(folder.path() / "out");
+    OpenCurrent("drive.eds");
+    ui.saveChoices = {folder.File("out/drive")};
+    ASSERT_TRUE(doc.SaveFile());
+    doc.SetCurrentFile(doc.Find(made));
+    ui.saveChoices = {""};
+    doc.SaveFile();
+    EXPECT_EQ(ui.saveDialogs.back().initialName, folder.File("out/VFD-E 440V"));
 }
 
 TEST_F(EDSDocTest, RemoveFile_KeepsTheCurrentFilePointingAtTheSameModel) {

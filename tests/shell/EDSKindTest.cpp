@@ -39,6 +39,21 @@ INSTANTIATE_TEST_SUITE_P(
         KindCase{"a.eds",
                  "[File]\n[Device]\n[Device Classification]\nClass1 = DeviceNet; $ not "
                  "EtherNetIP\nClass2 = EtherNetIPX;\n",
+                 EDSKind::DeviceNet},
+        // CR LF line ends, blanks around a header and its name, a header
+        // without "]", and a file without a line end at its last line.
+        KindCase{"a.eds", " [ FileInfo ] \r\n\t[DeviceInfo\r\n", EDSKind::CANopen},
+        KindCase{"a.eds", "[File]\r\n[Device]\r\n[Device Classification]\r\nClass1=EtherNetIP",
+                 EDSKind::EtherNetIP},
+        // Only the first classification section is looked into, and only
+        // up to the next section.
+        KindCase{"a.eds",
+                 "[File]\n[Device]\n[device classification]\nClass1=DeviceNet;\n"
+                 "[Device Classification]\nClass1=EtherNetIP;\n",
+                 EDSKind::DeviceNet},
+        KindCase{"a.eds",
+                 "[File]\n[Device]\n[Device Classification]\nClass1=DeviceNet;\n[Tools]\n"
+                 "Class1=EtherNetIP;\n",
                  EDSKind::DeviceNet}));
 
 TEST(DetectEDSKind, SectionsBeyondTheOldNameListAreSeen) {

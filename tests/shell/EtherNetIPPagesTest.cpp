@@ -82,9 +82,15 @@ TEST_F(EtherNetIPPagesTest, DeviceClassification_ValuesOfAClassTogether) {
     EXPECT_EQ(open.Rows[3].Distance, 2u);
 }
 
-// EtherNet/IP files have no Groups page.
-TEST_F(EtherNetIPPagesTest, NoGroupsPage) {
-    EXPECT_TRUE(BuildPage(model, "Groups").Columns.empty());
+// The Groups page is the DeviceNet one: names editable, a last row that
+// adds a group.
+TEST_F(EtherNetIPPagesTest, GroupsPageAsDeviceNetShowsIt) {
+    const Page page = BuildPage(model, "Groups");
+    ASSERT_EQ(page.Rows.size(), 3u);
+    EXPECT_EQ(test::RowText(page.Rows[0]), " Group1 | 1 | \"Commands\" | 2 | 1,2");
+    EXPECT_EQ(test::RowText(page.Rows[1]), " Group2 | 2 | \"Status\" | 2 | 3,4");
+    EXPECT_EQ(page.Rows[0].Cells[2].Editor, CellEditor::Text);
+    EXPECT_EQ(page.Rows[2].Cells[2].Editor, CellEditor::Text);
 }
 
 } // namespace

@@ -174,13 +174,14 @@ TEST(KeptSave, StampFollowsTheFileAndSaveAsMovesFileName) {
     auto model = Sample<CCANopenEDS>("servo_drive.eds");
     EXPECT_EQ(FormatKeptLayout(model, kSaveTime).text, *model.Header.SourceText)
         << "an unedited save is a copy and stamps nothing";
-    FollowSavePath(model, "/old/SERVO_DRIVE.EDS", "/new/servo_copy.eds");
+    model.FileInfo.FileName =
+        FollowedFileName(model, "/old/SERVO_DRIVE.EDS", "/new/servo_copy.eds").value_or("");
     EXPECT_EQ(model.FileInfo.FileName, "servo_copy.eds");
     FormatKeptLayout(model, kSaveTime);
     EXPECT_EQ(model.FileInfo.ModificationDate, "03-05-2024");
     EXPECT_EQ(model.FileInfo.ModificationTime, "09:05AM");
-    FollowSavePath(model, "/old/other.eds", "/new/third.eds");
-    EXPECT_EQ(model.FileInfo.FileName, "servo_copy.eds") << "a FileName naming another file stays";
+    EXPECT_EQ(FollowedFileName(model, "/old/other.eds", "/new/third.eds"), std::nullopt)
+        << "a FileName naming another file stays";
 }
 
 // A few random text cells of the file's pages, each given a new value

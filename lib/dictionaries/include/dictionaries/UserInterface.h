@@ -28,7 +28,7 @@ enum class MessageAnswer { Ok, Cancel, Yes, No, Abort, Retry, Ignore, AllNot };
 
 struct FileDialogRequest {
     std::string title;
-    std::string initialName;                                  // suggested file name (save dialogs)
+    std::string initialName; // suggested file name (save dialogs), in its folder where known
     std::vector<std::pair<std::string, std::string>> filters; // {"EDS Files(*.eds)", "*.eds"}
     std::string defaultExtension;                             // without the dot
 };

@@ -67,6 +67,13 @@ public:
         return id;
     }
 
+    // A file Corvid made (catalogue, generation) exists nowhere on disk yet:
+    // it starts modified, so leaving the program asks about it.
+    template <typename Model> EDSFileId AddNewFile(std::unique_ptr<Model> model) {
+        model->Header.Flags = static_cast<uint8_t>(model->Header.Flags | FLAG_MODIFIED);
+        return AddFile(std::move(model));
+    }
+
     // Reads `text` with the reader of `kind` and adds the file; none for
     // Unknown. A file that was opened is read from its text once.
     std::optional<EDSFileId> AddFileText(EDSKind kind, std::string_view text,
@@ -78,8 +85,8 @@ public:
         fileAdded_ = std::move(handler);
     }
 
-    // Discards the file without a question; unsaved changes are lost.
-    // Returns false when there is no such file.
+    // Discards the file without a question and logs it; unsaved changes
+    // are lost. Returns false when there is no such file.
     bool RemoveFile(EDSKind kind, size_t position);
 
     // The id of the file at a place of the trees, and back; none when there
@@ -154,20 +161,33 @@ public:
     // written.
     bool SaveFile();
     bool SaveFileAs();
-    // Every file, CANopen first, by SaveFile's choice, modified or not.
+    // Every modified file, CANopen first, by SaveFile's choice.
     void SaveAllFiles();
+
+    // Called after every save that wrote a file, whichever command saved it.
+    void SetFileSavedHandler(std::function<void(EDSFileRef)> handler) {
+        fileSaved_ = std::move(handler);
+    }
 
     // Asks about every modified file before the program closes. Returns
     // false when the user cancelled, closed the save dialog of a file they
     // chose to save, or when such a file could not be saved, so that no
     // edit is lost without warning.
     bool ConfirmExit();
+    // Remove File's question, naming the file and whether it has unsaved
+    // changes; for a modified file then the save prompt as on exit. True
+    // when the file may go: saved, or its changes given up.
+    bool ConfirmRemove(EDSFileRef file);
+
+    enum class Layout { Kept, Corvid };
+    // The layout the save commands write a file opened from disk in; files
+    // Corvid made are always written in Corvid's.
+    void SetSaveLayout(Layout layout) { saveLayout_ = layout; }
 
     // Writes a file to `path` without a dialog or a log line, as the command
     // line saves: in the file's own layout where it has one (Kept), else or
     // when asked (Corvid) in Corvid's. `changedLines` counts the lines a save
     // in the file's own layout changed.
-    enum class Layout { Kept, Corvid };
     bool WriteFile(EDSFileId id, const std::string& path, Layout layout, size_t& changedLines,
                    std::string& error);
 
@@ -177,6 +197,9 @@ public:
 
 private:
     enum class SaveResult { Saved, Cancelled, Failed };
+    // What the save prompt of one file leaves the caller to do: go on, go on
+    // without asking about the other files (All Not), or keep everything.
+    enum class PromptResult { Go, AskNoMore, Stay };
 
     template <typename List> using ModelOf = typename List::value_type::element_type;
     template <typename List> static constexpr EDSKind KindOf = EDSDocKind<ModelOf<List>>::kKind;
@@ -196,19 +219,29 @@ private:
 
     SaveResult Save(EDSFileRef file, bool askPath);
     SaveResult SaveWithDialog(EDSFileRef file);
+    // Where the save dialog opens: the file's own folder, or for a file
+    // Corvid made, the folder of the last save.
+    std::string SaveFolder(const EDSFileHeader& header) const;
     SaveResult WriteTo(EDSFileRef file, const std::string& path);
     // `before` is the path the file was last saved to, or read from.
     bool Write(EDSFileRef file, const std::string& path, const std::string& before, Layout layout,
                size_t& changedLines, std::string& error);
 
-    // The save prompt of one modified file on exit.
+    // The save prompt of one file, asked only when it is modified.
+    PromptResult PromptToSave(EDSFileRef file);
     MessageAnswer AskToSave(const EDSFileHeader& header);
+    // Save As to another name: a CANopen FileName that named the file saved
+    // before names the new one, as an edit of the file.
+    void FollowFileName(EDSFileRef file, const std::string& before, const std::string& after);
 
     IUserInterface& ui_;
     std::tuple<FileList<CCANopenEDS>, FileList<CDeviceNetEDS>, FileList<CEtherNetIPEDS>> lists_;
     std::optional<EDSFileRef> current_;
     std::string frameTitle_;
     std::function<void(EDSFileRef)> fileAdded_;
+    std::function<void(EDSFileRef)> fileSaved_;
+    Layout saveLayout_ = Layout::Kept;
+    std::string lastSaveFolder_;
     // The ids of each fieldbus's files, in the order of its list.
     std::array<std::vector<EDSFileId>, std::tuple_size_v<EDSModels>> ids_;
     uint32_t lastId_ = 0;

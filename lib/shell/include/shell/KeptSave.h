@@ -9,6 +9,7 @@
 #include "dictionaries/ModificationStamp.h"
 #include "shell/EDSDocKinds.h"
 
+#include <optional>
 #include <string>
 
 namespace corvid {
@@ -35,10 +36,15 @@ bool WriteKeptLayout(Model& model, const std::string& path, const StampTime& tim
 // "Save File:  3 lines changed in /path/file.eds\r\n".
 std::string ChangedLinesText(size_t changedLines, const std::string& path);
 
-// Save As: a CANopen FileName that named the file saved before names the new
-// one. Other fieldbuses have no such key.
-void FollowSavePath(CCANopenEDS& model, const std::string& before, const std::string& after);
-inline void FollowSavePath(CDeviceNetEDS&, const std::string&, const std::string&) {}
-inline void FollowSavePath(CEtherNetIPEDS&, const std::string&, const std::string&) {}
+// Writes in Corvid's layout. A file opened from disk then has that layout as
+// its own: the next save in its own layout starts from the text written.
+template <typename Model>
+bool WriteCorvidLayout(Model& model, const std::string& path, std::string& error);
+
+// Save As: the name a CANopen FileName takes when it named the file saved
+// before (`before`, a path); none when it named another file. Other
+// fieldbuses have no such key.
+std::optional<std::string> FollowedFileName(const CCANopenEDS& model, const std::string& before,
+                                            const std::string& after);
 
 } // namespace corvid
