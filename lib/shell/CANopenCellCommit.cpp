@@ -43,7 +43,10 @@ CommitResult CommitField(Record& record, const FieldTable<Record, N>& table, con
     const FieldEntry<Record>* item = FindPageField(table, edit.RowKey);
     if (edit.Column != 1 || item == nullptr)
         return NotEditable(edit);
-    return StoreField(record, *item, edit);
+    const CommitResult result = StoreField(record, *item, edit);
+    if (result.Status == CommitStatus::Stored)
+        record.Given.Add(FieldPlace(table, *item));
+    return result;
 }
 
 // "Lines" follows the lines: editing it apart from them would lose lines on

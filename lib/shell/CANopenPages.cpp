@@ -71,8 +71,13 @@ PageCell FieldCell(PageBuilder& page, const Record& record, const FieldEntry<Rec
 // A row per keyword of the section, under the page's name for it.
 template <typename Record, size_t N>
 void AddFieldRows(PageBuilder& page, const Record& record, const FieldTable<Record, N>& table) {
-    for (const FieldEntry<Record>& item : table)
-        page.AddKeyword(std::string(PageName(item)), FieldCell(page, record, item));
+    for (const FieldEntry<Record>& item : table) {
+        PageCell cell = FieldCell(page, record, item);
+        // A keyword the file does not give shows empty, not as 0.
+        if (!record.Given.Has(FieldPlace(table, item)))
+            cell.Text.clear();
+        page.AddKeyword(std::string(PageName(item)), std::move(cell));
+    }
 }
 
 template <typename Record, size_t N>

@@ -46,6 +46,20 @@ CommitResult StoreNumber(Field& field, const CellEdit& edit,
     return Stored();
 }
 
+// A number the file may leave empty: empty text leaves it empty again.
+template <typename Field>
+CommitResult StoreNumber(std::optional<Field>& field, const CellEdit& edit) {
+    if (Trimmed(edit).empty()) {
+        field.reset();
+        return Stored();
+    }
+    Field value{};
+    CommitResult result = StoreNumber(value, edit);
+    if (result.Status == CommitStatus::Stored)
+        field = value;
+    return result;
+}
+
 CommitResult StoreText(std::string& field, const CellEdit& edit);
 CommitResult StoreFlag(bool& field, const CellEdit& edit);
 

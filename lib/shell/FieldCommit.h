@@ -5,6 +5,7 @@
 // the field's kind.
 
 #include "CellRules.h"
+#include "devicenet/EDSFieldLines.h"
 #include "dictionaries/FieldTable.h"
 
 #include <optional>
@@ -43,7 +44,10 @@ std::optional<CommitResult> CommitFieldRow(std::type_identity_t<Record>& record,
         return std::nullopt;
     if (edit.Column != 1 || item->Traits.Editor == FieldEditor::ReadOnly)
         return NotEditable(edit);
-    return StoreField(static_cast<Record&>(record), *item, edit);
+    CommitResult result = StoreField(static_cast<Record&>(record), *item, edit);
+    if (result.Status == CommitStatus::Stored)
+        MarkGiven(static_cast<Record&>(record), table, *item);
+    return result;
 }
 
 // The field at `index` of an entry's table, as one field of the entry.

@@ -74,6 +74,9 @@ template <typename Record, size_t N>
 json SectionToJson(const Record& record, const FieldTable<Record, N>& table) {
     json section{{"SectionName", JsonText(record.SectionName)}};
     AddFields(section, record, table);
+    for (const FieldEntry<Record>& item : table)
+        if (!record.Given.Has(FieldPlace(table, item)))
+            section[std::string(item.Keyword)] = nullptr; // the file does not give it
     section["Kept"] = TextsToJson(record.KeptLines);
     return section;
 }
@@ -146,10 +149,15 @@ json IOEntriesToJson(const std::vector<IOEntry>& entries) {
     return list;
 }
 
+// null for a field the file left empty.
+template <typename Number> json NumberOrNull(const std::optional<Number>& value) {
+    return value ? json(*value) : json(nullptr);
+}
+
 json ParamToJson(const CEDSParam& p) {
     return json{{"Number", p.Number},
                 {"Reserved", p.Reserved},
-                {"PathSize", p.PathSize},
+                {"PathSize", NumberOrNull(p.PathSize)},
                 {"LinkPath", JsonText(p.LinkPath)},
                 {"Descriptor", p.Descriptor},
                 {"DataType", p.DataType},
@@ -160,15 +168,15 @@ json ParamToJson(const CEDSParam& p) {
                 {"Minimum", JsonText(p.Minimum)},
                 {"Maximum", JsonText(p.Maximum)},
                 {"Default", JsonText(p.Default)},
-                {"Multiplier", p.Multiplier},
-                {"Divider", p.Divider},
-                {"Base", p.Base},
-                {"Offset", p.Offset},
+                {"Multiplier", NumberOrNull(p.Multiplier)},
+                {"Divider", NumberOrNull(p.Divider)},
+                {"Base", NumberOrNull(p.Base)},
+                {"Offset", NumberOrNull(p.Offset)},
                 {"MultiplierLink", JsonText(p.MultiplierLink)},
                 {"DivisorLink", JsonText(p.DivisorLink)},
                 {"BaseLink", JsonText(p.BaseLink)},
                 {"OffsetLink", JsonText(p.OffsetLink)},
-                {"Precision", p.Precision},
+                {"Precision", NumberOrNull(p.Precision)},
                 {"Group", p.Group},
                 {"EnumStrings", p.EnumStrings ? TextsToJson(*p.EnumStrings) : json(nullptr)}};
 }

@@ -8,8 +8,12 @@
 namespace corvid::cells {
 
 // Offset is the one signed field: "-10" must stay -10.
-CommitResult StoreOffset(int16_t& field, const CellEdit& edit) {
+CommitResult StoreOffset(std::optional<int16_t>& field, const CellEdit& edit) {
     const std::string text = Trimmed(edit);
+    if (text.empty()) {
+        field.reset();
+        return Stored();
+    }
     const bool negative = text.starts_with('-');
     const std::optional<uint32_t> magnitude =
         ParseCellNumber(std::string_view(text).substr(negative ? 1 : 0), negative ? 32768 : 32767);

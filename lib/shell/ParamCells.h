@@ -15,7 +15,7 @@ namespace corvid::cells {
 bool IsParamPage(std::string_view section);
 
 // Offset, the one signed field of a parameter, from -32768 to 32767.
-CommitResult StoreOffset(int16_t& field, const CellEdit& edit);
+CommitResult StoreOffset(std::optional<int16_t>& field, const CellEdit& edit);
 // The strings the enumeration rule reads from the text; none when it
 // yields none.
 CommitResult StoreEnumStrings(CEDSParam& param, const CellEdit& edit);

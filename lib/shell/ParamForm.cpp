@@ -44,7 +44,7 @@ constexpr std::array<TextField, 11> kTextFields = {{
 struct NumberField {
     std::string_view Label;
     std::string ParamForm::*Form;
-    uint16_t CEDSParam::*Param;
+    std::optional<uint16_t> CEDSParam::*Param;
 };
 
 constexpr std::array<NumberField, 3> kScalingFields = {{
@@ -105,9 +105,9 @@ ParamForm FormOfParam(const CEDSParam& param, size_t groupCount) {
     for (const TextField& field : kTextFields)
         form.*field.Form = param.*field.Param;
     for (const NumberField& field : kScalingFields)
-        form.*field.Form = std::to_string(param.*field.Param);
-    form.Offset = std::to_string(param.Offset);
-    form.Precision = param.Precision != 0 ? std::to_string(param.Precision) : std::string();
+        form.*field.Form = DecimalOrEmpty(param.*field.Param);
+    form.Offset = DecimalOrEmpty(param.Offset);
+    form.Precision = DecimalOrEmpty(param.Precision);
     form.PathSize = param.PathSize;
     form.DataSize = param.DataSize;
     form.Descriptor = static_cast<uint8_t>(param.Descriptor & 0x7F);
@@ -124,7 +124,7 @@ CommitResult ParamFromForm(const ParamForm& form, CEDSParam& param) {
         return texts;
     if (CommitResult numbers = StoreNumbers(form, param); numbers.Status != CommitStatus::Stored)
         return numbers;
-    param.PathSize = form.PathSize.value_or(0);
+    param.PathSize = form.PathSize;
     param.Descriptor = form.Descriptor & 0x7F;
     param.DataType = ParamDataTypeCode(form.DataTypeName, form.DataTypeList);
     // A type of fixed size decides the size, whatever the list shows.

@@ -31,7 +31,7 @@ public:
     ParamRow(PageBuilder& page, TypeNameCache& names) : page_(page), names_(names) {}
 
     std::vector<PageCell> Cells(const CEDSParam& param) {
-        return {ByteList(std::to_string(param.PathSize)),
+        return {ByteList(DecimalOrEmpty(param.PathSize)),
                 TextCell(param.LinkPath),
                 PopupCell(DescriptorText(param.Descriptor), PopupKind::Descriptor),
                 TypeList(param.DataType),
@@ -42,16 +42,16 @@ public:
                 TextCell(param.Minimum),
                 TextCell(param.Maximum),
                 TextCell(param.Default),
-                TextCell(std::to_string(param.Multiplier)),
-                TextCell(std::to_string(param.Divider)),
-                TextCell(std::to_string(param.Base)),
-                TextCell(std::to_string(param.Offset)),
+                TextCell(DecimalOrEmpty(param.Multiplier)),
+                TextCell(DecimalOrEmpty(param.Divider)),
+                TextCell(DecimalOrEmpty(param.Base)),
+                TextCell(DecimalOrEmpty(param.Offset)),
                 PopupCell(param.EnumStrings ? "* * *" : "", PopupKind::EnumStrings),
                 TextCell(param.MultiplierLink),
                 TextCell(param.DivisorLink),
                 TextCell(param.BaseLink),
                 TextCell(param.OffsetLink),
-                ByteList(NumberOrEmpty(param.Precision)),
+                ByteList(DecimalOrEmpty(param.Precision)),
                 TextCell(NumberOrEmpty(param.Group))};
     }
 

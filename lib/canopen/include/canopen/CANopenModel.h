@@ -7,6 +7,7 @@
 // kept as written (KeptLines, KeptSections) so a save gives it back.
 
 #include "dictionaries/EDSFileHeader.h"
+#include "dictionaries/FieldTable.h"
 #include "dictionaries/OrderedList.h"
 
 #include <array>
@@ -41,6 +42,7 @@ struct CANopenFileInfo {
     std::string ModificationTime;
     std::string ModificationDate;
     std::string ModifiedBy;
+    GivenFields Given; // by place in the section's field table
     std::vector<std::string> KeptLines;
 
     bool operator==(const CANopenFileInfo&) const = default;
@@ -70,6 +72,7 @@ struct CANopenDeviceInfo {
     uint8_t NrOfRXPDO = 0;
     uint8_t NrOfTXPDO = 0;
     bool LSS_Supported = false;
+    GivenFields Given; // by place in the section's field table
     std::vector<std::string> KeptLines;
 
     bool operator==(const CANopenDeviceInfo&) const = default;
@@ -84,6 +87,7 @@ struct CANopenDummyUsage {
     bool Dummy0005 = false;
     bool Dummy0006 = false;
     bool Dummy0007 = false;
+    GivenFields Given; // by place in the section's field table
     std::vector<std::string> KeptLines;
 
     bool operator==(const CANopenDummyUsage&) const = default;
@@ -93,6 +97,7 @@ struct CANopenComments {
     std::string SectionName;
     uint16_t Lines = 0;
     std::vector<std::string> LineTexts; // LineTexts[i] holds "Line<i+1>"
+    GivenFields Given;                  // by place in the section's field table
     std::vector<std::string> KeptLines;
 
     bool operator==(const CANopenComments&) const = default;
@@ -160,6 +165,9 @@ struct CCANopenEDS {
     std::array<std::vector<std::string>, 3> ListKeptLines;
     std::vector<CANopenKeptSection> KeptSections; // in file order
 };
+
+// What the file gave of each section of fixed keywords.
+std::vector<GivenFields*> GivenFieldsOf(CCANopenEDS& model);
 
 // Where `index` stands in `objects`: the first record not below it (Found
 // when equal, Before when greater), or the last record with After.

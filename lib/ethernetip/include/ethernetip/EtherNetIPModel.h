@@ -11,6 +11,7 @@
 #include "devicenet/EDSKeptLines.h"
 #include "devicenet/EDSParam.h"
 #include "dictionaries/EDSFileHeader.h"
+#include "dictionaries/FieldTable.h"
 #include "dictionaries/OrderedList.h"
 
 #include <cstdint>
@@ -49,6 +50,7 @@ struct ObjectClassSection {
     std::string MaxInst;
     std::string Number_Of_Static_Instances;
     std::string Max_Number_Of_Dynamic_Instances;
+    GivenFields Given; // of the four keywords
 
     bool operator==(const ObjectClassSection&) const = default;
 };
@@ -89,6 +91,7 @@ struct AssemblyEntry {
 
 struct AssemblyRecord {
     std::string Revision;
+    GivenFields Given;
     std::vector<AssemblyEntry> Assemblies; // sorted by Number
 
     bool operator==(const AssemblyRecord&) const = default;
@@ -118,13 +121,18 @@ struct RackEntry {
 
 struct ModularRecord {
     std::string Width;
+    GivenFields Given;
     std::vector<RackEntry> Racks; // sorted by Number
 
     bool operator==(const ModularRecord&) const = default;
 };
 
+// The records of a class section with keywords of its own keep what their
+// file gave of those apart, under the same name: the code that walks a
+// table finds the one of the table's record.
 struct DLRClassRecord : ObjectClassSection {
     std::string Ring_Supervisor_Capable;
+    GivenFields Given;
 
     bool operator==(const DLRClassRecord&) const = default;
 };
@@ -134,6 +142,7 @@ struct EthernetLinkClassRecord : ObjectClassSection {
     std::string InterfaceLabel2;
     std::string InterfaceType1;
     std::string InterfaceType2;
+    GivenFields Given;
 
     bool operator==(const EthernetLinkClassRecord&) const = default;
 };
@@ -154,6 +163,7 @@ struct CapacityRecord {
     std::string TCPIPConnectionReuseTime;
     std::string TCPIPCIPInactivityTimeout;
     std::string TCPIPInactivityTimeout;
+    GivenFields Given;
 
     bool operator==(const CapacityRecord&) const = default;
 };
@@ -185,6 +195,10 @@ struct CEtherNetIPEDS {
     size_t GroupCount() const { return GroupNames.size(); }
     PortEntry* PortAt(size_t index) const { return Ports.at(index).get(); }
 };
+
+// What the file gave of each section of keywords, so the reader can start
+// them all from nothing and a model made from a catalogue file can forget it.
+std::vector<GivenFields*> GivenFieldsOf(CEtherNetIPEDS& model);
 
 // Where a number stands in its sorted list, as every ordered list of the
 // system answers it (see FindOrdered).

@@ -29,13 +29,15 @@ struct ParamForm {
     std::string DivisorLink;
     std::string BaseLink;
     std::string OffsetLink;
-    // Numbers as typed: a value that does not fit is refused, never cut.
+    // Numbers as typed: a value that does not fit is refused, never cut;
+    // an empty one leaves the field empty (scaling by 1, 1, 1, 0; no
+    // precision).
     std::string Multiplier = "1";
     std::string Divider = "1";
     std::string Base = "1";
     std::string Offset = "0";
-    std::string Precision; // empty is 0
-    // The Size lists' selection; none selected is 0.
+    std::string Precision;
+    // The Size lists' selection; none selected leaves the field empty.
     std::optional<uint8_t> PathSize;
     std::optional<uint8_t> DataSize;
     uint8_t Descriptor = 0; // the seven boxes, bits 0 to 6
