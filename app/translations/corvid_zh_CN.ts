@@ -294,9 +294,11 @@
         <translation>删除</translation>
     </message>
     <message>
-        <source>Do you want to delete this object?</source>
+        <source>Do you want to delete this object?<byte value="xd"/>
+%1</source>
         <extracomment>61246</extracomment>
-        <translation>是否删除此对象？</translation>
+        <translation>是否删除此对象？<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>Open File:  %1 is a CANopen EDS file.</source>
@@ -667,10 +669,12 @@
     </message>
     <message>
         <source>Do you want to delete this object?<byte value="xd"/>
-%1 is named by %2.</source>
+%1<byte value="xd"/>
+%2 is named by %3.</source>
         <extracomment>70036</extracomment>
         <translation>是否删除此对象？<byte value="xd"/>
-%1 被 %2 引用。</translation>
+%1<byte value="xd"/>
+%2 被 %3 引用。</translation>
     </message>
     <message>
         <source>Index is from 1 to 65535.</source>

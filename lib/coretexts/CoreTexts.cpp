@@ -74,7 +74,7 @@ std::vector<CoreText> ObjectTexts() {
         {61210, Body(object_texts::kNoSuchObject)},
         {61211, Body(object_texts::kReplaceSubIndex)},
         {61241, "Delete"},
-        {61246, Body(object_texts::kDeleteObject)},
+        {61246, Concat({object_texts::kDeleteObject, "\r\n%s"})},
     };
 }
 
@@ -99,7 +99,7 @@ std::vector<CoreText> CellTexts() {
         {70034, "the row needs %u fields split by exactly %u commas, and no \";\" or \"$\" "
                 "outside quotes"},
         {70035, "%s has already existed! Do you want to replace it?"},
-        {70036, Concat({object_texts::kDeleteObject, "\r\n%s is named by %s."})},
+        {70036, Concat({object_texts::kDeleteObject, "\r\n%s\r\n%s is named by %s."})},
         {70037, "Index is from 1 to 65535."},
         {70038, "Size, Bit and Path Size are from 0 to 65535."},
         {70039, "Edit:  IO_Info: %s"},

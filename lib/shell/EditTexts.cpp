@@ -11,9 +11,21 @@ bool AskYes(IUserInterface& ui, std::string_view text, std::string_view caption)
                          MessageIcon::Question) == MessageAnswer::Yes;
 }
 
-bool AskDelete(IUserInterface& ui, std::string_view entry,
+namespace {
+
+std::string_view Unquoted(std::string_view name) {
+    if (name.size() >= 2 && name.front() == '"' && name.back() == '"')
+        return name.substr(1, name.size() - 2);
+    return name;
+}
+
+} // namespace
+
+bool AskDelete(IUserInterface& ui, std::string_view entry, std::string_view name,
                const std::vector<std::string>& namedBy) {
-    std::string text(kDeleteObject);
+    const std::string_view shownName = Unquoted(name);
+    std::string text = DeleteQuestion(
+        shownName.empty() ? entry : std::string(entry) + " " + std::string(shownName));
     if (!namedBy.empty()) {
         text += "\r\n" + std::string(entry) + " is named by ";
         for (size_t i = 0; i < namedBy.size(); ++i)

@@ -129,7 +129,7 @@ CommitResult DeletePort(CEtherNetIPEDS& model, std::string_view rowKey, IUserInt
         std::find(numbers.begin(), numbers.end(), static_cast<uint32_t>(number.value_or(-1)));
     if (!number || at == numbers.end())
         return NotDeletable("Port", rowKey);
-    if (!edit_texts::AskDelete(ui, rowKey, {}))
+    if (!edit_texts::AskDelete(ui, rowKey, model.Ports[at - numbers.begin()]->PortName, {}))
         return {CommitStatus::Declined, {}};
     model.Ports.erase(model.Ports.begin() + (at - numbers.begin()));
     return Stored();
@@ -166,7 +166,9 @@ CommitResult DeleteEntry(CEtherNetIPEDS& model, std::string_view section, std::s
     const std::vector<std::string> namedBy =
         section == "Assembly" ? refs::NamedBy(model, "Assem", static_cast<uint32_t>(*number))
                               : std::vector<std::string>{};
-    if (!edit_texts::AskDelete(ui, rowKey, namedBy))
+    const std::string_view name =
+        section == "Assembly" ? model.AssemblySection.Assemblies[*where.position].Name : "";
+    if (!edit_texts::AskDelete(ui, rowKey, name, namedBy))
         return {CommitStatus::Declined, {}};
     EraseEntry(model, section, where);
     return Stored();

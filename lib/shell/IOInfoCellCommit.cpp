@@ -143,7 +143,8 @@ CommitResult DeleteIOInfo(DeviceNetIOInfoSection& io, std::string_view rowKey, I
     const bool entry = row && IsEntry(*row) && EntryOf(io, *row);
     if (!info && !entry)
         return NotDeletable("IO_Info", rowKey);
-    if (!edit_texts::AskDelete(ui, rowKey,
+    const std::string_view name = entry ? std::string_view(EntryOf(io, *row)->Name) : "";
+    if (!edit_texts::AskDelete(ui, rowKey, name,
                                info ? std::vector<std::string>{} : DefaultsNaming(io, *row)))
         return {CommitStatus::Declined, {}};
     if (info) {

@@ -142,7 +142,8 @@ std::optional<CEDSParam> RemoveAsked(Model& model, size_t position, IUserInterfa
     SettleNumbers(model.Params);
     const CEDSParam& param = *model.Params[position];
     const std::vector<std::string> namedBy = OthersNaming(model, param);
-    if ((alwaysAsk || !namedBy.empty()) && !AskDelete(ui, ParamKey(param), namedBy))
+    if ((alwaysAsk || !namedBy.empty()) &&
+        !AskDelete(ui, ParamKey(param), param.ParameterName, namedBy))
         return std::nullopt;
     return std::move(*RemoveAt(model, position));
 }

@@ -105,7 +105,7 @@ TEST(DeleteParam_Renumbering, LaterParametersMoveDownWithTheirStringsAndGroups) 
     ScriptedUserInterface ui;
     ui.answers = {MessageAnswer::Yes};
     ASSERT_EQ(DeleteRow(model, "Params", "Param2", ui).Status, CommitStatus::Stored);
-    EXPECT_EQ(ui.questions.at(0).text, "Do you want to delete this object?");
+    EXPECT_EQ(ui.questions.at(0).text, "Do you want to delete this object?\r\nParam2 P2");
     EXPECT_EQ(ui.questions.at(0).caption, "Delete");
     EXPECT_EQ(Order(model), "1=\"P1\" 2=\"P3\" 3=\"P4\" 4=\"P5\" ");
     EXPECT_EQ(model.ParamClassSection.MaxInst, 4);
@@ -116,7 +116,7 @@ TEST(DeleteParam_Renumbering, LaterParametersMoveDownWithTheirStringsAndGroups) 
     ui.answers = {MessageAnswer::No};
     EXPECT_EQ(DeleteRow(model, "Params", "Param2", ui).Status, CommitStatus::Declined);
     EXPECT_EQ(ui.questions.at(1).text,
-              "Do you want to delete this object?\r\nParam2 is named by Group1.");
+              "Do you want to delete this object?\r\nParam2 P3\r\nParam2 is named by Group1.");
     EXPECT_EQ(model.ParamCount(), 4u);
     EXPECT_EQ(DeleteRow(model, "Params", "Param9", ui).Status, CommitStatus::NotEditable);
 }
@@ -132,8 +132,9 @@ TEST(DeleteParam_Renumbering, AssemblyAndConnectionReferencesFollow) {
     ScriptedUserInterface ui;
     ui.answers = {MessageAnswer::Yes};
     ASSERT_EQ(DeleteRow(model, "Params", "Param2", ui).Status, CommitStatus::Stored);
-    EXPECT_EQ(ui.questions.at(0).text, "Do you want to delete this object?\r\nParam2 is named by "
-                                       "Group1, Assem100 member 2, Connection1, Connection2.");
+    EXPECT_EQ(ui.questions.at(0).text,
+              "Do you want to delete this object?\r\nParam2 Speed Reference\r\nParam2 is named by "
+              "Group1, Assem100 member 2, Connection1, Connection2.");
     // The sample's own references are compared in the saved file of
     // KeptSave.EtherNetIPEntriesAndReferences.
     EXPECT_EQ(model.AssemblySection.Assemblies.at(0).MemberSizes,
