@@ -17,11 +17,11 @@
 #include "UndoCommands.h"
 #include "UserSettings.h"
 
-#include "shell/EDSDocTexts.h"
-#include "shell/KeptContent.h"
-#include "shell/OpenFileCheck.h"
-#include "shell/ProblemPlace.h"
-#include "shell/ProjectTree.h"
+#include "door/EDSDocTexts.h"
+#include "pages/KeptContent.h"
+#include "pages/ProblemPlace.h"
+#include "pages/ProjectTree.h"
+#include "reports/OpenFileCheck.h"
 
 #include <QAction>
 #include <QCloseEvent>

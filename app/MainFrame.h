@@ -2,7 +2,7 @@
 
 #include "FrameActions.h"
 
-#include "shell/EDSDoc.h"
+#include "door/EDSDoc.h"
 
 #include <QMainWindow>
 #include <QStringList>

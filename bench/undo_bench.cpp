@@ -6,7 +6,7 @@
 //   cmake --build build-release --target bench_undo && build-release/bin/bench_undo
 
 #include "canopen/CANopenWriter.h"
-#include "shell/EDSDoc.h"
+#include "door/EDSDoc.h"
 
 #include "BenchFiles.h"
 #include "ScriptedUserInterface.h"

@@ -2,11 +2,11 @@
 
 #include "canopen/CANopenObjectEditing.h"
 #include "dictionaries/TypeDictionaries.h"
+#include "door/EDSDocKinds.h"
+#include "door/EDSDocTexts.h"
+#include "door/StepNames.h"
 #include "generate/GenerateTexts.h"
-#include "shell/EDSDocKinds.h"
-#include "shell/EDSDocTexts.h"
-#include "shell/ParamColumns.h"
-#include "shell/StepNames.h"
+#include "pages/ParamColumns.h"
 
 #include <algorithm>
 

@@ -3,9 +3,9 @@
 #include "FlowSteps.h"
 
 #include "dictionaries/FileIO.h"
+#include "door/EDSDocKinds.h"
 #include "generate/Catalogue.h"
 #include "generate/GenerateTexts.h"
-#include "shell/EDSDocKinds.h"
 
 #include <algorithm>
 

@@ -8,7 +8,7 @@
 #include "ScriptedUserInterface.h"
 #include "TestFiles.h"
 
-#include "shell/EDSDoc.h"
+#include "door/EDSDoc.h"
 
 #include <QModelIndex>
 #include <QString>

@@ -4,10 +4,10 @@
 #include "TestFiles.h"
 
 #include "device/DriveReading.h"
+#include "door/EDSDoc.h"
+#include "editing/CellCommit.h"
 #include "generate/GenerateTexts.h"
-#include "shell/CellCommit.h"
-#include "shell/EDSDoc.h"
-#include "shell/KeptContent.h"
+#include "pages/KeptContent.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // model and the saved bytes of before, done again gives those of after; the
 // modified mark follows the state last saved; each file has its own steps.
 
-#include "shell/EDSDoc.h"
+#include "door/EDSDoc.h"
 
 #include "PageText.h"
 #include "ScriptedUserInterface.h"

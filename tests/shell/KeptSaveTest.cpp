@@ -3,19 +3,19 @@
 // comes back byte for byte when nothing changed, and random edits through
 // the door survive a save and a read.
 
-#include "shell/KeptSave.h"
+#include "door/KeptSave.h"
 
 #include "ScriptedUserInterface.h"
 #include "TestFiles.h"
 
 #include "dictionaries/EDSTextHelper.h"
-#include "shell/CellCommit.h"
-#include "shell/EDSDoc.h"
-#include "shell/EtherNetIPEntryEditing.h"
-#include "shell/IOInfoEditing.h"
-#include "shell/PageRows.h"
-#include "shell/ParamEditing.h"
-#include "shell/ProjectTree.h"
+#include "door/EDSDoc.h"
+#include "editing/CellCommit.h"
+#include "editing/EtherNetIPEntryEditing.h"
+#include "editing/IOInfoEditing.h"
+#include "editing/ParamEditing.h"
+#include "pages/PageRows.h"
+#include "pages/ProjectTree.h"
 
 #include <gtest/gtest.h>
 

@@ -2,13 +2,13 @@
 // parameter goes and which number it gets, what a removal renumbers, the
 // questions, and the commit rules of the Params, EnumPar and Groups pages.
 
-#include "shell/ParamEditing.h"
+#include "editing/ParamEditing.h"
 
 #include "PageText.h"
 #include "ScriptedUserInterface.h"
 #include "TestFiles.h"
 #include "ethernetip/EtherNetIPReader.h"
-#include "shell/PageRows.h"
+#include "pages/PageRows.h"
 
 #include <gtest/gtest.h>
 

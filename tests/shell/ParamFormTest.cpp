@@ -1,10 +1,10 @@
 // The Insert parameter dialog's form: what it opens with for a parameter,
 // and the parameter its fields give at Ok, checked as the cells check them.
 
-#include "shell/ParamForm.h"
+#include "editing/ParamForm.h"
 
 #include "TestFiles.h"
-#include "shell/EDSDocKinds.h"
+#include "door/EDSDocKinds.h"
 
 #include <gtest/gtest.h>
 
