@@ -167,7 +167,9 @@ CommitResult DeleteEntry(CEtherNetIPEDS& model, std::string_view section, std::s
         section == "Assembly" ? refs::NamedBy(model, "Assem", static_cast<uint32_t>(*number))
                               : std::vector<std::string>{};
     const std::string_view name =
-        section == "Assembly" ? model.AssemblySection.Assemblies[*where.position].Name : "";
+        section == "Assembly"
+            ? std::string_view(model.AssemblySection.Assemblies[*where.position].Name)
+            : std::string_view();
     if (!edit_texts::AskDelete(ui, rowKey, name, namedBy))
         return {CommitStatus::Declined, {}};
     EraseEntry(model, section, where);
