@@ -1,7 +1,7 @@
 #include "CIPEditCommands.h"
 
-#include "shell/EtherNetIPEntryEditing.h"
-#include "shell/ParamEditing.h"
+#include "editing/EtherNetIPEntryEditing.h"
+#include "editing/ParamEditing.h"
 
 namespace corvid::app {
 

@@ -8,10 +8,10 @@
 
 #include "ViewClipboard.h"
 
-#include "shell/CellCommit.h"
-#include "shell/EDSDoc.h"
-#include "shell/PageRows.h"
-#include "shell/ParamEditing.h"
+#include "door/EDSDoc.h"
+#include "editing/CellCommit.h"
+#include "editing/ParamEditing.h"
+#include "pages/PageRows.h"
 
 #include <optional>
 #include <string>

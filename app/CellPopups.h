@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/PageRows.h"
+#include "pages/PageRows.h"
 
 #include <QFrame>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "DriveFlowGuard.h"
 
 #include "device/SerialException.h"
-#include "shell/EDSDocTexts.h"
+#include "door/EDSDocTexts.h"
 
 namespace corvid::app {
 

@@ -3,7 +3,7 @@
 #include "CoreTextTranslation.h"
 #include "PageTableModel.h"
 
-#include "shell/ParamColumns.h"
+#include "pages/ParamColumns.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,9 +3,9 @@
 #include "CellDelegate.h"
 #include "ViewClipboard.h"
 
-#include "shell/EDSDoc.h"
-#include "shell/PageRows.h"
-#include "shell/PageSearch.h"
+#include "door/EDSDoc.h"
+#include "pages/PageRows.h"
+#include "pages/PageSearch.h"
 
 #include <QList>
 #include <QTableView>

@@ -9,8 +9,8 @@
 
 #include "canopen/CANopenModel.h"
 #include "devicenet/DeviceNetModel.h"
+#include "editing/CellCommit.h"
 #include "ethernetip/EtherNetIPModel.h"
-#include "shell/CellCommit.h"
 
 #include <QAction>
 #include <QApplication>

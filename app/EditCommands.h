@@ -5,7 +5,7 @@
 
 #include "canopen/CANopenObjectEditing.h"
 #include "devicenet/EDSParam.h"
-#include "shell/EDSDoc.h"
+#include "door/EDSDoc.h"
 
 #include <QObject>
 

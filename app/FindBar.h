@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/EDSDoc.h"
-#include "shell/PageSearch.h"
+#include "door/EDSDoc.h"
+#include "pages/PageSearch.h"
 
 #include <QWidget>
 

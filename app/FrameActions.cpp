@@ -31,6 +31,8 @@ void BuildMenus(QMainWindow& frame, const CFrameActions& a, QAction* projectWind
     file->addAction(a.exit);
 
     QMenu* edit = bar->addMenu(QObject::tr("&Edit"));
+    edit->addActions({a.undo, a.redo});
+    edit->addSeparator();
     edit->addActions({a.cut, a.copy, a.paste, a.del, a.insert});
     edit->addSeparator();
     edit->addAction(a.clear);
@@ -55,6 +57,8 @@ void BuildToolBar(QMainWindow& frame, const CFrameActions& a, QAction* projectWi
     tools->setMovable(false);
     tools->addActions({a.newFile, a.open, a.save, a.saveAll});
     tools->addSeparator();
+    tools->addActions({a.undo, a.redo});
+    tools->addSeparator();
     tools->addActions({a.cut, a.copy, a.paste});
     tools->addSeparator();
     tools->addActions({a.del, a.insert, a.clear});
@@ -78,6 +82,11 @@ CFrameActions CreateFrameActions(QMainWindow& frame, QAction* projectWindow, QAc
     a.corvidLayout = Command(frame, QObject::tr("Save in &Corvid Layout"), {});
     a.corvidLayout->setCheckable(true);
     a.exit = Command(frame, QObject::tr("E&xit"), QStringLiteral("application-exit"));
+    a.undo = Command(frame, QObject::tr("&Undo"), QStringLiteral("edit-undo"),
+                     QKeySequence(QObject::tr("Ctrl+Z")));
+    a.redo = Command(frame, QObject::tr("&Redo"), QStringLiteral("edit-redo"),
+                     QKeySequence(QObject::tr("Ctrl+Y")));
+    a.redo->setShortcuts({a.redo->shortcut(), QKeySequence(QObject::tr("Ctrl+Shift+Z"))});
     a.cut = Command(frame, QObject::tr("Cu&t"), QStringLiteral("edit-cut"),
                     QKeySequence(QObject::tr("Ctrl+X")));
     a.copy = Command(frame, QObject::tr("&Copy"), QStringLiteral("edit-copy"),

@@ -18,6 +18,8 @@ struct CFrameActions {
     QAction* saveAll;
     QAction* corvidLayout; // checkable: Save in Corvid Layout
     QAction* exit;
+    QAction* undo;
+    QAction* redo;
     QAction* cut;
     QAction* copy;
     QAction* paste;

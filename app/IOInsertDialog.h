@@ -1,8 +1,8 @@
 #pragma once
 
 #include "devicenet/DeviceNetModel.h"
-#include "shell/EDSDoc.h"
-#include "shell/IOInfoEditing.h"
+#include "door/EDSDoc.h"
+#include "editing/IOInfoEditing.h"
 
 #include <QDialog>
 

@@ -6,7 +6,7 @@
 #include "ShownText.h"
 
 #include "dictionaries/TypeDictionaries.h"
-#include "shell/ParamEditing.h"
+#include "editing/ParamEditing.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

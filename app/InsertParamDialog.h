@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/EDSDoc.h"
-#include "shell/ParamForm.h"
+#include "door/EDSDoc.h"
+#include "editing/ParamForm.h"
 
 #include <QDialog>
 

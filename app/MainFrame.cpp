@@ -14,13 +14,14 @@
 #include "ProjectWindow.h"
 #include "RecentFiles.h"
 #include "ShownText.h"
+#include "UndoCommands.h"
 #include "UserSettings.h"
 
-#include "shell/EDSDocTexts.h"
-#include "shell/KeptContent.h"
-#include "shell/OpenFileCheck.h"
-#include "shell/ProblemPlace.h"
-#include "shell/ProjectTree.h"
+#include "door/EDSDocTexts.h"
+#include "pages/KeptContent.h"
+#include "pages/ProblemPlace.h"
+#include "pages/ProjectTree.h"
+#include "reports/OpenFileCheck.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -82,6 +83,7 @@ CMainFrame::CMainFrame(IUserInterface& dialogs, QWidget* parent)
     AddFindCommands();
     CommitEditsBeforeCommands();
     edit_ = new CEditCommands(*doc_, *view_, *messages_, *ui_, actions_, this);
+    undo_ = new CUndoCommands(*doc_, *view_, *actions_.undo, *actions_.redo, this);
     recent_ = new CRecentFiles(*actions_.recentFiles, this);
     menuBar()->insertMenu(menuBar()->actions().constLast(), new CLanguageMenu(*ui_, this));
     counts_ = new QLabel(this);
@@ -111,6 +113,7 @@ CMainFrame::~CMainFrame() {
     delete edit_;
     delete find_;
     delete filter_;
+    delete undo_;
     delete problems_;
     delete view_;
     delete project_;
@@ -178,6 +181,8 @@ void CMainFrame::ConnectCommands() {
     connect(project_, &CProjectWindow::RootActivated, this,
             [this](EDSFileRef file) { ShowPage(file, std::string(kFileSummarySection)); });
     connect(project_, &CProjectWindow::SectionActivated, this,
+            [this](EDSFileRef file, const std::string& section) { ShowPage(file, section); });
+    connect(undo_, &CUndoCommands::StepPageWanted, this,
             [this](EDSFileRef file, const std::string& section) { ShowPage(file, section); });
     connect(project_, &CProjectWindow::AddFilesRequested, a.open, &QAction::trigger);
     connect(project_, &CProjectWindow::NewFileRequested, a.newFile, &QAction::trigger);

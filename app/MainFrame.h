@@ -2,7 +2,7 @@
 
 #include "FrameActions.h"
 
-#include "shell/EDSDoc.h"
+#include "door/EDSDoc.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -26,6 +26,7 @@ class CMessageWindow;
 class CProblemsDock;
 class CProjectWindow;
 class CRecentFiles;
+class CUndoCommands;
 
 // The main window. It creates the document set, the view, the docks and the
 // commands, and wires them; each of them does its own work.
@@ -99,6 +100,7 @@ private:
     QLabel* network_;
     CFrameActions actions_;
     CEditCommands* edit_;
+    CUndoCommands* undo_;
     CRecentFiles* recent_;
     bool loading_ = false;
     struct ShownPage {

@@ -2,7 +2,7 @@
 
 #include "canopen/CANopenModel.h"
 #include "canopen/CANopenObjectEditing.h"
-#include "shell/EDSDoc.h"
+#include "door/EDSDoc.h"
 
 #include <QDialog>
 

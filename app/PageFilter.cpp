@@ -3,7 +3,7 @@
 #include "EDSView.h"
 
 #include "canopen/CANopenModel.h"
-#include "shell/PageSearch.h"
+#include "pages/PageSearch.h"
 
 #include <QHBoxLayout>
 #include <QItemSelectionModel>

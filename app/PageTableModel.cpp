@@ -6,8 +6,8 @@
 #include "ShownText.h"
 
 #include "dictionaries/TextEncoding.h"
-#include "shell/CellCommit.h"
-#include "shell/ParamEditing.h"
+#include "editing/CellCommit.h"
+#include "editing/ParamEditing.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/EDSDoc.h"
-#include "shell/PageRows.h"
+#include "door/EDSDoc.h"
+#include "pages/PageRows.h"
 
 #include <QAbstractTableModel>
 #include <QIcon>

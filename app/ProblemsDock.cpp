@@ -2,7 +2,7 @@
 
 #include "CoreTextTranslation.h"
 
-#include "shell/OpenFileCheck.h"
+#include "reports/OpenFileCheck.h"
 
 #include <QComboBox>
 #include <QHeaderView>

@@ -2,8 +2,8 @@
 
 #include "ProblemsModel.h"
 
-#include "shell/EDSCheck.h"
-#include "shell/EDSDoc.h"
+#include "door/EDSDoc.h"
+#include "reports/EDSCheck.h"
 
 #include <QDockWidget>
 #include <QTimer>

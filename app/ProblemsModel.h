@@ -1,7 +1,7 @@
 #pragma once
 
 #include "dictionaries/CheckFinding.h"
-#include "shell/EDSDoc.h"
+#include "door/EDSDoc.h"
 
 #include <QAbstractTableModel>
 

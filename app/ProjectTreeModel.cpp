@@ -3,7 +3,7 @@
 #include "AppIcons.h"
 #include "ShownText.h"
 
-#include "shell/ProjectTree.h"
+#include "pages/ProjectTree.h"
 
 namespace corvid::app {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/EDSDoc.h"
+#include "door/EDSDoc.h"
 
 #include <QDockWidget>
 

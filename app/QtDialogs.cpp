@@ -3,7 +3,7 @@
 #include "SavePromptDialog.h"
 #include "ShownText.h"
 
-#include "shell/EDSDoc.h"
+#include "door/EDSDoc.h"
 
 #include <QFile>
 #include <QFileDialog>

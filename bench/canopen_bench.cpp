@@ -6,8 +6,8 @@
 
 #include "canopen/CANopenReader.h"
 #include "canopen/CANopenWriter.h"
-#include "shell/EDSKind.h"
-#include "shell/KeptSave.h"
+#include "door/EDSKind.h"
+#include "door/KeptSave.h"
 
 #include "BenchFiles.h"
 

@@ -8,9 +8,9 @@
 
 #include "canopen/CANopenReader.h"
 #include "canopen/CANopenWriter.h"
-#include "shell/EDSDoc.h"
-#include "shell/PageRows.h"
-#include "shell/PageSearch.h"
+#include "door/EDSDoc.h"
+#include "pages/PageRows.h"
+#include "pages/PageSearch.h"
 
 #include "BenchFiles.h"
 #include "ScriptedUserInterface.h"

@@ -4,7 +4,7 @@
 
 #include "dictionaries/FileIO.h"
 #include "dictionaries/TextEncoding.h"
-#include "shell/EDSCheck.h"
+#include "reports/EDSCheck.h"
 
 #include <nlohmann/json.hpp>
 

@@ -11,7 +11,7 @@
 #include "device/SerialPortNames.h"
 #include "dictionaries/EDSTextHelper.h"
 #include "generate/NewFileFlows.h"
-#include "shell/ModelJson.h"
+#include "reports/ModelJson.h"
 
 #include <iostream>
 #include <memory>

@@ -3,7 +3,7 @@
 #include "CliCommon.h"
 #include "CliUserInterface.h"
 
-#include "shell/EDSDoc.h"
+#include "door/EDSDoc.h"
 
 #include <iostream>
 #include <memory>

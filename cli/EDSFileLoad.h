@@ -3,7 +3,7 @@
 // Reading the EDS file a command works on, and the options that say how it
 // is read (--as) and written (--layout), shared by resave, dump and edit.
 
-#include "shell/EDSFile.h"
+#include "door/EDSFile.h"
 
 #include <CLI/CLI.hpp>
 

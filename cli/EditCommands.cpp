@@ -6,10 +6,10 @@
 
 #include "dictionaries/EDSTextHelper.h"
 #include "dictionaries/FileIO.h"
-#include "shell/EDSDoc.h"
-#include "shell/KeptSave.h"
-#include "shell/PageRows.h"
-#include "shell/ProjectTree.h"
+#include "door/EDSDoc.h"
+#include "door/KeptSave.h"
+#include "pages/PageRows.h"
+#include "pages/ProjectTree.h"
 
 #include <algorithm>
 #include <iostream>

@@ -2,7 +2,7 @@
 
 // The fieldbus names the commands take (--as, --fieldbus) and print.
 
-#include "shell/EDSKind.h"
+#include "door/EDSKind.h"
 
 #include <map>
 #include <string>

@@ -9,10 +9,10 @@
 #include "device/SerialException.h"
 #include "device/SerialFraming.h"
 #include "dictionaries/TextEncoding.h"
+#include "door/EDSDocKinds.h"
 #include "generate/Catalogue.h"
 #include "generate/ComportSettings.h"
 #include "generate/NewFileFlows.h"
-#include "shell/EDSDocKinds.h"
 
 #include <cstdlib>
 #include <iostream>

@@ -1,6 +1,9 @@
 // Any bytes read as a CANopen file: no crash, no hang, the written form is a
 // fixed point (writing what was read from it gives it back), and what the
-// reader kept comes back kept, unchanged and in the same place.
+// reader kept comes back kept, unchanged and in the same place. A save in
+// the file's own layout gives the bytes back (KeptLayoutOracle.h).
+
+#include "KeptLayoutOracle.h"
 
 #include "canopen/CANopenReader.h"
 #include "canopen/CANopenWriter.h"
@@ -63,6 +66,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (corvid::FormatCANopenEDS(second) != once)
         std::abort();
     if (KeptContent(second) != KeptContent(first) || second.ByteOrderMark != first.ByteOrderMark)
+        std::abort();
+    const bool kept = corvid::fuzz::KeptLayoutHolds<CCANopenEDS>(
+        text, corvid::kCANopenLayout,
+        [](CCANopenEDS& model, std::string_view source) {
+            corvid::LoadCANopenEDSText(model, source, "fuzz.eds");
+        },
+        [](const CCANopenEDS& model) { return corvid::FormatCANopenEDS(model); });
+    if (!kept)
         std::abort();
     return 0;
 }

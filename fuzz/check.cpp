@@ -1,7 +1,7 @@
 // Any bytes checked as a file of each kind: no crash, no hang, and every
 // finding stands on a line of the input (or on none, 0, for the whole file).
 
-#include "shell/EDSCheck.h"
+#include "reports/EDSCheck.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -26,6 +26,9 @@ draw edit-cut 22 -draw "fill none stroke #444444 stroke-width 1.5 circle 6,17 6,
 draw edit-copy 22 -draw "fill white stroke #555555 rectangle 2.5,2.5 12.5,14.5 rectangle 8.5,7.5 18.5,19.5" -draw "$lines"
 draw edit-paste 22 -draw "fill #c8a064 stroke #6e5028 roundrectangle 3.5,3.5 16.5,20.5 1,1 fill #888888 stroke none rectangle 7,2 13,5 fill white stroke #555555 rectangle 9.5,8.5 19.5,20.5"
 draw edit-delete 22 -draw "fill none stroke #c03030 stroke-width 3 line 5,5 17,17 line 17,5 5,17"
+undo_arc='fill none stroke #3b6fb6 stroke-width 2.5 arc 4,6 18,20 180,360'
+draw edit-undo 22 -draw "$undo_arc" -draw "fill #3b6fb6 stroke none polygon 0,12 8,12 4,17"
+draw edit-redo 22 -draw "$undo_arc" -draw "fill #3b6fb6 stroke none polygon 14,12 22,12 18,17"
 draw list-add 22 -draw "fill #2e9a3e stroke none rectangle 9,3 13,19 rectangle 3,9 19,13"
 draw edit-clear 22 -draw "fill #e0e0e0 stroke #666666 polygon 3,14 11,6 19,14 11,20" -draw "fill #e07070 stroke #903030 polygon 3,14 7,10 15,18 11,20"
 draw help-contents 22 -draw "fill #3b6fb6 stroke #1f3f6e circle 11,11 11,1.5" \

@@ -294,9 +294,11 @@
         <translation>刪除</translation>
     </message>
     <message>
-        <source>Do you want to delete this object?</source>
+        <source>Do you want to delete this object?<byte value="xd"/>
+%1</source>
         <extracomment>61246</extracomment>
-        <translation>是否刪除此物件？</translation>
+        <translation>是否刪除此物件？<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>Open File:  %1 is a CANopen EDS file.</source>
@@ -667,10 +669,12 @@
     </message>
     <message>
         <source>Do you want to delete this object?<byte value="xd"/>
-%1 is named by %2.</source>
+%1<byte value="xd"/>
+%2 is named by %3.</source>
         <extracomment>70036</extracomment>
         <translation>是否刪除此物件？<byte value="xd"/>
-%1 被 %2 參照。</translation>
+%1<byte value="xd"/>
+%2 被 %3 參照。</translation>
     </message>
     <message>
         <source>Index is from 1 to 65535.</source>
@@ -786,6 +790,41 @@
         <extracomment>70118</extracomment>
         <translation>%1 個警告</translation>
     </message>
+    <message>
+        <source>Edit %1</source>
+        <extracomment>70120</extracomment>
+        <translation>編輯 %1</translation>
+    </message>
+    <message>
+        <source>Edit %1 of %2</source>
+        <extracomment>70121</extracomment>
+        <translation>編輯 %2 的 %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <extracomment>70122</extracomment>
+        <translation>刪除 %1</translation>
+    </message>
+    <message>
+        <source>Insert %1</source>
+        <extracomment>70123</extracomment>
+        <translation>插入 %1</translation>
+    </message>
+    <message>
+        <source>Replace %1</source>
+        <extracomment>70124</extracomment>
+        <translation>取代 %1</translation>
+    </message>
+    <message>
+        <source>Cut %1</source>
+        <extracomment>70125</extracomment>
+        <translation>剪下 %1</translation>
+    </message>
+    <message>
+        <source>Paste %1</source>
+        <extracomment>70126</extracomment>
+        <translation>貼上 %1</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -859,6 +898,34 @@
     <message>
         <source>E&amp;xit</source>
         <translation>結束(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>復原(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>取消復原(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>復原 %1(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>取消復原 %1(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Ctrl+Y</source>
+        <translation>Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Z</source>
+        <translation>Ctrl+Shift+Z</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>

@@ -51,4 +51,9 @@ void InsertOrderedSub(std::vector<CANopenObject>& subObjects, CANopenObject reco
     PlaceAt(subObjects, where, std::move(record));
 }
 
+std::vector<GivenFields*> GivenFieldsOf(CCANopenEDS& model) {
+    return {&model.FileInfo.Given, &model.DeviceInfo.Given, &model.DummyUsage.Given,
+            &model.Comments.Given};
+}
+
 } // namespace corvid

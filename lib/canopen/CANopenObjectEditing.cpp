@@ -210,8 +210,28 @@ std::optional<CANopenObject> RemoveObjectRecord(CCANopenEDS& model, const Object
     return removed;
 }
 
+std::string DeleteQuestion(std::string_view what) {
+    return std::string(object_texts::kDeleteObject) + "\r\n" + std::string(what);
+}
+
+namespace {
+
+// "0x2100 Motor settings", or "0x2100 sub-index 1 Motor current".
+std::string RecordTitle(const CCANopenEDS& model, const ObjectKey& key) {
+    const CANopenObject& object = *FindObjectRecord(model, key.Index);
+    std::string title = "0x" + FormatHexDigits(key.Index);
+    const CANopenObject* record = &object;
+    if (key.SubIndex) {
+        title += " sub-index " + std::to_string(*key.SubIndex);
+        record = &(*object.SubObjects)[*SubPosition(object, *key.SubIndex)];
+    }
+    return record->ParameterName.empty() ? title : title + " " + record->ParameterName;
+}
+
+} // namespace
+
 bool DeleteObjectRecord(CCANopenEDS& model, const ObjectKey& key, IUserInterface& ui) {
-    if (!CanRemoveObjectRecord(model, key) || !AskYes(ui, std::string(object_texts::kDeleteObject)))
+    if (!CanRemoveObjectRecord(model, key) || !AskYes(ui, DeleteQuestion(RecordTitle(model, key))))
         return false;
     return RemoveObjectRecord(model, key).has_value();
 }

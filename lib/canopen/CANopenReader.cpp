@@ -105,11 +105,14 @@ template <typename Record, size_t N>
 void ReadFields(const ReadContext& context, std::string_view name, Record& record,
                 const FieldTable<Record, N>& table) {
     record.SectionName = name;
+    record.Given.StartReading();
     ReadLines(context, context.source.Find(name), record.SectionName, CommentLines::Drop,
               record.KeptLines, [&](const KeyedLine& line) {
                   const FieldEntry<Record>* item = FieldOfLine(table, line);
-                  if (item != nullptr)
+                  if (item != nullptr) {
                       StoreValue(record, *item, line.value);
+                      record.Given.Add(FieldPlace(table, *item));
+                  }
                   return item != nullptr;
               });
 }
@@ -121,10 +124,12 @@ void ReadComments(const ReadContext& context, CANopenComments& comments) {
     comments.SectionName = std::string(kCommentsSection);
     SourceSection* section = context.source.Find(kCommentsSection);
     comments.Lines = 0;
+    comments.Given.StartReading();
     for (size_t i = 0; section != nullptr && i < section->lines.size(); ++i) {
         const KeyedLine line = SplitKeyed(section->lines[i].text);
         if (const auto* item = FieldOfLine(kCommentsFields, line)) {
             StoreValue(comments, *item, line.value);
+            comments.Given.Add(FieldPlace(kCommentsFields, *item));
             break;
         }
     }

@@ -83,30 +83,61 @@ void WriteField(CANopenLineWriter& out, const Record& record, const FieldEntry<R
     out.Optional(item.Keyword, text.empty() ? item.Traits.Fallback : std::string_view(text));
 }
 
+// A keyword of a section that was read is written as its file gave it,
+// empty or not (an empty one the file needs gets its fallback), and left out
+// when the file did not give it.
+template <typename Record, size_t N>
+void WriteGivenField(CANopenLineWriter& out, const Record& record,
+                     const FieldTable<Record, N>& table, const FieldEntry<Record>& item) {
+    if (!record.Given.Has(FieldPlace(table, item)))
+        return;
+    if (!record.Given.Read()) {
+        WriteField(out, record, item);
+        return;
+    }
+    const std::string text = FieldText(record, item);
+    out.Line(item.Keyword, text.empty() ? item.Traits.Fallback : std::string_view(text));
+}
+
+// A section its file did not have, and that nothing was put in, stays out.
+template <typename Record> bool LeftOut(CANopenLineWriter& out, const Record& record) {
+    if (!record.Given.None() || !record.KeptLines.empty())
+        return false;
+    out.KeptSectionsAfter(record.SectionName);
+    return true;
+}
+
 template <typename Record, size_t N>
 void WriteFields(CANopenLineWriter& out, const Record& record, const FieldTable<Record, N>& table) {
+    if (LeftOut(out, record))
+        return;
     out.Section(record.SectionName);
     for (const FieldEntry<Record>& item : table)
-        WriteField(out, record, item);
+        WriteGivenField(out, record, table, item);
     EndSection(out, record.SectionName, record.KeptLines);
 }
 
 // Lines are numbered from the list with a full-width counter, so a block of
 // more than 255 lines keeps every line.
 void WriteComments(CANopenLineWriter& out, const CANopenComments& comments) {
+    if (comments.LineTexts.empty() && LeftOut(out, comments))
+        return;
     out.Section(comments.SectionName);
     for (const FieldEntry<CANopenComments>& item : kCommentsFields)
-        WriteField(out, comments, item);
+        WriteGivenField(out, comments, kCommentsFields, item);
     for (size_t i = 0; i < comments.LineTexts.size(); ++i)
         out.Line(CommentLineKey(i + 1), comments.LineTexts[i]);
     EndSection(out, comments.SectionName, comments.KeptLines);
 }
 
-// Writes `key` where the record's kind carries it (`usual`) or its file
-// gave it.
+// Writes `key` where its file gave it, even empty (tools read an empty
+// DefaultValue apart from a missing one), or else where the record's kind
+// carries it (`usual`).
 void WriteKeyWhen(CANopenLineWriter& out, const CANopenObject& record,
                   const FieldEntry<CANopenObject>& key, bool usual) {
-    if (usual || (record.KeysInFile & ObjectKeyBit(key)) != 0)
+    if ((record.KeysInFile & ObjectKeyBit(key)) != 0)
+        out.Line(key.Keyword, FieldText(record, key));
+    else if (usual)
         WriteField(out, record, key);
 }
 
@@ -131,8 +162,22 @@ void WriteRecordStart(CANopenLineWriter& out, const std::string& name,
     WriteKeyWhen(out, record, kObjectTypeKey, record.ObjectType != kNoObjectType);
 }
 
+// An object its list names but whose file has no section for it, and that
+// holds nothing since: a section written for it would be a stub that other
+// tools refuse.
+bool WithoutSection(const CANopenObject& object) {
+    return object.KeysInFile == 0 && object.KeptLines.empty() && object.SubNumber == 0 &&
+           object.ParameterName.empty() && object.ObjectType == kNoObjectType &&
+           object.DataType == kNoDataType && object.LowLimit.empty() && object.HighLimit.empty() &&
+           object.DefaultValue.empty() && object.AccessType.empty() && !object.PDOMapping;
+}
+
 void WriteObject(CANopenLineWriter& out, const CANopenObject& object) {
     const std::string name = ObjectSectionName(object.Index);
+    if (WithoutSection(object)) {
+        out.KeptSectionsAfter(name);
+        return;
+    }
     WriteRecordStart(out, name, object);
     if (IsStructuredObjectType(object.ObjectType)) {
         WriteField(out, object, kSubNumberKey);

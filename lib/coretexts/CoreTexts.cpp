@@ -2,10 +2,11 @@
 
 #include "canopen/CANopenObjectEditing.h"
 #include "dictionaries/TypeDictionaries.h"
+#include "door/EDSDocKinds.h"
+#include "door/EDSDocTexts.h"
+#include "door/StepNames.h"
 #include "generate/GenerateTexts.h"
-#include "shell/EDSDocKinds.h"
-#include "shell/EDSDocTexts.h"
-#include "shell/ParamColumns.h"
+#include "pages/ParamColumns.h"
 
 #include <algorithm>
 
@@ -73,7 +74,7 @@ std::vector<CoreText> ObjectTexts() {
         {61210, Body(object_texts::kNoSuchObject)},
         {61211, Body(object_texts::kReplaceSubIndex)},
         {61241, "Delete"},
-        {61246, Body(object_texts::kDeleteObject)},
+        {61246, Concat({object_texts::kDeleteObject, "\r\n%s"})},
     };
 }
 
@@ -98,7 +99,7 @@ std::vector<CoreText> CellTexts() {
         {70034, "the row needs %u fields split by exactly %u commas, and no \";\" or \"$\" "
                 "outside quotes"},
         {70035, "%s has already existed! Do you want to replace it?"},
-        {70036, Concat({object_texts::kDeleteObject, "\r\n%s is named by %s."})},
+        {70036, Concat({object_texts::kDeleteObject, "\r\n%s\r\n%s is named by %s."})},
         {70037, "Index is from 1 to 65535."},
         {70038, "Size, Bit and Path Size are from 0 to 65535."},
         {70039, "Edit:  IO_Info: %s"},
@@ -171,10 +172,21 @@ std::vector<CoreText> PageTexts() {
     return texts;
 }
 
+// The names of undo steps in the Edit menu.
+std::vector<CoreText> StepTexts() {
+    using namespace step_texts;
+    return {
+        {70120, std::string(kEdit)},    {70121, std::string(kEditOf)},
+        {70122, std::string(kDelete)},  {70123, std::string(kInsert)},
+        {70124, std::string(kReplace)}, {70125, std::string(kCut)},
+        {70126, std::string(kPaste)},
+    };
+}
+
 std::vector<CoreText> AllTexts() {
     std::vector<CoreText> all;
     for (auto&& part :
-         {DocumentTexts(), ObjectTexts(), CellTexts(), GenerationTexts(), PageTexts()})
+         {DocumentTexts(), ObjectTexts(), CellTexts(), GenerationTexts(), PageTexts(), StepTexts()})
         all.insert(all.end(), part.begin(), part.end());
     std::sort(all.begin(), all.end(),
               [](const CoreText& a, const CoreText& b) { return a.Number < b.Number; });

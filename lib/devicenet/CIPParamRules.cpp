@@ -171,9 +171,11 @@ std::vector<RuleFault> CIPParamFaults(const CEDSParam& param) {
         faults.push_back({Severity::Warning, "Data Size " + std::to_string(param.DataSize) +
                                                  " does not match " + rule->name + " (" +
                                                  std::to_string(rule->size) + " bytes)."});
+    // An empty path size is checked as 0, as it always was.
+    const unsigned pathSize = param.PathSize.value_or(0);
     if (const std::optional<size_t> bytes = LinkPathBytes(param.LinkPath);
-        bytes && *bytes != param.PathSize)
-        faults.push_back({Severity::Warning, "Path Size " + std::to_string(param.PathSize) +
+        bytes && *bytes != pathSize)
+        faults.push_back({Severity::Warning, "Path Size " + std::to_string(pathSize) +
                                                  " does not match the link path's " +
                                                  std::to_string(*bytes) + " bytes."});
     if ((param.Descriptor & kDescEnumStrings) != 0 && !param.EnumStrings)

@@ -43,7 +43,7 @@ void FormatParam(CEDSLineWriter& out, size_t number, const CEDSParam& p) {
     const auto dec = [](auto value) { return std::to_string(value); };
     out.Line("\tParam" + dec(number) + "=");
     out.Line("\t\t" + dec(p.Reserved) + ",");
-    out.Line("\t\t" + dec(p.PathSize) + ", " + p.LinkPath + ",");
+    out.Line("\t\t" + DecimalOrEmpty(p.PathSize) + ", " + p.LinkPath + ",");
     // Files give the descriptor as a word; its high byte is written only
     // when it holds bits.
     out.Line("\t\t" + (p.Descriptor > 0xFF ? FormatHex16(p.Descriptor) : FormatHex8(p.Descriptor)) +
@@ -53,11 +53,10 @@ void FormatParam(CEDSLineWriter& out, size_t number, const CEDSParam& p) {
     out.Line("\t\t" + p.UnitsStr + ",");
     out.Line("\t\t" + p.HelpStr + ",");
     out.Line("\t\t" + p.Minimum + ", " + p.Maximum + ", " + p.Default + ",");
-    out.Line("\t\t" + dec(p.Multiplier) + ", " + dec(p.Divider) + ", " + dec(p.Base) + ", " +
-             dec(p.Offset) + ",");
-    const std::string precision = p.Precision == 0 ? std::string() : dec(p.Precision);
+    out.Line("\t\t" + DecimalOrEmpty(p.Multiplier) + ", " + DecimalOrEmpty(p.Divider) + ", " +
+             DecimalOrEmpty(p.Base) + ", " + DecimalOrEmpty(p.Offset) + ",");
     out.Line("\t\t" + p.MultiplierLink + ", " + p.DivisorLink + ", " + p.BaseLink + ", " +
-             p.OffsetLink + ", " + precision + ";");
+             p.OffsetLink + ", " + DecimalOrEmpty(p.Precision) + ";");
     out.Line("");
 }
 
@@ -142,13 +141,22 @@ void FormatGroups(CEDSLineWriter& out, const CEDSParamList& params,
     WriteKeptEntries(kept, "Groups");
 }
 
+// A numeric field by `parse`, or none when the file left it empty.
+template <typename Parse>
+auto GivenNumber(const std::string& field, Parse parse)
+    -> std::optional<decltype(parse(std::string_view()))> {
+    if (TrimmedBlanks(field).empty())
+        return std::nullopt;
+    return parse(field);
+}
+
 } // namespace
 
 std::unique_ptr<CEDSParam> ParamFromEntry(std::string_view entry) {
     const std::vector<std::string> f = EntryFields(entry, 21);
     auto param = std::make_unique<CEDSParam>();
     param->Reserved = Number8(f[0]);
-    param->PathSize = Number8(f[1]);
+    param->PathSize = GivenNumber(f[1], Number8);
     param->LinkPath = f[2];
     param->Descriptor = Number16(f[3]);
     param->DataType = Number8(f[4]);
@@ -159,16 +167,16 @@ std::unique_ptr<CEDSParam> ParamFromEntry(std::string_view entry) {
     param->Minimum = f[9];
     param->Maximum = f[10];
     param->Default = f[11];
-    param->Multiplier = Number16(f[12]);
-    param->Divider = Number16(f[13]);
-    param->Base = Number16(f[14]);
+    param->Multiplier = GivenNumber(f[12], Number16);
+    param->Divider = GivenNumber(f[13], Number16);
+    param->Base = GivenNumber(f[14], Number16);
     // The writer writes a negative offset with its sign; read it back.
-    param->Offset = ParseSigned16(f[15]);
+    param->Offset = GivenNumber(f[15], ParseSigned16);
     param->MultiplierLink = f[16];
     param->DivisorLink = f[17];
     param->BaseLink = f[18];
     param->OffsetLink = f[19];
-    param->Precision = Number8(f[20]);
+    param->Precision = GivenNumber(f[20], Number8);
     return param;
 }
 

@@ -102,4 +102,20 @@ void InsertOrdered(std::vector<TSpecEntry>& list, TSpecEntry entry) {
     PlaceByNumber(list, std::move(entry));
 }
 
+std::vector<GivenFields*> GivenFieldsOf(CEtherNetIPEDS& model) {
+    return {&model.TCPIPInterfaceClass.Given,
+            &model.QoSClass.Given,
+            &model.IdentityClass.Given,
+            &model.MessageRouterClass.Given,
+            &model.FileClass.Given,
+            &model.ConnectionManagerSection.Given,
+            &model.DLRClassSection.ObjectClassSection::Given,
+            &model.DLRClassSection.Given,
+            &model.EthernetLinkClassSection.ObjectClassSection::Given,
+            &model.EthernetLinkClassSection.Given,
+            &model.AssemblySection.Given,
+            &model.ModularSection.Given,
+            &model.CapacitySection.Given};
+}
+
 } // namespace corvid

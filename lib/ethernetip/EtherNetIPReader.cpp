@@ -160,6 +160,8 @@ public:
           params_{model.Params, model.GroupNames, diagnostics, path, &model.Kept} {}
 
     void Read() {
+        for (GivenFields* given : GivenFieldsOf(model_))
+            given->StartReading();
         ReadSections(source_, kHeaders, kept_, [&](size_t section, std::string& line) {
             return ReadSection(
                 source_, line, kHeaders, section, kept_, [&] { Enter(section); },

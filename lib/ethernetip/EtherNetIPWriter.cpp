@@ -6,6 +6,8 @@
 #include "dictionaries/FileIO.h"
 #include "ethernetip/EtherNetIPFields.h"
 
+#include <algorithm>
+#include <initializer_list>
 #include <set>
 
 namespace corvid {
@@ -14,7 +16,19 @@ namespace {
 
 constexpr std::string_view kIndent6 = "\t      ";
 
+// A section its file did not have, that nothing was put in since, is left
+// out: other tools stop on or complain about empty keywords and sections.
+bool LeftOut(const CKeptLinesWriter& kept, std::string_view name,
+             std::initializer_list<const GivenFields*> given, bool entries) {
+    return !entries && !kept.HasEntries(name) &&
+           std::all_of(given.begin(), given.end(), [](const GivenFields* g) { return g->None(); });
+}
+
+// A read file without [File] or [Device] gets none: a header without a
+// name is no section any reader accepts.
 void WriteFile(CEDSLineWriter& out, CKeptLinesWriter& kept, const EtherNetIPFileSection& file) {
+    if (file.SectionName.empty())
+        return;
     FormatFileKeywords(out, kept, file);
     FormatFieldLines(out, file, kEtherNetIPFileFields, EmptyFields::Omit);
     kept.Entries(file.SectionName);
@@ -23,6 +37,8 @@ void WriteFile(CEDSLineWriter& out, CKeptLinesWriter& kept, const EtherNetIPFile
 
 void WriteDevice(CEDSLineWriter& out, CKeptLinesWriter& kept,
                  const EtherNetIPDeviceSection& device) {
+    if (device.SectionName.empty())
+        return;
     FormatDeviceKeywords(out, kept, device);
     FormatFieldLines(out, device, kEtherNetIPDeviceFields, EmptyFields::Omit);
     kept.Entries(device.SectionName);
@@ -55,6 +71,8 @@ void WriteClassification(CEDSLineWriter& out, CKeptLinesWriter& kept,
 // With no member, the reserved fields end the entry, so it reads back with
 // no member rather than with an empty one.
 void WriteAssemblies(CEDSLineWriter& out, CKeptLinesWriter& kept, const AssemblyRecord& section) {
+    if (LeftOut(kept, "Assembly", {&section.Given}, !section.Assemblies.empty()))
+        return;
     kept.Section("Assembly");
     FormatFieldLines(out, section, kAssemblyFields);
     for (const AssemblyEntry& assembly : section.Assemblies) {
@@ -95,6 +113,8 @@ void WritePorts(CEDSLineWriter& out, CKeptLinesWriter& kept, const CEtherNetIPED
 }
 
 void WriteModular(CEDSLineWriter& out, CKeptLinesWriter& kept, const ModularRecord& section) {
+    if (LeftOut(kept, "Modular", {&section.Given}, !section.Racks.empty()))
+        return;
     kept.Section("Modular");
     FormatFieldLines(out, section, kModularFields);
     for (const RackEntry& rack : section.Racks) {
@@ -113,6 +133,8 @@ void WriteClassLines(CEDSLineWriter& out, const ObjectClassSection& section) {
 
 void WriteObjectClass(CEDSLineWriter& out, CKeptLinesWriter& kept, std::string_view name,
                       const ObjectClassSection& section) {
+    if (LeftOut(kept, name, {&section.Given}, false))
+        return;
     kept.Section(name);
     WriteClassLines(out, section);
     kept.Entries(name);
@@ -120,18 +142,24 @@ void WriteObjectClass(CEDSLineWriter& out, CKeptLinesWriter& kept, std::string_v
 }
 
 void WriteDLRClass(CEDSLineWriter& out, CKeptLinesWriter& kept, const DLRClassRecord& section) {
+    if (LeftOut(kept, "DLR Class", {&section.ObjectClassSection::Given, &section.Given}, false))
+        return;
     kept.Section("DLR Class");
     WriteClassLines(out, section);
     // This line has always had a blank in front of its "=", and saved files
     // are compared byte for byte.
     const FieldEntry<DLRClassRecord>& ring = kDLRClassFields[0];
-    out.Line("\t" + std::string(ring.Keyword) + " =" + FieldText(section, ring) + ";");
+    if (section.Given.Has(0))
+        out.Line("\t" + std::string(ring.Keyword) + " =" + FieldText(section, ring) + ";");
     kept.Entries("DLR Class");
     out.Line("");
 }
 
 void WriteEthernetLink(CEDSLineWriter& out, CKeptLinesWriter& kept,
                        const EthernetLinkClassRecord& section) {
+    if (LeftOut(kept, "Ethernet Link Class", {&section.ObjectClassSection::Given, &section.Given},
+                false))
+        return;
     kept.Section("Ethernet Link Class");
     WriteClassLines(out, section);
     FormatFieldLines(out, section, kEthernetLinkClassFields);
@@ -141,6 +169,8 @@ void WriteEthernetLink(CEDSLineWriter& out, CKeptLinesWriter& kept,
 
 void WriteConnectionManager(CEDSLineWriter& out, CKeptLinesWriter& kept,
                             const ConnectionManagerRecord& section) {
+    if (LeftOut(kept, "Connection Manager", {&section.Given}, !section.Connections.empty()))
+        return;
     kept.Section("Connection Manager");
     WriteClassLines(out, section);
     out.Line("");
@@ -156,6 +186,8 @@ void WriteConnectionManager(CEDSLineWriter& out, CKeptLinesWriter& kept,
 }
 
 void WriteCapacity(CEDSLineWriter& out, CKeptLinesWriter& kept, const CapacityRecord& section) {
+    if (LeftOut(kept, "Capacity", {&section.Given}, !section.TSpecs.empty()))
+        return;
     kept.Section("Capacity");
     for (const TSpecEntry& tspec : section.TSpecs) {
         out.Append("\tTSpec" + std::to_string(tspec.Number) + "= ");

@@ -1,9 +1,11 @@
 #include "generate/NewFileFlows.h"
 
+#include "FlowSteps.h"
+
 #include "dictionaries/FileIO.h"
+#include "door/EDSDocKinds.h"
 #include "generate/Catalogue.h"
 #include "generate/GenerateTexts.h"
-#include "shell/EDSDocKinds.h"
 
 #include <algorithm>
 
@@ -32,6 +34,7 @@ bool LoadModel(CEDSDoc& doc, IUserInterface& ui, const CatalogueChoice& choice,
     auto model = std::make_unique<Model>();
     ui.AppendMessage(Format(generate_texts::kReadingFrom, {path}));
     EDSDocKind<Model>::LoadText(*model, text, path);
+    flow_steps::ForgetWhatTheFileGave(*model);
     // The lists' names, whatever header comment the model file has.
     model->Header.Module = choice.module;
     model->Header.Device = choice.device;

@@ -58,10 +58,13 @@ void CDeviceNetDriveBuilder::AddParameter(const DriveParameter& parameter) {
     ++runningNumber_;
     auto param = BaseParam(LinkPath(parameter), static_cast<uint8_t>(parameter.group + 1));
     if (!parameter.ignored) {
-        param->Precision = PrecisionOf(driveType_, parameter.attribute);
-        param->Divider = kDividers[param->Precision];
-        if (param->Precision != 0)
+        // No decimals is written as an empty precision.
+        const uint8_t precision = PrecisionOf(driveType_, parameter.attribute);
+        param->Divider = kDividers[precision];
+        if (precision != 0) {
+            param->Precision = precision;
             param->Descriptor |= kDescScaling;
+        }
         if ((parameter.attribute & kAttributeReadOnly) != 0)
             param->Descriptor |= kDescReadOnly;
         if (IsSignedParameter(driveType_, parameter))

@@ -71,6 +71,7 @@ bool GenerateCANopenFile(CEDSDoc& doc, IUserInterface& ui, CModbusMaster& master
     }
     auto model = std::make_unique<CCANopenEDS>();
     LoadCANopenEDSText(*model, text, templatePath);
+    flow_steps::ForgetWhatTheFileGave(*model);
     NameModel(*model, choice);
     // The template gives the communication objects; the drive's own come next.
     std::erase_if(model->Objects, [](const CANopenObject& object) {

@@ -6,9 +6,12 @@
 #include "ProjectWindow.h"
 #include "Roles.h"
 
+#include "canopen/CANopenModel.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
@@ -172,6 +175,19 @@ std::string ExpectedSave(const char* name, const std::string& saved) {
     if (std::getenv("CORVID_WRITE_EXPECTED") != nullptr)
         corvid::test::WriteFile(expected, saved);
     return corvid::test::ReadFile(expected);
+}
+
+void FillObjectDialog(std::vector<std::pair<const char*, QString>> fields, int subIndex) {
+    WhenModalShows([fields = std::move(fields), subIndex](QWidget& dialog) {
+        if (subIndex >= 0)
+            dialog.findChild<QComboBox*>("SubIndex")->setCurrentIndex(subIndex);
+        if (QAbstractButton* manufacturer =
+                dialog.findChild<QButtonGroup*>()->button(kCategoryManufacturer);
+            manufacturer->isEnabled())
+            manufacturer->click();
+        FillFields(dialog, fields);
+        ClickOk(dialog);
+    });
 }
 
 QStringList Items(const QComboBox& list) {

@@ -8,7 +8,7 @@
 #include "ScriptedUserInterface.h"
 #include "TestFiles.h"
 
-#include "shell/EDSDoc.h"
+#include "door/EDSDoc.h"
 
 #include <QModelIndex>
 #include <QString>
@@ -89,6 +89,11 @@ void ClickOk(QWidget& dialog);
 // Sets each named control as a user does: types into a text field,
 // chooses the item of a list, clicks a button (the text is then unused).
 void FillFields(QWidget& dialog, const std::vector<std::pair<const char*, QString>>& fields);
+
+// Fills the object dialog the next command opens: each field by its name,
+// the sub-index item `subIndex` when not negative, an object of the
+// manufacturer's category, then OK.
+void FillObjectDialog(std::vector<std::pair<const char*, QString>> fields, int subIndex = -1);
 
 // The items of a drop-down list, in order.
 QStringList Items(const QComboBox& list);

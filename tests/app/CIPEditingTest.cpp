@@ -83,10 +83,10 @@ private slots:
                          {"Back", {}}});
         f->frame->Actions().insert->trigger();
         f->Activate();
-        QCOMPARE(f->frame->View().SelectedKey(), std::string("Param6"));
+        QCOMPARE(f->frame->View().SelectedKey(), std::string("Param3")); // behind Param2
 
-        ToggleBoxes("Param3", kDescriptorColumn, {3}); // Supports Scaling Links
-        TypeEnumStrings("Param6", "\"Short\",\n\"Long\";");
+        ToggleBoxes("Param4", kDescriptorColumn, {3}); // the old Param3: Supports Scaling Links
+        TypeEnumStrings("Param3", "\"Short\",\n\"Long\";");
 
         f->DoubleClickSection(EDSKind::DeviceNet, 0, "IO_Info");
         ToggleBoxes("Default", 1, {1}); // Strobe

@@ -25,8 +25,8 @@
 #include "UserSettings.h"
 
 #include "coretexts/CoreTexts.h"
-#include "shell/PageRows.h"
-#include "shell/ProjectTree.h"
+#include "pages/PageRows.h"
+#include "pages/ProjectTree.h"
 
 #include <QAbstractButton>
 #include <QAction>

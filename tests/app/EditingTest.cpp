@@ -19,9 +19,7 @@
 
 #include "canopen/CANopenModel.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -37,25 +35,6 @@
 #include <memory>
 
 namespace corvid::app::test {
-
-namespace {
-
-// Fills the object dialog the command opens: each field by its name, an
-// object of the manufacturer's category, then OK.
-void FillObjectDialog(std::vector<std::pair<const char*, QString>> fields, int subIndex = -1) {
-    WhenModalShows([fields = std::move(fields), subIndex](QWidget& dialog) {
-        if (subIndex >= 0)
-            dialog.findChild<QComboBox*>("SubIndex")->setCurrentIndex(subIndex);
-        if (QAbstractButton* manufacturer =
-                dialog.findChild<QButtonGroup*>()->button(kCategoryManufacturer);
-            manufacturer->isEnabled())
-            manufacturer->click();
-        FillFields(dialog, fields);
-        ClickOk(dialog);
-    });
-}
-
-} // namespace
 
 class EditingTest : public QObject {
     Q_OBJECT

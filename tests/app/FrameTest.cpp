@@ -14,9 +14,9 @@
 #include "Roles.h"
 
 #include "dictionaries/TextEncoding.h"
-#include "shell/KeptContent.h"
-#include "shell/PageRows.h"
-#include "shell/ProjectTree.h"
+#include "pages/KeptContent.h"
+#include "pages/PageRows.h"
+#include "pages/ProjectTree.h"
 
 #include <QAction>
 #include <QHeaderView>

@@ -14,7 +14,7 @@
 #include "ProgramHome.h"
 
 #include "dictionaries/ProfileFile.h"
-#include "shell/ProjectTree.h"
+#include "pages/ProjectTree.h"
 
 #include <QAction>
 #include <QApplication>

@@ -11,7 +11,7 @@
 #include "ProblemsDock.h"
 #include "ProjectWindow.h"
 
-#include "shell/KeptContent.h"
+#include "pages/KeptContent.h"
 
 #include <QAction>
 #include <QStatusBar>

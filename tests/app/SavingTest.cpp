@@ -13,7 +13,7 @@
 #include "ProjectWindow.h"
 #include "RecentFiles.h"
 
-#include "shell/EDSDocKinds.h"
+#include "door/EDSDocKinds.h"
 
 #include <QAction>
 #include <QLineEdit>

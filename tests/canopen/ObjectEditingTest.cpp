@@ -169,7 +169,7 @@ TEST_F(ObjectEditingTest, Delete_AsksAndNoKeepsTheObject) {
     Apply(NewObject(kCategoryManufacturer, "obj"), "2000");
     ui.answers = {MessageAnswer::No, MessageAnswer::Yes};
     EXPECT_FALSE(DeleteObjectRecord(model, {0x2000, {}}, ui));
-    EXPECT_EQ(ui.questions[0].text, "Do you want to delete this object?");
+    EXPECT_EQ(ui.questions[0].text, "Do you want to delete this object?\r\n0x2000 obj");
     EXPECT_EQ(model.Objects.size(), 1u);
     EXPECT_TRUE(DeleteObjectRecord(model, {0x2000, {}}, ui));
     EXPECT_TRUE(model.Objects.empty());

@@ -39,6 +39,33 @@ TEST(FormatCANopenEDS, ReadThenWrittenNormalisesTheFileAndKeepsTheRest) {
     EXPECT_EQ(FormatCANopenEDS(model), test::WrittenFile("canopen-read-then-written.eds"));
 }
 
+// A file that was read gets back the keys it gave, empty ones included, and
+// none it did not: no numbers set to 0, no empty sections, and no stub
+// section for an object its list names without one (other tools refuse
+// such a stub).
+TEST(FormatCANopenEDS, ReadFileGetsNothingInvented) {
+    const std::string input = "[DeviceInfo]\nVendorName=V\nVendorNumber=5\nNrOfRXPDO=0\n"
+                              "[OptionalObjects]\nSupportedObjects=2\n1=0x1008\n2=0x6505\n"
+                              "[1008]\nParameterName=Name\nObjectType=7\nDataType=9\n"
+                              "AccessType=const\nDefaultValue=\nPDOMapping=0\n";
+    CCANopenEDS model;
+    LoadCANopenEDSText(model, input, "x.eds");
+    const std::string text = FormatCANopenEDS(model);
+    EXPECT_NE(text.find("[DeviceInfo]\r\nVendorName=V\r\nVendorNumber=0x00000005\r\n"
+                        "NrOfRXPDO=0\r\n\r\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("AccessType=const\r\nDefaultValue=\r\nPDOMapping=0\r\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("2=0x6505\r\n"), std::string::npos) << "the list still names it";
+    for (const char* invented : {"[FileInfo]", "[DummyUsage]", "[Comments]", "[6505]"})
+        EXPECT_EQ(text.find(invented), std::string::npos) << invented;
+
+    CCANopenEDS again;
+    LoadCANopenEDSText(again, text, "x.eds");
+    EXPECT_EQ(FormatCANopenEDS(again), text);
+}
+
 TEST(FormatCANopenEDS, RecordWritesSubNumberThenSubIndexSections) {
     CCANopenEDS model;
     CANopenObject record;

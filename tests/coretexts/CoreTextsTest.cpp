@@ -4,10 +4,10 @@
 #include "TestFiles.h"
 
 #include "device/DriveReading.h"
+#include "door/EDSDoc.h"
+#include "editing/CellCommit.h"
 #include "generate/GenerateTexts.h"
-#include "shell/CellCommit.h"
-#include "shell/EDSDoc.h"
-#include "shell/KeptContent.h"
+#include "pages/KeptContent.h"
 
 #include <gtest/gtest.h>
 
@@ -59,8 +59,9 @@ TEST(MatchCoreText, AValueMayHoldTheTemplatesOwnWords) {
         ValuesOf("Do you want to save changes to the file?\nline\ntwo.eds"),
         std::vector<std::string>{
             "line\ntwo"}); // A question of two lines, the second naming who refers to the entry.
-    EXPECT_EQ(ValuesOf("Do you want to delete this object?\r\nParam3 is named by Group1, Group2."),
-              (std::vector<std::string>{"Param3", "Group1, Group2"}));
+    EXPECT_EQ(ValuesOf("Do you want to delete this object?\r\nParam3 Speed\r\nParam3 is named by "
+                       "Group1, Group2."),
+              (std::vector<std::string>{"Param3 Speed", "Param3", "Group1, Group2"}));
     // The closer template wins over the looser one that fits as well.
     EXPECT_EQ(NumberOf("Index [1A] has already existed! Do you want to replace it?"), 61209);
     EXPECT_EQ(NumberOf("Param [3] has already existed! Do you want to replace it?"), 70035);

@@ -57,7 +57,7 @@ TEST(ParamFromEntry, ShortEntryLeavesTheRestEmptyAndNarrowFieldsKeepLowBits) {
     EXPECT_EQ(p->Reserved, 0xFF);
     EXPECT_EQ(p->LinkPath, "");
     EXPECT_EQ(p->ParameterName, "");
-    EXPECT_EQ(p->Precision, 0);
+    EXPECT_FALSE(p->Precision);
 }
 
 TEST(ReadEnumParEntry, ReplacesStringsOfTheNamedParameterOnly) {
@@ -127,13 +127,31 @@ TEST(FormatParamSections, WholeLayout) {
     p.Divider = 1;
     p.Base = 1;
     p.Offset = -5;
-    p.Precision = 0;
     p.Group = 1;
     params[1]->Precision = 3;
     params[1]->EnumStrings = Strings{"\"Off\"", "\"On\""};
     params[1]->Group = 1;
     EXPECT_EQ(Format(params, {"\"Drive\"", "\"Empty group\""}),
               test::WrittenFile("param-sections.eds"));
+}
+
+// Empty scaling fields stand for 1, 1, 1, 0 to the tools that read the
+// file: written as 0 they would divide by zero. A precision or path size of
+// 0 is a value of its own and stays 0.
+TEST(FormatParamSections, FieldsLeftEmptyStayEmptyAndZerosStayZero) {
+    CEDSParamList params;
+    params.push_back(ParamFromEntry("Param1=0,,\"\",0x00,0xC7,2,\"A\",\"\",\"\",0,1,0,,,,,,,,,;"));
+    params.push_back(
+        ParamFromEntry("Param2=0,0,\"\",0x00,0xC7,2,\"B\",\"\",\"\",0,1,0,0,0,0,0,,,,,0;"));
+    EXPECT_FALSE(params[0]->Multiplier || params[0]->Divider || params[0]->Base ||
+                 params[0]->Offset || params[0]->Precision || params[0]->PathSize);
+    const std::string text = Format(params, {});
+    EXPECT_NE(text.find("\tParam1=\r\n\t\t0,\r\n\t\t, \"\",\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\"A\",\r\n\t\t\"\",\r\n\t\t\"\",\r\n\t\t0, 1, 0,\r\n\t\t, , , ,\r\n"
+                        "\t\t, , , , ;\r\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("\tParam2=\r\n\t\t0,\r\n\t\t0, \"\",\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\t\t0, 0, 0, 0,\r\n\t\t, , , , 0;\r\n"), std::string::npos);
 }
 
 TEST(FormatParamSections, NothingToWriteStillWritesTheTwoEmptyLines) {

@@ -49,6 +49,8 @@ const std::string kAdapter = "\xEF\xBB\xBF"
                              "  TSpec9 = TxRx, 2, 10;\n"
                              "  MaxIOConnections = 4;\n"
                              "[Certificate Management Class]\n"
+                             "  Revision = 1;\n"
+                             "[QoS Class]\n"
                              "  Revision = 1;\n";
 
 TEST(EtherNetIPKeptLines, NumbersFromTheKeysAreWrittenSoReferencesHold) {
@@ -77,7 +79,7 @@ TEST(EtherNetIPKeptLines, EntriesAtTheEndOfTheirSectionSectionsAfterTheirPredece
     EXPECT_NE(once.find("\t\t\"20 04 24 [Assem100]\";\r\n\r\n  Object_Class_Code = 0x06;\r\n\r\n"
                         "[Capacity]"),
               std::string::npos);
-    EXPECT_NE(once.find("\t1_TCPIPInactivityTimeout=;\r\n  MaxIOConnections = 4;\r\n\r\n"),
+    EXPECT_NE(once.find("\tTSpec9= TxRx, 2, 10;\r\n  MaxIOConnections = 4;\r\n\r\n"),
               std::string::npos);
     // Its predecessor, [Capacity], is not the last section written: the
     // kept section follows it all the same.

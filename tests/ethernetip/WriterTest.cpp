@@ -16,6 +16,33 @@ TEST(FormatEtherNetIPEDS, EmptyModelWritesEverySectionThatIsAlwaysWritten) {
     EXPECT_EQ(FormatEtherNetIPEDS(CEtherNetIPEDS{}), test::WrittenFile("ethernetip-empty.eds"));
 }
 
+// A file that was read gets back the keywords and sections it gave and none
+// it did not: other tools stop on empty keywords such as
+// 1_NumberOfTCPIPConnections, or report them as unknown.
+TEST(FormatEtherNetIPEDS, ReadFileGetsNothingInvented) {
+    const std::string input = "[File]\n  DescText = \"A\";\n[Device]\n  VendCode = 1;\n"
+                              "[Capacity]\n  TSpec1 = TxRx, 8, 100;\n"
+                              "[DLR Class]\n  Revision = 3;\n"
+                              "[Ethernet Link Class]\n  InterfaceLabel1 = \"port 1\";\n";
+    CEtherNetIPEDS model;
+    LoadEtherNetIPEDSText(model, input, "a.eds");
+    const std::string text = FormatEtherNetIPEDS(model);
+    EXPECT_NE(text.find("[Capacity]\r\n\tTSpec1= TxRx, 8, 100;\r\n\r\n"), std::string::npos)
+        << text;
+    EXPECT_NE(text.find("[DLR Class]\r\n\tRevision=3;\r\n\r\n"), std::string::npos);
+    EXPECT_NE(text.find("[Ethernet Link Class]\r\n\tInterfaceLabel1=\"port 1\";\r\n\r\n"),
+              std::string::npos);
+    for (const char* invented :
+         {"MaxCIPConnections", "1_NumberOfTCPIPConnections", "Ring_Supervisor_Capable", "MaxInst",
+          "InterfaceType1", "[Assembly]", "[Modular]", "[Connection Manager]", "[QoS Class]",
+          "[Identity Class]", "[Message Router Class]", "[File Class]", "[TCP/IP Interface Class]"})
+        EXPECT_EQ(text.find(invented), std::string::npos) << invented;
+
+    CEtherNetIPEDS again;
+    LoadEtherNetIPEDSText(again, text, "a.eds");
+    EXPECT_EQ(FormatEtherNetIPEDS(again), text);
+}
+
 CEtherNetIPEDS FullModel() {
     CEtherNetIPEDS model;
     model.Header.Module = "EIP-1";

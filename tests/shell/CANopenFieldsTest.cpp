@@ -5,8 +5,8 @@
 #include "PageText.h"
 #include "canopen/CANopenReader.h"
 #include "canopen/CANopenWriter.h"
-#include "shell/CellCommit.h"
-#include "shell/ModelJson.h"
+#include "editing/CellCommit.h"
+#include "reports/ModelJson.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // CANopen pages: keyword pages, object pages with sub-index rows that open
 // and close under their object, and what each cell may become.
 
-#include "shell/PageRows.h"
+#include "pages/PageRows.h"
 
 #include "PageText.h"
 #include "canopen/CANopenReader.h"
-#include "shell/ProjectTree.h"
+#include "pages/ProjectTree.h"
 
 #include <gtest/gtest.h>
 

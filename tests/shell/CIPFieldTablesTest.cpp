@@ -4,9 +4,9 @@
 
 #include "PageText.h"
 #include "devicenet/DeviceNetFields.h"
+#include "door/EDSDocKinds.h"
+#include "editing/CellCommit.h"
 #include "ethernetip/EtherNetIPFields.h"
-#include "shell/CellCommit.h"
-#include "shell/EDSDocKinds.h"
 
 #include <gtest/gtest.h>
 

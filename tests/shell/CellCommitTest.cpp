@@ -1,4 +1,4 @@
-#include "shell/CellCommit.h"
+#include "editing/CellCommit.h"
 
 #include <gtest/gtest.h>
 

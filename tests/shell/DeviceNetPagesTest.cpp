@@ -1,12 +1,12 @@
 // DeviceNet pages: identity keyword pages, the I/O entries that open and
 // close, and the parameter, enumeration and group tables.
 
-#include "shell/PageRows.h"
+#include "pages/PageRows.h"
 
 #include "PageText.h"
 #include "devicenet/DeviceNetReader.h"
-#include "shell/ParamColumns.h"
-#include "shell/ProjectTree.h"
+#include "pages/ParamColumns.h"
+#include "pages/ProjectTree.h"
 
 #include <gtest/gtest.h>
 

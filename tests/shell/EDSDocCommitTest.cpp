@@ -1,7 +1,7 @@
 // The door to each file: ids that outlive other files, Visit, and Commit
 // with its modified mark and listeners.
 
-#include "shell/EDSDoc.h"
+#include "door/EDSDoc.h"
 
 #include "ScriptedUserInterface.h"
 

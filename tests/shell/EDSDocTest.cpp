@@ -1,7 +1,7 @@
 // The document set's flows with scripted answers: open, save, save all,
 // exit, and the frame title.
 
-#include "shell/EDSDoc.h"
+#include "door/EDSDoc.h"
 
 #include "ScriptedUserInterface.h"
 #include "TestFiles.h"

@@ -1,4 +1,4 @@
-#include "shell/EDSFile.h"
+#include "door/EDSFile.h"
 
 #include <gtest/gtest.h>
 

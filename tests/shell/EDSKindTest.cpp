@@ -1,4 +1,4 @@
-#include "shell/EDSKind.h"
+#include "door/EDSKind.h"
 
 #include "TestFiles.h"
 

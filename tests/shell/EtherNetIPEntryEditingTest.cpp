@@ -2,7 +2,7 @@
 // where, and what Delete removes, on entries numbered as their file numbers
 // them.
 
-#include "shell/EtherNetIPEntryEditing.h"
+#include "editing/EtherNetIPEntryEditing.h"
 
 #include "ScriptedUserInterface.h"
 

@@ -1,7 +1,7 @@
 // EtherNet/IP pages: numbered entries that open into their fields, the
 // keyword rows around them, the port table and the object class pages.
 
-#include "shell/PageRows.h"
+#include "pages/PageRows.h"
 
 #include "PageText.h"
 #include "ethernetip/EtherNetIPReader.h"

@@ -1,7 +1,7 @@
 // The DeviceNet IO_Info page: the Insert dialog's rules, the detail-row
 // commits and Delete.
 
-#include "shell/IOInfoEditing.h"
+#include "editing/IOInfoEditing.h"
 
 #include "ScriptedUserInterface.h"
 #include "TestFiles.h"

@@ -3,12 +3,12 @@
 // The pages of tests/data/pages/kept_*.eds, read-only throughout, are
 // compared whole in SamplePagesTest.
 
-#include "shell/KeptContent.h"
+#include "pages/KeptContent.h"
 
 #include "PageText.h"
 #include "ScriptedUserInterface.h"
-#include "shell/PageRows.h"
-#include "shell/ProjectTree.h"
+#include "pages/PageRows.h"
+#include "pages/ProjectTree.h"
 
 #include <gtest/gtest.h>
 

@@ -1,22 +1,25 @@
 // Saving a file read from disk in its own layout: each kind of change gives
 // a whole file compared with an expected one, and the real-world corpus
-// comes back byte for byte when nothing changed.
+// comes back byte for byte when nothing changed, and random edits through
+// the door survive a save and a read.
 
-#include "shell/KeptSave.h"
+#include "door/KeptSave.h"
 
 #include "ScriptedUserInterface.h"
 #include "TestFiles.h"
 
 #include "dictionaries/EDSTextHelper.h"
-#include "shell/CellCommit.h"
-#include "shell/EtherNetIPEntryEditing.h"
-#include "shell/IOInfoEditing.h"
-#include "shell/PageRows.h"
-#include "shell/ParamEditing.h"
-#include "shell/ProjectTree.h"
+#include "door/EDSDoc.h"
+#include "editing/CellCommit.h"
+#include "editing/EtherNetIPEntryEditing.h"
+#include "editing/IOInfoEditing.h"
+#include "editing/ParamEditing.h"
+#include "pages/PageRows.h"
+#include "pages/ProjectTree.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <random>
@@ -138,6 +141,48 @@ TEST(KeptSave, EtherNetIPEntriesAndReferences) {
     ExpectSavedAs(model, "ethernetip_adapter_entries.eds");
 }
 
+// A key the file lacks shows empty and is written once it is given a
+// value: in the file's own layout at the end of its section, in Corvid's
+// layout alone among the keys the file lacks.
+TEST(KeptSave, KeysTheFileLacksAreWrittenOnlyOnceGiven) {
+    const std::string text = "[DeviceInfo]\r\nVendorName=V\r\n\r\n";
+    CCANopenEDS model;
+    EDSDocKind<CCANopenEDS>::LoadText(model, text, "x.eds");
+    model.Header.SourceText = text;
+    const Page page = BuildPage(model, "DeviceInfo");
+    const auto row = std::find_if(page.Rows.begin(), page.Rows.end(),
+                                  [](const PageRow& r) { return r.Key == "ProductNumber"; });
+    ASSERT_NE(row, page.Rows.end());
+    EXPECT_EQ(row->Cells.at(1).Text, "");
+    Set(model, "DeviceInfo", "ProductNumber", "Value", "0x10");
+    EXPECT_EQ(FormatKeptLayout(model, kSaveTime).text,
+              "[DeviceInfo]\r\nVendorName=V\r\nProductNumber=0x00000010\r\n\r\n");
+    const std::string corvid = EDSDocKind<CCANopenEDS>::Format(model);
+    EXPECT_NE(corvid.find("[DeviceInfo]\r\nVendorName=V\r\nProductNumber=0x00000010\r\n\r\n"),
+              std::string::npos)
+        << corvid;
+}
+
+// Empty scaling fields stand for 1, 1, 1, 0: the page shows them empty, and
+// a value given to one of them leaves the others empty.
+TEST(KeptSave, EmptyScalingFieldsStayEmpty) {
+    const std::string text = "[Params]\r\n  Param1 = 0,,\"\",0x00,0xC7,2,\"A\",\"\",\"\",0,1,0,"
+                             ",,,,,,,,;\r\n";
+    CDeviceNetEDS model;
+    EDSDocKind<CDeviceNetEDS>::LoadText(model, text, "x.eds");
+    model.Header.SourceText = text;
+    const Page page = BuildPage(model, "Params");
+    ASSERT_FALSE(page.Rows.empty());
+    for (size_t column = 12; column <= 15; ++column)
+        EXPECT_EQ(page.Rows[0].Cells.at(column).Text, "") << column;
+    Set(model, "Params", "Param1", "Multiplier", "2");
+    EXPECT_NE(FormatKeptLayout(model, kSaveTime)
+                  .text.find("[Params]\r\n  Param1 = 0,,\"\",0x00,0xC7,2,\"A\",\"\",\"\",0,1,0,"
+                             "2,,,,,,,,;\r\n"),
+              std::string::npos);
+    EXPECT_NE(EDSDocKind<CDeviceNetEDS>::Format(model).find("\t\t2, , , ,\r\n"), std::string::npos);
+}
+
 TEST(KeptSave, StampFollowsTheFileAndSaveAsMovesFileName) {
     auto model = Sample<CCANopenEDS>("servo_drive.eds");
     EXPECT_EQ(FormatKeptLayout(model, kSaveTime).text, *model.Header.SourceText)
@@ -169,37 +214,60 @@ TEST(KeptSave, NextSaveStartsFromTheFileWritten) {
     EXPECT_EQ(saved.size(), model.Header.SourceText->size()) << "one value changed in place";
 }
 
+// A few random text cells of the file's pages, each given a new value
+// through the door, as the window commits them.
+template <typename Model>
+void CommitRandomCells(CEDSDoc& doc, EDSFileId id, const Model& model, std::mt19937& random) {
+    constexpr size_t kMostEdits = 12; // keeps the whole corpus to a few seconds
+    std::vector<std::string> sections = BuildProjectTreeFile(model).Sections;
+    std::shuffle(sections.begin(), sections.end(), random);
+    size_t edits = 0;
+    for (const std::string& section : sections) {
+        const Page page = BuildPage(model, section);
+        std::vector<std::pair<size_t, size_t>> cells;
+        for (size_t row = 0; row < page.Rows.size(); ++row)
+            for (size_t column = 1; column < page.Columns.size(); ++column)
+                if (page.Rows[row].Cells.size() > column &&
+                    page.Rows[row].Cells[column].Editor == CellEditor::Text)
+                    cells.emplace_back(row, column);
+        if (cells.empty())
+            continue;
+        const auto [row, column] = cells[random() % cells.size()];
+        const std::string text = page.Rows[row].Cells[column].Text + "1";
+        doc.Commit(id, CellChange::Of(EditOfCell(page, row, column, text)));
+        if (++edits == kMostEdits)
+            return;
+    }
+}
+
 // Every file of the corpus, read and saved without a change, comes back
-// byte for byte; random cell edits saved and read back give the edited model.
+// byte for byte. Random cell edits, saved in the file's own layout and read
+// back, give the edited model: its save in Corvid's layout is the same.
 template <typename Model> void CheckCorpus(const std::string& kind) {
     const char* elsewhere = std::getenv("CORVID_CORPUS"); // a corpus kept in another place
     const fs::path folder =
         elsewhere != nullptr ? fs::path(elsewhere) / kind : test::CorpusFolder(kind);
     if (folder.empty())
         GTEST_SKIP() << "no corpus at " << CORVID_CORPUS_DIR << "/" << kind << ": skipped";
+    test::TempFolder temp;
+    const std::string saved = temp.File("saved.eds");
     std::mt19937 random(18);
     for (const auto& file : fs::directory_iterator(folder)) {
         auto model = Loaded<Model>(file.path().string());
         const std::string source = *model.Header.SourceText;
         ASSERT_EQ(FormatKeptLayout(model, kSaveTime).text, source) << file.path();
-        for (const std::string& section : BuildProjectTreeFile(model).Sections) {
-            const Page page = BuildPage(model, section);
-            std::vector<std::pair<size_t, size_t>> cells;
-            for (size_t row = 0; row < page.Rows.size(); ++row)
-                for (size_t column = 1; column < page.Columns.size(); ++column)
-                    if (page.Rows[row].Cells.size() > column &&
-                        page.Rows[row].Cells[column].Editor == CellEditor::Text)
-                        cells.emplace_back(row, column);
-            if (cells.empty())
-                continue;
-            const auto [row, column] = cells[random() % cells.size()];
-            const std::string text = page.Rows[row].Cells[column].Text + "1";
-            CommitCell(model, EditOfCell(page, row, column, text));
-        }
-        const std::string saved = SavedBothWays(model);
+
+        ScriptedUserInterface ui;
+        CEDSDoc doc{ui};
+        const EDSFileId id = doc.AddFile(std::make_unique<Model>(std::move(model)));
+        const Model& edited = *doc.FileModel<Model>(id);
+        CommitRandomCells(doc, id, edited, random);
+        size_t changedLines = 0;
+        std::string error;
+        ASSERT_TRUE(doc.WriteFile(id, saved, CEDSDoc::Layout::Kept, changedLines, error)) << error;
         Model again;
-        EDSDocKind<Model>::LoadText(again, saved, model.Header.PathName);
-        EXPECT_EQ(EDSDocKind<Model>::Format(again), EDSDocKind<Model>::Format(model))
+        EDSDocKind<Model>::LoadText(again, test::ReadFile(saved), edited.Header.PathName);
+        EXPECT_EQ(EDSDocKind<Model>::Format(again), EDSDocKind<Model>::Format(edited))
             << file.path();
     }
 }

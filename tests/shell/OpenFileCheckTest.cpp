@@ -3,13 +3,13 @@
 // row of a keyword, of an object and of a sub-index (its object opened), a
 // parameter's row, and the page alone where no row holds the finding.
 
-#include "shell/OpenFileCheck.h"
+#include "reports/OpenFileCheck.h"
 
 #include "CheckFixture.h"
 #include "PageText.h"
 #include "ScriptedUserInterface.h"
-#include "shell/ProblemPlace.h"
-#include "shell/ProjectTree.h"
+#include "pages/ProblemPlace.h"
+#include "pages/ProjectTree.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // closed entries, their order, the CANopen index typed as a place to go,
 // and finding a hit again on a page built with other entries open.
 
-#include "shell/PageSearch.h"
+#include "pages/PageSearch.h"
 #include "PageText.h"
 #include "ScriptedUserInterface.h"
-#include "shell/EDSDoc.h"
+#include "door/EDSDoc.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 // then its cells joined by " | ".
 
 #include "TestFiles.h"
-#include "shell/PageRows.h"
+#include "pages/PageRows.h"
 
 #include <gtest/gtest.h>
 

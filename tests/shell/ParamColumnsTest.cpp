@@ -1,7 +1,7 @@
 // The parameter table's column widths: kept in Configure.ini across runs,
 // hidden and shown again by the column commands.
 
-#include "shell/ParamColumns.h"
+#include "pages/ParamColumns.h"
 
 #include "TestFiles.h"
 #include "dictionaries/ConfigureFile.h"

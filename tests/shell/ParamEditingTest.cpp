@@ -2,13 +2,13 @@
 // parameter goes and which number it gets, what a removal renumbers, the
 // questions, and the commit rules of the Params, EnumPar and Groups pages.
 
-#include "shell/ParamEditing.h"
+#include "editing/ParamEditing.h"
 
 #include "PageText.h"
 #include "ScriptedUserInterface.h"
 #include "TestFiles.h"
 #include "ethernetip/EtherNetIPReader.h"
-#include "shell/PageRows.h"
+#include "pages/PageRows.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +44,7 @@ CommitResult Commit(auto& model, std::string_view section, std::string_view key,
     return CommitCell(model, CellEdit{section, key, column, text, distance});
 }
 
-TEST(InsertParam_Place, NewParametersTakeTheNextFreeNumberWhereverTheyGo) {
+TEST(InsertParam_Place, FrontAndBackTakeTheNumberOfTheirPlaceAndTheEndTheNextFree) {
     CDeviceNetEDS model;
     AddParams(model, 5);
     ScriptedUserInterface ui;
@@ -52,13 +52,13 @@ TEST(InsertParam_Place, NewParametersTakeTheNextFreeNumberWhereverTheyGo) {
     ASSERT_EQ(InsertParam(model, Named("F"), 2, InsertPlace::Front, ui, &position).Status,
               CommitStatus::Stored);
     EXPECT_EQ(position, 2u);
+    EXPECT_EQ(Order(model), "1=\"P1\" 2=\"P2\" 3=\"F\" 4=\"P3\" 5=\"P4\" 6=\"P5\" ");
     EXPECT_EQ(model.ParamClassSection.MaxInst, 6);
     InsertParam(model, Named("B"), 2, InsertPlace::Back, ui, &position);
     EXPECT_EQ(position, 3u);
     InsertParam(model, Named("E"), std::nullopt, InsertPlace::Front, ui);
-    // Existing parameters keep the numbers assemblies and links name them by.
-    EXPECT_EQ(Order(model),
-              "1=\"P1\" 2=\"P2\" 6=\"F\" 7=\"B\" 3=\"P3\" 4=\"P4\" 5=\"P5\" 8=\"E\" ");
+    EXPECT_EQ(Order(model), "1=\"P1\" 2=\"P2\" 3=\"F\" 4=\"B\" 5=\"P3\" 6=\"P4\" 7=\"P5\" "
+                            "8=\"E\" ");
     EXPECT_EQ(model.ParamClassSection.MaxInst, 8);
     EXPECT_TRUE(ui.questions.empty());
 
@@ -105,7 +105,7 @@ TEST(DeleteParam_Renumbering, LaterParametersMoveDownWithTheirStringsAndGroups) 
     ScriptedUserInterface ui;
     ui.answers = {MessageAnswer::Yes};
     ASSERT_EQ(DeleteRow(model, "Params", "Param2", ui).Status, CommitStatus::Stored);
-    EXPECT_EQ(ui.questions.at(0).text, "Do you want to delete this object?");
+    EXPECT_EQ(ui.questions.at(0).text, "Do you want to delete this object?\r\nParam2 P2");
     EXPECT_EQ(ui.questions.at(0).caption, "Delete");
     EXPECT_EQ(Order(model), "1=\"P1\" 2=\"P3\" 3=\"P4\" 4=\"P5\" ");
     EXPECT_EQ(model.ParamClassSection.MaxInst, 4);
@@ -116,7 +116,7 @@ TEST(DeleteParam_Renumbering, LaterParametersMoveDownWithTheirStringsAndGroups) 
     ui.answers = {MessageAnswer::No};
     EXPECT_EQ(DeleteRow(model, "Params", "Param2", ui).Status, CommitStatus::Declined);
     EXPECT_EQ(ui.questions.at(1).text,
-              "Do you want to delete this object?\r\nParam2 is named by Group1.");
+              "Do you want to delete this object?\r\nParam2 P3\r\nParam2 is named by Group1.");
     EXPECT_EQ(model.ParamCount(), 4u);
     EXPECT_EQ(DeleteRow(model, "Params", "Param9", ui).Status, CommitStatus::NotEditable);
 }
@@ -132,8 +132,9 @@ TEST(DeleteParam_Renumbering, AssemblyAndConnectionReferencesFollow) {
     ScriptedUserInterface ui;
     ui.answers = {MessageAnswer::Yes};
     ASSERT_EQ(DeleteRow(model, "Params", "Param2", ui).Status, CommitStatus::Stored);
-    EXPECT_EQ(ui.questions.at(0).text, "Do you want to delete this object?\r\nParam2 is named by "
-                                       "Group1, Assem100 member 2, Connection1, Connection2.");
+    EXPECT_EQ(ui.questions.at(0).text,
+              "Do you want to delete this object?\r\nParam2 Speed Reference\r\nParam2 is named by "
+              "Group1, Assem100 member 2, Connection1, Connection2.");
     // The sample's own references are compared in the saved file of
     // KeptSave.EtherNetIPEntriesAndReferences.
     EXPECT_EQ(model.AssemblySection.Assemblies.at(0).MemberSizes,
@@ -141,6 +142,31 @@ TEST(DeleteParam_Renumbering, AssemblyAndConnectionReferencesFollow) {
         << "padding stays";
     EXPECT_EQ(connection.String5, "\"Param3 and Param2\"") << "quoted text is no reference";
     EXPECT_EQ(connection.Path, "Param0 Param19");
+}
+
+TEST(InsertParam_Place, ReferencesToLaterParametersMoveUpWithThem) {
+    CEtherNetIPEDS model;
+    LoadEtherNetIPEDSText(model, test::ReadFile(test::SamplePath("ethernetip_adapter.eds")),
+                          "adapter.eds");
+    ASSERT_GE(model.ParamCount(), 4u);
+    const std::vector<std::string> members =
+        model.AssemblySection.Assemblies.at(0).MemberReferences;
+    ConnectionEntry& connection = model.ConnectionManagerSection.Connections.at(0);
+    connection.String5 = "\"Param2\"";
+    connection.Path = "Param1 Param2 Param20";
+    ScriptedUserInterface ui;
+    ASSERT_EQ(InsertParam(model, Named("New"), 1, InsertPlace::Front, ui).Status,
+              CommitStatus::Stored);
+    EXPECT_EQ(model.ParamAt(1)->Number, 2u);
+    EXPECT_EQ(model.ParamAt(2)->Number, 3u) << "the old Param2";
+    EXPECT_EQ(connection.Path, "Param1 Param3 Param21");
+    EXPECT_EQ(connection.String5, "\"Param2\"") << "quoted text is no reference";
+    EXPECT_NE(model.AssemblySection.Assemblies.at(0).MemberReferences, members);
+    // A delete of the new one gives every reference back.
+    ui.answers = {MessageAnswer::Yes};
+    ASSERT_EQ(DeleteRow(model, "Params", "Param2", ui).Status, CommitStatus::Stored);
+    EXPECT_EQ(connection.Path, "Param1 Param2 Param20");
+    EXPECT_EQ(model.AssemblySection.Assemblies.at(0).MemberReferences, members);
 }
 
 TEST(CutParam_PasteParam, CutHandsTheParameterBackAndPasteGoesInFront) {
@@ -157,12 +183,12 @@ TEST(CutParam_PasteParam, CutHandsTheParameterBackAndPasteGoesInFront) {
     CEDSParam copied = *cut;
     copied.Group = 5; // from a file with more groups
     EXPECT_EQ(PasteParam(model, copied, 0), 0u);
-    EXPECT_EQ(Order(model), "3=\"P3\" 1=\"P1\" 2=\"P2\" ");
+    EXPECT_EQ(Order(model), "1=\"P3\" 2=\"P1\" 3=\"P2\" ");
     EXPECT_EQ(model.ParamAt(0)->Group, 0) << "no group 5 to be in";
     EXPECT_EQ(PasteParam(model, *cut, std::nullopt), 3u);
 
     ui.answers = {MessageAnswer::No};
-    EXPECT_FALSE(CutParam(model, 1, ui)) << "Param1 is in a group: asked, answered No";
+    EXPECT_FALSE(CutParam(model, 1, ui)) << "P1 is in a group: asked, answered No";
     EXPECT_EQ(model.ParamCount(), 4u);
 }
 

@@ -1,10 +1,10 @@
 // The Insert parameter dialog's form: what it opens with for a parameter,
 // and the parameter its fields give at Ok, checked as the cells check them.
 
-#include "shell/ParamForm.h"
+#include "editing/ParamForm.h"
 
 #include "TestFiles.h"
-#include "shell/EDSDocKinds.h"
+#include "door/EDSDocKinds.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +55,7 @@ TEST(ParamForm, AParameterOpenedAndTakenBackIsUnchanged) {
 TEST(ParamForm, OpeningKeepsOnlyWhatTheFormCanShow) {
     CEDSParam source = Source();
     source.Descriptor = 0x82; // bit 7 has no box
-    source.Precision = 0;
+    source.Precision.reset();
     source.Group = 5; // names no group of two
     source.EnumStrings.reset();
     const ParamForm form = FormOfParam(source, 2);
@@ -65,7 +65,7 @@ TEST(ParamForm, OpeningKeepsOnlyWhatTheFormCanShow) {
     EXPECT_EQ(form.EnumText, "");
 }
 
-TEST(ParamForm, AnEmptyFormGivesQuotedEmptyTextsAndNoSelectionIsZero) {
+TEST(ParamForm, AnEmptyFormGivesQuotedEmptyTextsAndNoSelectionLeavesTheSizeEmpty) {
     ParamForm form;
     form.DataTypeName = "UINT";
     form.DataTypeList = 2; // the legacy list
@@ -77,7 +77,7 @@ TEST(ParamForm, AnEmptyFormGivesQuotedEmptyTextsAndNoSelectionIsZero) {
     EXPECT_EQ(built.HelpStr, "\"\"");
     EXPECT_EQ(built.LinkPath, "\"\"");
     EXPECT_EQ(built.Minimum, "0");
-    EXPECT_EQ(built.PathSize, 0);
+    EXPECT_FALSE(built.PathSize);
     EXPECT_EQ(built.DataSize, 2); // the size of UINT, selected or not
     EXPECT_EQ(built.DataType, 2); // UINT of the list it was chosen from
     EXPECT_FALSE(built.EnumStrings);

@@ -1,8 +1,8 @@
 // The project window's roots and section children for each fieldbus.
 
-#include "shell/ProjectTree.h"
+#include "pages/ProjectTree.h"
 
-#include "shell/PageRows.h"
+#include "pages/PageRows.h"
 
 #include "PageText.h"
 #include "ScriptedUserInterface.h"

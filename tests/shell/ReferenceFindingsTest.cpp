@@ -5,7 +5,7 @@
 // of an object list name the object in the message and stand on the list's
 // line, where the user mends them. Skips without the folder.
 
-#include "shell/EDSCheck.h"
+#include "reports/EDSCheck.h"
 
 #include "CheckFixture.h"
 #include "TestFiles.h"

@@ -2,7 +2,7 @@
 // a value the data type cannot hold is refused with the old value kept and
 // the reason given; values out of order are stored with a warning line.
 
-#include "shell/CellCommit.h"
+#include "editing/CellCommit.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 
 #include "PageText.h"
 #include "ScriptedUserInterface.h"
-#include "shell/EDSDoc.h"
-#include "shell/EDSKind.h"
-#include "shell/KeptContent.h"
+#include "door/EDSDoc.h"
+#include "door/EDSKind.h"
+#include "pages/KeptContent.h"
 
 #include <gtest/gtest.h>
 

@@ -7,6 +7,7 @@
 // kept as written (KeptLines, KeptSections) so a save gives it back.
 
 #include "dictionaries/EDSFileHeader.h"
+#include "dictionaries/FieldTable.h"
 #include "dictionaries/OrderedList.h"
 
 #include <array>
@@ -41,7 +42,10 @@ struct CANopenFileInfo {
     std::string ModificationTime;
     std::string ModificationDate;
     std::string ModifiedBy;
+    GivenFields Given; // by place in the section's field table
     std::vector<std::string> KeptLines;
+
+    bool operator==(const CANopenFileInfo&) const = default;
 };
 
 struct CANopenDeviceInfo {
@@ -68,7 +72,10 @@ struct CANopenDeviceInfo {
     uint8_t NrOfRXPDO = 0;
     uint8_t NrOfTXPDO = 0;
     bool LSS_Supported = false;
+    GivenFields Given; // by place in the section's field table
     std::vector<std::string> KeptLines;
+
+    bool operator==(const CANopenDeviceInfo&) const = default;
 };
 
 struct CANopenDummyUsage {
@@ -80,14 +87,20 @@ struct CANopenDummyUsage {
     bool Dummy0005 = false;
     bool Dummy0006 = false;
     bool Dummy0007 = false;
+    GivenFields Given; // by place in the section's field table
     std::vector<std::string> KeptLines;
+
+    bool operator==(const CANopenDummyUsage&) const = default;
 };
 
 struct CANopenComments {
     std::string SectionName;
     uint16_t Lines = 0;
     std::vector<std::string> LineTexts; // LineTexts[i] holds "Line<i+1>"
+    GivenFields Given;                  // by place in the section's field table
     std::vector<std::string> KeptLines;
+
+    bool operator==(const CANopenComments&) const = default;
 };
 
 // Object categories: the list section that names the object.
@@ -123,6 +136,8 @@ struct CANopenObject {
     std::vector<std::string> KeptLines;
     // Sorted by SubIndex; present only while SubNumber is not 0.
     std::optional<std::vector<CANopenObject>> SubObjects;
+
+    bool operator==(const CANopenObject&) const = default;
 };
 
 // A section the reader does not read, kept whole. It is written after the
@@ -132,6 +147,8 @@ struct CANopenKeptSection {
     std::string After;
     std::string Header;             // the header line as written
     std::vector<std::string> Lines; // as written, blank lines at its end left out
+
+    bool operator==(const CANopenKeptSection&) const = default;
 };
 
 struct CCANopenEDS {
@@ -148,6 +165,9 @@ struct CCANopenEDS {
     std::array<std::vector<std::string>, 3> ListKeptLines;
     std::vector<CANopenKeptSection> KeptSections; // in file order
 };
+
+// What the file gave of each section of fixed keywords.
+std::vector<GivenFields*> GivenFieldsOf(CCANopenEDS& model);
 
 // Where `index` stands in `objects`: the first record not below it (Found
 // when equal, Before when greater), or the last record with After.

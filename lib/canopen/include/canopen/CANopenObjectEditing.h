@@ -30,6 +30,11 @@ inline constexpr std::string_view kReplaceSubIndex =
 inline constexpr std::string_view kDeleteObject = "Do you want to delete this object?"; // 61246
 } // namespace object_texts
 
+// The delete question of every editor: the question, then a line naming
+// what goes ("0x2100 Motor settings", "Param8 Speed"), so a user who
+// clicked the wrong row sees it before answering.
+std::string DeleteQuestion(std::string_view what);
+
 // Names one record of the dictionary: an object, or one of its sub-indexes.
 struct ObjectKey {
     uint16_t Index = 0;

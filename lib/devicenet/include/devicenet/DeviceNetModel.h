@@ -30,6 +30,8 @@ struct DeviceNetFileSection {
     std::string ModDate;
     std::string ModTime;
     std::string Revision;
+
+    bool operator==(const DeviceNetFileSection&) const = default;
 };
 
 struct DeviceNetDeviceSection {
@@ -43,6 +45,8 @@ struct DeviceNetDeviceSection {
     uint8_t MinRev = 0;
     std::string ProdName;
     std::string Catalog;
+
+    bool operator==(const DeviceNetDeviceSection&) const = default;
 };
 
 // One connection type's entry (PollInfo, StrobeInfo, COSInfo, CyclicInfo).
@@ -52,6 +56,8 @@ struct ConnectionInfo {
     uint16_t TypeMask = 0;
     uint16_t DefaultInput = 0;  // N of the InputN used by default; 0: none
     uint16_t DefaultOutput = 0; // N of the OutputN used by default; 0: none
+
+    bool operator==(const ConnectionInfo&) const = default;
 };
 
 // One InputN or OutputN entry.
@@ -64,6 +70,8 @@ struct IOEntry {
     uint16_t PathSize = 0;
     std::string Path;
     std::string Help;
+
+    bool operator==(const IOEntry&) const = default;
 };
 
 struct DeviceNetIOInfoSection {
@@ -75,6 +83,8 @@ struct DeviceNetIOInfoSection {
     ConnectionInfo CyclicInfo;
     std::vector<IOEntry> Inputs;  // sorted by Number, no two alike
     std::vector<IOEntry> Outputs; // sorted by Number, no two alike
+
+    bool operator==(const DeviceNetIOInfoSection&) const = default;
 };
 
 struct CDeviceNetEDS {

@@ -22,6 +22,9 @@ void FormatKeyword(CEDSLineWriter& out, std::string_view keyword, std::string_vi
 // True when the normalised line begins with `keyword` and "=".
 bool KeywordLineAt(std::string_view line, std::string_view keyword);
 
+// Whether a field with empty text gets its line.
+enum class EmptyFields { Write, Omit };
+
 // Stores a value as the reader takes it: texts as given, numbers and flags
 // by ParseNumber (signed ones with an optional leading "-"), cut to the
 // member's width.
@@ -36,6 +39,26 @@ void StoreCIPField(Record& record, const FieldEntry<Record>& item, std::string_v
         });
 }
 
+// Records that keep what their file gave (GivenFields) note the keyword.
+template <typename Record, size_t N>
+void MarkGiven(Record& record, const FieldTable<Record, N>& table, const FieldEntry<Record>& item) {
+    if constexpr (requires { record.Given; })
+        record.Given.Add(FieldPlace(table, item));
+}
+
+// Whether a keyword is written: a record that was read writes what its file
+// gave, an empty value included, and nothing else; one Corvid made writes
+// every keyword, empty ones unless `empty` leaves them out.
+template <typename Record, size_t N>
+bool WritesField(const Record& record, const FieldTable<Record, N>& table,
+                 const FieldEntry<Record>& item, bool emptyText, EmptyFields empty) {
+    if constexpr (requires { record.Given; }) {
+        if (record.Given.Read())
+            return record.Given.Has(FieldPlace(table, item));
+    }
+    return empty == EmptyFields::Write || !emptyText;
+}
+
 // A normalised single-value line into the field of `table` it names;
 // false, changing nothing, when it names none.
 template <typename Record, size_t N>
@@ -44,6 +67,7 @@ bool ReadFieldLine(std::string_view line, std::type_identity_t<Record>& record,
     for (const FieldEntry<Record>& item : table) {
         if (KeywordLineAt(line, item.Keyword)) {
             StoreCIPField(static_cast<Record&>(record), item, SingleValue(line));
+            MarkGiven(static_cast<Record&>(record), table, item);
             return true;
         }
     }
@@ -59,16 +83,14 @@ void ReadEntryFields(std::string_view entry, Record& record, const FieldTable<Re
         StoreCIPField(record, table[i], fields[i]);
 }
 
-// Whether a field with empty text gets its line.
-enum class EmptyFields { Write, Omit };
-
 // One keyword line per field, in table order, in the field's writer form.
 template <typename Record, size_t N>
 void FormatFieldLines(CEDSLineWriter& out, const std::type_identity_t<Record>& record,
                       const FieldTable<Record, N>& table, EmptyFields empty = EmptyFields::Write) {
+    const Record& fields = record;
     for (const FieldEntry<Record>& item : table) {
-        const std::string text = FieldText(static_cast<const Record&>(record), item);
-        if (empty == EmptyFields::Write || !text.empty())
+        const std::string text = FieldText(fields, item);
+        if (WritesField(fields, table, item, text.empty(), empty))
             FormatKeyword(out, item.Keyword, text);
     }
 }

@@ -16,6 +16,8 @@ namespace corvid {
 struct KeptEntries {
     std::string Section;
     std::vector<std::string> Lines;
+
+    bool operator==(const KeptEntries&) const = default;
 };
 
 // A section the reader does not read, kept whole. It is written after the
@@ -28,6 +30,8 @@ struct KeptSection {
     std::optional<std::string> After;
     std::string Header;             // the header line as written
     std::vector<std::string> Lines; // as written, blank and comment lines at its end left out
+
+    bool operator==(const KeptSection&) const = default;
 };
 
 struct CEDSKeptLines {
@@ -39,6 +43,8 @@ struct CEDSKeptLines {
     std::vector<std::string>& EntriesOf(std::string_view section);
     // The same for reading; empty when there are none.
     const std::vector<std::string>& EntriesOf(std::string_view section) const;
+
+    bool operator==(const CEDSKeptLines&) const = default;
 };
 
 } // namespace corvid

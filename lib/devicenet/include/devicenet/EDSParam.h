@@ -28,10 +28,14 @@ inline constexpr uint8_t kDescExtendedPrecision = 0x40;
 
 // One ParamN entry. Texts are held exactly as the file writes them, double
 // quotes included; Minimum, Maximum and Default stay text so values of any
-// data type pass through unchanged.
+// data type pass through unchanged. A numeric field the file left empty has
+// no value: empty scaling fields stand for 1, 1, 1 and 0 to the tools that
+// read the file, and an empty precision for none, so an empty field is
+// written empty again rather than as 0. A parameter Corvid makes starts
+// with every field but the precision given.
 struct CEDSParam {
     uint8_t Reserved = 0;
-    uint8_t PathSize = 0;
+    std::optional<uint8_t> PathSize = 0;
     std::string LinkPath;
     uint16_t Descriptor = 0;
     uint8_t DataType = 0;
@@ -42,16 +46,16 @@ struct CEDSParam {
     std::string Minimum;
     std::string Maximum;
     std::string Default;
-    uint16_t Multiplier = 0;
-    uint16_t Divider = 0;
-    uint16_t Base = 0;
-    int16_t Offset = 0;
+    std::optional<uint16_t> Multiplier = 0;
+    std::optional<uint16_t> Divider = 0;
+    std::optional<uint16_t> Base = 0;
+    std::optional<int16_t> Offset = 0;
     std::string MultiplierLink;
     std::string DivisorLink;
     std::string BaseLink;
     std::string OffsetLink;
-    uint8_t Precision = 0; // 0: none, written as an empty field
-    uint8_t Group = 0;     // position in the group names, from 1; 0: no group
+    std::optional<uint8_t> Precision;
+    uint8_t Group = 0; // position in the group names, from 1; 0: no group
     // The [EnumPar] strings in order; none when the parameter has no
     // enumeration.
     std::optional<std::vector<std::string>> EnumStrings;
@@ -61,6 +65,12 @@ struct CEDSParam {
 
     bool operator==(const CEDSParam&) const = default;
 };
+
+// A numeric field in decimal, or empty when it has no value, as the writer,
+// the pages and the dialog show it.
+template <typename Number> std::string DecimalOrEmpty(const std::optional<Number>& value) {
+    return value ? std::to_string(*value) : std::string();
+}
 
 // The parameters of a description, owned by it, in file order.
 using CEDSParamList = std::vector<std::unique_ptr<CEDSParam>>;
@@ -80,6 +90,8 @@ struct EDSParamClassSection {
     uint16_t MaxInst = 0;
     uint16_t Descriptor = 0;
     uint16_t CfgAssembly = 0;
+
+    bool operator==(const EDSParamClassSection&) const = default;
 };
 
 } // namespace corvid

@@ -112,6 +112,38 @@ template <typename Record> struct FieldEntry {
 
 template <typename Record, size_t N> using FieldTable = std::array<FieldEntry<Record>, N>;
 
+// Which keywords of a record its file gave, by their place in the record's
+// table. A record Corvid makes has them all, so a file it creates gets every
+// line; a reader starts from none and adds each keyword it reads, and an
+// edit adds the one it sets. Writers of a record that was read then write
+// what its file gave, an empty value included, and invent nothing else.
+class GivenFields {
+public:
+    void StartReading() {
+        read_ = true;
+        bits_ = 0;
+    }
+    void Add(size_t place) { bits_ |= Bit(place); }
+    bool Has(size_t place) const { return !read_ || (bits_ & Bit(place)) != 0; }
+    // Read from a file, rather than made by Corvid.
+    bool Read() const { return read_; }
+    // Read, and not one keyword given: the file had no such section.
+    bool None() const { return read_ && bits_ == 0; }
+
+    bool operator==(const GivenFields&) const = default;
+
+private:
+    static uint64_t Bit(size_t place) { return place < 64 ? uint64_t{1} << place : 0; }
+    bool read_ = false;
+    uint64_t bits_ = 0;
+};
+
+// The place of `item` in `table`.
+template <typename Record, size_t N>
+constexpr size_t FieldPlace(const FieldTable<Record, N>& table, const FieldEntry<Record>& item) {
+    return static_cast<size_t>(&item - table.data());
+}
+
 // How keywords of a fieldbus compare: CANopen files are matched without
 // regard to letter case, DeviceNet and EtherNet/IP files exactly.
 enum class KeywordMatch : uint8_t { Exact, IgnoreCase };

@@ -11,6 +11,7 @@
 #include "devicenet/EDSKeptLines.h"
 #include "devicenet/EDSParam.h"
 #include "dictionaries/EDSFileHeader.h"
+#include "dictionaries/FieldTable.h"
 #include "dictionaries/OrderedList.h"
 
 #include <cstdint>
@@ -24,10 +25,14 @@ namespace corvid {
 // keyword.
 struct EtherNetIPFileSection : DeviceNetFileSection {
     std::string HomeURL;
+
+    bool operator==(const EtherNetIPFileSection&) const = default;
 };
 
 struct EtherNetIPDeviceSection : DeviceNetDeviceSection {
     std::string Icon;
+
+    bool operator==(const EtherNetIPDeviceSection&) const = default;
 };
 
 // One value of one ClassN line; entries sharing a Number form that line.
@@ -35,6 +40,8 @@ struct ClassEntry {
     int32_t Number = 0;
     int32_t Sequence = 0; // the reader's running count; not written
     std::string Value;
+
+    bool operator==(const ClassEntry&) const = default;
 };
 
 // The four keywords every object class section has.
@@ -43,6 +50,9 @@ struct ObjectClassSection {
     std::string MaxInst;
     std::string Number_Of_Static_Instances;
     std::string Max_Number_Of_Dynamic_Instances;
+    GivenFields Given; // of the four keywords
+
+    bool operator==(const ObjectClassSection&) const = default;
 };
 
 struct ConnectionEntry {
@@ -56,10 +66,14 @@ struct ConnectionEntry {
     std::string String5; // name
     std::string String6; // help
     std::string Path;
+
+    bool operator==(const ConnectionEntry&) const = default;
 };
 
 struct ConnectionManagerRecord : ObjectClassSection {
     std::vector<ConnectionEntry> Connections; // sorted by Number
+
+    bool operator==(const ConnectionManagerRecord&) const = default;
 };
 
 struct AssemblyEntry {
@@ -71,11 +85,16 @@ struct AssemblyEntry {
     // Member i is (MemberSizes[i], MemberReferences[i]).
     std::vector<std::string> MemberSizes;
     std::vector<std::string> MemberReferences;
+
+    bool operator==(const AssemblyEntry&) const = default;
 };
 
 struct AssemblyRecord {
     std::string Revision;
+    GivenFields Given;
     std::vector<AssemblyEntry> Assemblies; // sorted by Number
+
+    bool operator==(const AssemblyRecord&) const = default;
 };
 
 struct PortEntry {
@@ -84,6 +103,8 @@ struct PortEntry {
     std::string PathToPortObject;
     std::string PortNumber;
     int32_t Number = 0; // N of the PortN key; 0: none yet (see PortNumbers)
+
+    bool operator==(const PortEntry&) const = default;
 };
 
 struct RackEntry {
@@ -94,15 +115,26 @@ struct RackEntry {
     std::string MajorRevision;
     std::string MinorRevision;
     std::string LegalSlots;
+
+    bool operator==(const RackEntry&) const = default;
 };
 
 struct ModularRecord {
     std::string Width;
+    GivenFields Given;
     std::vector<RackEntry> Racks; // sorted by Number
+
+    bool operator==(const ModularRecord&) const = default;
 };
 
+// The records of a class section with keywords of its own keep what their
+// file gave of those apart, under the same name: the code that walks a
+// table finds the one of the table's record.
 struct DLRClassRecord : ObjectClassSection {
     std::string Ring_Supervisor_Capable;
+    GivenFields Given;
+
+    bool operator==(const DLRClassRecord&) const = default;
 };
 
 struct EthernetLinkClassRecord : ObjectClassSection {
@@ -110,6 +142,9 @@ struct EthernetLinkClassRecord : ObjectClassSection {
     std::string InterfaceLabel2;
     std::string InterfaceType1;
     std::string InterfaceType2;
+    GivenFields Given;
+
+    bool operator==(const EthernetLinkClassRecord&) const = default;
 };
 
 struct TSpecEntry {
@@ -117,6 +152,8 @@ struct TSpecEntry {
     std::string TxRx;
     std::string ConnSize;
     std::string PacketsPerSec;
+
+    bool operator==(const TSpecEntry&) const = default;
 };
 
 struct CapacityRecord {
@@ -126,6 +163,9 @@ struct CapacityRecord {
     std::string TCPIPConnectionReuseTime;
     std::string TCPIPCIPInactivityTimeout;
     std::string TCPIPInactivityTimeout;
+    GivenFields Given;
+
+    bool operator==(const CapacityRecord&) const = default;
 };
 
 struct CEtherNetIPEDS {
@@ -155,6 +195,10 @@ struct CEtherNetIPEDS {
     size_t GroupCount() const { return GroupNames.size(); }
     PortEntry* PortAt(size_t index) const { return Ports.at(index).get(); }
 };
+
+// What the file gave of each section of keywords, so the reader can start
+// them all from nothing and a model made from a catalogue file can forget it.
+std::vector<GivenFields*> GivenFieldsOf(CEtherNetIPEDS& model);
 
 // Where a number stands in its sorted list, as every ordered list of the
 // system answers it (see FindOrdered).

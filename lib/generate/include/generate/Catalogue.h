@@ -6,7 +6,7 @@
 // says "NeedCom" (not 0) is generated from a drive; any other offers the
 // ready-made EDS files ("*.dat") of its folder as models.
 
-#include "shell/EDSKind.h"
+#include "door/EDSKind.h"
 
 #include <optional>
 #include <string>

@@ -8,8 +8,8 @@
 #include "device/AutoTest.h"
 #include "device/ModbusMaster.h"
 #include "dictionaries/UserInterface.h"
+#include "door/EDSDoc.h"
 #include "generate/GenerationClock.h"
-#include "shell/EDSDoc.h"
 
 #include <functional>
 #include <optional>

@@ -1,0 +1,160 @@
+#include "CellRules.h"
+#include "EditTexts.h"
+#include "IOInfoEntries.h"
+
+#include "dictionaries/EDSTextHelper.h"
+
+#include <algorithm>
+#include <array>
+
+namespace corvid::io_entries {
+
+namespace {
+
+using namespace cells;
+
+struct NamedConnection {
+    std::string_view Key;
+    IOInsertKind Kind;
+    ConnectionInfo DeviceNetIOInfoSection::*Field;
+};
+
+constexpr std::array<NamedConnection, 4> kConnections = {{
+    {"PollInfo", IOInsertKind::PollInfo, &DeviceNetIOInfoSection::PollInfo},
+    {"StrobeInfo", IOInsertKind::StrobeInfo, &DeviceNetIOInfoSection::StrobeInfo},
+    {"COSInfo", IOInsertKind::COSInfo, &DeviceNetIOInfoSection::COSInfo},
+    {"CyclicInfo", IOInsertKind::CyclicInfo, &DeviceNetIOInfoSection::CyclicInfo},
+}};
+
+// The popup sets the four connection bits; bits 4 to 15 are kept as read.
+CommitResult StoreTypeMaskBits(uint16_t& mask, const CellEdit& edit) {
+    const std::optional<uint32_t> bits = ParseCellNumber(Trimmed(edit), 0x0F);
+    if (!bits)
+        return Refused(edit, "not connection bits 0 to 3 (0 to 0x0F)");
+    mask = static_cast<uint16_t>((mask & ~0x0Fu) | *bits);
+    return Stored();
+}
+
+ConnectionInfo* PresentConnection(DeviceNetIOInfoSection& io, IOInsertKind kind) {
+    for (const NamedConnection& connection : kConnections)
+        if (connection.Kind == kind && (io.*connection.Field).Present != 0)
+            return &(io.*connection.Field);
+    return nullptr;
+}
+
+bool IsEntry(const IORow& row) {
+    return row.Kind == IOInsertKind::Input || row.Kind == IOInsertKind::Output;
+}
+
+std::vector<IOEntry>& ListOf(DeviceNetIOInfoSection& io, IOInsertKind kind) {
+    return kind == IOInsertKind::Input ? io.Inputs : io.Outputs;
+}
+
+IOEntry* EntryOf(DeviceNetIOInfoSection& io, const IORow& row) {
+    std::vector<IOEntry>& list = ListOf(io, row.Kind);
+    const FindResult where = FindIOEntry(list, row.Number);
+    return where.relation == FindRelation::Found ? &list[*where.position] : nullptr;
+}
+
+CommitResult CommitConnectionRow(ConnectionInfo& info, size_t distance, const CellEdit& edit) {
+    switch (distance) {
+    case 1:
+        return StoreTypeMaskBits(info.TypeMask, edit);
+    case 2:
+        return StoreNumber(info.DefaultInput, edit);
+    case 3:
+        return StoreNumber(info.DefaultOutput, edit);
+    default:
+        return NotEditable(edit);
+    }
+}
+
+CommitResult CommitEntryRow(IOEntry& entry, size_t distance, const CellEdit& edit) {
+    switch (distance) {
+    case 1:
+        return StoreNumber(entry.Size, edit);
+    case 2:
+        return StoreNumber(entry.SigBits, edit);
+    case 3:
+        return StoreTypeMaskBits(entry.TypeMask, edit);
+    case 4:
+        return StoreQuoted(entry.Name, edit);
+    case 5:
+        return StoreNumber(entry.PathSize, edit);
+    case 6:
+        return StoreQuoted(entry.Path, edit);
+    case 7:
+        return StoreQuoted(entry.Help, edit);
+    default:
+        return NotEditable(edit);
+    }
+}
+
+// The connection entries whose default names the input or output.
+std::vector<std::string> DefaultsNaming(const DeviceNetIOInfoSection& io, const IORow& row) {
+    std::vector<std::string> names;
+    for (const NamedConnection& connection : kConnections) {
+        const ConnectionInfo& info = io.*connection.Field;
+        const uint16_t named =
+            row.Kind == IOInsertKind::Input ? info.DefaultInput : info.DefaultOutput;
+        if (info.Present != 0 && named == row.Number)
+            names.emplace_back(connection.Key);
+    }
+    return names;
+}
+
+} // namespace
+
+std::optional<IORow> ParseIORowKey(std::string_view key) {
+    for (const NamedConnection& connection : kConnections)
+        if (key == connection.Key)
+            return IORow{connection.Kind, 0};
+    for (const auto& [prefix, kind] :
+         {std::pair{std::string_view("Input"), IOInsertKind::Input},
+          std::pair{std::string_view("Output"), IOInsertKind::Output}}) {
+        const std::string_view digits = key.starts_with(prefix) ? key.substr(prefix.size()) : "";
+        if (!IsDecimal(digits))
+            continue;
+        const std::optional<uint32_t> number = ParseCellNumber(digits, 0xFFFFFFFFu);
+        if (number)
+            return IORow{kind, *number};
+    }
+    return std::nullopt;
+}
+
+CommitResult CommitIOInfo(DeviceNetIOInfoSection& io, const CellEdit& edit) {
+    if (edit.Column != 1)
+        return NotEditable(edit);
+    if (!edit.Distance)
+        return edit.RowKey == "Default" ? StoreTypeMaskBits(io.Default, edit) : NotEditable(edit);
+    const std::optional<IORow> row = ParseIORowKey(edit.RowKey);
+    if (!row)
+        return NotEditable(edit);
+    if (ConnectionInfo* info = PresentConnection(io, row->Kind))
+        return CommitConnectionRow(*info, *edit.Distance, edit);
+    if (IOEntry* entry = IsEntry(*row) ? EntryOf(io, *row) : nullptr)
+        return CommitEntryRow(*entry, *edit.Distance, edit);
+    return NotEditable(edit);
+}
+
+CommitResult DeleteIOInfo(DeviceNetIOInfoSection& io, std::string_view rowKey, IUserInterface& ui) {
+    const std::optional<IORow> row = ParseIORowKey(rowKey);
+    ConnectionInfo* info = row ? PresentConnection(io, row->Kind) : nullptr;
+    const bool entry = row && IsEntry(*row) && EntryOf(io, *row);
+    if (!info && !entry)
+        return NotDeletable("IO_Info", rowKey);
+    const std::string_view name = entry ? std::string_view(EntryOf(io, *row)->Name) : "";
+    if (!edit_texts::AskDelete(ui, rowKey, name,
+                               info ? std::vector<std::string>{} : DefaultsNaming(io, *row)))
+        return {CommitStatus::Declined, {}};
+    if (info) {
+        *info = ConnectionInfo{};
+        return Stored();
+    }
+    std::vector<IOEntry>& list = ListOf(io, row->Kind);
+    list.erase(list.begin() +
+               static_cast<std::ptrdiff_t>(*FindIOEntry(list, row->Number).position));
+    return Stored();
+}
+
+} // namespace corvid::io_entries
