@@ -41,8 +41,6 @@ void WriteIOEntries(CEDSLineWriter& out, std::string_view keyword,
 }
 
 void WriteIOInfo(CEDSLineWriter& out, CKeptLinesWriter& kept, const DeviceNetIOInfoSection& io) {
-    if (io.SectionName.empty())
-        return;
     kept.Section(io.SectionName);
     FormatKeyword(out, "Default", FormatHex16(io.Default));
     WriteConnection(out, "PollInfo", io.PollInfo, 9);
@@ -67,23 +65,16 @@ void WriteParamClass(CEDSLineWriter& out, CKeptLinesWriter& kept,
 
 } // namespace
 
-// [File], [Device] and [IO_Info] carry their name once a file had them or
-// Corvid made them; a read file without one gets none, since a header
-// without a name is no section any reader accepts.
 std::string FormatDeviceNetEDS(const CDeviceNetEDS& model) {
     CEDSLineWriter out;
     CKeptLinesWriter kept(out, model.Kept);
     FormatHeaderComment(out, model.Header, "DeviceNet");
-    if (!model.FileSection.SectionName.empty()) {
-        FormatFileKeywords(out, kept, model.FileSection);
-        kept.Entries(model.FileSection.SectionName);
-        out.Line("");
-    }
-    if (!model.DeviceSection.SectionName.empty()) {
-        FormatDeviceKeywords(out, kept, model.DeviceSection);
-        kept.Entries(model.DeviceSection.SectionName);
-        out.Line("");
-    }
+    FormatFileKeywords(out, kept, model.FileSection);
+    kept.Entries(model.FileSection.SectionName);
+    out.Line("");
+    FormatDeviceKeywords(out, kept, model.DeviceSection);
+    kept.Entries(model.DeviceSection.SectionName);
+    out.Line("");
     WriteIOInfo(out, kept, model.IOInfoSection);
     WriteParamClass(out, kept, model.ParamClassSection);
     FormatParamSections(out, model.Params, model.GroupNames, &kept);

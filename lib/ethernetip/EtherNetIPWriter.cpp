@@ -24,11 +24,7 @@ bool LeftOut(const CKeptLinesWriter& kept, std::string_view name,
            std::all_of(given.begin(), given.end(), [](const GivenFields* g) { return g->None(); });
 }
 
-// A read file without [File] or [Device] gets none: a header without a
-// name is no section any reader accepts.
 void WriteFile(CEDSLineWriter& out, CKeptLinesWriter& kept, const EtherNetIPFileSection& file) {
-    if (file.SectionName.empty())
-        return;
     FormatFileKeywords(out, kept, file);
     FormatFieldLines(out, file, kEtherNetIPFileFields, EmptyFields::Omit);
     kept.Entries(file.SectionName);
@@ -37,8 +33,6 @@ void WriteFile(CEDSLineWriter& out, CKeptLinesWriter& kept, const EtherNetIPFile
 
 void WriteDevice(CEDSLineWriter& out, CKeptLinesWriter& kept,
                  const EtherNetIPDeviceSection& device) {
-    if (device.SectionName.empty())
-        return;
     FormatDeviceKeywords(out, kept, device);
     FormatFieldLines(out, device, kEtherNetIPDeviceFields, EmptyFields::Omit);
     kept.Entries(device.SectionName);
