@@ -80,7 +80,9 @@ TEST_F(CliEdit, DeleteKeepsNumberOfEntriesRightAndNoAnswersNo) {
     const CliRun declined = Cli("edit --no " + in + " " + folder.File("kept.eds") +
                                 " --delete ManufacturerObjects:2000sub2");
     EXPECT_EQ(declined.exitCode, 0);
-    EXPECT_NE(declined.out.find("Do you want to delete this object? No"), std::string::npos);
+    EXPECT_NE(
+        declined.out.find("Do you want to delete this object?\r\n0x2000 sub-index 2 Second No"),
+        std::string::npos);
     EXPECT_EQ(test::ReadFile(folder.File("kept.eds")), test::ReadFile(in));
 }
 

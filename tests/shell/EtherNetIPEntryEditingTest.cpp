@@ -144,7 +144,7 @@ TEST_F(EntryPages, DeleteRemovesTheEntryOfTheHeadRowAfterAsking) {
     ui.answers = {MessageAnswer::No};
     EXPECT_EQ(DeleteRow(model, "Assembly", "Assem100", ui).Status, CommitStatus::Declined);
     EXPECT_EQ(ui.questions.at(0).text,
-              "Do you want to delete this object?\r\nAssem100 is named by Connection1.");
+              "Do you want to delete this object?\r\nAssem100 Out\r\nAssem100 is named by Connection1.");
     EXPECT_EQ(model.AssemblySection.Assemblies.size(), 1u);
 
     ui.answers = {MessageAnswer::Yes, MessageAnswer::Yes};

@@ -137,7 +137,7 @@ TEST_F(IOInfoRows, DeleteNamesTheDefaultsThatPointAtTheEntry) {
     ui.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
     ASSERT_EQ(DeleteRow(model, "IO_Info", "Input2", ui).Status, CommitStatus::Stored);
     EXPECT_EQ(ui.questions.at(0).text,
-              "Do you want to delete this object?\r\nInput2 is named by PollInfo.");
+              "Do you want to delete this object?\r\nInput2 In\r\nInput2 is named by PollInfo.");
     EXPECT_EQ(Numbers(model.IOInfoSection.Inputs), "1\"In\" ");
     EXPECT_EQ(model.IOInfoSection.PollInfo.DefaultInput, 2) << "left for the user to change";
     ASSERT_EQ(DeleteRow(model, "IO_Info", "PollInfo", ui).Status, CommitStatus::Stored);
