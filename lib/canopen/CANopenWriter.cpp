@@ -34,6 +34,10 @@ public:
         byAfter_.erase(found);
     }
 
+    bool HasKeptSectionsAfter(std::string_view name) const {
+        return byAfter_.contains(ToLowerAscii(name));
+    }
+
     void RemainingKeptSections() {
         for (size_t i = 0; i < kept_.size(); ++i)
             if (!written_[i])
@@ -174,7 +178,8 @@ bool WithoutSection(const CANopenObject& object) {
 
 void WriteObject(CANopenLineWriter& out, const CANopenObject& object) {
     const std::string name = ObjectSectionName(object.Index);
-    if (WithoutSection(object)) {
+    // Sections kept after the object's own keep their place only behind it.
+    if (WithoutSection(object) && !out.HasKeptSectionsAfter(name)) {
         out.KeptSectionsAfter(name);
         return;
     }
