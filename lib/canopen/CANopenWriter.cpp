@@ -103,9 +103,12 @@ void WriteGivenField(CANopenLineWriter& out, const Record& record,
     out.Line(item.Keyword, text.empty() ? item.Traits.Fallback : std::string_view(text));
 }
 
-// A section its file did not have, and that nothing was put in, stays out.
+// A section its file did not have, and that nothing was put in, stays out,
+// unless sections kept from the file stand behind it: they keep their place
+// only behind it.
 template <typename Record> bool LeftOut(CANopenLineWriter& out, const Record& record) {
-    if (!record.Given.None() || !record.KeptLines.empty())
+    if (!record.Given.None() || !record.KeptLines.empty() ||
+        out.HasKeptSectionsAfter(record.SectionName))
         return false;
     out.KeptSectionsAfter(record.SectionName);
     return true;
