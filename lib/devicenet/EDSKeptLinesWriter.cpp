@@ -39,6 +39,13 @@ void CKeptLinesWriter::Finish() {
     }
 }
 
+bool CKeptLinesWriter::HasSectionsAfter(std::string_view name) const {
+    for (size_t i = 0; i < kept_.Sections.size(); ++i)
+        if (!written_[i] && kept_.Sections[i].After == name)
+            return true;
+    return false;
+}
+
 // A kept section ends with an empty line, as the writers end theirs.
 void CKeptLinesWriter::WriteSection(size_t index) {
     if (written_[index])

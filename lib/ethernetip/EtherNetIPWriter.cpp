@@ -18,9 +18,10 @@ constexpr std::string_view kIndent6 = "\t      ";
 
 // A section its file did not have, that nothing was put in since, is left
 // out: other tools stop on or complain about empty keywords and sections.
+// Sections kept behind it keep it, as they read back in place only there.
 bool LeftOut(const CKeptLinesWriter& kept, std::string_view name,
              std::initializer_list<const GivenFields*> given, bool entries) {
-    return !entries && !kept.HasEntries(name) &&
+    return !entries && !kept.HasEntries(name) && !kept.HasSectionsAfter(name) &&
            std::all_of(given.begin(), given.end(), [](const GivenFields* g) { return g->None(); });
 }
 

@@ -29,6 +29,9 @@ public:
     // The kept entries of the named section (written once).
     void Entries(std::string_view name);
     bool HasEntries(std::string_view name) const { return !kept_.EntriesOf(name).empty(); }
+    // Whether kept sections followed the named section in the file: they
+    // read back in their place only behind it.
+    bool HasSectionsAfter(std::string_view name) const;
     // At the end of the file: the kept sections still to write, then kept
     // entries of sections that were not written.
     void Finish();
