@@ -43,7 +43,7 @@ TEST_F(EtherNetIPPagesTest, Assembly_OpenAndClose) {
 TEST_F(EtherNetIPPagesTest, Capacity_OpenEntryCommentsNameItsValues) {
     model.CapacitySection.TSpecs.push_back({3, "TxRx", "0", "0"});
     const Page open = BuildPage(model, "Capacity", {{"TSpec3"}});
-    test::ExpectPageAs(open, "ethernetip_capacity_tspec3");
+    test::ExpectPageAs(open, "ethernetip_capacity_open_entry3");
 }
 
 // The page's text is in SamplePagesTest (ethernetip_connections).
