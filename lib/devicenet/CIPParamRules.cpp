@@ -1,5 +1,6 @@
 #include "devicenet/CIPParamRules.h"
 
+#include "dictionaries/EDSTextHelper.h"
 #include "dictionaries/ValueRange.h"
 
 #include <array>
@@ -123,8 +124,7 @@ std::string CIPValueFault(std::string_view label, std::string_view value, uint8_
 }
 
 std::optional<size_t> LinkPathBytes(std::string_view linkPath) {
-    if (linkPath.size() >= 2 && linkPath.front() == '"' && linkPath.back() == '"')
-        linkPath = linkPath.substr(1, linkPath.size() - 2);
+    linkPath = WithoutQuotes(linkPath);
     size_t bytes = 0;
     size_t i = 0;
     while (i < linkPath.size()) {

@@ -1,5 +1,7 @@
 #include "EditTexts.h"
 
+#include "dictionaries/EDSTextHelper.h"
+
 namespace corvid::edit_texts {
 
 std::string ReplaceQuestion(std::string_view what) {
@@ -11,19 +13,9 @@ bool AskYes(IUserInterface& ui, std::string_view text, std::string_view caption)
                          MessageIcon::Question) == MessageAnswer::Yes;
 }
 
-namespace {
-
-std::string_view Unquoted(std::string_view name) {
-    if (name.size() >= 2 && name.front() == '"' && name.back() == '"')
-        return name.substr(1, name.size() - 2);
-    return name;
-}
-
-} // namespace
-
 bool AskDelete(IUserInterface& ui, std::string_view entry, std::string_view name,
                const std::vector<std::string>& namedBy) {
-    const std::string_view shownName = Unquoted(name);
+    const std::string_view shownName = WithoutQuotes(name);
     std::string text = DeleteQuestion(
         shownName.empty() ? entry : std::string(entry) + " " + std::string(shownName));
     if (!namedBy.empty()) {

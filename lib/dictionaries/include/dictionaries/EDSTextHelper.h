@@ -42,4 +42,11 @@ std::string FormatHexDigits(uint32_t value);
 std::string ToLowerAscii(std::string_view text);
 bool EqualsNoCase(std::string_view a, std::string_view b);
 
+// The text inside one pair of enclosing double quotes; other text as it is.
+constexpr std::string_view WithoutQuotes(std::string_view text) {
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
+        return text.substr(1, text.size() - 2);
+    return text;
+}
+
 } // namespace corvid
