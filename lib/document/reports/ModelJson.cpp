@@ -374,40 +374,40 @@ void ConnectionManager(CJsonWriter& out, const ConnectionManagerRecord& section)
     out.EndObject();
 }
 
-void Assembly(CJsonWriter& out, const AssemblyRecord& section) {
+void Assembly(CJsonWriter& out, const AssemblyEntry& a) {
     out.BeginObject();
-    Fields(out, section, kAssemblyFields);
-    out.Key("Assemblies").BeginArray();
-    for (const AssemblyEntry& a : section.Assemblies) {
-        out.BeginObject();
-        out.Key("Number").Number(a.Number);
-        Bytes(out.Key("Name"), a.Name);
-        Bytes(out.Key("Path"), a.Path);
-        Bytes(out.Key("Size"), a.Size);
-        Bytes(out.Key("Data"), a.Data);
-        Texts(out.Key("MemberSizes"), a.MemberSizes);
-        Texts(out.Key("MemberReferences"), a.MemberReferences);
-        out.EndObject();
-    }
-    out.EndArray();
+    out.Key("Number").Number(a.Number);
+    Bytes(out.Key("Name"), a.Name);
+    Bytes(out.Key("Path"), a.Path);
+    Bytes(out.Key("Size"), a.Size);
+    Bytes(out.Key("Data"), a.Data);
+    Texts(out.Key("MemberSizes"), a.MemberSizes);
+    Texts(out.Key("MemberReferences"), a.MemberReferences);
     out.EndObject();
 }
 
-void Modular(CJsonWriter& out, const ModularRecord& section) {
+void Rack(CJsonWriter& out, const RackEntry& r) {
     out.BeginObject();
-    Fields(out, section, kModularFields);
-    out.Key("Racks").BeginArray();
-    for (const RackEntry& r : section.Racks) {
-        out.BeginObject();
-        out.Key("Number").Number(r.Number);
-        Bytes(out.Key("VendorID"), r.VendorID);
-        Bytes(out.Key("ProductType"), r.ProductType);
-        Bytes(out.Key("ProductCode"), r.ProductCode);
-        Bytes(out.Key("MajorRevision"), r.MajorRevision);
-        Bytes(out.Key("MinorRevision"), r.MinorRevision);
-        Bytes(out.Key("LegalSlots"), r.LegalSlots);
-        out.EndObject();
-    }
+    out.Key("Number").Number(r.Number);
+    Bytes(out.Key("VendorID"), r.VendorID);
+    Bytes(out.Key("ProductType"), r.ProductType);
+    Bytes(out.Key("ProductCode"), r.ProductCode);
+    Bytes(out.Key("MajorRevision"), r.MajorRevision);
+    Bytes(out.Key("MinorRevision"), r.MinorRevision);
+    Bytes(out.Key("LegalSlots"), r.LegalSlots);
+    out.EndObject();
+}
+
+// A section's own fields, then its entries under `listName`.
+template <typename Record, size_t N, typename Entry>
+void SectionWithEntries(CJsonWriter& out, const Record& section, const FieldTable<Record, N>& table,
+                        std::string_view listName, const std::vector<Entry>& entries,
+                        void (*entryJson)(CJsonWriter&, const Entry&)) {
+    out.BeginObject();
+    Fields(out, section, table);
+    out.Key(listName).BeginArray();
+    for (const Entry& entry : entries)
+        entryJson(out, entry);
     out.EndArray();
     out.EndObject();
 }
@@ -438,9 +438,11 @@ void WriteEtherNetIPJson(CJsonWriter& out, const CEtherNetIPEDS& model) {
     ConnectionManager(out.Key("ConnectionManagerSection"), model.ConnectionManagerSection);
     Params(out.Key("Params"), model.Params);
     Texts(out.Key("GroupNames"), model.GroupNames);
-    Assembly(out.Key("AssemblySection"), model.AssemblySection);
+    SectionWithEntries(out.Key("AssemblySection"), model.AssemblySection, kAssemblyFields,
+                       "Assemblies", model.AssemblySection.Assemblies, Assembly);
     NumberedEntries(out.Key("Ports"), model.Ports, kPortFields);
-    Modular(out.Key("ModularSection"), model.ModularSection);
+    SectionWithEntries(out.Key("ModularSection"), model.ModularSection, kModularFields, "Racks",
+                       model.ModularSection.Racks, Rack);
     ObjectClass(out.Key("DLRClassSection"), model.DLRClassSection, kDLRClassFields);
     ObjectClass(out.Key("QoSClass"), model.QoSClass);
     ObjectClass(out.Key("TCPIPInterfaceClass"), model.TCPIPInterfaceClass);
