@@ -66,7 +66,8 @@ TEST(JsonWriter, WritesTheBytesNlohmannWrites) {
     EXPECT_EQ(text.str(), expected.dump(2));
 }
 
-// The benchmarks' files, cut down to a few entries of each kind.
+// The benchmarks' files, cut down to a few entries of each kind. Their
+// fixtures were written by the JSON document builder the dump used before.
 struct BenchShape {
     const char* name;
     EDSKind kind;
