@@ -59,6 +59,7 @@ CCANopenEDS ReadWithOneEdit() {
     CCANopenEDS model;
     LoadCANopenEDSText(model, text, "large.eds");
     model.Header.SourceText = text;
+    KeepSourceRender(model);
     model.Objects[2500].SubObjects->at(1).DefaultValue = "0x1234";
     return model;
 }

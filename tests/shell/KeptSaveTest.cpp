@@ -23,6 +23,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <random>
+#include <utility>
 
 namespace corvid {
 namespace {
@@ -33,13 +34,25 @@ using test::ScriptedUserInterface;
 // 2024-03-05 09:05:03, the time every save here is stamped with.
 constexpr StampTime kSaveTime{2024, 3, 5, 9, 5, 3};
 
-// Read as the document set opens a file: the bytes stay with the model.
+// Read as the document set opens a file: the bytes and their render stay
+// with the model.
 template <typename Model> Model Loaded(const std::string& path) {
     Model model;
     std::string text = test::ReadFile(path);
     EDSDocKind<Model>::LoadText(model, text, path);
     model.Header.SourceText = std::move(text);
+    KeepSourceRender(model);
     return model;
+}
+
+// A save from the render kept writes what a save that reads the file's
+// text again writes.
+template <typename Model> std::string SavedBothWays(Model& model) {
+    std::optional<std::string> render = std::exchange(model.Header.SourceRender, std::nullopt);
+    const std::string reread = KeptLayoutText(model);
+    model.Header.SourceRender = std::move(render);
+    EXPECT_EQ(KeptLayoutText(model), reread);
+    return FormatKeptLayout(model, kSaveTime).text;
 }
 
 template <typename Model> Model Sample(const std::string& name) {
@@ -49,7 +62,7 @@ template <typename Model> Model Sample(const std::string& name) {
 // Compares the save with tests/data/kept/NAME; CORVID_WRITE_EXPECTED=1
 // writes it there instead, for a change whose expected file is new.
 template <typename Model> void ExpectSavedAs(Model& model, const std::string& name) {
-    const std::string saved = FormatKeptLayout(model, kSaveTime).text;
+    const std::string saved = SavedBothWays(model);
     const fs::path expected = fs::path(CORVID_TEST_DATA_DIR) / "kept" / name;
     if (std::getenv("CORVID_WRITE_EXPECTED") != nullptr)
         test::WriteFile(expected, saved);
@@ -182,6 +195,23 @@ TEST(KeptSave, StampFollowsTheFileAndSaveAsMovesFileName) {
     EXPECT_EQ(model.FileInfo.ModificationTime, "09:05AM");
     EXPECT_EQ(FollowedFileName(model, "/old/other.eds", "/new/third.eds"), std::nullopt)
         << "a FileName naming another file stays";
+}
+
+TEST(KeptSave, NextSaveStartsFromTheFileWritten) {
+    test::TempFolder folder;
+    auto model = Sample<CCANopenEDS>("servo_drive.eds");
+    Set(model, "ManufacturerObjects", "2000", "Default Value", "0x64");
+    size_t changedLines = 0;
+    std::string error;
+    ASSERT_TRUE(WriteKeptLayout(model, folder.File("kept.eds"), kSaveTime, changedLines, error));
+    Set(model, "DeviceInfo", "VendorName", "Value", "Other Motion Ltd.");
+    EXPECT_EQ(SavedBothWays(model),
+              test::ReadFile(fs::path(CORVID_TEST_DATA_DIR) / "kept" / "servo_drive_values.eds"));
+
+    ASSERT_TRUE(WriteCorvidLayout(model, folder.File("corvid.eds"), error));
+    Set(model, "ManufacturerObjects", "2000", "Default Value", "0x65");
+    const std::string saved = SavedBothWays(model);
+    EXPECT_EQ(saved.size(), model.Header.SourceText->size()) << "one value changed in place";
 }
 
 // A few random text cells of the file's pages, each given a new value

@@ -235,6 +235,7 @@ std::optional<EDSFileId> CEDSDoc::AddFileText(EDSKind kind, std::string_view tex
         // The bytes as read stay with the model: a save writes them back
         // wherever the user changed nothing.
         model->Header.SourceText = std::string(text);
+        KeepSourceRender(*model);
         id = AddFile(std::move(model));
     });
     return id;
