@@ -69,17 +69,30 @@ template <typename Model> void ExpectSavedAs(Model& model, const std::string& na
     EXPECT_EQ(saved, test::ReadFile(expected)) << name;
 }
 
+// The column of a page with this header.
+size_t ColumnOf(const Page& page, const std::string& column) {
+    size_t at = 0;
+    while (at < page.Columns.size() && TrimmedBlanks(page.Columns[at].Header) != column)
+        ++at;
+    EXPECT_LT(at, page.Columns.size()) << column;
+    return at;
+}
+
 template <typename Model>
 void Set(Model& model, const std::string& section, const std::string& row,
          const std::string& column, const std::string& text,
          std::optional<size_t> distance = std::nullopt) {
-    const Page page = BuildPage(model, section);
-    size_t at = 0;
-    while (at < page.Columns.size() && TrimmedBlanks(page.Columns[at].Header) != column)
-        ++at;
-    ASSERT_LT(at, page.Columns.size()) << column;
+    const size_t at = ColumnOf(BuildPage(model, section), column);
     EXPECT_EQ(CommitCell(model, CellEdit(section, row, at, text, distance)).Status,
               CommitStatus::Stored)
+        << section << ":" << row << ":" << column;
+}
+
+// The same change through the door, as the window commits it.
+void Commit(CEDSDoc& doc, EDSFileId id, const std::string& section, const std::string& row,
+            const std::string& column, const std::string& text) {
+    const size_t at = ColumnOf(BuildPage(*doc.FileModel<CCANopenEDS>(id), section), column);
+    EXPECT_TRUE(doc.Commit(id, CellChange{section, row, at, text, std::nullopt}).Stored())
         << section << ":" << row << ":" << column;
 }
 
@@ -212,6 +225,45 @@ TEST(KeptSave, NextSaveStartsFromTheFileWritten) {
     Set(model, "ManufacturerObjects", "2000", "Default Value", "0x65");
     const std::string saved = SavedBothWays(model);
     EXPECT_EQ(saved.size(), model.Header.SourceText->size()) << "one value changed in place";
+}
+
+// The document set renders a file as read only at its first change: a
+// file opened and saved unchanged is written as its bytes and holds no
+// render. After a save in Corvid's layout the model is no longer what its
+// text reads as, so the next change must not take its render from it.
+TEST(KeptSave, DoorRendersTheFileAsReadAtItsFirstChange) {
+    ::setenv("SOURCE_DATE_EPOCH", "1709629503", 1); // kSaveTime
+    test::TempFolder folder;
+    const std::string text = test::ReadFile(std::string(CORVID_SAMPLES_DIR) + "/servo_drive.eds");
+    const std::string path = folder.File("servo_drive.eds");
+    test::WriteFile(path, text);
+    ScriptedUserInterface ui;
+    CEDSDoc doc{ui};
+    const auto Save = [&](EDSFileId id, CEDSDoc::Layout layout) {
+        size_t changedLines = 1;
+        std::string error;
+        EXPECT_TRUE(doc.WriteFile(id, path, layout, changedLines, error)) << error;
+        return test::ReadFile(path);
+    };
+
+    const EDSFileId id = *doc.AddFileText(EDSKind::CANopen, text, path);
+    const EDSFileHeader& header = doc.FileModel<CCANopenEDS>(id)->Header;
+    EXPECT_EQ(Save(id, CEDSDoc::Layout::Kept), text);
+    EXPECT_FALSE(header.SourceRender);
+    Commit(doc, id, "DeviceInfo", "VendorName", "Value", "Other Motion Ltd.");
+    EXPECT_TRUE(header.SourceRender);
+    Commit(doc, id, "ManufacturerObjects", "2000", "Default Value", "0x64");
+    EXPECT_EQ(Save(id, CEDSDoc::Layout::Kept),
+              test::ReadFile(fs::path(CORVID_TEST_DATA_DIR) / "kept" / "servo_drive_values.eds"));
+
+    const EDSFileId other = *doc.AddFileText(EDSKind::CANopen, text, path);
+    Save(other, CEDSDoc::Layout::Corvid);
+    Commit(doc, other, "DeviceInfo", "VendorName", "Value", "Other Motion Ltd.");
+    EXPECT_FALSE(doc.FileModel<CCANopenEDS>(other)->Header.SourceRender);
+    auto reread = Loaded<CCANopenEDS>(path);
+    Set(reread, "DeviceInfo", "VendorName", "Value", "Other Motion Ltd.");
+    EXPECT_EQ(Save(other, CEDSDoc::Layout::Kept), FormatKeptLayout(reread, kSaveTime).text);
+    ::unsetenv("SOURCE_DATE_EPOCH");
 }
 
 // A few random text cells of the file's pages, each given a new value
