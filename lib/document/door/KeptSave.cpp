@@ -3,9 +3,27 @@
 #include "dictionaries/EDSTextHelper.h"
 #include "dictionaries/FileIO.h"
 
+#include <utility>
+
 namespace corvid {
 
 namespace {
+
+// The modification keys of a file and the section that holds them.
+struct StampKeys {
+    std::string& date;
+    std::string& time;
+    bool twelveHour; // the clock a key in an unknown form is written with
+    std::string_view section;
+};
+
+StampKeys KeysOf(CCANopenEDS& model) {
+    return {model.FileInfo.ModificationDate, model.FileInfo.ModificationTime, true, "fileinfo"};
+}
+
+template <typename Model> StampKeys KeysOf(Model& model) {
+    return {model.FileSection.ModDate, model.FileSection.ModTime, false, "File"};
+}
 
 // Sets a modification key the file gives a value to; true when it changed.
 bool Stamp(std::string& key, const std::string& value) {
@@ -15,17 +33,9 @@ bool Stamp(std::string& key, const std::string& value) {
     return true;
 }
 
-bool StampModification(CCANopenEDS& model, const StampTime& time) {
-    CANopenFileInfo& info = model.FileInfo;
-    const bool date = Stamp(info.ModificationDate, DateLike(info.ModificationDate, time));
-    const bool clock = Stamp(info.ModificationTime, TimeLike(info.ModificationTime, time, true));
-    return date || clock;
-}
-
-template <typename Model> bool StampModification(Model& model, const StampTime& time) {
-    DeviceNetFileSection& file = model.FileSection;
-    const bool date = Stamp(file.ModDate, DateLike(file.ModDate, time));
-    const bool clock = Stamp(file.ModTime, TimeLike(file.ModTime, time, false));
+bool StampModification(const StampKeys& keys, const StampTime& time) {
+    const bool date = Stamp(keys.date, DateLike(keys.date, time));
+    const bool clock = Stamp(keys.time, TimeLike(keys.time, time, keys.twelveHour));
     return date || clock;
 }
 
@@ -46,15 +56,34 @@ template <typename Model> std::string_view RenderAsRead(const Model& model, std:
 }
 
 // The kept-layout text, with `render` the writer's render of the model saved.
+// The model is stamped before it is rendered: when the render differs from
+// the one as read outside the stamp's own section, the model was changed
+// and the one render is the one saved. Only a difference inside that
+// section needs a render without the stamp to tell.
 template <typename Model>
 KeptLayoutResult FormatKept(Model& model, const StampTime& time, std::string& render) {
-    render = EDSDocKind<Model>::Format(model);
-    if (!model.Header.SourceText)
+    if (!model.Header.SourceText) {
+        render = EDSDocKind<Model>::Format(model);
         return {render, 0};
+    }
     std::string scratch;
     const std::string_view before = RenderAsRead(model, scratch);
-    if (render != before && StampModification(model, time))
-        render = EDSDocKind<Model>::Format(model);
+    const StampKeys keys = KeysOf(model);
+    std::string date = keys.date;
+    std::string clock = keys.time;
+    const bool stamped = StampModification(keys, time);
+    render = EDSDocKind<Model>::Format(model);
+    if (stamped && MayDifferOnlyIn(before, render, keys.section, EDSDocKind<Model>::kLayout)) {
+        std::swap(keys.date, date);
+        std::swap(keys.time, clock);
+        std::string unstamped = EDSDocKind<Model>::Format(model);
+        if (unstamped == before) {
+            render = std::move(unstamped);
+        } else {
+            std::swap(keys.date, date);
+            std::swap(keys.time, clock);
+        }
+    }
     return MergeIntoSource(*model.Header.SourceText, before, render, EDSDocKind<Model>::kLayout);
 }
 
