@@ -7,9 +7,9 @@
 #include "canopen/CANopenReader.h"
 #include "canopen/CANopenWriter.h"
 #include "door/EDSKind.h"
-#include "door/KeptSave.h"
 
 #include "BenchFiles.h"
+#include "KeptSaveBench.h"
 
 #include <benchmark/benchmark.h>
 
@@ -50,30 +50,20 @@ void BM_WriteCANopen(benchmark::State& state) {
 }
 BENCHMARK(BM_WriteCANopen)->Unit(benchmark::kMillisecond);
 
-// A save of the file as read with one default value changed: in Corvid's
-// layout (the whole file written from the model) and in the file's own
-// layout (the file read again, both models written, the one change spliced
-// into the file's text).
 CCANopenEDS ReadWithOneEdit() {
-    const std::string text = FormatCANopenEDS(LargeCANopenModel());
-    CCANopenEDS model;
-    LoadCANopenEDSText(model, text, "large.eds");
-    model.Header.SourceText = text;
-    model.Objects[2500].SubObjects->at(1).DefaultValue = "0x1234";
-    return model;
+    return bench::ReadWithOneEdit(LargeCANopenModel(), [](CCANopenEDS& model) {
+        model.Objects[2500].SubObjects->at(1).DefaultValue = "0x1234";
+    });
 }
 
 void BM_SaveCorvidLayoutOneEdit(benchmark::State& state) {
-    const CCANopenEDS model = ReadWithOneEdit();
-    for (auto _ : state)
-        benchmark::DoNotOptimize(FormatCANopenEDS(model).data());
+    bench::SaveCorvidLayout(state, ReadWithOneEdit());
 }
 BENCHMARK(BM_SaveCorvidLayoutOneEdit)->Unit(benchmark::kMillisecond);
 
 void BM_SaveKeptLayoutOneEdit(benchmark::State& state) {
     CCANopenEDS model = ReadWithOneEdit();
-    for (auto _ : state)
-        benchmark::DoNotOptimize(FormatKeptLayout(model, StampTime{}).text.data());
+    bench::SaveKeptLayout(state, model);
 }
 BENCHMARK(BM_SaveKeptLayoutOneEdit)->Unit(benchmark::kMillisecond);
 

@@ -1,4 +1,4 @@
-// Reading and writing a large DeviceNet file: 5,000 parameters in 50 groups,
+// Reading, writing and saving a large DeviceNet file: 5,000 parameters in 50 groups,
 // every tenth with four enumeration strings, built in memory.
 //
 //   cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVID_BUILD_BENCH=ON
@@ -8,6 +8,7 @@
 #include "devicenet/DeviceNetWriter.h"
 
 #include "BenchFiles.h"
+#include "KeptSaveBench.h"
 
 #include <benchmark/benchmark.h>
 
@@ -38,6 +39,23 @@ void BM_WriteDeviceNet(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes));
 }
 BENCHMARK(BM_WriteDeviceNet)->Unit(benchmark::kMillisecond);
+
+// One parameter's default changed.
+CDeviceNetEDS ReadWithOneEdit() {
+    return bench::ReadWithOneEdit(
+        LargeDeviceNetModel(), [](CDeviceNetEDS& model) { model.Params[2500]->Default = "200"; });
+}
+
+void BM_SaveCorvidLayoutOneEditDeviceNet(benchmark::State& state) {
+    bench::SaveCorvidLayout(state, ReadWithOneEdit());
+}
+BENCHMARK(BM_SaveCorvidLayoutOneEditDeviceNet)->Unit(benchmark::kMillisecond);
+
+void BM_SaveKeptLayoutOneEditDeviceNet(benchmark::State& state) {
+    CDeviceNetEDS model = ReadWithOneEdit();
+    bench::SaveKeptLayout(state, model);
+}
+BENCHMARK(BM_SaveKeptLayoutOneEditDeviceNet)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace corvid

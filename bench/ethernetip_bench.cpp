@@ -1,4 +1,4 @@
-// Reading and writing a large EtherNet/IP file: 5,000 parameters in 50
+// Reading, writing and saving a large EtherNet/IP file: 5,000 parameters in 50
 // groups and 1,000 assemblies naming them, built in memory.
 //
 //   cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVID_BUILD_BENCH=ON
@@ -8,6 +8,7 @@
 #include "ethernetip/EtherNetIPWriter.h"
 
 #include "BenchFiles.h"
+#include "KeptSaveBench.h"
 
 #include <benchmark/benchmark.h>
 
@@ -38,6 +39,23 @@ void BM_WriteEtherNetIP(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes));
 }
 BENCHMARK(BM_WriteEtherNetIP)->Unit(benchmark::kMillisecond);
+
+// One parameter's default changed.
+CEtherNetIPEDS ReadWithOneEdit() {
+    return bench::ReadWithOneEdit(
+        LargeEtherNetIPModel(), [](CEtherNetIPEDS& model) { model.Params[2500]->Default = "200"; });
+}
+
+void BM_SaveCorvidLayoutOneEditEtherNetIP(benchmark::State& state) {
+    bench::SaveCorvidLayout(state, ReadWithOneEdit());
+}
+BENCHMARK(BM_SaveCorvidLayoutOneEditEtherNetIP)->Unit(benchmark::kMillisecond);
+
+void BM_SaveKeptLayoutOneEditEtherNetIP(benchmark::State& state) {
+    CEtherNetIPEDS model = ReadWithOneEdit();
+    bench::SaveKeptLayout(state, model);
+}
+BENCHMARK(BM_SaveKeptLayoutOneEditEtherNetIP)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace corvid

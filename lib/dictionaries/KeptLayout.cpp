@@ -7,6 +7,7 @@
 #include "dictionaries/EDSTextHelper.h"
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 #include <unordered_map>
 #include <unordered_set>
@@ -25,17 +26,66 @@ bool IsObjectList(std::string_view match) {
            match == "manufacturerobjects";
 }
 
-std::unordered_map<std::string_view, LayoutSection*> ByName(LayoutText& text) {
-    std::unordered_map<std::string_view, LayoutSection*> sections;
+using SectionsByName = std::unordered_map<std::string_view, LayoutSection*>;
+
+// The first section of a name is the one read. `repeated` tells whether
+// the text names a section twice.
+SectionsByName ByName(LayoutText& text, bool* repeated = nullptr) {
+    SectionsByName sections;
+    sections.reserve(text.sections.size());
     for (LayoutSection& section : text.sections)
-        sections.emplace(section.match, &section); // the first of a name is the one read
+        if (!sections.emplace(section.match, &section).second && repeated != nullptr)
+            *repeated = true;
     return sections;
 }
 
-LayoutSection* Find(const std::unordered_map<std::string_view, LayoutSection*>& map,
-                    std::string_view name) {
+LayoutSection* Find(const SectionsByName& map, std::string_view name) {
     const auto found = map.find(name);
     return found == map.end() ? nullptr : found->second;
+}
+
+// How long the start, or the end, of two texts is the same.
+size_t CommonLength(std::string_view a, std::string_view b, bool fromEnd) {
+    constexpr size_t kBlock = 4096; // compared at once while they agree
+    const size_t most = std::min(a.size(), b.size());
+    const auto at = [&](std::string_view text, size_t n, size_t length) {
+        return text.data() + (fromEnd ? text.size() - n - length : n);
+    };
+    size_t n = 0;
+    while (n + kBlock <= most && std::memcmp(at(a, n, kBlock), at(b, n, kBlock), kBlock) == 0)
+        n += kBlock;
+    while (n < most && *at(a, n, 1) == *at(b, n, 1))
+        ++n;
+    return n;
+}
+
+// The sections in which two renders differ: in front of `from` and behind
+// the two ends both are the same, byte for byte, and cut into the same
+// sections. Most of a file is the same in both renders, and is neither cut
+// nor compared again.
+struct ChangedSections {
+    size_t from = 0;
+    size_t readEnd = 0;
+    size_t currentEnd = 0;
+};
+
+ChangedSections SectionsThatDiffer(std::string_view asRead, std::string_view current) {
+    const size_t head = CommonLength(asRead, current, false);
+    const size_t tail = std::min(CommonLength(asRead, current, true),
+                                 std::min(asRead.size(), current.size()) - head);
+    const size_t from = SectionStartBefore(asRead, head);
+    const size_t readEnd = SectionStartAfter(asRead, asRead.size() - tail);
+    return {from == std::string_view::npos ? 0 : from, readEnd,
+            current.size() - (asRead.size() - readEnd)};
+}
+
+// Whether the sections that differ are that one section alone.
+bool OnlySection(std::string_view asRead, const ChangedSections& changed, std::string_view section,
+                 const LayoutDialect& dialect) {
+    const bool one = changed.from < changed.readEnd &&
+                     SectionStartAfter(asRead, changed.from) == changed.readEnd &&
+                     SectionStartBefore(asRead, changed.from + 1) == changed.from;
+    return one && SectionMatchAt(asRead, changed.from, dialect) == section;
 }
 
 // Applies the differences between two renders to the file's text.
@@ -43,19 +93,30 @@ class CKeptLayoutMerge {
 public:
     CKeptLayoutMerge(std::string_view source, std::string_view asRead, std::string_view current,
                      const LayoutDialect& dialect)
-        : dialect_(dialect), source_(CutLayoutText(source, dialect_)),
-          asRead_(CutLayoutText(asRead, dialect_)), current_(CutLayoutText(current, dialect_)),
-          splicer_(source) {}
+        : dialect_(dialect), source_(CutLayoutText(source, dialect_)), splicer_(source) {
+        bool repeated = false;
+        sourceSections_ = ByName(source_, &repeated);
+        // Renders of other fieldbuses are cut from their start: their entries
+        // span lines, so a line alone does not tell where a section begins.
+        // A file naming a section twice pairs sections by name across the
+        // whole file.
+        const ChangedSections changed = dialect_.lineEntries && !repeated
+                                            ? SectionsThatDiffer(asRead, current)
+                                            : ChangedSections{0, asRead.size(), current.size()};
+        asRead_ =
+            CutLayoutText(asRead.substr(changed.from, changed.readEnd - changed.from), dialect_);
+        current_ = CutLayoutText(current.substr(changed.from, changed.currentEnd - changed.from),
+                                 dialect_);
+        FindAnchorBefore(current, changed.from);
+    }
 
     KeptLayoutResult Run() {
-        const auto sourceSections = ByName(source_);
         const auto readSections = ByName(asRead_);
-        size_t anchor =
-            source_.sections.empty() ? source_.text.size() : source_.sections.front().header.begin;
-        bool beforeFirst = !source_.sections.empty();
+        size_t anchor = anchor_;
+        bool beforeFirst = beforeFirst_;
         for (LayoutSection& now : current_.sections) {
             LayoutSection* read = Find(readSections, now.match);
-            LayoutSection* own = Find(sourceSections, now.match);
+            LayoutSection* own = Find(sourceSections_, now.match);
             const bool unchanged = read != nullptr && SameText(*read, now);
             if (!unchanged && own != nullptr)
                 MergeSection(*own, read, now);
@@ -69,7 +130,7 @@ public:
         const auto currentSections = ByName(current_);
         for (const LayoutSection& read : asRead_.sections)
             if (Find(currentSections, read.match) == nullptr)
-                if (const LayoutSection* own = Find(sourceSections, read.match))
+                if (const LayoutSection* own = Find(sourceSections_, read.match))
                     RemoveSection(*own);
         KeptLayoutResult result;
         if (splicer_.Empty())
@@ -80,6 +141,24 @@ public:
     }
 
 private:
+    // A section the file lacks goes behind the file's own section of the
+    // last section in front of it that the file has; in front of the file's
+    // first section when none has.
+    void FindAnchorBefore(std::string_view current, size_t from) {
+        for (size_t at = SectionStartBefore(current, from); at != std::string_view::npos;
+             at = SectionStartBefore(current, at)) {
+            if (const LayoutSection* own =
+                    Find(sourceSections_, SectionMatchAt(current, at, dialect_))) {
+                anchor_ = own->bodyEnd;
+                beforeFirst_ = false;
+                return;
+            }
+        }
+        anchor_ =
+            source_.sections.empty() ? source_.text.size() : source_.sections.front().header.begin;
+        beforeFirst_ = !source_.sections.empty();
+    }
+
     void CutEntries(LayoutSection* read, LayoutSection& now) {
         if (read != nullptr)
             EntriesOf(asRead_, *read);
@@ -269,12 +348,21 @@ private:
 
     LayoutDialect dialect_;
     LayoutText source_;
+    SectionsByName sourceSections_;
     LayoutText asRead_;
     LayoutText current_;
     CLayoutSplicer splicer_;
+    size_t anchor_ = 0; // where a section the file lacks goes, before any of the file's
+    bool beforeFirst_ = false;
 };
 
 } // namespace
+
+bool MayDifferOnlyIn(std::string_view asRead, std::string_view current, std::string_view section,
+                     const LayoutDialect& dialect) {
+    return !dialect.lineEntries || asRead == current ||
+           OnlySection(asRead, SectionsThatDiffer(asRead, current), section, dialect);
+}
 
 KeptLayoutResult MergeIntoSource(std::string_view source, std::string_view asRead,
                                  std::string_view current, const LayoutDialect& dialect) {

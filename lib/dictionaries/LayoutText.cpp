@@ -58,6 +58,16 @@ std::string NormalizedSpan(std::string_view text, Span span) {
     return out;
 }
 
+bool IsHeader(std::string_view text, const Line& line) {
+    return line.first < line.contentEnd && text[line.first] == '[';
+}
+
+// Where the line holding the character at `position` begins.
+size_t LineStartOf(std::string_view text, size_t position) {
+    const size_t feed = position == 0 ? kNone : text.rfind('\n', position - 1);
+    return feed == kNone ? 0 : feed + 1;
+}
+
 std::string SectionName(std::string_view text, const Line& line) {
     const size_t close = text.find(']', line.first);
     const size_t end = close == kNone || close > line.contentEnd ? line.contentEnd : close;
@@ -192,6 +202,28 @@ std::string MatchName(std::string_view name, const LayoutDialect& dialect) {
     return dialect.lineEntries ? ToLowerAscii(match) : match;
 }
 
+size_t SectionStartBefore(std::string_view text, size_t position) {
+    for (size_t begin = position; begin > 0;) {
+        begin = LineStartOf(text, begin - 1);
+        const Line line = LineAt(text, begin);
+        if (IsHeader(text, line) && line.first < position)
+            return begin;
+    }
+    return kNone;
+}
+
+size_t SectionStartAfter(std::string_view text, size_t position) {
+    for (size_t feed = text.find('\n', position); feed != kNone && feed + 1 < text.size();
+         feed = text.find('\n', feed + 1))
+        if (IsHeader(text, LineAt(text, feed + 1)))
+            return feed + 1;
+    return text.size();
+}
+
+std::string SectionMatchAt(std::string_view text, size_t begin, const LayoutDialect& dialect) {
+    return MatchName(SectionName(text, LineAt(text, begin)), dialect);
+}
+
 LayoutText CutLayoutText(std::string_view text, const LayoutDialect& dialect) {
     LayoutText out{text, {}};
     const char comment = dialect.lineEntries ? ';' : '$';
@@ -201,7 +233,7 @@ LayoutText CutLayoutText(std::string_view text, const LayoutDialect& dialect) {
         position = line.next;
         if (line.first == line.contentEnd || text[line.first] == comment)
             continue;
-        if (text[line.first] == '[') {
+        if (IsHeader(text, line)) {
             if (!out.sections.empty())
                 out.sections.back().end = line.begin;
             LayoutSection& section = out.sections.emplace_back();

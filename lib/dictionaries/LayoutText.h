@@ -54,6 +54,17 @@ LayoutText CutLayoutText(std::string_view text, const LayoutDialect& dialect);
 // The entries of a section of `text`, cut at the first call.
 const std::vector<LayoutEntry>& EntriesOf(const LayoutText& text, LayoutSection& section);
 
+// Section starts of CANopen texts, whose lines stand alone, so a header
+// found by looking back or ahead is the one a cut from the start finds:
+// the last header line whose "[" lies before `position` (npos when none),
+// and the first header line beginning after `position` (the text's size
+// when none).
+size_t SectionStartBefore(std::string_view text, size_t position);
+size_t SectionStartAfter(std::string_view text, size_t position);
+
+// The name of the section whose header line begins at `begin`, as matched.
+std::string SectionMatchAt(std::string_view text, size_t begin, const LayoutDialect& dialect);
+
 // The name as the reader matches it: blanks at the ends dropped, and lower
 // case or blanks inside dropped as the dialect says.
 std::string MatchName(std::string_view name, const LayoutDialect& dialect);

@@ -54,6 +54,48 @@ TEST(KeptLayout, CANopenValueKeyAndSectionChangesStayInTheirPlaces) {
                 kCANopenLayout);
 }
 
+// Only the sections in which the renders differ are looked into; what
+// lies around them must come out as whole sections, wherever the change is.
+TEST(KeptLayout, ChangesAtEitherEndAndNewSectionsFarBehindTheirAnchor) {
+    const std::string_view source = "; head\n[1000]\nA=1\n\n[1018]\nA = 3 ; last\nB=4";
+    const std::string_view asRead = "[1000]\r\nA=1\r\n[1001]\r\nA=2\r\n[1018]\r\nA=3\r\nB=4\r\n";
+    ExpectMerge({source, asRead, "[1000]\r\nA=0\r\n[1001]\r\nA=2\r\n[1018]\r\nA=3\r\nB=4\r\n",
+                 "; head\n[1000]\nA=0\n\n[1018]\nA = 3 ; last\nB=4", 1},
+                kCANopenLayout);
+    ExpectMerge({source, asRead, "[1000]\r\nA=1\r\n[1001]\r\nA=2\r\n[1018]\r\nA=3\r\nB=5\r\n",
+                 "; head\n[1000]\nA=1\n\n[1018]\nA = 3 ; last\nB=5", 1},
+                kCANopenLayout);
+    // [1001] is not in the file: [1008] follows [1000], the last section in
+    // front of it that the file has.
+    ExpectMerge({source, asRead,
+                 "[1000]\r\nA=1\r\n[1001]\r\nA=2\r\n[1008]\r\nA=9\r\n[1018]\r\nA=3\r\nB=4\r\n",
+                 "; head\n[1000]\nA=1\n\n[1008]\nA=9\n\n[1018]\nA = 3 ; last\nB=4", 3},
+                kCANopenLayout);
+    // A renamed header is a section removed and one added.
+    ExpectMerge({source, asRead, "[1000]\r\nA=1\r\n[1001]\r\nA=2\r\n[1019]\r\nA=3\r\nB=4\r\n",
+                 "; head\n[1000]\nA=1\n\n[1019]\nA=3\nB=4\n\n", 7},
+                kCANopenLayout);
+}
+
+// A save stamps the file only when something besides the stamp changed;
+// a render differing in the stamp's section alone must be looked at again.
+TEST(KeptLayout, DifferencesOutsideOneSectionAreToldWithoutCutting) {
+    const std::string_view read = "[FileInfo]\r\nModificationDate=01-01-2020\r\n[1000]\r\nA=1\r\n";
+    EXPECT_TRUE(MayDifferOnlyIn(read,
+                                "[FileInfo]\r\nModificationDate=03-05-2024\r\n[1000]\r\nA=1\r\n",
+                                "fileinfo", kCANopenLayout));
+    EXPECT_FALSE(MayDifferOnlyIn(read,
+                                 "[FileInfo]\r\nModificationDate=03-05-2024\r\n[1000]\r\nA=2\r\n",
+                                 "fileinfo", kCANopenLayout));
+    EXPECT_FALSE(MayDifferOnlyIn(read,
+                                 "[FileInfo]\r\nModificationDate=01-01-2020\r\n[1000]\r\nA=2\r\n",
+                                 "fileinfo", kCANopenLayout));
+    EXPECT_TRUE(MayDifferOnlyIn("[File]\r\n\tModDate=1;\r\n[Params]\r\n\tParam1=1;\r\n",
+                                "[File]\r\n\tModDate=2;\r\n[Params]\r\n\tParam1=2;\r\n", "File",
+                                kDeviceNetLayout))
+        << "entries spanning lines are not told apart cheaply";
+}
+
 TEST(KeptLayout, ObjectListsOnlyGainAndLoseTheirLines) {
     const std::string_view source = "[OptionalObjects]\nSupportedObjects=3\n1=0x1003\n2=0x1008\n"
                                     "3=0x1018\n; listed\n";

@@ -23,6 +23,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <random>
+#include <utility>
 
 namespace corvid {
 namespace {
@@ -33,13 +34,25 @@ using test::ScriptedUserInterface;
 // 2024-03-05 09:05:03, the time every save here is stamped with.
 constexpr StampTime kSaveTime{2024, 3, 5, 9, 5, 3};
 
-// Read as the document set opens a file: the bytes stay with the model.
+// Read as the document set opens a file: the bytes and their render stay
+// with the model.
 template <typename Model> Model Loaded(const std::string& path) {
     Model model;
     std::string text = test::ReadFile(path);
     EDSDocKind<Model>::LoadText(model, text, path);
     model.Header.SourceText = std::move(text);
+    KeepSourceRender(model);
     return model;
+}
+
+// A save from the render kept writes what a save that reads the file's
+// text again writes.
+template <typename Model> std::string SavedBothWays(Model& model) {
+    std::optional<std::string> render = std::exchange(model.Header.SourceRender, std::nullopt);
+    const std::string reread = KeptLayoutText(model);
+    model.Header.SourceRender = std::move(render);
+    EXPECT_EQ(KeptLayoutText(model), reread);
+    return FormatKeptLayout(model, kSaveTime).text;
 }
 
 template <typename Model> Model Sample(const std::string& name) {
@@ -49,24 +62,37 @@ template <typename Model> Model Sample(const std::string& name) {
 // Compares the save with tests/data/kept/NAME; CORVID_WRITE_EXPECTED=1
 // writes it there instead, for a change whose expected file is new.
 template <typename Model> void ExpectSavedAs(Model& model, const std::string& name) {
-    const std::string saved = FormatKeptLayout(model, kSaveTime).text;
+    const std::string saved = SavedBothWays(model);
     const fs::path expected = fs::path(CORVID_TEST_DATA_DIR) / "kept" / name;
     if (std::getenv("CORVID_WRITE_EXPECTED") != nullptr)
         test::WriteFile(expected, saved);
     EXPECT_EQ(saved, test::ReadFile(expected)) << name;
 }
 
+// The column of a page with this header.
+size_t ColumnOf(const Page& page, const std::string& column) {
+    size_t at = 0;
+    while (at < page.Columns.size() && TrimmedBlanks(page.Columns[at].Header) != column)
+        ++at;
+    EXPECT_LT(at, page.Columns.size()) << column;
+    return at;
+}
+
 template <typename Model>
 void Set(Model& model, const std::string& section, const std::string& row,
          const std::string& column, const std::string& text,
          std::optional<size_t> distance = std::nullopt) {
-    const Page page = BuildPage(model, section);
-    size_t at = 0;
-    while (at < page.Columns.size() && TrimmedBlanks(page.Columns[at].Header) != column)
-        ++at;
-    ASSERT_LT(at, page.Columns.size()) << column;
+    const size_t at = ColumnOf(BuildPage(model, section), column);
     EXPECT_EQ(CommitCell(model, CellEdit(section, row, at, text, distance)).Status,
               CommitStatus::Stored)
+        << section << ":" << row << ":" << column;
+}
+
+// The same change through the door, as the window commits it.
+void Commit(CEDSDoc& doc, EDSFileId id, const std::string& section, const std::string& row,
+            const std::string& column, const std::string& text) {
+    const size_t at = ColumnOf(BuildPage(*doc.FileModel<CCANopenEDS>(id), section), column);
+    EXPECT_TRUE(doc.Commit(id, CellChange{section, row, at, text, std::nullopt}).Stored())
         << section << ":" << row << ":" << column;
 }
 
@@ -182,6 +208,62 @@ TEST(KeptSave, StampFollowsTheFileAndSaveAsMovesFileName) {
     EXPECT_EQ(model.FileInfo.ModificationTime, "09:05AM");
     EXPECT_EQ(FollowedFileName(model, "/old/other.eds", "/new/third.eds"), std::nullopt)
         << "a FileName naming another file stays";
+}
+
+TEST(KeptSave, NextSaveStartsFromTheFileWritten) {
+    test::TempFolder folder;
+    auto model = Sample<CCANopenEDS>("servo_drive.eds");
+    Set(model, "ManufacturerObjects", "2000", "Default Value", "0x64");
+    size_t changedLines = 0;
+    std::string error;
+    ASSERT_TRUE(WriteKeptLayout(model, folder.File("kept.eds"), kSaveTime, changedLines, error));
+    Set(model, "DeviceInfo", "VendorName", "Value", "Other Motion Ltd.");
+    EXPECT_EQ(SavedBothWays(model),
+              test::ReadFile(fs::path(CORVID_TEST_DATA_DIR) / "kept" / "servo_drive_values.eds"));
+
+    ASSERT_TRUE(WriteCorvidLayout(model, folder.File("corvid.eds"), error));
+    Set(model, "ManufacturerObjects", "2000", "Default Value", "0x65");
+    const std::string saved = SavedBothWays(model);
+    EXPECT_EQ(saved.size(), model.Header.SourceText->size()) << "one value changed in place";
+}
+
+// The document set renders a file as read only at its first change: a
+// file opened and saved unchanged is written as its bytes and holds no
+// render. After a save in Corvid's layout the model is no longer what its
+// text reads as, so the next change must not take its render from it.
+TEST(KeptSave, DoorRendersTheFileAsReadAtItsFirstChange) {
+    ::setenv("SOURCE_DATE_EPOCH", "1709629503", 1); // kSaveTime
+    test::TempFolder folder;
+    const std::string text = test::ReadFile(std::string(CORVID_SAMPLES_DIR) + "/servo_drive.eds");
+    const std::string path = folder.File("servo_drive.eds");
+    test::WriteFile(path, text);
+    ScriptedUserInterface ui;
+    CEDSDoc doc{ui};
+    const auto Save = [&](EDSFileId id, CEDSDoc::Layout layout) {
+        size_t changedLines = 1;
+        std::string error;
+        EXPECT_TRUE(doc.WriteFile(id, path, layout, changedLines, error)) << error;
+        return test::ReadFile(path);
+    };
+
+    const EDSFileId id = *doc.AddFileText(EDSKind::CANopen, text, path);
+    const EDSFileHeader& header = doc.FileModel<CCANopenEDS>(id)->Header;
+    EXPECT_EQ(Save(id, CEDSDoc::Layout::Kept), text);
+    EXPECT_FALSE(header.SourceRender);
+    Commit(doc, id, "DeviceInfo", "VendorName", "Value", "Other Motion Ltd.");
+    EXPECT_TRUE(header.SourceRender);
+    Commit(doc, id, "ManufacturerObjects", "2000", "Default Value", "0x64");
+    EXPECT_EQ(Save(id, CEDSDoc::Layout::Kept),
+              test::ReadFile(fs::path(CORVID_TEST_DATA_DIR) / "kept" / "servo_drive_values.eds"));
+
+    const EDSFileId other = *doc.AddFileText(EDSKind::CANopen, text, path);
+    Save(other, CEDSDoc::Layout::Corvid);
+    Commit(doc, other, "DeviceInfo", "VendorName", "Value", "Other Motion Ltd.");
+    EXPECT_FALSE(doc.FileModel<CCANopenEDS>(other)->Header.SourceRender);
+    auto reread = Loaded<CCANopenEDS>(path);
+    Set(reread, "DeviceInfo", "VendorName", "Value", "Other Motion Ltd.");
+    EXPECT_EQ(Save(other, CEDSDoc::Layout::Kept), FormatKeptLayout(reread, kSaveTime).text);
+    ::unsetenv("SOURCE_DATE_EPOCH");
 }
 
 // A few random text cells of the file's pages, each given a new value

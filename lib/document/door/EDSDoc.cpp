@@ -70,6 +70,7 @@ bool CEDSDoc::RemoveFile(EDSKind kind, size_t position) {
         list.erase(list.begin() + static_cast<std::ptrdiff_t>(position));
         std::vector<EDSFileId>& ids = ids_[Slot(kind)];
         histories_.erase(ids[position].Value);
+        rendersDue_.erase(ids[position].Value);
         ids.erase(ids.begin() + static_cast<std::ptrdiff_t>(position));
         removed = true;
     });
@@ -134,6 +135,7 @@ EDSCommitted CEDSDoc::Commit(EDSFileId id, EDSChange change) {
     // what was asked, not what the rule made of the values it moved out.
     const EDSChange told = change;
     CEDSHistory& history = histories_.at(id.Value);
+    KeepRenderAsRead(*file);
     EDSCommitted committed;
     ForEachList([&](auto& list) {
         if (KindOf<std::decay_t<decltype(list)>> == file->kind)
@@ -329,17 +331,38 @@ bool CEDSDoc::Write(EDSFileRef file, const std::string& path, const std::string&
                     Layout layout, size_t& changedLines, std::string& error) {
     if (before != path)
         FollowFileName(file, before, path);
+    const uint32_t id = IdAt(file)->Value;
     bool written = false;
     ForEachList([&](const auto& list) {
         if (KindOf<std::decay_t<decltype(list)>> != file.kind)
             return;
         auto& model = *list[file.position];
-        if (model.Header.SourceText && layout == Layout::Kept)
-            written = WriteKeptLayout(model, path, SaveTimeNow(), changedLines, error);
-        else
-            written = WriteCorvidLayout(model, path, error);
+        if (model.Header.SourceText && layout == Layout::Kept) {
+            // Unchanged since it was read, the file is saved as the bytes
+            // read, without rendering it; it stays as its text reads.
+            if (rendersDue_.contains(id)) {
+                changedLines = 0;
+                written = SaveFileReplacing(path, *model.Header.SourceText, error);
+            } else {
+                written = WriteKeptLayout(model, path, SaveTimeNow(), changedLines, error);
+            }
+        } else if (WriteCorvidLayout(model, path, error)) {
+            // Read back, Corvid's layout may give another model than this
+            // one: its render is no longer the render of its text.
+            rendersDue_.erase(id);
+            written = true;
+        }
     });
     return written;
+}
+
+void CEDSDoc::KeepRenderAsRead(EDSFileRef file) {
+    if (rendersDue_.erase(IdAt(file)->Value) == 0)
+        return;
+    ForEachList([&](auto& list) {
+        if (KindOf<std::decay_t<decltype(list)>> == file.kind)
+            KeepSourceRender(*list[file.position]);
+    });
 }
 
 void CEDSDoc::FollowFileName(EDSFileRef file, const std::string& before, const std::string& after) {

@@ -3,9 +3,27 @@
 #include "dictionaries/EDSTextHelper.h"
 #include "dictionaries/FileIO.h"
 
+#include <utility>
+
 namespace corvid {
 
 namespace {
+
+// The modification keys of a file and the section that holds them.
+struct StampKeys {
+    std::string& date;
+    std::string& time;
+    bool twelveHour; // the clock a key in an unknown form is written with
+    std::string_view section;
+};
+
+StampKeys KeysOf(CCANopenEDS& model) {
+    return {model.FileInfo.ModificationDate, model.FileInfo.ModificationTime, true, "fileinfo"};
+}
+
+template <typename Model> StampKeys KeysOf(Model& model) {
+    return {model.FileSection.ModDate, model.FileSection.ModTime, false, "File"};
+}
 
 // Sets a modification key the file gives a value to; true when it changed.
 bool Stamp(std::string& key, const std::string& value) {
@@ -15,17 +33,9 @@ bool Stamp(std::string& key, const std::string& value) {
     return true;
 }
 
-bool StampModification(CCANopenEDS& model, const StampTime& time) {
-    CANopenFileInfo& info = model.FileInfo;
-    const bool date = Stamp(info.ModificationDate, DateLike(info.ModificationDate, time));
-    const bool clock = Stamp(info.ModificationTime, TimeLike(info.ModificationTime, time, true));
-    return date || clock;
-}
-
-template <typename Model> bool StampModification(Model& model, const StampTime& time) {
-    DeviceNetFileSection& file = model.FileSection;
-    const bool date = Stamp(file.ModDate, DateLike(file.ModDate, time));
-    const bool clock = Stamp(file.ModTime, TimeLike(file.ModTime, time, false));
+bool StampModification(const StampKeys& keys, const StampTime& time) {
+    const bool date = Stamp(keys.date, DateLike(keys.date, time));
+    const bool clock = Stamp(keys.time, TimeLike(keys.time, time, keys.twelveHour));
     return date || clock;
 }
 
@@ -34,29 +44,65 @@ std::string_view FileNameOf(std::string_view path) {
     return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
 
-// The writer's render of the model the file's text gives.
-template <typename Model> std::string FormatAsRead(const Model& model) {
+// The writer's render of the model the file's text gives: the one kept, or
+// else one made in `scratch` by reading the text again.
+template <typename Model> std::string_view RenderAsRead(const Model& model, std::string& scratch) {
+    if (model.Header.SourceRender)
+        return *model.Header.SourceRender;
     Model asRead;
     EDSDocKind<Model>::LoadText(asRead, *model.Header.SourceText, model.Header.PathName);
-    return EDSDocKind<Model>::Format(asRead);
+    scratch = EDSDocKind<Model>::Format(asRead);
+    return scratch;
+}
+
+// The kept-layout text, with `render` the writer's render of the model saved.
+// The model is stamped before it is rendered: when the render differs from
+// the one as read outside the stamp's own section, the model was changed
+// and the one render is the one saved. Only a difference inside that
+// section needs a render without the stamp to tell.
+template <typename Model>
+KeptLayoutResult FormatKept(Model& model, const StampTime& time, std::string& render) {
+    if (!model.Header.SourceText) {
+        render = EDSDocKind<Model>::Format(model);
+        return {render, 0};
+    }
+    std::string scratch;
+    const std::string_view before = RenderAsRead(model, scratch);
+    const StampKeys keys = KeysOf(model);
+    std::string date = keys.date;
+    std::string clock = keys.time;
+    const bool stamped = StampModification(keys, time);
+    render = EDSDocKind<Model>::Format(model);
+    if (stamped && MayDifferOnlyIn(before, render, keys.section, EDSDocKind<Model>::kLayout)) {
+        std::swap(keys.date, date);
+        std::swap(keys.time, clock);
+        std::string unstamped = EDSDocKind<Model>::Format(model);
+        if (unstamped == before) {
+            render = std::move(unstamped);
+        } else {
+            std::swap(keys.date, date);
+            std::swap(keys.time, clock);
+        }
+    }
+    return MergeIntoSource(*model.Header.SourceText, before, render, EDSDocKind<Model>::kLayout);
 }
 
 } // namespace
 
+template <typename Model> void KeepSourceRender(Model& model) {
+    model.Header.SourceRender = EDSDocKind<Model>::Format(model);
+}
+
 template <typename Model> KeptLayoutResult FormatKeptLayout(Model& model, const StampTime& time) {
-    if (!model.Header.SourceText)
-        return {EDSDocKind<Model>::Format(model), 0};
-    const std::string before = FormatAsRead(model);
-    std::string now = EDSDocKind<Model>::Format(model);
-    if (now != before && StampModification(model, time))
-        now = EDSDocKind<Model>::Format(model);
-    return MergeIntoSource(*model.Header.SourceText, before, now, EDSDocKind<Model>::kLayout);
+    std::string render;
+    return FormatKept(model, time, render);
 }
 
 template <typename Model> std::string KeptLayoutText(const Model& model) {
     if (!model.Header.SourceText)
         return EDSDocKind<Model>::Format(model);
-    return MergeIntoSource(*model.Header.SourceText, FormatAsRead(model),
+    std::string scratch;
+    return MergeIntoSource(*model.Header.SourceText, RenderAsRead(model, scratch),
                            EDSDocKind<Model>::Format(model), EDSDocKind<Model>::kLayout)
         .text;
 }
@@ -64,11 +110,15 @@ template <typename Model> std::string KeptLayoutText(const Model& model) {
 template <typename Model>
 bool WriteKeptLayout(Model& model, const std::string& path, const StampTime& time,
                      size_t& changedLines, std::string& error) {
-    KeptLayoutResult result = FormatKeptLayout(model, time);
+    std::string render;
+    KeptLayoutResult result = FormatKept(model, time, render);
     if (!SaveFileReplacing(path, result.text, error))
         return false;
     changedLines = result.changedLines;
     model.Header.SourceText = std::move(result.text);
+    // What was written carries every difference between the renders, so it
+    // reads back as the model saved.
+    model.Header.SourceRender = std::move(render);
     return true;
 }
 
@@ -83,6 +133,9 @@ bool WriteCorvidLayout(Model& model, const std::string& path, std::string& error
     std::string text = EDSDocKind<Model>::Format(model);
     if (!SaveFileReplacing(path, text, error))
         return false;
+    // Read back, Corvid's layout may give another render than the one
+    // written; the next save in the file's layout reads it again.
+    model.Header.SourceRender.reset();
     model.Header.SourceText = std::move(text);
     return true;
 }
@@ -95,6 +148,7 @@ std::optional<std::string> FollowedFileName(const CCANopenEDS& model, const std:
 }
 
 #define CORVID_KEPT_SAVE(Model)                                                                    \
+    template void KeepSourceRender(Model&);                                                        \
     template KeptLayoutResult FormatKeptLayout(Model&, const StampTime&);                          \
     template std::string KeptLayoutText(const Model&);                                             \
     template bool WriteKeptLayout(Model&, const std::string&, const StampTime&, size_t&,           \

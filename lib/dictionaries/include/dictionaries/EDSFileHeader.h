@@ -25,6 +25,10 @@ struct EDSFileHeader {
     // keeps wherever the user changed nothing. Files Corvid made have none
     // and are written in Corvid's layout.
     std::optional<std::string> SourceText;
+    // The writer's render of the model SourceText gives, when known: a save
+    // in the file's own layout compares the model with it instead of reading
+    // SourceText again. It costs about one more copy of the file.
+    std::optional<std::string> SourceRender;
 };
 
 // The file name without folder and extension. Both "/" and "\" end a folder,

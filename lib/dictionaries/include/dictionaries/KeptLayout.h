@@ -34,6 +34,13 @@ struct KeptLayoutResult {
     size_t changedLines = 0; // lines of the file replaced, removed or added
 };
 
+// False when two renders of the writer differ outside the section named
+// `section` (as matched: CANopen names in lower case), told without
+// cutting them; true when they may differ only inside it, or when the
+// dialect does not let that be told cheaply (entries spanning lines).
+bool MayDifferOnlyIn(std::string_view asRead, std::string_view current, std::string_view section,
+                     const LayoutDialect& dialect);
+
 // `source` is the file's text; `asRead` and `current` are the writer's
 // renders of the model read from it and of the model to save.
 KeptLayoutResult MergeIntoSource(std::string_view source, std::string_view asRead,

@@ -23,6 +23,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -63,6 +64,8 @@ public:
         FileList<Model>& list = Files<Model>();
         const EDSFileId id{++lastId_};
         histories_.emplace(id.Value, CEDSHistory(StartsSaved(model->Header)));
+        if (StartsSaved(model->Header))
+            rendersDue_.insert(id.Value);
         list.push_back(std::move(model));
         ids_[Slot(EDSDocKind<Model>::kKind)].push_back(id);
         if (fileAdded_)
@@ -242,6 +245,7 @@ private:
     // Save As to another name: a CANopen FileName that named the file saved
     // before names the new one, as an edit of the file.
     void FollowFileName(EDSFileRef file, const std::string& before, const std::string& after);
+    void KeepRenderAsRead(EDSFileRef file);
 
     IUserInterface& ui_;
     std::tuple<FileList<CCANopenEDS>, FileList<CDeviceNetEDS>, FileList<CEtherNetIPEDS>> lists_;
@@ -255,6 +259,10 @@ private:
     std::array<std::vector<EDSFileId>, std::tuple_size_v<EDSModels>> ids_;
     uint32_t lastId_ = 0;
     std::map<uint32_t, CEDSHistory> histories_; // by EDSFileId::Value
+    // Files still exactly what their text reads as, whose render as read is
+    // not kept yet: it is taken at the first change, so a file opened and
+    // never changed costs no render and no memory beyond its text.
+    std::set<uint32_t> rendersDue_;
     std::vector<std::pair<size_t, ChangeListener>> listeners_;
     size_t lastListener_ = 0;
     bool opening_ = false;

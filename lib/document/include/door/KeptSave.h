@@ -14,6 +14,11 @@
 
 namespace corvid {
 
+// Remembers the writer's render of the model as read from its text, so a
+// save in its own layout needs not read the text again. Call it before the
+// first change.
+template <typename Model> void KeepSourceRender(Model& model);
+
 // The text a save in the file's own layout writes (Corvid's layout for a
 // model without a text of its own). When the model differs from what was read, the
 // modification keys the file has (CANopen ModificationDate and
