@@ -109,37 +109,63 @@ bool JoinEntry(std::string& line, CEDSLineSource& source, ReaderDiagnostics* dia
     return false;
 }
 
-std::vector<std::string> EntryFields(std::string_view entry) {
+CEntryFieldCursor::CEntryFieldCursor(std::string_view entry) {
     const std::ptrdiff_t equals = FindOutsideQuotes(entry, '=');
-    if (equals < 0)
-        return {};
-    size_t start = static_cast<size_t>(equals) + 1;
+    if (equals < 0) {
+        done_ = true; // no "=" gives no fields
+        return;
+    }
+    start_ = static_cast<size_t>(equals) + 1;
     // Every field starts outside quotes, so one search from the value's
     // start finds the terminator, and the separators lie in front of it.
-    const std::ptrdiff_t semicolon = FindOutsideQuotes(entry, ';', start);
-    std::string_view value = entry.substr(0, semicolon < 0 ? entry.size() : size_t(semicolon));
+    const std::ptrdiff_t semicolon = FindOutsideQuotes(entry, ';', start_);
+    value_ = entry.substr(0, semicolon < 0 ? entry.size() : size_t(semicolon));
     // Without a ";" outside quotes (an odd quote in the last field) the last
     // field runs to the ";" that ended the entry.
-    if (semicolon < 0 && value.ends_with(';'))
-        value.remove_suffix(1);
-    std::vector<std::string> fields;
-    for (;;) {
-        const std::ptrdiff_t comma = FindOutsideQuotes(value, ',', start);
-        if (comma < 0) {
-            fields.emplace_back(value.substr(std::min(start, value.size())));
-            return fields;
-        }
-        fields.emplace_back(value.substr(start, static_cast<size_t>(comma) - start));
-        start = static_cast<size_t>(comma) + 1;
+    if (semicolon < 0 && value_.ends_with(';'))
+        value_.remove_suffix(1);
+}
+
+bool CEntryFieldCursor::Next(std::string_view& field) {
+    if (done_)
+        return false;
+    const std::ptrdiff_t comma = FindOutsideQuotes(value_, ',', start_);
+    if (comma < 0) {
+        field = value_.substr(std::min(start_, value_.size()));
+        done_ = true;
+        return true;
     }
+    field = value_.substr(start_, static_cast<size_t>(comma) - start_);
+    start_ = static_cast<size_t>(comma) + 1;
+    return true;
+}
+
+std::string_view CEntryFieldCursor::Rest() {
+    if (done_)
+        return {};
+    done_ = true;
+    return value_.substr(std::min(start_, value_.size()));
+}
+
+std::vector<std::string> EntryFields(std::string_view entry) {
+    std::vector<std::string> fields;
+    CEntryFieldCursor cursor(entry);
+    std::string_view field;
+    while (cursor.Next(field))
+        fields.emplace_back(field);
+    return fields;
 }
 
 std::vector<std::string> EntryFields(std::string_view entry, size_t count) {
-    std::vector<std::string> fields = EntryFields(entry);
-    if (count > 0 && fields.size() > count) {
-        for (size_t i = count; i < fields.size(); ++i)
-            fields[count - 1].append(",").append(fields[i]);
-    }
+    std::vector<std::string> fields;
+    if (count == 0)
+        return fields;
+    fields.reserve(count);
+    CEntryFieldCursor cursor(entry);
+    std::string_view field;
+    while (fields.size() + 1 < count && cursor.Next(field))
+        fields.emplace_back(field);
+    fields.emplace_back(cursor.Rest());
     fields.resize(count);
     return fields;
 }

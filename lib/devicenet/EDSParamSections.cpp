@@ -1,5 +1,6 @@
 #include "devicenet/EDSParamSections.h"
 
+#include "devicenet/EDSParamFields.h"
 #include "dictionaries/EDSTextHelper.h"
 
 #include <algorithm>
@@ -37,27 +38,6 @@ size_t BlanksAfterMember(size_t number) {
     if (number <= 10000)
         return 2;
     return 1;
-}
-
-void FormatParam(CEDSLineWriter& out, size_t number, const CEDSParam& p) {
-    const auto dec = [](auto value) { return std::to_string(value); };
-    out.Line("\tParam" + dec(number) + "=");
-    out.Line("\t\t" + dec(p.Reserved) + ",");
-    out.Line("\t\t" + DecimalOrEmpty(p.PathSize) + ", " + p.LinkPath + ",");
-    // Files give the descriptor as a word; its high byte is written only
-    // when it holds bits.
-    out.Line("\t\t" + (p.Descriptor > 0xFF ? FormatHex16(p.Descriptor) : FormatHex8(p.Descriptor)) +
-             ",");
-    out.Line("\t\t" + FormatHex8(p.DataType) + ", " + dec(p.DataSize) + ",");
-    out.Line("\t\t" + p.ParameterName + ",");
-    out.Line("\t\t" + p.UnitsStr + ",");
-    out.Line("\t\t" + p.HelpStr + ",");
-    out.Line("\t\t" + p.Minimum + ", " + p.Maximum + ", " + p.Default + ",");
-    out.Line("\t\t" + DecimalOrEmpty(p.Multiplier) + ", " + DecimalOrEmpty(p.Divider) + ", " +
-             DecimalOrEmpty(p.Base) + ", " + DecimalOrEmpty(p.Offset) + ",");
-    out.Line("\t\t" + p.MultiplierLink + ", " + p.DivisorLink + ", " + p.BaseLink + ", " +
-             p.OffsetLink + ", " + DecimalOrEmpty(p.Precision) + ";");
-    out.Line("");
 }
 
 // The header of a section that has something to write, through `kept`
@@ -141,42 +121,13 @@ void FormatGroups(CEDSLineWriter& out, const CEDSParamList& params,
     WriteKeptEntries(kept, "Groups");
 }
 
-// A numeric field by `parse`, or none when the file left it empty.
-template <typename Parse>
-auto GivenNumber(const std::string& field, Parse parse)
-    -> std::optional<decltype(parse(std::string_view()))> {
-    if (TrimmedBlanks(field).empty())
-        return std::nullopt;
-    return parse(field);
-}
-
 } // namespace
 
 std::unique_ptr<CEDSParam> ParamFromEntry(std::string_view entry) {
-    const std::vector<std::string> f = EntryFields(entry, 21);
+    const auto fields = EntryFieldViews<kParamFields.size()>(entry);
     auto param = std::make_unique<CEDSParam>();
-    param->Reserved = Number8(f[0]);
-    param->PathSize = GivenNumber(f[1], Number8);
-    param->LinkPath = f[2];
-    param->Descriptor = Number16(f[3]);
-    param->DataType = Number8(f[4]);
-    param->DataSize = Number8(f[5]);
-    param->ParameterName = f[6];
-    param->UnitsStr = f[7];
-    param->HelpStr = f[8];
-    param->Minimum = f[9];
-    param->Maximum = f[10];
-    param->Default = f[11];
-    param->Multiplier = GivenNumber(f[12], Number16);
-    param->Divider = GivenNumber(f[13], Number16);
-    param->Base = GivenNumber(f[14], Number16);
-    // The writer writes a negative offset with its sign; read it back.
-    param->Offset = GivenNumber(f[15], ParseSigned16);
-    param->MultiplierLink = f[16];
-    param->DivisorLink = f[17];
-    param->BaseLink = f[18];
-    param->OffsetLink = f[19];
-    param->Precision = GivenNumber(f[20], Number8);
+    for (size_t i = 0; i < kParamFields.size(); ++i)
+        StoreParamField(*param, kParamFields[i], fields[i]);
     return param;
 }
 
@@ -296,7 +247,7 @@ void FormatParamSections(CEDSLineWriter& out, const CEDSParamList& params,
     if (!params.empty() || HasKeptEntries(kept, "Params"))
         SectionHeader(out, kept, "Params");
     for (size_t i = 0; i < params.size(); ++i)
-        FormatParam(out, numbers[i], *params[i]);
+        FormatParamEntry(out, numbers[i], *params[i]);
     WriteKeptEntries(kept, "Params");
     out.Line("");
     FormatEnumPar(out, params, numbers, kept);

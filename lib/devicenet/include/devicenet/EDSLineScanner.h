@@ -9,6 +9,7 @@
 #include "devicenet/EDSKeptLines.h"
 #include "dictionaries/ReaderDiagnostics.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -90,6 +91,33 @@ std::vector<std::string> EntryFields(std::string_view entry);
 // Exactly `count` fields: missing ones are empty, and the last one takes
 // everything up to the ";" (commas included) when there are more.
 std::vector<std::string> EntryFields(std::string_view entry, size_t count);
+
+// The fields of a joined entry one by one, split as EntryFields splits
+// them, as views into the entry: a reader copies only what its model keeps.
+class CEntryFieldCursor {
+public:
+    explicit CEntryFieldCursor(std::string_view entry);
+    // The next field; false when there is none.
+    bool Next(std::string_view& field);
+    // Every field not taken yet, commas included; empty when none is left.
+    std::string_view Rest();
+
+private:
+    std::string_view value_;
+    size_t start_ = 0;
+    bool done_ = false;
+};
+
+// Exactly N fields as views, like EntryFields(entry, N).
+template <size_t N> std::array<std::string_view, N> EntryFieldViews(std::string_view entry) {
+    static_assert(N > 0);
+    std::array<std::string_view, N> fields{};
+    CEntryFieldCursor cursor(entry);
+    for (size_t i = 0; i + 1 < N && cursor.Next(fields[i]); ++i) {
+    }
+    fields[N - 1] = cursor.Rest();
+    return fields;
+}
 
 // The number written between `keyword` and the first "=" ("Input12=" gives
 // 12), by ParseNumber.
