@@ -8,15 +8,17 @@ namespace corvid {
 
 namespace {
 
-// Into `out`, whose storage is reused from line to line; characters are
-// written through a pointer, the line being the most the result can hold.
-void NormalizeLineInto(std::string& out, std::string_view line, HeaderLines headers) {
+// Onto the end of `out`, whose storage is reused from line to line;
+// characters are written through a pointer, the line being the most the
+// result can grow by.
+void NormalizeLineOnto(std::string& out, std::string_view line, HeaderLines headers) {
+    const size_t start = out.size();
     if (headers == HeaderLines::KeepAsWritten && line.starts_with('[')) {
-        out.assign(line);
+        out.append(line);
         return;
     }
-    out.resize(line.size());
-    char* next = out.data();
+    out.resize(start + line.size());
+    char* next = out.data() + start;
     bool inQuotes = false;
     for (char c : line) {
         if (c == '"')
@@ -28,6 +30,11 @@ void NormalizeLineInto(std::string& out, std::string_view line, HeaderLines head
         *next++ = c;
     }
     out.resize(static_cast<size_t>(next - out.data()));
+}
+
+void NormalizeLineInto(std::string& out, std::string_view line, HeaderLines headers) {
+    out.clear();
+    NormalizeLineOnto(out, line, headers);
 }
 
 } // namespace
@@ -54,27 +61,51 @@ bool KeywordAt(std::string_view line, std::string_view keyword) {
     return line.starts_with(keyword);
 }
 
-bool CEDSLineSource::Next(std::string& line, HeaderLines headers) {
+bool CEDSLineSource::Take(std::string_view& raw) {
     if (position_ >= text_.size())
         return false;
     const size_t end = std::min(text_.find('\n', position_), text_.size());
-    std::string_view raw = text_.substr(position_, end - position_);
+    raw = text_.substr(position_, end - position_);
     if (raw.ends_with('\r'))
         raw.remove_suffix(1);
     lineOffset_ = position_;
     raw_ = raw;
     position_ = end + 1;
     ++lineNumber_;
+    return true;
+}
+
+bool CEDSLineSource::Next(std::string& line, HeaderLines headers) {
+    std::string_view raw;
+    if (!Take(raw))
+        return false;
     NormalizeLineInto(line, raw, headers);
     return true;
 }
 
-std::vector<std::string> CEDSLineSource::RawLinesSince(size_t offset) const {
-    std::vector<std::string> lines;
+bool CEDSLineSource::AppendPiece(std::string& entry) {
+    std::string_view raw;
+    if (!Take(raw))
+        return false;
+    NormalizeLineOnto(entry, raw, HeaderLines::Normalize);
+    return true;
+}
+
+std::string_view CEDSLineSource::RawTextSince(size_t offset) const {
     const size_t end = std::min(position_, text_.size());
-    while (offset < end) {
-        const size_t lineEnd = std::min(text_.find('\n', offset), end);
-        std::string_view raw = text_.substr(offset, lineEnd - offset);
+    return offset < end ? text_.substr(offset, end - offset) : std::string_view();
+}
+
+std::vector<std::string> CEDSLineSource::RawLinesSince(size_t offset) const {
+    return RawLinesOf(RawTextSince(offset));
+}
+
+std::vector<std::string> RawLinesOf(std::string_view text) {
+    std::vector<std::string> lines;
+    size_t offset = 0;
+    while (offset < text.size()) {
+        const size_t lineEnd = std::min(text.find('\n', offset), text.size());
+        std::string_view raw = text.substr(offset, lineEnd - offset);
         if (raw.ends_with('\r'))
             raw.remove_suffix(1);
         lines.emplace_back(raw);
@@ -91,11 +122,9 @@ void CEDSLineSource::PutBack() {
 }
 
 bool JoinEntry(std::string& line, CEDSLineSource& source) {
-    std::string piece;
     while (!line.ends_with(';')) {
-        if (!source.NextPiece(piece))
+        if (!source.AppendPiece(line))
             return false;
-        line += piece;
     }
     return true;
 }
@@ -201,6 +230,9 @@ int16_t ParseSigned16(std::string_view text) {
 }
 
 size_t HeaderAt(std::string_view line, std::span<const std::string_view> headers) {
+    // Most lines are no header: one test instead of one per section.
+    if (!line.starts_with('['))
+        return kNoHeader;
     for (size_t i = 0; i < headers.size(); ++i)
         if (KeywordAt(line, headers[i]))
             return i;

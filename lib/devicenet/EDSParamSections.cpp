@@ -5,19 +5,23 @@
 
 #include <algorithm>
 #include <limits>
-#include <map>
 #include <utility>
 
 namespace corvid {
 
 namespace {
 
-// Each parameter by the number it is written under.
-std::map<uint32_t, CEDSParam*> ParamsByNumber(const CEDSParamList& params) {
+// Each parameter by the number it is written under, ascending; the numbers
+// are unique.
+using ParamIndex = std::vector<std::pair<uint32_t, CEDSParam*>>;
+
+ParamIndex ParamsByNumber(const CEDSParamList& params) {
     const std::vector<uint32_t> numbers = ParamNumbers(params);
-    std::map<uint32_t, CEDSParam*> byNumber;
+    ParamIndex byNumber;
+    byNumber.reserve(params.size());
     for (size_t i = 0; i < params.size(); ++i)
-        byNumber.emplace(numbers[i], params[i].get());
+        byNumber.emplace_back(numbers[i], params[i].get());
+    std::sort(byNumber.begin(), byNumber.end());
     return byNumber;
 }
 
@@ -133,11 +137,12 @@ std::unique_ptr<CEDSParam> ParamFromEntry(std::string_view entry) {
 
 namespace {
 
-using ParamIndex = std::map<uint32_t, CEDSParam*>;
-
 CEDSParam* ParamIn(const ParamIndex& byNumber, uint32_t number) {
-    const auto found = byNumber.find(number);
-    return found == byNumber.end() || number == 0 ? nullptr : found->second;
+    const auto found =
+        std::lower_bound(byNumber.begin(), byNumber.end(), number,
+                         [](const auto& item, uint32_t n) { return item.first < n; });
+    return found == byNumber.end() || found->first != number || number == 0 ? nullptr
+                                                                            : found->second;
 }
 
 bool ReadEnumParInto(std::string_view entry, const ParamIndex& byNumber) {
@@ -150,20 +155,22 @@ bool ReadEnumParInto(std::string_view entry, const ParamIndex& byNumber) {
 
 size_t ReadGroupInto(std::string_view entry, const ParamIndex& byNumber,
                      std::vector<std::string>& groupNames) {
-    const std::vector<std::string> fields = EntryFields(entry);
-    groupNames.push_back(fields.empty() ? std::string() : fields[0]);
+    CEntryFieldCursor fields(entry);
+    std::string_view field;
+    groupNames.emplace_back(fields.Next(field) ? field : std::string_view());
     // Members join the group this line names, whatever number its key
     // carries: the writer numbers groups by position, so a file whose group
     // numbers have gaps or come out of order keeps each name with its
     // members. A group past what Group can hold keeps its name only.
     const size_t group = groupNames.size();
     // The second field is the member count; the writer counts for itself.
-    const size_t members = fields.size() > 2 ? fields.size() - 2 : 0;
-    if (group > std::numeric_limits<uint8_t>::max())
-        return members;
+    fields.Next(field);
     size_t skipped = 0;
-    for (size_t i = 2; i < fields.size(); ++i) {
-        if (CEDSParam* member = ParamIn(byNumber, ParseNumber(fields[i])))
+    while (fields.Next(field)) {
+        CEDSParam* member = group > std::numeric_limits<uint8_t>::max()
+                                ? nullptr
+                                : ParamIn(byNumber, ParseNumber(field));
+        if (member != nullptr)
             member->Group = static_cast<uint8_t>(group);
         else
             ++skipped;
@@ -189,13 +196,15 @@ namespace {
 void AppendParam(std::string_view entry, int line, ParamSectionTarget& target) {
     auto param = ParamFromEntry(entry);
     param->Number = EntryNumber(entry, "Param");
-    if (param->Number == 0 || target.Numbers.contains(param->Number)) {
-        const uint32_t given = target.Numbers.empty() ? 1 : *target.Numbers.rbegin() + 1;
+    std::vector<uint32_t>& numbers = target.Numbers;
+    if (param->Number == 0 || std::binary_search(numbers.begin(), numbers.end(), param->Number)) {
+        const uint32_t given = numbers.empty() ? 1 : numbers.back() + 1;
         Note(target.Diagnostics, target.Path, line,
              "parameter number 0 or already used, read as Param" + std::to_string(given));
         param->Number = given;
     }
-    target.Numbers.insert(param->Number);
+    // Files number their parameters in order, so the number mostly goes last.
+    numbers.insert(std::upper_bound(numbers.begin(), numbers.end(), param->Number), param->Number);
     target.Params.push_back(std::move(param));
 }
 
@@ -214,7 +223,7 @@ LineUse ReadParamSectionLine(ParamSection section, std::string& line, CEDSLineSo
         AppendParam(line, firstLine, target);
     else
         target.Pending.push_back(
-            {section, line, firstLine, source.RawLinesSince(offset),
+            {section, line, firstLine, source.RawTextSince(offset),
              target.Kept == nullptr ? 0 : std::as_const(*target.Kept).EntriesOf("EnumPar").size()});
     return LineUse::Read;
 }
@@ -233,8 +242,9 @@ void FinishParamSections(ParamSectionTarget& target) {
             if (target.Kept != nullptr) {
                 std::vector<std::string>& kept = target.Kept->EntriesOf("EnumPar");
                 const auto at = kept.begin() + std::ptrdiff_t(pending.KeptBefore + keptInserted);
-                kept.insert(at, pending.Lines.begin(), pending.Lines.end());
-                keptInserted += pending.Lines.size();
+                const std::vector<std::string> lines = RawLinesOf(pending.Text);
+                kept.insert(at, lines.begin(), lines.end());
+                keptInserted += lines.size();
             }
         }
     }
