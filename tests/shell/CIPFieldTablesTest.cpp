@@ -168,6 +168,56 @@ TEST(CIPFieldTables, EveryParamFieldReadWrittenShownAndCommitted) {
     }
 }
 
+// Every field of an InputN entry: read from its place, written back in the
+// same place, shown in its row and committed by its kind.
+TEST(CIPFieldTables, EveryIOEntryFieldReadWrittenShownAndCommitted) {
+    for (size_t i = 0; i < kIOEntryFields.size(); ++i) {
+        const FieldEntry<IOEntry>& item = kIOEntryFields[i];
+        SCOPED_TRACE(std::string(item.Keyword));
+        const bool text = item.Traits.Kind == ValueKind::Quoted;
+        const std::string sample =
+            text ? "\"s, " + std::to_string(i) + "\"" : "0x1" + std::to_string(i);
+        std::string entry = "Input3=";
+        for (size_t f = 0; f < kIOEntryFields.size(); ++f)
+            entry += (f == i ? sample : "") + (f + 1 < kIOEntryFields.size() ? "," : ";");
+        CDeviceNetEDS model;
+        EDSDocKind<CDeviceNetEDS>::LoadText(model, "[IO_Info]\n" + entry + "\n", "t.eds");
+        ASSERT_EQ(model.IOInfoSection.Inputs.size(), 1u);
+        const IOEntry& read = model.IOInfoSection.Inputs[0];
+        const std::string value = FieldText(read, item);
+        EXPECT_EQ(value, text ? sample : FormatFieldNumber(16 + i, item.Traits));
+        for (size_t f = 0; f < kIOEntryFields.size(); ++f)
+            if (f != i && FieldText(read, kIOEntryFields[f]) == value)
+                ADD_FAILURE() << "also in " << kIOEntryFields[f].Keyword;
+
+        CDeviceNetEDS again;
+        EDSDocKind<CDeviceNetEDS>::LoadText(again, EDSDocKind<CDeviceNetEDS>::Format(model), "t");
+        EXPECT_EQ(again.IOInfoSection.Inputs, model.IOInfoSection.Inputs);
+
+        const auto shown = [&] {
+            const Page page = BuildPage(model, "IO_Info", PageState{{"Input3"}});
+            const PageRow* head = test::FindRow(page, "Input3");
+            EXPECT_NE(head, nullptr);
+            return head == nullptr ? std::string() : head[1 + i].Cells[1].Text;
+        };
+        EXPECT_EQ(shown(), value);
+        const auto commit = [&](std::string_view typed) {
+            return CommitCell(model, CellEdit{"IO_Info", "Input3", 1, typed, i + 1}).Status;
+        };
+        if (text) {
+            EXPECT_EQ(commit("a\"b"), CommitStatus::Refused);
+            EXPECT_EQ(commit(" new "), CommitStatus::Stored);
+            EXPECT_EQ(shown(), "\"new\"");
+        } else {
+            EXPECT_EQ(commit("70000"), CommitStatus::Refused);
+            EXPECT_EQ(commit(" 0x0F "), CommitStatus::Stored);
+            // The connection-bits popup keeps the bits it does not show.
+            const bool popup = item.Traits.Editor == FieldEditor::Popup;
+            EXPECT_EQ(shown(), FormatFieldNumber(popup ? ((16 + i) | 0x0F) : 15, item.Traits));
+        }
+    }
+}
+
 // A keyword of one section is no keyword of another.
 TEST(CIPFieldTables, KeywordsOfOtherSectionsAreNotEdited) {
     CDeviceNetEDS devicenet;
