@@ -3,14 +3,24 @@
 #include "dictionaries/EDSTextHelper.h"
 
 #include <algorithm>
+#include <array>
 
 namespace corvid {
 
 namespace {
 
-// Onto the end of `out`, whose storage is reused from line to line;
-// characters are written through a pointer, the line being the most the
-// result can grow by.
+// The characters that end a plain run of a line: a quote, a comment, a
+// blank.
+constexpr std::array<bool, 256> kEndsRun = [] {
+    std::array<bool, 256> ends{};
+    for (const unsigned char c : {'"', '$', ' ', '\t'})
+        ends[c] = true;
+    return ends;
+}();
+
+// Onto the end of `out`, whose storage is reused from line to line. Plain
+// runs and quoted texts are copied whole, as most of a line is one or the
+// other.
 void NormalizeLineOnto(std::string& out, std::string_view line, HeaderLines headers) {
     const size_t start = out.size();
     if (headers == HeaderLines::KeepAsWritten && line.starts_with('[')) {
@@ -19,15 +29,23 @@ void NormalizeLineOnto(std::string& out, std::string_view line, HeaderLines head
     }
     out.resize(start + line.size());
     char* next = out.data() + start;
-    bool inQuotes = false;
-    for (char c : line) {
-        if (c == '"')
-            inQuotes = !inQuotes;
-        else if (!inQuotes && c == '$')
+    size_t i = 0;
+    while (i < line.size()) {
+        size_t run = i;
+        while (run < line.size() && !kEndsRun[static_cast<unsigned char>(line[run])])
+            ++run;
+        next = std::copy(line.begin() + i, line.begin() + run, next);
+        if (run == line.size() || line[run] == '$')
             break;
-        else if (!inQuotes && (c == ' ' || c == '\t'))
+        if (line[run] != '"') {
+            i = run + 1; // a blank outside quotes
             continue;
-        *next++ = c;
+        }
+        // Inside quotes every character stays, the quotes too; a quote
+        // left open runs to the end of the line.
+        const size_t close = std::min(line.find('"', run + 1), line.size() - 1);
+        next = std::copy(line.begin() + run, line.begin() + close + 1, next);
+        i = close + 1;
     }
     out.resize(static_cast<size_t>(next - out.data()));
 }
