@@ -26,6 +26,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -204,6 +205,13 @@ void CMainFrame::ConnectCommands() {
 void CMainFrame::OpenPaths(const QStringList& paths) {
     if (!paths.isEmpty())
         RunOpen([this, &paths] { doc_->OpenPaths(FileSystemPaths(paths)); });
+}
+
+void CMainFrame::OpenArguments(const QStringList& arguments) {
+    QStringList paths;
+    for (const QString& argument : arguments)
+        paths << QFileInfo(argument).absoluteFilePath();
+    OpenPaths(paths);
 }
 
 // Events are pumped between files: nothing that changes the document set

@@ -41,6 +41,8 @@ public:
     // Opens files as if chosen in the Open dialog (command line, drops,
     // recent files).
     void OpenPaths(const QStringList& paths);
+    // Opens the files a command line names, relative to the working folder.
+    void OpenArguments(const QStringList& arguments);
 
     CEDSDoc& Document() { return *doc_; }
     CEDSView& View() { return *view_; }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dictionaries/UserInterface.h"
+#include "dictionaries/ForwardingUserInterface.h"
 
 #include <functional>
 
@@ -10,20 +10,14 @@ namespace corvid::app {
 // and questions go on to the window's own user interface (message window and
 // message boxes), progress goes to the dialog's bar, and waiting pumps window
 // events so that "Stop test" can be pressed while a drive is searched for.
-class CNewFileUserInterface : public IUserInterface {
+class CNewFileUserInterface : public ForwardingUserInterface {
 public:
     CNewFileUserInterface(IUserInterface& window, std::function<void(int, int)> showProgress);
 
-    void AppendMessage(const std::string& text) override;
-    MessageAnswer AskMessage(const std::string& text, const std::string& caption,
-                             MessageButtons buttons, MessageIcon icon) override;
-    std::vector<std::string> ChooseFilesToOpen(const FileDialogRequest& request) override;
-    std::string ChooseSavePath(const FileDialogRequest& request) override;
     void SetProgress(int value, int maximum) override;
     void PumpEvents() override;
 
 private:
-    IUserInterface& window_;
     std::function<void(int, int)> showProgress_;
 };
 

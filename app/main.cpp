@@ -9,7 +9,6 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QFileInfo>
 #include <QSettings>
 
 int main(int argc, char* argv[]) {
@@ -40,9 +39,6 @@ int main(int argc, char* argv[]) {
     dialogs.SetParentWindow(&frame);
     frame.resize(1100, 720);
     frame.show();
-    QStringList files;
-    for (const QString& file : options.positionalArguments())
-        files << QFileInfo(file).absoluteFilePath();
-    frame.OpenPaths(files);
+    frame.OpenArguments(options.positionalArguments());
     return QApplication::exec();
 }

@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QFileInfo>
 #include <QScreen>
 #include <QTimer>
 
@@ -43,10 +42,7 @@ int main(int argc, char* argv[]) {
     dialogs.SetParentWindow(&frame);
     frame.resize(1280, 800);
     frame.show();
-    QStringList files;
-    for (const QString& file : options.positionalArguments())
-        files << QFileInfo(file).absoluteFilePath();
-    frame.OpenPaths(files);
+    frame.OpenArguments(options.positionalArguments());
 
     const corvid::EDSFileRef shown{static_cast<corvid::EDSKind>(options.value(kind).toInt()), 0};
     frame.ProjectWindow().BringToFront(shown.kind);

@@ -59,10 +59,6 @@ using corvid::test::ProgramHome;
 
 const std::filesystem::path kRuntimeFolder = CORVID_RUNTIME_DIR;
 
-std::string Utf8(const char* text) {
-    return text;
-}
-
 QStringList Names(const QList<QAction*>& actions) {
     QStringList names;
     for (const QAction* action : actions)
@@ -261,38 +257,31 @@ private slots:
                  QString("&Language"));
     }
 
-    void TranslateCoreText_CarriesTheValuesOver() {
+    void TranslateCoreText_CarriesTheValuesAndTranslatesTheReasonsInside() {
         Install("corvid_zh_CN.qm");
-        QCOMPARE(TranslateCoreText("Open File:  /tmp/a.eds is a CANopen EDS file.\r\n"),
-                 Utf8("打开文件：/tmp/a.eds 是 CANopen EDS 文件。\r\n"));
-        // A translation may put the values in another order.
-        QCOMPARE(TranslateCoreText("Save File:  Failure to save file /x.eds: Permission denied"),
-                 Utf8("保存文件：保存文件 /x.eds 失败：Permission denied"));
-        // A path in the file system's bytes is shown as the window shows it.
-        QCOMPARE(TranslateCoreText("Load File:  Reading data from /caf\xE9.dat\r\n"),
-                 Utf8("载入文件：正在从 /café.dat 读取数据\r\n"));
-    }
-
-    void TranslateCoreText_TranslatesTheReasonsInsideAndTheStateLine() {
-        Install("corvid_zh_CN.qm");
-        QCOMPARE(
-            TranslateCoreText("Edit:  FileInfo FileVersion: \"x\" refused, not a number from "
-                              "0 to 255; the value is unchanged.\r\n"),
-            Utf8("编辑：FileInfo FileVersion：“x”被拒绝，不是 0 到 255 之间的数字；值保持不变。"
-                 "\r\n"));
-        QCOMPARE(
-            TranslateCoreText("Open File:  /a.eds keeps 1 line and 2 sections that Corvid "
-                              "does not edit; they are saved as read.\r\n"),
-            Utf8("打开文件：/a.eds 含有 Corvid 不编辑的 1 行和 2 个节；保存时将按原样写回。\r\n"));
-        QCOMPARE(TranslateCoreText("State: COM2, 19200, 8 N 2 RTU, 1"),
-                 Utf8("状态：COM2，19200，8 N 2 RTU，1"));
-    }
-
-    void TranslateCoreText_LeavesOtherTextsAsTheyAre() {
-        Install("corvid_zh_CN.qm");
-        for (const std::string& text : {std::string("Configure.ini: denied\r\n"),
-                                        std::string("caf\xE9 \xFF\r\n"), std::string()})
-            QCOMPARE(TranslateCoreText(text), text);
+        const std::pair<std::string, const char*> cases[] = {
+            {"Open File:  /tmp/a.eds is a CANopen EDS file.\r\n",
+             "打开文件：/tmp/a.eds 是 CANopen EDS 文件。\r\n"},
+            // A translation may put the values in another order.
+            {"Save File:  Failure to save file /x.eds: Permission denied",
+             "保存文件：保存文件 /x.eds 失败：Permission denied"},
+            // A path in the file system's bytes is shown as the window shows it.
+            {"Load File:  Reading data from /caf\xE9.dat\r\n",
+             "载入文件：正在从 /café.dat 读取数据\r\n"},
+            {"Edit:  FileInfo FileVersion: \"x\" refused, not a number from 0 to 255; the value "
+             "is unchanged.\r\n",
+             "编辑：FileInfo FileVersion：“x”被拒绝，不是 0 到 255 之间的数字；值保持不变。\r\n"},
+            {"Open File:  /a.eds keeps 1 line and 2 sections that Corvid does not edit; they are "
+             "saved as read.\r\n",
+             "打开文件：/a.eds 含有 Corvid 不编辑的 1 行和 2 个节；保存时将按原样写回。\r\n"},
+            {"State: COM2, 19200, 8 N 2 RTU, 1", "状态：COM2，19200，8 N 2 RTU，1"},
+            // Texts that are not the core's stay as they are.
+            {"Configure.ini: denied\r\n", "Configure.ini: denied\r\n"},
+            {"caf\xE9 \xFF\r\n", "caf\xE9 \xFF\r\n"},
+            {"", ""},
+        };
+        for (const auto& [english, shown] : cases)
+            QCOMPARE(TranslateCoreText(english), std::string(shown));
         translator.reset();
         QCOMPARE(TranslateCoreText("Load File:  Reading data from /caf\xE9.dat\r\n"),
                  std::string("Load File:  Reading data from /caf\xE9.dat\r\n"));

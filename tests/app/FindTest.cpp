@@ -88,16 +88,6 @@ private slots:
         QCOMPARE(editor->text(), QString("0x000003A1"));
     }
 
-    void Find_AnIndexGoesToItsObjectAndNoHitsSaySo() {
-        Search("0x1018");
-        QCOMPARE(Current(), QString("MandatoryObjects/1018/0"));
-        QCOMPARE(Bar().CountText(), QString("1 of 1"));
-
-        Search("no such text");
-        QCOMPARE(Bar().CountText(), QString("No hits"));
-        QCOMPARE(Current(), QString("MandatoryObjects/1018/0"));
-    }
-
     // After an edit the hits are searched again: the edited text is found.
     void Find_SearchesAgainAfterAChange() {
         Search("Vendor-ID");

@@ -235,32 +235,6 @@ private slots:
         QVERIFY(f->frame->MessageWindow().Text().isEmpty());
     }
 
-    void Exit_AnswersOfTheSavePrompt() {
-        f->frame->OpenPaths({f->CopyOf("servo_drive.eds", "one.eds"),
-                             f->CopyOf("ac_drive_devicenet.eds", "two.eds")});
-        CEDSDoc& doc = f->frame->Document();
-        doc.Header({kCANopen, 0})->Flags |= FLAG_MODIFIED;
-        doc.Header({kDeviceNet, 0})->Flags |= FLAG_MODIFIED;
-
-        f->dialogs.answers = {MessageAnswer::No, MessageAnswer::Cancel};
-        QVERIFY(!f->Close());
-        QCOMPARE(f->dialogs.questions.size(), size_t{2});
-        QCOMPARE(f->dialogs.questions[1].text,
-                 std::string("Do you want to save changes to the file?\ntwo.eds"));
-
-        // YES, then closing the save dialog: nothing is lost, nothing closes.
-        f->dialogs.answers = {MessageAnswer::Yes};
-        f->dialogs.saveChoices = {""};
-        QVERIFY(!f->Close());
-        QVERIFY(doc.Header({kCANopen, 0})->Flags & FLAG_MODIFIED);
-
-        f->dialogs.answers = {MessageAnswer::Yes, MessageAnswer::AllNot};
-        f->dialogs.saveChoices = {f->folder.File("one-saved")};
-        QVERIFY(f->Close());
-        QVERIFY(std::filesystem::exists(f->folder.File("one-saved.eds")));
-        QCOMPARE(f->dialogs.questions.size(), size_t{5});
-    }
-
     void DoubleClick_EmptySpaceChangesNothing() {
         OpenSamples();
         f->DoubleClickSection(EDSKind::CANopen, 0, "DeviceInfo");

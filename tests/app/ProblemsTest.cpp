@@ -120,15 +120,6 @@ private slots:
         QCOMPARE(view.SelectedKey(), std::string("1400sub1"));
         QCOMPARE(view.currentIndex(), f->Cell("1400sub1", 4));
 
-        activate("[2000] AccessType");
-        QCOMPARE(view.Section(), std::string("ManufacturerObjects"));
-        QCOMPARE(view.currentIndex(), f->Cell("2000", 7)); // "Access Type"
-
-        // A keyword page: the value of its row.
-        activate("[Comments] Lines");
-        QCOMPARE(view.Section(), std::string("Comments"));
-        QCOMPARE(view.currentIndex(), f->Cell("Lines", 1));
-
         // A list entry naming no section: its list shows, and the status
         // bar says that no row holds the problem.
         activate("object 0x1601 is listed");

@@ -61,19 +61,6 @@ TEST_F(CliCheck, UnreadableFileIsNamedAsKindNamesIt) {
     EXPECT_EQ(run.out.rfind(missing + ": unreadable: ", 0), 0U) << run.out;
 }
 
-// corvid-cli edit asks the same rules: nothing is written.
-TEST_F(CliCheck, EditRefusesAValueTheDataTypeCannotHold) {
-    for (const char* text : {"12a", "70000"}) {
-        const std::string out = folder.File("out.eds");
-        const test::CliRun run = Cli("edit " + Fixture("canopen-clean.eds") + " " + out +
-                                     " --set 'OptionalObjects:1017:Default Value=" + text + "'");
-        EXPECT_EQ(run.exitCode, 1) << run.out;
-        EXPECT_NE(run.out.find("does not fit UNSIGNED16 (0 to 65535)"), std::string::npos)
-            << run.out;
-        EXPECT_FALSE(std::filesystem::exists(out));
-    }
-}
-
 // A file in Windows-1252 gives its texts to JSON as UTF-8, not a crash.
 TEST_F(CliCheck, JsonTakesTextsInTheFilesCodePage) {
     const std::string file = Planted("[Comments]", "[Extras\xFC]\nA=1\n[Comments]");

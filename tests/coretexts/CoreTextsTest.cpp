@@ -67,22 +67,23 @@ TEST(MatchCoreText, AValueMayHoldTheTemplatesOwnWords) {
     EXPECT_EQ(NumberOf("Param [3] has already existed! Do you want to replace it?"), 70035);
 }
 
-TEST(MatchCoreText, NumberMarksTakeOnlyNumbers) {
-    EXPECT_EQ(NumberOf("3 lines"), 70009);
-    EXPECT_EQ(NumberOf("1 line"), 70008);
-    EXPECT_EQ(NumberOf("some lines"), 0);
+// No match gives number 0.
+TEST(MatchCoreText, NumberMarksTakeOnlyNumbersAndTextsOfNoTemplateMatchNone) {
+    const std::pair<const char*, int> cases[] = {
+        {"3 lines", 70009},
+        {"1 line", 70008},
+        {"some lines", 0},
+        {"Load File: Warning : Param[8192][-1]'s minimum is greater than maximum.", 0},
+        {"", 0},
+        {"\r\n", 0},
+        {"Configure.ini: Permission denied\r\n", 0},
+        {"Open File:  x.eds is a CANopen EDS file. Really.\r\n", 0},
+    };
+    for (const auto& [text, number] : cases)
+        EXPECT_EQ(NumberOf(text), number) << text;
     EXPECT_EQ(ValuesOf("Subindex [2000sub1A] has already existed! Do you want to replace it?"),
               (std::vector<std::string>{"2000", "1A"}));
     EXPECT_NE(NumberOf("Index [2g00] has already existed! Do you want to replace it?"), 61209);
-    EXPECT_EQ(NumberOf("Load File: Warning : Param[8192][-1]'s minimum is greater than maximum."),
-              0);
-}
-
-TEST(MatchCoreText, TextsOfNoTemplateAreNotMatched) {
-    EXPECT_FALSE(MatchCoreText(""));
-    EXPECT_FALSE(MatchCoreText("\r\n"));
-    EXPECT_FALSE(MatchCoreText("Configure.ini: Permission denied\r\n"));
-    EXPECT_FALSE(MatchCoreText("Open File:  x.eds is a CANopen EDS file. Really.\r\n"));
 }
 
 // The producers are asked for their texts, so a changed wording that the

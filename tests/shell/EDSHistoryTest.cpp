@@ -10,8 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace corvid {
 namespace {
 
@@ -20,10 +18,10 @@ using test::ScriptedUserInterface;
 struct StepCase {
     const char* label;
     const char* sample;
-    std::function<EDSChange()> change;
-    std::vector<MessageAnswer> answers; // the rule's questions
-    const char* name;                   // the step as the Edit menu names it
-    const char* section;                // the page undo shows
+    EDSChange change;
+    bool asks;           // the rule asks first, answered Yes
+    const char* name;    // the step as the Edit menu names it
+    const char* section; // the page undo shows
 };
 
 std::ostream& operator<<(std::ostream& out, const StepCase& step) {
@@ -85,8 +83,9 @@ TEST_P(EDSHistoryTest, UndoGivesBackTheFileOfBeforeAndRedoTheChange) {
     const StepCase& step = GetParam();
     const EDSFileId id = Open(step.sample);
     const Json before = Model(id);
-    ui.answers.assign(step.answers.begin(), step.answers.end());
-    ASSERT_TRUE(doc.Commit(id, step.change()).Stored()) << ui.Log();
+    if (step.asks)
+        ui.answers = {MessageAnswer::Yes};
+    ASSERT_TRUE(doc.Commit(id, step.change).Stored()) << ui.Log();
     const Json after = Model(id);
     ASSERT_NE(after, before);
     const EDSStep* done = doc.History(id)->UndoStep();
@@ -106,130 +105,49 @@ TEST_P(EDSHistoryTest, UndoGivesBackTheFileOfBeforeAndRedoTheChange) {
     EXPECT_EQ(Model(id), before);
 }
 
+IOInsertRequest NewIOEntry() {
+    IOInsertRequest request;
+    request.Index = 9;
+    request.Size = 2;
+    request.TypeMask = 1;
+    request.Name = "Added";
+    return request;
+}
+
+constexpr const char* kCANopen = "servo_drive.eds";
+constexpr const char* kDeviceNet = "ac_drive_devicenet.eds";
+constexpr const char* kEtherNetIP = "ethernetip_adapter.eds";
+
 const StepCase kSteps[] = {
-    {"CANopenObjectCell",
-     "servo_drive.eds",
-     [] {
-         return CellChange{"OptionalObjects", "1017", 4, "0x3E8", std::nullopt};
-     },
-     {},
-     "Edit Default Value of 1017",
-     "OptionalObjects"},
-    {"CANopenKeyword",
-     "servo_drive.eds",
-     [] {
-         return CellChange{"DeviceInfo", "VendorName", 1, "Other Vendor", std::nullopt};
-     },
-     {},
-     "Edit VendorName",
-     "DeviceInfo"},
-    {"CANopenDelete",
-     "servo_drive.eds",
-     [] {
-         return DeleteChange{"ManufacturerObjects", "2000"};
-     },
-     {MessageAnswer::Yes},
-     "Delete 2000",
+    {"CANopenObjectCell", kCANopen, CellChange{"OptionalObjects", "1017", 4, "0x3E8", std::nullopt},
+     false, "Edit Default Value of 1017", "OptionalObjects"},
+    {"CANopenKeyword", kCANopen,
+     CellChange{"DeviceInfo", "VendorName", 1, "Other Vendor", std::nullopt}, false,
+     "Edit VendorName", "DeviceInfo"},
+    {"CANopenDelete", kCANopen, DeleteChange{"ManufacturerObjects", "2000"}, true, "Delete 2000",
      "ManufacturerObjects"},
-    {"CANopenInsertObject",
-     "servo_drive.eds",
-     [] {
-         return ObjectRecordChange{NewObject(), "2200"};
-     },
-     {},
-     "Insert 2200",
+    {"CANopenInsertObject", kCANopen, ObjectRecordChange{NewObject(), "2200"}, false, "Insert 2200",
      "ManufacturerObjects"},
-    {"CANopenCutSubIndex",
-     "servo_drive.eds",
-     [] {
-         return CutObjectChange{{0x1400, 2}};
-     },
-     {},
-     "Cut 1400sub2",
+    {"CANopenCutSubIndex", kCANopen, CutObjectChange{{0x1400, 2}}, false, "Cut 1400sub2",
      "OptionalObjects"},
-    {"DeviceNetKeyword",
-     "ac_drive_devicenet.eds",
-     [] {
-         return CellChange{"Device", "VendName", 1, "\"Other\"", std::nullopt};
-     },
-     {},
-     "Edit VendName",
-     "Device"},
-    {"DeviceNetInsertFront",
-     "ac_drive_devicenet.eds",
-     [] {
-         return InsertParamChange{NewParam(), 0, InsertPlace::Front};
-     },
-     {},
-     "Insert Param1",
+    {"DeviceNetKeyword", kDeviceNet, CellChange{"Device", "VendName", 1, "\"Other\"", std::nullopt},
+     false, "Edit VendName", "Device"},
+    {"DeviceNetInsertFront", kDeviceNet, InsertParamChange{NewParam(), 0, InsertPlace::Front},
+     false, "Insert Param1", "Params"},
+    {"DeviceNetDeleteParam", kDeviceNet, DeleteChange{"Params", "Param2"}, true, "Delete Param2",
      "Params"},
-    {"DeviceNetDeleteParam",
-     "ac_drive_devicenet.eds",
-     [] {
-         return DeleteChange{"Params", "Param2"};
-     },
-     {MessageAnswer::Yes},
-     "Delete Param2",
+    {"DeviceNetIOInfo", kDeviceNet, IOInfoChange{NewIOEntry()}, false, "Insert IO_Info", "IO_Info"},
+    {"EtherNetIPInsertBack", kEtherNetIP, InsertParamChange{NewParam(), 0, InsertPlace::Back},
+     false, "Insert Param2", "Params"},
+    {"EtherNetIPDeleteNamedParam", kEtherNetIP, DeleteChange{"Params", "Param2"}, true,
+     "Delete Param2", "Params"},
+    {"EtherNetIPCutParam", kEtherNetIP, CutParamChange{3}, true, "Cut Param4", "Params"},
+    {"EtherNetIPPasteParam", kEtherNetIP, PasteParamChange{NewParam(), 2}, false, "Paste Param3",
      "Params"},
-    {"DeviceNetIOInfo",
-     "ac_drive_devicenet.eds",
-     [] {
-         IOInsertRequest request;
-         request.Index = 9;
-         request.Size = 2;
-         request.TypeMask = 1;
-         request.Name = "Added";
-         return IOInfoChange{request};
-     },
-     {},
-     "Insert IO_Info",
-     "IO_Info"},
-    {"EtherNetIPInsertBack",
-     "ethernetip_adapter.eds",
-     [] {
-         return InsertParamChange{NewParam(), 0, InsertPlace::Back};
-     },
-     {},
-     "Insert Param2",
-     "Params"},
-    {"EtherNetIPDeleteNamedParam",
-     "ethernetip_adapter.eds",
-     [] {
-         return DeleteChange{"Params", "Param2"};
-     },
-     {MessageAnswer::Yes},
-     "Delete Param2",
-     "Params"},
-    {"EtherNetIPCutParam",
-     "ethernetip_adapter.eds",
-     [] { return CutParamChange{3}; },
-     {MessageAnswer::Yes},
-     "Cut Param4",
-     "Params"},
-    {"EtherNetIPPasteParam",
-     "ethernetip_adapter.eds",
-     [] {
-         return PasteParamChange{NewParam(), 2};
-     },
-     {},
-     "Paste Param3",
-     "Params"},
-    {"EtherNetIPEntryInsert",
-     "ethernetip_adapter.eds",
-     [] {
-         return EntryInsertChange{"Assembly", "Assem100", std::nullopt};
-     },
-     {},
-     "Insert Assembly",
-     "Assembly"},
-    {"EtherNetIPEntryField",
-     "ethernetip_adapter.eds",
-     [] {
-         return CellChange{"Assembly", "Assem100", 1, "\"Renamed\"", 1};
-     },
-     {},
-     "Edit Assem100",
-     "Assembly"},
+    {"EtherNetIPEntryInsert", kEtherNetIP, EntryInsertChange{"Assembly", "Assem100", std::nullopt},
+     false, "Insert Assembly", "Assembly"},
+    {"EtherNetIPEntryField", kEtherNetIP, CellChange{"Assembly", "Assem100", 1, "\"Renamed\"", 1},
+     false, "Edit Assem100", "Assembly"},
 };
 
 INSTANTIATE_TEST_SUITE_P(EveryChangeKind, EDSHistoryTest, testing::ValuesIn(kSteps),
@@ -237,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(EveryChangeKind, EDSHistoryTest, testing::ValuesIn(kSte
 
 class EDSHistoryStateTest : public EDSHistoryTest {
 protected:
-    EDSFileId OpenServo() { return Open("servo_drive.eds"); }
+    EDSFileId OpenServo() { return Open(kCANopen); }
     static CellChange Default(const std::string& text) {
         return {"OptionalObjects", "1017", 4, text, std::nullopt};
     }

@@ -1,60 +1,60 @@
 #include "pages/ProjectTree.h"
 
+#include <initializer_list>
+
 namespace corvid {
 
 namespace {
 
-void AddWhenRead(std::vector<std::string>& sections, const std::string& sectionName,
-                 const char* name) {
-    if (!sectionName.empty())
-        sections.emplace_back(name);
-}
+// A section the file may lack: shown only when the reader met it.
+struct SectionWhenRead {
+    const std::string& sectionName;
+    const char* name;
+};
 
-void AddAlways(std::vector<std::string>& sections, std::initializer_list<const char*> names) {
-    sections.insert(sections.end(), names.begin(), names.end());
-}
-
-// The page of what the file keeps beyond the model comes last, and only for
-// a file that keeps something.
-template <typename Model> void AddKept(ProjectTreeFile& file, const Model& model) {
+// The sections read, then the pages every file of the kind shows, then the
+// page of what the file keeps beyond the model, only for a file that keeps
+// something.
+template <typename Model>
+ProjectTreeFile TreeFile(const Model& model, std::initializer_list<SectionWhenRead> whenRead,
+                         std::initializer_list<const char*> always) {
+    ProjectTreeFile file{model.Header.Title, {}};
+    for (const SectionWhenRead& section : whenRead)
+        if (!section.sectionName.empty())
+            file.Sections.emplace_back(section.name);
+    file.Sections.insert(file.Sections.end(), always.begin(), always.end());
     if (!CountKept(model).Empty())
         file.Sections.emplace_back(kKeptSection);
+    return file;
 }
 
 } // namespace
 
 ProjectTreeFile BuildProjectTreeFile(const CCANopenEDS& model) {
-    ProjectTreeFile file{model.Header.Title, {}};
-    AddWhenRead(file.Sections, model.FileInfo.SectionName, "FileInfo");
-    AddWhenRead(file.Sections, model.DeviceInfo.SectionName, "DeviceInfo");
-    AddWhenRead(file.Sections, model.DummyUsage.SectionName, "DummyUsage");
-    AddWhenRead(file.Sections, model.Comments.SectionName, "Comments");
-    AddAlways(file.Sections, {"MandatoryObjects", "OptionalObjects", "ManufacturerObjects"});
-    AddKept(file, model);
-    return file;
+    return TreeFile(model,
+                    {{model.FileInfo.SectionName, "FileInfo"},
+                     {model.DeviceInfo.SectionName, "DeviceInfo"},
+                     {model.DummyUsage.SectionName, "DummyUsage"},
+                     {model.Comments.SectionName, "Comments"}},
+                    {"MandatoryObjects", "OptionalObjects", "ManufacturerObjects"});
 }
 
 ProjectTreeFile BuildProjectTreeFile(const CDeviceNetEDS& model) {
-    ProjectTreeFile file{model.Header.Title, {}};
-    AddWhenRead(file.Sections, model.FileSection.SectionName, "File");
-    AddWhenRead(file.Sections, model.DeviceSection.SectionName, "Device");
-    AddWhenRead(file.Sections, model.IOInfoSection.SectionName, "IO_Info");
-    AddWhenRead(file.Sections, model.ParamClassSection.SectionName, "ParamClass");
-    AddAlways(file.Sections, {"Params", "EnumPar", "Groups"});
-    AddKept(file, model);
-    return file;
+    return TreeFile(model,
+                    {{model.FileSection.SectionName, "File"},
+                     {model.DeviceSection.SectionName, "Device"},
+                     {model.IOInfoSection.SectionName, "IO_Info"},
+                     {model.ParamClassSection.SectionName, "ParamClass"}},
+                    {"Params", "EnumPar", "Groups"});
 }
 
 ProjectTreeFile BuildProjectTreeFile(const CEtherNetIPEDS& model) {
-    ProjectTreeFile file{model.Header.Title, {}};
-    AddWhenRead(file.Sections, model.FileSection.SectionName, "File");
-    AddWhenRead(file.Sections, model.DeviceSection.SectionName, "Device");
-    AddAlways(file.Sections, {"Device Classification", "Params", "EnumPar", "Groups", "Assembly",
-                              "Port", "Modular", "DLR Class", "TCP/IP Interface Class",
-                              "Ethernet Link Class", "Connection Manager", "Capacity", "QoS Class",
-                              "Identity Class", "Message Router Class", "File Class"});
-    AddKept(file, model);
-    return file;
+    return TreeFile(
+        model,
+        {{model.FileSection.SectionName, "File"}, {model.DeviceSection.SectionName, "Device"}},
+        {"Device Classification", "Params", "EnumPar", "Groups", "Assembly", "Port", "Modular",
+         "DLR Class", "TCP/IP Interface Class", "Ethernet Link Class", "Connection Manager",
+         "Capacity", "QoS Class", "Identity Class", "Message Router Class", "File Class"});
 }
 
 ProjectTreeFile BuildProjectTreeFile(const CEDSDoc& doc, EDSFileRef file) {
