@@ -3,7 +3,6 @@
 #include "CliCommon.h"
 #include "EDSFileLoad.h"
 
-#include <iomanip>
 #include <iostream>
 #include <memory>
 
@@ -48,11 +47,13 @@ int RunDump(const FileOptions& options) {
     auto loaded = std::make_unique<LoadedEDSFile>();
     if (const int code = LoadEDSFileFrom(options.input, options.as, *loaded); code != kExitOk)
         return code;
-    const Json json = EDSFileToJson(*loaded);
-    // The model is no longer needed: freed, it leaves room for the JSON,
-    // which streams out without being built as one text first.
-    loaded.reset();
-    std::cout << std::setw(2) << json << '\n';
+    WriteEDSFileJson(std::cout, *loaded);
+    std::cout << '\n';
+    // A full disk or a closed pipe must not pass for a whole dump.
+    if (!std::cout.flush()) {
+        PrintError(options.input + ": the dump could not be written");
+        return kExitFailure;
+    }
     return kExitOk;
 }
 

@@ -140,6 +140,13 @@ TEST(CliDump, Windows1252TextsBecomeUtf8) {
     EXPECT_EQ(json::parse(run.out)["FileInfo"]["Description"], "Drive\xE2\x80\x99s \xC2\xB5s");
 }
 
+// A dump cut short by a full disk is no dump: scripts must see it failed.
+TEST(CliDump, AnOutputThatCannotBeWrittenFails) {
+    if (!std::filesystem::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    EXPECT_EQ(Cli("dump " + kSample + " >/dev/full").exitCode, 1);
+}
+
 TEST(CliOpen, LogsEachFileInOrderThenListsTheOpenFiles) {
     test::TempFolder folder;
     test::WriteFile(folder.path() / "notes.eds", "[Notes]\nnothing here\n");

@@ -2,11 +2,11 @@
 // write it (any letter case, any number form), shown on its page, committed
 // or refused there, dumped, and written back in the writer's form.
 
+#include "ModelJsonText.h"
 #include "PageText.h"
 #include "canopen/CANopenReader.h"
 #include "canopen/CANopenWriter.h"
 #include "editing/CellCommit.h"
-#include "reports/ModelJson.h"
 
 #include <gtest/gtest.h>
 
@@ -62,7 +62,7 @@ TEST_P(CANopenField, ReadShownCommittedRefusedAndWrittenBack) {
     EXPECT_EQ(row->Cells[field.column].Text, field.shown);
     EXPECT_NE(row->Cells[field.column].Editor, CellEditor::ReadOnly);
     EXPECT_TRUE(Writes(model, field.written)) << FormatCANopenEDS(model);
-    Json json = CANopenToJson(model);
+    Json json = Json::parse(test::ModelJsonText(model));
     const Json& dumped = object ? json["Objects"][0] : json[field.section];
     EXPECT_TRUE(dumped.contains(KeywordOf(field.written)));
 

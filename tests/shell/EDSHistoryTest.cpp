@@ -4,6 +4,7 @@
 
 #include "door/EDSDoc.h"
 
+#include "ModelJsonText.h"
 #include "PageText.h"
 #include "ScriptedUserInterface.h"
 #include "TestFiles.h"
@@ -58,11 +59,10 @@ protected:
         return *doc.AddFileText(DetectEDSKindText(path, source), source, path);
     }
     // The model as the JSON dump shows it.
-    Json Model(EDSFileId id) const {
-        Json json;
-        doc.Visit(id, [&]<typename Model>(const Model& model) {
-            json = EDSDocKind<Model>::ToJson(model);
-        });
+    std::string Model(EDSFileId id) const {
+        std::string json;
+        doc.Visit(id,
+                  [&]<typename Model>(const Model& model) { json = test::ModelJsonText(model); });
         return json;
     }
     std::string Saved(EDSFileId id) {
@@ -82,11 +82,11 @@ protected:
 TEST_P(EDSHistoryTest, UndoGivesBackTheFileOfBeforeAndRedoTheChange) {
     const StepCase& step = GetParam();
     const EDSFileId id = Open(step.sample);
-    const Json before = Model(id);
+    const std::string before = Model(id);
     if (step.asks)
         ui.answers = {MessageAnswer::Yes};
     ASSERT_TRUE(doc.Commit(id, step.change).Stored()) << ui.Log();
-    const Json after = Model(id);
+    const std::string after = Model(id);
     ASSERT_NE(after, before);
     const EDSStep* done = doc.History(id)->UndoStep();
     ASSERT_NE(done, nullptr);

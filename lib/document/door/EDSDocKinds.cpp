@@ -72,8 +72,8 @@ void EDSDocKind<CCANopenEDS>::LoadText(CCANopenEDS& model, std::string_view text
     LoadCANopenEDSText(model, text, path);
 }
 
-Json EDSDocKind<CCANopenEDS>::ToJson(const CCANopenEDS& model) {
-    return CANopenToJson(model);
+void EDSDocKind<CCANopenEDS>::WriteJson(CJsonWriter& out, const CCANopenEDS& model) {
+    WriteCANopenJson(out, model);
 }
 
 bool EDSDocKind<CCANopenEDS>::Write(const CCANopenEDS& model, const std::string& path,
@@ -94,8 +94,8 @@ void EDSDocKind<CDeviceNetEDS>::LoadText(CDeviceNetEDS& model, std::string_view 
     LoadDeviceNetEDSText(model, text, path);
 }
 
-Json EDSDocKind<CDeviceNetEDS>::ToJson(const CDeviceNetEDS& model) {
-    return DeviceNetToJson(model);
+void EDSDocKind<CDeviceNetEDS>::WriteJson(CJsonWriter& out, const CDeviceNetEDS& model) {
+    WriteDeviceNetJson(out, model);
 }
 
 bool EDSDocKind<CDeviceNetEDS>::Write(const CDeviceNetEDS& model, const std::string& path,
@@ -116,8 +116,8 @@ void EDSDocKind<CEtherNetIPEDS>::LoadText(CEtherNetIPEDS& model, std::string_vie
     LoadEtherNetIPEDSText(model, text, path);
 }
 
-Json EDSDocKind<CEtherNetIPEDS>::ToJson(const CEtherNetIPEDS& model) {
-    return EtherNetIPToJson(model);
+void EDSDocKind<CEtherNetIPEDS>::WriteJson(CJsonWriter& out, const CEtherNetIPEDS& model) {
+    WriteEtherNetIPJson(out, model);
 }
 
 bool EDSDocKind<CEtherNetIPEDS>::Write(const CEtherNetIPEDS& model, const std::string& path,

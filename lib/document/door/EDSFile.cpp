@@ -61,17 +61,19 @@ bool WriteEDSFileKept(LoadedEDSFile& file, const std::string& path, size_t& chan
         file.model);
 }
 
-Json EDSFileToJson(const LoadedEDSFile& file) {
-    Json out{{"kind", EDSKindName(file.Kind())}};
+void WriteEDSFileJson(std::ostream& out, const LoadedEDSFile& file) {
+    CJsonWriter json(out);
+    json.BeginObject();
+    json.Key("kind").Text(EDSKindName(file.Kind()));
     std::visit(
         [&]<typename Model>(const Model& model) {
             if constexpr (!std::is_same_v<Model, std::monostate>) {
-                out["header"] = HeaderToJson(model.Header);
-                out.update(EDSDocKind<Model>::ToJson(model));
+                WriteHeaderJson(json.Key("header"), model.Header);
+                EDSDocKind<Model>::WriteJson(json, model);
             }
         },
         file.model);
-    return out;
+    json.EndObject();
 }
 
 } // namespace corvid

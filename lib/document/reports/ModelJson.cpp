@@ -5,121 +5,161 @@
 #include "dictionaries/TextEncoding.h"
 #include "ethernetip/EtherNetIPFields.h"
 
+#include <algorithm>
+#include <memory>
+#include <optional>
 #include <type_traits>
 #include <variant>
 
 namespace corvid {
 
-using json = Json;
-
-json JsonText(const std::string& bytes) {
+Json JsonText(const std::string& bytes) {
     return DecodeForDisplay(bytes);
-}
-
-json HeaderToJson(const EDSFileHeader& header) {
-    return json{{"Module", JsonText(header.Module)},
-                {"Device", JsonText(header.Device)},
-                {"Model", JsonText(header.Model)},
-                {"PathName", JsonText(header.PathName)},
-                {"SavePathName", JsonText(header.SavePathName)},
-                {"Title", JsonText(header.Title)},
-                {"Flags", header.Flags}};
 }
 
 namespace {
 
-json TextsToJson(const std::vector<std::string>& lines) {
-    json kept = json::array();
-    for (const std::string& line : lines)
-        kept.push_back(JsonText(line));
-    return kept;
+// Most texts are already UTF-8 and go out without a copy.
+void Bytes(CJsonWriter& out, const std::string& bytes) {
+    if (IsValidUtf8(bytes))
+        out.Text(bytes);
+    else
+        out.Text(DecodeForDisplay(bytes));
 }
 
-json KeptSectionsToJson(const std::vector<CANopenKeptSection>& sections) {
-    json kept = json::array();
-    for (const CANopenKeptSection& section : sections)
-        kept.push_back(json{{"After", JsonText(section.After)},
-                            {"Header", JsonText(section.Header)},
-                            {"Lines", TextsToJson(section.Lines)}});
-    return kept;
+void Texts(CJsonWriter& out, const std::vector<std::string>& lines) {
+    out.BeginArray();
+    for (const std::string& line : lines)
+        Bytes(out, line);
+    out.EndArray();
+}
+
+// null for a value the file left out.
+template <typename Number> void NumberOrNull(CJsonWriter& out, const std::optional<Number>& value) {
+    if (value)
+        out.Number(*value);
+    else
+        out.Null();
 }
 
 // Texts as text, flags as 0 or 1, numbers as numbers.
-template <typename Record> json FieldValue(const Record& record, const FieldEntry<Record>& item) {
-    return std::visit(
-        [&](auto member) -> json {
+template <typename Record>
+void FieldValue(CJsonWriter& out, const Record& record, const FieldEntry<Record>& item) {
+    std::visit(
+        [&](auto member) {
             const auto& value = record.*member;
-            using Field = std::decay_t<decltype(value)>;
-            if constexpr (std::is_same_v<Field, std::string>)
-                return JsonText(value);
-            else if constexpr (std::is_same_v<Field, bool>)
-                return int(value);
+            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>)
+                Bytes(out, value);
             else
-                return value;
+                out.Number(value);
         },
         item.Member);
 }
 
-// Adds each field of `table` under its keyword. A record of a derived
-// section (EtherNet/IP's [File] over the shared one) takes the shared table.
+// Each field of `table` under its keyword. A record of a derived section
+// (EtherNet/IP's [File] over the shared one) takes the shared table.
 template <typename Record, size_t N>
-void AddFields(json& object, const std::type_identity_t<Record>& record,
-               const FieldTable<Record, N>& table) {
+void Fields(CJsonWriter& out, const std::type_identity_t<Record>& record,
+            const FieldTable<Record, N>& table) {
     for (const FieldEntry<Record>& item : table)
-        object[std::string(item.Keyword)] = FieldValue(record, item);
-}
-
-// A section of fixed keywords: its name, its fields, its kept lines.
-template <typename Record, size_t N>
-json SectionToJson(const Record& record, const FieldTable<Record, N>& table) {
-    json section{{"SectionName", JsonText(record.SectionName)}};
-    AddFields(section, record, table);
-    for (const FieldEntry<Record>& item : table)
-        if (!record.Given.Has(FieldPlace(table, item)))
-            section[std::string(item.Keyword)] = nullptr; // the file does not give it
-    section["Kept"] = TextsToJson(record.KeptLines);
-    return section;
-}
-
-json CommentsToJson(const CANopenComments& comments) {
-    json section{{"SectionName", JsonText(comments.SectionName)}};
-    AddFields(section, comments, kCommentsFields);
-    section["LineTexts"] = TextsToJson(comments.LineTexts);
-    section["Kept"] = TextsToJson(comments.KeptLines);
-    return section;
-}
-
-json ObjectToJson(const CANopenObject& object) {
-    json subObjects = nullptr;
-    if (object.SubObjects) {
-        subObjects = json::array();
-        for (const CANopenObject& sub : *object.SubObjects)
-            subObjects.push_back(ObjectToJson(sub));
-    }
-    json record{
-        {"Index", object.Index}, {"SubIndex", object.SubIndex}, {"Category", object.Category}};
-    AddFields(record, object, kObjectFields);
-    record["Kept"] = TextsToJson(object.KeptLines);
-    record["SubObjects"] = subObjects;
-    return record;
+        FieldValue(out.Key(item.Keyword), record, item);
 }
 
 } // namespace
 
-json CANopenToJson(const CCANopenEDS& model) {
-    json objects = json::array();
+void WriteHeaderJson(CJsonWriter& out, const EDSFileHeader& header) {
+    out.BeginObject();
+    Bytes(out.Key("Module"), header.Module);
+    Bytes(out.Key("Device"), header.Device);
+    Bytes(out.Key("Model"), header.Model);
+    Bytes(out.Key("PathName"), header.PathName);
+    Bytes(out.Key("SavePathName"), header.SavePathName);
+    Bytes(out.Key("Title"), header.Title);
+    out.Key("Flags").Number(header.Flags);
+    out.EndObject();
+}
+
+namespace {
+
+void CANopenKeptSections(CJsonWriter& out, const std::vector<CANopenKeptSection>& sections) {
+    out.BeginArray();
+    for (const CANopenKeptSection& section : sections) {
+        out.BeginObject();
+        Bytes(out.Key("After"), section.After);
+        Bytes(out.Key("Header"), section.Header);
+        Texts(out.Key("Lines"), section.Lines);
+        out.EndObject();
+    }
+    out.EndArray();
+}
+
+// A section of fixed keywords: its name, its fields (null where the file
+// does not give one), its kept lines.
+template <typename Record, size_t N>
+void FixedSection(CJsonWriter& out, const Record& record, const FieldTable<Record, N>& table) {
+    out.BeginObject();
+    Bytes(out.Key("SectionName"), record.SectionName);
+    for (const FieldEntry<Record>& item : table) {
+        out.Key(item.Keyword);
+        if (record.Given.Has(FieldPlace(table, item)))
+            FieldValue(out, record, item);
+        else
+            out.Null();
+    }
+    Texts(out.Key("Kept"), record.KeptLines);
+    out.EndObject();
+}
+
+void Comments(CJsonWriter& out, const CANopenComments& comments) {
+    out.BeginObject();
+    Bytes(out.Key("SectionName"), comments.SectionName);
+    Fields(out, comments, kCommentsFields);
+    Texts(out.Key("LineTexts"), comments.LineTexts);
+    Texts(out.Key("Kept"), comments.KeptLines);
+    out.EndObject();
+}
+
+void Object(CJsonWriter& out, const CANopenObject& object) {
+    out.BeginObject();
+    out.Key("Index").Number(object.Index);
+    out.Key("SubIndex").Number(object.SubIndex);
+    out.Key("Category").Number(object.Category);
+    Fields(out, object, kObjectFields);
+    Texts(out.Key("Kept"), object.KeptLines);
+    out.Key("SubObjects");
+    if (object.SubObjects) {
+        out.BeginArray();
+        for (const CANopenObject& sub : *object.SubObjects)
+            Object(out, sub);
+        out.EndArray();
+    } else {
+        out.Null();
+    }
+    out.EndObject();
+}
+
+void ObjectListKept(CJsonWriter& out, const std::vector<std::string>& lines) {
+    out.BeginObject();
+    Texts(out.Key("Kept"), lines);
+    out.EndObject();
+}
+
+} // namespace
+
+void WriteCANopenJson(CJsonWriter& out, const CCANopenEDS& model) {
+    out.Key("ByteOrderMark").Number(model.ByteOrderMark);
+    FixedSection(out.Key(kFileInfoSection), model.FileInfo, kFileInfoFields);
+    FixedSection(out.Key(kDeviceInfoSection), model.DeviceInfo, kDeviceInfoFields);
+    FixedSection(out.Key(kDummyUsageSection), model.DummyUsage, kDummyUsageFields);
+    Comments(out.Key(kCommentsSection), model.Comments);
+    ObjectListKept(out.Key("MandatoryObjects"), model.ListKeptLines[0]);
+    ObjectListKept(out.Key("OptionalObjects"), model.ListKeptLines[1]);
+    ObjectListKept(out.Key("ManufacturerObjects"), model.ListKeptLines[2]);
+    out.Key("Objects").BeginArray();
     for (const CANopenObject& object : model.Objects)
-        objects.push_back(ObjectToJson(object));
-    return json{{"ByteOrderMark", int(model.ByteOrderMark)},
-                {kFileInfoSection, SectionToJson(model.FileInfo, kFileInfoFields)},
-                {kDeviceInfoSection, SectionToJson(model.DeviceInfo, kDeviceInfoFields)},
-                {kDummyUsageSection, SectionToJson(model.DummyUsage, kDummyUsageFields)},
-                {kCommentsSection, CommentsToJson(model.Comments)},
-                {"MandatoryObjects", {{"Kept", TextsToJson(model.ListKeptLines[0])}}},
-                {"OptionalObjects", {{"Kept", TextsToJson(model.ListKeptLines[1])}}},
-                {"ManufacturerObjects", {{"Kept", TextsToJson(model.ListKeptLines[2])}}},
-                {"Objects", objects},
-                {"KeptSections", KeptSectionsToJson(model.KeptSections)}};
+        Object(out, object);
+    out.EndArray();
+    CANopenKeptSections(out.Key("KeptSections"), model.KeptSections);
 }
 
 } // namespace corvid
@@ -128,110 +168,147 @@ namespace corvid {
 
 namespace {
 
-json ConnectionToJson(const ConnectionInfo& info) {
-    return json{{"Present", info.Present},
-                {"TypeMask", info.TypeMask},
-                {"DefaultInput", info.DefaultInput},
-                {"DefaultOutput", info.DefaultOutput}};
+void Connection(CJsonWriter& out, const ConnectionInfo& info) {
+    out.BeginObject();
+    out.Key("Present").Number(info.Present);
+    out.Key("TypeMask").Number(info.TypeMask);
+    out.Key("DefaultInput").Number(info.DefaultInput);
+    out.Key("DefaultOutput").Number(info.DefaultOutput);
+    out.EndObject();
 }
 
-json IOEntriesToJson(const std::vector<IOEntry>& entries) {
-    json list = json::array();
-    for (const IOEntry& entry : entries)
-        list.push_back(json{{"Number", entry.Number},
-                            {"Size", entry.Size},
-                            {"SigBits", entry.SigBits},
-                            {"TypeMask", entry.TypeMask},
-                            {"Name", JsonText(entry.Name)},
-                            {"PathSize", entry.PathSize},
-                            {"Path", JsonText(entry.Path)},
-                            {"Help", JsonText(entry.Help)}});
-    return list;
+void IOEntries(CJsonWriter& out, const std::vector<IOEntry>& entries) {
+    out.BeginArray();
+    for (const IOEntry& entry : entries) {
+        out.BeginObject();
+        out.Key("Number").Number(entry.Number);
+        out.Key("Size").Number(entry.Size);
+        out.Key("SigBits").Number(entry.SigBits);
+        out.Key("TypeMask").Number(entry.TypeMask);
+        Bytes(out.Key("Name"), entry.Name);
+        out.Key("PathSize").Number(entry.PathSize);
+        Bytes(out.Key("Path"), entry.Path);
+        Bytes(out.Key("Help"), entry.Help);
+        out.EndObject();
+    }
+    out.EndArray();
 }
 
-// null for a field the file left empty.
-template <typename Number> json NumberOrNull(const std::optional<Number>& value) {
-    return value ? json(*value) : json(nullptr);
+void IOInfo(CJsonWriter& out, const DeviceNetIOInfoSection& io) {
+    out.BeginObject();
+    Bytes(out.Key("SectionName"), io.SectionName);
+    out.Key("Default").Number(io.Default);
+    Connection(out.Key("PollInfo"), io.PollInfo);
+    Connection(out.Key("StrobeInfo"), io.StrobeInfo);
+    Connection(out.Key("COSInfo"), io.COSInfo);
+    Connection(out.Key("CyclicInfo"), io.CyclicInfo);
+    IOEntries(out.Key("Inputs"), io.Inputs);
+    IOEntries(out.Key("Outputs"), io.Outputs);
+    out.EndObject();
 }
 
-json ParamToJson(const CEDSParam& p) {
-    return json{{"Number", p.Number},
-                {"Reserved", p.Reserved},
-                {"PathSize", NumberOrNull(p.PathSize)},
-                {"LinkPath", JsonText(p.LinkPath)},
-                {"Descriptor", p.Descriptor},
-                {"DataType", p.DataType},
-                {"DataSize", p.DataSize},
-                {"ParameterName", JsonText(p.ParameterName)},
-                {"UnitsStr", JsonText(p.UnitsStr)},
-                {"HelpStr", JsonText(p.HelpStr)},
-                {"Minimum", JsonText(p.Minimum)},
-                {"Maximum", JsonText(p.Maximum)},
-                {"Default", JsonText(p.Default)},
-                {"Multiplier", NumberOrNull(p.Multiplier)},
-                {"Divider", NumberOrNull(p.Divider)},
-                {"Base", NumberOrNull(p.Base)},
-                {"Offset", NumberOrNull(p.Offset)},
-                {"MultiplierLink", JsonText(p.MultiplierLink)},
-                {"DivisorLink", JsonText(p.DivisorLink)},
-                {"BaseLink", JsonText(p.BaseLink)},
-                {"OffsetLink", JsonText(p.OffsetLink)},
-                {"Precision", NumberOrNull(p.Precision)},
-                {"Group", p.Group},
-                {"EnumStrings", p.EnumStrings ? TextsToJson(*p.EnumStrings) : json(nullptr)}};
+void Param(CJsonWriter& out, const CEDSParam& p) {
+    out.BeginObject();
+    out.Key("Number").Number(p.Number);
+    out.Key("Reserved").Number(p.Reserved);
+    NumberOrNull(out.Key("PathSize"), p.PathSize);
+    Bytes(out.Key("LinkPath"), p.LinkPath);
+    out.Key("Descriptor").Number(p.Descriptor);
+    out.Key("DataType").Number(p.DataType);
+    out.Key("DataSize").Number(p.DataSize);
+    Bytes(out.Key("ParameterName"), p.ParameterName);
+    Bytes(out.Key("UnitsStr"), p.UnitsStr);
+    Bytes(out.Key("HelpStr"), p.HelpStr);
+    Bytes(out.Key("Minimum"), p.Minimum);
+    Bytes(out.Key("Maximum"), p.Maximum);
+    Bytes(out.Key("Default"), p.Default);
+    NumberOrNull(out.Key("Multiplier"), p.Multiplier);
+    NumberOrNull(out.Key("Divider"), p.Divider);
+    NumberOrNull(out.Key("Base"), p.Base);
+    NumberOrNull(out.Key("Offset"), p.Offset);
+    Bytes(out.Key("MultiplierLink"), p.MultiplierLink);
+    Bytes(out.Key("DivisorLink"), p.DivisorLink);
+    Bytes(out.Key("BaseLink"), p.BaseLink);
+    Bytes(out.Key("OffsetLink"), p.OffsetLink);
+    NumberOrNull(out.Key("Precision"), p.Precision);
+    out.Key("Group").Number(p.Group);
+    out.Key("EnumStrings");
+    if (p.EnumStrings)
+        Texts(out, *p.EnumStrings);
+    else
+        out.Null();
+    out.EndObject();
+}
+
+void Params(CJsonWriter& out, const CEDSParamList& params) {
+    out.BeginArray();
+    for (const auto& param : params)
+        Param(out, *param);
+    out.EndArray();
 }
 
 // A section's name as read, then its fields.
 template <typename Record, size_t N>
-json NamedSectionToJson(const Record& section, const FieldTable<Record, N>& table) {
-    json out{{"SectionName", JsonText(section.SectionName)}};
-    AddFields(out, section, table);
-    return out;
+void NamedSection(CJsonWriter& out, const Record& section, const FieldTable<Record, N>& table) {
+    out.BeginObject();
+    Bytes(out.Key("SectionName"), section.SectionName);
+    Fields(out, section, table);
+    out.EndObject();
 }
 
-json ParamsToJson(const CEDSParamList& params) {
-    json list = json::array();
-    for (const auto& param : params)
-        list.push_back(ParamToJson(*param));
-    return list;
+// Section names that read as the same text (one in UTF-8, one in
+// Windows-1252) share one member: where the first stands, with the lines of
+// the last.
+void KeptEntriesByName(CJsonWriter& out, const std::vector<KeptEntries>& entries) {
+    std::vector<std::pair<std::string, const KeptEntries*>> named;
+    for (const KeptEntries& section : entries) {
+        if (section.Lines.empty())
+            continue;
+        std::string name = DecodeForDisplay(section.Section);
+        const auto same = std::ranges::find(named, name, &decltype(named)::value_type::first);
+        if (same != named.end())
+            same->second = &section;
+        else
+            named.emplace_back(std::move(name), &section);
+    }
+    out.BeginObject();
+    for (const auto& [name, section] : named)
+        Texts(out.Key(name), section->Lines);
+    out.EndObject();
 }
 
 // The kept lines of every section that has some, by section name, and the
 // sections kept whole, in file order.
-json KeptToJson(const CEDSKeptLines& kept) {
-    json entries = json::object();
-    for (const KeptEntries& section : kept.Entries)
-        if (!section.Lines.empty())
-            entries[JsonText(section.Section).get<std::string>()] = TextsToJson(section.Lines);
-    json sections = json::array();
-    for (const KeptSection& section : kept.Sections)
-        sections.push_back(json{{"After", section.After ? JsonText(*section.After) : json()},
-                                {"Header", JsonText(section.Header)},
-                                {"Lines", TextsToJson(section.Lines)}});
-    return json{
-        {"ByteOrderMark", kept.ByteOrderMark}, {"Entries", entries}, {"Sections", sections}};
+void Kept(CJsonWriter& out, const CEDSKeptLines& kept) {
+    out.BeginObject();
+    out.Key("ByteOrderMark").Bool(kept.ByteOrderMark);
+    KeptEntriesByName(out.Key("Entries"), kept.Entries);
+    out.Key("Sections").BeginArray();
+    for (const KeptSection& section : kept.Sections) {
+        out.BeginObject();
+        out.Key("After");
+        if (section.After)
+            Bytes(out, *section.After);
+        else
+            out.Null();
+        Bytes(out.Key("Header"), section.Header);
+        Texts(out.Key("Lines"), section.Lines);
+        out.EndObject();
+    }
+    out.EndArray();
+    out.EndObject();
 }
 
 } // namespace
 
-json DeviceNetToJson(const CDeviceNetEDS& model) {
-    const DeviceNetIOInfoSection& io = model.IOInfoSection;
-    return json{
-        {"FileSection", NamedSectionToJson(model.FileSection, kFileFields)},
-        {"DeviceSection", NamedSectionToJson(model.DeviceSection, kDeviceFields)},
-        {"IOInfoSection",
-         {{"SectionName", JsonText(io.SectionName)},
-          {"Default", io.Default},
-          {"PollInfo", ConnectionToJson(io.PollInfo)},
-          {"StrobeInfo", ConnectionToJson(io.StrobeInfo)},
-          {"COSInfo", ConnectionToJson(io.COSInfo)},
-          {"CyclicInfo", ConnectionToJson(io.CyclicInfo)},
-          {"Inputs", IOEntriesToJson(io.Inputs)},
-          {"Outputs", IOEntriesToJson(io.Outputs)}}},
-        {"ParamClassSection", NamedSectionToJson(model.ParamClassSection, kParamClassFields)},
-        {"Params", ParamsToJson(model.Params)},
-        {"GroupNames", TextsToJson(model.GroupNames)},
-        {"Kept", KeptToJson(model.Kept)}};
+void WriteDeviceNetJson(CJsonWriter& out, const CDeviceNetEDS& model) {
+    NamedSection(out.Key("FileSection"), model.FileSection, kFileFields);
+    NamedSection(out.Key("DeviceSection"), model.DeviceSection, kDeviceFields);
+    IOInfo(out.Key("IOInfoSection"), model.IOInfoSection);
+    NamedSection(out.Key("ParamClassSection"), model.ParamClassSection, kParamClassFields);
+    Params(out.Key("Params"), model.Params);
+    Texts(out.Key("GroupNames"), model.GroupNames);
+    Kept(out.Key("Kept"), model.Kept);
 }
 
 namespace {
@@ -239,125 +316,143 @@ namespace {
 // The [File] and [Device] fields both fieldbuses share, then the ones
 // EtherNet/IP adds.
 template <typename Record, typename Shared, size_t N, size_t M>
-json EtherNetIPSectionToJson(const Record& section, const FieldTable<Shared, N>& shared,
-                             const FieldTable<Record, M>& more) {
-    json out = NamedSectionToJson<Shared>(section, shared);
-    AddFields(out, section, more);
-    return out;
+void EtherNetIPSection(CJsonWriter& out, const Record& section, const FieldTable<Shared, N>& shared,
+                       const FieldTable<Record, M>& more) {
+    out.BeginObject();
+    Bytes(out.Key("SectionName"), section.SectionName);
+    Fields<Shared>(out, section, shared);
+    Fields(out, section, more);
+    out.EndObject();
 }
 
-// An entry's number, then its fields.
-template <typename Record, size_t N>
-json NumberedEntryToJson(const Record& entry, const FieldTable<Record, N>& table) {
-    json out{{"Number", entry.Number}};
-    AddFields(out, entry, table);
-    return out;
+const PortEntry& EntryOf(const std::unique_ptr<PortEntry>& port) {
+    return *port;
+}
+template <typename Entry> const Entry& EntryOf(const Entry& entry) {
+    return entry;
+}
+
+// Entries numbered N, each its number, then its fields.
+template <typename Entries, typename Entry, size_t N>
+void NumberedEntries(CJsonWriter& out, const Entries& entries, const FieldTable<Entry, N>& table) {
+    out.BeginArray();
+    for (const auto& item : entries) {
+        const Entry& entry = EntryOf(item);
+        out.BeginObject();
+        out.Key("Number").Number(entry.Number);
+        Fields(out, entry, table);
+        out.EndObject();
+    }
+    out.EndArray();
 }
 
 // The four class keywords, then those `more` adds.
 template <typename Record, size_t... N>
-json ObjectClassToJson(const Record& section, const FieldTable<Record, N>&... more) {
-    json out = json::object();
-    AddFields(out, section, kObjectClassFields);
-    (AddFields(out, section, more), ...);
-    return out;
+void ObjectClass(CJsonWriter& out, const Record& section, const FieldTable<Record, N>&... more) {
+    out.BeginObject();
+    Fields(out, section, kObjectClassFields);
+    (Fields(out, section, more), ...);
+    out.EndObject();
 }
 
-json ClassificationToJson(const std::vector<ClassEntry>& entries) {
-    json array = json::array();
-    for (const ClassEntry& entry : entries)
-        array.push_back(json{{"Number", entry.Number},
-                             {"Sequence", entry.Sequence},
-                             {"Value", JsonText(entry.Value)}});
-    return array;
+void Classification(CJsonWriter& out, const std::vector<ClassEntry>& entries) {
+    out.BeginArray();
+    for (const ClassEntry& entry : entries) {
+        out.BeginObject();
+        out.Key("Number").Number(entry.Number);
+        out.Key("Sequence").Number(entry.Sequence);
+        Bytes(out.Key("Value"), entry.Value);
+        out.EndObject();
+    }
+    out.EndArray();
 }
 
-json ConnectionManagerToJson(const ConnectionManagerRecord& section) {
-    json connections = json::array();
-    for (const ConnectionEntry& connection : section.Connections)
-        connections.push_back(NumberedEntryToJson(connection, kConnectionFields));
-    json out = ObjectClassToJson(section);
-    out["Connections"] = connections;
-    return out;
+void ConnectionManager(CJsonWriter& out, const ConnectionManagerRecord& section) {
+    out.BeginObject();
+    Fields(out, section, kObjectClassFields);
+    NumberedEntries(out.Key("Connections"), section.Connections, kConnectionFields);
+    out.EndObject();
 }
 
-json AssemblyToJson(const AssemblyRecord& section) {
-    json assemblies = json::array();
-    for (const AssemblyEntry& a : section.Assemblies)
-        assemblies.push_back(json{{"Number", a.Number},
-                                  {"Name", JsonText(a.Name)},
-                                  {"Path", JsonText(a.Path)},
-                                  {"Size", JsonText(a.Size)},
-                                  {"Data", JsonText(a.Data)},
-                                  {"MemberSizes", TextsToJson(a.MemberSizes)},
-                                  {"MemberReferences", TextsToJson(a.MemberReferences)}});
-    json out = json::object();
-    AddFields(out, section, kAssemblyFields);
-    out["Assemblies"] = assemblies;
-    return out;
+void Assembly(CJsonWriter& out, const AssemblyEntry& a) {
+    out.BeginObject();
+    out.Key("Number").Number(a.Number);
+    Bytes(out.Key("Name"), a.Name);
+    Bytes(out.Key("Path"), a.Path);
+    Bytes(out.Key("Size"), a.Size);
+    Bytes(out.Key("Data"), a.Data);
+    Texts(out.Key("MemberSizes"), a.MemberSizes);
+    Texts(out.Key("MemberReferences"), a.MemberReferences);
+    out.EndObject();
 }
 
-json PortsToJson(const std::vector<std::unique_ptr<PortEntry>>& ports) {
-    json array = json::array();
-    for (const auto& port : ports)
-        array.push_back(NumberedEntryToJson(*port, kPortFields));
-    return array;
+void Rack(CJsonWriter& out, const RackEntry& r) {
+    out.BeginObject();
+    out.Key("Number").Number(r.Number);
+    Bytes(out.Key("VendorID"), r.VendorID);
+    Bytes(out.Key("ProductType"), r.ProductType);
+    Bytes(out.Key("ProductCode"), r.ProductCode);
+    Bytes(out.Key("MajorRevision"), r.MajorRevision);
+    Bytes(out.Key("MinorRevision"), r.MinorRevision);
+    Bytes(out.Key("LegalSlots"), r.LegalSlots);
+    out.EndObject();
 }
 
-json ModularToJson(const ModularRecord& section) {
-    json racks = json::array();
-    for (const RackEntry& r : section.Racks)
-        racks.push_back(json{{"Number", r.Number},
-                             {"VendorID", JsonText(r.VendorID)},
-                             {"ProductType", JsonText(r.ProductType)},
-                             {"ProductCode", JsonText(r.ProductCode)},
-                             {"MajorRevision", JsonText(r.MajorRevision)},
-                             {"MinorRevision", JsonText(r.MinorRevision)},
-                             {"LegalSlots", JsonText(r.LegalSlots)}});
-    json out = json::object();
-    AddFields(out, section, kModularFields);
-    out["Racks"] = racks;
-    return out;
+// A section's own fields, then its entries under `listName`.
+template <typename Record, size_t N, typename Entry>
+void SectionWithEntries(CJsonWriter& out, const Record& section, const FieldTable<Record, N>& table,
+                        std::string_view listName, const std::vector<Entry>& entries,
+                        void (*entryJson)(CJsonWriter&, const Entry&)) {
+    out.BeginObject();
+    Fields(out, section, table);
+    out.Key(listName).BeginArray();
+    for (const Entry& entry : entries)
+        entryJson(out, entry);
+    out.EndArray();
+    out.EndObject();
 }
 
-json CapacityToJson(const CapacityRecord& section) {
-    json tspecs = json::array();
-    for (const TSpecEntry& tspec : section.TSpecs)
-        tspecs.push_back(NumberedEntryToJson(tspec, kTSpecFields));
-    return json{{"TSpecs", tspecs},
-                {"MaxCIPConnections", JsonText(section.MaxCIPConnections)},
-                {"NumberOfTCPIPConnections", JsonText(section.NumberOfTCPIPConnections)},
-                {"TCPIPConnectionReuseTime", JsonText(section.TCPIPConnectionReuseTime)},
-                {"TCPIPCIPInactivityTimeout", JsonText(section.TCPIPCIPInactivityTimeout)},
-                {"TCPIPInactivityTimeout", JsonText(section.TCPIPInactivityTimeout)}};
+// The capacity keywords of the TCP/IP port ("1_NumberOfTCPIPConnections")
+// are dumped under the member's name, without the port's number.
+std::string_view WithoutPortNumber(std::string_view keyword) {
+    return keyword.starts_with("1_") ? keyword.substr(2) : keyword;
+}
+
+void Capacity(CJsonWriter& out, const CapacityRecord& section) {
+    out.BeginObject();
+    NumberedEntries(out.Key("TSpecs"), section.TSpecs, kTSpecFields);
+    for (const FieldEntry<CapacityRecord>& item : kCapacityFields)
+        FieldValue(out.Key(WithoutPortNumber(item.Keyword)), section, item);
+    out.EndObject();
 }
 
 } // namespace
 
-json EtherNetIPToJson(const CEtherNetIPEDS& model) {
-    return json{
-        {"ParamClassSection", NamedSectionToJson(model.ParamClassSection, kParamClassFields)},
-        {"FileSection",
-         EtherNetIPSectionToJson(model.FileSection, kFileFields, kEtherNetIPFileFields)},
-        {"DeviceSection",
-         EtherNetIPSectionToJson(model.DeviceSection, kDeviceFields, kEtherNetIPDeviceFields)},
-        {"DeviceClassification", ClassificationToJson(model.DeviceClassification)},
-        {"ConnectionManagerSection", ConnectionManagerToJson(model.ConnectionManagerSection)},
-        {"Params", ParamsToJson(model.Params)},
-        {"GroupNames", TextsToJson(model.GroupNames)},
-        {"AssemblySection", AssemblyToJson(model.AssemblySection)},
-        {"Ports", PortsToJson(model.Ports)},
-        {"ModularSection", ModularToJson(model.ModularSection)},
-        {"DLRClassSection", ObjectClassToJson(model.DLRClassSection, kDLRClassFields)},
-        {"QoSClass", ObjectClassToJson(model.QoSClass)},
-        {"TCPIPInterfaceClass", ObjectClassToJson(model.TCPIPInterfaceClass)},
-        {"IdentityClass", ObjectClassToJson(model.IdentityClass)},
-        {"FileClass", ObjectClassToJson(model.FileClass)},
-        {"MessageRouterClass", ObjectClassToJson(model.MessageRouterClass)},
-        {"EthernetLinkClassSection",
-         ObjectClassToJson(model.EthernetLinkClassSection, kEthernetLinkClassFields)},
-        {"CapacitySection", CapacityToJson(model.CapacitySection)},
-        {"Kept", KeptToJson(model.Kept)}};
+void WriteEtherNetIPJson(CJsonWriter& out, const CEtherNetIPEDS& model) {
+    NamedSection(out.Key("ParamClassSection"), model.ParamClassSection, kParamClassFields);
+    EtherNetIPSection(out.Key("FileSection"), model.FileSection, kFileFields,
+                      kEtherNetIPFileFields);
+    EtherNetIPSection(out.Key("DeviceSection"), model.DeviceSection, kDeviceFields,
+                      kEtherNetIPDeviceFields);
+    Classification(out.Key("DeviceClassification"), model.DeviceClassification);
+    ConnectionManager(out.Key("ConnectionManagerSection"), model.ConnectionManagerSection);
+    Params(out.Key("Params"), model.Params);
+    Texts(out.Key("GroupNames"), model.GroupNames);
+    SectionWithEntries(out.Key("AssemblySection"), model.AssemblySection, kAssemblyFields,
+                       "Assemblies", model.AssemblySection.Assemblies, Assembly);
+    NumberedEntries(out.Key("Ports"), model.Ports, kPortFields);
+    SectionWithEntries(out.Key("ModularSection"), model.ModularSection, kModularFields, "Racks",
+                       model.ModularSection.Racks, Rack);
+    ObjectClass(out.Key("DLRClassSection"), model.DLRClassSection, kDLRClassFields);
+    ObjectClass(out.Key("QoSClass"), model.QoSClass);
+    ObjectClass(out.Key("TCPIPInterfaceClass"), model.TCPIPInterfaceClass);
+    ObjectClass(out.Key("IdentityClass"), model.IdentityClass);
+    ObjectClass(out.Key("FileClass"), model.FileClass);
+    ObjectClass(out.Key("MessageRouterClass"), model.MessageRouterClass);
+    ObjectClass(out.Key("EthernetLinkClassSection"), model.EthernetLinkClassSection,
+                kEthernetLinkClassFields);
+    Capacity(out.Key("CapacitySection"), model.CapacitySection);
+    Kept(out.Key("Kept"), model.Kept);
 }
 
 } // namespace corvid

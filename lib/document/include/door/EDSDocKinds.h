@@ -36,7 +36,8 @@ template <> struct EDSDocKind<CCANopenEDS> {
     static void LoadText(CCANopenEDS& model, std::string_view text, const std::string& path);
     static bool Write(const CCANopenEDS& model, const std::string& path, std::string& error);
     static std::string Format(const CCANopenEDS& model);
-    static Json ToJson(const CCANopenEDS& model);
+    // The model's sections as members of the JSON object open in `out`.
+    static void WriteJson(CJsonWriter& out, const CCANopenEDS& model);
     // The check of a file's text by this kind's rules (EDSCheck.cpp).
     static CheckFindings Check(std::string_view text, const std::string& path);
 };
@@ -51,7 +52,8 @@ template <> struct EDSDocKind<CDeviceNetEDS> {
     static void LoadText(CDeviceNetEDS& model, std::string_view text, const std::string& path);
     static bool Write(const CDeviceNetEDS& model, const std::string& path, std::string& error);
     static std::string Format(const CDeviceNetEDS& model);
-    static Json ToJson(const CDeviceNetEDS& model);
+    // The model's sections as members of the JSON object open in `out`.
+    static void WriteJson(CJsonWriter& out, const CDeviceNetEDS& model);
     // The check of a file's text by this kind's rules (EDSCheck.cpp).
     static CheckFindings Check(std::string_view text, const std::string& path);
 };
@@ -66,7 +68,8 @@ template <> struct EDSDocKind<CEtherNetIPEDS> {
     static void LoadText(CEtherNetIPEDS& model, std::string_view text, const std::string& path);
     static bool Write(const CEtherNetIPEDS& model, const std::string& path, std::string& error);
     static std::string Format(const CEtherNetIPEDS& model);
-    static Json ToJson(const CEtherNetIPEDS& model);
+    // The model's sections as members of the JSON object open in `out`.
+    static void WriteJson(CJsonWriter& out, const CEtherNetIPEDS& model);
     // The check of a file's text by this kind's rules (EDSCheck.cpp).
     static CheckFindings Check(std::string_view text, const std::string& path);
 };

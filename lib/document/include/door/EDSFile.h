@@ -6,6 +6,7 @@
 
 #include "door/EDSDocKinds.h"
 
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -35,7 +36,8 @@ void KeepSourceText(LoadedEDSFile& file, std::string text);
 bool WriteEDSFileKept(LoadedEDSFile& file, const std::string& path, size_t& changedLines,
                       std::string& error);
 
-// {"kind", "header", then the model's sections}.
-Json EDSFileToJson(const LoadedEDSFile& file);
+// The file as JSON, {"kind", "header", then the model's sections}, written
+// to `out` as the model is walked; no line end after it.
+void WriteEDSFileJson(std::ostream& out, const LoadedEDSFile& file);
 
 } // namespace corvid
