@@ -19,7 +19,8 @@ EDSKind ChosenKind(const std::string& path, const std::string& text, const std::
     return kind;
 }
 
-int LoadEDSFileFrom(const std::string& path, const std::string& as, LoadedEDSFile& loaded) {
+int LoadEDSFileFrom(const std::string& path, const std::string& as, LoadedEDSFile& loaded,
+                    bool keepText) {
     std::string text;
     std::string error;
     if (!ReadWholeFile(path, text, error)) {
@@ -31,7 +32,8 @@ int LoadEDSFileFrom(const std::string& path, const std::string& as, LoadedEDSFil
         PrintError(path + ": not an EDS file of a known kind (use --as to choose a reader)");
         return kExitUnusable;
     }
-    KeepSourceText(loaded, std::move(text));
+    if (keepText)
+        KeepSourceText(loaded, std::move(text));
     return kExitOk;
 }
 

@@ -18,9 +18,10 @@ enum class SaveLayout { Kept, Corvid };
 EDSKind ChosenKind(const std::string& path, const std::string& text, const std::string& as);
 
 // Reads `path` with the reader of the kind chosen with `as` (empty: the
-// detected kind), keeping its bytes for a save in its own layout. Returns an
-// exit code.
-int LoadEDSFileFrom(const std::string& path, const std::string& as, LoadedEDSFile& loaded);
+// detected kind), keeping its bytes for a save in its own layout unless
+// `keepText` is false. Returns an exit code.
+int LoadEDSFileFrom(const std::string& path, const std::string& as, LoadedEDSFile& loaded,
+                    bool keepText = true);
 
 // Writes in the chosen layout. `changedLines` is set by a kept-layout save.
 int SaveEDSFileTo(LoadedEDSFile& loaded, const std::string& path, SaveLayout layout,

@@ -37,7 +37,11 @@ int RunKind(const FileOptions& options) {
 
 int RunResave(const FileOptions& options) {
     auto loaded = std::make_unique<LoadedEDSFile>();
-    if (const int code = LoadEDSFileFrom(options.input, options.as, *loaded); code != kExitOk)
+    // Corvid's layout is written from the model alone: the text read is let
+    // go before the text written is built, so the file is not held twice.
+    const bool keepText = options.layout == SaveLayout::Kept;
+    if (const int code = LoadEDSFileFrom(options.input, options.as, *loaded, keepText);
+        code != kExitOk)
         return code;
     size_t changedLines = 0;
     return SaveEDSFileTo(*loaded, options.output, options.layout, changedLines);

@@ -27,7 +27,7 @@ constexpr std::string_view kRecordKeys[] = {
     "denotation",    "uploadfile", "downloadfile"};
 
 SectionKind KindOf(const CheckedSection& section) {
-    const std::string& name = section.Name();
+    const std::string_view name = section.Name();
     if (ObjectListCategory(name) != 0)
         return SectionKind::ObjectList;
     for (std::string_view fixed : kFixedSections)

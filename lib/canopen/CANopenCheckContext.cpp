@@ -71,8 +71,8 @@ CANopenCheckContext::CANopenCheckContext(CANopenSource& source, const std::strin
     for (const SourceSection& section : source.Sections()) {
         CheckedSection& checked = sections_.emplace_back();
         checked.source = &section;
-        checked.first = source.Find(section.name) == &section;
-        for (const SourceLine& line : section.lines)
+        checked.first = section.first;
+        for (const SourceLine& line : section.Lines())
             if (std::optional<CheckedKey> key = KeyedLine(line))
                 checked.keys.push_back(std::move(*key));
     }
@@ -115,8 +115,9 @@ CANopenCheckContext::SubIndexesOf(uint16_t index) const {
 
 void CANopenCheckContext::Report(Severity severity, const CheckedSection& section,
                                  const CheckedKey* key, std::string message) {
-    ReportAt(severity, key != nullptr ? key->line : section.source->number, section.Name(),
-             key != nullptr ? key->written : std::string(), std::move(message));
+    ReportAt(severity, key != nullptr ? key->line : section.source->number,
+             std::string(section.Name()), key != nullptr ? key->written : std::string(),
+             std::move(message));
 }
 
 void CANopenCheckContext::ReportAt(Severity severity, int line, std::string section,

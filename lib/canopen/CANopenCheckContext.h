@@ -38,7 +38,7 @@ struct CheckedSection {
     bool first = true;            // the first section of its name, the one read
 
     const CheckedKey* Find(std::string_view lower) const;
-    const std::string& Name() const { return source->name; }
+    std::string_view Name() const { return source->name; }
 };
 
 class CANopenCheckContext {

@@ -11,37 +11,35 @@
 #include "dictionaries/ProfileText.h"
 
 #include <algorithm>
+#include <charconv>
 #include <map>
+#include <optional>
 
 namespace corvid {
 
 namespace {
 
-// A view into the file's text: only keys are copied, and they fit the
-// string's own buffer.
+// Views into the file's text; keys are compared regardless of letter case.
 struct KeyedLine {
-    std::string key; // lower case, blanks removed; empty for a line without "="
+    std::string_view key; // blanks removed; empty for a line without "="
     std::string_view value;
 };
 
-std::string_view TrimmedView(std::string_view text) {
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") + 1 - first);
-}
-
-// Blanks before "=" go, the key is lower-cased, the value trimmed. A line
-// without "=" has an empty key and matches nothing.
-KeyedLine SplitKeyed(std::string_view line) {
+// Blanks before "=" go, the value is trimmed. A line without "=" has an
+// empty key and matches nothing. Only a key with blanks inside it is copied,
+// into `scratch`, which must outlive the line's use.
+KeyedLine SplitKeyed(std::string_view line, std::string& scratch) {
     KeyedLine keyed;
     const size_t equals = line.find('=');
     if (equals == std::string_view::npos)
         return keyed;
-    keyed.key.reserve(equals);
-    for (char c : line.substr(0, equals))
-        if (c != ' ' && c != '\t')
-            keyed.key += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    keyed.key = TrimmedView(line.substr(0, equals));
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    if (std::any_of(keyed.key.begin(), keyed.key.end(), blank)) {
+        scratch.clear();
+        std::remove_copy_if(keyed.key.begin(), keyed.key.end(), std::back_inserter(scratch), blank);
+        keyed.key = scratch;
+    }
     keyed.value = TrimmedView(line.substr(equals + 1));
     return keyed;
 }
@@ -56,9 +54,14 @@ void StoreValue(Record& record, const FieldEntry<Record>& item, std::string_view
         [](std::string_view text, bool) { return ParseNumber(text); });
 }
 
-// The entry of `table` that a line's key names; keys were lower-cased.
+// The entry of `table` that a line's key names. Files nearly always spell
+// a keyword as the table does, so a plain compare finds it first; only
+// other spellings take the byte-by-byte case-blind one.
 template <typename Record, size_t N>
 const FieldEntry<Record>* FieldOfLine(const FieldTable<Record, N>& table, const KeyedLine& line) {
+    for (const FieldEntry<Record>& item : table)
+        if (item.Keyword == line.key)
+            return &item;
     return FindField(table, line.key, KeywordMatch::IgnoreCase);
 }
 
@@ -72,11 +75,19 @@ struct ReadContext {
     ReaderDiagnostics* diagnostics;
 };
 
+// What the reader passed over, noted only for callers that want it: the
+// texts are not built otherwise.
+void NoteKept(const ReadContext& context, int line, std::string_view section, std::string_view what,
+              std::string_view written = {}) {
+    if (context.diagnostics != nullptr)
+        Note(context.diagnostics, context.path, line,
+             "[" + std::string(section) + "] " + std::string(what) + std::string(written));
+}
+
 void KeepLine(const ReadContext& context, const SourceSection& section, const SourceLine& line,
               std::vector<std::string>& kept) {
     kept.emplace_back(line.text);
-    Note(context.diagnostics, context.path, line.number,
-         "[" + section.name + "] line kept as written: " + std::string(line.text));
+    NoteKept(context, line.number, section.name, "line kept as written: ", line.text);
 }
 
 // Marks the section read under the name the writer gives it and hands every
@@ -87,13 +98,14 @@ void ReadLines(const ReadContext& context, SourceSection* section, const std::st
     if (section == nullptr)
         return;
     section->readAs = readAs;
-    for (const SourceLine& line : section->lines) {
+    std::string scratch;
+    for (const SourceLine& line : section->Lines()) {
         if (IsBlankLine(line.text))
             continue;
         const bool comment = IsCommentLine(line.text);
         if (comment && comments == CommentLines::Drop)
             continue;
-        if (!comment && use(SplitKeyed(line.text)))
+        if (!comment && use(SplitKeyed(line.text, scratch)))
             continue;
         KeepLine(context, *section, line, kept);
     }
@@ -125,8 +137,9 @@ void ReadComments(const ReadContext& context, CANopenComments& comments) {
     SourceSection* section = context.source.Find(kCommentsSection);
     comments.Lines = 0;
     comments.Given.StartReading();
-    for (size_t i = 0; section != nullptr && i < section->lines.size(); ++i) {
-        const KeyedLine line = SplitKeyed(section->lines[i].text);
+    std::string scratch;
+    for (const SourceLine& source : section != nullptr ? section->Lines() : SourceLines({}, 0)) {
+        const KeyedLine line = SplitKeyed(source.text, scratch);
         if (const auto* item = FieldOfLine(kCommentsFields, line)) {
             StoreValue(comments, *item, line.value);
             comments.Given.Add(FieldPlace(kCommentsFields, *item));
@@ -150,41 +163,47 @@ void ReadComments(const ReadContext& context, CANopenComments& comments) {
     }
 }
 
-// The entries "1=", "2=", ... up to the stated count, first of each number,
-// in number order. Only numbers written without leading zeros count. Walking
-// the entries present, rather than counting up to the stated number, keeps a
-// file that claims billions of objects from stalling the reader.
-std::map<uint32_t, std::string_view> NumberedEntries(const std::vector<KeyedLine>& lines,
-                                                     uint32_t count) {
-    std::map<uint32_t, std::string_view> entries;
-    for (const KeyedLine& line : lines) {
-        if (!IsDecimal(line.key) || line.key[0] == '0' || line.key.size() > 10)
-            continue;
-        const uint64_t number = std::stoull(line.key);
-        if (number >= 1 && number <= count)
-            entries.try_emplace(static_cast<uint32_t>(number), line.value);
-    }
-    return entries;
+// The number of an entry "N=" of an object list: only numbers written
+// without leading zeros count; 0 for any other key.
+uint64_t EntryNumber(std::string_view key) {
+    uint64_t number = 0;
+    if (!IsDecimal(key) || key[0] == '0' || key.size() > 10)
+        return 0;
+    std::from_chars(key.data(), key.data() + key.size(), number);
+    return number;
 }
 
 // The count and the numbered entries are the list itself, written afresh
-// from the objects; other lines are kept.
+// from the objects; other lines are kept. The entries "1=", "2=", ... up to
+// the stated count are taken, first of each number, in number order. Walking
+// the entries present, rather than counting up to the stated number, keeps a
+// file that claims billions of objects from stalling the reader.
 void ReadObjectList(const ReadContext& context, const char* name, uint8_t category,
                     CCANopenEDS& model) {
-    std::vector<KeyedLine> lines;
+    std::optional<std::string_view> supported;
+    std::vector<std::pair<uint64_t, std::string_view>> entries;
     ReadLines(context, context.source.Find(name), name, CommentLines::Drop,
               model.ListKeptLines[category - 1], [&](const KeyedLine& line) {
-                  if (line.key != "supportedobjects" && !IsDecimal(line.key))
+                  if (EqualsNoCase(line.key, "SupportedObjects")) {
+                      if (!supported)
+                          supported = line.value;
+                      return true;
+                  }
+                  if (!IsDecimal(line.key))
                       return false;
-                  lines.push_back(line);
+                  entries.emplace_back(EntryNumber(line.key), line.value);
                   return true;
               });
-    const auto supported = std::find_if(lines.begin(), lines.end(), [](const KeyedLine& line) {
-        return line.key == "supportedobjects";
-    });
-    if (supported == lines.end())
+    if (!supported)
         return;
-    for (const auto& [number, value] : NumberedEntries(lines, ParseNumber(supported->value))) {
+    const uint32_t count = ParseNumber(*supported);
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    model.Objects.reserve(model.Objects.size() + entries.size());
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const auto& [number, value] = entries[i];
+        if (number < 1 || number > count || (i > 0 && entries[i - 1].first == number))
+            continue;
         CANopenObject object;
         object.Index = static_cast<uint16_t>(ParseNumber(value));
         object.Category = category;
@@ -208,23 +227,29 @@ void ReadRecord(const ReadContext& context, SourceSection* section, const std::s
                 CANopenObject& record) {
     ReadLines(context, section, name, CommentLines::Keep, record.KeptLines,
               [&](const KeyedLine& line) { return ReadRecordKey(record, line); });
-    record.AccessType = ToLowerAscii(record.AccessType);
+    for (char& c : record.AccessType)
+        c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+// Room for the stated count at once; a file that states more than it
+// gives hands the rest back.
 void ReadSubObjects(const ReadContext& context, CANopenObject& object) {
     object.SubObjects.emplace();
+    object.SubObjects->reserve(object.SubNumber);
     for (unsigned s = 0; s <= 255 && object.SubObjects->size() < object.SubNumber; ++s) {
         const auto subIndex = static_cast<uint8_t>(s);
         const std::string name = SubIndexSectionName(object.Index, subIndex);
         SourceSection* section = context.source.Find(name);
         if (section == nullptr || !section->HasContent())
             continue;
-        CANopenObject sub;
+        // Sub-indexes come in rising order: each goes at the end.
+        CANopenObject& sub = object.SubObjects->emplace_back();
         sub.Index = object.Index;
         sub.SubIndex = subIndex;
         ReadRecord(context, section, name, sub);
-        InsertOrderedSub(*object.SubObjects, std::move(sub));
     }
+    if (object.SubObjects->size() < object.SubNumber)
+        object.SubObjects->shrink_to_fit();
 }
 
 void ReadObject(const ReadContext& context, CANopenObject& object) {
@@ -237,8 +262,10 @@ void ReadObject(const ReadContext& context, CANopenObject& object) {
 // The index of a section named by four hex digits in the ranges objects
 // belong to, else 0.
 uint16_t UnlistedObjectIndex(std::string_view name) {
+    if (name.size() != 4)
+        return 0;
     const std::string hex = "0x" + std::string(name);
-    if (name.size() != 4 || !IsHex(hex))
+    if (!IsHex(hex))
         return 0;
     const uint32_t index = ParseNumber(hex);
     return index >= 0x1000 && index <= 0x9FFF ? static_cast<uint16_t>(index) : 0;
@@ -257,8 +284,7 @@ void ReadUnlistedObjects(const ReadContext& context, CCANopenEDS& model) {
         object.Index = index;
         object.Category = CategoryOfIndex(index);
         ReadObject(context, object);
-        Note(context.diagnostics, context.path, section.number,
-             "[" + section.name + "] read, though no object list names it");
+        NoteKept(context, section.number, section.name, "read, though no object list names it");
         InsertOrdered(model.Objects, std::move(object));
     }
 }
@@ -281,14 +307,12 @@ void KeepUnreadSections(const ReadContext& context, CCANopenEDS& model) {
         keptAfter.emplace(&section, place);
 
         CANopenKeptSection kept{place, std::string(section.header), {}};
-        size_t end = section.lines.size();
-        while (end > 0 && IsBlankLine(section.lines[end - 1].text))
-            --end;
-        for (size_t i = 0; i < end; ++i)
-            kept.Lines.emplace_back(section.lines[i].text);
+        for (const SourceLine& line : section.Lines())
+            kept.Lines.emplace_back(line.text);
+        while (!kept.Lines.empty() && IsBlankLine(kept.Lines.back()))
+            kept.Lines.pop_back();
         model.KeptSections.push_back(std::move(kept));
-        Note(context.diagnostics, context.path, section.number,
-             "[" + section.name + "] section kept as written");
+        NoteKept(context, section.number, section.name, "section kept as written");
     }
 }
 

@@ -207,6 +207,35 @@ void WriteObject(CANopenLineWriter& out, const CANopenObject& object) {
     }
 }
 
+// More than a record takes written: its texts and kept lines, and a bound
+// on its header, key lines and list entry.
+size_t WrittenSizeBound(const CANopenObject& record) {
+    constexpr size_t kHeaderAndKeys = 160;
+    size_t size = kHeaderAndKeys + record.ParameterName.size() + record.LowLimit.size() +
+                  record.HighLimit.size() + record.DefaultValue.size() + record.AccessType.size();
+    for (const std::string& line : record.KeptLines)
+        size += line.size() + 2;
+    if (record.SubObjects)
+        for (const CANopenObject& sub : *record.SubObjects)
+            size += WrittenSizeBound(sub);
+    return size;
+}
+
+// The size to reserve for the written file, erring high: room never
+// written to costs address space only, too little a copy of the text.
+size_t WrittenSizeBound(const CCANopenEDS& model) {
+    constexpr size_t kFixedSections = 4096;
+    size_t size = kFixedSections;
+    for (const CANopenObject& object : model.Objects)
+        size += WrittenSizeBound(object);
+    for (const CANopenKeptSection& section : model.KeptSections) {
+        size += section.Header.size() + 4;
+        for (const std::string& line : section.Lines)
+            size += line.size() + 2;
+    }
+    return size;
+}
+
 void WriteObjectBlock(CANopenLineWriter& out, const CCANopenEDS& model, uint8_t category,
                       const char* header) {
     std::vector<const CANopenObject*> members;
@@ -225,6 +254,7 @@ void WriteObjectBlock(CANopenLineWriter& out, const CCANopenEDS& model, uint8_t 
 
 std::string FormatCANopenEDS(const CCANopenEDS& model) {
     CANopenLineWriter out(model.KeptSections);
+    out.Reserve(WrittenSizeBound(model));
     if (model.ByteOrderMark)
         out.Append(kUtf8ByteOrderMark);
     WriteHeader(out, model.Header);

@@ -112,6 +112,11 @@ bool ReadWholeFile(const std::string& path, std::string& contents, std::string& 
         return false;
     }
     contents.clear();
+    // Room for the whole file at once: grown step by step, a large file
+    // would be held twice while the string moves.
+    struct stat info {};
+    if (::fstat(fd.get(), &info) == 0 && S_ISREG(info.st_mode))
+        contents.reserve(static_cast<size_t>(info.st_size));
     char buffer[65536];
     for (;;) {
         const ssize_t count = ::read(fd.get(), buffer, sizeof buffer);

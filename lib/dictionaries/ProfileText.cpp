@@ -2,9 +2,17 @@
 
 #include "dictionaries/EDSTextHelper.h"
 
+#include <algorithm>
+
 namespace corvid {
 
 namespace {
+
+// Readers test every byte of a file this way: find_first_not_of(" \t")
+// looks each byte up in the set with a call of its own.
+bool IsBlankChar(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string Unquoted(std::string value) {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
@@ -39,16 +47,29 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 }
 
 bool IsBlankLine(std::string_view line) {
-    return line.find_first_not_of(" 	") == std::string_view::npos;
+    return std::all_of(line.begin(), line.end(), IsBlankChar);
 }
 
 std::optional<std::string> SectionHeaderName(std::string_view line) {
-    const size_t open = line.find_first_not_of(" \t");
-    if (open == std::string_view::npos || line[open] != '[')
+    if (const std::optional<std::string_view> name = SectionHeaderView(line))
+        return std::string(*name);
+    return std::nullopt;
+}
+
+std::optional<std::string_view> SectionHeaderView(std::string_view line) {
+    while (!line.empty() && IsBlankChar(line.front()))
+        line.remove_prefix(1);
+    if (line.empty() || line.front() != '[')
         return std::nullopt;
-    const size_t close = line.find(']', open + 1);
-    const size_t end = close == std::string_view::npos ? line.size() : close;
-    return TrimmedBlanks(line.substr(open + 1, end - open - 1));
+    return TrimmedView(line.substr(1, line.find(']', 1) - 1));
+}
+
+std::string_view TrimmedView(std::string_view text) {
+    while (!text.empty() && IsBlankChar(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlankChar(text.back()))
+        text.remove_suffix(1);
+    return text;
 }
 
 CProfileText::CProfileText(std::string_view text) {

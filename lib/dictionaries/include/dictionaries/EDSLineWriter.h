@@ -39,6 +39,9 @@ public:
         text_.append(text);
         return *this;
     }
+    // Room for `bytes` of text at once, so a large file is not copied over
+    // and over as it grows; pages not written to cost no memory.
+    void Reserve(size_t bytes) { text_.reserve(bytes); }
     const std::string& Text() const { return text_; }
     std::string Take() { return std::move(text_); }
 

@@ -56,5 +56,11 @@ bool IsBlankLine(std::string_view line);
 // The name between "[" and "]" when the line (after leading blanks) is a
 // section header, blanks around the name removed.
 std::optional<std::string> SectionHeaderName(std::string_view line);
+// The same name as a view of the line's own bytes, for readers that copy
+// nothing.
+std::optional<std::string_view> SectionHeaderView(std::string_view line);
+
+// `text` without the spaces and tabs around it, as a view of its bytes.
+std::string_view TrimmedView(std::string_view text);
 
 } // namespace corvid

@@ -1,0 +1,86 @@
+// How the reader finds sections and keys in the file's own bytes: a header
+// is a line that starts with "[" after blanks, the first section of a name
+// (in any letter case) is the one read wherever the file puts it, and keys
+// match whatever their spelling and blanks.
+
+#include "canopen/CANopenReader.h"
+
+#include <gtest/gtest.h>
+
+namespace corvid {
+namespace {
+
+struct Read {
+    CCANopenEDS model;
+    ReaderDiagnostics notes;
+};
+
+Read ReadText(const std::string& text) {
+    Read read;
+    LoadCANopenEDSText(read.model, text, "s.eds", &read.notes);
+    return read;
+}
+
+const CANopenObject& Sub(const CCANopenEDS& model, size_t object, size_t sub) {
+    return model.Objects.at(object).SubObjects->at(sub);
+}
+
+TEST(ReaderScan, OnlyLinesStartingWithABracketAreHeaders) {
+    const Read read = ReadText("[2000]\nParameterName=a [b] c\n  [x]=not a key\n"
+                               "ObjectType=0x7\n\r[Tools]\nDataType=0x0007\n\t [2001] \r\n"
+                               "ParameterName=last line without end");
+    ASSERT_EQ(read.model.Objects.size(), 2u);
+    // "  [x]=..." is a header of its own; "\r[Tools]" is not, so the
+    // DataType after it still belongs to [2000].
+    EXPECT_EQ(read.model.Objects[0].ParameterName, "a [b] c");
+    EXPECT_EQ(read.model.Objects[0].ObjectType, kNoObjectType);
+    EXPECT_EQ(read.model.Objects[1].ParameterName, "last line without end");
+    ASSERT_EQ(read.model.KeptSections.size(), 1u);
+    EXPECT_EQ(read.model.KeptSections[0].Header, "  [x]=not a key");
+    EXPECT_EQ(read.model.KeptSections[0].Lines,
+              (std::vector<std::string>{"ObjectType=0x7", "\r[Tools]", "DataType=0x0007"}));
+}
+
+TEST(ReaderScan, TheFirstSectionOfANameIsReadWhereverItStands) {
+    // The sub-indexes stand apart from their object and out of order, and
+    // a second [2000SUB1] follows the object directly, where a reader that
+    // looks next door first would meet it before the first one.
+    const Read read = ReadText("[2000sub1]\nParameterName=first\n"
+                               "[2000sub0]\nParameterName=count\n"
+                               "[OptionalObjects]\nSupportedObjects=1\n1=0x2000\n"
+                               "[2000]\nSubNumber=2\nObjectType=9\n"
+                               "[2000SUB1]\nParameterName=second\n");
+    ASSERT_EQ(read.model.Objects.size(), 1u);
+    ASSERT_EQ(read.model.Objects[0].SubObjects->size(), 2u);
+    EXPECT_EQ(Sub(read.model, 0, 0).ParameterName, "count");
+    EXPECT_EQ(Sub(read.model, 0, 1).ParameterName, "first");
+    ASSERT_EQ(read.model.KeptSections.size(), 1u);
+    EXPECT_EQ(read.model.KeptSections[0].Header, "[2000SUB1]");
+    EXPECT_EQ(read.model.KeptSections[0].After, "2000sub1");
+}
+
+TEST(ReaderScan, KeysMatchWhateverTheirCaseAndBlanks) {
+    const Read read = ReadText("[fileinfo]\n FILE NAME = n.eds\n\tDescription\t=\td\n"
+                               "[MANDATORYOBJECTS]\nsupported objects=2\n 1 =0x1000\n2=0x1001\n"
+                               "[1000]\nparametername=Device type\nPDOMAPPING=1\nAccess Type=RO\n");
+    EXPECT_EQ(read.model.FileInfo.FileName, "n.eds");
+    EXPECT_EQ(read.model.FileInfo.Description, "d");
+    ASSERT_EQ(read.model.Objects.size(), 2u);
+    EXPECT_EQ(read.model.Objects[0].ParameterName, "Device type");
+    EXPECT_TRUE(read.model.Objects[0].PDOMapping);
+    EXPECT_EQ(read.model.Objects[0].AccessType, "ro");
+    EXPECT_TRUE(read.model.Objects[0].KeptLines.empty());
+}
+
+TEST(ReaderScan, LineNumbersCountEveryLineEndBeforeAHeader) {
+    const Read read = ReadText("; a [comment]\r\n\r\n[FileInfo]\r\nX=[1]\r\n\r\n"
+                               "  [Tools]\r\nY=2\r\n");
+    ASSERT_EQ(read.notes.size(), 2u);
+    EXPECT_EQ(read.notes[0].line, 4);
+    EXPECT_EQ(read.notes[0].text, "[FileInfo] line kept as written: X=[1]");
+    EXPECT_EQ(read.notes[1].line, 6);
+    EXPECT_EQ(read.notes[1].text, "[Tools] section kept as written");
+}
+
+} // namespace
+} // namespace corvid
