@@ -24,30 +24,12 @@ LineUse Used(bool read) {
     return read ? LineUse::Read : LineUse::NotRead;
 }
 
-IOEntry IOEntryFrom(const std::string& entry, std::string_view keyword) {
-    const std::vector<std::string> f = EntryFields(entry, 7);
+IOEntry IOEntryFrom(std::string_view entry, std::string_view keyword) {
     IOEntry io;
     io.Number = EntryNumber(entry, keyword);
-    io.Size = Number16(f[0]);
-    io.SigBits = Number16(f[1]);
-    io.TypeMask = Number16(f[2]);
-    io.Name = f[3];
-    io.PathSize = Number16(f[4]);
-    io.Path = f[5];
-    io.Help = f[6];
+    ReadEntryFields(entry, io, kIOEntryFields);
     return io;
 }
-
-struct ConnectionKeyword {
-    std::string_view keyword;
-    ConnectionInfo DeviceNetIOInfoSection::*field;
-};
-constexpr std::array<ConnectionKeyword, 4> kConnectionKeywords = {{
-    {"PollInfo=", &DeviceNetIOInfoSection::PollInfo},
-    {"StrobeInfo=", &DeviceNetIOInfoSection::StrobeInfo},
-    {"COSInfo=", &DeviceNetIOInfoSection::COSInfo},
-    {"CyclicInfo=", &DeviceNetIOInfoSection::CyclicInfo},
-}};
 
 // The entries of [IO_Info] that span lines.
 class IOInfoLines {
@@ -57,21 +39,16 @@ public:
         : io_(io), source_(source), diagnostics_(diagnostics), path_(path) {}
 
     LineUse Read(std::string& line) {
-        if (KeywordAt(line, "Default=")) {
-            io_.Default = Number16(SingleValue(line));
+        if (ReadFieldLine(line, io_, kIOInfoFields))
             return LineUse::Read;
-        }
-        for (const ConnectionKeyword& key : kConnectionKeywords) {
-            if (KeywordAt(line, key.keyword)) {
-                ConnectionInfo& info = io_.*key.field;
+        for (const ConnectionInfoEntry& key : kConnectionInfoEntries) {
+            if (KeywordLineAt(line, key.Keyword)) {
+                ConnectionInfo& info = io_.*key.Member;
                 // Present even when the entry turns out to be cut off.
                 info.Present = 1;
                 if (!Join(line))
                     return LineUse::CutOff;
-                const std::vector<std::string> f = EntryFields(line, 3);
-                info.TypeMask = Number16(f[0]);
-                info.DefaultInput = Number16(f[1]);
-                info.DefaultOutput = Number16(f[2]);
+                ReadEntryFields(line, info, kConnectionInfoFields);
                 return LineUse::Read;
             }
         }
@@ -139,8 +116,8 @@ SectionEnd ReadIOInfo(CDeviceNetEDS& model, std::string& currentLine, CEDSLineSo
                       ReaderDiagnostics* diagnostics, KeptLineTarget& kept) {
     DeviceNetIOInfoSection& io = model.IOInfoSection;
     io.SectionName = "IO_Info";
-    for (const ConnectionKeyword& key : kConnectionKeywords)
-        (io.*key.field).Present = 0;
+    for (const ConnectionInfoEntry& key : kConnectionInfoEntries)
+        (io.*key.Member).Present = 0;
     IOInfoLines lines(io, source, diagnostics, model.Header.PathName);
     return ReadSection(
         source, currentLine, kHeaders, IOInfo, kept, [] {},

@@ -11,42 +11,39 @@ namespace corvid {
 
 namespace {
 
-std::string Dec(unsigned long long value) {
-    return std::to_string(value);
-}
-
-void WriteConnection(CEDSLineWriter& out, std::string_view keyword, const ConnectionInfo& info,
-                     size_t indent) {
+void WriteConnection(CEDSLineWriter& out, const ConnectionInfoEntry& key,
+                     const ConnectionInfo& info) {
     if (info.Present == 0)
         return;
-    const std::string lead = "\t" + std::string(indent, ' ');
-    out.Line("").Line("\t" + std::string(keyword) + "=");
-    out.Line(lead + FormatHex16(info.TypeMask) + ",");
-    out.Line(lead + Dec(info.DefaultInput) + ",");
-    out.Line(lead + Dec(info.DefaultOutput) + ";");
+    const std::string lead = "\t" + std::string(key.Indent, ' ');
+    out.Line("").Line("\t" + std::string(key.Keyword) + "=");
+    for (size_t f = 0; f < kConnectionInfoFields.size(); ++f)
+        out.Line(lead + FieldText(info, kConnectionInfoFields[f]) +
+                 (f + 1 < kConnectionInfoFields.size() ? "," : ";"));
 }
 
 void WriteIOEntries(CEDSLineWriter& out, std::string_view keyword,
                     const std::vector<IOEntry>& entries) {
-    const std::string lead = "\t       ";
+    const std::string_view lead = "\t       ";
     for (const IOEntry& entry : entries) {
-        out.Line("").Line("\t" + std::string(keyword) + Dec(entry.Number) + "=");
-        out.Line(lead + Dec(entry.Size) + ",");
-        out.Line(lead + Dec(entry.SigBits) + ",");
-        out.Line(lead + FormatHex16(entry.TypeMask) + ",");
-        out.Line(lead + entry.Name + ",");
-        out.Line(lead + Dec(entry.PathSize) + ", " + entry.Path + ",");
-        out.Line(lead + entry.Help + ";");
+        out.Line("").Line("\t" + std::string(keyword) + std::to_string(entry.Number) + "=");
+        for (size_t f = 0; f < kIOEntryFields.size(); ++f) {
+            if (f != kIOPathSizeField + 1)
+                out.Append(lead);
+            out.Append(FieldText(entry, kIOEntryFields[f]));
+            if (f == kIOPathSizeField)
+                out.Append(", ");
+            else
+                out.Line(f + 1 < kIOEntryFields.size() ? "," : ";");
+        }
     }
 }
 
 void WriteIOInfo(CEDSLineWriter& out, CKeptLinesWriter& kept, const DeviceNetIOInfoSection& io) {
     kept.Section(io.SectionName);
-    FormatKeyword(out, "Default", FormatHex16(io.Default));
-    WriteConnection(out, "PollInfo", io.PollInfo, 9);
-    WriteConnection(out, "StrobeInfo", io.StrobeInfo, 11);
-    WriteConnection(out, "COSInfo", io.COSInfo, 11);
-    WriteConnection(out, "CyclicInfo", io.CyclicInfo, 11);
+    FormatFieldLines(out, io, kIOInfoFields);
+    for (const ConnectionInfoEntry& key : kConnectionInfoEntries)
+        WriteConnection(out, key, io.*key.Member);
     WriteIOEntries(out, "Input", io.Inputs);
     WriteIOEntries(out, "Output", io.Outputs);
     kept.Entries(io.SectionName);

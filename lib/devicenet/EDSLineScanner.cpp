@@ -3,31 +3,56 @@
 #include "dictionaries/EDSTextHelper.h"
 
 #include <algorithm>
+#include <array>
 
 namespace corvid {
 
 namespace {
 
-// Into `out`, whose storage is reused from line to line; characters are
-// written through a pointer, the line being the most the result can hold.
-void NormalizeLineInto(std::string& out, std::string_view line, HeaderLines headers) {
+// The characters that end a plain run of a line: a quote, a comment, a
+// blank.
+constexpr std::array<bool, 256> kEndsRun = [] {
+    std::array<bool, 256> ends{};
+    for (const unsigned char c : {'"', '$', ' ', '\t'})
+        ends[c] = true;
+    return ends;
+}();
+
+// Onto the end of `out`, whose storage is reused from line to line. Plain
+// runs and quoted texts are copied whole, as most of a line is one or the
+// other.
+void NormalizeLineOnto(std::string& out, std::string_view line, HeaderLines headers) {
+    const size_t start = out.size();
     if (headers == HeaderLines::KeepAsWritten && line.starts_with('[')) {
-        out.assign(line);
+        out.append(line);
         return;
     }
-    out.resize(line.size());
-    char* next = out.data();
-    bool inQuotes = false;
-    for (char c : line) {
-        if (c == '"')
-            inQuotes = !inQuotes;
-        else if (!inQuotes && c == '$')
+    out.resize(start + line.size());
+    char* next = out.data() + start;
+    size_t i = 0;
+    while (i < line.size()) {
+        size_t run = i;
+        while (run < line.size() && !kEndsRun[static_cast<unsigned char>(line[run])])
+            ++run;
+        next = std::copy(line.begin() + i, line.begin() + run, next);
+        if (run == line.size() || line[run] == '$')
             break;
-        else if (!inQuotes && (c == ' ' || c == '\t'))
+        if (line[run] != '"') {
+            i = run + 1; // a blank outside quotes
             continue;
-        *next++ = c;
+        }
+        // Inside quotes every character stays, the quotes too; a quote
+        // left open runs to the end of the line.
+        const size_t close = std::min(line.find('"', run + 1), line.size() - 1);
+        next = std::copy(line.begin() + run, line.begin() + close + 1, next);
+        i = close + 1;
     }
     out.resize(static_cast<size_t>(next - out.data()));
+}
+
+void NormalizeLineInto(std::string& out, std::string_view line, HeaderLines headers) {
+    out.clear();
+    NormalizeLineOnto(out, line, headers);
 }
 
 } // namespace
@@ -54,27 +79,51 @@ bool KeywordAt(std::string_view line, std::string_view keyword) {
     return line.starts_with(keyword);
 }
 
-bool CEDSLineSource::Next(std::string& line, HeaderLines headers) {
+bool CEDSLineSource::Take(std::string_view& raw) {
     if (position_ >= text_.size())
         return false;
     const size_t end = std::min(text_.find('\n', position_), text_.size());
-    std::string_view raw = text_.substr(position_, end - position_);
+    raw = text_.substr(position_, end - position_);
     if (raw.ends_with('\r'))
         raw.remove_suffix(1);
     lineOffset_ = position_;
     raw_ = raw;
     position_ = end + 1;
     ++lineNumber_;
+    return true;
+}
+
+bool CEDSLineSource::Next(std::string& line, HeaderLines headers) {
+    std::string_view raw;
+    if (!Take(raw))
+        return false;
     NormalizeLineInto(line, raw, headers);
     return true;
 }
 
-std::vector<std::string> CEDSLineSource::RawLinesSince(size_t offset) const {
-    std::vector<std::string> lines;
+bool CEDSLineSource::AppendPiece(std::string& entry) {
+    std::string_view raw;
+    if (!Take(raw))
+        return false;
+    NormalizeLineOnto(entry, raw, HeaderLines::Normalize);
+    return true;
+}
+
+std::string_view CEDSLineSource::RawTextSince(size_t offset) const {
     const size_t end = std::min(position_, text_.size());
-    while (offset < end) {
-        const size_t lineEnd = std::min(text_.find('\n', offset), end);
-        std::string_view raw = text_.substr(offset, lineEnd - offset);
+    return offset < end ? text_.substr(offset, end - offset) : std::string_view();
+}
+
+std::vector<std::string> CEDSLineSource::RawLinesSince(size_t offset) const {
+    return RawLinesOf(RawTextSince(offset));
+}
+
+std::vector<std::string> RawLinesOf(std::string_view text) {
+    std::vector<std::string> lines;
+    size_t offset = 0;
+    while (offset < text.size()) {
+        const size_t lineEnd = std::min(text.find('\n', offset), text.size());
+        std::string_view raw = text.substr(offset, lineEnd - offset);
         if (raw.ends_with('\r'))
             raw.remove_suffix(1);
         lines.emplace_back(raw);
@@ -91,11 +140,9 @@ void CEDSLineSource::PutBack() {
 }
 
 bool JoinEntry(std::string& line, CEDSLineSource& source) {
-    std::string piece;
     while (!line.ends_with(';')) {
-        if (!source.NextPiece(piece))
+        if (!source.AppendPiece(line))
             return false;
-        line += piece;
     }
     return true;
 }
@@ -109,37 +156,63 @@ bool JoinEntry(std::string& line, CEDSLineSource& source, ReaderDiagnostics* dia
     return false;
 }
 
-std::vector<std::string> EntryFields(std::string_view entry) {
+CEntryFieldCursor::CEntryFieldCursor(std::string_view entry) {
     const std::ptrdiff_t equals = FindOutsideQuotes(entry, '=');
-    if (equals < 0)
-        return {};
-    size_t start = static_cast<size_t>(equals) + 1;
+    if (equals < 0) {
+        done_ = true; // no "=" gives no fields
+        return;
+    }
+    start_ = static_cast<size_t>(equals) + 1;
     // Every field starts outside quotes, so one search from the value's
     // start finds the terminator, and the separators lie in front of it.
-    const std::ptrdiff_t semicolon = FindOutsideQuotes(entry, ';', start);
-    std::string_view value = entry.substr(0, semicolon < 0 ? entry.size() : size_t(semicolon));
+    const std::ptrdiff_t semicolon = FindOutsideQuotes(entry, ';', start_);
+    value_ = entry.substr(0, semicolon < 0 ? entry.size() : size_t(semicolon));
     // Without a ";" outside quotes (an odd quote in the last field) the last
     // field runs to the ";" that ended the entry.
-    if (semicolon < 0 && value.ends_with(';'))
-        value.remove_suffix(1);
-    std::vector<std::string> fields;
-    for (;;) {
-        const std::ptrdiff_t comma = FindOutsideQuotes(value, ',', start);
-        if (comma < 0) {
-            fields.emplace_back(value.substr(std::min(start, value.size())));
-            return fields;
-        }
-        fields.emplace_back(value.substr(start, static_cast<size_t>(comma) - start));
-        start = static_cast<size_t>(comma) + 1;
+    if (semicolon < 0 && value_.ends_with(';'))
+        value_.remove_suffix(1);
+}
+
+bool CEntryFieldCursor::Next(std::string_view& field) {
+    if (done_)
+        return false;
+    const std::ptrdiff_t comma = FindOutsideQuotes(value_, ',', start_);
+    if (comma < 0) {
+        field = value_.substr(std::min(start_, value_.size()));
+        done_ = true;
+        return true;
     }
+    field = value_.substr(start_, static_cast<size_t>(comma) - start_);
+    start_ = static_cast<size_t>(comma) + 1;
+    return true;
+}
+
+std::string_view CEntryFieldCursor::Rest() {
+    if (done_)
+        return {};
+    done_ = true;
+    return value_.substr(std::min(start_, value_.size()));
+}
+
+std::vector<std::string> EntryFields(std::string_view entry) {
+    std::vector<std::string> fields;
+    CEntryFieldCursor cursor(entry);
+    std::string_view field;
+    while (cursor.Next(field))
+        fields.emplace_back(field);
+    return fields;
 }
 
 std::vector<std::string> EntryFields(std::string_view entry, size_t count) {
-    std::vector<std::string> fields = EntryFields(entry);
-    if (count > 0 && fields.size() > count) {
-        for (size_t i = count; i < fields.size(); ++i)
-            fields[count - 1].append(",").append(fields[i]);
-    }
+    std::vector<std::string> fields;
+    if (count == 0)
+        return fields;
+    fields.reserve(count);
+    CEntryFieldCursor cursor(entry);
+    std::string_view field;
+    while (fields.size() + 1 < count && cursor.Next(field))
+        fields.emplace_back(field);
+    fields.emplace_back(cursor.Rest());
     fields.resize(count);
     return fields;
 }
@@ -175,6 +248,9 @@ int16_t ParseSigned16(std::string_view text) {
 }
 
 size_t HeaderAt(std::string_view line, std::span<const std::string_view> headers) {
+    // Most lines are no header: one test instead of one per section.
+    if (!line.starts_with('['))
+        return kNoHeader;
     for (size_t i = 0; i < headers.size(); ++i)
         if (KeywordAt(line, headers[i]))
             return i;

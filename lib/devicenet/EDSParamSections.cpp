@@ -1,22 +1,27 @@
 #include "devicenet/EDSParamSections.h"
 
+#include "devicenet/EDSParamFields.h"
 #include "dictionaries/EDSTextHelper.h"
 
 #include <algorithm>
 #include <limits>
-#include <map>
 #include <utility>
 
 namespace corvid {
 
 namespace {
 
-// Each parameter by the number it is written under.
-std::map<uint32_t, CEDSParam*> ParamsByNumber(const CEDSParamList& params) {
+// Each parameter by the number it is written under, ascending; the numbers
+// are unique.
+using ParamIndex = std::vector<std::pair<uint32_t, CEDSParam*>>;
+
+ParamIndex ParamsByNumber(const CEDSParamList& params) {
     const std::vector<uint32_t> numbers = ParamNumbers(params);
-    std::map<uint32_t, CEDSParam*> byNumber;
+    ParamIndex byNumber;
+    byNumber.reserve(params.size());
     for (size_t i = 0; i < params.size(); ++i)
-        byNumber.emplace(numbers[i], params[i].get());
+        byNumber.emplace_back(numbers[i], params[i].get());
+    std::sort(byNumber.begin(), byNumber.end());
     return byNumber;
 }
 
@@ -37,27 +42,6 @@ size_t BlanksAfterMember(size_t number) {
     if (number <= 10000)
         return 2;
     return 1;
-}
-
-void FormatParam(CEDSLineWriter& out, size_t number, const CEDSParam& p) {
-    const auto dec = [](auto value) { return std::to_string(value); };
-    out.Line("\tParam" + dec(number) + "=");
-    out.Line("\t\t" + dec(p.Reserved) + ",");
-    out.Line("\t\t" + DecimalOrEmpty(p.PathSize) + ", " + p.LinkPath + ",");
-    // Files give the descriptor as a word; its high byte is written only
-    // when it holds bits.
-    out.Line("\t\t" + (p.Descriptor > 0xFF ? FormatHex16(p.Descriptor) : FormatHex8(p.Descriptor)) +
-             ",");
-    out.Line("\t\t" + FormatHex8(p.DataType) + ", " + dec(p.DataSize) + ",");
-    out.Line("\t\t" + p.ParameterName + ",");
-    out.Line("\t\t" + p.UnitsStr + ",");
-    out.Line("\t\t" + p.HelpStr + ",");
-    out.Line("\t\t" + p.Minimum + ", " + p.Maximum + ", " + p.Default + ",");
-    out.Line("\t\t" + DecimalOrEmpty(p.Multiplier) + ", " + DecimalOrEmpty(p.Divider) + ", " +
-             DecimalOrEmpty(p.Base) + ", " + DecimalOrEmpty(p.Offset) + ",");
-    out.Line("\t\t" + p.MultiplierLink + ", " + p.DivisorLink + ", " + p.BaseLink + ", " +
-             p.OffsetLink + ", " + DecimalOrEmpty(p.Precision) + ";");
-    out.Line("");
 }
 
 // The header of a section that has something to write, through `kept`
@@ -141,52 +125,24 @@ void FormatGroups(CEDSLineWriter& out, const CEDSParamList& params,
     WriteKeptEntries(kept, "Groups");
 }
 
-// A numeric field by `parse`, or none when the file left it empty.
-template <typename Parse>
-auto GivenNumber(const std::string& field, Parse parse)
-    -> std::optional<decltype(parse(std::string_view()))> {
-    if (TrimmedBlanks(field).empty())
-        return std::nullopt;
-    return parse(field);
-}
-
 } // namespace
 
 std::unique_ptr<CEDSParam> ParamFromEntry(std::string_view entry) {
-    const std::vector<std::string> f = EntryFields(entry, 21);
+    const auto fields = EntryFieldViews<kParamFields.size()>(entry);
     auto param = std::make_unique<CEDSParam>();
-    param->Reserved = Number8(f[0]);
-    param->PathSize = GivenNumber(f[1], Number8);
-    param->LinkPath = f[2];
-    param->Descriptor = Number16(f[3]);
-    param->DataType = Number8(f[4]);
-    param->DataSize = Number8(f[5]);
-    param->ParameterName = f[6];
-    param->UnitsStr = f[7];
-    param->HelpStr = f[8];
-    param->Minimum = f[9];
-    param->Maximum = f[10];
-    param->Default = f[11];
-    param->Multiplier = GivenNumber(f[12], Number16);
-    param->Divider = GivenNumber(f[13], Number16);
-    param->Base = GivenNumber(f[14], Number16);
-    // The writer writes a negative offset with its sign; read it back.
-    param->Offset = GivenNumber(f[15], ParseSigned16);
-    param->MultiplierLink = f[16];
-    param->DivisorLink = f[17];
-    param->BaseLink = f[18];
-    param->OffsetLink = f[19];
-    param->Precision = GivenNumber(f[20], Number8);
+    for (size_t i = 0; i < kParamFields.size(); ++i)
+        StoreParamField(*param, kParamFields[i], fields[i]);
     return param;
 }
 
 namespace {
 
-using ParamIndex = std::map<uint32_t, CEDSParam*>;
-
 CEDSParam* ParamIn(const ParamIndex& byNumber, uint32_t number) {
-    const auto found = byNumber.find(number);
-    return found == byNumber.end() || number == 0 ? nullptr : found->second;
+    const auto found =
+        std::lower_bound(byNumber.begin(), byNumber.end(), number,
+                         [](const auto& item, uint32_t n) { return item.first < n; });
+    return found == byNumber.end() || found->first != number || number == 0 ? nullptr
+                                                                            : found->second;
 }
 
 bool ReadEnumParInto(std::string_view entry, const ParamIndex& byNumber) {
@@ -199,20 +155,22 @@ bool ReadEnumParInto(std::string_view entry, const ParamIndex& byNumber) {
 
 size_t ReadGroupInto(std::string_view entry, const ParamIndex& byNumber,
                      std::vector<std::string>& groupNames) {
-    const std::vector<std::string> fields = EntryFields(entry);
-    groupNames.push_back(fields.empty() ? std::string() : fields[0]);
+    CEntryFieldCursor fields(entry);
+    std::string_view field;
+    groupNames.emplace_back(fields.Next(field) ? field : std::string_view());
     // Members join the group this line names, whatever number its key
     // carries: the writer numbers groups by position, so a file whose group
     // numbers have gaps or come out of order keeps each name with its
     // members. A group past what Group can hold keeps its name only.
     const size_t group = groupNames.size();
     // The second field is the member count; the writer counts for itself.
-    const size_t members = fields.size() > 2 ? fields.size() - 2 : 0;
-    if (group > std::numeric_limits<uint8_t>::max())
-        return members;
+    fields.Next(field);
     size_t skipped = 0;
-    for (size_t i = 2; i < fields.size(); ++i) {
-        if (CEDSParam* member = ParamIn(byNumber, ParseNumber(fields[i])))
+    while (fields.Next(field)) {
+        CEDSParam* member = group > std::numeric_limits<uint8_t>::max()
+                                ? nullptr
+                                : ParamIn(byNumber, ParseNumber(field));
+        if (member != nullptr)
             member->Group = static_cast<uint8_t>(group);
         else
             ++skipped;
@@ -238,13 +196,15 @@ namespace {
 void AppendParam(std::string_view entry, int line, ParamSectionTarget& target) {
     auto param = ParamFromEntry(entry);
     param->Number = EntryNumber(entry, "Param");
-    if (param->Number == 0 || target.Numbers.contains(param->Number)) {
-        const uint32_t given = target.Numbers.empty() ? 1 : *target.Numbers.rbegin() + 1;
+    std::vector<uint32_t>& numbers = target.Numbers;
+    if (param->Number == 0 || std::binary_search(numbers.begin(), numbers.end(), param->Number)) {
+        const uint32_t given = numbers.empty() ? 1 : numbers.back() + 1;
         Note(target.Diagnostics, target.Path, line,
              "parameter number 0 or already used, read as Param" + std::to_string(given));
         param->Number = given;
     }
-    target.Numbers.insert(param->Number);
+    // Files number their parameters in order, so the number mostly goes last.
+    numbers.insert(std::upper_bound(numbers.begin(), numbers.end(), param->Number), param->Number);
     target.Params.push_back(std::move(param));
 }
 
@@ -263,7 +223,7 @@ LineUse ReadParamSectionLine(ParamSection section, std::string& line, CEDSLineSo
         AppendParam(line, firstLine, target);
     else
         target.Pending.push_back(
-            {section, line, firstLine, source.RawLinesSince(offset),
+            {section, line, firstLine, source.RawTextSince(offset),
              target.Kept == nullptr ? 0 : std::as_const(*target.Kept).EntriesOf("EnumPar").size()});
     return LineUse::Read;
 }
@@ -282,8 +242,9 @@ void FinishParamSections(ParamSectionTarget& target) {
             if (target.Kept != nullptr) {
                 std::vector<std::string>& kept = target.Kept->EntriesOf("EnumPar");
                 const auto at = kept.begin() + std::ptrdiff_t(pending.KeptBefore + keptInserted);
-                kept.insert(at, pending.Lines.begin(), pending.Lines.end());
-                keptInserted += pending.Lines.size();
+                const std::vector<std::string> lines = RawLinesOf(pending.Text);
+                kept.insert(at, lines.begin(), lines.end());
+                keptInserted += lines.size();
             }
         }
     }
@@ -296,7 +257,7 @@ void FormatParamSections(CEDSLineWriter& out, const CEDSParamList& params,
     if (!params.empty() || HasKeptEntries(kept, "Params"))
         SectionHeader(out, kept, "Params");
     for (size_t i = 0; i < params.size(); ++i)
-        FormatParam(out, numbers[i], *params[i]);
+        FormatParamEntry(out, numbers[i], *params[i]);
     WriteKeptEntries(kept, "Params");
     out.Line("");
     FormatEnumPar(out, params, numbers, kept);

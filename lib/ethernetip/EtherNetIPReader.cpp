@@ -61,38 +61,39 @@ constexpr std::array<std::string_view, 19> kHeaders = {
     "[]",
 };
 
-const std::string& FieldAt(const std::vector<std::string>& fields, size_t index) {
-    static const std::string kEmpty;
-    return index < fields.size() ? fields[index] : kEmpty;
+std::string WithoutSemicolons(std::string_view text) {
+    std::string kept(text);
+    std::erase(kept, ';');
+    return kept;
 }
 
-std::string WithoutSemicolons(std::string text) {
-    std::erase(text, ';');
-    return text;
+// The first `count` fields of `table` one by one from the cursor; those
+// the entry lacks stay empty.
+template <typename Record, size_t N>
+void ReadFieldsFrom(CEntryFieldCursor& fields, Record& record, const FieldTable<Record, N>& table,
+                    size_t count = N) {
+    std::string_view field;
+    for (size_t i = 0; i < count && fields.Next(field); ++i)
+        StoreCIPField(record, table[i], field);
 }
 
-std::string JoinFields(const std::vector<std::string>& fields, size_t from, size_t count) {
-    std::string text;
-    for (size_t i = from; i < from + count; ++i)
-        text += (i == from ? "" : ",") + FieldAt(fields, i);
-    return text;
-}
-
-// The entries are read by their fields: name, path, size and descriptor,
-// the two reserved fields whatever they hold, then (size, reference) pairs.
-// A size left without a reference keeps an empty reference, so no member
-// text is lost.
-AssemblyEntry AssemblyFromEntry(const std::string& entry) {
-    const std::vector<std::string> fields = EntryFields(entry);
+// The entries are read by their fields: name, path, size and data, the two
+// reserved fields whatever they hold, then (size, reference) pairs. A size
+// left without a reference keeps an empty reference, so no member text is
+// lost.
+AssemblyEntry AssemblyFromEntry(std::string_view entry) {
     AssemblyEntry assembly;
     assembly.Number = static_cast<int32_t>(EntryNumber(entry, "Assem"));
-    assembly.Name = FieldAt(fields, 0);
-    assembly.Path = FieldAt(fields, 1);
-    assembly.Size = FieldAt(fields, 2);
-    assembly.Data = FieldAt(fields, 3);
-    for (size_t i = 6; i < fields.size(); i += 2) {
-        assembly.MemberSizes.push_back(fields[i]);
-        assembly.MemberReferences.push_back(FieldAt(fields, i + 1));
+    CEntryFieldCursor fields(entry);
+    ReadFieldsFrom(fields, assembly, kAssemblyEntryFields);
+    std::string_view field;
+    for (size_t i = 0; i < kAssemblyReservedFields; ++i)
+        fields.Next(field);
+    while (fields.Next(field)) {
+        assembly.MemberSizes.emplace_back(field);
+        std::string_view reference;
+        assembly.MemberReferences.emplace_back(fields.Next(reference) ? reference
+                                                                      : std::string_view());
     }
     return assembly;
 }
@@ -100,36 +101,41 @@ AssemblyEntry AssemblyFromEntry(const std::string& entry) {
 // Five identity fields, three reserved fields, then the legal slots (which
 // may hold commas of their own). A rack written without the reserved fields
 // keeps its last field as the slots.
-RackEntry RackFromEntry(const std::string& entry) {
-    const std::vector<std::string> fields = EntryFields(entry);
+RackEntry RackFromEntry(std::string_view entry) {
     RackEntry rack;
     rack.Number = static_cast<int32_t>(EntryNumber(entry, "Rack"));
-    rack.VendorID = FieldAt(fields, 0);
-    rack.ProductType = FieldAt(fields, 1);
-    rack.ProductCode = FieldAt(fields, 2);
-    rack.MajorRevision = FieldAt(fields, 3);
-    rack.MinorRevision = FieldAt(fields, 4);
-    if (fields.size() > 8)
-        rack.LegalSlots = JoinFields(fields, 8, fields.size() - 8);
-    else if (fields.size() > 5)
-        rack.LegalSlots = fields.back();
-    rack.LegalSlots = WithoutSemicolons(rack.LegalSlots);
+    CEntryFieldCursor fields(entry);
+    ReadFieldsFrom(fields, rack, kRackFields, kRackFields.size() - 1);
+    std::array<std::string_view, kRackReservedFields> reserved;
+    size_t count = 0;
+    while (count < reserved.size() && fields.Next(reserved[count]))
+        ++count;
+    const std::string_view slots = !fields.AtEnd() ? fields.Rest()
+                                   : count > 0     ? reserved[count - 1]
+                                                   : std::string_view();
+    rack.LegalSlots = WithoutSemicolons(slots);
     return rack;
 }
 
-ConnectionEntry ConnectionFromEntry(const std::string& entry) {
-    const std::vector<std::string> fields = EntryFields(entry, 15);
+// String1 to String4 each gather several fields of the file's entry, with
+// the commas between them, a field the entry lacks as empty; the path takes
+// the rest.
+ConnectionEntry ConnectionFromEntry(std::string_view entry) {
     ConnectionEntry connection;
     connection.Number = static_cast<int32_t>(EntryNumber(entry, "Connection"));
-    connection.Hex1 = fields[0];
-    connection.Hex2 = fields[1];
-    connection.String1 = JoinFields(fields, 2, 3);
-    connection.String2 = JoinFields(fields, 5, 3);
-    connection.String3 = JoinFields(fields, 8, 2);
-    connection.String4 = JoinFields(fields, 10, 2);
-    connection.String5 = fields[12];
-    connection.String6 = fields[13];
-    connection.Path = WithoutSemicolons(fields[14]);
+    CEntryFieldCursor fields(entry);
+    for (size_t f = 0; f + 1 < kConnectionFields.size(); ++f) {
+        std::string& text =
+            connection.*std::get<std::string ConnectionEntry::*>(kConnectionFields[f].Member);
+        std::string_view field;
+        for (size_t i = 0; i <= kConnectionFieldCommas[f]; ++i) {
+            if (i > 0)
+                text += ',';
+            if (fields.Next(field))
+                text += field;
+        }
+    }
+    connection.Path = WithoutSemicolons(fields.Rest());
     return connection;
 }
 

@@ -72,10 +72,10 @@ void WriteAssemblies(CEDSLineWriter& out, CKeptLinesWriter& kept, const Assembly
     FormatFieldLines(out, section, kAssemblyFields);
     for (const AssemblyEntry& assembly : section.Assemblies) {
         out.Line("\tAssem" + std::to_string(assembly.Number) + "=");
-        for (const std::string* field :
-             {&assembly.Name, &assembly.Path, &assembly.Size, &assembly.Data})
-            out.Append(kIndent6).Append(*field).Line(",");
+        for (const FieldEntry<AssemblyEntry>& field : kAssemblyEntryFields)
+            out.Append(kIndent6).Append(FieldText(assembly, field)).Line(",");
         const size_t members = assembly.MemberSizes.size();
+        static_assert(kAssemblyReservedFields == 2);
         out.Append(kIndent6).Line(members == 0 ? ",;" : ",,");
         for (size_t k = 0; k < members; ++k) {
             const std::string& reference =
@@ -112,11 +112,14 @@ void WriteModular(CEDSLineWriter& out, CKeptLinesWriter& kept, const ModularReco
         return;
     kept.Section("Modular");
     FormatFieldLines(out, section, kModularFields);
+    // The identity fields and the reserved ones share a line; the legal
+    // slots, the last field, have a line of their own.
     for (const RackEntry& rack : section.Racks) {
-        out.Line("\tRack" + std::to_string(rack.Number) + "=")
-            .Line("\t\t" + rack.VendorID + "," + rack.ProductType + "," + rack.ProductCode + "," +
-                  rack.MajorRevision + "," + rack.MinorRevision + ",,,,")
-            .Line("\t\t" + rack.LegalSlots + ";");
+        out.Line("\tRack" + std::to_string(rack.Number) + "=").Append("\t\t");
+        for (size_t f = 0; f + 1 < kRackFields.size(); ++f)
+            out.Append(FieldText(rack, kRackFields[f])).Append(",");
+        out.Line(std::string(kRackReservedFields, ','));
+        out.Line("\t\t" + FieldText(rack, kRackFields.back()) + ";");
     }
     kept.Entries("Modular");
     out.Line("");

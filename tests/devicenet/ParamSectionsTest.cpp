@@ -25,33 +25,6 @@ std::string Format(const CEDSParamList& params, const Strings& groupNames) {
     return out.Take();
 }
 
-TEST(ParamFromEntry, TwentyOneFieldsInOrder) {
-    const auto p =
-        ParamFromEntry("Param9=1,6,\"20 01 24 09 30 01\",0x94,0xC7,2,\"Speed, set\","
-                       "\"rpm\",\"\",-100,0x1F4,0,65535,10,2,-5,\"m\",\"d\",\"b\",\"o\",3;");
-    EXPECT_EQ(p->Reserved, 1);
-    EXPECT_EQ(p->PathSize, 6);
-    EXPECT_EQ(p->LinkPath, "\"20 01 24 09 30 01\"");
-    EXPECT_EQ(p->Descriptor, 0x94);
-    EXPECT_EQ(p->DataType, 0xC7);
-    EXPECT_EQ(p->DataSize, 2);
-    EXPECT_EQ(p->ParameterName, "\"Speed, set\"");
-    EXPECT_EQ(p->UnitsStr, "\"rpm\"");
-    EXPECT_EQ(p->HelpStr, "\"\"");
-    EXPECT_EQ(p->Minimum, "-100");
-    EXPECT_EQ(p->Maximum, "0x1F4");
-    EXPECT_EQ(p->Default, "0");
-    EXPECT_EQ(p->Multiplier, 65535);
-    EXPECT_EQ(p->Divider, 10);
-    EXPECT_EQ(p->Base, 2);
-    EXPECT_EQ(p->Offset, -5);
-    EXPECT_EQ(p->MultiplierLink, "\"m\"");
-    EXPECT_EQ(p->OffsetLink, "\"o\"");
-    EXPECT_EQ(p->Precision, 3);
-    EXPECT_EQ(p->Group, 0);
-    EXPECT_FALSE(p->EnumStrings);
-}
-
 TEST(ParamFromEntry, ShortEntryLeavesTheRestEmptyAndNarrowFieldsKeepLowBits) {
     const auto p = ParamFromEntry("Param1=0x1FF,,,,;");
     EXPECT_EQ(p->Reserved, 0xFF);

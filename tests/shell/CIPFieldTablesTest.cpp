@@ -4,6 +4,7 @@
 
 #include "PageText.h"
 #include "devicenet/DeviceNetFields.h"
+#include "devicenet/EDSParamFields.h"
 #include "door/EDSDocKinds.h"
 #include "editing/CellCommit.h"
 #include "ethernetip/EtherNetIPFields.h"
@@ -108,6 +109,113 @@ TEST(CIPFieldTables, EveryKeywordReadWrittenShownAndCommitted) {
     CheckFields<CEtherNetIPEDS>("Assembly", kAssemblyFields);
     CheckFields<CEtherNetIPEDS>("Modular", kModularFields);
     CheckFields<CEtherNetIPEDS>("Capacity", kCapacityFields);
+}
+
+// Every field of a ParamN entry: read from its place, written back in the
+// same place, shown in its column and committed by its kind. A sample that
+// differs from every other field's value catches a field read, written or
+// shown in another's place.
+TEST(CIPFieldTables, EveryParamFieldReadWrittenShownAndCommitted) {
+    for (size_t i = 0; i < kParamFields.size(); ++i) {
+        const ParamField& field = kParamFields[i];
+        SCOPED_TRACE(std::string(field.Name));
+        const bool text = std::holds_alternative<std::string CEDSParam::*>(field.Member);
+        const bool negative = field.Traits.Signed;
+        const std::string sample = text       ? "\"s, " + std::to_string(i) + "\""
+                                   : negative ? "-0x1" + std::to_string(i % 10)
+                                              : "0x1" + std::to_string(i % 10);
+        std::string entry = "Param4=";
+        for (size_t f = 0; f < kParamFields.size(); ++f)
+            entry += (f == i ? sample : "") + (f + 1 < kParamFields.size() ? "," : ";");
+        CDeviceNetEDS model;
+        EDSDocKind<CDeviceNetEDS>::LoadText(model, "[Params]\n" + entry + "\n", "t.eds");
+        ASSERT_EQ(model.ParamCount(), 1u);
+        const std::string value = ParamFieldText(model.ParamAt(0), field);
+        const bool asWritten = text || field.Traits.Form == WriteForm::Hex;
+        const int number = (negative ? -1 : 1) * static_cast<int>(16 + i % 10);
+        EXPECT_EQ(value, asWritten ? sample : std::to_string(number));
+        for (size_t f = 0; f < kParamFields.size(); ++f)
+            if (f != i && ParamFieldText(model.ParamAt(0), kParamFields[f]) == value)
+                ADD_FAILURE() << "also in " << kParamFields[f].Name;
+
+        CDeviceNetEDS again;
+        EDSDocKind<CDeviceNetEDS>::LoadText(again, EDSDocKind<CDeviceNetEDS>::Format(model), "t");
+        ASSERT_EQ(again.ParamCount(), 1u);
+        EXPECT_EQ(again.ParamAt(0), model.ParamAt(0));
+
+        if (field.Traits.Column == 0)
+            continue;
+        const Page page = BuildPage(model, "Params");
+        const PageCell& cell = page.Rows.at(0).Cells.at(field.Traits.Column);
+        if (field.Rule != ParamRule::DataType) {
+            EXPECT_EQ(cell.Text, value);
+        }
+        const auto commit = [&](std::string_view typed) {
+            return CommitCell(model, CellEdit{"Params", "Param4", field.Traits.Column, typed})
+                .Status;
+        };
+        // Each would split or cut the entry on the next read.
+        if (text && field.Traits.Kind != ValueKind::Quoted && field.Rule != ParamRule::Value) {
+            for (const char* broken : {"1,2", "a;b", "a$b"})
+                EXPECT_EQ(commit(broken), CommitStatus::Refused) << broken;
+        }
+        if (!text && field.Rule == ParamRule::Plain) {
+            EXPECT_EQ(commit("x"), CommitStatus::Refused);
+            EXPECT_EQ(commit("70000"), CommitStatus::Refused);
+            EXPECT_EQ(commit(" 0x10 "), CommitStatus::Stored);
+            EXPECT_EQ(ParamFieldText(model.ParamAt(0), field), "16");
+        }
+    }
+}
+
+// Every field of an InputN entry: read from its place, written back in the
+// same place, shown in its row and committed by its kind.
+TEST(CIPFieldTables, EveryIOEntryFieldReadWrittenShownAndCommitted) {
+    for (size_t i = 0; i < kIOEntryFields.size(); ++i) {
+        const FieldEntry<IOEntry>& item = kIOEntryFields[i];
+        SCOPED_TRACE(std::string(item.Keyword));
+        const bool text = item.Traits.Kind == ValueKind::Quoted;
+        const std::string sample =
+            text ? "\"s, " + std::to_string(i) + "\"" : "0x1" + std::to_string(i);
+        std::string entry = "Input3=";
+        for (size_t f = 0; f < kIOEntryFields.size(); ++f)
+            entry += (f == i ? sample : "") + (f + 1 < kIOEntryFields.size() ? "," : ";");
+        CDeviceNetEDS model;
+        EDSDocKind<CDeviceNetEDS>::LoadText(model, "[IO_Info]\n" + entry + "\n", "t.eds");
+        ASSERT_EQ(model.IOInfoSection.Inputs.size(), 1u);
+        const IOEntry& read = model.IOInfoSection.Inputs[0];
+        const std::string value = FieldText(read, item);
+        EXPECT_EQ(value, text ? sample : FormatFieldNumber(16 + i, item.Traits));
+        for (size_t f = 0; f < kIOEntryFields.size(); ++f)
+            if (f != i && FieldText(read, kIOEntryFields[f]) == value)
+                ADD_FAILURE() << "also in " << kIOEntryFields[f].Keyword;
+
+        CDeviceNetEDS again;
+        EDSDocKind<CDeviceNetEDS>::LoadText(again, EDSDocKind<CDeviceNetEDS>::Format(model), "t");
+        EXPECT_EQ(again.IOInfoSection.Inputs, model.IOInfoSection.Inputs);
+
+        const auto shown = [&] {
+            const Page page = BuildPage(model, "IO_Info", PageState{{"Input3"}});
+            const PageRow* head = test::FindRow(page, "Input3");
+            EXPECT_NE(head, nullptr);
+            return head == nullptr ? std::string() : head[1 + i].Cells[1].Text;
+        };
+        EXPECT_EQ(shown(), value);
+        const auto commit = [&](std::string_view typed) {
+            return CommitCell(model, CellEdit{"IO_Info", "Input3", 1, typed, i + 1}).Status;
+        };
+        if (text) {
+            EXPECT_EQ(commit("a\"b"), CommitStatus::Refused);
+            EXPECT_EQ(commit(" new "), CommitStatus::Stored);
+            EXPECT_EQ(shown(), "\"new\"");
+        } else {
+            EXPECT_EQ(commit("70000"), CommitStatus::Refused);
+            EXPECT_EQ(commit(" 0x0F "), CommitStatus::Stored);
+            // The connection-bits popup keeps the bits it does not show.
+            const bool popup = item.Traits.Editor == FieldEditor::Popup;
+            EXPECT_EQ(shown(), FormatFieldNumber(popup ? ((16 + i) | 0x0F) : 15, item.Traits));
+        }
+    }
 }
 
 // A keyword of one section is no keyword of another.

@@ -111,16 +111,8 @@ protected:
 
 TEST_F(IOInfoRows, DetailRowsStoreByTheirPlace) {
     IOEntry& input = model.IOInfoSection.Inputs[0];
-    EXPECT_EQ(Commit(model, "Input1", " 8 ", 1).Status, CommitStatus::Stored);
-    EXPECT_EQ(input.Size, 8);
-    EXPECT_EQ(Commit(model, "Input1", "70000", 1).Status, CommitStatus::Refused);
-    EXPECT_EQ(input.Size, 8);
     EXPECT_EQ(Commit(model, "Input1", "0x5", 3).Status, CommitStatus::Stored);
     EXPECT_EQ(input.TypeMask, 0x0105) << "bits the popup does not show stay";
-    EXPECT_EQ(Commit(model, "Input1", "Speed", 4).Status, CommitStatus::Stored);
-    EXPECT_EQ(input.Name, "\"Speed\"");
-    EXPECT_EQ(Commit(model, "Input1", "20 04", 6).Status, CommitStatus::Stored);
-    EXPECT_EQ(input.Path, "\"20 04\"");
     EXPECT_EQ(Commit(model, "PollInfo", "3", 3).Status, CommitStatus::Stored);
     EXPECT_EQ(model.IOInfoSection.PollInfo.DefaultOutput, 3);
     EXPECT_EQ(Commit(model, "Default", "0x9", std::nullopt).Status, CommitStatus::Stored);

@@ -35,39 +35,31 @@ CommitResult StoreMember(AssemblyEntry& assembly, size_t member, const CellEdit&
 }
 
 CommitResult CommitAssembly(AssemblyEntry& assembly, size_t distance, const CellEdit& edit) {
-    const std::array<std::string*, 4> fields = {&assembly.Name, &assembly.Path, &assembly.Size,
-                                                &assembly.Data};
-    if (distance < fields.size())
-        return StoreUnquotedField(*fields[distance], edit);
+    constexpr size_t kFields = kAssemblyEntryFields.size();
+    if (distance < kFields)
+        return StoreEntryField(assembly, kAssemblyEntryFields, distance, edit);
     const size_t members = std::max(assembly.MemberSizes.size(), assembly.MemberReferences.size());
-    if (distance - fields.size() < members)
-        return StoreMember(assembly, distance - fields.size(), edit);
+    if (distance - kFields < members)
+        return StoreMember(assembly, distance - kFields, edit);
     return NotEditable(edit);
 }
 
 // Legal slots are the last field of a rack and may list slots with commas.
 CommitResult CommitRack(RackEntry& rack, size_t distance, const CellEdit& edit) {
-    const std::array<std::string*, 5> fields = {&rack.VendorID, &rack.ProductType,
-                                                &rack.ProductCode, &rack.MajorRevision,
-                                                &rack.MinorRevision};
-    if (distance < fields.size())
-        return StoreUnquotedField(*fields[distance], edit);
-    if (distance == fields.size())
+    if (distance + 1 == kRackFields.size())
         return StoreFieldList(rack.LegalSlots, edit, kAnyCommas);
-    return NotEditable(edit);
+    return StoreEntryField(rack, kRackFields, distance, edit);
 }
 
 // String1 to String4 each hold several fields of the entry; the path is its
 // last field.
 CommitResult CommitConnection(ConnectionEntry& connection, size_t distance, const CellEdit& edit) {
-    // The commas each field of kConnectionFields holds.
-    constexpr std::array<size_t, kConnectionFields.size()> kCommas = {0, 0, 2, 2,         1,
-                                                                      1, 0, 0, kAnyCommas};
+    static_assert(kConnectionFieldCommas.back() == kAnyCommas);
     if (distance >= kConnectionFields.size())
         return NotEditable(edit);
     std::string& field =
         connection.*std::get<std::string ConnectionEntry::*>(kConnectionFields[distance].Member);
-    return StoreFieldList(field, edit, kCommas[distance]);
+    return StoreFieldList(field, edit, kConnectionFieldCommas[distance]);
 }
 
 // The open head row of a class holds no value; the row d below it is the

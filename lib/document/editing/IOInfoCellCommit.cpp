@@ -1,7 +1,9 @@
 #include "CellRules.h"
 #include "EditTexts.h"
+#include "FieldCommit.h"
 #include "IOInfoEntries.h"
 
+#include "devicenet/DeviceNetFields.h"
 #include "dictionaries/EDSTextHelper.h"
 
 #include <algorithm>
@@ -56,38 +58,17 @@ IOEntry* EntryOf(DeviceNetIOInfoSection& io, const IORow& row) {
     return where.relation == FindRelation::Found ? &list[*where.position] : nullptr;
 }
 
-CommitResult CommitConnectionRow(ConnectionInfo& info, size_t distance, const CellEdit& edit) {
-    switch (distance) {
-    case 1:
-        return StoreTypeMaskBits(info.TypeMask, edit);
-    case 2:
-        return StoreNumber(info.DefaultInput, edit);
-    case 3:
-        return StoreNumber(info.DefaultOutput, edit);
-    default:
+// The row `distance` below an entry's head is its field `distance`; the
+// connection bits go through their popup's rule.
+template <typename Record, size_t N>
+CommitResult CommitEntryFieldRow(Record& record, const FieldTable<Record, N>& table,
+                                 size_t distance, const CellEdit& edit) {
+    if (distance == 0 || distance > N)
         return NotEditable(edit);
-    }
-}
-
-CommitResult CommitEntryRow(IOEntry& entry, size_t distance, const CellEdit& edit) {
-    switch (distance) {
-    case 1:
-        return StoreNumber(entry.Size, edit);
-    case 2:
-        return StoreNumber(entry.SigBits, edit);
-    case 3:
-        return StoreTypeMaskBits(entry.TypeMask, edit);
-    case 4:
-        return StoreQuoted(entry.Name, edit);
-    case 5:
-        return StoreNumber(entry.PathSize, edit);
-    case 6:
-        return StoreQuoted(entry.Path, edit);
-    case 7:
-        return StoreQuoted(entry.Help, edit);
-    default:
-        return NotEditable(edit);
-    }
+    const FieldEntry<Record>& item = table[distance - 1];
+    if (item.Traits.Editor == FieldEditor::Popup)
+        return StoreTypeMaskBits(record.*std::get<uint16_t Record::*>(item.Member), edit);
+    return StoreField(record, item, edit);
 }
 
 // The connection entries whose default names the input or output.
@@ -126,14 +107,15 @@ CommitResult CommitIOInfo(DeviceNetIOInfoSection& io, const CellEdit& edit) {
     if (edit.Column != 1)
         return NotEditable(edit);
     if (!edit.Distance)
-        return edit.RowKey == "Default" ? StoreTypeMaskBits(io.Default, edit) : NotEditable(edit);
+        return edit.RowKey == kIOInfoFields[0].Keyword ? StoreTypeMaskBits(io.Default, edit)
+                                                       : NotEditable(edit);
     const std::optional<IORow> row = ParseIORowKey(edit.RowKey);
     if (!row)
         return NotEditable(edit);
     if (ConnectionInfo* info = PresentConnection(io, row->Kind))
-        return CommitConnectionRow(*info, *edit.Distance, edit);
+        return CommitEntryFieldRow(*info, kConnectionInfoFields, *edit.Distance, edit);
     if (IOEntry* entry = IsEntry(*row) ? EntryOf(io, *row) : nullptr)
-        return CommitEntryRow(*entry, *edit.Distance, edit);
+        return CommitEntryFieldRow(*entry, kIOEntryFields, *edit.Distance, edit);
     return NotEditable(edit);
 }
 

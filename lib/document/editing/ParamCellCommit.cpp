@@ -1,6 +1,7 @@
 #include "CellRules.h"
 #include "ParamCells.h"
 #include "devicenet/CIPParamRules.h"
+#include "devicenet/EDSParamFields.h"
 
 #include "dictionaries/EDSTextHelper.h"
 #include "editing/ParamEditing.h"
@@ -88,55 +89,44 @@ CommitResult StoreGroup(uint8_t& group, size_t groupCount, const CellEdit& edit)
     return Stored();
 }
 
-CommitResult CommitParamColumn(CEDSParam& param, size_t groupCount, const CellEdit& edit) {
-    switch (edit.Column) {
-    case 1:
-        return StoreNumber(param.PathSize, edit);
-    case 2:
-        return StoreQuoted(param.LinkPath, edit);
-    case 3:
+// Numbers up to their member's largest value, names between quotes, links
+// as one field of the entry; the rule of the field decides the rest.
+CommitResult StoreParamColumn(CEDSParam& param, const ParamField& field, const CellEdit& edit) {
+    switch (field.Rule) {
+    case ParamRule::Descriptor:
         return StoreDescriptorBits(param.Descriptor, edit);
-    case 4:
+    case ParamRule::DataType:
         return StoreParamDataType(param, edit);
-    case 5:
-        return StoreNumber(param.DataSize, edit);
-    case 6:
-        return StoreQuoted(param.ParameterName, edit);
-    case 7:
-        return StoreQuoted(param.UnitsStr, edit);
-    case 8:
-        return StoreQuoted(param.HelpStr, edit);
-    case 9:
-        return StoreParamValue(param, param.Minimum, "Minimum", edit);
-    case 10:
-        return StoreParamValue(param, param.Maximum, "Maximum", edit);
-    case 11:
-        return StoreParamValue(param, param.Default, "Default", edit);
-    case 12:
-        return StoreNumber(param.Multiplier, edit);
-    case 13:
-        return StoreNumber(param.Divider, edit);
-    case 14:
-        return StoreNumber(param.Base, edit);
-    case 15:
-        return StoreOffset(param.Offset, edit);
-    case 16:
-        return StoreEnumStrings(param, edit);
-    case 17:
-        return StoreUnquotedField(param.MultiplierLink, edit);
-    case 18:
-        return StoreUnquotedField(param.DivisorLink, edit);
-    case 19:
-        return StoreUnquotedField(param.BaseLink, edit);
-    case 20:
-        return StoreUnquotedField(param.OffsetLink, edit);
-    case 21:
-        return StoreNumber(param.Precision, edit);
-    case 22:
-        return StoreGroup(param.Group, groupCount, edit);
-    default:
-        return NotEditable(edit);
+    case ParamRule::Value:
+        return StoreParamValue(param, param.*std::get<std::string CEDSParam::*>(field.Member),
+                               field.Name, edit);
+    case ParamRule::Plain:
+        break;
     }
+    return std::visit(
+        [&](auto member) {
+            auto& value = param.*member;
+            using Value = std::decay_t<decltype(value)>;
+            if constexpr (std::is_same_v<Value, std::string>)
+                return field.Traits.Kind == ValueKind::Quoted ? StoreQuoted(value, edit)
+                                                              : StoreUnquotedField(value, edit);
+            else if constexpr (std::is_same_v<Value, std::optional<int16_t>>)
+                return StoreOffset(value, edit);
+            else
+                return StoreNumber(value, edit);
+        },
+        field.Member);
+}
+
+CommitResult CommitParamColumn(CEDSParam& param, size_t groupCount, const CellEdit& edit) {
+    if (edit.Column == kParamEnumColumn)
+        return StoreEnumStrings(param, edit);
+    if (edit.Column == kParamGroupColumn)
+        return StoreGroup(param.Group, groupCount, edit);
+    const ParamField* field = ParamFieldInColumn(edit.Column);
+    if (field == nullptr || field->Traits.Editor == FieldEditor::ReadOnly)
+        return NotEditable(edit);
+    return StoreParamColumn(param, *field, edit);
 }
 
 CommitResult CommitEnumString(CEDSParam& param, const CellEdit& edit) {

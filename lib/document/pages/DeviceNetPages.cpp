@@ -8,6 +8,8 @@
 #include "pages/KeptContent.h"
 #include "pages/ProjectTree.h"
 
+#include <array>
+
 namespace corvid {
 
 namespace {
@@ -46,10 +48,6 @@ std::string TypeMaskComment(uint16_t mask) {
     return "$ " + ConnectionBitTexts(mask);
 }
 
-PageCell TypeMaskCell(uint16_t mask) {
-    return PopupCell(FormatHex16(mask), PopupKind::TypeMask);
-}
-
 std::vector<PageCell> HeadCells(std::string comment) {
     return {ReadOnlyCell(" "), ReadOnlyCell(std::move(comment))};
 }
@@ -58,18 +56,43 @@ void AddField(PageBuilder& page, PageCell value, std::string comment) {
     page.AddField(" ", {}, {std::move(value), ReadOnlyCell(std::move(comment))});
 }
 
-void AddConnection(PageBuilder& page, const char* key, const ConnectionInfo& info,
+// A field's cell: the connection bits through their popup, the others as
+// text.
+template <typename Record>
+PageCell EntryFieldCell(const Record& record, const FieldEntry<Record>& item) {
+    std::string text = FieldText(record, item);
+    if (item.Traits.Editor == FieldEditor::Popup)
+        return PopupCell(std::move(text), PopupKind::TypeMask);
+    return TextCell(std::move(text));
+}
+
+// One field row per field of `table`, each with the comment `comments`
+// gives it.
+template <typename Record, size_t N>
+void AddEntryFields(PageBuilder& page, const Record& record, const FieldTable<Record, N>& table,
+                    const std::array<std::string (*)(const Record&), N>& comments) {
+    for (size_t f = 0; f < N; ++f)
+        AddField(page, EntryFieldCell(record, table[f]), comments[f](record));
+}
+
+constexpr std::array<std::string (*)(const ConnectionInfo&), 3> kConnectionInfoComments = {
+    [](const ConnectionInfo& info) { return TypeMaskComment(info.TypeMask); },
+    [](const ConnectionInfo& info) {
+        return info.DefaultInput == 0 ? std::string("$ No default Input")
+                                      : "$ Default Input=Input" + std::to_string(info.DefaultInput);
+    },
+    [](const ConnectionInfo& info) {
+        return info.DefaultOutput == 0
+                   ? std::string("$ No default Output")
+                   : "$ Default Output=Output" + std::to_string(info.DefaultOutput);
+    },
+};
+
+void AddConnection(PageBuilder& page, const ConnectionInfoEntry& key, const ConnectionInfo& info,
                    const char* comment) {
-    if (info.Present == 0 || !page.AddHead(key, HeadCells(comment)))
+    if (info.Present == 0 || !page.AddHead(std::string(key.Keyword), HeadCells(comment)))
         return;
-    AddField(page, TypeMaskCell(info.TypeMask), TypeMaskComment(info.TypeMask));
-    AddField(page, TextCell(std::to_string(info.DefaultInput)),
-             info.DefaultInput == 0 ? "$ No default Input"
-                                    : "$ Default Input=Input" + std::to_string(info.DefaultInput));
-    AddField(page, TextCell(std::to_string(info.DefaultOutput)),
-             info.DefaultOutput == 0
-                 ? "$ No default Output"
-                 : "$ Default Output=Output" + std::to_string(info.DefaultOutput));
+    AddEntryFields(page, info, kConnectionInfoFields, kConnectionInfoComments);
 }
 
 std::string PathComment(const std::string& path) {
@@ -80,30 +103,36 @@ std::string PathComment(const std::string& path) {
     return "$ Connection Path";
 }
 
+constexpr std::array<std::string (*)(const IOEntry&), kIOEntryFields.size()> kIOEntryComments = {
+    [](const IOEntry& entry) { return "$ " + std::to_string(entry.Size) + " byte"; },
+    [](const IOEntry&) { return std::string("$ Number of Significant Bits (0 = All)"); },
+    [](const IOEntry& entry) { return TypeMaskComment(entry.TypeMask); },
+    [](const IOEntry&) { return std::string("$ Name"); },
+    [](const IOEntry&) { return std::string("$ Connection Path Size"); },
+    [](const IOEntry& entry) { return PathComment(entry.Path); },
+    [](const IOEntry&) { return std::string("$ Help"); },
+};
+
 void AddIOEntries(PageBuilder& page, const char* prefix, const std::vector<IOEntry>& entries,
                   const char* comment) {
-    for (const IOEntry& entry : entries) {
-        if (!page.AddHead(prefix + std::to_string(entry.Number), HeadCells(comment)))
-            continue;
-        AddField(page, TextCell(std::to_string(entry.Size)),
-                 "$ " + std::to_string(entry.Size) + " byte");
-        AddField(page, TextCell(std::to_string(entry.SigBits)),
-                 "$ Number of Significant Bits (0 = All)");
-        AddField(page, TypeMaskCell(entry.TypeMask), TypeMaskComment(entry.TypeMask));
-        AddField(page, TextCell(entry.Name), "$ Name");
-        AddField(page, TextCell(std::to_string(entry.PathSize)), "$ Connection Path Size");
-        AddField(page, TextCell(entry.Path), PathComment(entry.Path));
-        AddField(page, TextCell(entry.Help), "$ Help");
-    }
+    for (const IOEntry& entry : entries)
+        if (page.AddHead(prefix + std::to_string(entry.Number), HeadCells(comment)))
+            AddEntryFields(page, entry, kIOEntryFields, kIOEntryComments);
 }
+
+// The comments of the connection entries, in the order of their table.
+constexpr std::array<const char*, kConnectionInfoEntries.size()> kConnectionComments = {
+    "$ Poll Information Entry", "$ Strobe Information Entry", "$ Change of State Information Entry",
+    "$ Cyclic Information Entry"};
 
 Page IOInfoPage(const DeviceNetIOInfoSection& io, PageBuilder page) {
     page.AddKeywordColumns(true);
-    page.AddKeyword("Default", TypeMaskCell(io.Default), DefaultComment(io.Default));
-    AddConnection(page, "PollInfo", io.PollInfo, "$ Poll Information Entry");
-    AddConnection(page, "StrobeInfo", io.StrobeInfo, "$ Strobe Information Entry");
-    AddConnection(page, "COSInfo", io.COSInfo, "$ Change of State Information Entry");
-    AddConnection(page, "CyclicInfo", io.CyclicInfo, "$ Cyclic Information Entry");
+    const FieldEntry<DeviceNetIOInfoSection>& defaults = kIOInfoFields[0];
+    page.AddKeyword(std::string(defaults.Keyword), EntryFieldCell(io, defaults),
+                    DefaultComment(io.Default));
+    for (size_t c = 0; c < kConnectionInfoEntries.size(); ++c)
+        AddConnection(page, kConnectionInfoEntries[c], io.*kConnectionInfoEntries[c].Member,
+                      kConnectionComments[c]);
     AddIOEntries(page, "Input", io.Inputs, "$ Input Connections");
     AddIOEntries(page, "Output", io.Outputs, "$ Output Connections");
     return page.Take();

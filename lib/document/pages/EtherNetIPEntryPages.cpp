@@ -36,6 +36,15 @@ void AddEntryRows(PageBuilder& page, std::string key, std::string closedComment,
         page.AddField(" ", {}, {ValueCell(rows[i]), ReadOnlyCell(rows[i].Comment)});
 }
 
+// One row per field of `table`, each comment naming its field.
+template <typename Entry, size_t N>
+std::vector<FieldRow> TableRows(const Entry& entry, const FieldTable<Entry, N>& table) {
+    std::vector<FieldRow> rows;
+    for (const FieldEntry<Entry>& field : table)
+        rows.push_back({FieldText(entry, field), "$ " + std::string(PageName(field))});
+    return rows;
+}
+
 template <typename Entry, typename Fields>
 void AddEntryList(PageBuilder& page, const char* prefix, const std::vector<Entry>& entries,
                   const char* closedComment, Fields fields) {
@@ -47,10 +56,7 @@ void AddEntryList(PageBuilder& page, const char* prefix, const std::vector<Entry
 }
 
 std::vector<FieldRow> AssemblyFields(const AssemblyEntry& assembly) {
-    std::vector<FieldRow> rows{{assembly.Name, "$ Name"},
-                               {assembly.Path, "$ Path"},
-                               {assembly.Size, "$ Size"},
-                               {assembly.Data, "$ Data"}};
+    std::vector<FieldRow> rows = TableRows(assembly, kAssemblyEntryFields);
     // A member whose size or reference is missing still shows what it has.
     const size_t members = std::max(assembly.MemberSizes.size(), assembly.MemberReferences.size());
     for (size_t k = 0; k < members; ++k) {
@@ -63,17 +69,11 @@ std::vector<FieldRow> AssemblyFields(const AssemblyEntry& assembly) {
 }
 
 std::vector<FieldRow> RackFields(const RackEntry& rack) {
-    return {{rack.VendorID, "$ Vendor ID"},       {rack.ProductType, "$ Product Type"},
-            {rack.ProductCode, "$ Product Code"}, {rack.MajorRevision, "$ Major Revision"},
-            {rack.MinorRevision, "$ Minor"},      {rack.LegalSlots, "$ Legal Slots"}};
+    return TableRows(rack, kRackFields);
 }
 
-// Each row's comment names its field.
 std::vector<FieldRow> ConnectionFields(const ConnectionEntry& connection) {
-    std::vector<FieldRow> rows;
-    for (const FieldEntry<ConnectionEntry>& field : kConnectionFields)
-        rows.push_back({FieldText(connection, field), "$ " + std::string(field.Keyword)});
-    return rows;
+    return TableRows(connection, kConnectionFields);
 }
 
 // Each TSpec row's comment repeats its value and names its unit.

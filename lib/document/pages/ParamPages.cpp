@@ -1,6 +1,7 @@
 #include "SharedPages.h"
 
 #include "TypeNameCache.h"
+#include "devicenet/EDSParamFields.h"
 #include "dictionaries/EDSTextHelper.h"
 #include "dictionaries/TypeDictionaries.h"
 #include "pages/ParamColumns.h"
@@ -16,46 +17,39 @@ std::string ParamKey(uint32_t number) {
     return "Param" + std::to_string(number);
 }
 
-// A descriptor with bits in its high byte shows all four digits, as the
-// writer writes it.
-std::string DescriptorText(uint16_t descriptor) {
-    return descriptor > 0xFF ? FormatHex16(descriptor) : FormatHex8(descriptor);
-}
-
 std::string NumberOrEmpty(uint8_t value) {
     return value == 0 ? std::string() : std::to_string(value);
 }
+
+static_assert(kParamColumnCount == kParamGroupColumn, "one page column per parameter field");
 
 class ParamRow {
 public:
     ParamRow(PageBuilder& page, TypeNameCache& names) : page_(page), names_(names) {}
 
     std::vector<PageCell> Cells(const CEDSParam& param) {
-        return {ByteList(DecimalOrEmpty(param.PathSize)),
-                TextCell(param.LinkPath),
-                PopupCell(DescriptorText(param.Descriptor), PopupKind::Descriptor),
-                TypeList(param.DataType),
-                ByteList(std::to_string(param.DataSize)),
-                TextCell(param.ParameterName),
-                TextCell(param.UnitsStr),
-                TextCell(param.HelpStr),
-                TextCell(param.Minimum),
-                TextCell(param.Maximum),
-                TextCell(param.Default),
-                TextCell(DecimalOrEmpty(param.Multiplier)),
-                TextCell(DecimalOrEmpty(param.Divider)),
-                TextCell(DecimalOrEmpty(param.Base)),
-                TextCell(DecimalOrEmpty(param.Offset)),
-                PopupCell(param.EnumStrings ? "* * *" : "", PopupKind::EnumStrings),
-                TextCell(param.MultiplierLink),
-                TextCell(param.DivisorLink),
-                TextCell(param.BaseLink),
-                TextCell(param.OffsetLink),
-                ByteList(DecimalOrEmpty(param.Precision)),
-                TextCell(NumberOrEmpty(param.Group))};
+        std::vector<PageCell> cells(kParamGroupColumn);
+        for (const ParamField& field : kParamFields)
+            if (field.Traits.Column != 0)
+                cells[field.Traits.Column - 1] = Cell(param, field);
+        cells[kParamEnumColumn - 1] =
+            PopupCell(param.EnumStrings ? "* * *" : "", PopupKind::EnumStrings);
+        cells[kParamGroupColumn - 1] = TextCell(NumberOrEmpty(param.Group));
+        return cells;
     }
 
 private:
+    PageCell Cell(const CEDSParam& param, const ParamField& field) {
+        if (field.Rule == ParamRule::DataType)
+            return TypeList(param.DataType);
+        std::string text = ParamFieldText(param, field);
+        if (field.Rule == ParamRule::Descriptor)
+            return PopupCell(std::move(text), PopupKind::Descriptor);
+        if (field.Traits.Editor == FieldEditor::DecimalList)
+            return ByteList(std::move(text));
+        return TextCell(std::move(text));
+    }
+
     PageCell ByteList(std::string text) {
         return page_.DropDownCell(
             std::move(text), "0-255", [] { return DecimalItems(0, 255); }, kNumberListWidth);

@@ -7,6 +7,7 @@
 #include "devicenet/DeviceNetModel.h"
 #include "dictionaries/FieldTable.h"
 
+#include <array>
 #include <string_view>
 
 namespace corvid {
@@ -50,5 +51,46 @@ inline constexpr FieldTable<EDSParamClassSection, 3> kParamClassFields = {{
     {"CfgAssembly", &EDSParamClassSection::CfgAssembly,
      DecimalField(2, false, FieldEditor::ReadOnly)},
 }};
+
+// [IO_Info]'s one single-value keyword: the connection types used by
+// default, set through the connection-bits popup.
+inline constexpr FieldTable<DeviceNetIOInfoSection, 1> kIOInfoFields = {{
+    {"Default", &DeviceNetIOInfoSection::Default, HexField(2, FieldEditor::Popup)},
+}};
+
+// The fields of a PollInfo, StrobeInfo, COSInfo or CyclicInfo entry, in
+// file order.
+inline constexpr FieldTable<ConnectionInfo, 3> kConnectionInfoFields = {{
+    {"TypeMask", &ConnectionInfo::TypeMask, HexField(2, FieldEditor::Popup)},
+    {"DefaultInput", &ConnectionInfo::DefaultInput, DecimalField(2)},
+    {"DefaultOutput", &ConnectionInfo::DefaultOutput, DecimalField(2)},
+}};
+
+// The connection entries of [IO_Info] in the writer's order, each with the
+// blanks the writer puts in front of its fields.
+struct ConnectionInfoEntry {
+    std::string_view Keyword;
+    ConnectionInfo DeviceNetIOInfoSection::*Member;
+    uint8_t Indent;
+};
+inline constexpr std::array<ConnectionInfoEntry, 4> kConnectionInfoEntries = {{
+    {"PollInfo", &DeviceNetIOInfoSection::PollInfo, 9},
+    {"StrobeInfo", &DeviceNetIOInfoSection::StrobeInfo, 11},
+    {"COSInfo", &DeviceNetIOInfoSection::COSInfo, 11},
+    {"CyclicInfo", &DeviceNetIOInfoSection::CyclicInfo, 11},
+}};
+
+// The fields of an InputN or OutputN entry, in file order. The writer puts
+// the path size on the line of the path.
+inline constexpr FieldTable<IOEntry, 7> kIOEntryFields = {{
+    {"Size", &IOEntry::Size, DecimalField(2)},
+    {"SigBits", &IOEntry::SigBits, DecimalField(2)},
+    {"TypeMask", &IOEntry::TypeMask, HexField(2, FieldEditor::Popup)},
+    {"Name", &IOEntry::Name, kQuotedField},
+    {"PathSize", &IOEntry::PathSize, DecimalField(2)},
+    {"Path", &IOEntry::Path, kQuotedField},
+    {"Help", &IOEntry::Help, kQuotedField},
+}};
+inline constexpr size_t kIOPathSizeField = 4;
 
 } // namespace corvid

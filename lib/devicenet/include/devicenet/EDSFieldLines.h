@@ -9,6 +9,7 @@
 #include "dictionaries/EDSTextHelper.h"
 #include "dictionaries/FieldTable.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -78,7 +79,7 @@ bool ReadFieldLine(std::string_view line, std::type_identity_t<Record>& record,
 // the entry (EntryFields with a count).
 template <typename Record, size_t N>
 void ReadEntryFields(std::string_view entry, Record& record, const FieldTable<Record, N>& table) {
-    const std::vector<std::string> fields = EntryFields(entry, N);
+    const std::array<std::string_view, N> fields = EntryFieldViews<N>(entry);
     for (size_t i = 0; i < N; ++i)
         StoreCIPField(record, table[i], fields[i]);
 }

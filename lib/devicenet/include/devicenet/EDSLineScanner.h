@@ -9,6 +9,7 @@
 #include "devicenet/EDSKeptLines.h"
 #include "dictionaries/ReaderDiagnostics.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -56,11 +57,18 @@ public:
     // The lines from `offset` (a LineOffset()) up to the next line to be
     // taken, as written.
     std::vector<std::string> RawLinesSince(size_t offset) const;
+    // The same lines as one view of the text, line ends included.
+    std::string_view RawTextSince(size_t offset) const;
+    // The next line, normalised like any other (see NextPiece), appended to
+    // `entry`; false at the end of the text.
+    bool AppendPiece(std::string& entry);
     // Gives the line last taken back: the next Next() takes it again.
     void PutBack();
 
 private:
     bool Next(std::string& line, HeaderLines headers);
+    // Takes the next line as written; false at the end of the text.
+    bool Take(std::string_view& raw);
 
     std::string_view text_;
     size_t position_ = 0;
@@ -91,6 +99,35 @@ std::vector<std::string> EntryFields(std::string_view entry);
 // everything up to the ";" (commas included) when there are more.
 std::vector<std::string> EntryFields(std::string_view entry, size_t count);
 
+// The fields of a joined entry one by one, split as EntryFields splits
+// them, as views into the entry: a reader copies only what its model keeps.
+class CEntryFieldCursor {
+public:
+    explicit CEntryFieldCursor(std::string_view entry);
+    // The next field; false when there is none.
+    bool Next(std::string_view& field);
+    // Every field not taken yet, commas included; empty when none is left.
+    std::string_view Rest();
+    // No field is left.
+    bool AtEnd() const { return done_; }
+
+private:
+    std::string_view value_;
+    size_t start_ = 0;
+    bool done_ = false;
+};
+
+// Exactly N fields as views, like EntryFields(entry, N).
+template <size_t N> std::array<std::string_view, N> EntryFieldViews(std::string_view entry) {
+    static_assert(N > 0);
+    std::array<std::string_view, N> fields{};
+    CEntryFieldCursor cursor(entry);
+    for (size_t i = 0; i + 1 < N && cursor.Next(fields[i]); ++i) {
+    }
+    fields[N - 1] = cursor.Rest();
+    return fields;
+}
+
 // The number written between `keyword` and the first "=" ("Input12=" gives
 // 12), by ParseNumber.
 uint32_t EntryNumber(std::string_view entry, std::string_view keyword);
@@ -107,6 +144,9 @@ uint16_t Number16(std::string_view text);
 // number. Keeps the low 16 bits, so what the writer writes reads back.
 int16_t ParseSigned16(std::string_view text);
 
+// The lines of a stretch of text as written, without their line ends.
+std::vector<std::string> RawLinesOf(std::string_view text);
+
 // Where a section reader stopped.
 enum class SectionEnd { EndOfFile, AtHeader };
 
@@ -116,6 +156,7 @@ enum class LineUse { Read, NotRead, CutOff };
 inline constexpr size_t kNoHeader = static_cast<size_t>(-1);
 
 // The first of `headers` (in order) the line begins with, or kNoHeader.
+// Every header begins with "[".
 size_t HeaderAt(std::string_view line, std::span<const std::string_view> headers);
 
 // "[File]" gives "File".

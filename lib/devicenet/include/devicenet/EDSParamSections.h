@@ -11,7 +11,6 @@
 #include "dictionaries/EDSLineWriter.h"
 #include "dictionaries/ReaderDiagnostics.h"
 
-#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,9 +23,9 @@ enum class ParamSection { Params, EnumPar, Groups };
 // those sections may stand in front of [Params].
 struct PendingParamEntry {
     ParamSection Section = ParamSection::EnumPar;
-    std::string Entry;              // joined, normalised
-    int Line = 0;                   // where it began
-    std::vector<std::string> Lines; // as written
+    std::string Entry;     // joined, normalised
+    int Line = 0;          // where it began
+    std::string_view Text; // its lines as written, in the text being read
     // [EnumPar] lines kept in front of it, so an enumeration for no
     // parameter goes back among them where the file had it.
     size_t KeptBefore = 0;
@@ -40,7 +39,7 @@ struct ParamSectionTarget {
     std::string Path;              // for the notes
     CEDSKeptLines* Kept = nullptr; // where an enumeration for no parameter goes
     std::vector<PendingParamEntry> Pending = {};
-    std::set<uint32_t> Numbers = {}; // the ParamN numbers read so far
+    std::vector<uint32_t> Numbers = {}; // the ParamN numbers read so far, ascending
 };
 
 // One line of the given section (the section reader's onLine): a ParamN or

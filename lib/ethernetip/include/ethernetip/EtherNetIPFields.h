@@ -72,6 +72,33 @@ inline constexpr FieldTable<ConnectionEntry, 9> kConnectionFields = {{
     {"Path", &ConnectionEntry::Path, kTextField},
 }};
 
+// The commas each field of kConnectionFields holds: the number of the
+// file's fields it gathers, less one. The path takes the rest.
+inline constexpr std::array<size_t, kConnectionFields.size()> kConnectionFieldCommas = {
+    0, 0, 2, 2, 1, 1, 0, 0, static_cast<size_t>(-1)};
+
+// The fields of an AssemN entry in front of its two reserved fields, in
+// file order; its members, pairs of size and reference, follow them.
+inline constexpr FieldTable<AssemblyEntry, 4> kAssemblyEntryFields = {{
+    {"Name", &AssemblyEntry::Name, kTextField},
+    {"Path", &AssemblyEntry::Path, kTextField},
+    {"Size", &AssemblyEntry::Size, kTextField},
+    {"Data", &AssemblyEntry::Data, kTextField},
+}};
+inline constexpr size_t kAssemblyReservedFields = 2;
+
+// The fields of a RackN entry, in file order. Three reserved fields stand
+// in front of the legal slots, which take the rest of the entry.
+inline constexpr FieldTable<RackEntry, 6> kRackFields = {{
+    {"VendorID", &RackEntry::VendorID, Labelled(kTextField, "Vendor ID")},
+    {"ProductType", &RackEntry::ProductType, Labelled(kTextField, "Product Type")},
+    {"ProductCode", &RackEntry::ProductCode, Labelled(kTextField, "Product Code")},
+    {"MajorRevision", &RackEntry::MajorRevision, Labelled(kTextField, "Major Revision")},
+    {"MinorRevision", &RackEntry::MinorRevision, Labelled(kTextField, "Minor")},
+    {"LegalSlots", &RackEntry::LegalSlots, Labelled(kTextField, "Legal Slots")},
+}};
+inline constexpr size_t kRackReservedFields = 3;
+
 // The fields of a PortN entry and of a TSpecN entry, in file order.
 inline constexpr FieldTable<PortEntry, 4> kPortFields = {{
     {"PortType", &PortEntry::PortType, kTextField},
