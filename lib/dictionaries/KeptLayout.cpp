@@ -26,7 +26,14 @@ bool IsObjectList(std::string_view match) {
            match == "manufacturerobjects";
 }
 
-using SectionsByName = std::unordered_map<std::string_view, LayoutSection*>;
+struct NamedSection {
+    std::string_view name;
+    LayoutSection* section;
+};
+
+// Sorted by name, the first section of a name in front: a sort without a
+// node per section, as a file may have thousands of sections.
+using SectionsByName = std::vector<NamedSection>;
 
 // The first section of a name is the one read. `repeated` tells whether
 // the text names a section twice.
@@ -34,14 +41,24 @@ SectionsByName ByName(LayoutText& text, bool* repeated = nullptr) {
     SectionsByName sections;
     sections.reserve(text.sections.size());
     for (LayoutSection& section : text.sections)
-        if (!sections.emplace(section.match, &section).second && repeated != nullptr)
-            *repeated = true;
+        sections.push_back({section.match, &section});
+    const auto byName = [](const NamedSection& a, const NamedSection& b) {
+        return a.name < b.name;
+    };
+    std::stable_sort(sections.begin(), sections.end(), byName);
+    if (repeated != nullptr)
+        *repeated = std::adjacent_find(sections.begin(), sections.end(),
+                                       [](const NamedSection& a, const NamedSection& b) {
+                                           return a.name == b.name;
+                                       }) != sections.end();
     return sections;
 }
 
-LayoutSection* Find(const SectionsByName& map, std::string_view name) {
-    const auto found = map.find(name);
-    return found == map.end() ? nullptr : found->second;
+LayoutSection* Find(const SectionsByName& sections, std::string_view name) {
+    const auto found = std::lower_bound(
+        sections.begin(), sections.end(), name,
+        [](const NamedSection& entry, std::string_view key) { return entry.name < key; });
+    return found == sections.end() || found->name != name ? nullptr : found->section;
 }
 
 // How long the start, or the end, of two texts is the same.

@@ -68,34 +68,33 @@ std::string CLayoutSplicer::Apply(size_t& changedLines) const {
 }
 
 // A line counts once however many of its values changed; every line a
-// splice brings in beyond those it replaces counts as added.
+// splice brings in beyond those it replaces counts as added. Lines are told
+// apart by where they begin, found next to each splice, so a small change
+// to a large file looks at only the lines it touches.
 size_t CLayoutSplicer::CountChangedLines() const {
-    std::vector<size_t> lineStarts{0};
-    for (size_t i = 0; i < source_.size(); ++i)
-        if (source_[i] == '\n')
-            lineStarts.push_back(i + 1);
-    const auto LineOf = [&](size_t position) {
-        return static_cast<size_t>(
-            std::upper_bound(lineStarts.begin(), lineStarts.end(), position) - lineStarts.begin() -
-            1);
+    const auto feeds = [](std::string_view text) {
+        return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+    };
+    const auto lineStart = [&](size_t position) {
+        const size_t feed =
+            position == 0 ? std::string_view::npos : source_.rfind('\n', position - 1);
+        return feed == std::string_view::npos ? 0 : feed + 1;
     };
     std::vector<size_t> touched;
     size_t added = 0;
     for (const Splice& splice : splices_) {
-        const auto feeds = [](std::string_view text) {
-            return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
-        };
         const size_t newLines = feeds(splice.text);
         if (splice.span.end == splice.span.begin) {
             if (newLines == 0)
-                touched.push_back(LineOf(splice.span.begin));
+                touched.push_back(lineStart(splice.span.begin));
             added += newLines;
             continue;
         }
-        const size_t first = LineOf(splice.span.begin);
-        const size_t last = LineOf(splice.span.end - 1);
-        for (size_t line = first; line <= last; ++line)
-            touched.push_back(line);
+        touched.push_back(lineStart(splice.span.begin));
+        const size_t last = splice.span.end - 1;
+        for (size_t feed = source_.find('\n', splice.span.begin); feed < last;
+             feed = source_.find('\n', feed + 1))
+            touched.push_back(feed + 1);
         const size_t oldLines =
             feeds(source_.substr(splice.span.begin, splice.span.end - splice.span.begin));
         added += newLines > oldLines ? newLines - oldLines : 0;

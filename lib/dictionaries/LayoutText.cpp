@@ -224,14 +224,59 @@ std::string SectionMatchAt(std::string_view text, size_t begin, const LayoutDial
     return MatchName(SectionName(text, LineAt(text, begin)), dialect);
 }
 
-LayoutText CutLayoutText(std::string_view text, const LayoutDialect& dialect) {
+namespace {
+
+// Where the lines in front of `end` that are blank or comments begin: the
+// end of a CANopen section's body.
+size_t BodyEndBefore(std::string_view text, size_t begin, size_t end) {
+    while (end > begin) {
+        const Line line = LineAt(text, LineStartOf(text, end - 1));
+        if (line.first != line.contentEnd && text[line.first] != ';')
+            break;
+        end = line.begin;
+    }
+    return end;
+}
+
+// CANopen sections are found by their "[" alone: the lines between two
+// headers are looked at only from the end, for the blank and comment lines
+// that do not belong to the body.
+LayoutText CutLineSections(std::string_view text, const LayoutDialect& dialect) {
     LayoutText out{text, {}};
-    const char comment = dialect.lineEntries ? ';' : '$';
+    const auto close = [&](size_t end) {
+        LayoutSection& section = out.sections.back();
+        section.end = end;
+        section.bodyEnd = BodyEndBefore(text, section.header.end, end);
+    };
+    for (size_t bracket = text.find('['); bracket != kNone; bracket = text.find('[', bracket)) {
+        const Line line = LineAt(text, LineStartOf(text, bracket));
+        bracket = line.next;
+        if (!IsHeader(text, line))
+            continue; // a "[" inside a value or comment
+        if (!out.sections.empty())
+            close(line.begin);
+        LayoutSection& section = out.sections.emplace_back();
+        section.header = {line.begin, line.next};
+        section.match = MatchName(SectionName(text, line), dialect);
+    }
+    if (!out.sections.empty())
+        close(text.size());
+    return out;
+}
+
+} // namespace
+
+LayoutText CutLayoutText(std::string_view text, const LayoutDialect& dialect) {
+    if (dialect.lineEntries)
+        return CutLineSections(text, dialect);
+    // DeviceNet and EtherNet/IP entries may span lines: the text is walked
+    // entry by entry, and a section's spans follow from its entries.
+    LayoutText out{text, {}};
     size_t position = 0;
     while (position < text.size()) {
         const Line line = LineAt(text, position);
         position = line.next;
-        if (line.first == line.contentEnd || text[line.first] == comment)
+        if (line.first == line.contentEnd || text[line.first] == '$')
             continue;
         if (IsHeader(text, line)) {
             if (!out.sections.empty())
@@ -240,18 +285,16 @@ LayoutText CutLayoutText(std::string_view text, const LayoutDialect& dialect) {
             section.header = {line.begin, line.next};
             section.bodyEnd = section.end = line.next;
             section.match = MatchName(SectionName(text, line), dialect);
-            section.entriesCut = !dialect.lineEntries;
+            section.entriesCut = true;
             continue;
         }
         if (out.sections.empty())
             continue; // lines in front of the first section belong to none
         LayoutSection& section = out.sections.back();
-        if (!dialect.lineEntries) {
-            LayoutEntry entry;
-            position = CutCIPEntry(text, line, entry);
-            if (!entry.match.empty())
-                section.entries.push_back(std::move(entry));
-        }
+        LayoutEntry entry;
+        position = CutCIPEntry(text, line, entry);
+        if (!entry.match.empty())
+            section.entries.push_back(std::move(entry));
         section.bodyEnd = section.end = position;
     }
     if (!out.sections.empty())

@@ -77,6 +77,16 @@ TEST(KeptLayout, ChangesAtEitherEndAndNewSectionsFarBehindTheirAnchor) {
                 kCANopenLayout);
 }
 
+// Sections are found by their "[": one inside a value or a comment starts
+// none, an indented header does, and a removed section leaves the comment
+// in front of the next one where it stands.
+TEST(KeptLayout, BracketsOutsideHeadersStartNoSection) {
+    ExpectMerge({"[1000]\r\nName=a [b] c\r\n\r\n; [1001] is gone\r\n  [1002]\r\nA=1\r\n",
+                 "[1000]\r\nName=a [b] c\r\n[1002]\r\nA=1\r\n", "[1002]\r\nA=2\r\n",
+                 "; [1001] is gone\r\n  [1002]\r\nA=2\r\n", 4},
+                kCANopenLayout);
+}
+
 // A save stamps the file only when something besides the stamp changed;
 // a render differing in the stamp's section alone must be looked at again.
 TEST(KeptLayout, DifferencesOutsideOneSectionAreToldWithoutCutting) {
