@@ -68,6 +68,11 @@ QString FrameFixture::CopyOf(const char* sample, const std::string& name) const 
     return QString::fromStdString(folder.File(name));
 }
 
+void FrameFixture::OpenCopy(const char* sample, const std::string& name) {
+    frame->OpenPaths({CopyOf(sample, name)});
+    Activate();
+}
+
 QString FrameFixture::Write(const std::string& name, const std::string& text) const {
     corvid::test::WriteFile(folder.path() / name, text);
     return QString::fromStdString(folder.File(name));

@@ -41,6 +41,9 @@ public:
     // A copy of a sample under another name in the test's own folder.
     QString CopyOf(const char* sample, const std::string& name) const;
     QString Write(const std::string& name, const std::string& text) const;
+    // Opens a copy of a sample and brings the window to the front, as a
+    // user starts editing.
+    void OpenCopy(const char* sample, const std::string& name);
 
     // Double-clicks the item of the tree the way a user does.
     void DoubleClick(QTreeView& tree, const QModelIndex& index);

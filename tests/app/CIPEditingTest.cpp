@@ -69,8 +69,7 @@ class CIPEditingTest : public QObject {
 private slots:
     void init() {
         f = std::make_unique<FrameFixture>();
-        f->frame->OpenPaths({f->CopyOf("ac_drive_devicenet.eds", "ac.eds")});
-        f->Activate();
+        f->OpenCopy("ac_drive_devicenet.eds", "ac.eds");
     }
     void cleanup() { f.reset(); }
 
@@ -111,8 +110,7 @@ private slots:
     }
 
     void EtherNetIP_SavedFileHoldsExactlyTheEdits() {
-        f->frame->OpenPaths({f->CopyOf("ethernetip_adapter.eds", "adapter.eds")});
-        f->Activate();
+        f->OpenCopy("ethernetip_adapter.eds", "adapter.eds");
         f->DoubleClickSection(EDSKind::EtherNetIP, 0, "Params");
         // A click below the rows selects none: the new parameter goes to
         // the end.
@@ -141,8 +139,7 @@ private slots:
     // The group "***new group***" adds is renamed on the Groups page, as
     // in a DeviceNet file, and saved under its new name.
     void EtherNetIP_NewGroupIsRenamedOnTheGroupsPage() {
-        f->frame->OpenPaths({f->CopyOf("ethernetip_adapter.eds", "adapter.eds")});
-        f->Activate();
+        f->OpenCopy("ethernetip_adapter.eds", "adapter.eds");
         f->DoubleClickSection(EDSKind::EtherNetIP, 0, "Params");
         f->ClickCell("Param2", 0);
         FillParamDialog({{"ParameterName", "Ramp"}, {"Group", "***new group***"}});
@@ -357,22 +354,6 @@ private slots:
         QVERIFY(!dialog.Stored());
     }
 
-    void IO_Ok_ReplacesOnlyWhenTheUserSaysYes() {
-        CIOInsertDialog dialog(f->frame->Document(), FileId(), "Input2", f->frame.get());
-        Type(dialog, "NameString", "Status word");
-        f->dialogs.answers = {MessageAnswer::No};
-        ClickOk(dialog);
-        QCOMPARE(f->dialogs.questions.back().text,
-                 std::string("Input2 has already existed! Do you want to replace it?"));
-        QCOMPARE(dialog.result(), 0);
-        QCOMPARE(Model().IOInfoSection.Inputs[1].Name, std::string("\"Status only\""));
-
-        f->dialogs.answers = {MessageAnswer::Yes};
-        ClickOk(dialog);
-        QCOMPARE(dialog.result(), static_cast<int>(QDialog::Accepted));
-        QCOMPARE(Model().IOInfoSection.Inputs[1].Name, std::string("\"Status word\""));
-    }
-
     void IO_NothingChosenOrCancel_ChangeNothing() {
         const size_t inputs = Model().IOInfoSection.Inputs.size();
         CIOInsertDialog none(f->frame->Document(), FileId(), "", f->frame.get());
@@ -428,7 +409,9 @@ private slots:
         QCOMPARE(Model().ParamAt(5).DataSize, CIPFixedDataSize(Model().ParamAt(5).DataType));
     }
 
-    void Param_Ok_FrontAndBackOfTheChosenParameterAndTheDialogStaysOpen() {
+    // The question a replace asks, and its No, are the core's
+    // (tests/shell ParamEditingTest): here each place reaches it.
+    void Param_Ok_FrontBackAndReplaceOfTheChosenParameterAndTheDialogStaysOpen() {
         CInsertParamDialog dialog(Doc(), kFile, f->dialogs, std::nullopt, 2, nullptr);
         std::vector<size_t> placed;
         connect(&dialog, &CInsertParamDialog::ParamInserted,
@@ -445,19 +428,13 @@ private slots:
         QCOMPARE(Model().ParamAt(3).ParameterName, std::string("\"New one\""));
         QCOMPARE(Model().ParamAt(4).ParameterName, std::string("\"Decel Time\""));
         QCOMPARE(Find<QComboBox>(dialog, "Parameter").count(), 7); // follows the file
-    }
 
-    void Param_Ok_ReplaceAsksAndNoKeepsTheParameter() {
-        CInsertParamDialog dialog(Doc(), kFile, f->dialogs, std::nullopt, 1, nullptr);
         Type(dialog, "ParameterName", "Ramp");
         Find<QRadioButton>(dialog, "Replace").click();
-        f->dialogs.answers = {MessageAnswer::No};
-        ClickOk(dialog);
-        QCOMPARE(Model().ParamAt(1).ParameterName, std::string("\"Accel Time\""));
         f->dialogs.answers = {MessageAnswer::Yes};
-        ClickOk(dialog);
-        QCOMPARE(Model().ParamAt(1).ParameterName, std::string("\"Ramp\""));
-        QCOMPARE(Model().Params.size(), size_t{5});
+        ClickOk(dialog); // Param3 is still chosen: the first new one
+        QCOMPARE(Model().ParamAt(2).ParameterName, std::string("\"Ramp\""));
+        QCOMPARE(Model().Params.size(), size_t{7});
     }
 
     void Param_Ok_NewGroupAddsOneGroupAndTheListShowsIt() {

@@ -60,8 +60,7 @@ class FindTest : public QObject {
 private slots:
     void init() {
         f = std::make_unique<FrameFixture>();
-        f->frame->OpenPaths({f->CopyOf("servo_drive.eds", "drive.eds")});
-        f->Activate();
+        f->OpenCopy("servo_drive.eds", "drive.eds");
         f->DoubleClickSection(EDSKind::CANopen, 0, "FileInfo");
     }
     void cleanup() { f.reset(); }
@@ -103,8 +102,7 @@ private slots:
     // Hits in other files show their page and bring their tab to the front;
     // a DeviceNet field row inside a closed entry opens it.
     void Find_AllOpenFilesInTreeOrder() {
-        f->frame->OpenPaths({f->CopyOf("ac_drive_devicenet.eds", "ac.eds")});
-        f->Activate();
+        f->OpenCopy("ac_drive_devicenet.eds", "ac.eds");
         Find<QComboBox>(Bar(), "Scope").setCurrentIndex(1);
         Find<QCheckBox>(Bar(), "WholeWord").setChecked(true);
         Search("status and speed");

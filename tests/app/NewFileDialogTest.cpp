@@ -39,11 +39,10 @@ namespace corvid::app::test {
 namespace {
 
 using corvid::test::DriveSimulator;
+using corvid::test::kDrives;
 using corvid::test::ProgramHome;
 using corvid::test::ScriptedUserInterface;
 using Size = CNewFileDialog::Size;
-
-const std::string kDrives = CORVID_DRIVES_DIR;
 
 void Select(QComboBox& list, const QString& text) {
     const int index = list.findText(text);

@@ -28,11 +28,6 @@ class ViewComfortsTest : public QObject {
 
     CEDSView& View() { return f->frame->View(); }
 
-    void Open(const char* sample, const std::string& name) {
-        f->frame->OpenPaths({f->CopyOf(sample, name)});
-        f->Activate();
-    }
-
     QAction* MenuAction(QMenu& menu, const QString& text) {
         for (QAction* action : menu.actions())
             if (action->text() == text)
@@ -45,7 +40,7 @@ private slots:
     void cleanup() { f.reset(); }
 
     void Commands_FollowTheSelectionAfterAChange() {
-        Open("ac_drive_devicenet.eds", "ac.eds");
+        f->OpenCopy("ac_drive_devicenet.eds", "ac.eds");
         f->DoubleClickSection(EDSKind::DeviceNet, 0, "Params");
         f->ClickCell("Param2", 0);
         const CFrameActions& a = f->frame->Actions();
@@ -67,7 +62,7 @@ private slots:
     // Assem100's name is edited by a double click on the open head row; a
     // click beside the box leaves the entry as it is.
     void HeadRows_EditOnADoubleClickAndOpenFromTheirBoxAlone() {
-        Open("ethernetip_adapter.eds", "adapter.eds");
+        f->OpenCopy("ethernetip_adapter.eds", "adapter.eds");
         f->DoubleClickSection(EDSKind::EtherNetIP, 0, "Assembly");
         f->ClickCell("Assem100", 0);
         QCOMPARE(View().CurrentPage().Rows[0].Look, RowLook::Collapsed);
@@ -87,7 +82,7 @@ private slots:
     }
 
     void PageSwitch_StartsAtTheTopLeft() {
-        Open("ac_drive_devicenet.eds", "ac.eds");
+        f->OpenCopy("ac_drive_devicenet.eds", "ac.eds");
         f->frame->resize(500, 400);
         f->DoubleClickSection(EDSKind::DeviceNet, 0, "Params");
         f->ClickCell("Param5", 20);
@@ -99,8 +94,8 @@ private slots:
     }
 
     void View_FollowsTheTabInFrontWithItsLastPage() {
-        Open("servo_drive.eds", "drive.eds");
-        Open("ac_drive_devicenet.eds", "ac.eds");
+        f->OpenCopy("servo_drive.eds", "drive.eds");
+        f->OpenCopy("ac_drive_devicenet.eds", "ac.eds");
         // The new file's tab came to the front, and with it its summary.
         QCOMPARE(View().ShownFile()->kind, EDSKind::DeviceNet);
         QCOMPARE(View().Section(), std::string("eliF"));
@@ -127,8 +122,8 @@ private slots:
     }
 
     void Tree_DoubleClickKeepsTheFileOpenAndTheMenuCollapsesAndExpands() {
-        Open("servo_drive.eds", "a.eds");
-        Open("servo_drive.eds", "b.eds");
+        f->OpenCopy("servo_drive.eds", "a.eds");
+        f->OpenCopy("servo_drive.eds", "b.eds");
         CProjectWindow& project = f->frame->ProjectWindow();
         QTreeView& tree = project.Tree(EDSKind::CANopen);
         const CProjectTreeModel& model = project.Model(EDSKind::CANopen);

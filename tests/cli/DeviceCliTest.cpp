@@ -14,8 +14,7 @@ namespace {
 using test::Cli;
 using test::CliRun;
 using test::DriveSimulator;
-
-const std::string kDrives = std::string(CORVID_DRIVES_DIR);
+using test::kDrives;
 
 // JSON printed on stdout, after the lines of stderr that the runner mixes in.
 nlohmann::json JsonOf(const CliRun& run) {

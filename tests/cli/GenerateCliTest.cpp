@@ -15,8 +15,8 @@ namespace {
 using test::Cli;
 using test::CliRun;
 using test::DriveSimulator;
+using test::kDrives;
 
-const std::string kDrives = std::string(CORVID_DRIVES_DIR);
 const std::string kExpected = std::string(CORVID_TEST_DATA_DIR) + "/generate/";
 
 // A program folder the commands may write Configure.ini into, and the time

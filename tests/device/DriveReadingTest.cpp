@@ -17,9 +17,8 @@ namespace corvid {
 namespace {
 
 using nlohmann::json;
+using test::kDrives;
 using test::ScriptedUserInterface;
-
-const std::string kDrives = CORVID_DRIVES_DIR;
 
 // A program folder of its own for each test: DeviceName.ini, GroupName.ini,
 // a module's conf.ini, Configure.ini.
@@ -101,8 +100,7 @@ TEST_P(IdentifyDriveProduct, FollowsTheRatingTableAndConfIni) {
                                 {"extraIdentity", 0x0102},
                                 {"rating", 575}},
                                Groups({{{"name", "A"}}, {{"name", "B"}}}))});
-    ScriptedUserInterface ui;
-    ASSERT_TRUE(IdentifyDrive(link.master, ui, c.protocol,
+    ASSERT_TRUE(IdentifyDrive(link.master, link.ui, c.protocol,
                               home.Catalogue(c.protocol, c.change, c.productCode)));
     EXPECT_EQ(link.master.productCode, c.expected);
     EXPECT_EQ(link.master.voltageClass, c.voltageClass);
@@ -110,7 +108,7 @@ TEST_P(IdentifyDriveProduct, FollowsTheRatingTableAndConfIni) {
     // The third identity word is read for CANopen, and kept for type 7 only.
     const bool extra = c.protocol == DriveProtocol::CANopen && c.driveType == 7;
     EXPECT_EQ(link.master.extraIdentity, extra ? 0x0102 : 0);
-    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(link.ui.messages.empty());
 }
 
 constexpr auto kCANopen = DriveProtocol::CANopen;
@@ -159,39 +157,36 @@ TEST(IdentifyDrive, ModelNamesFromDeviceNameIni) {
 TEST(IdentifyDrive, IgnoredIdentityIsAnUnknownDriveWithoutGroups) {
     ProgramFolder home;
     Connected link({home.Drive({{"driveType", 7}, {"rating", 440}}), "--silent", "0x2110"});
-    ScriptedUserInterface ui;
-    ui.answers = {MessageAnswer::Ignore};
-    ASSERT_TRUE(IdentifyDrive(link.master, ui, kCANopen, home.Catalogue(kCANopen, 0, 321)));
+    link.ui.answers = {MessageAnswer::Ignore};
+    ASSERT_TRUE(IdentifyDrive(link.master, link.ui, kCANopen, home.Catalogue(kCANopen, 0, 321)));
     EXPECT_EQ(link.master.driveType, 0xFF);
     EXPECT_EQ(link.master.driveSubType, 0xFF);
     EXPECT_EQ(link.master.groupCount, 0);
     EXPECT_EQ(link.master.productCode, 321);
-    EXPECT_EQ(ui.Log(), "Load File: Error occurs when reading register 0x2110.\r\n");
-    ASSERT_EQ(ui.questions.size(), 1u);
-    EXPECT_EQ(ui.questions[0].text, "WARNING: Error occurs when reading register 0x2110!");
-    EXPECT_EQ(ui.questions[0].buttons, MessageButtons::AbortRetryIgnore);
-    EXPECT_EQ(ui.questions[0].icon, MessageIcon::Information);
+    EXPECT_EQ(link.ui.Log(), "Load File: Error occurs when reading register 0x2110.\r\n");
+    ASSERT_EQ(link.ui.questions.size(), 1u);
+    EXPECT_EQ(link.ui.questions[0].text, "WARNING: Error occurs when reading register 0x2110!");
+    EXPECT_EQ(link.ui.questions[0].buttons, MessageButtons::AbortRetryIgnore);
+    EXPECT_EQ(link.ui.questions[0].icon, MessageIcon::Information);
 }
 
 TEST(IdentifyDrive, IgnoredRatingCountsAsClassZero) {
     ProgramFolder home;
     // The rating read gets an exception answer, which must not pass for a rating.
     Connected link({home.Drive({{"driveType", 20}, {"rating", 440}}), "--exception", "0x2153"});
-    ScriptedUserInterface ui;
-    ui.answers = {MessageAnswer::Ignore};
-    ASSERT_TRUE(IdentifyDrive(link.master, ui, kCANopen, home.Catalogue(kCANopen, 0, 0)));
+    link.ui.answers = {MessageAnswer::Ignore};
+    ASSERT_TRUE(IdentifyDrive(link.master, link.ui, kCANopen, home.Catalogue(kCANopen, 0, 0)));
     EXPECT_EQ(link.master.voltageClass, 0);
     EXPECT_EQ(link.master.productCode, 0xA010);
-    EXPECT_EQ(ui.Log(), "Load File: Error occurs when reading register 0x2153.\r\n");
+    EXPECT_EQ(link.ui.Log(), "Load File: Error occurs when reading register 0x2153.\r\n");
 }
 
 TEST(IdentifyDrive, AbortAndASilentDeviceNetDriveFail) {
     ProgramFolder home;
     Connected link({home.Drive({{"driveType", 7}}), "--silent", "0x2110"});
-    ScriptedUserInterface ui;
-    ui.answers = {MessageAnswer::Abort};
-    EXPECT_FALSE(IdentifyDrive(link.master, ui, kCANopen, home.Catalogue(kCANopen, 0, 0)));
-    EXPECT_EQ(ui.questions.size(), 1u);
+    link.ui.answers = {MessageAnswer::Abort};
+    EXPECT_FALSE(IdentifyDrive(link.master, link.ui, kCANopen, home.Catalogue(kCANopen, 0, 0)));
+    EXPECT_EQ(link.ui.questions.size(), 1u);
 
     // DeviceNet asks once without a prompt, and only warns.
     ScriptedUserInterface warned;

@@ -20,8 +20,7 @@ namespace {
 using sim::CDriveRegisters;
 using sim::DriveDescription;
 using sim::ParseDriveDescription;
-
-const std::string kDrives = CORVID_DRIVES_DIR;
+using test::kDrives;
 
 DriveDescription Parsed(const std::string& text) {
     DriveDescription drive;

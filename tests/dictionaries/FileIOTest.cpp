@@ -12,40 +12,36 @@
 namespace corvid {
 namespace {
 
-TEST(SaveFileReplacing, ReplacesAndLeavesNoTemporaryFile) {
-    test::TempFolder folder;
-    const std::string path = folder.File("out.eds");
-    test::WriteFile(path, "old contents that are longer");
-    std::string error;
-    ASSERT_TRUE(SaveFileReplacing(path, "new", error)) << error;
-    EXPECT_EQ(test::ReadFile(path), "new");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
-                            std::filesystem::directory_iterator()),
-              1);
+size_t EntriesIn(const test::TempFolder& folder) {
+    return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder.path()),
+                                             std::filesystem::directory_iterator()));
 }
 
 // A write that fails half way (here: the file size limit, which binds root
-// too) must leave the previous file as it was and no temporary file behind.
-TEST(SaveFileReplacing, FailedWriteLeavesPreviousFileUntouched) {
+// too) must leave the previous file as it was; either way no temporary file
+// stays behind.
+TEST(SaveFileReplacing, ReplacesOnlyWhenTheWholeFileIsWritten) {
     test::TempFolder folder;
     const std::string path = folder.File("keep.eds");
-    test::WriteFile(path, "precious");
+    test::WriteFile(path, "old contents that are longer");
+    std::string error;
+    ASSERT_TRUE(SaveFileReplacing(path, "precious", error)) << error;
+    EXPECT_EQ(test::ReadFile(path), "precious");
+    EXPECT_EQ(EntriesIn(folder), 1u);
+
     rlimit saved{};
     ::getrlimit(RLIMIT_FSIZE, &saved);
     const auto previousHandler = ::signal(SIGXFSZ, SIG_IGN);
     rlimit small = saved;
     small.rlim_cur = 1024;
     ::setrlimit(RLIMIT_FSIZE, &small);
-    std::string error;
     const bool saved_ok = SaveFileReplacing(path, std::string(4096, 'x'), error);
     ::setrlimit(RLIMIT_FSIZE, &saved);
     ::signal(SIGXFSZ, previousHandler);
     EXPECT_FALSE(saved_ok);
     EXPECT_EQ(error, "File too large");
     EXPECT_EQ(test::ReadFile(path), "precious");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
-                            std::filesystem::directory_iterator()),
-              1);
+    EXPECT_EQ(EntriesIn(folder), 1u);
 }
 
 // Saving through links writes the file at the end of the chain (relative

@@ -41,25 +41,20 @@ TEST(IsHex, NeedsPrefixAndDigits) {
     EXPECT_FALSE(IsDecimal("1a"));
 }
 
-TEST(SqueezeKey, RemovesBlanksBeforeFirstEqualsOnly) {
-    std::string line = "Parameter Name = Motor  speed = fast";
-    SqueezeKey(line);
-    EXPECT_EQ(line, "ParameterName= Motor  speed = fast");
-    std::string noEquals = " a b ";
-    SqueezeKey(noEquals);
-    EXPECT_EQ(noEquals, " a b ");
-    std::string tabs = "\tLow\tLimit\t=0";
-    SqueezeKey(tabs);
-    EXPECT_EQ(tabs, "LowLimit=0");
-}
-
-TEST(TrimBlanks, KeepsInnerBlanks) {
-    std::string text = " \t a  b \t";
-    TrimBlanks(text);
-    EXPECT_EQ(text, "a  b");
-    std::string blanks = " \t ";
-    TrimBlanks(blanks);
-    EXPECT_EQ(blanks, "");
+TEST(SqueezeKeyAndTrimBlanks, TouchOnlyTheBlanksTheyAreFor) {
+    const std::pair<std::string, std::string> squeezed[] = {
+        {"Parameter Name = Motor  speed = fast", "ParameterName= Motor  speed = fast"},
+        {" a b ", " a b "}, // no "=": no key
+        {"\tLow\tLimit\t=0", "LowLimit=0"}};
+    for (auto [line, expected] : squeezed) {
+        SqueezeKey(line);
+        EXPECT_EQ(line, expected);
+    }
+    for (auto [text, expected] :
+         {std::pair<std::string, std::string>{" \t a  b \t", "a  b"}, {" \t ", ""}}) {
+        TrimBlanks(text);
+        EXPECT_EQ(text, expected);
+    }
 }
 
 } // namespace

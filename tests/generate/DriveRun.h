@@ -13,8 +13,6 @@
 
 namespace corvid::test {
 
-inline const std::string kDrives = CORVID_DRIVES_DIR;
-
 // 2024-03-05 09:05:03 UTC, as the command line's SOURCE_DATE_EPOCH=1709629503.
 inline GenerationTime FixedTime() {
     return UtcTime(1709629503);

@@ -54,12 +54,6 @@ TEST_F(CANopenPagesTest, ObjectPage_SubIndexRowsOpenAndCloseUnderTheirObject) {
     EXPECT_EQ(closing.Inserted, 0u);
 }
 
-TEST(CANopenPages, ObjectPage_EmptyCategoryKeepsItsColumns) {
-    CCANopenEDS empty;
-    EXPECT_TRUE(BuildPage(empty, "ManufacturerObjects").Rows.empty());
-    EXPECT_EQ(BuildPage(empty, "ManufacturerObjects").Columns.size(), 9u);
-}
-
 // Each cell's editor is in the pages of SamplePagesTest; these are the
 // lists the cells offer.
 TEST_F(CANopenPagesTest, ListsOfferEveryValueTheFieldHolds) {
@@ -78,14 +72,17 @@ TEST_F(CANopenPagesTest, ListsOfferEveryValueTheFieldHolds) {
     EXPECT_EQ(ChoicesOf(fileInfo, fileInfo.Rows[2].Cells[1]).back(), "255");
 }
 
-TEST_F(CANopenPagesTest, ObjectPage_UnknownTypeCodesShowEmptyNames) {
+TEST_F(CANopenPagesTest, ObjectPage_UnknownTypeCodesShowEmptyNamesAndAnEmptyPageItsColumns) {
     CCANopenEDS fresh;
+    const Page empty = BuildPage(fresh, "ManufacturerObjects");
+    EXPECT_TRUE(empty.Rows.empty());
     CANopenObject object;
     object.Index = 0x2000;
     object.Category = kCategoryManufacturer;
     fresh.Objects.push_back(object);
-    EXPECT_EQ(test::PageText(BuildPage(fresh, "ManufacturerObjects")),
-              " 2000 |  |  |  |  |  |  |  | 0\n");
+    const Page page = BuildPage(fresh, "ManufacturerObjects");
+    EXPECT_EQ(test::PageText(page), " 2000 |  |  |  |  |  |  |  | 0\n");
+    EXPECT_EQ(empty.Columns.size(), page.Columns.size());
 }
 
 TEST_F(CANopenPagesTest, Summary_TitlePathsReadOnly) {

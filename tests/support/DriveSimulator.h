@@ -24,6 +24,9 @@ extern char** environ;
 
 namespace corvid::test {
 
+// The drive description files shipped with the simulator.
+inline const std::string kDrives = CORVID_DRIVES_DIR;
+
 class DriveSimulator {
 public:
     // `arguments` follow the program name: the drive file and any options.
