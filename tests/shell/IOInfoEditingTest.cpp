@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 
 namespace corvid {
@@ -137,6 +138,41 @@ TEST_F(IOInfoRows, DeleteNamesTheDefaultsThatPointAtTheEntry) {
     EXPECT_EQ(model.IOInfoSection.PollInfo.DefaultInput, 0);
     EXPECT_EQ(DeleteRow(model, "IO_Info", "Default", ui).Status, CommitStatus::NotEditable);
     EXPECT_EQ(DeleteRow(model, "IO_Info", "Input7", ui).Status, CommitStatus::NotEditable);
+}
+
+// Each connection row reaches its own entry, never a neighbour's, both when
+// a cell is edited and when the dialog opens on the row.
+TEST(IOInfoConnections, EachRowReachesItsOwnEntry) {
+    struct Connection {
+        std::string_view Key;
+        IOInsertKind Kind;
+        ConnectionInfo DeviceNetIOInfoSection::*Member;
+    };
+    const std::array<Connection, 4> connections = {{
+        {"PollInfo", IOInsertKind::PollInfo, &DeviceNetIOInfoSection::PollInfo},
+        {"StrobeInfo", IOInsertKind::StrobeInfo, &DeviceNetIOInfoSection::StrobeInfo},
+        {"COSInfo", IOInsertKind::COSInfo, &DeviceNetIOInfoSection::COSInfo},
+        {"CyclicInfo", IOInsertKind::CyclicInfo, &DeviceNetIOInfoSection::CyclicInfo},
+    }};
+    CDeviceNetEDS model;
+    ScriptedUserInterface ui;
+    for (uint16_t c = 0; c < connections.size(); ++c) {
+        IOInsertRequest request;
+        request.Kind = connections[c].Kind;
+        request.DefaultInput = c + 1;
+        ASSERT_EQ(InsertIOInfo(model, request, ui).Status, CommitStatus::Stored);
+    }
+    for (uint16_t c = 0; c < connections.size(); ++c) {
+        const Connection& connection = connections[c];
+        SCOPED_TRACE(connection.Key);
+        const std::optional<IOInsertRequest> source = IOInsertSource(model, connection.Key);
+        ASSERT_TRUE(source);
+        EXPECT_EQ(source->Kind, connection.Kind);
+        EXPECT_EQ(source->DefaultInput, c + 1);
+        EXPECT_EQ(Commit(model, connection.Key, std::to_string(c + 10), 3).Status,
+                  CommitStatus::Stored);
+        EXPECT_EQ((model.IOInfoSection.*connection.Member).DefaultOutput, c + 10);
+    }
 }
 
 // The dialog opened on an entry of a real file and confirmed gives the file

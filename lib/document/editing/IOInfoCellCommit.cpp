@@ -7,7 +7,6 @@
 #include "dictionaries/EDSTextHelper.h"
 
 #include <algorithm>
-#include <array>
 
 namespace corvid::io_entries {
 
@@ -15,18 +14,16 @@ namespace {
 
 using namespace cells;
 
-struct NamedConnection {
-    std::string_view Key;
-    IOInsertKind Kind;
-    ConnectionInfo DeviceNetIOInfoSection::*Field;
-};
+// The connection kinds stand in the order of the connection entries.
+static_assert(static_cast<size_t>(IOInsertKind::CyclicInfo) -
+                      static_cast<size_t>(IOInsertKind::PollInfo) + 1 ==
+                  kConnectionInfoEntries.size(),
+              "one insert kind per connection entry");
 
-constexpr std::array<NamedConnection, 4> kConnections = {{
-    {"PollInfo", IOInsertKind::PollInfo, &DeviceNetIOInfoSection::PollInfo},
-    {"StrobeInfo", IOInsertKind::StrobeInfo, &DeviceNetIOInfoSection::StrobeInfo},
-    {"COSInfo", IOInsertKind::COSInfo, &DeviceNetIOInfoSection::COSInfo},
-    {"CyclicInfo", IOInsertKind::CyclicInfo, &DeviceNetIOInfoSection::CyclicInfo},
-}};
+IOInsertKind KindOf(const ConnectionInfoEntry& connection) {
+    const auto place = static_cast<size_t>(&connection - kConnectionInfoEntries.data());
+    return static_cast<IOInsertKind>(static_cast<size_t>(IOInsertKind::PollInfo) + place);
+}
 
 // The popup sets the four connection bits; bits 4 to 15 are kept as read.
 CommitResult StoreTypeMaskBits(uint16_t& mask, const CellEdit& edit) {
@@ -38,9 +35,9 @@ CommitResult StoreTypeMaskBits(uint16_t& mask, const CellEdit& edit) {
 }
 
 ConnectionInfo* PresentConnection(DeviceNetIOInfoSection& io, IOInsertKind kind) {
-    for (const NamedConnection& connection : kConnections)
-        if (connection.Kind == kind && (io.*connection.Field).Present != 0)
-            return &(io.*connection.Field);
+    for (const ConnectionInfoEntry& connection : kConnectionInfoEntries)
+        if (KindOf(connection) == kind && (io.*connection.Member).Present != 0)
+            return &(io.*connection.Member);
     return nullptr;
 }
 
@@ -74,12 +71,12 @@ CommitResult CommitEntryFieldRow(Record& record, const FieldTable<Record, N>& ta
 // The connection entries whose default names the input or output.
 std::vector<std::string> DefaultsNaming(const DeviceNetIOInfoSection& io, const IORow& row) {
     std::vector<std::string> names;
-    for (const NamedConnection& connection : kConnections) {
-        const ConnectionInfo& info = io.*connection.Field;
+    for (const ConnectionInfoEntry& connection : kConnectionInfoEntries) {
+        const ConnectionInfo& info = io.*connection.Member;
         const uint16_t named =
             row.Kind == IOInsertKind::Input ? info.DefaultInput : info.DefaultOutput;
         if (info.Present != 0 && named == row.Number)
-            names.emplace_back(connection.Key);
+            names.emplace_back(connection.Keyword);
     }
     return names;
 }
@@ -87,9 +84,9 @@ std::vector<std::string> DefaultsNaming(const DeviceNetIOInfoSection& io, const 
 } // namespace
 
 std::optional<IORow> ParseIORowKey(std::string_view key) {
-    for (const NamedConnection& connection : kConnections)
-        if (key == connection.Key)
-            return IORow{connection.Kind, 0};
+    for (const ConnectionInfoEntry& connection : kConnectionInfoEntries)
+        if (key == connection.Keyword)
+            return IORow{KindOf(connection), 0};
     for (const auto& [prefix, kind] :
          {std::pair{std::string_view("Input"), IOInsertKind::Input},
           std::pair{std::string_view("Output"), IOInsertKind::Output}}) {

@@ -2,6 +2,7 @@
 
 #include "canopen/CANopenFields.h"
 #include "devicenet/DeviceNetFields.h"
+#include "devicenet/EDSParamFields.h"
 #include "dictionaries/TextEncoding.h"
 #include "ethernetip/EtherNetIPFields.h"
 
@@ -34,26 +35,24 @@ void Texts(CJsonWriter& out, const std::vector<std::string>& lines) {
     out.EndArray();
 }
 
-// null for a value the file left out.
-template <typename Number> void NumberOrNull(CJsonWriter& out, const std::optional<Number>& value) {
+// Texts as text, flags as 0 or 1, numbers as numbers, and null for a
+// number the file left out.
+void Value(CJsonWriter& out, const std::string& text) {
+    Bytes(out, text);
+}
+template <typename Number> void Value(CJsonWriter& out, Number value) {
+    out.Number(value);
+}
+template <typename Number> void Value(CJsonWriter& out, const std::optional<Number>& value) {
     if (value)
         out.Number(*value);
     else
         out.Null();
 }
 
-// Texts as text, flags as 0 or 1, numbers as numbers.
-template <typename Record>
-void FieldValue(CJsonWriter& out, const Record& record, const FieldEntry<Record>& item) {
-    std::visit(
-        [&](auto member) {
-            const auto& value = record.*member;
-            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>)
-                Bytes(out, value);
-            else
-                out.Number(value);
-        },
-        item.Member);
+template <typename Record, typename Field>
+void FieldValue(CJsonWriter& out, const Record& record, const Field& item) {
+    std::visit([&](auto member) { Value(out, record.*member); }, item.Member);
 }
 
 // Each field of `table` under its keyword. A record of a derived section
@@ -63,6 +62,33 @@ void Fields(CJsonWriter& out, const std::type_identity_t<Record>& record,
             const FieldTable<Record, N>& table) {
     for (const FieldEntry<Record>& item : table)
         FieldValue(out.Key(item.Keyword), record, item);
+}
+
+const PortEntry& EntryOf(const std::unique_ptr<PortEntry>& port) {
+    return *port;
+}
+template <typename Entry> const Entry& EntryOf(const Entry& entry) {
+    return entry;
+}
+
+// An entry numbered N: its number, then its fields, the object left open
+// for what the entry holds beside them.
+template <typename Entry, size_t N>
+void BeginNumberedEntry(CJsonWriter& out, const Entry& entry, const FieldTable<Entry, N>& table) {
+    out.BeginObject();
+    out.Key("Number").Number(entry.Number);
+    Fields(out, entry, table);
+}
+
+// Entries numbered N, each its number, then its fields.
+template <typename Entries, typename Entry, size_t N>
+void NumberedEntries(CJsonWriter& out, const Entries& entries, const FieldTable<Entry, N>& table) {
+    out.BeginArray();
+    for (const auto& item : entries) {
+        BeginNumberedEntry(out, EntryOf(item), table);
+        out.EndObject();
+    }
+    out.EndArray();
 }
 
 } // namespace
@@ -168,69 +194,32 @@ namespace corvid {
 
 namespace {
 
+// Whether the file gives the entry, then its fields.
 void Connection(CJsonWriter& out, const ConnectionInfo& info) {
     out.BeginObject();
     out.Key("Present").Number(info.Present);
-    out.Key("TypeMask").Number(info.TypeMask);
-    out.Key("DefaultInput").Number(info.DefaultInput);
-    out.Key("DefaultOutput").Number(info.DefaultOutput);
+    Fields(out, info, kConnectionInfoFields);
     out.EndObject();
-}
-
-void IOEntries(CJsonWriter& out, const std::vector<IOEntry>& entries) {
-    out.BeginArray();
-    for (const IOEntry& entry : entries) {
-        out.BeginObject();
-        out.Key("Number").Number(entry.Number);
-        out.Key("Size").Number(entry.Size);
-        out.Key("SigBits").Number(entry.SigBits);
-        out.Key("TypeMask").Number(entry.TypeMask);
-        Bytes(out.Key("Name"), entry.Name);
-        out.Key("PathSize").Number(entry.PathSize);
-        Bytes(out.Key("Path"), entry.Path);
-        Bytes(out.Key("Help"), entry.Help);
-        out.EndObject();
-    }
-    out.EndArray();
 }
 
 void IOInfo(CJsonWriter& out, const DeviceNetIOInfoSection& io) {
     out.BeginObject();
     Bytes(out.Key("SectionName"), io.SectionName);
-    out.Key("Default").Number(io.Default);
-    Connection(out.Key("PollInfo"), io.PollInfo);
-    Connection(out.Key("StrobeInfo"), io.StrobeInfo);
-    Connection(out.Key("COSInfo"), io.COSInfo);
-    Connection(out.Key("CyclicInfo"), io.CyclicInfo);
-    IOEntries(out.Key("Inputs"), io.Inputs);
-    IOEntries(out.Key("Outputs"), io.Outputs);
+    Fields(out, io, kIOInfoFields);
+    for (const ConnectionInfoEntry& entry : kConnectionInfoEntries)
+        Connection(out.Key(entry.Keyword), io.*entry.Member);
+    NumberedEntries(out.Key("Inputs"), io.Inputs, kIOEntryFields);
+    NumberedEntries(out.Key("Outputs"), io.Outputs, kIOEntryFields);
     out.EndObject();
 }
 
+// The parameter's fields under their members' names, then what lives
+// beside the entry.
 void Param(CJsonWriter& out, const CEDSParam& p) {
     out.BeginObject();
     out.Key("Number").Number(p.Number);
-    out.Key("Reserved").Number(p.Reserved);
-    NumberOrNull(out.Key("PathSize"), p.PathSize);
-    Bytes(out.Key("LinkPath"), p.LinkPath);
-    out.Key("Descriptor").Number(p.Descriptor);
-    out.Key("DataType").Number(p.DataType);
-    out.Key("DataSize").Number(p.DataSize);
-    Bytes(out.Key("ParameterName"), p.ParameterName);
-    Bytes(out.Key("UnitsStr"), p.UnitsStr);
-    Bytes(out.Key("HelpStr"), p.HelpStr);
-    Bytes(out.Key("Minimum"), p.Minimum);
-    Bytes(out.Key("Maximum"), p.Maximum);
-    Bytes(out.Key("Default"), p.Default);
-    NumberOrNull(out.Key("Multiplier"), p.Multiplier);
-    NumberOrNull(out.Key("Divider"), p.Divider);
-    NumberOrNull(out.Key("Base"), p.Base);
-    NumberOrNull(out.Key("Offset"), p.Offset);
-    Bytes(out.Key("MultiplierLink"), p.MultiplierLink);
-    Bytes(out.Key("DivisorLink"), p.DivisorLink);
-    Bytes(out.Key("BaseLink"), p.BaseLink);
-    Bytes(out.Key("OffsetLink"), p.OffsetLink);
-    NumberOrNull(out.Key("Precision"), p.Precision);
+    for (const ParamField& field : kParamFields)
+        FieldValue(out.Key(field.JsonName), p, field);
     out.Key("Group").Number(p.Group);
     out.Key("EnumStrings");
     if (p.EnumStrings)
@@ -325,27 +314,6 @@ void EtherNetIPSection(CJsonWriter& out, const Record& section, const FieldTable
     out.EndObject();
 }
 
-const PortEntry& EntryOf(const std::unique_ptr<PortEntry>& port) {
-    return *port;
-}
-template <typename Entry> const Entry& EntryOf(const Entry& entry) {
-    return entry;
-}
-
-// Entries numbered N, each its number, then its fields.
-template <typename Entries, typename Entry, size_t N>
-void NumberedEntries(CJsonWriter& out, const Entries& entries, const FieldTable<Entry, N>& table) {
-    out.BeginArray();
-    for (const auto& item : entries) {
-        const Entry& entry = EntryOf(item);
-        out.BeginObject();
-        out.Key("Number").Number(entry.Number);
-        Fields(out, entry, table);
-        out.EndObject();
-    }
-    out.EndArray();
-}
-
 // The four class keywords, then those `more` adds.
 template <typename Record, size_t... N>
 void ObjectClass(CJsonWriter& out, const Record& section, const FieldTable<Record, N>&... more) {
@@ -375,26 +343,14 @@ void ConnectionManager(CJsonWriter& out, const ConnectionManagerRecord& section)
 }
 
 void Assembly(CJsonWriter& out, const AssemblyEntry& a) {
-    out.BeginObject();
-    out.Key("Number").Number(a.Number);
-    Bytes(out.Key("Name"), a.Name);
-    Bytes(out.Key("Path"), a.Path);
-    Bytes(out.Key("Size"), a.Size);
-    Bytes(out.Key("Data"), a.Data);
+    BeginNumberedEntry(out, a, kAssemblyEntryFields);
     Texts(out.Key("MemberSizes"), a.MemberSizes);
     Texts(out.Key("MemberReferences"), a.MemberReferences);
     out.EndObject();
 }
 
 void Rack(CJsonWriter& out, const RackEntry& r) {
-    out.BeginObject();
-    out.Key("Number").Number(r.Number);
-    Bytes(out.Key("VendorID"), r.VendorID);
-    Bytes(out.Key("ProductType"), r.ProductType);
-    Bytes(out.Key("ProductCode"), r.ProductCode);
-    Bytes(out.Key("MajorRevision"), r.MajorRevision);
-    Bytes(out.Key("MinorRevision"), r.MinorRevision);
-    Bytes(out.Key("LegalSlots"), r.LegalSlots);
+    BeginNumberedEntry(out, r, kRackFields);
     out.EndObject();
 }
 

@@ -3,7 +3,7 @@
 // The 21 fields of a ParamN entry, once each, in file order: the member
 // that holds it, the kind of value, the page column and editor that show
 // it, and where the writer ends a line. The reader, the writer, the
-// parameter page and its commit rule walk this table.
+// parameter page, its commit rule and the JSON dump walk this table.
 
 #include "devicenet/EDSParam.h"
 #include "dictionaries/EDSLineWriter.h"
@@ -33,7 +33,8 @@ enum class ParamRule : uint8_t {
 };
 
 struct ParamField {
-    std::string_view Name; // as the value rules name it in their texts
+    std::string_view Name;     // as the value rules name it in their texts
+    std::string_view JsonName; // as the JSON dump names it: the member's name
     ParamMember Member;
     FieldTraits Traits; // Column: the page's column, 0 for none
     ParamRule Rule = ParamRule::Plain;
@@ -46,30 +47,36 @@ inline constexpr FieldTraits kParamByteList = DecimalField(1, false, FieldEditor
 // Columns 16 (the enumeration popup) and 22 (the group) of the page hold
 // what lives beside the entry, not in it.
 inline constexpr std::array<ParamField, 21> kParamFields = {{
-    {"Reserved", &CEDSParam::Reserved, InColumn(DecimalField(1, false, FieldEditor::ReadOnly), 0),
-     ParamRule::Plain, true},
-    {"Link Path Size", &CEDSParam::PathSize, InColumn(kParamByteList, 1)},
-    {"Link Path", &CEDSParam::LinkPath, InColumn(kQuotedField, 2), ParamRule::Plain, true},
-    {"Descriptor", &CEDSParam::Descriptor, InColumn(HexField(2, FieldEditor::Popup), 3),
-     ParamRule::Descriptor, true},
-    {"Data Type", &CEDSParam::DataType, InColumn(HexField(1), 4), ParamRule::DataType},
-    {"Data Size", &CEDSParam::DataSize, InColumn(kParamByteList, 5), ParamRule::Plain, true},
-    {"Parameter Name", &CEDSParam::ParameterName, InColumn(kQuotedField, 6), ParamRule::Plain,
+    {"Reserved", "Reserved", &CEDSParam::Reserved,
+     InColumn(DecimalField(1, false, FieldEditor::ReadOnly), 0), ParamRule::Plain, true},
+    {"Link Path Size", "PathSize", &CEDSParam::PathSize, InColumn(kParamByteList, 1)},
+    {"Link Path", "LinkPath", &CEDSParam::LinkPath, InColumn(kQuotedField, 2), ParamRule::Plain,
      true},
-    {"Units String", &CEDSParam::UnitsStr, InColumn(kQuotedField, 7), ParamRule::Plain, true},
-    {"Help String", &CEDSParam::HelpStr, InColumn(kQuotedField, 8), ParamRule::Plain, true},
-    {"Minimum", &CEDSParam::Minimum, InColumn(kTextField, 9), ParamRule::Value},
-    {"Maximum", &CEDSParam::Maximum, InColumn(kTextField, 10), ParamRule::Value},
-    {"Default", &CEDSParam::Default, InColumn(kTextField, 11), ParamRule::Value, true},
-    {"Multiplier", &CEDSParam::Multiplier, InColumn(DecimalField(2), 12)},
-    {"Divider", &CEDSParam::Divider, InColumn(DecimalField(2), 13)},
-    {"Base", &CEDSParam::Base, InColumn(DecimalField(2), 14)},
-    {"Offset", &CEDSParam::Offset, InColumn(DecimalField(2, true), 15), ParamRule::Plain, true},
-    {"Multiplier Link", &CEDSParam::MultiplierLink, InColumn(kTextField, 17)},
-    {"Divisor Link", &CEDSParam::DivisorLink, InColumn(kTextField, 18)},
-    {"Base Link", &CEDSParam::BaseLink, InColumn(kTextField, 19)},
-    {"Offset Link", &CEDSParam::OffsetLink, InColumn(kTextField, 20)},
-    {"Precision", &CEDSParam::Precision, InColumn(kParamByteList, 21), ParamRule::Plain, true},
+    {"Descriptor", "Descriptor", &CEDSParam::Descriptor,
+     InColumn(HexField(2, FieldEditor::Popup), 3), ParamRule::Descriptor, true},
+    {"Data Type", "DataType", &CEDSParam::DataType, InColumn(HexField(1), 4), ParamRule::DataType},
+    {"Data Size", "DataSize", &CEDSParam::DataSize, InColumn(kParamByteList, 5), ParamRule::Plain,
+     true},
+    {"Parameter Name", "ParameterName", &CEDSParam::ParameterName, InColumn(kQuotedField, 6),
+     ParamRule::Plain, true},
+    {"Units String", "UnitsStr", &CEDSParam::UnitsStr, InColumn(kQuotedField, 7), ParamRule::Plain,
+     true},
+    {"Help String", "HelpStr", &CEDSParam::HelpStr, InColumn(kQuotedField, 8), ParamRule::Plain,
+     true},
+    {"Minimum", "Minimum", &CEDSParam::Minimum, InColumn(kTextField, 9), ParamRule::Value},
+    {"Maximum", "Maximum", &CEDSParam::Maximum, InColumn(kTextField, 10), ParamRule::Value},
+    {"Default", "Default", &CEDSParam::Default, InColumn(kTextField, 11), ParamRule::Value, true},
+    {"Multiplier", "Multiplier", &CEDSParam::Multiplier, InColumn(DecimalField(2), 12)},
+    {"Divider", "Divider", &CEDSParam::Divider, InColumn(DecimalField(2), 13)},
+    {"Base", "Base", &CEDSParam::Base, InColumn(DecimalField(2), 14)},
+    {"Offset", "Offset", &CEDSParam::Offset, InColumn(DecimalField(2, true), 15), ParamRule::Plain,
+     true},
+    {"Multiplier Link", "MultiplierLink", &CEDSParam::MultiplierLink, InColumn(kTextField, 17)},
+    {"Divisor Link", "DivisorLink", &CEDSParam::DivisorLink, InColumn(kTextField, 18)},
+    {"Base Link", "BaseLink", &CEDSParam::BaseLink, InColumn(kTextField, 19)},
+    {"Offset Link", "OffsetLink", &CEDSParam::OffsetLink, InColumn(kTextField, 20)},
+    {"Precision", "Precision", &CEDSParam::Precision, InColumn(kParamByteList, 21),
+     ParamRule::Plain, true},
 }};
 
 // The page columns of the enumeration popup and of the group.
