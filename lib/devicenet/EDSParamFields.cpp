@@ -2,6 +2,7 @@
 
 #include "devicenet/EDSLineScanner.h"
 #include "dictionaries/EDSTextHelper.h"
+#include "dictionaries/ProfileText.h"
 
 #include <type_traits>
 
@@ -44,7 +45,7 @@ void StoreParamField(CEDSParam& param, const ParamField& field, std::string_view
             if constexpr (std::is_same_v<Value, std::string>)
                 value = text;
             else if constexpr (kIsOptional<Value>) {
-                if (text.find_first_not_of(" \t") == std::string_view::npos)
+                if (IsBlankLine(text))
                     value.reset();
                 else
                     value = ParsedNumber<typename Value::value_type>(text);

@@ -2,6 +2,7 @@
 
 #include "dictionaries/ByteOrderMark.h"
 #include "dictionaries/FileIO.h"
+#include "dictionaries/ProfileText.h"
 
 #include "dictionaries/EDSTextHelper.h"
 
@@ -39,13 +40,6 @@ bool ListsEtherNetIP(std::string_view body) {
         }
     }
     return false;
-}
-
-std::string_view Trimmed(std::string_view text) {
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") + 1 - first);
 }
 
 // What detection needs of a file: its section names and the body of its
@@ -99,7 +93,7 @@ private:
             line.remove_suffix(1);
         if (line.ends_with('\r'))
             line.remove_suffix(1);
-        const std::string_view name = Trimmed(line.substr(0, line.find(']')));
+        const std::string_view name = TrimmedView(line.substr(0, line.find(']')));
         names_.push_back(name);
         if (!classificationSeen_ && EqualsNoCase(name, "Device Classification")) {
             classificationSeen_ = inClassification_ = true;

@@ -1,5 +1,6 @@
 #include "door/StepNames.h"
 
+#include "dictionaries/ProfileText.h"
 #include "pages/PageRows.h"
 
 #include <array>
@@ -17,13 +18,6 @@ std::string Fill(std::string_view pattern, const std::string& first,
     return text;
 }
 
-std::string Trimmed(const std::string& text) {
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 // A table cell is named by its column and row ("Default Value of 1017"),
 // any other cell by its row: the keyword, or the entry a field belongs to.
 // The columns of a table page do not depend on its rows, so they are taken
@@ -32,8 +26,8 @@ template <typename Model> std::string CellStepName(const CellChange& change) {
     static const Model empty;
     const Page page = BuildPage(empty, change.Section);
     if (page.Layout == PageLayout::Table && change.Column < page.Columns.size())
-        return Fill(step_texts::kEditOf, Trimmed(page.Columns[change.Column].Header),
-                    change.RowKey);
+        return Fill(step_texts::kEditOf,
+                    std::string(TrimmedView(page.Columns[change.Column].Header)), change.RowKey);
     return Fill(step_texts::kEdit, change.RowKey);
 }
 
