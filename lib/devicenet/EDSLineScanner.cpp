@@ -9,45 +9,54 @@ namespace corvid {
 
 namespace {
 
-// The characters that end a plain run of a line: a quote, a comment, a
-// blank.
-constexpr std::array<bool, 256> kEndsRun = [] {
-    std::array<bool, 256> ends{};
+// The characters a clean line may not hold outside quotes: a quote, a
+// comment, a blank.
+constexpr std::array<bool, 256> kNeedsCleaning = [] {
+    std::array<bool, 256> special{};
     for (const unsigned char c : {'"', '$', ' ', '\t'})
-        ends[c] = true;
-    return ends;
+        special[c] = true;
+    return special;
 }();
 
-// Onto the end of `out`, whose storage is reused from line to line. Plain
-// runs and quoted texts are copied whole, as most of a line is one or the
-// other.
+bool IsSpecial(char c) {
+    return kNeedsCleaning[static_cast<unsigned char>(c)];
+}
+
+// Onto the end of `out`, whose storage is reused from line to line. The
+// line is appended whole and then cleaned where it lies: one copy, and a
+// plain line (most are, once their indent is skipped) is not touched again.
 void NormalizeLineOnto(std::string& out, std::string_view line, HeaderLines headers) {
-    const size_t start = out.size();
     if (headers == HeaderLines::KeepAsWritten && line.starts_with('[')) {
         out.append(line);
         return;
     }
-    out.resize(start + line.size());
-    char* next = out.data() + start;
-    size_t i = 0;
-    while (i < line.size()) {
-        size_t run = i;
-        while (run < line.size() && !kEndsRun[static_cast<unsigned char>(line[run])])
-            ++run;
-        next = std::copy(line.begin() + i, line.begin() + run, next);
-        if (run == line.size() || line[run] == '$')
+    size_t indent = 0;
+    while (indent < line.size() && (line[indent] == '\t' || line[indent] == ' '))
+        ++indent;
+    const size_t start = out.size();
+    out.append(line.substr(indent));
+    char* const text = out.data();
+    const size_t size = out.size();
+    size_t read = start;
+    while (read < size && !IsSpecial(text[read]))
+        ++read;
+    size_t write = read;
+    for (; read < size; ++read) {
+        const char c = text[read];
+        if (!IsSpecial(c)) {
+            text[write++] = c;
+        } else if (c == '$') {
             break;
-        if (line[run] != '"') {
-            i = run + 1; // a blank outside quotes
-            continue;
+        } else if (c == '"') {
+            // Inside quotes every character stays, the quotes too; a quote
+            // left open runs to the end of the line.
+            const size_t close = std::min(out.find('"', read + 1), size - 1);
+            std::copy(text + read, text + close + 1, text + write);
+            write += close + 1 - read;
+            read = close;
         }
-        // Inside quotes every character stays, the quotes too; a quote
-        // left open runs to the end of the line.
-        const size_t close = std::min(line.find('"', run + 1), line.size() - 1);
-        next = std::copy(line.begin() + run, line.begin() + close + 1, next);
-        i = close + 1;
     }
-    out.resize(static_cast<size_t>(next - out.data()));
+    out.resize(write);
 }
 
 void NormalizeLineInto(std::string& out, std::string_view line, HeaderLines headers) {
@@ -156,42 +165,78 @@ bool JoinEntry(std::string& line, CEDSLineSource& source, ReaderDiagnostics* dia
     return false;
 }
 
+namespace {
+
+enum FieldStop : uint8_t { kNoStop, kQuote, kComma, kSemicolon };
+
+constexpr std::array<FieldStop, 256> kFieldStops = [] {
+    std::array<FieldStop, 256> stops{};
+    stops['"'] = kQuote;
+    stops[','] = kComma;
+    stops[';'] = kSemicolon;
+    return stops;
+}();
+
+// Where the field that starts at `from` ends: at the first "," (when
+// `commas`) or ";" outside quotes, or npos. A field starts outside quotes,
+// so quote state counts from there.
+size_t FieldEnd(std::string_view value, size_t from, bool commas) {
+    const char* const text = value.data();
+    const size_t size = value.size();
+    for (size_t i = from; i < size; ++i) {
+        const FieldStop stop = kFieldStops[static_cast<unsigned char>(text[i])];
+        if (stop == kNoStop)
+            continue;
+        if (stop == kQuote) {
+            i = value.find('"', i + 1);
+            if (i == std::string_view::npos)
+                return i;
+        } else if (stop == kSemicolon || commas) {
+            return i;
+        }
+    }
+    return std::string_view::npos;
+}
+
+} // namespace
+
 CEntryFieldCursor::CEntryFieldCursor(std::string_view entry) {
     const std::ptrdiff_t equals = FindOutsideQuotes(entry, '=');
     if (equals < 0) {
         done_ = true; // no "=" gives no fields
         return;
     }
+    value_ = entry;
     start_ = static_cast<size_t>(equals) + 1;
-    // Every field starts outside quotes, so one search from the value's
-    // start finds the terminator, and the separators lie in front of it.
-    const std::ptrdiff_t semicolon = FindOutsideQuotes(entry, ';', start_);
-    value_ = entry.substr(0, semicolon < 0 ? entry.size() : size_t(semicolon));
+}
+
+std::string_view CEntryFieldCursor::Take(bool commas) {
+    const size_t end = FieldEnd(value_, start_, commas);
+    const size_t start = std::min(start_, value_.size());
+    if (end != std::string_view::npos && value_[end] == ',') {
+        start_ = end + 1;
+        return value_.substr(start, end - start);
+    }
+    done_ = true;
+    if (end != std::string_view::npos)
+        return value_.substr(start, end - start);
     // Without a ";" outside quotes (an odd quote in the last field) the last
     // field runs to the ";" that ended the entry.
-    if (semicolon < 0 && value_.ends_with(';'))
-        value_.remove_suffix(1);
+    std::string_view last = value_.substr(start);
+    if (last.ends_with(';'))
+        last.remove_suffix(1);
+    return last;
 }
 
 bool CEntryFieldCursor::Next(std::string_view& field) {
     if (done_)
         return false;
-    const std::ptrdiff_t comma = FindOutsideQuotes(value_, ',', start_);
-    if (comma < 0) {
-        field = value_.substr(std::min(start_, value_.size()));
-        done_ = true;
-        return true;
-    }
-    field = value_.substr(start_, static_cast<size_t>(comma) - start_);
-    start_ = static_cast<size_t>(comma) + 1;
+    field = Take(true);
     return true;
 }
 
 std::string_view CEntryFieldCursor::Rest() {
-    if (done_)
-        return {};
-    done_ = true;
-    return value_.substr(std::min(start_, value_.size()));
+    return done_ ? std::string_view() : Take(false);
 }
 
 std::vector<std::string> EntryFields(std::string_view entry) {

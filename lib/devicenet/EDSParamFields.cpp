@@ -5,6 +5,7 @@
 #include "dictionaries/ProfileText.h"
 
 #include <type_traits>
+#include <utility>
 
 namespace corvid {
 
@@ -37,22 +38,33 @@ const ParamField* ParamFieldInColumn(size_t column) {
     return nullptr;
 }
 
-void StoreParamField(CEDSParam& param, const ParamField& field, std::string_view text) {
-    std::visit(
-        [&](auto member) {
-            auto& value = param.*member;
-            using Value = std::decay_t<decltype(value)>;
-            if constexpr (std::is_same_v<Value, std::string>)
-                value = text;
-            else if constexpr (kIsOptional<Value>) {
-                if (IsBlankLine(text))
-                    value.reset();
-                else
-                    value = ParsedNumber<typename Value::value_type>(text);
-            } else
-                value = ParsedNumber<Value>(text);
-        },
-        field.Member);
+namespace {
+
+template <typename Value> void StoreText(Value& value, std::string_view text) {
+    if constexpr (std::is_same_v<Value, std::string>)
+        value = text;
+    else if constexpr (kIsOptional<Value>) {
+        if (IsBlankLine(text))
+            value.reset();
+        else
+            value = ParsedNumber<typename Value::value_type>(text);
+    } else
+        value = ParsedNumber<Value>(text);
+}
+
+// The member of field I is known when compiling, so each store is direct.
+template <size_t I> void StoreParamFieldAt(CEDSParam& param, std::string_view text) {
+    constexpr ParamMember kMember = kParamFields[I].Member;
+    StoreText(param.*std::get<kMember.index()>(kMember), text);
+}
+
+} // namespace
+
+void StoreParamFields(CEDSParam& param, const ParamFieldTexts& texts) {
+    [&]<size_t... I>(std::index_sequence<I...>) {
+        (StoreParamFieldAt<I>(param, texts[I]), ...);
+    }
+    (std::make_index_sequence<kParamFields.size()>());
 }
 
 std::string ParamFieldText(const CEDSParam& param, const ParamField& field) {

@@ -128,10 +128,8 @@ void FormatGroups(CEDSLineWriter& out, const CEDSParamList& params,
 } // namespace
 
 std::unique_ptr<CEDSParam> ParamFromEntry(std::string_view entry) {
-    const auto fields = EntryFieldViews<kParamFields.size()>(entry);
     auto param = std::make_unique<CEDSParam>();
-    for (size_t i = 0; i < kParamFields.size(); ++i)
-        StoreParamField(*param, kParamFields[i], fields[i]);
+    StoreParamFields(*param, EntryFieldViews<kParamFields.size()>(entry));
     return param;
 }
 

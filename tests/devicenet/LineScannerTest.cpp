@@ -34,6 +34,8 @@ INSTANTIATE_TEST_SUITE_P(
         NormalizeCase{"DollarInsideQuotesStays", "Name=\"US$ 5\";$ price", "Name=\"US$ 5\";"},
         NormalizeCase{"TabInsideQuotesStays", "Help=\"a\tb\";", "Help=\"a\tb\";"},
         NormalizeCase{"OddQuoteKeepsTheRest", "Name=\"open $ x y", "Name=\"open $ x y"},
+        NormalizeCase{"IndentedFieldsAroundAQuote", "\t\t6, \"20 93\"  ,\t0x04, $ c",
+                      "6,\"20 93\",0x04,"},
         NormalizeCase{"HeaderLosesItsComment", "[Device]   $ identity", "[Device]"},
         NormalizeCase{"Empty", "", ""}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -107,6 +109,8 @@ TEST(EntryFields, FixedCountPadsAndGathersTheRest) {
     EXPECT_EQ(EntryFields("PollInfo=0x1;", 3), (Strings{"0x1", "", ""}));
     EXPECT_EQ(EntryFields("X=1,2,3,4;", 3), (Strings{"1", "2", "3,4"}));
     EXPECT_EQ(EntryFields("X=1,2;", 2), (Strings{"1", "2"}));
+    EXPECT_EQ(EntryFields("X=1,\"a,b;c;", 2), (Strings{"1", "\"a,b;c"}));
+    EXPECT_EQ(EntryFields("X=\"a\";b,c;", 3), (Strings{"\"a\"", "", ""}));
 }
 
 TEST(EntryNumber, TextBetweenKeywordAndEquals) {

@@ -33,6 +33,20 @@ TEST(ParamFromEntry, ShortEntryLeavesTheRestEmptyAndNarrowFieldsKeepLowBits) {
     EXPECT_FALSE(p->Precision);
 }
 
+// The first parameter in list order keeps a number; later ones that repeat
+// it, and those without one, count on from the highest.
+TEST(ParamNumbers, FirstHolderKeepsItRepeatsAndZerosCountOn) {
+    CEDSParamList params = Params(7);
+    const std::vector<uint32_t> own = {9, 3, 9, 0, 3, 4, 1};
+    for (size_t i = 0; i < own.size(); ++i)
+        params[i]->Number = own[i];
+    EXPECT_EQ(ParamNumbers(params), (std::vector<uint32_t>{9, 3, 10, 11, 12, 4, 1}));
+    params.resize(3);
+    params[2]->Number = 12;
+    EXPECT_EQ(ParamNumbers(params), (std::vector<uint32_t>{9, 3, 12}));
+    EXPECT_TRUE(ParamNumbers({}).empty());
+}
+
 TEST(ReadEnumParEntry, ReplacesStringsOfTheNamedParameterOnly) {
     CEDSParamList params = Params(3);
     params[1]->EnumStrings = Strings{"\"old\""};

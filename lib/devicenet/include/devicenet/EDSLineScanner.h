@@ -112,7 +112,11 @@ public:
     bool AtEnd() const { return done_; }
 
 private:
-    std::string_view value_;
+    // The field at start_, up to the next "," (when `commas`) or the end.
+    std::string_view Take(bool commas);
+
+    std::string_view value_; // the whole entry; fields are cut lazily
+
     size_t start_ = 0;
     bool done_ = false;
 };

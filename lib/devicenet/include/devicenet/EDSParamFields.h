@@ -86,10 +86,13 @@ inline constexpr uint8_t kParamGroupColumn = 22;
 // The field the page shows in `column`, or nullptr.
 const ParamField* ParamFieldInColumn(size_t column);
 
-// Sets a field from the file's text: texts as written, numbers by
+// The file's text of every field, in table order.
+using ParamFieldTexts = std::array<std::string_view, kParamFields.size()>;
+
+// Sets every field from the file's text: texts as written, numbers by
 // ParseNumber kept to the member's width (the signed one with its "-"), and
 // a number the file left empty as none.
-void StoreParamField(CEDSParam& param, const ParamField& field, std::string_view text);
+void StoreParamFields(CEDSParam& param, const ParamFieldTexts& texts);
 
 // A field as the writer and the page write it: a number the file left
 // empty as nothing, hexadecimal ones with the high byte only when it holds

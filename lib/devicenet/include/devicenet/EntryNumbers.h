@@ -6,7 +6,8 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <set>
+#include <functional>
+#include <numeric>
 #include <vector>
 
 namespace corvid {
@@ -24,14 +25,30 @@ uint32_t NextFreeNumber(const List& list, NumberOf numberOf) {
 // was taken by an entry in front of it, the next free one.
 template <typename List, typename NumberOf>
 std::vector<uint32_t> EntryNumbers(const List& list, NumberOf numberOf) {
-    uint32_t next = NextFreeNumber(list, numberOf);
-    std::set<uint32_t> taken;
     std::vector<uint32_t> numbers;
     numbers.reserve(list.size());
-    for (const auto& entry : list) {
-        const uint32_t own = static_cast<uint32_t>(numberOf(entry));
-        numbers.push_back(own != 0 && taken.insert(own).second ? own : next++);
-    }
+    for (const auto& entry : list)
+        numbers.push_back(static_cast<uint32_t>(numberOf(entry)));
+    // Files mostly number their entries upwards from 1: then every entry
+    // keeps its own.
+    const bool ascending =
+        std::adjacent_find(numbers.begin(), numbers.end(), std::greater_equal<>()) == numbers.end();
+    if (ascending && (numbers.empty() || numbers.front() != 0))
+        return numbers;
+    // The first in list order of each own number keeps it: sorted by number,
+    // then by position, it is the first of its run.
+    std::vector<size_t> order(numbers.size());
+    std::iota(order.begin(), order.end(), size_t{0});
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return numbers[a] < numbers[b]; });
+    std::vector<bool> keeps(numbers.size());
+    for (size_t k = 0; k < order.size(); ++k)
+        keeps[order[k]] =
+            numbers[order[k]] != 0 && (k == 0 || numbers[order[k - 1]] != numbers[order[k]]);
+    uint32_t next = NextFreeNumber(list, numberOf);
+    for (size_t i = 0; i < numbers.size(); ++i)
+        if (!keeps[i])
+            numbers[i] = next++;
     return numbers;
 }
 
