@@ -21,7 +21,8 @@ ParamIndex ParamsByNumber(const CEDSParamList& params) {
     byNumber.reserve(params.size());
     for (size_t i = 0; i < params.size(); ++i)
         byNumber.emplace_back(numbers[i], params[i].get());
-    std::sort(byNumber.begin(), byNumber.end());
+    if (!std::is_sorted(byNumber.begin(), byNumber.end()))
+        std::sort(byNumber.begin(), byNumber.end());
     return byNumber;
 }
 
@@ -136,6 +137,10 @@ std::unique_ptr<CEDSParam> ParamFromEntry(std::string_view entry) {
 namespace {
 
 CEDSParam* ParamIn(const ParamIndex& byNumber, uint32_t number) {
+    // Parameters are mostly numbered 1, 2, 3 ...: then the number is the
+    // place, and a large file's group members need no search.
+    if (number != 0 && number <= byNumber.size() && byNumber[number - 1].first == number)
+        return byNumber[number - 1].second;
     const auto found =
         std::lower_bound(byNumber.begin(), byNumber.end(), number,
                          [](const auto& item, uint32_t n) { return item.first < n; });
