@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 namespace corvid {
 
@@ -157,6 +158,14 @@ LineUse Used(bool read) {
     return read ? LineUse::Read : LineUse::NotRead;
 }
 
+// The model holds these entries' numbers as int32_t: a larger number would
+// be written back negative, which no read takes for a number, so such an
+// entry is kept as written instead.
+bool NumberedEntryAt(std::string_view line, std::string_view keyword) {
+    return NumberedKeywordAt(line, keyword) &&
+           EntryNumber(line, keyword) <= uint32_t{std::numeric_limits<int32_t>::max()};
+}
+
 class CEtherNetIPReader {
 public:
     CEtherNetIPReader(CEtherNetIPEDS& model, std::string_view text, const std::string& path,
@@ -218,7 +227,7 @@ private:
         case kAssembly:
             return ReadAssemblyLine(line);
         case kPort:
-            if (!NumberedKeywordAt(line, "Port"))
+            if (!NumberedEntryAt(line, "Port"))
                 return LineUse::NotRead;
             return ReadEntry(line, [&](const std::string& entry) { AppendPort(entry); });
         case kModular:
@@ -293,7 +302,7 @@ private:
     LineUse ReadAssemblyLine(std::string& line) {
         if (ReadFieldLine(line, model_.AssemblySection, kAssemblyFields))
             return LineUse::Read;
-        if (!NumberedKeywordAt(line, "Assem"))
+        if (!NumberedEntryAt(line, "Assem"))
             return LineUse::NotRead;
         return ReadEntry(line, [&](const std::string& entry) {
             InsertOrdered(model_.AssemblySection.Assemblies, AssemblyFromEntry(entry));
@@ -303,7 +312,7 @@ private:
     LineUse ReadModularLine(std::string& line) {
         if (ReadFieldLine(line, model_.ModularSection, kModularFields))
             return LineUse::Read;
-        if (!NumberedKeywordAt(line, "Rack"))
+        if (!NumberedEntryAt(line, "Rack"))
             return LineUse::NotRead;
         return ReadEntry(line, [&](const std::string& entry) {
             InsertOrdered(model_.ModularSection.Racks, RackFromEntry(entry));
@@ -320,7 +329,7 @@ private:
         ConnectionManagerRecord& manager = model_.ConnectionManagerSection;
         if (ReadFieldLine(line, manager, kObjectClassFields))
             return LineUse::Read;
-        if (!NumberedKeywordAt(line, "Connection"))
+        if (!NumberedEntryAt(line, "Connection"))
             return LineUse::NotRead;
         return ReadEntry(line, [&](const std::string& entry) {
             InsertOrdered(manager.Connections, ConnectionFromEntry(entry));
@@ -331,7 +340,7 @@ private:
         CapacityRecord& capacity = model_.CapacitySection;
         if (ReadFieldLine(line, capacity, kCapacityFields))
             return LineUse::Read;
-        if (!NumberedKeywordAt(line, "TSpec"))
+        if (!NumberedEntryAt(line, "TSpec"))
             return LineUse::NotRead;
         return ReadEntry(line, [&](const std::string& entry) {
             InsertOrdered(capacity.TSpecs, TSpecFromEntry(entry));

@@ -64,6 +64,19 @@ TEST(EtherNetIPKeptLines, NumbersFromTheKeysAreWrittenSoReferencesHold) {
     EXPECT_EQ(FormatEtherNetIPEDS(Read(once)), once);
 }
 
+// A number past what the model holds would come back negative, and the
+// entry would move on every save: it is kept as written instead.
+TEST(EtherNetIPKeptLines, NumbersTooLargeForTheModelKeepTheirEntry) {
+    const CEtherNetIPEDS model = Read("[Modular]\nRack4294967288 = 1,2,\"B\";\nRack2 = 1,2;\n"
+                                      "[Port]\nPort2147483648 = TCP,\"A\";\n");
+    ASSERT_EQ(model.ModularSection.Racks.size(), 1u);
+    EXPECT_EQ(model.ModularSection.Racks[0].Number, 2);
+    EXPECT_TRUE(model.Ports.empty());
+    EXPECT_EQ(model.Kept.EntriesOf("Modular"), Strings{"Rack4294967288 = 1,2,\"B\";"});
+    const std::string once = FormatEtherNetIPEDS(model);
+    EXPECT_EQ(FormatEtherNetIPEDS(Read(once)), once);
+}
+
 TEST(EtherNetIPKeptLines, EntriesAtTheEndOfTheirSectionSectionsAfterTheirPredecessor) {
     const CEtherNetIPEDS model = Read(kAdapter);
     EXPECT_TRUE(model.Kept.ByteOrderMark);
