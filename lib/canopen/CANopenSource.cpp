@@ -107,18 +107,6 @@ std::string RecordSectionName(uint32_t key) {
                                       : ObjectSectionName(index);
 }
 
-SourceLines::Iterator& SourceLines::Iterator::operator++() {
-    if (rest_.empty()) {
-        done_ = true;
-        return *this;
-    }
-    size_t next = 0;
-    line_.text = LineAt(rest_, 0, next);
-    ++line_.number;
-    rest_.remove_prefix(next);
-    return *this;
-}
-
 bool SourceSection::HasContent() const {
     for (const SourceLine& line : Lines())
         if (!IsBlankLine(line.text))

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <iterator>
 #include <string>
 #include <string_view>
@@ -34,7 +35,23 @@ public:
         }
         const SourceLine& operator*() const { return line_; }
         const SourceLine* operator->() const { return &line_; }
-        Iterator& operator++();
+        // Inline, for the reader steps through every line of the file.
+        Iterator& operator++() {
+            if (rest_.empty()) {
+                done_ = true;
+                return *this;
+            }
+            const auto* feed =
+                static_cast<const char*>(std::memchr(rest_.data(), '\n', rest_.size()));
+            const size_t length =
+                feed != nullptr ? static_cast<size_t>(feed - rest_.data()) : rest_.size();
+            line_.text = rest_.substr(0, length);
+            if (line_.text.ends_with('\r'))
+                line_.text.remove_suffix(1);
+            ++line_.number;
+            rest_.remove_prefix(feed != nullptr ? length + 1 : length);
+            return *this;
+        }
         void operator++(int) { ++*this; }
         bool operator==(std::default_sentinel_t) const { return done_; }
 
