@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <map>
 #include <optional>
 
@@ -45,14 +46,11 @@ KeyedLine SplitKeyed(std::string_view line, std::string& scratch) {
         return {LineKind::Blank, {}, {}};
     if (*begin == ';')
         return {LineKind::Comment, {}, {}};
-    const char* equals = begin;
-    bool blankInKey = false;
-    for (; equals != end && *equals != '='; ++equals)
-        blankInKey |= IsBlank(*equals);
-    if (equals == end)
+    const auto* equals = static_cast<const char*>(std::memchr(begin, '=', end - begin));
+    if (equals == nullptr)
         return {};
     KeyedLine keyed{LineKind::Content, {begin, equals}, {}};
-    if (blankInKey) {
+    if (std::any_of(begin, equals, IsBlank)) {
         scratch.clear();
         std::remove_copy_if(begin, equals, std::back_inserter(scratch), IsBlank);
         keyed.key = scratch;
