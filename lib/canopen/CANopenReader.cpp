@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <map>
 #include <optional>
 
@@ -19,36 +20,60 @@ namespace corvid {
 
 namespace {
 
+enum class LineKind : uint8_t { Blank, Comment, Content };
+
 // Views into the file's text; keys are compared regardless of letter case.
 struct KeyedLine {
+    LineKind kind = LineKind::Content;
     std::string_view key; // blanks removed; empty for a line without "="
     std::string_view value;
 };
 
-// Blanks before "=" go, the value is trimmed. A line without "=" has an
-// empty key and matches nothing. Only a key with blanks inside it is copied,
-// into `scratch`, which must outlive the line's use.
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// Sorts a line and splits it at its first "=" in one walk over its bytes.
+// Blanks around the key and the value go, and blanks inside the key too: a
+// key with blanks is copied without them into `scratch`, which must outlive
+// the line's use. A line without "=" has an empty key and matches nothing.
 KeyedLine SplitKeyed(std::string_view line, std::string& scratch) {
-    KeyedLine keyed;
-    const size_t equals = line.find('=');
-    if (equals == std::string_view::npos)
-        return keyed;
-    keyed.key = TrimmedView(line.substr(0, equals));
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    if (std::any_of(keyed.key.begin(), keyed.key.end(), blank)) {
+    const char* begin = line.data();
+    const char* end = begin + line.size();
+    while (begin != end && IsBlank(*begin))
+        ++begin;
+    if (begin == end)
+        return {LineKind::Blank, {}, {}};
+    if (*begin == ';')
+        return {LineKind::Comment, {}, {}};
+    const auto* equals = static_cast<const char*>(std::memchr(begin, '=', end - begin));
+    if (equals == nullptr)
+        return {};
+    KeyedLine keyed{LineKind::Content, {begin, equals}, {}};
+    if (std::any_of(begin, equals, IsBlank)) {
         scratch.clear();
-        std::remove_copy_if(keyed.key.begin(), keyed.key.end(), std::back_inserter(scratch), blank);
+        std::remove_copy_if(begin, equals, std::back_inserter(scratch), IsBlank);
         keyed.key = scratch;
     }
-    keyed.value = TrimmedView(line.substr(equals + 1));
+    const char* value = equals + 1;
+    while (value != end && IsBlank(*value))
+        ++value;
+    while (end != value && IsBlank(end[-1]))
+        --end;
+    keyed.value = {value, end};
     return keyed;
 }
 
 // CANopen flags are numbers in real files ("PDOMapping=0x1"): any number
 // other than 0 is true, so a save does not turn a mappable object into one
-// that is not. Text that is no number reads as 0.
+// that is not. Text that is no number reads as 0. Texts are assigned in
+// place, without a string made for each.
 template <typename Record>
 void StoreValue(Record& record, const FieldEntry<Record>& item, std::string_view value) {
+    if (const auto* text = std::get_if<std::string Record::*>(&item.Member)) {
+        (record.**text).assign(value);
+        return;
+    }
     StoreFieldText(
         record, item, value, [](std::string_view text) { return ParseNumber(text) != 0; },
         [](std::string_view text, bool) { return ParseNumber(text); });
@@ -90,22 +115,23 @@ void KeepLine(const ReadContext& context, const SourceSection& section, const So
     NoteKept(context, line.number, section.name, "line kept as written: ", line.text);
 }
 
-// Marks the section read under the name the writer gives it and hands every
-// non-blank line to `use`; the lines it does not use are kept.
+// Marks the section read under the name the writer gives it (`readAs`,
+// which must outlive the source; none for a record's section) and hands
+// every non-blank line to `use`; the lines it does not use are kept.
 template <typename Use>
-void ReadLines(const ReadContext& context, SourceSection* section, const std::string& readAs,
+void ReadLines(const ReadContext& context, SourceSection* section, std::string_view readAs,
                CommentLines comments, std::vector<std::string>& kept, Use use) {
     if (section == nullptr)
         return;
+    section->read = true;
     section->readAs = readAs;
     std::string scratch;
     for (const SourceLine& line : section->Lines()) {
-        if (IsBlankLine(line.text))
+        const KeyedLine keyed = SplitKeyed(line.text, scratch);
+        if (keyed.kind == LineKind::Blank ||
+            (keyed.kind == LineKind::Comment && comments == CommentLines::Drop))
             continue;
-        const bool comment = IsCommentLine(line.text);
-        if (comment && comments == CommentLines::Drop)
-            continue;
-        if (!comment && use(SplitKeyed(line.text, scratch)))
+        if (keyed.kind == LineKind::Content && use(keyed))
             continue;
         KeepLine(context, *section, line, kept);
     }
@@ -223,9 +249,8 @@ bool ReadRecordKey(CANopenObject& record, const KeyedLine& line) {
 }
 
 // Access types compare in lower case.
-void ReadRecord(const ReadContext& context, SourceSection* section, const std::string& name,
-                CANopenObject& record) {
-    ReadLines(context, section, name, CommentLines::Keep, record.KeptLines,
+void ReadRecord(const ReadContext& context, SourceSection* section, CANopenObject& record) {
+    ReadLines(context, section, {}, CommentLines::Keep, record.KeptLines,
               [&](const KeyedLine& line) { return ReadRecordKey(record, line); });
     for (char& c : record.AccessType)
         c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
@@ -238,47 +263,42 @@ void ReadSubObjects(const ReadContext& context, CANopenObject& object) {
     object.SubObjects->reserve(object.SubNumber);
     for (unsigned s = 0; s <= 255 && object.SubObjects->size() < object.SubNumber; ++s) {
         const auto subIndex = static_cast<uint8_t>(s);
-        const std::string name = SubIndexSectionName(object.Index, subIndex);
-        SourceSection* section = context.source.Find(name);
+        SourceSection* section =
+            context.source.FindRecord(RecordKey::SubIndex(object.Index, subIndex));
         if (section == nullptr || !section->HasContent())
             continue;
         // Sub-indexes come in rising order: each goes at the end.
         CANopenObject& sub = object.SubObjects->emplace_back();
         sub.Index = object.Index;
         sub.SubIndex = subIndex;
-        ReadRecord(context, section, name, sub);
+        ReadRecord(context, section, sub);
     }
     if (object.SubObjects->size() < object.SubNumber)
         object.SubObjects->shrink_to_fit();
 }
 
 void ReadObject(const ReadContext& context, CANopenObject& object) {
-    const std::string name = ObjectSectionName(object.Index);
-    ReadRecord(context, context.source.Find(name), name, object);
+    ReadRecord(context, context.source.FindRecord(RecordKey::Object(object.Index)), object);
     if (object.SubNumber != 0)
         ReadSubObjects(context, object);
 }
 
-// The index of a section named by four hex digits in the ranges objects
-// belong to, else 0.
-uint16_t UnlistedObjectIndex(std::string_view name) {
-    if (name.size() != 4)
+// The index of an object section in the ranges objects belong to, else 0.
+uint16_t UnlistedObjectIndex(const SourceSection& section) {
+    if (section.record == RecordKey::kNone || RecordKey::IsSubIndex(section.record))
         return 0;
-    const std::string hex = "0x" + std::string(name);
-    if (!IsHex(hex))
-        return 0;
-    const uint32_t index = ParseNumber(hex);
-    return index >= 0x1000 && index <= 0x9FFF ? static_cast<uint16_t>(index) : 0;
+    const uint16_t index = RecordKey::IndexOf(section.record);
+    return index >= 0x1000 && index <= 0x9FFF ? index : 0;
 }
 
 // Real files often leave objects out of the lists, or list them beyond the
 // stated count; their sections are the content, so they are read too.
 void ReadUnlistedObjects(const ReadContext& context, CCANopenEDS& model) {
     for (SourceSection& section : context.source.Sections()) {
-        if (!section.readAs.empty())
+        if (section.read)
             continue;
-        const uint16_t index = UnlistedObjectIndex(section.name);
-        if (index == 0 || context.source.Find(section.name) != &section)
+        const uint16_t index = UnlistedObjectIndex(section);
+        if (index == 0 || !section.first)
             continue;
         CANopenObject object;
         object.Index = index;
@@ -289,21 +309,26 @@ void ReadUnlistedObjects(const ReadContext& context, CCANopenEDS& model) {
     }
 }
 
+std::string ReadName(const SourceSection& section) {
+    return section.record != RecordKey::kNone ? RecordSectionName(section.record)
+                                              : std::string(section.readAs);
+}
+
 // Every section left unread is kept whole, placed after the section read
 // last before it. A later section of a name already seen follows the first
 // one, so the first stays first and is the one read again.
 void KeepUnreadSections(const ReadContext& context, CCANopenEDS& model) {
-    std::string after;
+    const SourceSection* after = nullptr; // spelled only when a kept section follows it
     std::map<const SourceSection*, std::string> keptAfter;
     for (SourceSection& section : context.source.Sections()) {
-        if (!section.readAs.empty()) {
-            after = section.readAs;
+        if (section.read) {
+            after = &section;
             continue;
         }
         const SourceSection* first = context.source.Find(section.name);
-        std::string place = after;
+        std::string place = after != nullptr ? ReadName(*after) : std::string();
         if (first != &section)
-            place = first->readAs.empty() ? keptAfter[first] : first->readAs;
+            place = first->read ? ReadName(*first) : keptAfter[first];
         keptAfter.emplace(&section, place);
 
         CANopenKeptSection kept{place, std::string(section.header), {}};

@@ -1,5 +1,6 @@
 #include "CANopenSource.h"
 
+#include "canopen/CANopenModel.h"
 #include "dictionaries/EDSTextHelper.h"
 #include "dictionaries/ProfileText.h"
 
@@ -21,6 +22,32 @@ uint32_t NameHash(std::string_view name) {
     return hash;
 }
 
+// A record's key spread over the bits of a slot number.
+uint32_t KeyHash(uint32_t key) {
+    const uint32_t hash = key * 2654435769u;
+    return hash ^ (hash >> 15);
+}
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    c = static_cast<char>(c | 0x20);
+    return c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+}
+
+// Takes the hex number at the start of `text`: 1 to `most` digits, without
+// a leading zero unless the number is 0.
+bool TakeHexNumber(std::string_view& text, size_t most, uint32_t& value) {
+    size_t count = 0;
+    value = 0;
+    for (; count < text.size() && count <= most && HexDigit(text[count]) >= 0; ++count)
+        value = value << 4 | static_cast<uint32_t>(HexDigit(text[count]));
+    if (count == 0 || count > most || (count > 1 && text[0] == '0'))
+        return false;
+    text.remove_prefix(count);
+    return true;
+}
+
 // One line of `text` from `start`, without its line end; `next` is where
 // the following line starts.
 std::string_view LineAt(std::string_view text, size_t start, size_t& next) {
@@ -31,6 +58,21 @@ std::string_view LineAt(std::string_view text, size_t start, size_t& next) {
     if (line.ends_with('\r'))
         line.remove_suffix(1);
     return line;
+}
+
+// The line feeds in [begin, end). Counted in byte-wide lanes, a block of
+// at most 255 bytes at a time, which the compiler turns into wide compares;
+// a plain count widens every byte to a 64-bit sum.
+int CountLineFeeds(const char* begin, const char* end) {
+    int count = 0;
+    while (begin != end) {
+        const char* block = begin + std::min<std::ptrdiff_t>(end - begin, 255);
+        uint8_t inBlock = 0;
+        for (; begin != block; ++begin)
+            inBlock = static_cast<uint8_t>(inBlock + (*begin == '\n'));
+        count += inBlock;
+    }
+    return count;
 }
 
 // Where the line of the "[" at `open` starts, when only blanks stand
@@ -44,16 +86,25 @@ size_t HeaderLineStart(std::string_view text, size_t open) {
 
 } // namespace
 
-SourceLines::Iterator& SourceLines::Iterator::operator++() {
-    if (rest_.empty()) {
-        done_ = true;
-        return *this;
-    }
-    size_t next = 0;
-    line_.text = LineAt(rest_, 0, next);
-    ++line_.number;
-    rest_.remove_prefix(next);
-    return *this;
+uint32_t RecordKeyOfName(std::string_view name) {
+    uint32_t index = 0;
+    uint32_t subIndex = 0;
+    if (!TakeHexNumber(name, 4, index))
+        return RecordKey::kNone;
+    if (name.empty())
+        return RecordKey::Object(static_cast<uint16_t>(index));
+    if (name.size() < 3 || !EqualsNoCase(name.substr(0, 3), "sub"))
+        return RecordKey::kNone;
+    name.remove_prefix(3);
+    if (!TakeHexNumber(name, 2, subIndex) || !name.empty())
+        return RecordKey::kNone;
+    return RecordKey::SubIndex(static_cast<uint16_t>(index), static_cast<uint8_t>(subIndex));
+}
+
+std::string RecordSectionName(uint32_t key) {
+    const uint16_t index = RecordKey::IndexOf(key);
+    return RecordKey::IsSubIndex(key) ? SubIndexSectionName(index, RecordKey::SubIndexOf(key))
+                                      : ObjectSectionName(index);
 }
 
 bool SourceSection::HasContent() const {
@@ -66,7 +117,10 @@ bool SourceSection::HasContent() const {
 // Headers are found by their "[" alone and lines are counted in bulk up to
 // each, so the text is not cut into lines here: the sections' lines are cut
 // when they are read.
+// Files give a section per 100 to 200 bytes: room for one per 128 saves
+// most of the vector's growth.
 CANopenSource::CANopenSource(std::string_view text) {
+    sections_.reserve(text.size() / 128 + 1);
     int number = 1; // the line number at `counted`
     size_t counted = 0;
     size_t bodyStart = 0;
@@ -76,9 +130,7 @@ CANopenSource::CANopenSource(std::string_view text) {
             open = text.find('[', open + 1);
             continue;
         }
-        number +=
-            static_cast<int>(std::count(text.begin() + static_cast<std::ptrdiff_t>(counted),
-                                        text.begin() + static_cast<std::ptrdiff_t>(start), '\n'));
+        number += CountLineFeeds(text.data() + counted, text.data() + start);
         counted = start;
         if (!sections_.empty())
             sections_.back().body = text.substr(bodyStart, start - bodyStart);
@@ -86,6 +138,7 @@ CANopenSource::CANopenSource(std::string_view text) {
         SourceSection& section = sections_.emplace_back();
         section.header = LineAt(text, start, next);
         section.name = *SectionHeaderView(section.header);
+        section.record = RecordKeyOfName(section.name);
         section.number = number;
         bodyStart = next;
         open = text.find('[', next);
@@ -95,10 +148,17 @@ CANopenSource::CANopenSource(std::string_view text) {
     IndexNames();
 }
 
-size_t CANopenSource::SlotOf(std::string_view name) const {
+bool CANopenSource::Matches(const SourceSection& section, const Query& query) const {
+    if (query.record != RecordKey::kNone)
+        return section.record == query.record;
+    return section.record == RecordKey::kNone && EqualsNoCase(section.name, query.name);
+}
+
+size_t CANopenSource::SlotOf(const Query& query) const {
     const size_t mask = slots_.size() - 1;
-    size_t slot = NameHash(name) & mask;
-    while (slots_[slot] != 0 && !EqualsNoCase(sections_[slots_[slot] - 1].name, name))
+    size_t slot =
+        (query.record != RecordKey::kNone ? KeyHash(query.record) : NameHash(query.name)) & mask;
+    while (slots_[slot] != 0 && !Matches(sections_[slots_[slot] - 1], query))
         slot = (slot + 1) & mask;
     return slot;
 }
@@ -107,24 +167,32 @@ size_t CANopenSource::SlotOf(std::string_view name) const {
 void CANopenSource::IndexNames() {
     slots_.assign(std::bit_ceil(sections_.size() * 2 + 1), 0);
     for (size_t i = 0; i < sections_.size(); ++i) {
-        const size_t slot = SlotOf(sections_[i].name);
+        const size_t slot = SlotOf(QueryOf(sections_[i]));
         sections_[i].first = slots_[slot] == 0;
         if (sections_[i].first)
             slots_[slot] = static_cast<uint32_t>(i + 1);
     }
 }
 
+SourceSection* CANopenSource::Find(std::string_view name) {
+    return FindQuery({RecordKeyOfName(name), name});
+}
+
+SourceSection* CANopenSource::FindRecord(uint32_t key) {
+    return FindQuery({key, {}});
+}
+
 // Readers mostly ask for the sections in file order (an object, then its
 // sub-indexes), so the one after the last found is tried before the table.
-SourceSection* CANopenSource::Find(std::string_view name) {
+SourceSection* CANopenSource::FindQuery(const Query& query) {
     if (last_ + 1 < sections_.size()) {
         SourceSection& next = sections_[last_ + 1];
-        if (next.first && EqualsNoCase(next.name, name)) {
+        if (next.first && Matches(next, query)) {
             ++last_;
             return &next;
         }
     }
-    const size_t slot = SlotOf(name);
+    const size_t slot = SlotOf(query);
     if (slots_[slot] == 0)
         return nullptr;
     last_ = slots_[slot] - 1;

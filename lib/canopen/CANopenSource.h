@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <iterator>
 #include <string>
 #include <string_view>
@@ -34,7 +35,23 @@ public:
         }
         const SourceLine& operator*() const { return line_; }
         const SourceLine* operator->() const { return &line_; }
-        Iterator& operator++();
+        // Inline, for the reader steps through every line of the file.
+        Iterator& operator++() {
+            if (rest_.empty()) {
+                done_ = true;
+                return *this;
+            }
+            const auto* feed =
+                static_cast<const char*>(std::memchr(rest_.data(), '\n', rest_.size()));
+            const size_t length =
+                feed != nullptr ? static_cast<size_t>(feed - rest_.data()) : rest_.size();
+            line_.text = rest_.substr(0, length);
+            if (line_.text.ends_with('\r'))
+                line_.text.remove_suffix(1);
+            ++line_.number;
+            rest_.remove_prefix(feed != nullptr ? length + 1 : length);
+            return *this;
+        }
         void operator++(int) { ++*this; }
         bool operator==(std::default_sentinel_t) const { return done_; }
 
@@ -53,15 +70,38 @@ private:
     int firstNumber_;
 };
 
+// An object or sub-index section name ("1A00", "1A00sub1") as numbers, so
+// the reader finds a record's section without spelling its name.
+struct RecordKey {
+    static constexpr uint32_t kNone = UINT32_MAX;
+    static constexpr uint32_t Object(uint16_t index) { return uint32_t{index} << 9; }
+    static constexpr uint32_t SubIndex(uint16_t index, uint8_t subIndex) {
+        return Object(index) | uint32_t{subIndex} << 1 | 1;
+    }
+    static constexpr bool IsSubIndex(uint32_t key) { return (key & 1) != 0; }
+    static constexpr uint16_t IndexOf(uint32_t key) { return static_cast<uint16_t>(key >> 9); }
+    static constexpr uint8_t SubIndexOf(uint32_t key) { return static_cast<uint8_t>(key >> 1); }
+};
+
+// The key of a name spelled as the writer spells record sections, letter
+// case aside, else RecordKey::kNone: "1a00" and "1A00SUB1" have keys,
+// "01A00" and "1A00sub01" do not, for the writer never gives those names.
+uint32_t RecordKeyOfName(std::string_view name);
+// The writer's spelling of a record section's name.
+std::string RecordSectionName(uint32_t key);
+
 struct SourceSection {
     std::string_view header; // the header line as written
     std::string_view name;   // between the brackets, blanks around it removed
     std::string_view body;   // every line up to the next header, line ends included
     int number = 0;
-    bool first = true; // no section of the same name stands before it
-    // The name the writer gives the section once the reader has read it;
-    // empty while unread.
-    std::string readAs;
+    uint32_t record = RecordKey::kNone; // RecordKeyOfName(name)
+    bool first = true;                  // no section of the same name stands before it
+    bool read = false;
+    // The name the writer gives a section other than a record once the
+    // reader has read it; it must outlive the source. A record's section is
+    // read under RecordSectionName(record).
+    std::string_view readAs;
 
     // Every line up to the next header, blank ones too.
     SourceLines Lines() const { return {body, number + 1}; }
@@ -77,11 +117,22 @@ public:
 
     // The first section of that name, regardless of letter case, or null.
     SourceSection* Find(std::string_view name);
+    // The same for a record's key (RecordKey).
+    SourceSection* FindRecord(uint32_t key);
 
 private:
+    // A name to look up: a record's key, or the name itself when it names
+    // no record. Records are hashed by key and other names by their letters.
+    struct Query {
+        uint32_t record;
+        std::string_view name;
+    };
+    static Query QueryOf(const SourceSection& section) { return {section.record, section.name}; }
+    bool Matches(const SourceSection& section, const Query& query) const;
+    SourceSection* FindQuery(const Query& query);
     void IndexNames();
-    // Where `name` stands among the slots, or the free slot it would take.
-    size_t SlotOf(std::string_view name) const;
+    // Where `query` stands among the slots, or the free slot it would take.
+    size_t SlotOf(const Query& query) const;
 
     std::vector<SourceSection> sections_;
     // Open addressing by a case-blind hash of the name: slot holds the

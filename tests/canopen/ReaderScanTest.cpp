@@ -72,6 +72,28 @@ TEST(ReaderScan, KeysMatchWhateverTheirCaseAndBlanks) {
     EXPECT_TRUE(read.model.Objects[0].KeptLines.empty());
 }
 
+// Record sections are found by their numbers: any letter case reads, but
+// a name the writer would not give (leading zeros) is another section.
+TEST(ReaderScan, RecordSectionsMatchTheWritersSpellingInAnyCase) {
+    const Read read = ReadText("[OptionalObjects]\nSupportedObjects=1\n1=0x1A00\n"
+                               "[1a00]\nSubNumber=2\n[1A00sub00]\nParameterName=zero\n"
+                               "[1a00SUB0]\nParameterName=count\n[1A00sub1]\nParameterName=one\n"
+                               "[01A00]\nParameterName=other\n[2a0f]\nParameterName=unlisted\n"
+                               "[2A0F0]\nParameterName=too long\n");
+    ASSERT_EQ(read.model.Objects.size(), 2u);
+    ASSERT_EQ(read.model.Objects[0].SubObjects->size(), 2u);
+    EXPECT_EQ(Sub(read.model, 0, 0).ParameterName, "count");
+    EXPECT_EQ(Sub(read.model, 0, 1).ParameterName, "one");
+    EXPECT_EQ(read.model.Objects[1].Index, 0x2A0F);
+    EXPECT_EQ(read.model.Objects[1].ParameterName, "unlisted");
+    ASSERT_EQ(read.model.KeptSections.size(), 3u);
+    EXPECT_EQ(read.model.KeptSections[0].Header, "[1A00sub00]");
+    EXPECT_EQ(read.model.KeptSections[0].After, "1A00");
+    EXPECT_EQ(read.model.KeptSections[1].Header, "[01A00]");
+    EXPECT_EQ(read.model.KeptSections[1].After, "1A00sub1");
+    EXPECT_EQ(read.model.KeptSections[2].After, "2A0F");
+}
+
 TEST(ReaderScan, LineNumbersCountEveryLineEndBeforeAHeader) {
     const Read read = ReadText("; a [comment]\r\n\r\n[FileInfo]\r\nX=[1]\r\n\r\n"
                                "  [Tools]\r\nY=2\r\n");
@@ -80,6 +102,11 @@ TEST(ReaderScan, LineNumbersCountEveryLineEndBeforeAHeader) {
     EXPECT_EQ(read.notes[0].text, "[FileInfo] line kept as written: X=[1]");
     EXPECT_EQ(read.notes[1].line, 6);
     EXPECT_EQ(read.notes[1].text, "[Tools] section kept as written");
+
+    // Far more line ends between two headers than a byte can count.
+    const Read apart = ReadText("[Tools]\n" + std::string(700, '\n') + "[More]\n");
+    ASSERT_EQ(apart.notes.size(), 2u);
+    EXPECT_EQ(apart.notes[1].line, 702);
 }
 
 } // namespace
