@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -42,6 +43,8 @@ private:
     std::string temporary_;
     int fd_ = -1;
     int errorCode_ = 0;
+    size_t written_ = 0;
+    size_t sentToDisk_ = 0; // the bytes whose writing to disk was started
 };
 
 } // namespace corvid
