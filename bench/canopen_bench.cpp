@@ -13,6 +13,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
+#include <unistd.h>
+
 namespace corvid {
 namespace {
 
@@ -49,6 +52,24 @@ void BM_WriteCANopen(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes));
 }
 BENCHMARK(BM_WriteCANopen)->Unit(benchmark::kMillisecond);
+
+// What a resave does after reading: the model as read (keys as the file
+// gave them) written out to a file on disk.
+void BM_WriteCANopenFile(benchmark::State& state) {
+    const std::string text = FormatCANopenEDS(LargeCANopenModel());
+    CCANopenEDS model;
+    LoadCANopenEDSText(model, text, "large.eds");
+    const std::string path = (std::filesystem::temp_directory_path() /
+                              ("corvid-bench-" + std::to_string(::getpid()) + ".eds"))
+                                 .string();
+    std::string error;
+    for (auto _ : state)
+        if (!WriteCANopenEDS(model, path, error))
+            state.SkipWithError(error.c_str());
+    std::filesystem::remove(path);
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(BM_WriteCANopenFile)->Unit(benchmark::kMillisecond);
 
 CCANopenEDS ReadWithOneEdit() {
     return bench::ReadWithOneEdit(LargeCANopenModel(), [](CCANopenEDS& model) {

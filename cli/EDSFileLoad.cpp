@@ -2,9 +2,11 @@
 
 #include "CliCommon.h"
 #include "FieldbusNames.h"
+#include "LargeFileHeap.h"
 
 #include "dictionaries/FileIO.h"
 
+#include <filesystem>
 #include <map>
 
 namespace corvid::cli {
@@ -21,6 +23,10 @@ EDSKind ChosenKind(const std::string& path, const std::string& text, const std::
 
 int LoadEDSFileFrom(const std::string& path, const std::string& as, LoadedEDSFile& loaded,
                     bool keepText) {
+    std::error_code unknownSize;
+    const auto size = std::filesystem::file_size(path, unknownSize);
+    if (!unknownSize)
+        PrepareHeapFor(size);
     std::string text;
     std::string error;
     if (!ReadWholeFile(path, text, error)) {

@@ -17,10 +17,12 @@ namespace {
 // followed in the file, and those whose section is gone at the end.
 class CANopenLineWriter : public CEDSLineWriter {
 public:
-    explicit CANopenLineWriter(const std::vector<CANopenKeptSection>& kept)
-        : kept_(kept), written_(kept.size(), false) {
-        for (size_t i = 0; i < kept.size(); ++i)
-            byAfter_[ToLowerAscii(kept[i].After)].push_back(i);
+    explicit CANopenLineWriter(const std::vector<CANopenKeptSection>& kept) : kept_(kept) {
+        IndexKept();
+    }
+    CANopenLineWriter(const std::vector<CANopenKeptSection>& kept, CReplacingFile& file)
+        : CEDSLineWriter(file), kept_(kept) {
+        IndexKept();
     }
 
     void KeptSectionsAfter(std::string_view name) {
@@ -45,6 +47,12 @@ public:
     }
 
 private:
+    void IndexKept() {
+        written_.assign(kept_.size(), false);
+        for (size_t i = 0; i < kept_.size(); ++i)
+            byAfter_[ToLowerAscii(kept_[i].After)].push_back(i);
+    }
+
     void WriteKept(size_t i) {
         Line(kept_[i].Header);
         for (const std::string& line : kept_[i].Lines)
@@ -79,12 +87,37 @@ void WriteHeader(CANopenLineWriter& out, const EDSFileHeader& header) {
         .Line("");
 }
 
+// The value of `item` in the writer's form: a text member as it stands, a
+// number formatted into `number`. Texts are not copied, as a large file has
+// tens of thousands of them.
+template <typename Record>
+std::string_view FieldForm(const Record& record, const FieldEntry<Record>& item,
+                           std::string& number) {
+    return std::visit(
+        [&](auto member) -> std::string_view {
+            const auto& value = record.*member;
+            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>)
+                return value;
+            else
+                return number = FormatFieldNumber(static_cast<int64_t>(value), item.Traits);
+        },
+        item.Member);
+}
+
+// The writer's form, or the fallback the file needs in place of an empty one.
+template <typename Record>
+std::string_view FieldOrFallback(const Record& record, const FieldEntry<Record>& item,
+                                 std::string& number) {
+    const std::string_view text = FieldForm(record, item, number);
+    return text.empty() ? item.Traits.Fallback : text;
+}
+
 // "key=value" in the writer's form; an empty text is left out, or written
 // as the fallback the file needs in its place.
 template <typename Record>
 void WriteField(CANopenLineWriter& out, const Record& record, const FieldEntry<Record>& item) {
-    const std::string text = FieldText(record, item);
-    out.Optional(item.Keyword, text.empty() ? item.Traits.Fallback : std::string_view(text));
+    std::string number;
+    out.Optional(item.Keyword, FieldOrFallback(record, item, number));
 }
 
 // A keyword of a section that was read is written as its file gave it,
@@ -99,8 +132,8 @@ void WriteGivenField(CANopenLineWriter& out, const Record& record,
         WriteField(out, record, item);
         return;
     }
-    const std::string text = FieldText(record, item);
-    out.Line(item.Keyword, text.empty() ? item.Traits.Fallback : std::string_view(text));
+    std::string number;
+    out.Line(item.Keyword, FieldOrFallback(record, item, number));
 }
 
 // A section its file did not have, and that nothing was put in, stays out,
@@ -142,10 +175,12 @@ void WriteComments(CANopenLineWriter& out, const CANopenComments& comments) {
 // carries it (`usual`).
 void WriteKeyWhen(CANopenLineWriter& out, const CANopenObject& record,
                   const FieldEntry<CANopenObject>& key, bool usual) {
-    if ((record.KeysInFile & ObjectKeyBit(key)) != 0)
-        out.Line(key.Keyword, FieldText(record, key));
-    else if (usual)
+    if ((record.KeysInFile & ObjectKeyBit(key)) != 0) {
+        std::string number;
+        out.Line(key.Keyword, FieldForm(record, key, number));
+    } else if (usual) {
         WriteField(out, record, key);
+    }
 }
 
 // The value lines of a record. An ARRAY, RECORD or DEFSTRUCT object carries
@@ -250,11 +285,7 @@ void WriteObjectBlock(CANopenLineWriter& out, const CCANopenEDS& model, uint8_t 
         WriteObject(out, *object);
 }
 
-} // namespace
-
-std::string FormatCANopenEDS(const CCANopenEDS& model) {
-    CANopenLineWriter out(model.KeptSections);
-    out.Reserve(WrittenSizeBound(model));
+void WriteModel(CANopenLineWriter& out, const CCANopenEDS& model) {
     if (model.ByteOrderMark)
         out.Append(kUtf8ByteOrderMark);
     WriteHeader(out, model.Header);
@@ -267,11 +298,27 @@ std::string FormatCANopenEDS(const CCANopenEDS& model) {
     WriteObjectBlock(out, model, kCategoryOptional, "OptionalObjects");
     WriteObjectBlock(out, model, kCategoryManufacturer, "ManufacturerObjects");
     out.RemainingKeptSections();
+}
+
+} // namespace
+
+std::string FormatCANopenEDS(const CCANopenEDS& model) {
+    CANopenLineWriter out(model.KeptSections);
+    out.Reserve(WrittenSizeBound(model));
+    WriteModel(out, model);
     return out.Take();
 }
 
+// The text goes to the file as it is made: a large file is never held
+// whole beside its model.
 bool WriteCANopenEDS(const CCANopenEDS& model, const std::string& path, std::string& error) {
-    return SaveFileReplacing(path, FormatCANopenEDS(model), error);
+    CReplacingFile file;
+    if (!file.Open(path, error))
+        return false;
+    CANopenLineWriter out(model.KeptSections, file);
+    WriteModel(out, model);
+    out.Flush();
+    return file.Commit(error);
 }
 
 } // namespace corvid

@@ -24,12 +24,15 @@ int HexDigitValue(char c) {
     return -1;
 }
 
-std::string FormatHex(uint32_t value, int digits) {
+// Built in place and made a string once: writers format a number or two
+// for every line of a large file.
+std::string FormatHex(uint32_t value, int digits, std::string_view prefix = "0x") {
     static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string text = "0x";
+    char text[10];
+    char* out = std::copy(prefix.begin(), prefix.end(), text);
     for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4)
-        text += kDigits[(value >> shift) & 0xF];
-    return text;
+        *out++ = kDigits[(value >> shift) & 0xF];
+    return std::string(text, out);
 }
 
 char LowerAscii(char c) {
@@ -98,7 +101,7 @@ std::string FormatHexDigits(uint32_t value) {
     int digits = 1;
     while (digits < 8 && (value >> (digits * 4)) != 0)
         ++digits;
-    return FormatHex(value, digits).substr(2);
+    return FormatHex(value, digits, "");
 }
 
 std::string FormatFlag(bool value) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace corvid {
 
@@ -27,11 +28,6 @@ public:
             ::close(fd_);
     }
     int get() const { return fd_; }
-    int release() {
-        const int fd = fd_;
-        fd_ = -1;
-        return fd;
-    }
 
 private:
     int fd_;
@@ -132,40 +128,77 @@ bool ReadWholeFile(const std::string& path, std::string& contents, std::string& 
     }
 }
 
-bool SaveFileReplacing(const std::string& requested, std::string_view contents,
-                       std::string& error) {
-    std::string path;
-    if (!ResolveSaveTarget(requested, path, error))
+CReplacingFile::~CReplacingFile() {
+    Discard();
+}
+
+void CReplacingFile::Discard() {
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+    if (!temporary_.empty())
+        ::unlink(temporary_.c_str());
+    temporary_.clear();
+}
+
+bool CReplacingFile::Open(const std::string& path, std::string& error) {
+    Discard();
+    errorCode_ = 0;
+    written_ = sentToDisk_ = 0;
+    if (!ResolveSaveTarget(path, target_, error))
         return false;
-    std::string temporary = TemporaryPattern(path);
-    FileDescriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
-    if (fd.get() < 0) {
+    std::string temporary = TemporaryPattern(target_);
+    fd_ = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd_ < 0) {
         error = ErrorText(errno);
         return false;
     }
-    int errorCode = 0;
-    bool ok = WriteAll(fd.get(), contents, errorCode);
-    if (ok && ::fchmod(fd.get(), ModeFor(path)) != 0) {
-        errorCode = errno;
-        ok = false;
+    temporary_ = std::move(temporary);
+    return true;
+}
+
+// The disk starts on each megabyte as soon as it is written, while the rest
+// is still being made, so that Commit's fsync has little left to wait for.
+void CReplacingFile::Write(std::string_view bytes) {
+    constexpr size_t kDiskStep = size_t{1} << 20;
+    if (fd_ < 0 || errorCode_ != 0 || !WriteAll(fd_, bytes, errorCode_))
+        return;
+    written_ += bytes.size();
+    if (written_ - sentToDisk_ >= kDiskStep) {
+        ::sync_file_range(fd_, static_cast<off_t>(sentToDisk_),
+                          static_cast<off_t>(written_ - sentToDisk_), SYNC_FILE_RANGE_WRITE);
+        sentToDisk_ = written_;
     }
-    if (ok && ::fsync(fd.get()) != 0) {
-        errorCode = errno;
-        ok = false;
+}
+
+bool CReplacingFile::Commit(std::string& error) {
+    if (fd_ < 0) {
+        error = ErrorText(EBADF);
+        return false;
     }
-    if (::close(fd.release()) != 0 && ok) {
-        errorCode = errno;
-        ok = false;
+    if (errorCode_ == 0 && ::fchmod(fd_, ModeFor(target_)) != 0)
+        errorCode_ = errno;
+    if (errorCode_ == 0 && ::fsync(fd_) != 0)
+        errorCode_ = errno;
+    if (::close(std::exchange(fd_, -1)) != 0 && errorCode_ == 0)
+        errorCode_ = errno;
+    if (errorCode_ == 0 && ::rename(temporary_.c_str(), target_.c_str()) != 0)
+        errorCode_ = errno;
+    if (errorCode_ != 0) {
+        Discard();
+        error = ErrorText(errorCode_);
+        return false;
     }
-    if (ok && ::rename(temporary.c_str(), path.c_str()) != 0) {
-        errorCode = errno;
-        ok = false;
-    }
-    if (!ok) {
-        ::unlink(temporary.c_str());
-        error = ErrorText(errorCode);
-    }
-    return ok;
+    temporary_.clear();
+    return true;
+}
+
+bool SaveFileReplacing(const std::string& path, std::string_view contents, std::string& error) {
+    CReplacingFile file;
+    if (!file.Open(path, error))
+        return false;
+    file.Write(contents);
+    return file.Commit(error);
 }
 
 } // namespace corvid

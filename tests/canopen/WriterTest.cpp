@@ -2,8 +2,10 @@
 #include "canopen/CANopenWriter.h"
 
 #include "EDSWriterLayout.h"
+#include "FileSizeLimit.h"
 #include "TestFiles.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace corvid {
@@ -159,6 +161,36 @@ TEST(WriteCANopenEDS, SampleRoundTripIsStableAndReportsFailure) {
 
     EXPECT_FALSE(WriteCANopenEDS(model, folder.File("missing/dir.eds"), error));
     EXPECT_EQ(error, "No such file or directory");
+}
+
+// A file of many blocks goes to disk as it is made: the bytes are the
+// formatted text's, and a write that fails part way (a full disk) leaves the
+// previous file and no temporary file behind.
+TEST(WriteCANopenEDS, LargeFileIsWrittenWholeOrNotAtAll) {
+    CCANopenEDS model;
+    LoadCANopenEDSText(model, "[FileInfo]\nFileName=big.eds\n", "big.eds");
+    for (int i = 1; i <= 3000; ++i)
+        model.Comments.LineTexts.push_back(std::string(80, static_cast<char>('a' + i % 26)));
+    model.Comments.Lines = 3000;
+    const std::string text = FormatCANopenEDS(model);
+    ASSERT_GT(text.size(), 200'000u);
+
+    test::TempFolder folder;
+    const std::string path = folder.File("big.eds");
+    std::string error;
+    ASSERT_TRUE(WriteCANopenEDS(model, path, error)) << error;
+    EXPECT_EQ(test::ReadFile(path), text);
+
+    model.Comments.LineTexts.push_back("one line more");
+    {
+        test::FileSizeLimit limit(100'000);
+        EXPECT_FALSE(WriteCANopenEDS(model, path, error));
+    }
+    EXPECT_EQ(error, "File too large");
+    EXPECT_EQ(test::ReadFile(path), text);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                            std::filesystem::directory_iterator()),
+              1);
 }
 
 } // namespace

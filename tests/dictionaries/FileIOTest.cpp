@@ -1,12 +1,11 @@
 #include "dictionaries/FileIO.h"
 #include "dictionaries/EDSFileHeader.h"
 
+#include "FileSizeLimit.h"
 #include "TestFiles.h"
 
-#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace corvid {
@@ -29,16 +28,10 @@ TEST(SaveFileReplacing, ReplacesOnlyWhenTheWholeFileIsWritten) {
     EXPECT_EQ(test::ReadFile(path), "precious");
     EXPECT_EQ(EntriesIn(folder), 1u);
 
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    const auto previousHandler = ::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 1024;
-    ::setrlimit(RLIMIT_FSIZE, &small);
-    const bool saved_ok = SaveFileReplacing(path, std::string(4096, 'x'), error);
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    ::signal(SIGXFSZ, previousHandler);
-    EXPECT_FALSE(saved_ok);
+    {
+        test::FileSizeLimit limit(1024);
+        EXPECT_FALSE(SaveFileReplacing(path, std::string(4096, 'x'), error));
+    }
     EXPECT_EQ(error, "File too large");
     EXPECT_EQ(test::ReadFile(path), "precious");
     EXPECT_EQ(EntriesIn(folder), 1u);

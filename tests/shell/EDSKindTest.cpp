@@ -43,6 +43,10 @@ INSTANTIATE_TEST_SUITE_P(
         // CR LF line ends, blanks around a header and its name, a header
         // without "]", and a file without a line end at its last line.
         KindCase{"a.eds", " [ FileInfo ] \r\n\t[DeviceInfo\r\n", EDSKind::CANopen},
+        // A "[" after other text on its line starts no section.
+        KindCase{"a.eds",
+                 "[File]\n[Device]\nName = \"x [DLR Class]\"\n;[FileInfo]\n [a] [FileInfo]\n",
+                 EDSKind::DeviceNet},
         KindCase{"a.eds", "[File]\r\n[Device]\r\n[Device Classification]\r\nClass1=EtherNetIP",
                  EDSKind::EtherNetIP},
         // Only the first classification section is looked into, and only

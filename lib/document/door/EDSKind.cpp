@@ -6,9 +6,6 @@
 
 #include "dictionaries/EDSTextHelper.h"
 
-#include <algorithm>
-#include <vector>
-
 namespace corvid {
 
 namespace {
@@ -42,47 +39,44 @@ bool ListsEtherNetIP(std::string_view body) {
     return false;
 }
 
-// What detection needs of a file: its section names and the body of its
-// first [Device Classification], found by looking at the first character
-// of each line only, so a file is told at the speed of a line search.
+// The start of the line `at` stands on when only blanks come before it
+// there, else npos.
+size_t HeaderLineStart(std::string_view text, size_t at) {
+    while (at > 0 && (text[at - 1] == ' ' || text[at - 1] == '\t'))
+        --at;
+    return at == 0 || text[at - 1] == '\n' ? at : std::string_view::npos;
+}
+
+// What detection needs of a file: how often it names the sections that tell
+// the kinds apart, and the body of its first [Device Classification]. Only
+// the "[" of the text are looked at, each a header when nothing but blanks
+// comes before it on its line, so a file is told at the speed of a byte
+// search.
 class CSectionScan {
 public:
     explicit CSectionScan(std::string_view text) {
-        size_t position = 0;
-        while (position < text.size()) {
-            const size_t feed = text.find('\n', position);
+        for (size_t at = text.find('['); at != std::string_view::npos;
+             at = text.find('[', at + 1)) {
+            const size_t begin = HeaderLineStart(text, at);
+            if (begin == std::string_view::npos)
+                continue;
+            const size_t feed = text.find('\n', at);
             const size_t next = feed == std::string_view::npos ? text.size() : feed + 1;
-            size_t first = position;
-            while (first < next && (text[first] == ' ' || text[first] == '\t'))
-                ++first;
-            if (first < next && text[first] == '[')
-                Header(text.substr(first + 1, next - first - 1), position, next);
-            position = next;
+            Header(text.substr(at + 1, next - at - 1), begin, next);
         }
         EndSection(text.size());
         classification_ =
             text.substr(classificationBegin_, classificationEnd_ - classificationBegin_);
     }
 
-    size_t Count(std::string_view a, std::string_view b) const {
-        return static_cast<size_t>(
-            std::count_if(names_.begin(), names_.end(),
-                          [&](std::string_view name) { return name == a || name == b; }));
-    }
+    size_t CANopenSections() const { return canopen_; }
+    size_t CIPSections() const { return cip_; }
 
     // Most EtherNet/IP files have no [DLR Class]; the sections only an
     // EtherNet/IP device has count as well, so such a file is not taken for
     // DeviceNet and stripped of its assemblies and ports on the next save.
-    int EtherNetIPEvidence() const {
-        int evidence = 0;
-        for (std::string_view name : names_) {
-            if (name == "DLR Class" || name == "Connection Manager" ||
-                name == "TCP/IP Interface Class" || name == "Ethernet Link Class")
-                ++evidence;
-            else if (name == "Device Classification" && ListsEtherNetIP(classification_))
-                ++evidence;
-        }
-        return evidence;
+    size_t EtherNetIPEvidence() const {
+        return ethernet_ + (ListsEtherNetIP(classification_) ? classifications_ : 0);
     }
 
 private:
@@ -94,11 +88,23 @@ private:
         if (line.ends_with('\r'))
             line.remove_suffix(1);
         const std::string_view name = TrimmedView(line.substr(0, line.find(']')));
-        names_.push_back(name);
+        Tally(name);
         if (!classificationSeen_ && EqualsNoCase(name, "Device Classification")) {
             classificationSeen_ = inClassification_ = true;
             classificationBegin_ = next;
         }
+    }
+
+    void Tally(std::string_view name) {
+        if (name == "FileInfo" || name == "DeviceInfo")
+            ++canopen_;
+        else if (name == "File" || name == "Device")
+            ++cip_;
+        else if (name == "DLR Class" || name == "Connection Manager" ||
+                 name == "TCP/IP Interface Class" || name == "Ethernet Link Class")
+            ++ethernet_;
+        else if (name == "Device Classification")
+            ++classifications_;
     }
 
     void EndSection(size_t end) {
@@ -107,7 +113,10 @@ private:
         inClassification_ = false;
     }
 
-    std::vector<std::string_view> names_;
+    size_t canopen_ = 0;
+    size_t cip_ = 0;
+    size_t ethernet_ = 0;
+    size_t classifications_ = 0;
     std::string_view classification_;
     size_t classificationBegin_ = 0;
     size_t classificationEnd_ = 0;
@@ -122,9 +131,9 @@ EDSKind DetectEDSKindText(const std::string& path, std::string_view text) {
         return EDSKind::Unknown;
     StripByteOrderMark(text);
     const CSectionScan file(text);
-    const size_t canopen = file.Count("FileInfo", "DeviceInfo");
-    const size_t cip = file.Count("File", "Device");
-    const int ethernet = file.EtherNetIPEvidence();
+    const size_t canopen = file.CANopenSections();
+    const size_t cip = file.CIPSections();
+    const size_t ethernet = file.EtherNetIPEvidence();
     if (canopen < 2 && cip >= 2 && ethernet == 0)
         return EDSKind::DeviceNet;
     if (ethernet > 0)

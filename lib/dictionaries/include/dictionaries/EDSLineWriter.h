@@ -1,10 +1,13 @@
 #pragma once
 
-// Builds the text of an EDS file line by line, every line ended with CR LF,
-// in memory: writers format the whole file first and save it in one step.
+// Builds the text of an EDS file line by line, every line ended with CR LF:
+// in memory, or handed to a file in blocks as it is made, so that saving a
+// large file never holds its whole text.
 
 #include "dictionaries/EDSTextHelper.h"
+#include "dictionaries/FileIO.h"
 
+#include <charconv>
 #include <string>
 #include <string_view>
 
@@ -12,13 +15,13 @@ namespace corvid {
 
 class CEDSLineWriter {
 public:
-    CEDSLineWriter& Line(std::string_view text) {
-        text_.append(text).append("\r\n");
-        return *this;
-    }
+    CEDSLineWriter() = default;
+    // Text goes to `file` a block at a time; Flush hands it the rest.
+    explicit CEDSLineWriter(CReplacingFile& file) : file_(&file) { text_.reserve(2 * kBlockBytes); }
+
+    CEDSLineWriter& Line(std::string_view text) { return Put(text, "\r\n"); }
     CEDSLineWriter& Line(std::string_view key, std::string_view value) {
-        text_.append(key).append("=").append(value).append("\r\n");
-        return *this;
+        return Put(key, "=", value, "\r\n");
     }
     // "key=value", only when the value is set.
     CEDSLineWriter& Optional(std::string_view key, std::string_view value) {
@@ -27,26 +30,54 @@ public:
         return *this;
     }
     CEDSLineWriter& Number(std::string_view key, unsigned long long value) {
-        return Line(key, std::to_string(value));
+        char digits[20];
+        const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+        return Line(key, std::string_view(digits, static_cast<size_t>(end - digits)));
     }
     CEDSLineWriter& Flag(std::string_view key, bool value) { return Line(key, FormatFlag(value)); }
-    CEDSLineWriter& Section(std::string_view name) {
-        text_.append("[").append(name).append("]\r\n");
-        return *this;
-    }
+    CEDSLineWriter& Section(std::string_view name) { return Put("[", name, "]\r\n"); }
     // Raw text, for layouts that build their own line ends.
-    CEDSLineWriter& Append(std::string_view text) {
-        text_.append(text);
-        return *this;
-    }
+    CEDSLineWriter& Append(std::string_view text) { return Put(text); }
     // Room for `bytes` of text at once, so a large file is not copied over
     // and over as it grows; pages not written to cost no memory.
-    void Reserve(size_t bytes) { text_.reserve(bytes); }
+    void Reserve(size_t bytes) {
+        if (!file_)
+            text_.reserve(bytes);
+    }
     const std::string& Text() const { return text_; }
     std::string Take() { return std::move(text_); }
+    void Flush() {
+        if (file_)
+            file_->Write(text_);
+        text_.clear();
+    }
 
 private:
+    // Large enough that the system calls cost nothing beside the copying,
+    // small enough to stay in the processor's cache.
+    static constexpr size_t kBlockBytes = 64 * 1024;
+
+    // One append for all parts: a line is several short pieces, and growing
+    // the text once per line instead of once per piece is what keeps a
+    // large file fast to write.
+    template <typename... Parts> CEDSLineWriter& Put(const Parts&... parts) {
+        const std::string_view views[] = {std::string_view(parts)...};
+        size_t size = 0;
+        for (std::string_view view : views)
+            size += view.size();
+        size_t at = text_.size();
+        text_.resize(at + size);
+        for (std::string_view view : views) {
+            view.copy(text_.data() + at, view.size());
+            at += view.size();
+        }
+        if (file_ && text_.size() >= kBlockBytes)
+            Flush();
+        return *this;
+    }
+
     std::string text_;
+    CReplacingFile* file_ = nullptr;
 };
 
 } // namespace corvid

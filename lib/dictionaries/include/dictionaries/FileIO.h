@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -17,5 +18,33 @@ bool ReadWholeFile(const std::string& path, std::string& contents, std::string& 
 // previous file is untouched, the temporary file is removed, and `error`
 // holds the reason, the system's error text where there is one.
 bool SaveFileReplacing(const std::string& path, std::string_view contents, std::string& error);
+
+// The same safe replacement for a file written in pieces as it is made, so
+// that a large file is never held whole in memory: Open makes the temporary
+// file, Write appends, Commit renames it over the target. A file dropped
+// without Commit, or after a failed Write, is removed and the target stays
+// as it was.
+class CReplacingFile {
+public:
+    CReplacingFile() = default;
+    CReplacingFile(const CReplacingFile&) = delete;
+    CReplacingFile& operator=(const CReplacingFile&) = delete;
+    ~CReplacingFile();
+
+    bool Open(const std::string& path, std::string& error);
+    // After a failure nothing more is written; Commit reports it.
+    void Write(std::string_view bytes);
+    bool Commit(std::string& error);
+
+private:
+    void Discard();
+
+    std::string target_;
+    std::string temporary_;
+    int fd_ = -1;
+    int errorCode_ = 0;
+    size_t written_ = 0;
+    size_t sentToDisk_ = 0; // the bytes whose writing to disk was started
+};
 
 } // namespace corvid
