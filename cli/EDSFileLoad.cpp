@@ -5,6 +5,7 @@
 #include "LargeFileHeap.h"
 
 #include "dictionaries/FileIO.h"
+#include "door/ModelRead.h"
 
 #include <filesystem>
 #include <map>
@@ -14,11 +15,7 @@ namespace corvid::cli {
 EDSKind ChosenKind(const std::string& path, const std::string& text, const std::string& as) {
     if (as.empty())
         return DetectEDSKindText(path, text);
-    const EDSKind kind = kFieldbusChoices.at(as);
-    if (!HoldsSectionsOfKind(text, kind))
-        PrintError(path + ": nothing of the " + EDSKindName(kind) +
-                   " kind in it; the model read is empty");
-    return kind;
+    return kFieldbusChoices.at(as);
 }
 
 int LoadEDSFileFrom(const std::string& path, const std::string& as, LoadedEDSFile& loaded,
@@ -38,6 +35,11 @@ int LoadEDSFileFrom(const std::string& path, const std::string& as, LoadedEDSFil
         PrintError(path + ": not an EDS file of a known kind (use --as to choose a reader)");
         return kExitUnusable;
     }
+    // Detection found the kind by what it read; a reader chosen by hand may
+    // have found nothing.
+    if (!as.empty() && ReadNothing(loaded))
+        PrintError(path + ": nothing of the " + std::string(EDSKindName(kind)) +
+                   " kind in it; the model read is empty");
     if (keepText)
         KeepSourceText(loaded, std::move(text));
     return kExitOk;

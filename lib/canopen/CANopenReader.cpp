@@ -208,8 +208,10 @@ void ReadObjectList(const ReadContext& context, const char* name, uint8_t catego
                     CCANopenEDS& model) {
     std::optional<std::string_view> supported;
     std::vector<std::pair<uint64_t, std::string_view>> entries;
-    ReadLines(context, context.source.Find(name), name, CommentLines::Drop,
-              model.ListKeptLines[category - 1], [&](const KeyedLine& line) {
+    SourceSection* section = context.source.Find(name);
+    model.ListInFile[category - 1] = section != nullptr;
+    ReadLines(context, section, name, CommentLines::Drop, model.ListKeptLines[category - 1],
+              [&](const KeyedLine& line) {
                   if (EqualsNoCase(line.key, "SupportedObjects")) {
                       if (!supported)
                           supported = line.value;

@@ -183,18 +183,28 @@ void WriteKeyWhen(CANopenLineWriter& out, const CANopenObject& record,
     }
 }
 
+// Whether a record gets every key its kind carries: one Corvid made does;
+// one read from a file gets only the keys its file gave, and those holding
+// what the file left out, so a save in Corvid's layout invents no line.
+bool FullLayout(const CANopenObject& record, bool modelRead) {
+    return !modelRead || record.KeysInFile == 0;
+}
+
 // The value lines of a record. An ARRAY, RECORD or DEFSTRUCT object carries
 // none of them and a DOMAIN no limits and no PDOMapping, unless its file
-// gave them: those are written back.
-void WriteValueLines(CANopenLineWriter& out, const CANopenObject& record, bool holdsSubIndexes) {
+// gave them: those are written back. A PDOMapping the file left out means
+// 0, so a record read writes it only once it is 1.
+void WriteValueLines(CANopenLineWriter& out, const CANopenObject& record, bool holdsSubIndexes,
+                     bool modelRead) {
     const bool plain = !holdsSubIndexes;
     const bool limited = plain && record.ObjectType != kObjectTypeDomain;
+    const bool mapping = FullLayout(record, modelRead) || record.PDOMapping;
     WriteKeyWhen(out, record, kDataTypeKey, plain && record.DataType != kNoDataType);
     WriteKeyWhen(out, record, kAccessTypeKey, plain);
     WriteKeyWhen(out, record, kLowLimitKey, limited);
     WriteKeyWhen(out, record, kHighLimitKey, limited);
     WriteKeyWhen(out, record, kDefaultValueKey, plain);
-    WriteKeyWhen(out, record, kPDOMappingKey, limited);
+    WriteKeyWhen(out, record, kPDOMappingKey, limited && mapping);
 }
 
 // The name is written even when empty: the section would look empty.
@@ -214,7 +224,9 @@ bool WithoutSection(const CANopenObject& object) {
            object.DefaultValue.empty() && object.AccessType.empty() && !object.PDOMapping;
 }
 
-void WriteObject(CANopenLineWriter& out, const CANopenObject& object) {
+// A SubNumber the file left out reads as 0 (no sub-indexes), so a record
+// read writes it only once it has some.
+void WriteObject(CANopenLineWriter& out, const CANopenObject& object, bool modelRead) {
     const std::string name = ObjectSectionName(object.Index);
     // Sections kept after the object's own keep their place only behind it.
     if (WithoutSection(object) && !out.HasKeptSectionsAfter(name)) {
@@ -223,10 +235,11 @@ void WriteObject(CANopenLineWriter& out, const CANopenObject& object) {
     }
     WriteRecordStart(out, name, object);
     if (IsStructuredObjectType(object.ObjectType)) {
-        WriteField(out, object, kSubNumberKey);
-        WriteValueLines(out, object, true);
+        WriteKeyWhen(out, object, kSubNumberKey,
+                     FullLayout(object, modelRead) || object.SubNumber != 0);
+        WriteValueLines(out, object, true, modelRead);
     } else {
-        WriteValueLines(out, object, false);
+        WriteValueLines(out, object, false, modelRead);
         // An object of another type that still has sub-indexes keeps them:
         // without this line they would be written but never read back.
         WriteKeyWhen(out, object, kSubNumberKey, object.SubNumber != 0);
@@ -237,7 +250,7 @@ void WriteObject(CANopenLineWriter& out, const CANopenObject& object) {
     for (const CANopenObject& sub : *object.SubObjects) {
         const std::string subName = SubIndexSectionName(object.Index, sub.SubIndex);
         WriteRecordStart(out, subName, sub);
-        WriteValueLines(out, sub, false);
+        WriteValueLines(out, sub, false, modelRead);
         EndSection(out, subName, sub.KeptLines);
     }
 }
@@ -271,18 +284,35 @@ size_t WrittenSizeBound(const CCANopenEDS& model) {
     return size;
 }
 
+// A model read from a file, rather than made by Corvid (a catalogue model
+// forgets what its file gave).
+bool ModelRead(const CCANopenEDS& model) {
+    return model.FileInfo.Given.Read();
+}
+
+// An object list of a file read that had no such section and has no member
+// now stays out, unless sections kept from the file stand behind it.
+bool ListLeftOut(CANopenLineWriter& out, const CCANopenEDS& model, uint8_t category,
+                 const char* header, bool hasMembers) {
+    const size_t list = category - 1u;
+    return ModelRead(model) && !model.ListInFile[list] && !hasMembers &&
+           model.ListKeptLines[list].empty() && !out.HasKeptSectionsAfter(header);
+}
+
 void WriteObjectBlock(CANopenLineWriter& out, const CCANopenEDS& model, uint8_t category,
                       const char* header) {
     std::vector<const CANopenObject*> members;
     for (const CANopenObject& object : model.Objects)
         if (object.Category == category)
             members.push_back(&object);
+    if (ListLeftOut(out, model, category, header, !members.empty()))
+        return;
     out.Section(header).Number("SupportedObjects", static_cast<unsigned>(members.size()));
     for (size_t n = 0; n < members.size(); ++n)
         out.Line(std::to_string(n + 1), "0x" + FormatHexDigits(members[n]->Index));
     EndSection(out, header, model.ListKeptLines[category - 1]);
     for (const CANopenObject* object : members)
-        WriteObject(out, *object);
+        WriteObject(out, *object, ModelRead(model));
 }
 
 void WriteModel(CANopenLineWriter& out, const CCANopenEDS& model) {

@@ -10,6 +10,10 @@ uint32_t NumberOf(const IOEntry& entry) {
 
 } // namespace
 
+std::vector<GivenFields*> GivenFieldsOf(CDeviceNetEDS& model) {
+    return {&model.FileSection.Given, &model.DeviceSection.Given, &model.IOInfoSection.Given};
+}
+
 FindResult FindIOEntry(const std::vector<IOEntry>& list, uint32_t number) {
     return FindOrdered(list, number, NumberOf);
 }

@@ -135,6 +135,8 @@ SectionEnd ReadIOInfoSection(CDeviceNetEDS& model, std::string& currentLine, CED
 void LoadDeviceNetEDSText(CDeviceNetEDS& model, std::string_view text, const std::string& path,
                           ReaderDiagnostics* diagnostics) {
     ResetHeaderForPath(model.Header, path);
+    for (GivenFields* given : GivenFieldsOf(model))
+        given->StartReading();
     model.Kept.ByteOrderMark = StripByteOrderMark(text);
     ReadHeaderComment(model.Header, text, kCIPHeaderComment);
     CEDSLineSource source(text);

@@ -7,6 +7,8 @@
 #include "dictionaries/EDSTextHelper.h"
 #include "dictionaries/FileIO.h"
 
+#include <algorithm>
+
 namespace corvid {
 
 namespace {
@@ -39,14 +41,42 @@ void WriteIOEntries(CEDSLineWriter& out, std::string_view keyword,
     }
 }
 
+bool HoldsEntries(const DeviceNetIOInfoSection& io) {
+    return !io.Inputs.empty() || !io.Outputs.empty() ||
+           std::any_of(kConnectionInfoEntries.begin(), kConnectionInfoEntries.end(),
+                       [&](const ConnectionInfoEntry& key) { return (io.*key.Member).Present; });
+}
+
+void WriteFile(CEDSLineWriter& out, CKeptLinesWriter& kept, const DeviceNetFileSection& file) {
+    const auto name = WrittenSectionName(file.SectionName, "File", {&file.Given});
+    if (!name)
+        return;
+    FormatFileKeywords(out, kept, *name, file);
+    kept.Entries(*name);
+    out.Line("");
+}
+
+void WriteDevice(CEDSLineWriter& out, CKeptLinesWriter& kept,
+                 const DeviceNetDeviceSection& device) {
+    const auto name = WrittenSectionName(device.SectionName, "Device", {&device.Given});
+    if (!name)
+        return;
+    FormatDeviceKeywords(out, kept, *name, device);
+    kept.Entries(*name);
+    out.Line("");
+}
+
 void WriteIOInfo(CEDSLineWriter& out, CKeptLinesWriter& kept, const DeviceNetIOInfoSection& io) {
-    kept.Section(io.SectionName);
+    const auto name = WrittenSectionName(io.SectionName, "IO_Info", {&io.Given}, HoldsEntries(io));
+    if (!name)
+        return;
+    kept.Section(*name);
     FormatFieldLines(out, io, kIOInfoFields);
     for (const ConnectionInfoEntry& key : kConnectionInfoEntries)
         WriteConnection(out, key, io.*key.Member);
     WriteIOEntries(out, "Input", io.Inputs);
     WriteIOEntries(out, "Output", io.Outputs);
-    kept.Entries(io.SectionName);
+    kept.Entries(*name);
     out.Line("");
 }
 
@@ -66,12 +96,8 @@ std::string FormatDeviceNetEDS(const CDeviceNetEDS& model) {
     CEDSLineWriter out;
     CKeptLinesWriter kept(out, model.Kept);
     FormatHeaderComment(out, model.Header, "DeviceNet");
-    FormatFileKeywords(out, kept, model.FileSection);
-    kept.Entries(model.FileSection.SectionName);
-    out.Line("");
-    FormatDeviceKeywords(out, kept, model.DeviceSection);
-    kept.Entries(model.DeviceSection.SectionName);
-    out.Line("");
+    WriteFile(out, kept, model.FileSection);
+    WriteDevice(out, kept, model.DeviceSection);
     WriteIOInfo(out, kept, model.IOInfoSection);
     WriteParamClass(out, kept, model.ParamClassSection);
     FormatParamSections(out, model.Params, model.GroupNames, &kept);

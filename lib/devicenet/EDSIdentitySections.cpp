@@ -2,6 +2,8 @@
 
 #include "devicenet/DeviceNetFields.h"
 
+#include <algorithm>
+
 namespace corvid {
 
 bool ReadFileLine(const std::string& line, DeviceNetFileSection& file) {
@@ -24,15 +26,29 @@ void FormatHeaderComment(CEDSLineWriter& out, const EDSFileHeader& header,
         .Line("");
 }
 
-void FormatFileKeywords(CEDSLineWriter& out, CKeptLinesWriter& kept,
+std::optional<std::string_view> WrittenSectionName(std::string_view sectionName,
+                                                   std::string_view ownName,
+                                                   std::initializer_list<const GivenFields*> given,
+                                                   bool holdsEntries) {
+    if (!sectionName.empty())
+        return sectionName;
+    if (std::none_of(given.begin(), given.end(), [](const GivenFields* g) { return g->Read(); }))
+        return sectionName;
+    if (holdsEntries ||
+        std::any_of(given.begin(), given.end(), [](const GivenFields* g) { return !g->None(); }))
+        return ownName;
+    return std::nullopt;
+}
+
+void FormatFileKeywords(CEDSLineWriter& out, CKeptLinesWriter& kept, std::string_view name,
                         const DeviceNetFileSection& file) {
-    kept.Section(file.SectionName);
+    kept.Section(name);
     FormatFieldLines(out, file, kFileFields);
 }
 
-void FormatDeviceKeywords(CEDSLineWriter& out, CKeptLinesWriter& kept,
+void FormatDeviceKeywords(CEDSLineWriter& out, CKeptLinesWriter& kept, std::string_view name,
                           const DeviceNetDeviceSection& device) {
-    kept.Section(device.SectionName);
+    kept.Section(name);
     FormatFieldLines(out, device, kDeviceFields);
 }
 

@@ -103,7 +103,11 @@ void InsertOrdered(std::vector<TSpecEntry>& list, TSpecEntry entry) {
 }
 
 std::vector<GivenFields*> GivenFieldsOf(CEtherNetIPEDS& model) {
-    return {&model.TCPIPInterfaceClass.Given,
+    return {&model.FileSection.DeviceNetFileSection::Given,
+            &model.FileSection.Given,
+            &model.DeviceSection.DeviceNetDeviceSection::Given,
+            &model.DeviceSection.Given,
+            &model.TCPIPInterfaceClass.Given,
             &model.QoSClass.Given,
             &model.IdentityClass.Given,
             &model.MessageRouterClass.Given,

@@ -26,24 +26,35 @@ bool LeftOut(const CKeptLinesWriter& kept, std::string_view name,
 }
 
 void WriteFile(CEDSLineWriter& out, CKeptLinesWriter& kept, const EtherNetIPFileSection& file) {
-    FormatFileKeywords(out, kept, file);
+    const auto name = WrittenSectionName(file.SectionName, "File",
+                                         {&file.DeviceNetFileSection::Given, &file.Given});
+    if (!name)
+        return;
+    FormatFileKeywords(out, kept, *name, file);
     FormatFieldLines(out, file, kEtherNetIPFileFields, EmptyFields::Omit);
-    kept.Entries(file.SectionName);
+    kept.Entries(*name);
     out.Line("");
 }
 
 void WriteDevice(CEDSLineWriter& out, CKeptLinesWriter& kept,
                  const EtherNetIPDeviceSection& device) {
-    FormatDeviceKeywords(out, kept, device);
+    const auto name = WrittenSectionName(device.SectionName, "Device",
+                                         {&device.DeviceNetDeviceSection::Given, &device.Given});
+    if (!name)
+        return;
+    FormatDeviceKeywords(out, kept, *name, device);
     FormatFieldLines(out, device, kEtherNetIPDeviceFields, EmptyFields::Omit);
-    kept.Entries(device.SectionName);
+    kept.Entries(*name);
     out.Line("");
 }
 
 // One line per class number present, ascending, each with its values in
-// list order: numbers that do not continue a run from 1 are kept too.
+// list order: numbers that do not continue a run from 1 are kept too. A
+// file read without classes gets no section for them.
 void WriteClassification(CEDSLineWriter& out, CKeptLinesWriter& kept,
-                         const std::vector<ClassEntry>& entries) {
+                         const std::vector<ClassEntry>& entries, bool modelRead) {
+    if (modelRead && LeftOut(kept, "Device Classification", {}, !entries.empty()))
+        return;
     kept.Section("Device Classification");
     std::set<int32_t> numbers;
     for (const ClassEntry& entry : entries)
@@ -209,7 +220,10 @@ std::string FormatEtherNetIPEDS(const CEtherNetIPEDS& model) {
     FormatHeaderComment(out, model.Header, "EthernetIP");
     WriteFile(out, kept, model.FileSection);
     WriteDevice(out, kept, model.DeviceSection);
-    WriteClassification(out, kept, model.DeviceClassification);
+    // Every model read from a file has what it gave of [File] tracked; a
+    // model Corvid made has not.
+    WriteClassification(out, kept, model.DeviceClassification,
+                        model.FileSection.DeviceNetFileSection::Given.Read());
     FormatParamSections(out, model.Params, model.GroupNames, &kept);
     WriteAssemblies(out, kept, model.AssemblySection);
     WritePorts(out, kept, model);

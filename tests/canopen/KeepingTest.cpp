@@ -82,8 +82,8 @@ TEST(KeptLines, ObjectAndSubIndexSectionsKeepCommentLinesToo) {
               (Lines{"ParameterName=TPDO", "ObjectType=9", "SubNumber=1", ";StorageLocation=RAM",
                      "ObjFlags=1"}));
     EXPECT_EQ(Block(saved.text, "[1A00sub0]"),
-              (Lines{"ParameterName=n", "DataType=0x0005", "PDOMapping=0", ";StorageLocation=RAM",
-                     "SubNumber=3", "ParameterValue=1", "Denotation=count"}));
+              (Lines{"ParameterName=n", "DataType=0x0005", ";StorageLocation=RAM", "SubNumber=3",
+                     "ParameterValue=1", "Denotation=count"}));
 }
 
 TEST(KeptSections, WrittenAfterTheSectionTheyFollowed) {
@@ -92,10 +92,9 @@ TEST(KeptSections, WrittenAfterTheSectionTheyFollowed) {
         "; note inside\nBaudRate=250\n\n\n[ManufacturerObjects]\nSupportedObjects=1\n1=0x2000\n"
         "[2000]\nParameterName=P\n[Vendor Data]\n[2000]\nParameterName=duplicate\n"
         "[MandatoryObjects]\nSupportedObjects=0\n");
-    EXPECT_EQ(
-        Headers(saved.text),
-        (Lines{"[Tools]", "[FileInfo]", "[DeviceComissioning]", "[MandatoryObjects]",
-               "[OptionalObjects]", "[ManufacturerObjects]", "[2000]", "[Vendor Data]", "[2000]"}));
+    EXPECT_EQ(Headers(saved.text),
+              (Lines{"[Tools]", "[FileInfo]", "[DeviceComissioning]", "[MandatoryObjects]",
+                     "[ManufacturerObjects]", "[2000]", "[Vendor Data]", "[2000]"}));
     // Whole and as written, blank lines inside included, those at the end not.
     EXPECT_NE(saved.text.find("[DeviceComissioning]\r\nNodeID=2\r\n\r\n; note inside\r\n"
                               "BaudRate=250\r\n\r\n[MandatoryObjects]"),
@@ -155,16 +154,15 @@ TEST(LeftOutValues, CompactArrayKeepsItsValuesAndNameSection) {
         "1=First\n[1F50]\nParameterName=Program\nObjectType=2\nDataType=0xF\nHighLimit=9\n"
         "PDOMapping=1\n[2001]\nParameterName=none\nObjectType=255\nSubNumber=0\n");
     EXPECT_EQ(Block(saved.text, "[1003]"),
-              (Lines{"ParameterName=Errors", "ObjectType=8", "SubNumber=0", "DataType=0x0007",
-                     "AccessType=ro", "LowLimit=0", "DefaultValue=0", "PDOMapping=0",
-                     "CompactSubObj=4"}));
+              (Lines{"ParameterName=Errors", "ObjectType=8", "DataType=0x0007", "AccessType=ro",
+                     "LowLimit=0", "DefaultValue=0", "PDOMapping=0", "CompactSubObj=4"}));
     EXPECT_EQ(Block(saved.text, "[1003Name]"), (Lines{"NrOfEntries=1", "1=First"}));
     EXPECT_NE(saved.text.find("CompactSubObj=4\r\n\r\n[1003Name]\r\n"), std::string::npos);
     EXPECT_EQ(Block(saved.text, "[1F50]"),
               (Lines{"ParameterName=Program", "ObjectType=2", "DataType=0x000F", "HighLimit=9",
                      "PDOMapping=1"}));
     EXPECT_EQ(Block(saved.text, "[2001]"),
-              (Lines{"ParameterName=none", "ObjectType=255", "PDOMapping=0", "SubNumber=0"}));
+              (Lines{"ParameterName=none", "ObjectType=255", "SubNumber=0"}));
 }
 
 TEST(ByteOrderMark, ReadPastAndWrittenBack) {

@@ -42,30 +42,35 @@ TEST(FormatCANopenEDS, ReadThenWrittenNormalisesTheFileAndKeepsTheRest) {
 }
 
 // A file that was read gets back the keys it gave, empty ones included, and
-// none it did not: no numbers set to 0, no empty sections, and no stub
-// section for an object its list names without one (other tools refuse
-// such a stub).
+// none it did not: no numbers set to 0 (PDOMapping, SubNumber), no empty
+// sections or object lists, and no stub section for an object its list
+// names without one (other tools refuse such a stub).
 TEST(FormatCANopenEDS, ReadFileGetsNothingInvented) {
     const std::string input = "[DeviceInfo]\nVendorName=V\nVendorNumber=5\nNrOfRXPDO=0\n"
-                              "[OptionalObjects]\nSupportedObjects=2\n1=0x1008\n2=0x6505\n"
+                              "[OptionalObjects]\nSupportedObjects=4\n1=0x1008\n2=0x6505\n"
+                              "3=0x1009\n4=0x1010\n"
                               "[1008]\nParameterName=Name\nObjectType=7\nDataType=9\n"
-                              "AccessType=const\nDefaultValue=\nPDOMapping=0\n";
+                              "AccessType=const\nDefaultValue=\nPDOMapping=0\n"
+                              "[1009]\nParameterName=Mapped\nObjectType=7\nDataType=7\n"
+                              "AccessType=rw\nDefaultValue=1\n"
+                              "[1010]\nParameterName=Store\nObjectType=8\n";
     CCANopenEDS model;
     LoadCANopenEDSText(model, input, "x.eds");
     const std::string text = FormatCANopenEDS(model);
-    EXPECT_NE(text.find("[DeviceInfo]\r\nVendorName=V\r\nVendorNumber=0x00000005\r\n"
-                        "NrOfRXPDO=0\r\n\r\n"),
-              std::string::npos)
-        << text;
-    EXPECT_NE(text.find("AccessType=const\r\nDefaultValue=\r\nPDOMapping=0\r\n"),
-              std::string::npos);
-    EXPECT_NE(text.find("2=0x6505\r\n"), std::string::npos) << "the list still names it";
-    for (const char* invented : {"[FileInfo]", "[DummyUsage]", "[Comments]", "[6505]"})
-        EXPECT_EQ(text.find(invented), std::string::npos) << invented;
+    EXPECT_EQ(text, test::WrittenFile("canopen-read-nothing-invented.eds"));
 
     CCANopenEDS again;
     LoadCANopenEDSText(again, text, "x.eds");
     EXPECT_EQ(FormatCANopenEDS(again), text);
+
+    // What an edit gives them is written: a mapped object, sub-indexes.
+    model.Objects[1].PDOMapping = true;
+    model.Objects[2].SubNumber = 1;
+    model.Objects[2].SubObjects = {{CANopenObject{}}};
+    EXPECT_NE(
+        FormatCANopenEDS(model).find("DefaultValue=1\r\nPDOMapping=1\r\n\r\n[1010]\r\n"
+                                     "ParameterName=Store\r\nObjectType=8\r\nSubNumber=1\r\n"),
+        std::string::npos);
 }
 
 TEST(FormatCANopenEDS, RecordWritesSubNumberThenSubIndexSections) {
@@ -126,7 +131,7 @@ TEST(FormatCANopenEDS, SubIndexesOfAnObjectWithoutStructTypeSurvive) {
     LoadCANopenEDSText(model, input, "x.eds");
     const std::string once = FormatCANopenEDS(model);
     EXPECT_NE(once.find(CrLf({"[1601]", "ParameterName=", "ObjectType=7", "DataType=0x0005",
-                              "PDOMapping=0", "SubNumber=1", "", "[1601sub0]"})),
+                              "SubNumber=1", "", "[1601sub0]"})),
               std::string::npos)
         << once;
     CCANopenEDS again;

@@ -41,6 +41,12 @@ TEST(CliDump, AsAKindTheFileDoesNotHoldSaysSoAndStillPrints) {
     const CliRun canopen = Cli("dump --as canopen " + folder.File("nofi.eds"));
     EXPECT_EQ(canopen.out.find("nothing of the"), std::string::npos);
     EXPECT_EQ(nlohmann::json::parse(canopen.out)["Objects"][0]["Index"], 0x2000);
+
+    // Nor does a DeviceNet file whose only section holds parameters.
+    test::WriteFile(folder.path() / "params.eds",
+                    "[Params]\nParam1=0,,,0x0000,0xC7,2,\"a\",\"\",\"\",0,10,5,,,,,,,,,;\n");
+    const CliRun params = Cli("dump --as devicenet " + folder.File("params.eds"));
+    EXPECT_EQ(params.out.find("nothing of the"), std::string::npos) << params.out;
 }
 
 TEST(CliDump, CANopenKeptLinesAndSections) {

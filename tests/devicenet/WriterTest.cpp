@@ -24,9 +24,9 @@ CDeviceNetEDS SmallDrive() {
     model.Header.Device = "Drive";
     model.Header.Model = "M 7";
     model.FileSection = {"File",       "\"Small\"", "01-01-2024", "10:00:00",
-                         "02-01-2024", "11:00:00",  "1.1"};
-    model.DeviceSection = {"Device", 650, "\"Vendor\"",  2,       "\"AC Drive\"", 1,
-                           4,        2,   "\"Drive 7\"", "\"D7\""};
+                         "02-01-2024", "11:00:00",  "1.1",        {}};
+    model.DeviceSection = {"Device", 650,           "\"Vendor\"", 2, "\"AC Drive\"", 1, 4,
+                           2,        "\"Drive 7\"", "\"D7\"",     {}};
     DeviceNetIOInfoSection& io = model.IOInfoSection;
     io.SectionName = "IO_Info";
     io.Default = 1;
@@ -75,6 +75,21 @@ TEST(FormatDeviceNetEDS, WrittenModelReadsBackTheSame) {
     EXPECT_EQ(changed.ParamAt(0).Offset, -5);
     EXPECT_EQ(changed.GroupNames, std::vector<std::string>{"\"G\""});
     EXPECT_EQ(changed.ParamAt(0).Group, 0);
+}
+
+// A file read gets back the sections and keywords it gave and none it did
+// not (no [File], no [IO_Info], no Catalog). One saved by earlier versions
+// with those sections under "[]" reads its values back, and they are
+// written under their own names.
+TEST(FormatDeviceNetEDS, ReadFileGetsNothingInvented) {
+    EXPECT_TRUE(FormatDeviceNetEDS(ReadText("[Device]\n\tVendCode=7;\n\tProdName=\"P\";\n"))
+                    .ends_with("software\r\n\r\n[Device]\r\n\tVendCode=7;\r\n\tProdName=\"P\";\r\n"
+                               "\r\n\r\n\r\n"));
+
+    const CDeviceNetEDS old = ReadText("[]\n\tDescText=\"d\";\n\n[]\n\tVendCode=7;\n\n"
+                                       "[]\n\tDefault=0x0001;\n\tPollInfo=0x0001,1,1;\n");
+    EXPECT_TRUE(old.Kept.Entries.empty() && old.Kept.Sections.empty());
+    EXPECT_EQ(FormatDeviceNetEDS(old), test::WrittenFile("devicenet-unnamed-sections-read.eds"));
 }
 
 // Inserting a parameter in front renumbers what refers to the ones behind.

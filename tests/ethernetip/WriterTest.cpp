@@ -33,7 +33,8 @@ TEST(FormatEtherNetIPEDS, ReadFileGetsNothingInvented) {
     EXPECT_NE(text.find("[Ethernet Link Class]\r\n\tInterfaceLabel1=\"port 1\";\r\n\r\n"),
               std::string::npos);
     for (const char* invented :
-         {"MaxCIPConnections", "1_NumberOfTCPIPConnections", "Ring_Supervisor_Capable", "MaxInst",
+         {"Catalog", "ModDate", "ModTime", "HomeURL", "Icon", "[Device Classification]",
+          "MaxCIPConnections", "1_NumberOfTCPIPConnections", "Ring_Supervisor_Capable", "MaxInst",
           "InterfaceType1", "[Assembly]", "[Modular]", "[Connection Manager]", "[QoS Class]",
           "[Identity Class]", "[Message Router Class]", "[File Class]", "[TCP/IP Interface Class]"})
         EXPECT_EQ(text.find(invented), std::string::npos) << invented;
@@ -46,11 +47,12 @@ TEST(FormatEtherNetIPEDS, ReadFileGetsNothingInvented) {
 CEtherNetIPEDS FullModel() {
     CEtherNetIPEDS model;
     model.Header.Module = "EIP-1";
-    model.FileSection = {{"File", "\"Adapter\"", "01-02-2024", "10:00:00", "", "", "1.1"},
-                         "\"http://x\""};
+    model.FileSection = {
+        {"File", "\"Adapter\"", "01-02-2024", "10:00:00", "", "", "1.1", {}}, "\"http://x\"", {}};
     model.DeviceSection = {
-        {"Device", 26, "\"Maker\"", 12, "\"Drive\"", 26, 2, 3, "\"AC-1\"", "\"AC-1-E\""},
-        "\"a.ico\""};
+        {"Device", 26, "\"Maker\"", 12, "\"Drive\"", 26, 2, 3, "\"AC-1\"", "\"AC-1-E\"", {}},
+        "\"a.ico\"",
+        {}};
     // Class numbers in no particular order, with a gap.
     model.DeviceClassification = {{2, 1, "B1"}, {1, 2, "EtherNetIP"}, {5, 3, "E"}, {2, 4, "B2"}};
     AssemblyEntry out;

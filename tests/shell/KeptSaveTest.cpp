@@ -176,6 +176,24 @@ TEST(KeptSave, KeysTheFileLacksAreWrittenOnlyOnceGiven) {
         << corvid;
 }
 
+// A CIP file without [File], [Device] and [IO_Info] gets none of them from
+// a save after an edit; a value given to one brings that section alone,
+// under its own name, where Corvid's layout puts it.
+TEST(KeptSave, CIPSectionsTheFileLacksStayOut) {
+    const std::string params =
+        "[Params]\r\nParam1=0,,,0x0000,0xC7,2,\"a\",\"\",\"\",0,10,5,,,,,,,,,;\r\n";
+    CDeviceNetEDS model;
+    EDSDocKind<CDeviceNetEDS>::LoadText(model, params, "x.eds");
+    model.Header.SourceText = params;
+    Set(model, "Params", "Param1", "Default", "6");
+    const std::string edited = std::string(params).replace(params.find("5,"), 1, "6");
+    EXPECT_EQ(FormatKeptLayout(model, kSaveTime).text, edited);
+
+    Set(model, "IO_Info", "Default", "Value", "0x0001");
+    const std::string io = "[IO_Info]\r\n\tDefault=0x0001;\r\n\r\n";
+    EXPECT_EQ(FormatKeptLayout(model, kSaveTime).text, io + edited);
+}
+
 // Empty scaling fields stand for 1, 1, 1, 0: the page shows them empty, and
 // a value given to one of them leaves the others empty.
 TEST(KeptSave, EmptyScalingFieldsStayEmpty) {

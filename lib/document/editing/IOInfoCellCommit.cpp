@@ -100,12 +100,22 @@ std::optional<IORow> ParseIORowKey(std::string_view key) {
     return std::nullopt;
 }
 
+// A Default the file left out is written once given.
+CommitResult CommitDefault(DeviceNetIOInfoSection& io, const CellEdit& edit) {
+    const FieldEntry<DeviceNetIOInfoSection>& item = kIOInfoFields[0];
+    if (edit.RowKey != item.Keyword)
+        return NotEditable(edit);
+    CommitResult result = StoreTypeMaskBits(io.Default, edit);
+    if (result.Status == CommitStatus::Stored)
+        MarkGiven(io, kIOInfoFields, item);
+    return result;
+}
+
 CommitResult CommitIOInfo(DeviceNetIOInfoSection& io, const CellEdit& edit) {
     if (edit.Column != 1)
         return NotEditable(edit);
     if (!edit.Distance)
-        return edit.RowKey == kIOInfoFields[0].Keyword ? StoreTypeMaskBits(io.Default, edit)
-                                                       : NotEditable(edit);
+        return CommitDefault(io, edit);
     const std::optional<IORow> row = ParseIORowKey(edit.RowKey);
     if (!row)
         return NotEditable(edit);

@@ -163,6 +163,8 @@ struct CCANopenEDS {
     // [ManufacturerObjects], at the category's number - 1. Numbered entries
     // are not kept: the lists are written from Objects.
     std::array<std::vector<std::string>, 3> ListKeptLines;
+    // Which of those three sections the file had, at the same place.
+    std::array<bool, 3> ListInFile{};
     std::vector<CANopenKeptSection> KeptSections; // in file order
 };
 

@@ -8,6 +8,7 @@
 #include "devicenet/EDSKeptLines.h"
 #include "devicenet/EDSParam.h"
 #include "dictionaries/EDSFileHeader.h"
+#include "dictionaries/FieldTable.h"
 #include "dictionaries/OrderedList.h"
 
 #include <cstdint>
@@ -30,6 +31,7 @@ struct DeviceNetFileSection {
     std::string ModDate;
     std::string ModTime;
     std::string Revision;
+    GivenFields Given; // by place in kFileFields
 
     bool operator==(const DeviceNetFileSection&) const = default;
 };
@@ -45,6 +47,7 @@ struct DeviceNetDeviceSection {
     uint8_t MinRev = 0;
     std::string ProdName;
     std::string Catalog;
+    GivenFields Given; // by place in kDeviceFields
 
     bool operator==(const DeviceNetDeviceSection&) const = default;
 };
@@ -77,6 +80,7 @@ struct IOEntry {
 struct DeviceNetIOInfoSection {
     std::string SectionName; // "IO_Info" once read
     uint16_t Default = 0;
+    GivenFields Given; // of Default; the connection entries carry Present
     ConnectionInfo PollInfo;
     ConnectionInfo StrobeInfo;
     ConnectionInfo COSInfo;
@@ -103,6 +107,10 @@ struct CDeviceNetEDS {
     size_t ParamCount() const { return Params.size(); }
     size_t GroupCount() const { return GroupNames.size(); }
 };
+
+// What the file gave of each section of keywords, so the reader can start
+// them all from nothing and a model made from a catalogue file can forget it.
+std::vector<GivenFields*> GivenFieldsOf(CDeviceNetEDS& model);
 
 // Where an entry numbered `number` stands in Inputs or Outputs.
 FindResult FindIOEntry(const std::vector<IOEntry>& list, uint32_t number);

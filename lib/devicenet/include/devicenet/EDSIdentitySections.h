@@ -10,6 +10,8 @@
 #include "devicenet/EDSKeptLinesWriter.h"
 #include "dictionaries/EDSLineWriter.h"
 
+#include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,11 +26,22 @@ bool ReadDeviceLine(const std::string& line, DeviceNetDeviceSection& device);
 void FormatHeaderComment(CEDSLineWriter& out, const EDSFileHeader& header,
                          std::string_view network);
 
-// The section's header line (through `kept`) and its keyword lines,
-// without the empty line that ends the section.
-void FormatFileKeywords(CEDSLineWriter& out, CKeptLinesWriter& kept,
+// The name a section of keywords ([File], [Device], [IO_Info]) is written
+// under, or nothing when it is left out. A section the file had keeps its
+// name. A file read without it gets it only once something was put in it
+// (a keyword of `given`, or `holdsEntries`), and then under `ownName`:
+// empty keywords are taken as values by other tools. A model Corvid made
+// writes every such section, a nameless one under "[]" as it always has.
+std::optional<std::string_view> WrittenSectionName(std::string_view sectionName,
+                                                   std::string_view ownName,
+                                                   std::initializer_list<const GivenFields*> given,
+                                                   bool holdsEntries = false);
+
+// The section's header line "[name]" (through `kept`) and its keyword
+// lines, without the empty line that ends the section.
+void FormatFileKeywords(CEDSLineWriter& out, CKeptLinesWriter& kept, std::string_view name,
                         const DeviceNetFileSection& file);
-void FormatDeviceKeywords(CEDSLineWriter& out, CKeptLinesWriter& kept,
+void FormatDeviceKeywords(CEDSLineWriter& out, CKeptLinesWriter& kept, std::string_view name,
                           const DeviceNetDeviceSection& device);
 
 } // namespace corvid

@@ -22,15 +22,18 @@
 namespace corvid {
 
 // The DeviceNet [File] and [Device] records, each with one more optional
-// keyword.
+// keyword, whose presence is kept apart under the same name (see
+// DLRClassRecord).
 struct EtherNetIPFileSection : DeviceNetFileSection {
     std::string HomeURL;
+    GivenFields Given;
 
     bool operator==(const EtherNetIPFileSection&) const = default;
 };
 
 struct EtherNetIPDeviceSection : DeviceNetDeviceSection {
     std::string Icon;
+    GivenFields Given;
 
     bool operator==(const EtherNetIPDeviceSection&) const = default;
 };
