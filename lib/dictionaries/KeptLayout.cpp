@@ -20,6 +20,12 @@ std::string_view TextOf(std::string_view text, Span span) {
     return text.substr(span.begin, span.end - span.begin);
 }
 
+bool SameSectionText(const LayoutText& a, const LayoutSection& inA, const LayoutText& b,
+                     const LayoutSection& inB) {
+    return TextOf(a.text, {inA.header.begin, inA.end}) ==
+           TextOf(b.text, {inB.header.begin, inB.end});
+}
+
 // CANopen object lists: their numbered lines name objects by index.
 bool IsObjectList(std::string_view match) {
     return match == "mandatoryobjects" || match == "optionalobjects" ||
@@ -212,8 +218,7 @@ private:
     }
 
     bool SameText(const LayoutSection& read, const LayoutSection& now) const {
-        return TextOf(asRead_.text, {read.header.begin, read.end}) ==
-               TextOf(current_.text, {now.header.begin, now.end});
+        return SameSectionText(asRead_, read, current_, now);
     }
 
     std::string_view Lines(const LayoutEntry& entry) const {
@@ -440,8 +445,7 @@ std::optional<KeptLayoutResult> MergePartsIntoSource(std::string_view source,
         return std::nullopt;
     std::vector<std::string> differing;
     for (size_t i = 0; i < now.sections.size(); ++i)
-        if (TextOf(asRead, {read.sections[i].header.begin, read.sections[i].end}) !=
-            TextOf(current, {now.sections[i].header.begin, now.sections[i].end}))
+        if (!SameSectionText(read, read.sections[i], now, now.sections[i]))
             differing.push_back(now.sections[i].match);
     if (differing.empty())
         return KeptLayoutResult{std::string(source), 0};
