@@ -4,6 +4,7 @@
 //   cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVID_BUILD_BENCH=ON
 //   cmake --build build-release && build-release/bin/bench_canopen
 
+#include "canopen/CANopenFields.h"
 #include "canopen/CANopenReader.h"
 #include "canopen/CANopenWriter.h"
 #include "door/EDSKind.h"
@@ -71,20 +72,21 @@ void BM_WriteCANopenFile(benchmark::State& state) {
 }
 BENCHMARK(BM_WriteCANopenFile)->Unit(benchmark::kMillisecond);
 
-CCANopenEDS ReadWithOneEdit() {
-    return bench::ReadWithOneEdit(LargeCANopenModel(), [](CCANopenEDS& model) {
-        model.Objects[2500].SubObjects->at(1).DefaultValue = "0x1234";
-    });
+// The default value of sub-index 1 of the 2,501st object.
+CellChange OneEdit() {
+    return {"ManufacturerObjects", SubIndexSectionName(0x2000 + 2500, 1),
+            kDefaultValueKey.Traits.Column, "0x1234", std::nullopt};
 }
 
 void BM_SaveCorvidLayoutOneEdit(benchmark::State& state) {
-    bench::SaveCorvidLayout(state, ReadWithOneEdit());
+    bench::EditedFile<CCANopenEDS> file(LargeCANopenModel(), OneEdit());
+    bench::SaveCorvidLayout(state, file);
 }
 BENCHMARK(BM_SaveCorvidLayoutOneEdit)->Unit(benchmark::kMillisecond);
 
 void BM_SaveKeptLayoutOneEdit(benchmark::State& state) {
-    CCANopenEDS model = ReadWithOneEdit();
-    bench::SaveKeptLayout(state, model);
+    bench::EditedFile<CCANopenEDS> file(LargeCANopenModel(), OneEdit());
+    bench::SaveKeptLayout(state, file);
 }
 BENCHMARK(BM_SaveKeptLayoutOneEdit)->Unit(benchmark::kMillisecond);
 

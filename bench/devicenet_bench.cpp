@@ -40,20 +40,15 @@ void BM_WriteDeviceNet(benchmark::State& state) {
 }
 BENCHMARK(BM_WriteDeviceNet)->Unit(benchmark::kMillisecond);
 
-// One parameter's default changed.
-CDeviceNetEDS ReadWithOneEdit() {
-    return bench::ReadWithOneEdit(
-        LargeDeviceNetModel(), [](CDeviceNetEDS& model) { model.Params[2500]->Default = "200"; });
-}
-
 void BM_SaveCorvidLayoutOneEditDeviceNet(benchmark::State& state) {
-    bench::SaveCorvidLayout(state, ReadWithOneEdit());
+    bench::EditedFile<CDeviceNetEDS> file(LargeDeviceNetModel(), bench::OneParamEdit());
+    bench::SaveCorvidLayout(state, file);
 }
 BENCHMARK(BM_SaveCorvidLayoutOneEditDeviceNet)->Unit(benchmark::kMillisecond);
 
 void BM_SaveKeptLayoutOneEditDeviceNet(benchmark::State& state) {
-    CDeviceNetEDS model = ReadWithOneEdit();
-    bench::SaveKeptLayout(state, model);
+    bench::EditedFile<CDeviceNetEDS> file(LargeDeviceNetModel(), bench::OneParamEdit());
+    bench::SaveKeptLayout(state, file);
 }
 BENCHMARK(BM_SaveKeptLayoutOneEditDeviceNet)->Unit(benchmark::kMillisecond);
 

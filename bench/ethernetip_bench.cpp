@@ -40,20 +40,15 @@ void BM_WriteEtherNetIP(benchmark::State& state) {
 }
 BENCHMARK(BM_WriteEtherNetIP)->Unit(benchmark::kMillisecond);
 
-// One parameter's default changed.
-CEtherNetIPEDS ReadWithOneEdit() {
-    return bench::ReadWithOneEdit(
-        LargeEtherNetIPModel(), [](CEtherNetIPEDS& model) { model.Params[2500]->Default = "200"; });
-}
-
 void BM_SaveCorvidLayoutOneEditEtherNetIP(benchmark::State& state) {
-    bench::SaveCorvidLayout(state, ReadWithOneEdit());
+    bench::EditedFile<CEtherNetIPEDS> file(LargeEtherNetIPModel(), bench::OneParamEdit());
+    bench::SaveCorvidLayout(state, file);
 }
 BENCHMARK(BM_SaveCorvidLayoutOneEditEtherNetIP)->Unit(benchmark::kMillisecond);
 
 void BM_SaveKeptLayoutOneEditEtherNetIP(benchmark::State& state) {
-    CEtherNetIPEDS model = ReadWithOneEdit();
-    bench::SaveKeptLayout(state, model);
+    bench::EditedFile<CEtherNetIPEDS> file(LargeEtherNetIPModel(), bench::OneParamEdit());
+    bench::SaveKeptLayout(state, file);
 }
 BENCHMARK(BM_SaveKeptLayoutOneEditEtherNetIP)->Unit(benchmark::kMillisecond);
 

@@ -339,6 +339,39 @@ std::string FormatCANopenEDS(const CCANopenEDS& model) {
     return out.Take();
 }
 
+namespace {
+
+// A part is rendered without the sections kept from the file: those stand
+// behind it only in the whole render, and no change of the part moves them.
+template <typename Write> std::string FormatPart(Write write) {
+    const std::vector<CANopenKeptSection> none;
+    CANopenLineWriter out(none);
+    write(out);
+    return out.Take();
+}
+
+} // namespace
+
+std::string FormatCANopenObjectSections(const CANopenObject& object) {
+    return FormatPart([&](CANopenLineWriter& out) { WriteObject(out, object, true); });
+}
+
+std::string FormatCANopenSection(const CANopenFileInfo& record) {
+    return FormatPart([&](CANopenLineWriter& out) { WriteFields(out, record, kFileInfoFields); });
+}
+
+std::string FormatCANopenSection(const CANopenDeviceInfo& record) {
+    return FormatPart([&](CANopenLineWriter& out) { WriteFields(out, record, kDeviceInfoFields); });
+}
+
+std::string FormatCANopenSection(const CANopenDummyUsage& record) {
+    return FormatPart([&](CANopenLineWriter& out) { WriteFields(out, record, kDummyUsageFields); });
+}
+
+std::string FormatCANopenSection(const CANopenComments& record) {
+    return FormatPart([&](CANopenLineWriter& out) { WriteComments(out, record); });
+}
+
 // The text goes to the file as it is made: a large file is never held
 // whole beside its model.
 bool WriteCANopenEDS(const CCANopenEDS& model, const std::string& path, std::string& error) {

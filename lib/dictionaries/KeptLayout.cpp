@@ -20,6 +20,12 @@ std::string_view TextOf(std::string_view text, Span span) {
     return text.substr(span.begin, span.end - span.begin);
 }
 
+bool SameSectionText(const LayoutText& a, const LayoutSection& inA, const LayoutText& b,
+                     const LayoutSection& inB) {
+    return TextOf(a.text, {inA.header.begin, inA.end}) ==
+           TextOf(b.text, {inB.header.begin, inB.end});
+}
+
 // CANopen object lists: their numbered lines name objects by index.
 bool IsObjectList(std::string_view match) {
     return match == "mandatoryobjects" || match == "optionalobjects" ||
@@ -127,6 +133,14 @@ public:
         FindAnchorBefore(current, changed.from);
     }
 
+    // Renders of parts of the model: the file is cut only at the sections
+    // named `differing`.
+    CKeptLayoutMerge(std::string_view source, LayoutText asRead, LayoutText current,
+                     const std::vector<std::string>& differing, const LayoutDialect& dialect)
+        : dialect_(dialect), source_(CutLayoutSections(source, dialect_, differing)),
+          sourceSections_(ByName(source_)), asRead_(std::move(asRead)),
+          current_(std::move(current)), splicer_(source) {}
+
     KeptLayoutResult Run() {
         const auto readSections = ByName(asRead_);
         size_t anchor = anchor_;
@@ -149,6 +163,28 @@ public:
             if (Find(currentSections, read.match) == nullptr)
                 if (const LayoutSection* own = Find(sourceSections_, read.match))
                     RemoveSection(*own);
+        return Result();
+    }
+
+    // Parts name the same sections before and after, in the same order:
+    // each that differs goes into the file's own, and none is added or
+    // removed. None when the file lacks one.
+    std::optional<KeptLayoutResult> RunParts() {
+        for (size_t i = 0; i < current_.sections.size(); ++i) {
+            LayoutSection& read = asRead_.sections[i];
+            LayoutSection& now = current_.sections[i];
+            if (SameText(read, now))
+                continue;
+            LayoutSection* own = Find(sourceSections_, now.match);
+            if (own == nullptr)
+                return std::nullopt;
+            MergeSection(*own, &read, now);
+        }
+        return Result();
+    }
+
+private:
+    KeptLayoutResult Result() const {
         KeptLayoutResult result;
         if (splicer_.Empty())
             result.text = source_.text;
@@ -157,7 +193,6 @@ public:
         return result;
     }
 
-private:
     // A section the file lacks goes behind the file's own section of the
     // last section in front of it that the file has; in front of the file's
     // first section when none has.
@@ -183,8 +218,7 @@ private:
     }
 
     bool SameText(const LayoutSection& read, const LayoutSection& now) const {
-        return TextOf(asRead_.text, {read.header.begin, read.end}) ==
-               TextOf(current_.text, {now.header.begin, now.end});
+        return SameSectionText(asRead_, read, current_, now);
     }
 
     std::string_view Lines(const LayoutEntry& entry) const {
@@ -373,6 +407,19 @@ private:
     bool beforeFirst_ = false;
 };
 
+// Whether two cuts name the same sections in the same order, none twice.
+bool SameSections(const LayoutText& a, const LayoutText& b) {
+    const auto match = [](const LayoutSection& section) { return section.match; };
+    std::vector<std::string> names;
+    std::transform(a.sections.begin(), a.sections.end(), std::back_inserter(names), match);
+    std::vector<std::string> others;
+    std::transform(b.sections.begin(), b.sections.end(), std::back_inserter(others), match);
+    if (names != others)
+        return false;
+    std::sort(names.begin(), names.end());
+    return std::adjacent_find(names.begin(), names.end()) == names.end();
+}
+
 } // namespace
 
 bool MayDifferOnlyIn(std::string_view asRead, std::string_view current, std::string_view section,
@@ -386,6 +433,23 @@ KeptLayoutResult MergeIntoSource(std::string_view source, std::string_view asRea
     if (asRead == current)
         return {std::string(source), 0};
     return CKeptLayoutMerge(source, asRead, current, dialect).Run();
+}
+
+std::optional<KeptLayoutResult> MergePartsIntoSource(std::string_view source,
+                                                     std::string_view asRead,
+                                                     std::string_view current,
+                                                     const LayoutDialect& dialect) {
+    LayoutText read = CutLayoutText(asRead, dialect);
+    LayoutText now = CutLayoutText(current, dialect);
+    if (!SameSections(read, now))
+        return std::nullopt;
+    std::vector<std::string> differing;
+    for (size_t i = 0; i < now.sections.size(); ++i)
+        if (!SameSectionText(read, read.sections[i], now, now.sections[i]))
+            differing.push_back(now.sections[i].match);
+    if (differing.empty())
+        return KeptLayoutResult{std::string(source), 0};
+    return CKeptLayoutMerge(source, std::move(read), std::move(now), differing, dialect).RunParts();
 }
 
 } // namespace corvid

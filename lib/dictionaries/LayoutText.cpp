@@ -2,6 +2,8 @@
 
 #include "dictionaries/EDSTextHelper.h"
 
+#include <algorithm>
+
 namespace corvid {
 
 namespace {
@@ -240,27 +242,35 @@ size_t BodyEndBefore(std::string_view text, size_t begin, size_t end) {
 
 // CANopen sections are found by their "[" alone: the lines between two
 // headers are looked at only from the end, for the blank and comment lines
-// that do not belong to the body.
-LayoutText CutLineSections(std::string_view text, const LayoutDialect& dialect) {
+// that do not belong to the body. With `only`, the other sections are
+// passed over.
+LayoutText CutLineSections(std::string_view text, const LayoutDialect& dialect,
+                           const std::vector<std::string>* only = nullptr) {
     LayoutText out{text, {}};
+    bool open = false; // the last section's end is not known yet
     const auto close = [&](size_t end) {
+        if (!open)
+            return;
         LayoutSection& section = out.sections.back();
         section.end = end;
         section.bodyEnd = BodyEndBefore(text, section.header.end, end);
+        open = false;
     };
     for (size_t bracket = text.find('['); bracket != kNone; bracket = text.find('[', bracket)) {
         const Line line = LineAt(text, LineStartOf(text, bracket));
         bracket = line.next;
         if (!IsHeader(text, line))
             continue; // a "[" inside a value or comment
-        if (!out.sections.empty())
-            close(line.begin);
+        close(line.begin);
+        std::string match = MatchName(SectionName(text, line), dialect);
+        if (only != nullptr && std::find(only->begin(), only->end(), match) == only->end())
+            continue;
         LayoutSection& section = out.sections.emplace_back();
         section.header = {line.begin, line.next};
-        section.match = MatchName(SectionName(text, line), dialect);
+        section.match = std::move(match);
+        open = true;
     }
-    if (!out.sections.empty())
-        close(text.size());
+    close(text.size());
     return out;
 }
 
@@ -299,6 +309,17 @@ LayoutText CutLayoutText(std::string_view text, const LayoutDialect& dialect) {
     }
     if (!out.sections.empty())
         out.sections.back().end = text.size();
+    return out;
+}
+
+LayoutText CutLayoutSections(std::string_view text, const LayoutDialect& dialect,
+                             const std::vector<std::string>& names) {
+    if (dialect.lineEntries)
+        return CutLineSections(text, dialect, &names);
+    LayoutText out = CutLayoutText(text, dialect);
+    std::erase_if(out.sections, [&](const LayoutSection& section) {
+        return std::find(names.begin(), names.end(), section.match) == names.end();
+    });
     return out;
 }
 

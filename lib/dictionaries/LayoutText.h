@@ -51,6 +51,11 @@ struct LayoutText {
 // through EntriesOf.
 LayoutText CutLayoutText(std::string_view text, const LayoutDialect& dialect);
 
+// Only the sections named `names` (as matched, in any order), with the same
+// spans as a cut of the whole text gives them.
+LayoutText CutLayoutSections(std::string_view text, const LayoutDialect& dialect,
+                             const std::vector<std::string>& names);
+
 // The entries of a section of `text`, cut at the first call.
 const std::vector<LayoutEntry>& EntriesOf(const LayoutText& text, LayoutSection& section);
 

@@ -234,7 +234,8 @@ TEST(KeptSave, NextSaveStartsFromTheFileWritten) {
     Set(model, "ManufacturerObjects", "2000", "Default Value", "0x64");
     size_t changedLines = 0;
     std::string error;
-    ASSERT_TRUE(WriteKeptLayout(model, folder.File("kept.eds"), kSaveTime, changedLines, error));
+    ASSERT_TRUE(
+        WriteKeptLayout(model, folder.File("kept.eds"), kSaveTime, nullptr, changedLines, error));
     Set(model, "DeviceInfo", "VendorName", "Value", "Other Motion Ltd.");
     EXPECT_EQ(SavedBothWays(model),
               test::ReadFile(fs::path(CORVID_TEST_DATA_DIR) / "kept" / "servo_drive_values.eds"));
@@ -285,13 +286,14 @@ TEST(KeptSave, DoorRendersTheFileAsReadAtItsFirstChange) {
 }
 
 // A few random text cells of the file's pages, each given a new value
-// through the door, as the window commits them.
+// through the door, as the window commits them; the changes committed.
 template <typename Model>
-void CommitRandomCells(CEDSDoc& doc, EDSFileId id, const Model& model, std::mt19937& random) {
+std::vector<EDSChange> CommitRandomCells(CEDSDoc& doc, EDSFileId id, const Model& model,
+                                         std::mt19937& random) {
     constexpr size_t kMostEdits = 12; // keeps the whole corpus to a few seconds
     std::vector<std::string> sections = BuildProjectTreeFile(model).Sections;
     std::shuffle(sections.begin(), sections.end(), random);
-    size_t edits = 0;
+    std::vector<EDSChange> changes;
     for (const std::string& section : sections) {
         const Page page = BuildPage(model, section);
         std::vector<std::pair<size_t, size_t>> cells;
@@ -304,10 +306,69 @@ void CommitRandomCells(CEDSDoc& doc, EDSFileId id, const Model& model, std::mt19
             continue;
         const auto [row, column] = cells[random() % cells.size()];
         const std::string text = page.Rows[row].Cells[column].Text + "1";
-        doc.Commit(id, CellChange::Of(EditOfCell(page, row, column, text)));
-        if (++edits == kMostEdits)
-            return;
+        changes.emplace_back(CellChange::Of(EditOfCell(page, row, column, text)));
+        doc.Commit(id, changes.back());
+        if (changes.size() == kMostEdits)
+            break;
     }
+    // Undo takes back what the last edit touched.
+    changes.emplace_back(UndoChange{});
+    doc.Commit(id, changes.back());
+    return changes;
+}
+
+// The save of a file through the door, which renders only what its changes
+// touched where it knows that, writes what a save rendering the whole model
+// writes: `twin` is the same file given the same changes.
+template <typename Model>
+void ExpectSavedAsWhole(CEDSDoc& doc, EDSFileId id, EDSFileId twin, const std::string& path) {
+    ::setenv("SOURCE_DATE_EPOCH", "1709629503", 1); // kSaveTime
+    size_t changedLines = 0;
+    std::string error;
+    ASSERT_TRUE(doc.WriteFile(id, path, CEDSDoc::Layout::Kept, changedLines, error)) << error;
+    ::unsetenv("SOURCE_DATE_EPOCH");
+    Model& whole = *doc.Files<Model>()[doc.Find(twin)->position];
+    EXPECT_EQ(test::ReadFile(path), FormatKeptLayout(whole, kSaveTime).text) << path;
+}
+
+// Cell edits, their undo and redo tell the door which parts they touched,
+// so a save renders only those; an inserted object does not, and the save
+// renders the whole model. Either way the same file is written.
+TEST(KeptSave, DoorSavesWhatTheWholeRenderGives) {
+    test::TempFolder folder;
+    const std::string saved = folder.File("servo_drive.eds"); // FileName stays as it is
+    ScriptedUserInterface ui;
+    CEDSDoc doc{ui};
+    const EDSFileId id =
+        doc.AddFile(std::make_unique<CCANopenEDS>(Sample<CCANopenEDS>("servo_drive.eds")));
+    const EDSFileId twin =
+        doc.AddFile(std::make_unique<CCANopenEDS>(Sample<CCANopenEDS>("servo_drive.eds")));
+    const auto both = [&](const auto& change) {
+        for (const EDSFileId file : {id, twin})
+            change(file);
+    };
+    both([&](EDSFileId file) {
+        Commit(doc, file, "ManufacturerObjects", "2000", "Default Value", "0x64");
+    });
+    both([&](EDSFileId file) { Commit(doc, file, "FileInfo", "Description", "Value", "Edited"); });
+    for (const EDSChange& step :
+         {EDSChange(UndoChange{}), EDSChange(RedoChange{}), EDSChange(UndoChange{})})
+        both([&](EDSFileId file) { EXPECT_TRUE(doc.Commit(file, step).Stored()); });
+    EXPECT_TRUE(doc.Reach(id)->Known());
+    ExpectSavedAsWhole<CCANopenEDS>(doc, id, twin, saved);
+
+    both([&](EDSFileId file) {
+        Commit(doc, file, "ManufacturerObjects", "2000", "Default Value", "0x65");
+    });
+    EXPECT_TRUE(doc.Reach(id)->Known());
+    ExpectSavedAsWhole<CCANopenEDS>(doc, id, twin, saved);
+
+    both([&](EDSFileId file) {
+        EXPECT_TRUE(doc.Commit(file, ObjectRecordChange{NewRecord(kCategoryOptional, {}), "1010"})
+                        .Stored());
+    });
+    EXPECT_FALSE(doc.Reach(id)->Known());
+    ExpectSavedAsWhole<CCANopenEDS>(doc, id, twin, saved);
 }
 
 // Every file of the corpus, read and saved without a change, comes back
@@ -320,9 +381,9 @@ template <typename Model> void CheckCorpus(const std::string& kind) {
     if (folder.empty())
         GTEST_SKIP() << "no corpus at " << CORVID_CORPUS_DIR << "/" << kind << ": skipped";
     test::TempFolder temp;
-    const std::string saved = temp.File("saved.eds");
     std::mt19937 random(18);
     for (const auto& file : fs::directory_iterator(folder)) {
+        const std::string saved = temp.File(file.path().filename().string());
         auto model = Loaded<Model>(file.path().string());
         const std::string source = *model.Header.SourceText;
         ASSERT_EQ(FormatKeptLayout(model, kSaveTime).text, source) << file.path();
@@ -330,11 +391,12 @@ template <typename Model> void CheckCorpus(const std::string& kind) {
         ScriptedUserInterface ui;
         CEDSDoc doc{ui};
         const EDSFileId id = doc.AddFile(std::make_unique<Model>(std::move(model)));
+        const EDSFileId twin =
+            doc.AddFile(std::make_unique<Model>(Loaded<Model>(file.path().string())));
         const Model& edited = *doc.FileModel<Model>(id);
-        CommitRandomCells(doc, id, edited, random);
-        size_t changedLines = 0;
-        std::string error;
-        ASSERT_TRUE(doc.WriteFile(id, saved, CEDSDoc::Layout::Kept, changedLines, error)) << error;
+        for (const EDSChange& change : CommitRandomCells(doc, id, edited, random))
+            doc.Commit(twin, change);
+        ExpectSavedAsWhole<Model>(doc, id, twin, saved);
         Model again;
         EDSDocKind<Model>::LoadText(again, test::ReadFile(saved), edited.Header.PathName);
         EXPECT_EQ(EDSDocKind<Model>::Format(again), EDSDocKind<Model>::Format(edited))

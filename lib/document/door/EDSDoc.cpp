@@ -71,6 +71,7 @@ bool CEDSDoc::RemoveFile(EDSKind kind, size_t position) {
         std::vector<EDSFileId>& ids = ids_[Slot(kind)];
         histories_.erase(ids[position].Value);
         rendersDue_.erase(ids[position].Value);
+        reaches_.erase(ids[position].Value);
         ids.erase(ids.begin() + static_cast<std::ptrdiff_t>(position));
         removed = true;
     });
@@ -136,11 +137,13 @@ EDSCommitted CEDSDoc::Commit(EDSFileId id, EDSChange change) {
     const EDSChange told = change;
     CEDSHistory& history = histories_.at(id.Value);
     KeepRenderAsRead(*file);
+    const size_t done = history.DoneCount();
     EDSCommitted committed;
     ForEachList([&](auto& list) {
         if (KindOf<std::decay_t<decltype(list)>> == file->kind)
             committed = CommitToHistory(*list[file->position], history, std::move(change), ui_);
     });
+    reaches_.at(id.Value).Follow(history, done);
     if (!committed.Stored())
         return committed;
     const bool stepped =
@@ -154,6 +157,11 @@ EDSCommitted CEDSDoc::Commit(EDSFileId id, EDSChange change) {
     for (const auto& [number, listener] : listeners)
         listener(id, told);
     return committed;
+}
+
+const CKeptReach* CEDSDoc::Reach(EDSFileId id) const {
+    const auto found = reaches_.find(id.Value);
+    return found == reaches_.end() ? nullptr : &found->second;
 }
 
 const CEDSHistory* CEDSDoc::History(EDSFileId id) const {
@@ -344,16 +352,29 @@ bool CEDSDoc::Write(EDSFileRef file, const std::string& path, const std::string&
                 changedLines = 0;
                 written = SaveFileReplacing(path, *model.Header.SourceText, error);
             } else {
-                written = WriteKeptLayout(model, path, SaveTimeNow(), changedLines, error);
+                CKeptReach& reach = reaches_.at(id);
+                written = WriteKeptLayout(model, path, SaveTimeNow(), &reach, changedLines, error);
+                if (written)
+                    KeptSaved(id, model.Header);
             }
         } else if (WriteCorvidLayout(model, path, error)) {
             // Read back, Corvid's layout may give another model than this
-            // one: its render is no longer the render of its text.
+            // one: its render is no longer the render of its text, and what
+            // a change touches no longer tells what differs from it.
             rendersDue_.erase(id);
+            reaches_.at(id).Forget();
             written = true;
         }
     });
     return written;
+}
+
+// The model is what its new text reads as: the next change starts a new
+// reach, and takes the render as read when the save made none.
+void CEDSDoc::KeptSaved(uint32_t id, const EDSFileHeader& header) {
+    reaches_.at(id).Reset();
+    if (!header.SourceRender)
+        rendersDue_.insert(id);
 }
 
 void CEDSDoc::KeepRenderAsRead(EDSFileRef file) {

@@ -55,7 +55,7 @@ bool WriteEDSFileKept(LoadedEDSFile& file, const std::string& path, size_t& chan
                 error = "no file was read";
                 return false;
             } else {
-                return WriteKeptLayout(model, path, SaveTimeNow(), changedLines, error);
+                return WriteKeptLayout(model, path, SaveTimeNow(), nullptr, changedLines, error);
             }
         },
         file.model);

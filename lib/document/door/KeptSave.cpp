@@ -1,5 +1,6 @@
 #include "door/KeptSave.h"
 
+#include "canopen/CANopenFields.h"
 #include "dictionaries/EDSTextHelper.h"
 #include "dictionaries/FileIO.h"
 
@@ -55,17 +56,58 @@ template <typename Model> std::string_view RenderAsRead(const Model& model, std:
     return scratch;
 }
 
-// The kept-layout text, with `render` the writer's render of the model saved.
+// The kept-layout text from the parts the changes touched alone, each
+// rendered as read and as it is now; the stamp's section is one of them.
+// None when only the whole render can tell where a change goes, and for a
+// model Corvid made (saved once, it has a text too), whose objects the
+// writer gives every key.
+std::optional<KeptLayoutResult> FormatKeptParts(CCANopenEDS& model, const StampTime& time,
+                                                const CKeptReach& reach) {
+    if (!model.FileInfo.Given.Read())
+        return std::nullopt;
+    const KeptPart stampPart{std::string(kFileInfoSection), std::nullopt};
+    const bool stampTouched = reach.Before().contains(stampPart);
+    const auto renderNow = [&] {
+        std::string text;
+        for (const auto& [part, before] : reach.Before())
+            text += RenderPart(model, part);
+        return stampTouched ? text : text + RenderPart(model, stampPart);
+    };
+    std::string asRead;
+    for (const auto& [part, before] : reach.Before())
+        asRead += before;
+    if (!stampTouched)
+        asRead += RenderPart(model, stampPart); // untouched, so still as read
+    std::string current = renderNow();
+    if (current == asRead)
+        return KeptLayoutResult{*model.Header.SourceText, 0};
+    if (StampModification(KeysOf(model), time))
+        current = renderNow();
+    return MergePartsIntoSource(*model.Header.SourceText, asRead, current, kCANopenLayout);
+}
+
+// DeviceNet and EtherNet/IP changes leave the reach unknown.
+template <typename Model>
+std::optional<KeptLayoutResult> FormatKeptParts(Model&, const StampTime&, const CKeptReach&) {
+    return std::nullopt;
+}
+
+// The kept-layout text, with `render` the writer's render of the model
+// saved; none when only the parts the changes touched were rendered.
 // The model is stamped before it is rendered: when the render differs from
 // the one as read outside the stamp's own section, the model was changed
 // and the one render is the one saved. Only a difference inside that
 // section needs a render without the stamp to tell.
 template <typename Model>
-KeptLayoutResult FormatKept(Model& model, const StampTime& time, std::string& render) {
+KeptLayoutResult FormatKept(Model& model, const StampTime& time, const CKeptReach* reach,
+                            std::optional<std::string>& render) {
     if (!model.Header.SourceText) {
         render = EDSDocKind<Model>::Format(model);
-        return {render, 0};
+        return {*render, 0};
     }
+    if (reach != nullptr && reach->Known())
+        if (std::optional<KeptLayoutResult> parts = FormatKeptParts(model, time, *reach))
+            return std::move(*parts);
     std::string scratch;
     const std::string_view before = RenderAsRead(model, scratch);
     const StampKeys keys = KeysOf(model);
@@ -73,7 +115,7 @@ KeptLayoutResult FormatKept(Model& model, const StampTime& time, std::string& re
     std::string clock = keys.time;
     const bool stamped = StampModification(keys, time);
     render = EDSDocKind<Model>::Format(model);
-    if (stamped && MayDifferOnlyIn(before, render, keys.section, EDSDocKind<Model>::kLayout)) {
+    if (stamped && MayDifferOnlyIn(before, *render, keys.section, EDSDocKind<Model>::kLayout)) {
         std::swap(keys.date, date);
         std::swap(keys.time, clock);
         std::string unstamped = EDSDocKind<Model>::Format(model);
@@ -84,7 +126,7 @@ KeptLayoutResult FormatKept(Model& model, const StampTime& time, std::string& re
             std::swap(keys.time, clock);
         }
     }
-    return MergeIntoSource(*model.Header.SourceText, before, render, EDSDocKind<Model>::kLayout);
+    return MergeIntoSource(*model.Header.SourceText, before, *render, EDSDocKind<Model>::kLayout);
 }
 
 } // namespace
@@ -93,9 +135,10 @@ template <typename Model> void KeepSourceRender(Model& model) {
     model.Header.SourceRender = EDSDocKind<Model>::Format(model);
 }
 
-template <typename Model> KeptLayoutResult FormatKeptLayout(Model& model, const StampTime& time) {
-    std::string render;
-    return FormatKept(model, time, render);
+template <typename Model>
+KeptLayoutResult FormatKeptLayout(Model& model, const StampTime& time, const CKeptReach* reach) {
+    std::optional<std::string> render;
+    return FormatKept(model, time, reach, render);
 }
 
 template <typename Model> std::string KeptLayoutText(const Model& model) {
@@ -109,15 +152,16 @@ template <typename Model> std::string KeptLayoutText(const Model& model) {
 
 template <typename Model>
 bool WriteKeptLayout(Model& model, const std::string& path, const StampTime& time,
-                     size_t& changedLines, std::string& error) {
-    std::string render;
-    KeptLayoutResult result = FormatKept(model, time, render);
+                     const CKeptReach* reach, size_t& changedLines, std::string& error) {
+    std::optional<std::string> render;
+    KeptLayoutResult result = FormatKept(model, time, reach, render);
     if (!SaveFileReplacing(path, result.text, error))
         return false;
     changedLines = result.changedLines;
     model.Header.SourceText = std::move(result.text);
     // What was written carries every difference between the renders, so it
-    // reads back as the model saved.
+    // reads back as the model saved: the whole render, where one was made, is
+    // its render as read.
     model.Header.SourceRender = std::move(render);
     return true;
 }
@@ -149,10 +193,10 @@ std::optional<std::string> FollowedFileName(const CCANopenEDS& model, const std:
 
 #define CORVID_KEPT_SAVE(Model)                                                                    \
     template void KeepSourceRender(Model&);                                                        \
-    template KeptLayoutResult FormatKeptLayout(Model&, const StampTime&);                          \
+    template KeptLayoutResult FormatKeptLayout(Model&, const StampTime&, const CKeptReach*);       \
     template std::string KeptLayoutText(const Model&);                                             \
-    template bool WriteKeptLayout(Model&, const std::string&, const StampTime&, size_t&,           \
-                                  std::string&);                                                   \
+    template bool WriteKeptLayout(Model&, const std::string&, const StampTime&, const CKeptReach*, \
+                                  size_t&, std::string&);                                          \
     template bool WriteCorvidLayout(Model&, const std::string&, std::string&);
 CORVID_KEPT_SAVE(CCANopenEDS)
 CORVID_KEPT_SAVE(CDeviceNetEDS)

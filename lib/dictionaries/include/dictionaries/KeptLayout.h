@@ -8,6 +8,7 @@
 // without a change gives back the file read.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,5 +46,14 @@ bool MayDifferOnlyIn(std::string_view asRead, std::string_view current, std::str
 // renders of the model read from it and of the model to save.
 KeptLayoutResult MergeIntoSource(std::string_view source, std::string_view asRead,
                                  std::string_view current, const LayoutDialect& dialect);
+
+// The same for renders of some of the model's sections only, each render
+// as the whole one has it. None when `asRead` and `current` do not name the
+// same sections, each once, in the same order, or when a section that
+// differs is not in the file: where a section goes needs the whole render.
+std::optional<KeptLayoutResult> MergePartsIntoSource(std::string_view source,
+                                                     std::string_view asRead,
+                                                     std::string_view current,
+                                                     const LayoutDialect& dialect);
 
 } // namespace corvid

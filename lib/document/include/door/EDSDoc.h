@@ -14,6 +14,7 @@
 #include "door/EDSChange.h"
 #include "door/EDSDocKinds.h"
 #include "door/EDSHistory.h"
+#include "door/KeptReach.h"
 
 #include <algorithm>
 #include <array>
@@ -64,6 +65,7 @@ public:
         FileList<Model>& list = Files<Model>();
         const EDSFileId id{++lastId_};
         histories_.emplace(id.Value, CEDSHistory(StartsSaved(model->Header)));
+        reaches_.emplace(id.Value, CKeptReach());
         if (StartsSaved(model->Header))
             rendersDue_.insert(id.Value);
         list.push_back(std::move(model));
@@ -137,6 +139,10 @@ public:
 
     // The file's undo history; nullptr when there is no such file.
     const CEDSHistory* History(EDSFileId id) const;
+
+    // What the changes since the file's render as read touched; nullptr
+    // when there is no such file.
+    const CKeptReach* Reach(EDSFileId id) const;
 
     using ChangeListener = std::function<void(EDSFileId, const EDSChange&)>;
     // Returns a number for RemoveChangeListener. Listeners are called in
@@ -246,6 +252,7 @@ private:
     // before names the new one, as an edit of the file.
     void FollowFileName(EDSFileRef file, const std::string& before, const std::string& after);
     void KeepRenderAsRead(EDSFileRef file);
+    void KeptSaved(uint32_t id, const EDSFileHeader& header);
 
     IUserInterface& ui_;
     std::tuple<FileList<CCANopenEDS>, FileList<CDeviceNetEDS>, FileList<CEtherNetIPEDS>> lists_;
@@ -263,6 +270,7 @@ private:
     // not kept yet: it is taken at the first change, so a file opened and
     // never changed costs no render and no memory beyond its text.
     std::set<uint32_t> rendersDue_;
+    std::map<uint32_t, CKeptReach> reaches_; // by EDSFileId::Value
     std::vector<std::pair<size_t, ChangeListener>> listeners_;
     size_t lastListener_ = 0;
     bool opening_ = false;

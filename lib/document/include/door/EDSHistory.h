@@ -38,6 +38,9 @@ public:
     const EDSStep* RedoStep() const { return done_ < steps_.size() ? &steps_[done_] : nullptr; }
     size_t StepCount() const { return steps_.size(); }
 
+    // How many steps are done: a step recorded or redone adds one, an undo
+    // takes one back.
+    size_t DoneCount() const { return done_; }
     void MarkSaved() { saved_ = done_; }
     bool AtSaved() const { return saved_ == done_; }
 

@@ -8,6 +8,7 @@
 #include "dictionaries/KeptLayout.h"
 #include "dictionaries/ModificationStamp.h"
 #include "door/EDSDocKinds.h"
+#include "door/KeptReach.h"
 
 #include <optional>
 #include <string>
@@ -23,8 +24,11 @@ template <typename Model> void KeepSourceRender(Model& model);
 // model without a text of its own). When the model differs from what was read, the
 // modification keys the file has (CANopen ModificationDate and
 // ModificationTime, DeviceNet and EtherNet/IP ModDate and ModTime) are set to
-// `time` first, in the form the file gives them.
-template <typename Model> KeptLayoutResult FormatKeptLayout(Model& model, const StampTime& time);
+// `time` first, in the form the file gives them. With a known `reach`, only
+// the parts it names are rendered where that tells what changed.
+template <typename Model>
+KeptLayoutResult FormatKeptLayout(Model& model, const StampTime& time,
+                                  const CKeptReach* reach = nullptr);
 
 // The same text without touching the modification keys, for reading what
 // a save would write (the check of an open file) without changing the model.
@@ -33,9 +37,11 @@ template <typename Model> std::string KeptLayoutText(const Model& model);
 // Saves in the file's own layout and takes the text written as the one the
 // next save starts from. False with the system's reason when nothing was
 // written.
+// After a save that rendered only parts, the model has no render as read:
+// the next change takes it.
 template <typename Model>
 bool WriteKeptLayout(Model& model, const std::string& path, const StampTime& time,
-                     size_t& changedLines, std::string& error);
+                     const CKeptReach* reach, size_t& changedLines, std::string& error);
 
 // The log line after a save in the file's own layout:
 // "Save File:  3 lines changed in /path/file.eds\r\n".
