@@ -5,7 +5,6 @@
 #include "dictionaries/ProfileText.h"
 
 #include <algorithm>
-#include <bit>
 
 namespace corvid {
 
@@ -186,17 +185,19 @@ bool CANopenSource::Matches(const SourceSection& section, const Query& query) co
 }
 
 size_t CANopenSource::SlotOf(const Query& query) const {
-    const size_t mask = slots_.size() - 1;
-    size_t slot =
-        (query.record != RecordKey::kNone ? KeyHash(query.record) : NameHash(query.name)) & mask;
+    const uint64_t hash =
+        query.record != RecordKey::kNone ? KeyHash(query.record) : NameHash(query.name);
+    // The hash scaled to the table: any table size, no division.
+    auto slot = static_cast<size_t>((hash * slots_.size()) >> 32);
     while (slots_[slot] != 0 && !Matches(sections_[slots_[slot] - 1], query))
-        slot = (slot + 1) & mask;
+        slot = slot + 1 == slots_.size() ? 0 : slot + 1;
     return slot;
 }
 
-// At most half the slots are taken, so a search ends at a free one soon.
+// At most two thirds of the slots are taken, so a search ends at a free one
+// soon, and the table stays small beside the model being read.
 void CANopenSource::IndexNames() {
-    slots_.assign(std::bit_ceil(sections_.size() * 2 + 1), 0);
+    slots_.assign(sections_.size() * 3 / 2 + 1, 0);
     for (size_t i = 0; i < sections_.size(); ++i) {
         const size_t slot = SlotOf(QueryOf(sections_[i]));
         sections_[i].first = slots_[slot] == 0;
