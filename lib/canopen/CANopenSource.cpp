@@ -150,11 +150,11 @@ bool CANopenSource::HasContent(const SourceSection& section) const {
 // when they are read.
 // Files give a section per 100 to 200 bytes: room for one per 128 saves
 // most of the vector's growth.
-CANopenSource::CANopenSource(std::string_view text) : text_(text.substr(0, kMostBytes)) {
-    sections_.reserve(text_.size() / 128 + 1);
+CANopenSource::CANopenSource(std::string_view text) : text_(text) {
+    sections_.reserve(std::min(text_.size(), kMostHeaderStart) / 128 + 1);
     int number = 1; // the line number at `counted`
     size_t counted = 0;
-    for (size_t open = text_.find('['); open != std::string_view::npos;) {
+    for (size_t open = text_.find('['); open <= kMostHeaderStart;) {
         const size_t start = HeaderLineStart(text_, open);
         if (start == std::string_view::npos) {
             open = text_.find('[', open + 1);

@@ -110,8 +110,9 @@ public:
     // `text` without a byte-order mark; it must outlive the source.
     explicit CANopenSource(std::string_view text);
 
-    // The most bytes indexed: sections are placed by 32-bit offsets.
-    static constexpr size_t kMostBytes = UINT32_MAX;
+    // Sections are placed by 32-bit offsets: a header further in is not
+    // one, its lines stay with the section before it and are kept.
+    static constexpr size_t kMostHeaderStart = UINT32_MAX;
 
     std::vector<SourceSection>& Sections() { return sections_; }
 
