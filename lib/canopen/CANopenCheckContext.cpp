@@ -71,8 +71,9 @@ CANopenCheckContext::CANopenCheckContext(CANopenSource& source, const std::strin
     for (const SourceSection& section : source.Sections()) {
         CheckedSection& checked = sections_.emplace_back();
         checked.source = &section;
+        checked.name = source.Name(section);
         checked.first = section.first;
-        for (const SourceLine& line : section.Lines())
+        for (const SourceLine& line : source.Lines(section))
             if (std::optional<CheckedKey> key = KeyedLine(line))
                 checked.keys.push_back(std::move(*key));
     }

@@ -34,11 +34,12 @@ ObjectSectionParts ParseObjectSectionName(std::string_view name);
 
 struct CheckedSection {
     const SourceSection* source = nullptr;
+    std::string_view name;
     std::vector<CheckedKey> keys; // in file order, lines without "=" left out
     bool first = true;            // the first section of its name, the one read
 
     const CheckedKey* Find(std::string_view lower) const;
-    std::string_view Name() const { return source->name; }
+    std::string_view Name() const { return name; }
 };
 
 class CANopenCheckContext {

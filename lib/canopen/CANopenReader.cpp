@@ -104,29 +104,31 @@ struct ReadContext {
 // texts are not built otherwise.
 void NoteKept(const ReadContext& context, int line, std::string_view section, std::string_view what,
               std::string_view written = {}) {
-    if (context.diagnostics != nullptr)
-        Note(context.diagnostics, context.path, line,
-             "[" + std::string(section) + "] " + std::string(what) + std::string(written));
+    if (context.diagnostics == nullptr)
+        return;
+    std::string text = "[";
+    text.append(section).append("] ").append(what).append(written);
+    Note(context.diagnostics, context.path, line, std::move(text));
 }
 
 void KeepLine(const ReadContext& context, const SourceSection& section, const SourceLine& line,
               std::vector<std::string>& kept) {
     kept.emplace_back(line.text);
-    NoteKept(context, line.number, section.name, "line kept as written: ", line.text);
+    NoteKept(context, line.number, context.source.Name(section),
+             "line kept as written: ", line.text);
 }
 
 // Marks the section read under the name the writer gives it (`readAs`,
 // which must outlive the source; none for a record's section) and hands
 // every non-blank line to `use`; the lines it does not use are kept.
 template <typename Use>
-void ReadLines(const ReadContext& context, SourceSection* section, std::string_view readAs,
+void ReadLines(const ReadContext& context, SourceSection* section, const char* readAs,
                CommentLines comments, std::vector<std::string>& kept, Use use) {
     if (section == nullptr)
         return;
-    section->read = true;
-    section->readAs = readAs;
+    context.source.MarkRead(*section, readAs);
     std::string scratch;
-    for (const SourceLine& line : section->Lines()) {
+    for (const SourceLine& line : context.source.Lines(*section)) {
         const KeyedLine keyed = SplitKeyed(line.text, scratch);
         if (keyed.kind == LineKind::Blank ||
             (keyed.kind == LineKind::Comment && comments == CommentLines::Drop))
@@ -144,7 +146,7 @@ void ReadFields(const ReadContext& context, std::string_view name, Record& recor
                 const FieldTable<Record, N>& table) {
     record.SectionName = name;
     record.Given.StartReading();
-    ReadLines(context, context.source.Find(name), record.SectionName, CommentLines::Drop,
+    ReadLines(context, context.source.Find(name), record.SectionName.c_str(), CommentLines::Drop,
               record.KeptLines, [&](const KeyedLine& line) {
                   const FieldEntry<Record>* item = FieldOfLine(table, line);
                   if (item != nullptr) {
@@ -164,7 +166,8 @@ void ReadComments(const ReadContext& context, CANopenComments& comments) {
     comments.Lines = 0;
     comments.Given.StartReading();
     std::string scratch;
-    for (const SourceLine& source : section != nullptr ? section->Lines() : SourceLines({}, 0)) {
+    for (const SourceLine& source :
+         section != nullptr ? context.source.Lines(*section) : SourceLines({}, 0)) {
         const KeyedLine line = SplitKeyed(source.text, scratch);
         if (const auto* item = FieldOfLine(kCommentsFields, line)) {
             StoreValue(comments, *item, line.value);
@@ -173,8 +176,8 @@ void ReadComments(const ReadContext& context, CANopenComments& comments) {
         }
     }
     std::map<unsigned, std::string> texts;
-    ReadLines(context, section, comments.SectionName, CommentLines::Drop, comments.KeptLines,
-              [&](const KeyedLine& line) {
+    ReadLines(context, section, comments.SectionName.c_str(), CommentLines::Drop,
+              comments.KeptLines, [&](const KeyedLine& line) {
                   if (FieldOfLine(kCommentsFields, line) != nullptr)
                       return true;
                   const unsigned number = CommentLineNumber(line.key, KeywordMatch::IgnoreCase);
@@ -252,7 +255,7 @@ bool ReadRecordKey(CANopenObject& record, const KeyedLine& line) {
 
 // Access types compare in lower case.
 void ReadRecord(const ReadContext& context, SourceSection* section, CANopenObject& record) {
-    ReadLines(context, section, {}, CommentLines::Keep, record.KeptLines,
+    ReadLines(context, section, "", CommentLines::Keep, record.KeptLines,
               [&](const KeyedLine& line) { return ReadRecordKey(record, line); });
     for (char& c : record.AccessType)
         c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
@@ -267,7 +270,7 @@ void ReadSubObjects(const ReadContext& context, CANopenObject& object) {
         const auto subIndex = static_cast<uint8_t>(s);
         SourceSection* section =
             context.source.FindRecord(RecordKey::SubIndex(object.Index, subIndex));
-        if (section == nullptr || !section->HasContent())
+        if (section == nullptr || !context.source.HasContent(*section))
             continue;
         // Sub-indexes come in rising order: each goes at the end.
         CANopenObject& sub = object.SubObjects->emplace_back();
@@ -306,14 +309,15 @@ void ReadUnlistedObjects(const ReadContext& context, CCANopenEDS& model) {
         object.Index = index;
         object.Category = CategoryOfIndex(index);
         ReadObject(context, object);
-        NoteKept(context, section.number, section.name, "read, though no object list names it");
+        NoteKept(context, section.number, context.source.Name(section),
+                 "read, though no object list names it");
         InsertOrdered(model.Objects, std::move(object));
     }
 }
 
-std::string ReadName(const SourceSection& section) {
+std::string ReadName(const ReadContext& context, const SourceSection& section) {
     return section.record != RecordKey::kNone ? RecordSectionName(section.record)
-                                              : std::string(section.readAs);
+                                              : std::string(context.source.ReadAs(section));
 }
 
 // Every section left unread is kept whole, placed after the section read
@@ -327,19 +331,19 @@ void KeepUnreadSections(const ReadContext& context, CCANopenEDS& model) {
             after = &section;
             continue;
         }
-        const SourceSection* first = context.source.Find(section.name);
-        std::string place = after != nullptr ? ReadName(*after) : std::string();
+        const SourceSection* first = context.source.Find(context.source.Name(section));
+        std::string place = after != nullptr ? ReadName(context, *after) : std::string();
         if (first != &section)
-            place = first->read ? ReadName(*first) : keptAfter[first];
+            place = first->read ? ReadName(context, *first) : keptAfter[first];
         keptAfter.emplace(&section, place);
 
-        CANopenKeptSection kept{place, std::string(section.header), {}};
-        for (const SourceLine& line : section.Lines())
+        CANopenKeptSection kept{place, std::string(context.source.Header(section)), {}};
+        for (const SourceLine& line : context.source.Lines(section))
             kept.Lines.emplace_back(line.text);
         while (!kept.Lines.empty() && IsBlankLine(kept.Lines.back()))
             kept.Lines.pop_back();
         model.KeptSections.push_back(std::move(kept));
-        NoteKept(context, section.number, section.name, "section kept as written");
+        NoteKept(context, section.number, context.source.Name(section), "section kept as written");
     }
 }
 

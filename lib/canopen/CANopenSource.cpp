@@ -5,7 +5,6 @@
 #include "dictionaries/ProfileText.h"
 
 #include <algorithm>
-#include <bit>
 
 namespace corvid {
 
@@ -107,8 +106,40 @@ std::string RecordSectionName(uint32_t key) {
                                       : ObjectSectionName(index);
 }
 
-bool SourceSection::HasContent() const {
-    for (const SourceLine& line : Lines())
+std::string_view CANopenSource::Header(const SourceSection& section) const {
+    size_t next = 0;
+    return LineAt(text_, section.headerStart, next);
+}
+
+std::string_view CANopenSource::Name(const SourceSection& section) const {
+    return *SectionHeaderView(Header(section));
+}
+
+SourceLines CANopenSource::Lines(const SourceSection& section) const {
+    size_t start = 0;
+    LineAt(text_, section.headerStart, start);
+    const auto position = static_cast<size_t>(&section - sections_.data());
+    const size_t end =
+        position + 1 < sections_.size() ? sections_[position + 1].headerStart : text_.size();
+    return {text_.substr(start, end - start), section.number + 1};
+}
+
+void CANopenSource::MarkRead(SourceSection& section, const char* readAs) {
+    section.read = true;
+    if (*readAs != '\0')
+        readAs_.emplace_back(&section, readAs);
+}
+
+const char* CANopenSource::ReadAs(const SourceSection& section) const {
+    // A section read twice is written under the name it was read under last.
+    for (auto it = readAs_.rbegin(); it != readAs_.rend(); ++it)
+        if (it->first == &section)
+            return it->second;
+    return "";
+}
+
+bool CANopenSource::HasContent(const SourceSection& section) const {
+    for (const SourceLine& line : Lines(section))
         if (!IsBlankLine(line.text))
             return true;
     return false;
@@ -119,53 +150,54 @@ bool SourceSection::HasContent() const {
 // when they are read.
 // Files give a section per 100 to 200 bytes: room for one per 128 saves
 // most of the vector's growth.
-CANopenSource::CANopenSource(std::string_view text) {
-    sections_.reserve(text.size() / 128 + 1);
+CANopenSource::CANopenSource(std::string_view text) : text_(text) {
+    sections_.reserve(std::min(text_.size(), kMostHeaderStart) / 128 + 1);
     int number = 1; // the line number at `counted`
     size_t counted = 0;
-    size_t bodyStart = 0;
-    for (size_t open = text.find('['); open != std::string_view::npos;) {
-        const size_t start = HeaderLineStart(text, open);
+    for (size_t open = text_.find('['); open <= kMostHeaderStart;) {
+        const size_t start = HeaderLineStart(text_, open);
         if (start == std::string_view::npos) {
-            open = text.find('[', open + 1);
+            open = text_.find('[', open + 1);
             continue;
         }
-        number += CountLineFeeds(text.data() + counted, text.data() + start);
+        number += CountLineFeeds(text_.data() + counted, text_.data() + start);
         counted = start;
-        if (!sections_.empty())
-            sections_.back().body = text.substr(bodyStart, start - bodyStart);
         size_t next = 0;
         SourceSection& section = sections_.emplace_back();
-        section.header = LineAt(text, start, next);
-        section.name = *SectionHeaderView(section.header);
-        section.record = RecordKeyOfName(section.name);
+        section.headerStart = static_cast<uint32_t>(start);
+        section.record = RecordKeyOfName(*SectionHeaderView(LineAt(text_, start, next)));
         section.number = number;
-        bodyStart = next;
-        open = text.find('[', next);
+        open = text_.find('[', next);
     }
-    if (!sections_.empty())
-        sections_.back().body = text.substr(bodyStart);
     IndexNames();
+}
+
+CANopenSource::Query CANopenSource::QueryOf(const SourceSection& section) const {
+    if (section.record != RecordKey::kNone)
+        return {section.record, {}};
+    return {section.record, Name(section)};
 }
 
 bool CANopenSource::Matches(const SourceSection& section, const Query& query) const {
     if (query.record != RecordKey::kNone)
         return section.record == query.record;
-    return section.record == RecordKey::kNone && EqualsNoCase(section.name, query.name);
+    return section.record == RecordKey::kNone && EqualsNoCase(Name(section), query.name);
 }
 
 size_t CANopenSource::SlotOf(const Query& query) const {
-    const size_t mask = slots_.size() - 1;
-    size_t slot =
-        (query.record != RecordKey::kNone ? KeyHash(query.record) : NameHash(query.name)) & mask;
+    const uint64_t hash =
+        query.record != RecordKey::kNone ? KeyHash(query.record) : NameHash(query.name);
+    // The hash scaled to the table: any table size, no division.
+    auto slot = static_cast<size_t>((hash * slots_.size()) >> 32);
     while (slots_[slot] != 0 && !Matches(sections_[slots_[slot] - 1], query))
-        slot = (slot + 1) & mask;
+        slot = slot + 1 == slots_.size() ? 0 : slot + 1;
     return slot;
 }
 
-// At most half the slots are taken, so a search ends at a free one soon.
+// At most two thirds of the slots are taken, so a search ends at a free one
+// soon, and the table stays small beside the model being read.
 void CANopenSource::IndexNames() {
-    slots_.assign(std::bit_ceil(sections_.size() * 2 + 1), 0);
+    slots_.assign(sections_.size() * 3 / 2 + 1, 0);
     for (size_t i = 0; i < sections_.size(); ++i) {
         const size_t slot = SlotOf(QueryOf(sections_[i]));
         sections_[i].first = slots_[slot] == 0;

@@ -12,6 +12,7 @@
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace corvid {
@@ -90,22 +91,18 @@ uint32_t RecordKeyOfName(std::string_view name);
 // The writer's spelling of a record section's name.
 std::string RecordSectionName(uint32_t key);
 
+// A section as places in the source's text: 32-bit offsets and no view or
+// string of its own, for a file of megabytes has tens of thousands of
+// sections and the index is held beside the model being built. The header
+// line, the name and the body are found again from the header's start and
+// the next section's when asked for: records are looked up by key, and few
+// sections by name.
 struct SourceSection {
-    std::string_view header; // the header line as written
-    std::string_view name;   // between the brackets, blanks around it removed
-    std::string_view body;   // every line up to the next header, line ends included
+    uint32_t headerStart = 0; // the header line as written
     int number = 0;
     uint32_t record = RecordKey::kNone; // RecordKeyOfName(name)
     bool first = true;                  // no section of the same name stands before it
     bool read = false;
-    // The name the writer gives a section other than a record once the
-    // reader has read it; it must outlive the source. A record's section is
-    // read under RecordSectionName(record).
-    std::string_view readAs;
-
-    // Every line up to the next header, blank ones too.
-    SourceLines Lines() const { return {body, number + 1}; }
-    bool HasContent() const;
 };
 
 class CANopenSource {
@@ -113,7 +110,24 @@ public:
     // `text` without a byte-order mark; it must outlive the source.
     explicit CANopenSource(std::string_view text);
 
+    // Sections are placed by 32-bit offsets: a header further in is not
+    // one, its lines stay with the section before it and are kept.
+    static constexpr size_t kMostHeaderStart = UINT32_MAX;
+
     std::vector<SourceSection>& Sections() { return sections_; }
+
+    std::string_view Header(const SourceSection& section) const;
+    // Between the brackets, blanks around it removed.
+    std::string_view Name(const SourceSection& section) const;
+    // Every line up to the next header, blank ones too.
+    SourceLines Lines(const SourceSection& section) const;
+    bool HasContent(const SourceSection& section) const;
+
+    // Marks a section of `sections_` read under the name the writer gives
+    // it, which must outlive the source; "" for a record's section, which is
+    // read under RecordSectionName(record).
+    void MarkRead(SourceSection& section, const char* readAs);
+    const char* ReadAs(const SourceSection& section) const;
 
     // The first section of that name, regardless of letter case, or null.
     SourceSection* Find(std::string_view name);
@@ -127,17 +141,20 @@ private:
         uint32_t record;
         std::string_view name;
     };
-    static Query QueryOf(const SourceSection& section) { return {section.record, section.name}; }
+    Query QueryOf(const SourceSection& section) const;
     bool Matches(const SourceSection& section, const Query& query) const;
     SourceSection* FindQuery(const Query& query);
     void IndexNames();
     // Where `query` stands among the slots, or the free slot it would take.
     size_t SlotOf(const Query& query) const;
 
+    std::string_view text_;
     std::vector<SourceSection> sections_;
     // Open addressing by a case-blind hash of the name: slot holds the
     // section's position + 1, 0 for a free slot. No node per section.
     std::vector<uint32_t> slots_;
+    // The names of the few sections other than records read so far.
+    std::vector<std::pair<const SourceSection*, const char*>> readAs_;
     size_t last_ = static_cast<size_t>(-1); // the section found last
 };
 

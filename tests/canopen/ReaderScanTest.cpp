@@ -94,6 +94,22 @@ TEST(ReaderScan, RecordSectionsMatchTheWritersSpellingInAnyCase) {
     EXPECT_EQ(read.model.KeptSections[2].After, "2A0F");
 }
 
+// A kept section follows the section read before it under the name that
+// one is written with, not as the file spells it.
+TEST(ReaderScan, KeptSectionsFollowTheNameTheSectionBeforeIsWrittenWith) {
+    const Read read = ReadText("[ fileinfo ]\r\nFileName=a.eds\r\n[Extra]\r\nA=1\r\n"
+                               "[FILEINFO]\r\nFileName=b.eds\r\n[deviceinfo]\r\n[More]");
+    EXPECT_EQ(read.model.FileInfo.FileName, "a.eds");
+    ASSERT_EQ(read.model.KeptSections.size(), 3u);
+    EXPECT_EQ(read.model.KeptSections[0].Header, "[Extra]");
+    EXPECT_EQ(read.model.KeptSections[0].Lines, std::vector<std::string>{"A=1"});
+    EXPECT_EQ(read.model.KeptSections[0].After, "FileInfo");
+    EXPECT_EQ(read.model.KeptSections[1].Header, "[FILEINFO]");
+    EXPECT_EQ(read.model.KeptSections[1].After, "FileInfo");
+    EXPECT_EQ(read.model.KeptSections[2].Header, "[More]");
+    EXPECT_EQ(read.model.KeptSections[2].After, "DeviceInfo");
+}
+
 TEST(ReaderScan, LineNumbersCountEveryLineEndBeforeAHeader) {
     const Read read = ReadText("; a [comment]\r\n\r\n[FileInfo]\r\nX=[1]\r\n\r\n"
                                "  [Tools]\r\nY=2\r\n");
