@@ -8,6 +8,7 @@
 #include "dictionaries/FileIO.h"
 
 #include <charconv>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -19,9 +20,9 @@ public:
     // Text goes to `file` a block at a time; Flush hands it the rest.
     explicit CEDSLineWriter(CReplacingFile& file) : file_(&file) { text_.reserve(2 * kBlockBytes); }
 
-    CEDSLineWriter& Line(std::string_view text) { return Put(text, "\r\n"); }
+    CEDSLineWriter& Line(std::string_view text) { return Put({text, "\r\n"}); }
     CEDSLineWriter& Line(std::string_view key, std::string_view value) {
-        return Put(key, "=", value, "\r\n");
+        return Put({key, "=", value, "\r\n"});
     }
     // "key=value", only when the value is set.
     CEDSLineWriter& Optional(std::string_view key, std::string_view value) {
@@ -35,9 +36,9 @@ public:
         return Line(key, std::string_view(digits, static_cast<size_t>(end - digits)));
     }
     CEDSLineWriter& Flag(std::string_view key, bool value) { return Line(key, FormatFlag(value)); }
-    CEDSLineWriter& Section(std::string_view name) { return Put("[", name, "]\r\n"); }
+    CEDSLineWriter& Section(std::string_view name) { return Put({"[", name, "]\r\n"}); }
     // Raw text, for layouts that build their own line ends.
-    CEDSLineWriter& Append(std::string_view text) { return Put(text); }
+    CEDSLineWriter& Append(std::string_view text) { return Put({text}); }
     // Room for `bytes` of text at once, so a large file is not copied over
     // and over as it grows; pages not written to cost no memory.
     void Reserve(size_t bytes) {
@@ -57,20 +58,17 @@ private:
     // small enough to stay in the processor's cache.
     static constexpr size_t kBlockBytes = 64 * 1024;
 
-    // One append for all parts: a line is several short pieces, and growing
-    // the text once per line instead of once per piece is what keeps a
-    // large file fast to write.
-    template <typename... Parts> CEDSLineWriter& Put(const Parts&... parts) {
-        const std::string_view views[] = {std::string_view(parts)...};
+    // One growth of the text for all parts of a line, which are views made
+    // where the line is written, so the length of a literal is known there
+    // and not counted at run time.
+    CEDSLineWriter& Put(std::initializer_list<std::string_view> parts) {
         size_t size = 0;
-        for (std::string_view view : views)
-            size += view.size();
+        for (std::string_view part : parts)
+            size += part.size();
         size_t at = text_.size();
         text_.resize(at + size);
-        for (std::string_view view : views) {
-            view.copy(text_.data() + at, view.size());
-            at += view.size();
-        }
+        for (std::string_view part : parts)
+            at += part.copy(text_.data() + at, part.size());
         if (file_ && text_.size() >= kBlockBytes)
             Flush();
         return *this;
