@@ -13,6 +13,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <cstdio>
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("corvid-screenshot"));
@@ -36,6 +38,13 @@ int main(int argc, char* argv[]) {
     options.process(app);
     if (!options.isSet(out))
         options.showHelp(2);
+    bool isNumber = false;
+    const int kindNumber = options.value(kind).toInt(&isNumber);
+    if (!isNumber || kindNumber < 0 || kindNumber > 2) {
+        std::fprintf(stderr, "--kind takes 0, 1 or 2, not \"%s\"\n",
+                     qPrintable(options.value(kind)));
+        return 2;
+    }
 
     corvid::app::CQtDialogs dialogs;
     corvid::app::CMainFrame frame(dialogs);
@@ -44,7 +53,7 @@ int main(int argc, char* argv[]) {
     frame.show();
     frame.OpenArguments(options.positionalArguments());
 
-    const corvid::EDSFileRef shown{static_cast<corvid::EDSKind>(options.value(kind).toInt()), 0};
+    const corvid::EDSFileRef shown{static_cast<corvid::EDSKind>(kindNumber), 0};
     frame.ProjectWindow().BringToFront(shown.kind);
     emit frame.ProjectWindow().SectionActivated(shown, options.value(section).toStdString());
     int status = 1;
