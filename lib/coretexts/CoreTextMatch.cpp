@@ -131,7 +131,7 @@ std::string NumberedTemplate(std::string_view printfTemplate) {
         for (const char c : pieces.Fixed[i])
             numbered += c == '%' ? std::string("%%") : std::string(1, c);
         if (i < pieces.Marks.size())
-            numbered += "%" + std::to_string(i + 1);
+            numbered.append("%").append(std::to_string(i + 1));
     }
     return numbered;
 }

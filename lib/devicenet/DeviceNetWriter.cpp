@@ -17,8 +17,8 @@ void WriteConnection(CEDSLineWriter& out, const ConnectionInfoEntry& key,
                      const ConnectionInfo& info) {
     if (info.Present == 0)
         return;
-    const std::string lead = "\t" + std::string(key.Indent, ' ');
-    out.Line("").Line("\t" + std::string(key.Keyword) + "=");
+    const std::string lead = std::string("\t") + std::string(key.Indent, ' ');
+    out.Line("").Line(std::string("\t") + std::string(key.Keyword) + "=");
     for (size_t f = 0; f < kConnectionInfoFields.size(); ++f)
         out.Line(lead + FieldText(info, kConnectionInfoFields[f]) +
                  (f + 1 < kConnectionInfoFields.size() ? "," : ";"));
@@ -28,7 +28,8 @@ void WriteIOEntries(CEDSLineWriter& out, std::string_view keyword,
                     const std::vector<IOEntry>& entries) {
     const std::string_view lead = "\t       ";
     for (const IOEntry& entry : entries) {
-        out.Line("").Line("\t" + std::string(keyword) + std::to_string(entry.Number) + "=");
+        out.Line("").Line(std::string("\t") + std::string(keyword) + std::to_string(entry.Number) +
+                          "=");
         for (size_t f = 0; f < kIOEntryFields.size(); ++f) {
             if (f != kIOPathSizeField + 1)
                 out.Append(lead);

@@ -3,7 +3,7 @@
 namespace corvid {
 
 void FormatKeyword(CEDSLineWriter& out, std::string_view keyword, std::string_view value) {
-    out.Line("\t" + std::string(keyword) + "=" + std::string(value) + ";");
+    out.Line(std::string("\t").append(keyword).append("=").append(value).append(";"));
 }
 
 bool KeywordLineAt(std::string_view line, std::string_view keyword) {

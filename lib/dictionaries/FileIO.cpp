@@ -50,7 +50,7 @@ bool WriteAll(int fd, std::string_view bytes, int& errorCode) {
 std::string TemporaryPattern(const std::string& path) {
     const std::filesystem::path target(path);
     const auto folder = target.parent_path();
-    const auto name = "." + target.filename().string() + ".XXXXXX";
+    const auto name = std::string(".").append(target.filename().string()).append(".XXXXXX");
     return (folder.empty() ? std::filesystem::path(name) : folder / name).string();
 }
 

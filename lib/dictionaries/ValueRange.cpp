@@ -81,7 +81,8 @@ bool IntegerRange::Holds(const IntegerValue& value) const {
 
 std::string IntegerRange::Text() const {
     const std::string lowest =
-        isSigned ? "-" + std::to_string(LargestMagnitude(*this, true)) : std::string("0");
+        isSigned ? std::string("-") + std::to_string(LargestMagnitude(*this, true))
+                 : std::string("0");
     return lowest + " to " + std::to_string(LargestMagnitude(*this, false));
 }
 

@@ -20,7 +20,7 @@ std::optional<uint64_t> ParseDigits(std::string_view digits, int base) {
 std::string CellName(const CellEdit& edit) {
     std::string name = std::string(edit.Section) + " " + std::string(edit.RowKey);
     if (edit.Distance && *edit.Distance != 0)
-        name += "+" + std::to_string(*edit.Distance);
+        name += std::string("+") + std::to_string(*edit.Distance);
     if (edit.Column != 1)
         name += " column " + std::to_string(edit.Column);
     return name;
