@@ -38,7 +38,10 @@ public:
     CEDSLineWriter& Flag(std::string_view key, bool value) { return Line(key, FormatFlag(value)); }
     CEDSLineWriter& Section(std::string_view name) { return Put({"[", name, "]\r\n"}); }
     // Raw text, for layouts that build their own line ends.
-    CEDSLineWriter& Append(std::string_view text) { return Put({text}); }
+    CEDSLineWriter& Append(std::string_view text) {
+        text_.append(text);
+        return Flushed();
+    }
     // Room for `bytes` of text at once, so a large file is not copied over
     // and over as it grows; pages not written to cost no memory.
     void Reserve(size_t bytes) {
@@ -69,6 +72,10 @@ private:
         text_.resize(at + size);
         for (std::string_view part : parts)
             at += part.copy(text_.data() + at, part.size());
+        return Flushed();
+    }
+
+    CEDSLineWriter& Flushed() {
         if (file_ && text_.size() >= kBlockBytes)
             Flush();
         return *this;
