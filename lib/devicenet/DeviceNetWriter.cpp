@@ -48,21 +48,14 @@ bool HoldsEntries(const DeviceNetIOInfoSection& io) {
                        [&](const ConnectionInfoEntry& key) { return (io.*key.Member).Present; });
 }
 
-void WriteFile(CEDSLineWriter& out, CKeptLinesWriter& kept, const DeviceNetFileSection& file) {
-    const auto name = WrittenSectionName(file.SectionName, "File", {&file.Given});
+// [File] or [Device], with the entries kept from the file behind it.
+template <typename Section, typename FormatKeywords>
+void WriteKeywordSection(CEDSLineWriter& out, CKeptLinesWriter& kept, const Section& section,
+                         std::string_view ownName, FormatKeywords format) {
+    const auto name = WrittenSectionName(section.SectionName, ownName, {&section.Given});
     if (!name)
         return;
-    FormatFileKeywords(out, kept, *name, file);
-    kept.Entries(*name);
-    out.Line("");
-}
-
-void WriteDevice(CEDSLineWriter& out, CKeptLinesWriter& kept,
-                 const DeviceNetDeviceSection& device) {
-    const auto name = WrittenSectionName(device.SectionName, "Device", {&device.Given});
-    if (!name)
-        return;
-    FormatDeviceKeywords(out, kept, *name, device);
+    format(out, kept, *name, section);
     kept.Entries(*name);
     out.Line("");
 }
@@ -97,8 +90,8 @@ std::string FormatDeviceNetEDS(const CDeviceNetEDS& model) {
     CEDSLineWriter out;
     CKeptLinesWriter kept(out, model.Kept);
     FormatHeaderComment(out, model.Header, "DeviceNet");
-    WriteFile(out, kept, model.FileSection);
-    WriteDevice(out, kept, model.DeviceSection);
+    WriteKeywordSection(out, kept, model.FileSection, "File", FormatFileKeywords);
+    WriteKeywordSection(out, kept, model.DeviceSection, "Device", FormatDeviceKeywords);
     WriteIOInfo(out, kept, model.IOInfoSection);
     WriteParamClass(out, kept, model.ParamClassSection);
     FormatParamSections(out, model.Params, model.GroupNames, &kept);
