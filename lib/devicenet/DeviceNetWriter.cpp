@@ -7,8 +7,6 @@
 #include "dictionaries/EDSTextHelper.h"
 #include "dictionaries/FileIO.h"
 
-#include <algorithm>
-
 namespace corvid {
 
 namespace {
@@ -42,12 +40,6 @@ void WriteIOEntries(CEDSLineWriter& out, std::string_view keyword,
     }
 }
 
-bool HoldsEntries(const DeviceNetIOInfoSection& io) {
-    return !io.Inputs.empty() || !io.Outputs.empty() ||
-           std::any_of(kConnectionInfoEntries.begin(), kConnectionInfoEntries.end(),
-                       [&](const ConnectionInfoEntry& key) { return (io.*key.Member).Present; });
-}
-
 // [File] or [Device], with the entries kept from the file behind it.
 template <typename Section, typename FormatKeywords>
 void WriteKeywordSection(CEDSLineWriter& out, CKeptLinesWriter& kept, const Section& section,
@@ -61,7 +53,8 @@ void WriteKeywordSection(CEDSLineWriter& out, CKeptLinesWriter& kept, const Sect
 }
 
 void WriteIOInfo(CEDSLineWriter& out, CKeptLinesWriter& kept, const DeviceNetIOInfoSection& io) {
-    const auto name = WrittenSectionName(io.SectionName, "IO_Info", {&io.Given}, HoldsEntries(io));
+    const auto name =
+        WrittenSectionName(io.SectionName, "IO_Info", {&io.Given}, HoldsIOEntries(io));
     if (!name)
         return;
     kept.Section(*name);

@@ -1,5 +1,7 @@
 #include "door/ModelRead.h"
 
+#include "devicenet/DeviceNetFields.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -15,14 +17,9 @@ bool ReadNothing(CCANopenEDS& model) {
     return model.Objects.empty() && NoneGiven(GivenFieldsOf(model));
 }
 
-bool NoIOEntries(const DeviceNetIOInfoSection& io) {
-    return io.Inputs.empty() && io.Outputs.empty() && !io.PollInfo.Present &&
-           !io.StrobeInfo.Present && !io.COSInfo.Present && !io.CyclicInfo.Present;
-}
-
 bool ReadNothing(CDeviceNetEDS& model) {
     return model.ParamCount() == 0 && model.GroupCount() == 0 &&
-           model.ParamClassSection.SectionName.empty() && NoIOEntries(model.IOInfoSection) &&
+           model.ParamClassSection.SectionName.empty() && !HoldsIOEntries(model.IOInfoSection) &&
            NoneGiven(GivenFieldsOf(model));
 }
 

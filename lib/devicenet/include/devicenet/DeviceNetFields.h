@@ -7,6 +7,7 @@
 #include "devicenet/DeviceNetModel.h"
 #include "dictionaries/FieldTable.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -79,6 +80,13 @@ inline constexpr std::array<ConnectionInfoEntry, 4> kConnectionInfoEntries = {{
     {"COSInfo", &DeviceNetIOInfoSection::COSInfo, 11},
     {"CyclicInfo", &DeviceNetIOInfoSection::CyclicInfo, 11},
 }};
+
+// Whether IO_Info holds a connection or an InputN or OutputN entry.
+inline bool HoldsIOEntries(const DeviceNetIOInfoSection& io) {
+    return !io.Inputs.empty() || !io.Outputs.empty() ||
+           std::any_of(kConnectionInfoEntries.begin(), kConnectionInfoEntries.end(),
+                       [&](const ConnectionInfoEntry& key) { return (io.*key.Member).Present; });
+}
 
 // The fields of an InputN or OutputN entry, in file order. The writer puts
 // the path size on the line of the path.
