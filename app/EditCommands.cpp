@@ -34,10 +34,8 @@ const CANopenObject* FindRecord(const CCANopenEDS& model, const ObjectKey& key) 
     const CANopenObject& found = model.Objects[*object.position];
     if (!key.SubIndex)
         return &found;
-    if (!found.SubObjects)
-        return nullptr;
-    const FindResult sub = FindSubObject(*found.SubObjects, *key.SubIndex);
-    return sub.relation == FindRelation::Found ? &(*found.SubObjects)[*sub.position] : nullptr;
+    const FindResult sub = FindSubObject(found.SubObjects, *key.SubIndex);
+    return sub.relation == FindRelation::Found ? &found.SubObjects[*sub.position] : nullptr;
 }
 
 } // namespace

@@ -126,11 +126,11 @@ void CObjectDialog::FillSubIndexList() {
         return;
     }
     subIndex_->addItem(QString());
-    if (!paste_->SubObjects || paste_->SubObjects->empty()) {
+    if (paste_->SubObjects.empty()) {
         subIndex_->setEnabled(false);
         return;
     }
-    for (const CANopenObject& sub : *paste_->SubObjects)
+    for (const CANopenObject& sub : paste_->SubObjects)
         subIndex_->addItem(Hex(sub.SubIndex));
 }
 
@@ -199,7 +199,7 @@ void CObjectDialog::OnSubIndexChosen(int item) {
         paste_->SubIndex = static_cast<uint8_t>(item);
         return;
     }
-    shown_ = item == 0 ? paste_ : &(*paste_->SubObjects)[static_cast<size_t>(item - 1)];
+    shown_ = item == 0 ? paste_ : &paste_->SubObjects[static_cast<size_t>(item - 1)];
     ShowRecord(*shown_);
 }
 

@@ -30,9 +30,8 @@ inline CCANopenEDS LargeCANopenModel(int objects = kLargeObjects) {
         object.Category = kCategoryManufacturer;
         object.ObjectType = 9;
         object.SubNumber = 4;
-        object.SubObjects.emplace();
         for (uint8_t s = 0; s < 4; ++s)
-            object.SubObjects->push_back(Record(index, s, "Entry " + std::to_string(s)));
+            object.SubObjects.push_back(Record(index, s, "Entry " + std::to_string(s)));
         model.Objects.push_back(std::move(object));
     }
     return model;

@@ -39,10 +39,10 @@ std::vector<std::string> KeptContent(const CCANopenEDS& model) {
     for (size_t list = 0; list < model.ListKeptLines.size(); ++list)
         AddLines(out, "list" + std::to_string(list), model.ListKeptLines[list]);
     for (const CANopenObject& object : model.Objects) {
-        AddLines(out, corvid::ObjectSectionName(object.Index), object.KeptLines);
-        if (object.SubObjects)
-            for (const CANopenObject& sub : *object.SubObjects)
-                AddLines(out, corvid::SubIndexSectionName(sub.Index, sub.SubIndex), sub.KeptLines);
+        AddLines(out, corvid::ObjectSectionName(object.Index), object.KeptLines.Lines());
+        for (const CANopenObject& sub : object.SubObjects)
+            AddLines(out, corvid::SubIndexSectionName(sub.Index, sub.SubIndex),
+                     sub.KeptLines.Lines());
     }
     std::vector<const corvid::CANopenKeptSection*> sections;
     for (const auto& section : model.KeptSections)

@@ -15,6 +15,26 @@ uint8_t SubIndexOf(const CANopenObject& record) {
 
 } // namespace
 
+KeptLineList::KeptLineList(const KeptLineList& other)
+    : lines_(other.empty() ? nullptr : std::make_unique<std::vector<std::string>>(*other.lines_)) {}
+
+KeptLineList& KeptLineList::operator=(const KeptLineList& other) {
+    if (this != &other)
+        *this = KeptLineList(other);
+    return *this;
+}
+
+const std::vector<std::string>& KeptLineList::Lines() const {
+    static const std::vector<std::string> kNone;
+    return lines_ != nullptr ? *lines_ : kNone;
+}
+
+void KeptLineList::emplace_back(std::string_view line) {
+    if (lines_ == nullptr)
+        lines_ = std::make_unique<std::vector<std::string>>();
+    lines_->emplace_back(line);
+}
+
 FindResult FindObject(const std::vector<CANopenObject>& objects, uint16_t index) {
     return FindOrdered(objects, index, IndexOf);
 }

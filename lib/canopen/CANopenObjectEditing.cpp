@@ -38,9 +38,7 @@ const CANopenObject* FindObjectRecord(const CCANopenEDS& model, uint16_t index) 
 }
 
 std::optional<size_t> SubPosition(const CANopenObject& object, uint8_t subIndex) {
-    if (!object.SubObjects)
-        return std::nullopt;
-    const FindResult where = FindSubObject(*object.SubObjects, subIndex);
+    const FindResult where = FindSubObject(object.SubObjects, subIndex);
     if (where.relation != FindRelation::Found)
         return std::nullopt;
     return where.position;
@@ -61,9 +59,8 @@ CANopenObject NumberOfEntriesRecord(uint16_t index) {
 // happens to come first, and it keeps the form its file gave it while its
 // value is already right.
 void UpdateSubIndexCount(CANopenObject& object) {
-    auto& subs = *object.SubObjects;
+    auto& subs = object.SubObjects;
     if (subs.empty()) {
-        object.SubObjects.reset();
         object.SubNumber = 0;
         return;
     }
@@ -96,24 +93,23 @@ std::optional<ObjectKey> PlaceSubIndex(CCANopenEDS& model, CANopenObject record,
         return std::nullopt;
     }
     const ObjectKey key{record.Index, record.SubIndex};
-    if (!object->SubObjects || object->SubObjects->empty()) {
+    if (object->SubObjects.empty()) {
         // Sub-indexes exist only in structured objects; a plain object that
         // gains one would be written in a shape no reader takes back.
         if (!IsStructuredObjectType(object->ObjectType))
             object->ObjectType = kObjectTypeRecord;
-        object->SubObjects.emplace();
         if (record.SubIndex != 0)
-            object->SubObjects->push_back(NumberOfEntriesRecord(record.Index));
-        object->SubObjects->push_back(std::move(record));
+            object->SubObjects.push_back(NumberOfEntriesRecord(record.Index));
+        object->SubObjects.push_back(std::move(record));
         UpdateSubIndexCount(*object);
         return key;
     }
-    const FindResult where = FindSubObject(*object->SubObjects, record.SubIndex);
+    const FindResult where = FindSubObject(object->SubObjects, record.SubIndex);
     if (where.relation == FindRelation::Found &&
         !AskYes(ui, Format(object_texts::kReplaceSubIndex, unsigned{record.Index},
                            unsigned{record.SubIndex})))
         return std::nullopt;
-    PlaceAt(*object->SubObjects, where, std::move(record));
+    PlaceAt(object->SubObjects, where, std::move(record));
     UpdateSubIndexCount(*object);
     return key;
 }
@@ -125,10 +121,9 @@ std::string FirstValueFault(const CANopenObject& record) {
         return faults.front();
     if (std::string order = CANopenLimitOrderFault(record); !order.empty())
         return order;
-    if (record.SubObjects)
-        for (const CANopenObject& sub : *record.SubObjects)
-            if (std::string fault = FirstValueFault(sub); !fault.empty())
-                return fault;
+    for (const CANopenObject& sub : record.SubObjects)
+        if (std::string fault = FirstValueFault(sub); !fault.empty())
+            return fault;
     return {};
 }
 
@@ -171,9 +166,8 @@ std::optional<ObjectKey> ApplyObjectRecord(CCANopenEDS& model, CANopenObject rec
         return std::nullopt;
     }
     record.Index = *index;
-    if (record.SubObjects)
-        for (CANopenObject& sub : *record.SubObjects)
-            sub.Index = *index;
+    for (CANopenObject& sub : record.SubObjects)
+        sub.Index = *index;
     if (record.Category != 0) {
         PlaceInCategoryOfIndex(record, ui);
         return PlaceObject(model, std::move(record), ui);
@@ -189,7 +183,7 @@ bool CanRemoveObjectRecord(const CCANopenEDS& model, const ObjectKey& key) {
         return true;
     if (!SubPosition(*object, *key.SubIndex))
         return false;
-    return *key.SubIndex != 0 || object->SubObjects->size() == 1;
+    return *key.SubIndex != 0 || object->SubObjects.size() == 1;
 }
 
 std::optional<CANopenObject> RemoveObjectRecord(CCANopenEDS& model, const ObjectKey& key) {
@@ -202,7 +196,7 @@ std::optional<CANopenObject> RemoveObjectRecord(CCANopenEDS& model, const Object
         model.Objects.erase(at);
         return removed;
     }
-    auto& subs = *at->SubObjects;
+    auto& subs = at->SubObjects;
     const auto sub = subs.begin() + static_cast<std::ptrdiff_t>(*SubPosition(*at, *key.SubIndex));
     CANopenObject removed = std::move(*sub);
     subs.erase(sub);
@@ -223,7 +217,7 @@ std::string RecordTitle(const CCANopenEDS& model, const ObjectKey& key) {
     const CANopenObject* record = &object;
     if (key.SubIndex) {
         title += " sub-index " + std::to_string(*key.SubIndex);
-        record = &(*object.SubObjects)[*SubPosition(object, *key.SubIndex)];
+        record = &object.SubObjects[*SubPosition(object, *key.SubIndex)];
     }
     return record->ParameterName.empty() ? title : title + " " + record->ParameterName;
 }

@@ -111,8 +111,10 @@ void NoteKept(const ReadContext& context, int line, std::string_view section, st
     Note(context.diagnostics, context.path, line, std::move(text));
 }
 
+// `kept` is a vector of lines, or a record's KeptLineList.
+template <typename Kept>
 void KeepLine(const ReadContext& context, const SourceSection& section, const SourceLine& line,
-              std::vector<std::string>& kept) {
+              Kept& kept) {
     kept.emplace_back(line.text);
     NoteKept(context, line.number, context.source.Name(section),
              "line kept as written: ", line.text);
@@ -121,9 +123,9 @@ void KeepLine(const ReadContext& context, const SourceSection& section, const So
 // Marks the section read under the name the writer gives it (`readAs`,
 // which must outlive the source; none for a record's section) and hands
 // every non-blank line to `use`; the lines it does not use are kept.
-template <typename Use>
+template <typename Kept, typename Use>
 void ReadLines(const ReadContext& context, SourceSection* section, const char* readAs,
-               CommentLines comments, std::vector<std::string>& kept, Use use) {
+               CommentLines comments, Kept& kept, Use use) {
     if (section == nullptr)
         return;
     context.source.MarkRead(*section, readAs);
@@ -264,22 +266,21 @@ void ReadRecord(const ReadContext& context, SourceSection* section, CANopenObjec
 // Room for the stated count at once; a file that states more than it
 // gives hands the rest back.
 void ReadSubObjects(const ReadContext& context, CANopenObject& object) {
-    object.SubObjects.emplace();
-    object.SubObjects->reserve(object.SubNumber);
-    for (unsigned s = 0; s <= 255 && object.SubObjects->size() < object.SubNumber; ++s) {
+    object.SubObjects.reserve(object.SubNumber);
+    for (unsigned s = 0; s <= 255 && object.SubObjects.size() < object.SubNumber; ++s) {
         const auto subIndex = static_cast<uint8_t>(s);
         SourceSection* section =
             context.source.FindRecord(RecordKey::SubIndex(object.Index, subIndex));
         if (section == nullptr || !context.source.HasContent(*section))
             continue;
         // Sub-indexes come in rising order: each goes at the end.
-        CANopenObject& sub = object.SubObjects->emplace_back();
+        CANopenObject& sub = object.SubObjects.emplace_back();
         sub.Index = object.Index;
         sub.SubIndex = subIndex;
         ReadRecord(context, section, sub);
     }
-    if (object.SubObjects->size() < object.SubNumber)
-        object.SubObjects->shrink_to_fit();
+    if (object.SubObjects.size() < object.SubNumber)
+        object.SubObjects.shrink_to_fit();
 }
 
 void ReadObject(const ReadContext& context, CANopenObject& object) {

@@ -244,14 +244,14 @@ void WriteObject(CANopenLineWriter& out, const CANopenObject& object, bool model
         // without this line they would be written but never read back.
         WriteKeyWhen(out, object, kSubNumberKey, object.SubNumber != 0);
     }
-    EndSection(out, name, object.KeptLines);
-    if (object.SubNumber == 0 || !object.SubObjects)
+    EndSection(out, name, object.KeptLines.Lines());
+    if (object.SubNumber == 0)
         return;
-    for (const CANopenObject& sub : *object.SubObjects) {
+    for (const CANopenObject& sub : object.SubObjects) {
         const std::string subName = SubIndexSectionName(object.Index, sub.SubIndex);
         WriteRecordStart(out, subName, sub);
         WriteValueLines(out, sub, false, modelRead);
-        EndSection(out, subName, sub.KeptLines);
+        EndSection(out, subName, sub.KeptLines.Lines());
     }
 }
 
@@ -263,9 +263,8 @@ size_t WrittenSizeBound(const CANopenObject& record) {
                   record.HighLimit.size() + record.DefaultValue.size() + record.AccessType.size();
     for (const std::string& line : record.KeptLines)
         size += line.size() + 2;
-    if (record.SubObjects)
-        for (const CANopenObject& sub : *record.SubObjects)
-            size += WrittenSizeBound(sub);
+    for (const CANopenObject& sub : record.SubObjects)
+        size += WrittenSizeBound(sub);
     return size;
 }
 

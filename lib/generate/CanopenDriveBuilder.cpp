@@ -30,7 +30,7 @@ void CCANopenDriveBuilder::AddParameter(const DriveParameter& parameter) {
     if (!group_)
         return;
     // A 255th parameter would take sub-index 255 and wrap SubNumber to 0.
-    if (group_->SubObjects->size() >= kMaxGroupParameters) {
+    if (group_->SubObjects.size() >= kMaxGroupParameters) {
         if (!capLogged_)
             LogLeftOut(ui_, group_->Index, "parameters past 254 are left out.");
         capLogged_ = true;
@@ -38,19 +38,19 @@ void CCANopenDriveBuilder::AddParameter(const DriveParameter& parameter) {
     }
     const auto subIndex = static_cast<uint8_t>(parameter.index + 1);
     if (parameter.ignored) {
-        group_->SubObjects->push_back(IgnoredRecord(group_->Index, subIndex));
+        group_->SubObjects.push_back(IgnoredRecord(group_->Index, subIndex));
         return;
     }
     CANopenObject record = ParameterRecord(group_->Index, subIndex, driveType_, parameter,
                                            AccessOf(parameter), Mappable(driveType_));
     LogLimitWarning(ui_, record, parameter);
-    group_->SubObjects->push_back(std::move(record));
+    group_->SubObjects.push_back(std::move(record));
 }
 
 void CCANopenDriveBuilder::EndGroup(uint8_t) {
     if (!group_)
         return;
-    FinishGroup(*group_, static_cast<unsigned>(group_->SubObjects->size()));
+    FinishGroup(*group_, static_cast<unsigned>(group_->SubObjects.size()));
     InsertOrdered(model_.Objects, std::move(*group_));
     group_.reset();
 }

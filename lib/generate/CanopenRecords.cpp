@@ -19,7 +19,6 @@ CANopenObject GroupObject(uint16_t index, const std::string& name) {
     group.Category = kCategoryManufacturer;
     group.ObjectType = kObjectTypeRecord;
     group.ParameterName = TrimmedBlanks(name);
-    group.SubObjects.emplace();
     return group;
 }
 
@@ -61,8 +60,8 @@ void FinishGroup(CANopenObject& group, unsigned highest) {
     entries.DataType = kUnsigned8;
     entries.AccessType = "ro";
     entries.DefaultValue = std::to_string(highest);
-    group.SubObjects->insert(group.SubObjects->begin(), std::move(entries));
-    group.SubNumber = static_cast<uint8_t>(group.SubObjects->size());
+    group.SubObjects.insert(group.SubObjects.begin(), std::move(entries));
+    group.SubNumber = static_cast<uint8_t>(group.SubObjects.size());
 }
 
 void LogLimitWarning(IUserInterface& ui, const CANopenObject& record,

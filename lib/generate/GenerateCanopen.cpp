@@ -24,10 +24,8 @@ constexpr uint8_t kRevisionSub = 3;
 constexpr uint16_t kRevisedFirmware = 0x80D;
 
 CANopenObject* FindSub(CANopenObject& object, uint8_t subIndex) {
-    if (!object.SubObjects)
-        return nullptr;
-    const FindResult found = FindSubObject(*object.SubObjects, subIndex);
-    return found.relation == FindRelation::Found ? &(*object.SubObjects)[*found.position] : nullptr;
+    const FindResult found = FindSubObject(object.SubObjects, subIndex);
+    return found.relation == FindRelation::Found ? &object.SubObjects[*found.position] : nullptr;
 }
 
 // Sub-indexes 2 (product code) and 3 (revision) of object 0x1018, or none

@@ -46,8 +46,7 @@ void ReadRecord(CANopenObject& record, const std::vector<std::string>& section, 
 }
 
 void ReadSubIndexes(const CProfileText& file, CANopenObject& object) {
-    object.SubObjects.emplace();
-    for (unsigned s = 0; s <= 255 && object.SubObjects->size() < object.SubNumber; ++s) {
+    for (unsigned s = 0; s <= 255 && object.SubObjects.size() < object.SubNumber; ++s) {
         const auto subIndex = static_cast<uint8_t>(s);
         const auto& section = file.Section(SubIndexSectionName(object.Index, subIndex));
         if (section.empty())
@@ -56,7 +55,7 @@ void ReadSubIndexes(const CProfileText& file, CANopenObject& object) {
         sub.Index = object.Index;
         sub.SubIndex = subIndex;
         ReadRecord(sub, section, false);
-        InsertOrderedSub(*object.SubObjects, std::move(sub));
+        InsertOrderedSub(object.SubObjects, std::move(sub));
     }
 }
 

@@ -57,7 +57,7 @@ public:
                        "register " + FormatHex16(address) + " would be sub-index 0; left out.");
             return true;
         }
-        if (FindSubObject(*group_.SubObjects, subIndex).relation == FindRelation::Found) {
+        if (FindSubObject(group_.SubObjects, subIndex).relation == FindRelation::Found) {
             LogLeftOut(ui_, group_.Index,
                        "register " + FormatHex16(address) + " repeats sub-index " +
                            std::to_string(subIndex) + "; left out.");
@@ -71,7 +71,7 @@ public:
         if (read == PromptedRead::Aborted)
             return false;
         if (read == PromptedRead::Ignored) {
-            InsertOrderedSub(*group_.SubObjects, IgnoredRecord(group_.Index, subIndex));
+            InsertOrderedSub(group_.SubObjects, IgnoredRecord(group_.Index, subIndex));
             return true;
         }
         DriveParameter parameter;
@@ -79,7 +79,7 @@ public:
         DecodeParameterBlock(
             master_.driveType,
             AnswerData(std::span(master_.receiveBuffer).first(master_.expectedLength)), parameter);
-        InsertOrderedSub(*group_.SubObjects,
+        InsertOrderedSub(group_.SubObjects,
                          ParameterRecord(group_.Index, subIndex, master_.driveType, parameter,
                                          RegisterListAccess(group_.Index, parameter), true));
         return true;
@@ -104,7 +104,7 @@ bool WalkGroup(CModbusMaster& master, IUserInterface& ui, CCANopenEDS& model,
     const int count = ProfileIntValue(manuDefine.Value(section, "ParamNumber"), 0);
     RegisterListGroup list(master, ui, group);
     for (int k = 0; k < count; ++k) {
-        if (group.SubObjects->size() >= kMaxGroupParameters) {
+        if (group.SubObjects.size() >= kMaxGroupParameters) {
             LogLeftOut(ui, group.Index, "parameters past 254 are left out.");
             break;
         }
@@ -112,7 +112,7 @@ bool WalkGroup(CModbusMaster& master, IUserInterface& ui, CCANopenEDS& model,
         if (!list.Add(key, Value(manuDefine, section, key)))
             return false;
     }
-    const unsigned highest = group.SubObjects->empty() ? 0 : group.SubObjects->back().SubIndex;
+    const unsigned highest = group.SubObjects.empty() ? 0 : group.SubObjects.back().SubIndex;
     FinishGroup(group, highest);
     InsertOrdered(model.Objects, std::move(group));
     return true;

@@ -180,7 +180,7 @@ private slots:
         f->ClickElsewhere();
         const CANopenObject& identity =
             Model().Objects[*FindObject(Model().Objects, 0x1018).position];
-        QCOMPARE((*identity.SubObjects)[1].ParameterName, std::string("Vendor ID"));
+        QCOMPARE(identity.SubObjects[1].ParameterName, std::string("Vendor ID"));
         QCOMPARE(f->Cell("1018sub1", 1).data().toString(), QString("Vendor ID"));
         // An object with sub-indexes edits its name and type only.
         QVERIFY(f->DoubleClickCell("1018", 4) == nullptr);
@@ -343,7 +343,7 @@ private slots:
             Type(dialog, "ParameterName", "Copied identity");
             subIndex.setCurrentIndex(2);
             QCOMPARE(Text(dialog, "ParameterName"),
-                     QString::fromStdString((*clipboard.SubObjects)[1].ParameterName));
+                     QString::fromStdString(clipboard.SubObjects[1].ParameterName));
             Type(dialog, "ParameterName", "Copied code");
             Type(dialog, "Index", "2400");
             ClickOk(dialog);
@@ -351,7 +351,7 @@ private slots:
         }
         QCOMPARE(clipboard.Index, uint16_t{0x1018});
         QCOMPARE(clipboard.ParameterName, std::string("Copied identity"));
-        QCOMPARE((*clipboard.SubObjects)[1].ParameterName, std::string("Copied code"));
+        QCOMPARE(clipboard.SubObjects[1].ParameterName, std::string("Copied code"));
         const CANopenObject* pasted = Object(0x2400);
         QVERIFY(pasted != nullptr);
         QCOMPARE(pasted->ParameterName, std::string("Copied identity"));

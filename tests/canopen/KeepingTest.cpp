@@ -133,7 +133,7 @@ TEST(UnlistedObjects, ReadIntoTheCategoryOfTheirRangeAndListedOnSave) {
                                                                {0x1A00, kCategoryOptional},
                                                                {0x2000, kCategoryManufacturer},
                                                                {0x6040, kCategoryOptional}}));
-    EXPECT_EQ(saved.model.Objects[1].SubObjects->at(0).ParameterName, "n");
+    EXPECT_EQ(saved.model.Objects[1].SubObjects.at(0).ParameterName, "n");
     EXPECT_EQ(Block(saved.text, "[MandatoryObjects]"),
               (Lines{"SupportedObjects=2", "1=0x1000", "2=0x1018"}));
     EXPECT_EQ(Block(saved.text, "[OptionalObjects]"),

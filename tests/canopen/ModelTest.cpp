@@ -71,5 +71,25 @@ TEST(InsertOrdered, SortsAndReplacesInPlace) {
     EXPECT_EQ(subs[0].ParameterName, "new");
 }
 
+// Undo keeps copies of records: a copy must not share the kept lines of the
+// record it came from.
+TEST(KeptLineList, CopiesOwnTheirLines) {
+    CANopenObject record = Object(0x2000);
+    record.KeptLines.emplace_back("; note");
+    const CANopenObject copy = record;
+    record.KeptLines.emplace_back("Extra=1");
+    EXPECT_EQ(copy.KeptLines.Lines(), std::vector<std::string>{"; note"});
+    EXPECT_NE(copy, record);
+
+    CANopenObject assigned = Object(0x2000);
+    assigned = copy;
+    const CANopenObject& self = assigned;
+    assigned = self;
+    EXPECT_EQ(assigned, copy);
+    assigned = Object(0x2000);
+    EXPECT_TRUE(assigned.KeptLines.empty());
+    EXPECT_TRUE(assigned.KeptLines.Lines().empty());
+}
+
 } // namespace
 } // namespace corvid

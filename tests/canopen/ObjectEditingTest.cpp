@@ -33,9 +33,8 @@ const CANopenObject& ObjectAt(const CCANopenEDS& model, uint16_t index) {
 
 std::vector<uint8_t> SubIndexes(const CANopenObject& object) {
     std::vector<uint8_t> keys;
-    if (object.SubObjects)
-        for (const CANopenObject& sub : *object.SubObjects)
-            keys.push_back(sub.SubIndex);
+    for (const CANopenObject& sub : object.SubObjects)
+        keys.push_back(sub.SubIndex);
     return keys;
 }
 
@@ -69,7 +68,7 @@ TEST_F(ObjectEditingTest, Insert_ExistingIndexAsksAndNoKeepsTheOldObject) {
     ui.answers = {MessageAnswer::Yes};
     EXPECT_EQ(Apply(NewObject(kCategoryManufacturer, "new"), "2000"), (ObjectKey{0x2000, {}}));
     EXPECT_EQ(ObjectAt(model, 0x2000).ParameterName, "new");
-    EXPECT_FALSE(ObjectAt(model, 0x2000).SubObjects);
+    EXPECT_TRUE(ObjectAt(model, 0x2000).SubObjects.empty());
 }
 
 TEST_F(ObjectEditingTest, SubIndexes_NumberOfEntriesFollowsTheHighest) {
@@ -79,7 +78,7 @@ TEST_F(ObjectEditingTest, SubIndexes_NumberOfEntriesFollowsTheHighest) {
     EXPECT_EQ(SubIndexes(object), (std::vector<uint8_t>{0, 1}));
     EXPECT_EQ(object.SubNumber, 2);
     EXPECT_EQ(object.ObjectType, 9) << "a plain object that gains a sub-index becomes a RECORD";
-    const CANopenObject& count = (*object.SubObjects)[0];
+    const CANopenObject& count = object.SubObjects[0];
     EXPECT_EQ(count.ParameterName, "Number of entries");
     EXPECT_EQ(count.DataType, 5);
     EXPECT_EQ(count.AccessType, "ro");
@@ -87,15 +86,15 @@ TEST_F(ObjectEditingTest, SubIndexes_NumberOfEntriesFollowsTheHighest) {
 
     Apply(NewSubIndex(3, "s3"), "2000");
     EXPECT_EQ(object.SubNumber, 3);
-    EXPECT_EQ((*object.SubObjects)[0].DefaultValue, "0x3");
+    EXPECT_EQ(object.SubObjects[0].DefaultValue, "0x3");
     Apply(NewSubIndex(2, "s2"), "2000");
     EXPECT_EQ(SubIndexes(object), (std::vector<uint8_t>{0, 1, 2, 3}));
     EXPECT_EQ(object.SubNumber, 4);
-    EXPECT_EQ((*object.SubObjects)[0].DefaultValue, "0x3");
+    EXPECT_EQ(object.SubObjects[0].DefaultValue, "0x3");
 
     EXPECT_TRUE(RemoveObjectRecord(model, {0x2000, 3}));
     EXPECT_EQ(object.SubNumber, 3);
-    EXPECT_EQ((*object.SubObjects)[0].DefaultValue, "0x2");
+    EXPECT_EQ(object.SubObjects[0].DefaultValue, "0x2");
 }
 
 TEST_F(ObjectEditingTest, SubIndexes_ArrayKeepsItsTypeAndSubIndexZeroKeepsItsForm) {
@@ -110,19 +109,19 @@ TEST_F(ObjectEditingTest, SubIndexes_ArrayKeepsItsTypeAndSubIndexZeroKeepsItsFor
     Apply(NewSubIndex(1, "replaced"), "2100");
     const CANopenObject& object = ObjectAt(model, 0x2100);
     EXPECT_EQ(object.ObjectType, 8);
-    EXPECT_EQ((*object.SubObjects)[0].DefaultValue, "2") << "already right: left as written";
+    EXPECT_EQ(object.SubObjects[0].DefaultValue, "2") << "already right: left as written";
 }
 
 TEST_F(ObjectEditingTest, SubIndexes_NeverTouchTheFirstRecordWhenItIsNotSubIndexZero) {
     CANopenObject record = NewObject(kCategoryManufacturer, "no count");
     record.ObjectType = 9;
     record.SubObjects = {NewSubIndex(1, "first")};
-    record.SubObjects->front().DefaultValue = "100";
+    record.SubObjects.front().DefaultValue = "100";
     record.SubNumber = 1;
     Apply(record, "2200");
     Apply(NewSubIndex(5, "fifth"), "2200");
     const CANopenObject& object = ObjectAt(model, 0x2200);
-    EXPECT_EQ((*object.SubObjects)[0].DefaultValue, "100");
+    EXPECT_EQ(object.SubObjects[0].DefaultValue, "100");
     EXPECT_EQ(object.SubNumber, 2);
 }
 
@@ -133,9 +132,9 @@ TEST_F(ObjectEditingTest, SubIndexes_ExistingOneAsksBeforeReplacing) {
     EXPECT_FALSE(Apply(NewSubIndex(1, "new"), "2000"));
     EXPECT_EQ(ui.questions[0].text,
               "Subindex [2000sub1] has already existed! Do you want to replace it?");
-    EXPECT_EQ((*ObjectAt(model, 0x2000).SubObjects)[1].ParameterName, "old");
+    EXPECT_EQ(ObjectAt(model, 0x2000).SubObjects[1].ParameterName, "old");
     EXPECT_TRUE(Apply(NewSubIndex(1, "new"), "2000"));
-    EXPECT_EQ((*ObjectAt(model, 0x2000).SubObjects)[1].ParameterName, "new");
+    EXPECT_EQ(ObjectAt(model, 0x2000).SubObjects[1].ParameterName, "new");
     EXPECT_EQ(ObjectAt(model, 0x2000).SubNumber, 2);
 }
 
@@ -145,7 +144,7 @@ TEST_F(ObjectEditingTest, PastedSubIndexZeroAloneNamesItself) {
     const CANopenObject& object = ObjectAt(model, 0x2000);
     EXPECT_EQ(SubIndexes(object), (std::vector<uint8_t>{0}));
     EXPECT_EQ(object.SubNumber, 1);
-    EXPECT_EQ((*object.SubObjects)[0].DefaultValue, "0x0");
+    EXPECT_EQ(object.SubObjects[0].DefaultValue, "0x0");
 }
 
 TEST_F(ObjectEditingTest, Remove_SubIndexZeroOnlyWhenItIsTheLast) {
@@ -160,7 +159,7 @@ TEST_F(ObjectEditingTest, Remove_SubIndexZeroOnlyWhenItIsTheLast) {
     EXPECT_EQ(cut->ParameterName, "Number of entries");
     const CANopenObject& object = ObjectAt(model, 0x2000);
     EXPECT_EQ(object.SubNumber, 0);
-    EXPECT_FALSE(object.SubObjects);
+    EXPECT_TRUE(object.SubObjects.empty());
     EXPECT_FALSE(CanRemoveObjectRecord(model, {0x2000, 7}));
     EXPECT_FALSE(CanRemoveObjectRecord(model, {0x3000, {}}));
 }
@@ -183,7 +182,7 @@ TEST_F(ObjectEditingTest, Paste_IntoAnotherIndexMovesEverySubIndexButNotTheClipb
     EXPECT_EQ(Apply(clipboard, "2010"), (ObjectKey{0x2010, {}}));
     EXPECT_EQ(clipboard.Index, 0x2000);
     const CANopenObject& pasted = ObjectAt(model, 0x2010);
-    for (const CANopenObject& sub : *pasted.SubObjects)
+    for (const CANopenObject& sub : pasted.SubObjects)
         EXPECT_EQ(sub.Index, 0x2010);
     EXPECT_EQ(SubIndexes(pasted), (std::vector<uint8_t>{0, 1, 2}));
     EXPECT_EQ(model.Objects.size(), 1u);
@@ -210,9 +209,8 @@ TEST_F(ObjectEditingTest, Insert_RefusesWhatCannotBePlaced) {
     crossed.HighLimit = "100";
     CANopenObject pasted = NewObject(kCategoryManufacturer, "record");
     pasted.ObjectType = 9;
-    pasted.SubObjects.emplace();
-    pasted.SubObjects->push_back(NewSubIndex(1, "wide"));
-    pasted.SubObjects->back().DefaultValue = "70000";
+    pasted.SubObjects.push_back(NewSubIndex(1, "wide"));
+    pasted.SubObjects.back().DefaultValue = "70000";
     pasted.SubNumber = 1;
     const struct {
         CANopenObject record;

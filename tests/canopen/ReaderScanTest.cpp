@@ -22,7 +22,7 @@ Read ReadText(const std::string& text) {
 }
 
 const CANopenObject& Sub(const CCANopenEDS& model, size_t object, size_t sub) {
-    return model.Objects.at(object).SubObjects->at(sub);
+    return model.Objects.at(object).SubObjects.at(sub);
 }
 
 TEST(ReaderScan, OnlyLinesStartingWithABracketAreHeaders) {
@@ -51,7 +51,7 @@ TEST(ReaderScan, TheFirstSectionOfANameIsReadWhereverItStands) {
                                "[2000]\nSubNumber=2\nObjectType=9\n"
                                "[2000SUB1]\nParameterName=second\n");
     ASSERT_EQ(read.model.Objects.size(), 1u);
-    ASSERT_EQ(read.model.Objects[0].SubObjects->size(), 2u);
+    ASSERT_EQ(read.model.Objects[0].SubObjects.size(), 2u);
     EXPECT_EQ(Sub(read.model, 0, 0).ParameterName, "count");
     EXPECT_EQ(Sub(read.model, 0, 1).ParameterName, "first");
     ASSERT_EQ(read.model.KeptSections.size(), 1u);
@@ -81,7 +81,7 @@ TEST(ReaderScan, RecordSectionsMatchTheWritersSpellingInAnyCase) {
                                "[01A00]\nParameterName=other\n[2a0f]\nParameterName=unlisted\n"
                                "[2A0F0]\nParameterName=too long\n");
     ASSERT_EQ(read.model.Objects.size(), 2u);
-    ASSERT_EQ(read.model.Objects[0].SubObjects->size(), 2u);
+    ASSERT_EQ(read.model.Objects[0].SubObjects.size(), 2u);
     EXPECT_EQ(Sub(read.model, 0, 0).ParameterName, "count");
     EXPECT_EQ(Sub(read.model, 0, 1).ParameterName, "one");
     EXPECT_EQ(read.model.Objects[1].Index, 0x2A0F);

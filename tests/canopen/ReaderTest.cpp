@@ -80,7 +80,7 @@ TEST(LoadCANopenEDS, SubIndexProbingStopsAtSubNumber) {
     for (int s : {0, 1, 2, 9})
         text += "[1018sub" + std::to_string(s) + "]\nParameterName=s" + std::to_string(s) + "\n";
     const CCANopenEDS model = Read(text);
-    const auto& subs = *model.Objects[0].SubObjects;
+    const auto& subs = model.Objects[0].SubObjects;
     ASSERT_EQ(subs.size(), 3u);
     EXPECT_EQ(subs[2].ParameterName, "s2");
     EXPECT_EQ(subs[2].Category, 0);
@@ -92,11 +92,11 @@ TEST(LoadCANopenEDS, MissingSubIndexesKeepStatedSubNumber) {
                                    "[1018subA]\n; only a comment\n[1018sub1F]\nObjectType=7\n");
     const CANopenObject& object = model.Objects[0];
     EXPECT_EQ(object.SubNumber, 5);
-    ASSERT_EQ(object.SubObjects->size(), 3u);
-    EXPECT_EQ((*object.SubObjects)[0].SubNumber, 0); // not read for sub-indexes
-    EXPECT_EQ((*object.SubObjects)[1].SubIndex, 0xA);
-    EXPECT_EQ((*object.SubObjects)[1].ObjectType, 255);
-    EXPECT_EQ((*object.SubObjects)[2].SubIndex, 0x1F);
+    ASSERT_EQ(object.SubObjects.size(), 3u);
+    EXPECT_EQ(object.SubObjects[0].SubNumber, 0); // not read for sub-indexes
+    EXPECT_EQ(object.SubObjects[1].SubIndex, 0xA);
+    EXPECT_EQ(object.SubObjects[1].ObjectType, 255);
+    EXPECT_EQ(object.SubObjects[2].SubIndex, 0x1F);
 }
 
 } // namespace

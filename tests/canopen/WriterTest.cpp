@@ -81,7 +81,6 @@ TEST(FormatCANopenEDS, RecordWritesSubNumberThenSubIndexSections) {
     record.ObjectType = 9;
     record.DataType = 7; // not written for a RECORD
     record.SubNumber = 2;
-    record.SubObjects.emplace();
     for (uint8_t s : {0, 0x1F}) {
         CANopenObject sub;
         sub.Index = 0x1A00;
@@ -90,7 +89,7 @@ TEST(FormatCANopenEDS, RecordWritesSubNumberThenSubIndexSections) {
         sub.ObjectType = s == 0 ? 7 : 8; // an ARRAY sub-index writes like a VAR
         sub.DataType = 5;
         sub.SubNumber = 4; // never written for a sub-index
-        InsertOrderedSub(*record.SubObjects, sub);
+        InsertOrderedSub(record.SubObjects, sub);
     }
     InsertOrdered(model.Objects, record);
     const std::string text = FormatCANopenEDS(model);
@@ -136,8 +135,8 @@ TEST(FormatCANopenEDS, SubIndexesOfAnObjectWithoutStructTypeSurvive) {
         << once;
     CCANopenEDS again;
     LoadCANopenEDSText(again, once, "x.eds");
-    ASSERT_TRUE(again.Objects[0].SubObjects);
-    EXPECT_EQ(again.Objects[0].SubObjects->at(0).ParameterName, "n");
+    ASSERT_FALSE(again.Objects[0].SubObjects.empty());
+    EXPECT_EQ(again.Objects[0].SubObjects.at(0).ParameterName, "n");
     EXPECT_EQ(FormatCANopenEDS(again), once);
 }
 

@@ -162,14 +162,13 @@ TEST(AddManufacturerObjects, TakesListedObjectsByPositionAndExactKeys) {
     EXPECT_EQ(control.AccessType, "rw");
     EXPECT_EQ(control.DefaultValue, "");
     EXPECT_TRUE(control.PDOMapping);
-    EXPECT_FALSE(control.SubObjects);
+    EXPECT_TRUE(control.SubObjects.empty());
     const CANopenObject& status = model.Objects[1];
     EXPECT_EQ(status.Index, 0x2103);
-    ASSERT_TRUE(status.SubObjects);
-    ASSERT_EQ(status.SubObjects->size(), 2u);
-    EXPECT_EQ((*status.SubObjects)[0].DefaultValue, "1");
-    EXPECT_EQ((*status.SubObjects)[1].ParameterName, "Status word");
-    EXPECT_EQ((*status.SubObjects)[1].SubNumber, 0);
+    ASSERT_EQ(status.SubObjects.size(), 2u);
+    EXPECT_EQ(status.SubObjects[0].DefaultValue, "1");
+    EXPECT_EQ(status.SubObjects[1].ParameterName, "Status word");
+    EXPECT_EQ(status.SubObjects[1].SubNumber, 0);
 }
 
 TEST(AddModuleParameters, ReadsTheParamsSectionIntoTheDataConfigGroup) {

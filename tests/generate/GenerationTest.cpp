@@ -88,11 +88,11 @@ TEST(Generation, WarnsOfLimitsAndTypesSignedParameters) {
     // limits are valid; bit 7 of a parameter of an unsigned kind is not.
     const CANopenObject& two = run.CANopen().Objects.back();
     ASSERT_EQ(two.Index, 0x2001);
-    EXPECT_EQ((*two.SubObjects)[1].DataType, 3);
-    EXPECT_EQ((*two.SubObjects)[1].LowLimit, "-50");
-    EXPECT_EQ((*two.SubObjects)[1].DefaultValue, "-60");
-    EXPECT_EQ((*two.SubObjects)[2].DataType, 6);
-    EXPECT_EQ((*two.SubObjects)[2].AccessType, "ro");
+    EXPECT_EQ(two.SubObjects[1].DataType, 3);
+    EXPECT_EQ(two.SubObjects[1].LowLimit, "-50");
+    EXPECT_EQ(two.SubObjects[1].DefaultValue, "-60");
+    EXPECT_EQ(two.SubObjects[2].DataType, 6);
+    EXPECT_EQ(two.SubObjects[2].AccessType, "ro");
     const CDeviceNetEDS& dn = run.DeviceNet();
     EXPECT_EQ(dn.ParamAt(2).DataType, 3);
     EXPECT_EQ(dn.ParamAt(2).Minimum, "-50");

@@ -78,7 +78,7 @@ TEST_P(ReadFailure, AbortDiscardsRetryRereadsIgnoreLeavesAnEmptyEntry) {
     if (c.kind == EDSKind::CANopen) {
         const CANopenObject& group =
             run.CANopen().Objects[*FindObject(run.CANopen().Objects, 0x2001).position];
-        const CANopenObject& entry = (*group.SubObjects)[2];
+        const CANopenObject& entry = group.SubObjects[2];
         EXPECT_EQ(entry.ParameterName, retry ? "Source of Run" : "");
         EXPECT_EQ(entry.ObjectType, retry ? 7 : kNoObjectType);
         EXPECT_EQ(group.SubNumber, 5);

@@ -18,7 +18,7 @@ const CANopenObject& ObjectAt(const CCANopenEDS& model, uint16_t index) {
 
 std::vector<unsigned> SubIndexes(const CANopenObject& object) {
     std::vector<unsigned> subs;
-    for (const CANopenObject& sub : *object.SubObjects)
+    for (const CANopenObject& sub : object.SubObjects)
         subs.push_back(sub.SubIndex);
     return subs;
 }
@@ -36,7 +36,7 @@ TEST(RegisterList, ReplacesGroupsInSubIndexOrderAndSkipsWhatCannotBe) {
     EXPECT_EQ(picked.ParameterName, "Picked");
     EXPECT_EQ(SubIndexes(picked), (std::vector<unsigned>{0, 1, 3, 20}));
     EXPECT_EQ(picked.SubNumber, 4);
-    const std::vector<CANopenObject>& subs = *picked.SubObjects;
+    const std::vector<CANopenObject>& subs = picked.SubObjects;
     EXPECT_EQ(subs[0].DefaultValue, "20");
     EXPECT_EQ(subs[1].ParameterName, "Param 00-00");
     EXPECT_EQ(subs[2].ParameterName, "Param 00-02");
@@ -89,9 +89,9 @@ TEST(DriveGroups, HoldAtMost254ParametersBesideSubIndex0) {
     ASSERT_TRUE(run.Load(EDSKind::CANopen, "CN-100", "VFD-E", "9600", "8 N 2 RTU"));
     const CANopenObject& full = ObjectAt(run.CANopen(), 0x2000);
     EXPECT_EQ(full.SubNumber, 255);
-    EXPECT_EQ(full.SubObjects->size(), 255u);
-    EXPECT_EQ(full.SubObjects->back().SubIndex, 254);
-    EXPECT_EQ(full.SubObjects->front().DefaultValue, "254");
+    EXPECT_EQ(full.SubObjects.size(), 255u);
+    EXPECT_EQ(full.SubObjects.back().SubIndex, 254);
+    EXPECT_EQ(full.SubObjects.front().DefaultValue, "254");
     EXPECT_NE(run.ui.Log().find("Load File:  Object 0x2000: parameters past 254 are left out.\r\n"),
               std::string::npos);
     // DeviceNet numbers parameters, not sub-indexes: all 255 stay.

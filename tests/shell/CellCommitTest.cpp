@@ -43,7 +43,7 @@ protected:
         model.Objects = {plain, record};
     }
     CCANopenEDS model;
-    CANopenObject& Sub() { return (*model.Objects[1].SubObjects)[0]; }
+    CANopenObject& Sub() { return model.Objects[1].SubObjects[0]; }
     CommitStatus commit(std::string_view key, size_t column, std::string_view text) {
         return Commit(model, "ManufacturerObjects", key, text, column).Status;
     }

@@ -89,7 +89,7 @@ CommitResult StoreObjectType(CANopenObject& record, const CellEdit& edit) {
         return Refused(edit, "not an object type of " + std::string(kObjectTypeFile));
     // Sub-indexes are written only for structured objects: a plain type
     // would lose them on the next read.
-    if (record.SubObjects && !record.SubObjects->empty() && !IsStructuredObjectType(code))
+    if (!record.SubObjects.empty() && !IsStructuredObjectType(code))
         return Refused(edit, "an object with sub-indexes must be DEFSTRUCT, ARRAY or RECORD");
     record.ObjectType = code;
     return Stored();
@@ -108,7 +108,7 @@ CommitResult StoreAccessType(CANopenObject& record, const CellEdit& edit) {
 // The key the object page shows in the edit's column, where the row shows it.
 const FieldEntry<CANopenObject>* ObjectKeyOfColumn(const CANopenObject& record,
                                                    const CellEdit& edit) {
-    const bool headRow = record.SubObjects && !record.SubObjects->empty();
+    const bool headRow = !record.SubObjects.empty();
     for (const FieldEntry<CANopenObject>& key : kObjectFields)
         if (key.Traits.Column != 0 && key.Traits.Column == edit.Column &&
             (!headRow || IsHeadRowKey(key)))
@@ -156,12 +156,10 @@ CommitResult CommitObjectPage(CCANopenEDS& model, const CellEdit& edit) {
     CANopenObject& object = *found;
     if (!key->SubIndex)
         return CommitObjectCell(object, edit);
-    if (!object.SubObjects)
-        return NotEditable(edit);
-    const FindResult sub = FindSubObject(*object.SubObjects, *key->SubIndex);
+    const FindResult sub = FindSubObject(object.SubObjects, *key->SubIndex);
     if (sub.relation != FindRelation::Found)
         return NotEditable(edit);
-    return CommitObjectCell((*object.SubObjects)[*sub.position], edit);
+    return CommitObjectCell(object.SubObjects[*sub.position], edit);
 }
 
 } // namespace

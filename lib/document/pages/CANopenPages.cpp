@@ -122,13 +122,13 @@ public:
 private:
     void AddObject(const CANopenObject& object) {
         const std::string key = ObjectSectionName(object.Index);
-        if (!object.SubObjects || object.SubObjects->empty()) {
+        if (object.SubObjects.empty()) {
             page_.AddEntry(key, Cells(object));
             return;
         }
         if (!page_.AddHead(key, Cells(object, true)))
             return;
-        for (const CANopenObject& sub : *object.SubObjects)
+        for (const CANopenObject& sub : object.SubObjects)
             page_.AddField(std::string(kIndentText),
                            SubIndexSectionName(object.Index, sub.SubIndex), Cells(sub));
     }

@@ -33,11 +33,9 @@ const std::string& SpeltAs(const std::string& sectionName, const std::string& na
 }
 
 void AddObject(std::vector<KeptGroup>& groups, const CANopenObject& object) {
-    AddEntries(groups, ObjectSectionName(object.Index), object.KeptLines);
-    if (!object.SubObjects)
-        return;
-    for (const CANopenObject& sub : *object.SubObjects)
-        AddEntries(groups, SubIndexSectionName(object.Index, sub.SubIndex), sub.KeptLines);
+    AddEntries(groups, ObjectSectionName(object.Index), object.KeptLines.Lines());
+    for (const CANopenObject& sub : object.SubObjects)
+        AddEntries(groups, SubIndexSectionName(object.Index, sub.SubIndex), sub.KeptLines.Lines());
 }
 
 } // namespace

@@ -151,11 +151,13 @@ void Object(CJsonWriter& out, const CANopenObject& object) {
     out.Key("SubIndex").Number(object.SubIndex);
     out.Key("Category").Number(object.Category);
     Fields(out, object, kObjectFields);
-    Texts(out.Key("Kept"), object.KeptLines);
+    Texts(out.Key("Kept"), object.KeptLines.Lines());
+    // null for a record that has no sub-indexes and states none; a list for
+    // an object that states some, even when its file gave none of them.
     out.Key("SubObjects");
-    if (object.SubObjects) {
+    if (object.SubNumber != 0 || !object.SubObjects.empty()) {
         out.BeginArray();
-        for (const CANopenObject& sub : *object.SubObjects)
+        for (const CANopenObject& sub : object.SubObjects)
             Object(out, sub);
         out.EndArray();
     } else {

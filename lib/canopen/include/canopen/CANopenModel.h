@@ -12,7 +12,7 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -112,30 +112,55 @@ inline constexpr uint8_t kCategoryManufacturer = 3;
 // "OptionalObjects", "ManufacturerObjects"); 0 for any other name.
 uint8_t ObjectListCategory(std::string_view section);
 
+// The lines of a record's section that the reader did not use, comment
+// lines included, as written. Nearly every record has none, and a large file
+// has tens of thousands of records, so an empty list is a null pointer: 8
+// bytes a record instead of a vector's 24. Copies copy the lines.
+class KeptLineList {
+public:
+    KeptLineList() = default;
+    KeptLineList(const KeptLineList& other);
+    KeptLineList& operator=(const KeptLineList& other);
+    KeptLineList(KeptLineList&&) noexcept = default;
+    KeptLineList& operator=(KeptLineList&&) noexcept = default;
+    ~KeptLineList() = default;
+
+    const std::vector<std::string>& Lines() const;
+    bool empty() const { return lines_ == nullptr; }
+    auto begin() const { return Lines().begin(); }
+    auto end() const { return Lines().end(); }
+    void emplace_back(std::string_view line);
+
+    bool operator==(const KeptLineList& other) const { return Lines() == other.Lines(); }
+
+private:
+    std::unique_ptr<std::vector<std::string>> lines_; // null while there are none
+};
+
 // One record type for objects and sub-indexes. A sub-index record has
 // Category 0, which tells a lone sub-index (on the clipboard) from an object.
+// The small fields stand together, so the record has no padding between
+// its texts.
 struct CANopenObject {
     uint16_t Index = 0;
-    uint8_t SubIndex = 0;
-    uint8_t Category = 0;
-    uint8_t SubNumber = 0;
-    std::string ParameterName;
-    uint8_t ObjectType = kNoObjectType;
     uint16_t DataType = kNoDataType;
-    std::string LowLimit;
-    std::string HighLimit;
-    std::string DefaultValue;
-    std::string AccessType; // lower case
-    bool PDOMapping = false;
     // The keys its section gave (ObjectKeyBit). The writer leaves some of
     // them out for some kinds of object (no DataType for an ARRAY, no limits
     // for a DOMAIN); a key the file gave is written all the same.
     uint16_t KeysInFile = 0;
-    // Lines of the record's section the reader did not use, comment lines
-    // included, as written.
-    std::vector<std::string> KeptLines;
-    // Sorted by SubIndex; present only while SubNumber is not 0.
-    std::optional<std::vector<CANopenObject>> SubObjects;
+    uint8_t SubIndex = 0;
+    uint8_t Category = 0;
+    uint8_t SubNumber = 0;
+    uint8_t ObjectType = kNoObjectType;
+    bool PDOMapping = false;
+    std::string ParameterName;
+    std::string LowLimit;
+    std::string HighLimit;
+    std::string DefaultValue;
+    std::string AccessType; // lower case
+    KeptLineList KeptLines;
+    // Sorted by SubIndex; empty while the object has no sub-indexes.
+    std::vector<CANopenObject> SubObjects;
 
     bool operator==(const CANopenObject&) const = default;
 };
