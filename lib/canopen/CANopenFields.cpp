@@ -17,8 +17,4 @@ unsigned CommentLineNumber(std::string_view key, KeywordMatch match) {
     return IsDecimal(digits) ? ParseNumber(digits) : 0;
 }
 
-uint16_t ObjectKeyBit(const FieldEntry<CANopenObject>& key) {
-    return static_cast<uint16_t>(1u << (&key - kObjectFields.data()));
-}
-
 } // namespace corvid

@@ -43,7 +43,13 @@ FindResult FindSubObject(const std::vector<CANopenObject>& subObjects, uint8_t s
     return FindOrdered(subObjects, subIndex, SubIndexOf);
 }
 
+// Readers and generators add objects in rising order nearly always: those
+// go at the end without a search.
 void InsertOrdered(std::vector<CANopenObject>& objects, CANopenObject record) {
+    if (objects.empty() || objects.back().Index < record.Index) {
+        objects.push_back(std::move(record));
+        return;
+    }
     const FindResult where = FindObject(objects, record.Index);
     PlaceAt(objects, where, std::move(record));
 }

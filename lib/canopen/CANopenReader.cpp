@@ -23,9 +23,12 @@ namespace {
 enum class LineKind : uint8_t { Blank, Comment, Content };
 
 // Views into the file's text; keys are compared regardless of letter case.
+// Blanks inside a key or before its "=" do not count ("Parameter Name ="
+// names ParameterName), but files hardly ever have them, so they are taken
+// out only of a key that a plain compare did not find (KeyOf).
 struct KeyedLine {
     LineKind kind = LineKind::Content;
-    std::string_view key; // blanks removed; empty for a line without "="
+    std::string_view written; // the key up to "=", as written; empty for a line without "="
     std::string_view value;
 };
 
@@ -33,11 +36,21 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-// Sorts a line and splits it at its first "=" in one walk over its bytes.
-// Blanks around the key and the value go, and blanks inside the key too: a
-// key with blanks is copied without them into `scratch`, which must outlive
-// the line's use. A line without "=" has an empty key and matches nothing.
-KeyedLine SplitKeyed(std::string_view line, std::string& scratch) {
+// The line's key without blanks: the key as written when it has none, else
+// a copy without them in `scratch`, which must outlive the key's use.
+std::string_view KeyOf(const KeyedLine& line, std::string& scratch) {
+    if (std::none_of(line.written.begin(), line.written.end(), IsBlank))
+        return line.written;
+    scratch.clear();
+    std::remove_copy_if(line.written.begin(), line.written.end(), std::back_inserter(scratch),
+                        IsBlank);
+    return scratch;
+}
+
+// Sorts a line and splits it at its first "=". Blanks around the value go,
+// and those in front of the key. A line without "=" has an empty key and
+// matches nothing.
+KeyedLine SplitKeyed(std::string_view line) {
     const char* begin = line.data();
     const char* end = begin + line.size();
     while (begin != end && IsBlank(*begin))
@@ -50,11 +63,6 @@ KeyedLine SplitKeyed(std::string_view line, std::string& scratch) {
     if (equals == nullptr)
         return {};
     KeyedLine keyed{LineKind::Content, {begin, equals}, {}};
-    if (std::any_of(begin, equals, IsBlank)) {
-        scratch.clear();
-        std::remove_copy_if(begin, equals, std::back_inserter(scratch), IsBlank);
-        keyed.key = scratch;
-    }
     const char* value = equals + 1;
     while (value != end && IsBlank(*value))
         ++value;
@@ -80,14 +88,16 @@ void StoreValue(Record& record, const FieldEntry<Record>& item, std::string_view
 }
 
 // The entry of `table` that a line's key names. Files nearly always spell
-// a keyword as the table does, so a plain compare finds it first; only
-// other spellings take the byte-by-byte case-blind one.
+// a keyword as the table does, so a plain compare of the key as written
+// finds it first; only other spellings take the blanks out of the key
+// (into `scratch`) and compare it byte by byte regardless of case.
 template <typename Record, size_t N>
-const FieldEntry<Record>* FieldOfLine(const FieldTable<Record, N>& table, const KeyedLine& line) {
+const FieldEntry<Record>* FieldOfLine(const FieldTable<Record, N>& table, const KeyedLine& line,
+                                      std::string& scratch) {
     for (const FieldEntry<Record>& item : table)
-        if (item.Keyword == line.key)
+        if (item.Keyword == line.written)
             return &item;
-    return FindField(table, line.key, KeywordMatch::IgnoreCase);
+    return FindField(table, KeyOf(line, scratch), KeywordMatch::IgnoreCase);
 }
 
 // Whether the ";" lines of a section are kept with its unused lines: only
@@ -129,9 +139,8 @@ void ReadLines(const ReadContext& context, SourceSection* section, const char* r
     if (section == nullptr)
         return;
     context.source.MarkRead(*section, readAs);
-    std::string scratch;
     for (const SourceLine& line : context.source.Lines(*section)) {
-        const KeyedLine keyed = SplitKeyed(line.text, scratch);
+        const KeyedLine keyed = SplitKeyed(line.text);
         if (keyed.kind == LineKind::Blank ||
             (keyed.kind == LineKind::Comment && comments == CommentLines::Drop))
             continue;
@@ -148,9 +157,10 @@ void ReadFields(const ReadContext& context, std::string_view name, Record& recor
                 const FieldTable<Record, N>& table) {
     record.SectionName = name;
     record.Given.StartReading();
+    std::string scratch;
     ReadLines(context, context.source.Find(name), record.SectionName.c_str(), CommentLines::Drop,
               record.KeptLines, [&](const KeyedLine& line) {
-                  const FieldEntry<Record>* item = FieldOfLine(table, line);
+                  const FieldEntry<Record>* item = FieldOfLine(table, line, scratch);
                   if (item != nullptr) {
                       StoreValue(record, *item, line.value);
                       record.Given.Add(FieldPlace(table, *item));
@@ -170,8 +180,8 @@ void ReadComments(const ReadContext& context, CANopenComments& comments) {
     std::string scratch;
     for (const SourceLine& source :
          section != nullptr ? context.source.Lines(*section) : SourceLines({}, 0)) {
-        const KeyedLine line = SplitKeyed(source.text, scratch);
-        if (const auto* item = FieldOfLine(kCommentsFields, line)) {
+        const KeyedLine line = SplitKeyed(source.text);
+        if (const auto* item = FieldOfLine(kCommentsFields, line, scratch)) {
             StoreValue(comments, *item, line.value);
             comments.Given.Add(FieldPlace(kCommentsFields, *item));
             break;
@@ -180,9 +190,10 @@ void ReadComments(const ReadContext& context, CANopenComments& comments) {
     std::map<unsigned, std::string> texts;
     ReadLines(context, section, comments.SectionName.c_str(), CommentLines::Drop,
               comments.KeptLines, [&](const KeyedLine& line) {
-                  if (FieldOfLine(kCommentsFields, line) != nullptr)
+                  if (FieldOfLine(kCommentsFields, line, scratch) != nullptr)
                       return true;
-                  const unsigned number = CommentLineNumber(line.key, KeywordMatch::IgnoreCase);
+                  const unsigned number =
+                      CommentLineNumber(KeyOf(line, scratch), KeywordMatch::IgnoreCase);
                   return number >= 1 && number <= comments.Lines &&
                          texts.try_emplace(number, line.value).second;
               });
@@ -206,48 +217,49 @@ uint64_t EntryNumber(std::string_view key) {
 
 // The count and the numbered entries are the list itself, written afresh
 // from the objects; other lines are kept. The entries "1=", "2=", ... up to
-// the stated count are taken, first of each number, in number order. Walking
-// the entries present, rather than counting up to the stated number, keeps a
-// file that claims billions of objects from stalling the reader.
-void ReadObjectList(const ReadContext& context, const char* name, uint8_t category,
-                    CCANopenEDS& model) {
+// the stated count are taken, first of each number, in number order: the
+// indexes they name are returned. Walking the entries present, rather than
+// counting up to the stated number, keeps a file that claims billions of
+// objects from stalling the reader.
+std::vector<uint16_t> ReadObjectList(const ReadContext& context, const char* name, uint8_t category,
+                                     CCANopenEDS& model) {
     std::optional<std::string_view> supported;
     std::vector<std::pair<uint64_t, std::string_view>> entries;
     SourceSection* section = context.source.Find(name);
     model.ListInFile[category - 1] = section != nullptr;
+    std::string scratch;
     ReadLines(context, section, name, CommentLines::Drop, model.ListKeptLines[category - 1],
               [&](const KeyedLine& line) {
-                  if (EqualsNoCase(line.key, "SupportedObjects")) {
+                  const std::string_view key = KeyOf(line, scratch);
+                  if (EqualsNoCase(key, "SupportedObjects")) {
                       if (!supported)
                           supported = line.value;
                       return true;
                   }
-                  if (!IsDecimal(line.key))
+                  if (!IsDecimal(key))
                       return false;
-                  entries.emplace_back(EntryNumber(line.key), line.value);
+                  entries.emplace_back(EntryNumber(key), line.value);
                   return true;
               });
+    std::vector<uint16_t> indexes;
     if (!supported)
-        return;
+        return indexes;
     const uint32_t count = ParseNumber(*supported);
     std::stable_sort(entries.begin(), entries.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
-    model.Objects.reserve(model.Objects.size() + entries.size());
+    indexes.reserve(entries.size());
     for (size_t i = 0; i < entries.size(); ++i) {
         const auto& [number, value] = entries[i];
-        if (number < 1 || number > count || (i > 0 && entries[i - 1].first == number))
-            continue;
-        CANopenObject object;
-        object.Index = static_cast<uint16_t>(ParseNumber(value));
-        object.Category = category;
-        InsertOrdered(model.Objects, std::move(object));
+        if (number >= 1 && number <= count && (i == 0 || entries[i - 1].first != number))
+            indexes.push_back(static_cast<uint16_t>(ParseNumber(value)));
     }
+    return indexes;
 }
 
 // The keys objects and sub-indexes share; SubNumber is read for objects
 // only (a sub-index record has Category 0).
-bool ReadRecordKey(CANopenObject& record, const KeyedLine& line) {
-    const FieldEntry<CANopenObject>* item = FieldOfLine(kObjectFields, line);
+bool ReadRecordKey(CANopenObject& record, const KeyedLine& line, std::string& scratch) {
+    const FieldEntry<CANopenObject>* item = FieldOfLine(kObjectFields, line, scratch);
     if (item == nullptr || (item == &kSubNumberKey && record.Category == 0))
         return false;
     StoreValue(record, *item, line.value);
@@ -257,8 +269,9 @@ bool ReadRecordKey(CANopenObject& record, const KeyedLine& line) {
 
 // Access types compare in lower case.
 void ReadRecord(const ReadContext& context, SourceSection* section, CANopenObject& record) {
+    std::string scratch;
     ReadLines(context, section, "", CommentLines::Keep, record.KeptLines,
-              [&](const KeyedLine& line) { return ReadRecordKey(record, line); });
+              [&](const KeyedLine& line) { return ReadRecordKey(record, line, scratch); });
     for (char& c : record.AccessType)
         c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
@@ -295,6 +308,39 @@ uint16_t UnlistedObjectIndex(const SourceSection& section) {
         return 0;
     const uint16_t index = RecordKey::IndexOf(section.record);
     return index >= 0x1000 && index <= 0x9FFF ? index : 0;
+}
+
+// Whether a section holds an object that no list names: its index is in
+// the ranges objects belong to and not among `listed` (sorted), and no
+// section of its name stands before it.
+bool IsUnlistedObject(const SourceSection& section, const std::vector<uint16_t>& listed) {
+    const uint16_t index = UnlistedObjectIndex(section);
+    return index != 0 && section.first && !std::binary_search(listed.begin(), listed.end(), index);
+}
+
+// The objects the lists name, placed in list order (a later list naming an
+// index again replaces it). The vector gets room for them and for the
+// objects no list names at once: grown by doubling, it would hold up to
+// twice the records, and both copies while it grows.
+void ReadObjectLists(const ReadContext& context, CCANopenEDS& model) {
+    std::array<std::vector<uint16_t>, 3> lists;
+    std::vector<uint16_t> listed;
+    for (uint8_t category = kCategoryMandatory; category <= kCategoryManufacturer; ++category) {
+        lists[category - 1] = ReadObjectList(context, ObjectListName(category), category, model);
+        listed.insert(listed.end(), lists[category - 1].begin(), lists[category - 1].end());
+    }
+    std::sort(listed.begin(), listed.end());
+    const auto unlisted = std::count_if(
+        context.source.Sections().begin(), context.source.Sections().end(),
+        [&](const SourceSection& section) { return IsUnlistedObject(section, listed); });
+    model.Objects.reserve(listed.size() + static_cast<size_t>(unlisted));
+    for (uint8_t category = kCategoryMandatory; category <= kCategoryManufacturer; ++category)
+        for (const uint16_t index : lists[category - 1]) {
+            CANopenObject object;
+            object.Index = index;
+            object.Category = category;
+            InsertOrdered(model.Objects, std::move(object));
+        }
 }
 
 // Real files often leave objects out of the lists, or list them beyond the
@@ -361,9 +407,7 @@ void LoadCANopenEDSText(CCANopenEDS& model, std::string_view text, const std::st
     ReadFields(context, kDeviceInfoSection, model.DeviceInfo, kDeviceInfoFields);
     ReadFields(context, kDummyUsageSection, model.DummyUsage, kDummyUsageFields);
     ReadComments(context, model.Comments);
-    ReadObjectList(context, "MandatoryObjects", kCategoryMandatory, model);
-    ReadObjectList(context, "OptionalObjects", kCategoryOptional, model);
-    ReadObjectList(context, "ManufacturerObjects", kCategoryManufacturer, model);
+    ReadObjectLists(context, model);
     for (CANopenObject& object : model.Objects)
         ReadObject(context, object);
     ReadUnlistedObjects(context, model);

@@ -115,13 +115,17 @@ std::string_view CANopenSource::Name(const SourceSection& section) const {
     return *SectionHeaderView(Header(section));
 }
 
-SourceLines CANopenSource::Lines(const SourceSection& section) const {
+std::string_view CANopenSource::Body(const SourceSection& section) const {
     size_t start = 0;
     LineAt(text_, section.headerStart, start);
     const auto position = static_cast<size_t>(&section - sections_.data());
     const size_t end =
         position + 1 < sections_.size() ? sections_[position + 1].headerStart : text_.size();
-    return {text_.substr(start, end - start), section.number + 1};
+    return text_.substr(start, end - start);
+}
+
+SourceLines CANopenSource::Lines(const SourceSection& section) const {
+    return {Body(section), section.number + 1};
 }
 
 void CANopenSource::MarkRead(SourceSection& section, const char* readAs) {
@@ -138,10 +142,18 @@ const char* CANopenSource::ReadAs(const SourceSection& section) const {
     return "";
 }
 
+// A byte other than a blank or a line end, which Lines would give as a
+// line that is not blank: the reader asks this of every sub-index section
+// before it reads one, and the first byte nearly always answers.
 bool CANopenSource::HasContent(const SourceSection& section) const {
-    for (const SourceLine& line : Lines(section))
-        if (!IsBlankLine(line.text))
+    const std::string_view body = Body(section);
+    for (size_t i = 0; i < body.size(); ++i) {
+        const char c = body[i];
+        const bool lineEnd =
+            c == '\n' || (c == '\r' && (i + 1 == body.size() || body[i + 1] == '\n'));
+        if (c != ' ' && c != '\t' && !lineEnd)
             return true;
+    }
     return false;
 }
 

@@ -121,6 +121,8 @@ public:
     std::string_view Name(const SourceSection& section) const;
     // Every line up to the next header, blank ones too.
     SourceLines Lines(const SourceSection& section) const;
+    // Those lines as one text, line ends included.
+    std::string_view Body(const SourceSection& section) const;
     bool HasContent(const SourceSection& section) const;
 
     // Marks a section of `sections_` read under the name the writer gives

@@ -110,6 +110,21 @@ TEST(ReaderScan, KeptSectionsFollowTheNameTheSectionBeforeIsWrittenWith) {
     EXPECT_EQ(read.model.KeptSections[2].After, "DeviceInfo");
 }
 
+// A sub-index section of blank lines only is no sub-index: it is kept as
+// written. A lone carriage return inside a line is no line end.
+TEST(ReaderScan, SubIndexSectionsOfBlankLinesAreKeptNotRead) {
+    const Read read = ReadText("[OptionalObjects]\nSupportedObjects=1\n1=0x2000\n"
+                               "[2000]\nSubNumber=3\nObjectType=9\n[2000sub0]\n \t\r\n\r\n"
+                               "[2000sub1]\n\r\r\n[2000sub2]\n  \r");
+    ASSERT_EQ(read.model.Objects.size(), 1u);
+    ASSERT_EQ(read.model.Objects[0].SubObjects.size(), 1u);
+    EXPECT_EQ(Sub(read.model, 0, 0).SubIndex, 1);
+    EXPECT_EQ(Sub(read.model, 0, 0).KeptLines.Lines(), std::vector<std::string>{"\r"});
+    ASSERT_EQ(read.model.KeptSections.size(), 2u);
+    EXPECT_EQ(read.model.KeptSections[0].Header, "[2000sub0]");
+    EXPECT_EQ(read.model.KeptSections[1].Header, "[2000sub2]");
+}
+
 TEST(ReaderScan, LineNumbersCountEveryLineEndBeforeAHeader) {
     const Read read = ReadText("; a [comment]\r\n\r\n[FileInfo]\r\nX=[1]\r\n\r\n"
                                "  [Tools]\r\nY=2\r\n");

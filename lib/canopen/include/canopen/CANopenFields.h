@@ -123,7 +123,10 @@ inline bool IsHeadRowKey(const FieldEntry<CANopenObject>& key) {
 }
 
 // The bit of CANopenObject::KeysInFile that says the file gave `key`.
-uint16_t ObjectKeyBit(const FieldEntry<CANopenObject>& key);
+// Inline: the reader sets one for every line of a record.
+inline uint16_t ObjectKeyBit(const FieldEntry<CANopenObject>& key) {
+    return static_cast<uint16_t>(1u << FieldPlace(kObjectFields, key));
+}
 
 // The access types an object may have; the empty one stands for "not given".
 inline constexpr std::array<std::string_view, 7> kAccessTypes = {"",    "ro",  "wo",   "rw",
