@@ -16,6 +16,9 @@ struct FileOptions {
     std::string output;
     std::string as; // empty: detect
     SaveLayout layout = SaveLayout::Corvid;
+    // The file resave or dump read, left for the process's end to take
+    // back (see main).
+    std::unique_ptr<LoadedEDSFile> loaded;
 };
 
 // A file that cannot be read is named with the reason, not passed off as
@@ -35,8 +38,8 @@ int RunKind(const FileOptions& options) {
     return code;
 }
 
-int RunResave(const FileOptions& options) {
-    auto loaded = std::make_unique<LoadedEDSFile>();
+int RunResave(FileOptions& options) {
+    auto& loaded = options.loaded = std::make_unique<LoadedEDSFile>();
     // Corvid's layout is written from the model alone: the text read is let
     // go before the text written is built, so the file is not held twice.
     const bool keepText = options.layout == SaveLayout::Kept;
@@ -47,8 +50,8 @@ int RunResave(const FileOptions& options) {
     return SaveEDSFileTo(*loaded, options.output, options.layout, changedLines);
 }
 
-int RunDump(const FileOptions& options) {
-    auto loaded = std::make_unique<LoadedEDSFile>();
+int RunDump(FileOptions& options) {
+    auto& loaded = options.loaded = std::make_unique<LoadedEDSFile>();
     if (const int code = LoadEDSFileFrom(options.input, options.as, *loaded); code != kExitOk)
         return code;
     WriteEDSFileJson(std::cout, *loaded);

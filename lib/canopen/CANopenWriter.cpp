@@ -88,18 +88,18 @@ void WriteHeader(CANopenLineWriter& out, const EDSFileHeader& header) {
 }
 
 // The value of `item` in the writer's form: a text member as it stands, a
-// number formatted into `number`. Texts are not copied, as a large file has
-// tens of thousands of them.
+// number formatted into `number`. Neither is copied into a string of its
+// own, as a large file has tens of thousands of them.
 template <typename Record>
 std::string_view FieldForm(const Record& record, const FieldEntry<Record>& item,
-                           std::string& number) {
+                           FieldNumberText& number) {
     return std::visit(
         [&](auto member) -> std::string_view {
             const auto& value = record.*member;
             if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>)
                 return value;
             else
-                return number = FormatFieldNumber(static_cast<int64_t>(value), item.Traits);
+                return FormatFieldNumber(static_cast<int64_t>(value), item.Traits, number);
         },
         item.Member);
 }
@@ -107,7 +107,7 @@ std::string_view FieldForm(const Record& record, const FieldEntry<Record>& item,
 // The writer's form, or the fallback the file needs in place of an empty one.
 template <typename Record>
 std::string_view FieldOrFallback(const Record& record, const FieldEntry<Record>& item,
-                                 std::string& number) {
+                                 FieldNumberText& number) {
     const std::string_view text = FieldForm(record, item, number);
     return text.empty() ? item.Traits.Fallback : text;
 }
@@ -116,7 +116,7 @@ std::string_view FieldOrFallback(const Record& record, const FieldEntry<Record>&
 // as the fallback the file needs in its place.
 template <typename Record>
 void WriteField(CANopenLineWriter& out, const Record& record, const FieldEntry<Record>& item) {
-    std::string number;
+    FieldNumberText number;
     out.Optional(item.Keyword, FieldOrFallback(record, item, number));
 }
 
@@ -132,7 +132,7 @@ void WriteGivenField(CANopenLineWriter& out, const Record& record,
         WriteField(out, record, item);
         return;
     }
-    std::string number;
+    FieldNumberText number;
     out.Line(item.Keyword, FieldOrFallback(record, item, number));
 }
 
@@ -176,7 +176,7 @@ void WriteComments(CANopenLineWriter& out, const CANopenComments& comments) {
 void WriteKeyWhen(CANopenLineWriter& out, const CANopenObject& record,
                   const FieldEntry<CANopenObject>& key, bool usual) {
     if ((record.KeysInFile & ObjectKeyBit(key)) != 0) {
-        std::string number;
+        FieldNumberText number;
         out.Line(key.Keyword, FieldForm(record, key, number));
     } else if (usual) {
         WriteField(out, record, key);

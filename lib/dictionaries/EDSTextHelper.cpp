@@ -27,12 +27,9 @@ int HexDigitValue(char c) {
 // Built in place and made a string once: writers format a number or two
 // for every line of a large file.
 std::string FormatHex(uint32_t value, int digits, std::string_view prefix = "0x") {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
     char text[10];
     char* out = std::copy(prefix.begin(), prefix.end(), text);
-    for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4)
-        *out++ = kDigits[(value >> shift) & 0xF];
-    return std::string(text, out);
+    return std::string(text, PutHexDigits(value, digits, out));
 }
 
 char LowerAscii(char c) {
@@ -40,6 +37,13 @@ char LowerAscii(char c) {
 }
 
 } // namespace
+
+char* PutHexDigits(uint32_t value, int digits, char* out) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4)
+        *out++ = kDigits[(value >> shift) & 0xF];
+    return out;
+}
 
 void TrimBlanks(std::string& text) {
     const auto first = std::find_if_not(text.begin(), text.end(), IsBlank);

@@ -168,13 +168,15 @@ TEST(WriteCANopenEDS, SampleRoundTripIsStableAndReportsFailure) {
 }
 
 // A file of many blocks goes to disk as it is made: the bytes are the
-// formatted text's, and a write that fails part way (a full disk) leaves the
+// formatted text's, lines cut by a block's end and one longer than a block
+// included, and a write that fails part way (a full disk) leaves the
 // previous file and no temporary file behind.
 TEST(WriteCANopenEDS, LargeFileIsWrittenWholeOrNotAtAll) {
     CCANopenEDS model;
     LoadCANopenEDSText(model, "[FileInfo]\nFileName=big.eds\n", "big.eds");
     for (int i = 1; i <= 3000; ++i)
         model.Comments.LineTexts.push_back(std::string(80, static_cast<char>('a' + i % 26)));
+    model.Comments.LineTexts[1000] = std::string(150'000, 'z');
     model.Comments.Lines = 3000;
     const std::string text = FormatCANopenEDS(model);
     ASSERT_GT(text.size(), 200'000u);

@@ -31,6 +31,9 @@ uint32_t ParseNumber(std::string_view text);
 // Exactly "1" is true.
 bool ParseFlag(std::string_view text);
 
+// The last `digits` upper-case hex digits of `value`, put at `out`;
+// returns their end.
+char* PutHexDigits(uint32_t value, int digits, char* out);
 std::string FormatHex8(uint32_t value);
 std::string FormatHex16(uint32_t value);
 std::string FormatHex32(uint32_t value);

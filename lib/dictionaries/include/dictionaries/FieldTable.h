@@ -209,8 +209,15 @@ void StoreFieldText(Record& record, const FieldEntry<Record>& item, std::string_
         item.Member);
 }
 
+// Room for the writer's form of any number or flag.
+struct FieldNumberText {
+    char Text[24];
+};
+
 // The writer's form of a number or flag with `traits`: decimal, "0x" with
-// two digits per byte of Width, or "1"/"0".
+// two digits per byte of Width, or "1"/"0". The first form is made in
+// `room`, for writers that format a number for most lines of a large file.
+std::string_view FormatFieldNumber(int64_t value, const FieldTraits& traits, FieldNumberText& room);
 std::string FormatFieldNumber(int64_t value, const FieldTraits& traits);
 
 // The value of `item` in `record` in the writer's form.
