@@ -200,14 +200,21 @@ void AppendParam(std::string_view entry, int line, ParamSectionTarget& target) {
     auto param = ParamFromEntry(CEntryFieldCursor(entry, target.Ends));
     param->Number = EntryNumber(entry, "Param");
     std::vector<uint32_t>& numbers = target.Numbers;
-    if (param->Number == 0 || std::binary_search(numbers.begin(), numbers.end(), param->Number)) {
+    // Files number their parameters in order, so the number mostly goes
+    // last, with no search.
+    const auto last = [&](uint32_t number) { return numbers.empty() || number > numbers.back(); };
+    if (param->Number == 0 || (!last(param->Number) &&
+                               std::binary_search(numbers.begin(), numbers.end(), param->Number))) {
         const uint32_t given = numbers.empty() ? 1 : numbers.back() + 1;
         Note(target.Diagnostics, target.Path, line,
              "parameter number 0 or already used, read as Param" + std::to_string(given));
         param->Number = given;
     }
-    // Files number their parameters in order, so the number mostly goes last.
-    numbers.insert(std::upper_bound(numbers.begin(), numbers.end(), param->Number), param->Number);
+    if (last(param->Number))
+        numbers.push_back(param->Number);
+    else
+        numbers.insert(std::upper_bound(numbers.begin(), numbers.end(), param->Number),
+                       param->Number);
     target.Params.push_back(std::move(param));
 }
 
