@@ -4,64 +4,148 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace corvid {
 
 namespace {
 
-// The characters a clean line may not hold outside quotes: a quote, a
-// comment, a blank.
-constexpr std::array<bool, 256> kNeedsCleaning = [] {
-    std::array<bool, 256> special{};
-    for (const unsigned char c : {'"', '$', ' ', '\t'})
-        special[c] = true;
-    return special;
+// What a character is to line cleaning. Plain characters and field stops
+// are kept, blanks outside quotes go; what the others do depends on where
+// they stand. A line end, a carriage return or a NUL ends a run of the
+// first three, so the run needs no bounds test of its own: the line's text
+// is followed by one of them (its line end, or the string's terminating
+// NUL).
+enum class LineClass : uint8_t { Plain, Blank, FieldStop, Quote, Comment, Edge };
+
+constexpr std::array<LineClass, 256> kLineClasses = [] {
+    std::array<LineClass, 256> classes{};
+    classes[' '] = LineClass::Blank;
+    classes['\t'] = LineClass::Blank;
+    classes['"'] = LineClass::Quote;
+    classes['$'] = LineClass::Comment;
+    for (const unsigned char c : {'=', ',', ';'})
+        classes[c] = LineClass::FieldStop;
+    for (const unsigned char c : {'\n', '\r', '\0'})
+        classes[c] = LineClass::Edge;
+    return classes;
 }();
 
-bool IsSpecial(char c) {
-    return kNeedsCleaning[static_cast<unsigned char>(c)];
+LineClass ClassOf(char c) {
+    return kLineClasses[static_cast<unsigned char>(c)];
 }
 
-// Onto the end of `out`, whose storage is reused from line to line. The
-// line is appended whole and then cleaned where it lies: one copy, and a
-// plain line (most are, once their indent is skipped) is not touched again.
-void NormalizeLineOnto(std::string& out, std::string_view line, HeaderLines headers) {
-    if (headers == HeaderLines::KeepAsWritten && line.starts_with('[')) {
-        out.append(line);
-        return;
+// The classes a run of cleaning takes in as bits: kept (1), a field stop
+// (2), the run's end (4), so a character costs two additions, no branch.
+constexpr std::array<uint8_t, 256> kRunSteps = [] {
+    std::array<uint8_t, 256> steps{};
+    for (size_t c = 0; c < steps.size(); ++c) {
+        const LineClass kind = kLineClasses[c];
+        steps[c] = kind == LineClass::Plain       ? 1
+                   : kind == LineClass::Blank     ? 0
+                   : kind == LineClass::FieldStop ? 3
+                                                  : 4;
     }
-    size_t indent = 0;
-    while (indent < line.size() && (line[indent] == '\t' || line[indent] == ' '))
-        ++indent;
-    const size_t start = out.size();
-    out.append(line.substr(indent));
-    char* const text = out.data();
-    const size_t size = out.size();
-    size_t read = start;
-    while (read < size && !IsSpecial(text[read]))
-        ++read;
-    size_t write = read;
-    for (; read < size; ++read) {
-        const char c = text[read];
-        if (!IsSpecial(c)) {
-            text[write++] = c;
-        } else if (c == '$') {
-            break;
-        } else if (c == '"') {
-            // Inside quotes every character stays, the quotes too; a quote
-            // left open runs to the end of the line.
-            const size_t close = std::min(out.find('"', read + 1), size - 1);
-            std::copy(text + read, text + close + 1, text + write);
-            write += close + 1 - read;
-            read = close;
+    return steps;
+}();
+
+// Cleans the line text[read, stop) where it lies, writing from `write`
+// (never behind `read`), and returns where the cleaned line ends. Blanks
+// outside quotes go, a "$" outside quotes cuts the line; inside quotes
+// every character stays, the quotes too, and a quote left open runs to the
+// end of the line. text[stop] must be an Edge character. With kNote, the
+// field stops are noted in `noting` as they are written; its quote state
+// must be closed (the line's quotes then are the entry's).
+template <bool kNote>
+size_t CleanInPlace(char* const text, size_t read, const size_t stop, size_t write,
+                    CEntryFieldEnds* noting) {
+    size_t* ends = kNote ? noting->Room(stop - read) : nullptr;
+    for (;;) {
+        // Plain characters, blanks and field stops come mixed: each is
+        // stored, a blank is not kept, a stop is noted, with no branch
+        // between them.
+        char c = text[read];
+        uint8_t step = kRunSteps[static_cast<unsigned char>(c)];
+        while (step < 4) {
+            text[write] = c;
+            if constexpr (kNote) {
+                *ends = write;
+                ends += step >> 1;
+            }
+            write += step & 1;
+            c = text[++read];
+            step = kRunSteps[static_cast<unsigned char>(c)];
         }
+        const LineClass kind = ClassOf(c);
+        if (kind == LineClass::Quote) {
+            // Quoted texts are long enough for a search to beat a loop.
+            const void* const found = std::memchr(text + read + 1, '"', stop - read - 1);
+            const size_t end =
+                found != nullptr ? size_t(static_cast<const char*>(found) - text) + 1 : stop;
+            if (write != read)
+                std::memmove(text + write, text + read, end - read);
+            write += end - read;
+            read = end;
+            if (kNote && found == nullptr)
+                noting->OpenQuote();
+            continue;
+        }
+        if (kind == LineClass::Comment || read >= stop)
+            break;
+        text[write++] = c; // an Edge character inside the line is kept like any byte
+        ++read;
     }
-    out.resize(write);
+    if constexpr (kNote)
+        noting->Noted(ends);
+    return write;
+}
+
+// Noting while cleaning holds a place for every character of the line, so
+// a longer line is scanned once cleaned instead.
+constexpr size_t kLongestNotedLine = 4096;
+
+// CleanInPlace noting the field stops in `ends` when given, whatever its
+// quote state: when an earlier line of the entry left a quote open, this
+// line's quotes close what the entry counts as open, so its stops are
+// found by a scan of what the line became.
+size_t CleanInPlace(char* const text, size_t read, const size_t stop, size_t write,
+                    CEntryFieldEnds* ends) {
+    if (ends == nullptr)
+        return CleanInPlace<false>(text, read, stop, write, nullptr);
+    if (!ends->Quoted() && stop - read <= kLongestNotedLine)
+        return CleanInPlace<true>(text, read, stop, write, ends);
+    const size_t from = write;
+    write = CleanInPlace<false>(text, read, stop, write, nullptr);
+    ends->Scan(std::string_view(text, write), from);
+    return write;
+}
+
+// Onto the end of `out`, whose storage is reused from line to line: the
+// line is appended and cleaned where it lies, one copy.
+void NormalizeLineOnto(std::string& out, std::string_view line, HeaderLines headers) {
+    const size_t start = out.size();
+    out.append(line);
+    if (headers == HeaderLines::KeepAsWritten && line.starts_with('['))
+        return;
+    out.resize(CleanInPlace<false>(out.data(), start, out.size(), start, nullptr));
 }
 
 void NormalizeLineInto(std::string& out, std::string_view line, HeaderLines headers) {
     out.clear();
     NormalizeLineOnto(out, line, headers);
+}
+
+// Where the line that begins at `from` of `text` ends: at its line feed or
+// at the end of the text.
+size_t LineEnd(std::string_view text, size_t from) {
+    const void* const found = std::memchr(text.data() + from, '\n', text.size() - from);
+    return found != nullptr ? size_t(static_cast<const char*>(found) - text.data()) : text.size();
+}
+
+// The line's text without its line end: a carriage return in front of the
+// line feed, or at the end of the text, is not part of it.
+size_t RawEnd(std::string_view text, size_t from, size_t lineEnd) {
+    return lineEnd > from && text[lineEnd - 1] == '\r' ? lineEnd - 1 : lineEnd;
 }
 
 } // namespace
@@ -91,10 +175,8 @@ bool KeywordAt(std::string_view line, std::string_view keyword) {
 bool CEDSLineSource::Take(std::string_view& raw) {
     if (position_ >= text_.size())
         return false;
-    const size_t end = std::min(text_.find('\n', position_), text_.size());
-    raw = text_.substr(position_, end - position_);
-    if (raw.ends_with('\r'))
-        raw.remove_suffix(1);
+    const size_t end = LineEnd(text_, position_);
+    raw = text_.substr(position_, RawEnd(text_, position_, end) - position_);
     lineOffset_ = position_;
     raw_ = raw;
     position_ = end + 1;
@@ -110,11 +192,40 @@ bool CEDSLineSource::Next(std::string& line, HeaderLines headers) {
     return true;
 }
 
-bool CEDSLineSource::AppendPiece(std::string& entry) {
-    std::string_view raw;
-    if (!Take(raw))
-        return false;
-    NormalizeLineOnto(entry, raw, HeaderLines::Normalize);
+bool CEDSLineSource::JoinRest(std::string& entry, CEntryFieldEnds* ends) {
+    while (!entry.ends_with(';')) {
+        if (position_ >= text_.size())
+            return false;
+        // No line in front of the next ";" can end the entry: the lines up
+        // to the one holding it are appended at once and cleaned where they
+        // lie, each line as Next would clean it.
+        const size_t semicolon = std::min(text_.find(';', position_), text_.size());
+        const size_t chunkEnd = semicolon < text_.size()
+                                    ? std::min(LineEnd(text_, semicolon) + 1, text_.size())
+                                    : text_.size();
+        const size_t start = entry.size();
+        entry.append(text_.data() + position_, chunkEnd - position_);
+        char* const text = entry.data();
+        size_t write = start;
+        size_t line = position_; // where the next line begins in text_
+        size_t lastLine = line;
+        size_t lastRawEnd = line;
+        int lines = 0;
+        while (line < chunkEnd && !(write > 0 && text[write - 1] == ';')) {
+            const size_t end = std::min(LineEnd(text_, line), chunkEnd);
+            lastLine = line;
+            lastRawEnd = RawEnd(text_, line, end);
+            write = CleanInPlace(text, start + (line - position_), start + (lastRawEnd - position_),
+                                 write, ends);
+            ++lines;
+            line = end + 1;
+        }
+        lineOffset_ = lastLine;
+        raw_ = std::string_view(text_.data() + lastLine, lastRawEnd - lastLine);
+        lineNumber_ += lines;
+        entry.resize(write);
+        position_ = line;
+    }
     return true;
 }
 
@@ -148,18 +259,16 @@ void CEDSLineSource::PutBack() {
     --lineNumber_;
 }
 
-bool JoinEntry(std::string& line, CEDSLineSource& source) {
-    while (!line.ends_with(';')) {
-        if (!source.AppendPiece(line))
-            return false;
-    }
-    return true;
+bool JoinEntry(std::string& line, CEDSLineSource& source, CEntryFieldEnds* ends) {
+    if (ends != nullptr)
+        ends->Start(line);
+    return source.JoinRest(line, ends);
 }
 
 bool JoinEntry(std::string& line, CEDSLineSource& source, ReaderDiagnostics* diagnostics,
-               const std::string& path) {
+               const std::string& path, CEntryFieldEnds* ends) {
     const int firstLine = source.LineNumber();
-    if (JoinEntry(line, source))
+    if (JoinEntry(line, source, ends))
         return true;
     Note(diagnostics, path, firstLine, "entry cut off by the end of the file");
     return false;
@@ -200,6 +309,29 @@ size_t FieldEnd(std::string_view value, size_t from, bool commas) {
 
 } // namespace
 
+void CEntryFieldEnds::Scan(std::string_view entry, size_t from) {
+    for (size_t i = from; i < entry.size(); ++i) {
+        const char c = entry[i];
+        if (c == '"') {
+            quoted_ = !quoted_;
+        } else if (!quoted_ && ClassOf(c) == LineClass::FieldStop) {
+            size_t* const end = Room(1);
+            *end = i;
+            Noted(end + 1);
+        }
+    }
+}
+
+CEntryFieldCursor::CEntryFieldCursor(std::string_view entry, const CEntryFieldEnds& ends)
+    : value_(entry), ends_(&ends) {
+    // The value starts behind the first "=".
+    while (nextEnd_ < ends.count_ && entry[ends.ends_[nextEnd_]] != '=')
+        ++nextEnd_;
+    done_ = nextEnd_ == ends.count_; // no "=" gives no fields
+    if (!done_)
+        start_ = ends.ends_[nextEnd_++] + 1;
+}
+
 CEntryFieldCursor::CEntryFieldCursor(std::string_view entry) {
     const std::ptrdiff_t equals = FindOutsideQuotes(entry, '=');
     if (equals < 0) {
@@ -210,22 +342,39 @@ CEntryFieldCursor::CEntryFieldCursor(std::string_view entry) {
     start_ = static_cast<size_t>(equals) + 1;
 }
 
+size_t CEntryFieldCursor::FieldEndFrom(bool commas) {
+    if (ends_ == nullptr)
+        return FieldEnd(value_, start_, commas);
+    // A "=" inside the value ends nothing.
+    for (; nextEnd_ < ends_->count_; ++nextEnd_) {
+        const size_t end = ends_->ends_[nextEnd_];
+        const char stop = value_[end];
+        if (stop == ';' || (stop == ',' && commas)) {
+            ++nextEnd_;
+            return end;
+        }
+    }
+    return std::string_view::npos;
+}
+
 std::string_view CEntryFieldCursor::Take(bool commas) {
-    const size_t end = FieldEnd(value_, start_, commas);
-    const size_t start = std::min(start_, value_.size());
-    if (end != std::string_view::npos && value_[end] == ',') {
-        start_ = end + 1;
-        return value_.substr(start, end - start);
+    const size_t end = FieldEndFrom(commas);
+    const char* const text = value_.data();
+    const size_t start = start_; // never past the end: it follows a "=" or ","
+    if (end != std::string_view::npos) {
+        if (text[end] == ',')
+            start_ = end + 1;
+        else
+            done_ = true;
+        return {text + start, end - start};
     }
     done_ = true;
-    if (end != std::string_view::npos)
-        return value_.substr(start, end - start);
     // Without a ";" outside quotes (an odd quote in the last field) the last
     // field runs to the ";" that ended the entry.
-    std::string_view last = value_.substr(start);
-    if (last.ends_with(';'))
-        last.remove_suffix(1);
-    return last;
+    size_t last = value_.size();
+    if (last > start && text[last - 1] == ';')
+        --last;
+    return {text + start, last - start};
 }
 
 bool CEntryFieldCursor::Next(std::string_view& field) {
@@ -237,6 +386,30 @@ bool CEntryFieldCursor::Next(std::string_view& field) {
 
 std::string_view CEntryFieldCursor::Rest() {
     return done_ ? std::string_view() : Take(false);
+}
+
+void CEntryFieldCursor::TakeFields(std::span<std::string_view> fields) {
+    size_t i = 0;
+    if (ends_ != nullptr) {
+        // Take's split straight from the noted ends, without a call per
+        // field: a parameter has 21 of them. The last field, and an entry
+        // whose ";" is not among the ends, are left to Take.
+        const std::vector<size_t>& ends = ends_->ends_;
+        const char* const text = value_.data();
+        while (!done_ && i + 1 < fields.size() && nextEnd_ < ends_->count_) {
+            const size_t end = ends[nextEnd_++];
+            if (text[end] == '=')
+                continue;
+            fields[i++] = {text + start_, end - start_};
+            if (text[end] == ';')
+                done_ = true;
+            else
+                start_ = end + 1;
+        }
+    }
+    for (; i + 1 < fields.size() && Next(fields[i]); ++i) {
+    }
+    fields.back() = Rest();
 }
 
 std::vector<std::string> EntryFields(std::string_view entry) {

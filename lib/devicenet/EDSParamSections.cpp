@@ -128,9 +128,9 @@ void FormatGroups(CEDSLineWriter& out, const CEDSParamList& params,
 
 } // namespace
 
-std::unique_ptr<CEDSParam> ParamFromEntry(std::string_view entry) {
+std::unique_ptr<CEDSParam> ParamFromEntry(CEntryFieldCursor fields) {
     auto param = std::make_unique<CEDSParam>();
-    StoreParamFields(*param, EntryFieldViews<kParamFields.size()>(entry));
+    StoreParamFields(*param, EntryFieldViews<kParamFields.size()>(fields));
     return param;
 }
 
@@ -197,17 +197,24 @@ namespace {
 // The parameter keeps the number of its key; one that repeats an earlier
 // number, or has none, gets the next free one, so no two share a number.
 void AppendParam(std::string_view entry, int line, ParamSectionTarget& target) {
-    auto param = ParamFromEntry(entry);
+    auto param = ParamFromEntry(CEntryFieldCursor(entry, target.Ends));
     param->Number = EntryNumber(entry, "Param");
     std::vector<uint32_t>& numbers = target.Numbers;
-    if (param->Number == 0 || std::binary_search(numbers.begin(), numbers.end(), param->Number)) {
+    // Files number their parameters in order, so the number mostly goes
+    // last, with no search.
+    const auto last = [&](uint32_t number) { return numbers.empty() || number > numbers.back(); };
+    if (param->Number == 0 || (!last(param->Number) &&
+                               std::binary_search(numbers.begin(), numbers.end(), param->Number))) {
         const uint32_t given = numbers.empty() ? 1 : numbers.back() + 1;
         Note(target.Diagnostics, target.Path, line,
              "parameter number 0 or already used, read as Param" + std::to_string(given));
         param->Number = given;
     }
-    // Files number their parameters in order, so the number mostly goes last.
-    numbers.insert(std::upper_bound(numbers.begin(), numbers.end(), param->Number), param->Number);
+    if (last(param->Number))
+        numbers.push_back(param->Number);
+    else
+        numbers.insert(std::upper_bound(numbers.begin(), numbers.end(), param->Number),
+                       param->Number);
     target.Params.push_back(std::move(param));
 }
 
@@ -220,7 +227,9 @@ LineUse ReadParamSectionLine(ParamSection section, std::string& line, CEDSLineSo
         return LineUse::NotRead;
     const size_t offset = source.LineOffset();
     const int firstLine = source.LineNumber();
-    if (!JoinEntry(line, source, target.Diagnostics, target.Path))
+    // Only a parameter is split as it is read; the other entries wait.
+    CEntryFieldEnds* const ends = section == ParamSection::Params ? &target.Ends : nullptr;
+    if (!JoinEntry(line, source, target.Diagnostics, target.Path, ends))
         return LineUse::CutOff;
     if (section == ParamSection::Params)
         AppendParam(line, firstLine, target);

@@ -76,14 +76,23 @@ bool IsHex(std::string_view text) {
     return std::all_of(text.begin() + 2, text.end(), [](char c) { return HexDigitValue(c) >= 0; });
 }
 
+// One pass over the digits, which give up at the first that does not
+// belong: readers parse a number or several on every line of a file.
 uint32_t ParseNumber(std::string_view text) {
     uint32_t value = 0;
-    if (IsDecimal(text)) {
-        for (char c : text)
-            value = value * 10u + static_cast<uint32_t>(c - '0');
-    } else if (IsHex(text)) {
-        for (char c : text.substr(2))
-            value = (value << 4) | static_cast<uint32_t>(HexDigitValue(c));
+    if (text.size() >= 3 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        for (const char c : text.substr(2)) {
+            const int digit = HexDigitValue(c);
+            if (digit < 0)
+                return 0;
+            value = (value << 4) | static_cast<uint32_t>(digit);
+        }
+        return value;
+    }
+    for (const char c : text) {
+        if (!IsDigit(c))
+            return 0;
+        value = value * 10u + static_cast<uint32_t>(c - '0');
     }
     return value;
 }

@@ -94,6 +94,49 @@ TEST(JoinEntry, OneLineEntryIsLeftCutOffEntryFailsNotedAtItsFirstLine) {
     EXPECT_EQ(diagnostics[0].text, "entry cut off by the end of the file");
 }
 
+// A reader joins an entry and splits it by the field ends noted while
+// joining: that must give what splitting the joined text gives, whatever
+// the quotes, comments and line ends of its lines.
+TEST(JoinEntry, NotedFieldEndsSplitAsTheJoinedText) {
+    using namespace std::string_literals;
+    struct Case {
+        std::string text;
+        std::string joined;
+        int lastLine;
+    };
+    const std::string longField(5000, 'x');
+    const std::vector<Case> cases = {
+        {"Param1=\n  1, \"a, b\" ,\r\n  0x10;\nnext;", "Param1=1,\"a, b\",0x10;", 3},
+        // A ";" in a comment or inside quotes does not always end the entry.
+        {"Param1=\n 1, $ note; more\n 2;", "Param1=1,2;", 3},
+        {"Param1=\n \"a;b\",\n 2;", "Param1=\"a;b\",2;", 3},
+        // A quote left open runs to its line's end; the entry counts on.
+        {"Param1=\n \"open, $ quote\n 3, \"4 ,5\";", "Param1=\"open, $ quote3,\"4 ,5\";", 3},
+        {"Param1=\n 1,\"x;\n y\";z;", "Param1=1,\"x;", 2},
+        // "=" inside the value, text behind the ";", odd bytes in a line.
+        {"Param1=a=b,\n c=d;e,f;", "Param1=a=b,c=d;e,f;", 2},
+        {"Param1=\n 1,\r\r\n 2\0,3;"s, "Param1=1,\r2\0,3;"s, 3},
+        {"Param1=\n " + longField + ",\n 2;", "Param1=" + longField + ",2;", 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.joined.substr(0, 40));
+        CEDSLineSource source(c.text);
+        std::string line;
+        ASSERT_TRUE(source.Next(line));
+        CEntryFieldEnds ends;
+        ASSERT_TRUE(JoinEntry(line, source, &ends));
+        EXPECT_EQ(line, c.joined);
+        EXPECT_EQ(source.LineNumber(), c.lastLine);
+        CEntryFieldCursor noted(line, ends);
+        Strings fields;
+        std::string_view field;
+        while (noted.Next(field))
+            fields.emplace_back(field);
+        EXPECT_EQ(fields, EntryFields(line));
+        EXPECT_EQ(EntryFieldViews<3>(CEntryFieldCursor(line, ends)), EntryFieldViews<3>(line));
+    }
+}
+
 TEST(EntryFields, SplitsOutsideQuotesKeepingQuotes) {
     EXPECT_EQ(EntryFields(R"(Param1="a,b",,"c;d",7;)"), (Strings{"\"a,b\"", "", "\"c;d\"", "7"}));
     EXPECT_EQ(EntryFields("Enum1=\"only\";"), (Strings{"\"only\""}));

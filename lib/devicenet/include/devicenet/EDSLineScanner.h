@@ -35,6 +35,41 @@ std::ptrdiff_t FindOutsideQuotes(std::string_view line, char character, size_t s
 // True when the normalised line begins with `keyword` (exact letter case).
 bool KeywordAt(std::string_view line, std::string_view keyword);
 
+// Where the fields of an entry may end, noted while its lines are cleaned
+// and joined, so that splitting the entry does not scan it again: every
+// "=", "," and ";" outside quotes, with quote state counted from the
+// entry's start, as CEntryFieldCursor counts it; the cursor picks the ends
+// out of them. One is reused from entry to entry.
+class CEntryFieldEnds {
+public:
+    // Starts over with the entry's first line, cleaned.
+    void Start(std::string_view line) {
+        count_ = 0;
+        quoted_ = false;
+        Scan(line, 0);
+    }
+    // Notes the ends in `entry` from `from` on.
+    void Scan(std::string_view entry, size_t from);
+    // Room for `more` ends behind those noted; Noted() says how far it was
+    // filled.
+    size_t* Room(size_t more) {
+        if (ends_.size() < count_ + more)
+            ends_.resize(2 * (count_ + more));
+        return ends_.data() + count_;
+    }
+    void Noted(const size_t* end) { count_ = static_cast<size_t>(end - ends_.data()); }
+    // A quote was left open at the end of what was noted.
+    void OpenQuote() { quoted_ = true; }
+    bool Quoted() const { return quoted_; }
+
+private:
+    friend class CEntryFieldCursor;
+
+    std::vector<size_t> ends_; // the first count_ are noted
+    size_t count_ = 0;
+    bool quoted_ = false;
+};
+
 // The lines of a file's text, each normalised as it is taken. A line ends at
 // a line feed; a carriage return in front of it is dropped; the last line
 // needs no line feed. The text must outlive the source.
@@ -59,9 +94,10 @@ public:
     std::vector<std::string> RawLinesSince(size_t offset) const;
     // The same lines as one view of the text, line ends included.
     std::string_view RawTextSince(size_t offset) const;
-    // The next line, normalised like any other (see NextPiece), appended to
-    // `entry`; false at the end of the text.
-    bool AppendPiece(std::string& entry);
+    // While `entry` does not end with ";", appends the next line,
+    // normalised like any other (see NextPiece), noting the field ends in
+    // `ends` when given; false when the text ends first.
+    bool JoinRest(std::string& entry, CEntryFieldEnds* ends = nullptr);
     // Gives the line last taken back: the next Next() takes it again.
     void PutBack();
 
@@ -81,13 +117,13 @@ private:
 // Joins an entry that spans lines: while `line` does not end with ";", the
 // next line (normalised, see NextPiece) is appended directly. Returns false
 // when the text ends first; the entry is then incomplete and the read must
-// end.
-bool JoinEntry(std::string& line, CEDSLineSource& source);
+// end. With `ends`, the joined entry's field ends are noted there.
+bool JoinEntry(std::string& line, CEDSLineSource& source, CEntryFieldEnds* ends = nullptr);
 
 // JoinEntry for a reader: an entry cut off by the end of the text is noted
 // at the line it began on.
 bool JoinEntry(std::string& line, CEDSLineSource& source, ReaderDiagnostics* diagnostics,
-               const std::string& path);
+               const std::string& path, CEntryFieldEnds* ends = nullptr);
 
 // The fields of a joined entry: the value starts behind the first "="
 // outside quotes; fields end at "," outside quotes and the last at the first
@@ -104,32 +140,43 @@ std::vector<std::string> EntryFields(std::string_view entry, size_t count);
 class CEntryFieldCursor {
 public:
     explicit CEntryFieldCursor(std::string_view entry);
+    // The same split from the ends noted while `entry` was joined; `ends`
+    // must outlive the cursor.
+    CEntryFieldCursor(std::string_view entry, const CEntryFieldEnds& ends);
     // The next field; false when there is none.
     bool Next(std::string_view& field);
     // Every field not taken yet, commas included; empty when none is left.
     std::string_view Rest();
+    // The next fields.size() - 1 fields and then Rest(), as EntryFieldViews
+    // gives them; fields the entry lacks are left as they are.
+    void TakeFields(std::span<std::string_view> fields);
     // No field is left.
     bool AtEnd() const { return done_; }
 
 private:
     // The field at start_, up to the next "," (when `commas`) or the end.
     std::string_view Take(bool commas);
+    // Where that field ends: at a "," (when `commas`) or ";", or npos.
+    size_t FieldEndFrom(bool commas);
 
     std::string_view value_; // the whole entry; fields are cut lazily
 
+    const CEntryFieldEnds* ends_ = nullptr; // when noted while joining
+    size_t nextEnd_ = 0;                    // the next of ends_ to look at
     size_t start_ = 0;
     bool done_ = false;
 };
 
 // Exactly N fields as views, like EntryFields(entry, N).
-template <size_t N> std::array<std::string_view, N> EntryFieldViews(std::string_view entry) {
+template <size_t N> std::array<std::string_view, N> EntryFieldViews(CEntryFieldCursor cursor) {
     static_assert(N > 0);
     std::array<std::string_view, N> fields{};
-    CEntryFieldCursor cursor(entry);
-    for (size_t i = 0; i + 1 < N && cursor.Next(fields[i]); ++i) {
-    }
-    fields[N - 1] = cursor.Rest();
+    cursor.TakeFields(fields);
     return fields;
+}
+
+template <size_t N> std::array<std::string_view, N> EntryFieldViews(std::string_view entry) {
+    return EntryFieldViews<N>(CEntryFieldCursor(entry));
 }
 
 // The number written between `keyword` and the first "=" ("Input12=" gives

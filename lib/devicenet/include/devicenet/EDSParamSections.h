@@ -40,6 +40,7 @@ struct ParamSectionTarget {
     CEDSKeptLines* Kept = nullptr; // where an enumeration for no parameter goes
     std::vector<PendingParamEntry> Pending = {};
     std::vector<uint32_t> Numbers = {}; // the ParamN numbers read so far, ascending
+    CEntryFieldEnds Ends = {};          // of the ParamN entry being read
 };
 
 // One line of the given section (the section reader's onLine): a ParamN or
@@ -55,7 +56,10 @@ void FinishParamSections(ParamSectionTarget& target);
 
 // A joined ParamN entry as a new parameter (its 21 fields; the N is read by
 // the section reader).
-std::unique_ptr<CEDSParam> ParamFromEntry(std::string_view entry);
+std::unique_ptr<CEDSParam> ParamFromEntry(CEntryFieldCursor fields);
+inline std::unique_ptr<CEDSParam> ParamFromEntry(std::string_view entry) {
+    return ParamFromEntry(CEntryFieldCursor(entry));
+}
 
 // A joined [EnumPar] entry replaces the enumeration strings of the parameter
 // it names (by ParamNumbers). Returns false, changing nothing, when it names
