@@ -3,6 +3,7 @@
 #include "CliCommon.h"
 #include "CliUserInterface.h"
 #include "EDSFileLoad.h"
+#include "LargeFileHeap.h"
 
 #include "dictionaries/EDSTextHelper.h"
 #include "dictionaries/FileIO.h"
@@ -12,6 +13,7 @@
 #include "pages/ProjectTree.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -76,9 +78,9 @@ std::optional<Change> ParseDelete(const std::string& argument) {
 
 // Headers are matched without their leading blanks and tabs and without
 // regard to case ("Value" for "\tValue").
-std::optional<size_t> ColumnOf(const Page& page, const std::string& name) {
-    for (size_t column = 0; column < page.Columns.size(); ++column)
-        if (EqualsNoCase(TrimmedBlanks(page.Columns[column].Header), TrimmedBlanks(name)))
+std::optional<size_t> ColumnOf(const std::vector<PageColumn>& columns, const std::string& name) {
+    for (size_t column = 0; column < columns.size(); ++column)
+        if (EqualsNoCase(TrimmedBlanks(columns[column].Header), TrimmedBlanks(name)))
             return column;
     return std::nullopt;
 }
@@ -94,6 +96,17 @@ struct EditedFile {
 bool HasPage(const EditedFile& file, const std::string& page) {
     const std::vector<std::string> sections = BuildProjectTreeFile(file.doc, file.place).Sections;
     return std::find(sections.begin(), sections.end(), page) != sections.end();
+}
+
+// A page's columns are the same whatever the file holds: the page of an
+// empty file of the kind gives them without a row for each of the file's
+// thousands of objects or parameters.
+std::vector<PageColumn> ColumnsOf(const EditedFile& file, const std::string& page) {
+    std::vector<PageColumn> columns;
+    WithKind(file.place.kind, [&]<typename Model>(std::type_identity<Model>) {
+        columns = BuildPage(Model{}, page).Columns;
+    });
+    return columns;
 }
 
 // "Assem100+5" is the row five below the head row of Assem100 as the open
@@ -128,8 +141,7 @@ bool ApplySet(EditedFile& file, const std::string& argument) {
         PrintError("--set " + argument + ": no page " + change->page + " in this file");
         return false;
     }
-    const Page page = BuildPage(file.doc, file.place, change->page);
-    const std::optional<size_t> column = ColumnOf(page, change->column);
+    const std::optional<size_t> column = ColumnOf(ColumnsOf(file, change->page), change->column);
     if (!column) {
         PrintError("--set " + argument + ": no column " + change->column + " on page " +
                    change->page);
@@ -174,6 +186,10 @@ bool ApplyChanges(EditedFile& file, const EditOptions& options) {
 }
 
 int RunEdit(const EditOptions& options) {
+    std::error_code unknownSize;
+    const auto size = std::filesystem::file_size(options.input, unknownSize);
+    if (!unknownSize)
+        PrepareHeapFor(size);
     std::string text;
     std::string error;
     if (!ReadWholeFile(options.input, text, error)) {
@@ -182,8 +198,8 @@ int RunEdit(const EditOptions& options) {
     }
     EditUserInterface ui(options.answerNo);
     CEDSDoc doc(ui);
-    const std::optional<EDSFileId> id =
-        doc.AddFileText(ChosenKind(options.input, text, options.as), text, options.input);
+    const EDSKind kind = ChosenKind(options.input, text, options.as);
+    const std::optional<EDSFileId> id = doc.AddFileText(kind, std::move(text), options.input);
     if (!id) {
         PrintError(options.input +
                    ": not an EDS file of a known kind (use --as to choose a reader)");

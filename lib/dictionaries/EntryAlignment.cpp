@@ -10,11 +10,25 @@ namespace {
 // Beyond this many pairs to compare, the middle is matched by position.
 constexpr size_t kLargestComparison = 1'000'000;
 
+// A quote in a key would go on into the body, so only keys without one
+// let the bodies' bytes tell.
+bool SameBodies(const LayoutEntry& a, const LayoutEntry& b) {
+    const auto quoted = [](const LayoutEntry& entry) {
+        return entry.text.substr(entry.key.begin, entry.key.end - entry.key.begin).find('"') !=
+               std::string_view::npos;
+    };
+    return a.Body() == b.Body() && !quoted(a) && !quoted(b);
+}
+
 bool SameFields(const LayoutEntry& a, const LayoutEntry& b) {
-    if (a.fields.size() != b.fields.size())
+    if (SameBodies(a, b))
+        return true;
+    const std::vector<LayoutField>& fieldsA = a.Fields();
+    const std::vector<LayoutField>& fieldsB = b.Fields();
+    if (fieldsA.size() != fieldsB.size())
         return false;
-    for (size_t i = 0; i < a.fields.size(); ++i)
-        if (a.fields[i].match != b.fields[i].match)
+    for (size_t i = 0; i < fieldsA.size(); ++i)
+        if (fieldsA[i].match != fieldsB[i].match)
             return false;
     return true;
 }
@@ -32,9 +46,11 @@ int Likeness(const LayoutEntry& a, const LayoutEntry& b) {
     if (EntryKind(a.match) != EntryKind(b.match))
         return 0;
     int score = a.match == b.match ? 2 : 0;
-    for (size_t i = 0; i < std::max(a.fields.size(), b.fields.size()); ++i) {
+    const std::vector<LayoutField>& fieldsA = a.Fields();
+    const std::vector<LayoutField>& fieldsB = b.Fields();
+    for (size_t i = 0; i < std::max(fieldsA.size(), fieldsB.size()); ++i) {
         const bool equal =
-            i < a.fields.size() && i < b.fields.size() && a.fields[i].match == b.fields[i].match;
+            i < fieldsA.size() && i < fieldsB.size() && fieldsA[i].match == fieldsB[i].match;
         score += equal ? 1 : -1;
     }
     return std::max(score, 0);

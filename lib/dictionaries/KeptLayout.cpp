@@ -282,7 +282,8 @@ private:
                 if (pair.before == nullptr || !SameEntry(*pair.before, *pair.after))
                     InsertEntry(own, lastOfKind, *pair.after);
             } else {
-                ChangeEntry(*line, *pair.before, *pair.after);
+                if (!SameEntry(*pair.before, *pair.after))
+                    ChangeEntry(*line, *pair.before, *pair.after);
                 lastOfKind[EntryKind(pair.after->match)] = line->whole.end;
             }
         }
@@ -305,24 +306,26 @@ private:
     void ChangeEntry(const LayoutEntry& line, const LayoutEntry& before, const LayoutEntry& after) {
         if (before.match != after.match)
             splicer_.Replace(line.key, TextOf(current_.text, after.key));
-        const size_t count = after.fields.size();
+        const std::vector<LayoutField>& was = before.Fields();
+        const std::vector<LayoutField>& is = after.Fields();
+        const std::vector<LayoutField>& own = line.Fields();
+        const size_t count = is.size();
         for (size_t i = 0; i < count; ++i) {
-            if (i < before.fields.size() && before.fields[i].match == after.fields[i].match)
+            if (i < was.size() && was[i].match == is[i].match)
                 continue;
-            if (i < line.fields.size()) {
-                splicer_.Replace(line.fields[i].content,
-                                 TextOf(current_.text, after.fields[i].content));
+            if (i < own.size()) {
+                splicer_.Replace(own[i].content, TextOf(current_.text, is[i].content));
                 continue;
             }
             std::string added;
-            for (size_t k = line.fields.size(); k < count; ++k)
-                added.append(line.fields.empty() && k == 0 ? "" : ",")
-                    .append(TextOf(current_.text, after.fields[k].content));
+            for (size_t k = own.size(); k < count; ++k)
+                added.append(own.empty() && k == 0 ? "" : ",")
+                    .append(TextOf(current_.text, is[k].content));
             splicer_.Insert(line.end, added);
             break;
         }
-        if (count < before.fields.size() && count < line.fields.size())
-            splicer_.Remove({line.fields[count].separator, line.end});
+        if (count < was.size() && count < own.size())
+            splicer_.Remove({own[count].separator, line.end});
     }
 
     // New objects add their lines behind the list's last line; deleted ones
@@ -334,7 +337,7 @@ private:
             std::unordered_set<uint32_t> out;
             for (const LayoutEntry& entry : entries)
                 if (IsDecimal(entry.match))
-                    out.insert(ParseNumber(entry.fields.front().match));
+                    out.insert(ParseNumber(entry.Fields().front().match));
             return out;
         };
         const std::unordered_set<uint32_t> was = indexes(before);
@@ -346,7 +349,7 @@ private:
             if (!IsDecimal(line.match))
                 continue;
             at = line.whole.end;
-            const uint32_t index = ParseNumber(line.fields.front().match);
+            const uint32_t index = ParseNumber(line.Fields().front().match);
             if (was.contains(index) && !is.contains(index)) {
                 splicer_.Remove(line.whole);
                 removed = true;
@@ -359,10 +362,10 @@ private:
                 splicer_.Replace(kept[n]->key, std::to_string(n + 1));
         size_t number = kept.size();
         for (const LayoutEntry& entry : after)
-            if (IsDecimal(entry.match) && !was.contains(ParseNumber(entry.fields.front().match)))
+            if (IsDecimal(entry.match) && !was.contains(ParseNumber(entry.Fields().front().match)))
                 splicer_.Insert(
                     at, std::to_string(++number) + "=" +
-                            std::string(TextOf(current_.text, entry.fields.front().content)) +
+                            std::string(TextOf(current_.text, entry.Fields().front().content)) +
                             "\r\n");
     }
 

@@ -70,10 +70,30 @@ size_t LineStartOf(std::string_view text, size_t position) {
     return feed == kNone ? 0 : feed + 1;
 }
 
-std::string SectionName(std::string_view text, const Line& line) {
+std::string_view SectionName(std::string_view text, const Line& line) {
     const size_t close = text.find(']', line.first);
     const size_t end = close == kNone || close > line.contentEnd ? line.contentEnd : close;
-    return std::string(text.substr(line.first + 1, end - line.first - 1));
+    return text.substr(line.first + 1, end - line.first - 1);
+}
+
+std::string_view WithoutEndBlanks(std::string_view name) {
+    const auto blankOrTab = [](char c) { return c == ' ' || c == '\t'; };
+    while (!name.empty() && blankOrTab(name.front()))
+        name.remove_prefix(1);
+    while (!name.empty() && blankOrTab(name.back()))
+        name.remove_suffix(1);
+    return name;
+}
+
+// The name as matched, made in `match`: one string's room serves every
+// section of a file of thousands.
+void AssignMatchName(std::string& match, std::string_view name, const LayoutDialect& dialect) {
+    name = WithoutEndBlanks(name);
+    match.clear();
+    for (char c : name)
+        if (dialect.blanksInSectionNames || !IsBlank(c))
+            match +=
+                dialect.lineEntries && c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 // "key=value" on one line (CANopen). False for a line without "=".
@@ -94,15 +114,19 @@ bool CutLineEntry(std::string_view text, const Line& line, LayoutEntry& entry) {
         field.content = {line.contentEnd, line.contentEnd};
     field.match = text.substr(field.content.begin, field.content.end - field.content.begin);
     entry.fields.push_back(std::move(field));
+    entry.fieldsCut = true;
     entry.end = line.contentEnd;
+    entry.text = text;
     return true;
 }
 
 // Walks one DeviceNet or EtherNet/IP entry from `begin` to its ";" outside
-// quotes, past "$" comments, collecting the key and the fields.
+// quotes, past "$" comments, collecting the key or the fields.
 class EntryCutter {
 public:
-    EntryCutter(std::string_view text, LayoutEntry& entry) : text_(text), entry_(entry) {}
+    enum class Collect { Key, Fields };
+    EntryCutter(std::string_view text, LayoutEntry& entry, Collect collect)
+        : text_(text), entry_(entry), collect_(collect) {}
 
     // Returns where the entry's text ends.
     size_t Cut(size_t begin) {
@@ -122,6 +146,10 @@ public:
                 break;
             } else if (c == '=' && inKey_) {
                 StartField(i);
+                if (collect_ == Collect::Key) {
+                    i = EndOfFields(i + 1);
+                    break;
+                }
             } else if (c == ',' && !inKey_) {
                 StartField(i);
             } else if (!IsBlank(c) && c != '\n') {
@@ -134,6 +162,24 @@ public:
     }
 
 private:
+    // The ";" outside quotes and comments behind `from`, or the text's end:
+    // the fields passed over as fast as the text is read.
+    size_t EndOfFields(size_t from) const {
+        bool quoted = false;
+        for (size_t i = from; i < text_.size(); ++i) {
+            const char c = text_[i];
+            if (c == '"')
+                quoted = !quoted;
+            else if (quoted)
+                continue;
+            else if (c == ';')
+                return i;
+            else if (c == '$')
+                i = std::min(text_.find('\n', i), text_.size() - 1);
+        }
+        return text_.size();
+    }
+
     void Mark(size_t i) {
         if (contentBegin_ == kNone)
             contentBegin_ = i;
@@ -143,9 +189,11 @@ private:
     void CloseField() {
         const size_t at = contentBegin_ == kNone ? kNone : contentBegin_;
         if (inKey_) {
-            entry_.key = at == kNone ? Span{} : Span{at, contentEnd_};
-            entry_.match = NormalizedSpan(text_, entry_.key);
-        } else {
+            if (collect_ == Collect::Key) {
+                entry_.key = at == kNone ? Span{} : Span{at, contentEnd_};
+                entry_.match = NormalizedSpan(text_, entry_.key);
+            }
+        } else if (collect_ == Collect::Fields) {
             LayoutField field;
             field.separator = separator_;
             field.content = at == kNone ? Span{kNone, kNone} : Span{at, contentEnd_};
@@ -163,6 +211,7 @@ private:
 
     std::string_view text_;
     LayoutEntry& entry_;
+    Collect collect_;
     bool inKey_ = true;
     size_t separator_ = 0;
     size_t contentBegin_ = kNone;
@@ -181,11 +230,12 @@ void PlaceEmptyFields(LayoutEntry& entry) {
     }
 }
 
-// Cuts a DeviceNet or EtherNet/IP entry starting at `line.first`; the entry
-// owns the rest of its last line when only blanks or a comment follow.
+// Cuts the key of a DeviceNet or EtherNet/IP entry starting at
+// `line.first`; the entry owns the rest of its last line when only blanks
+// or a comment follow.
 size_t CutCIPEntry(std::string_view text, const Line& line, LayoutEntry& entry) {
-    size_t after = EntryCutter(text, entry).Cut(line.first);
-    PlaceEmptyFields(entry);
+    size_t after = EntryCutter(text, entry, EntryCutter::Collect::Key).Cut(line.first);
+    entry.text = text;
     const Line last = LineAt(text, after);
     const bool lineEnds = last.first == last.contentEnd || text[last.first] == '$';
     if (lineEnds || after >= text.size())
@@ -196,12 +246,22 @@ size_t CutCIPEntry(std::string_view text, const Line& line, LayoutEntry& entry) 
 
 } // namespace
 
+// Only DeviceNet and EtherNet/IP entries come without their fields.
+const std::vector<LayoutField>& LayoutEntry::Fields() const {
+    if (!fieldsCut) {
+        LayoutEntry cut;
+        EntryCutter(text, cut, EntryCutter::Collect::Fields).Cut(whole.begin);
+        PlaceEmptyFields(cut);
+        fields = std::move(cut.fields);
+        fieldsCut = true;
+    }
+    return fields;
+}
+
 std::string MatchName(std::string_view name, const LayoutDialect& dialect) {
     std::string match;
-    for (char c : TrimmedBlanks(name))
-        if (dialect.blanksInSectionNames || !IsBlank(c))
-            match += c;
-    return dialect.lineEntries ? ToLowerAscii(match) : match;
+    AssignMatchName(match, name, dialect);
+    return match;
 }
 
 size_t SectionStartBefore(std::string_view text, size_t position) {
@@ -240,6 +300,21 @@ size_t BodyEndBefore(std::string_view text, size_t begin, size_t end) {
     return end;
 }
 
+// Whether a section's name is one of `matches`, told without making its
+// match where the dialect keeps blanks inside names: a save of a few parts
+// passes over thousands of sections.
+bool NamesOneOf(std::string_view name, const std::vector<std::string>& matches,
+                const LayoutDialect& dialect) {
+    if (!dialect.blanksInSectionNames) {
+        const std::string match = MatchName(name, dialect);
+        return std::find(matches.begin(), matches.end(), match) != matches.end();
+    }
+    name = WithoutEndBlanks(name);
+    return std::any_of(matches.begin(), matches.end(), [&](const std::string& match) {
+        return dialect.lineEntries ? EqualsNoCase(name, match) : name == match;
+    });
+}
+
 // CANopen sections are found by their "[" alone: the lines between two
 // headers are looked at only from the end, for the blank and comment lines
 // that do not belong to the body. With `only`, the other sections are
@@ -247,6 +322,7 @@ size_t BodyEndBefore(std::string_view text, size_t begin, size_t end) {
 LayoutText CutLineSections(std::string_view text, const LayoutDialect& dialect,
                            const std::vector<std::string>* only = nullptr) {
     LayoutText out{text, {}};
+    std::string match;
     bool open = false; // the last section's end is not known yet
     const auto close = [&](size_t end) {
         if (!open)
@@ -262,12 +338,13 @@ LayoutText CutLineSections(std::string_view text, const LayoutDialect& dialect,
         if (!IsHeader(text, line))
             continue; // a "[" inside a value or comment
         close(line.begin);
-        std::string match = MatchName(SectionName(text, line), dialect);
-        if (only != nullptr && std::find(only->begin(), only->end(), match) == only->end())
+        const std::string_view name = SectionName(text, line);
+        if (only != nullptr && !NamesOneOf(name, *only, dialect))
             continue;
+        AssignMatchName(match, name, dialect);
         LayoutSection& section = out.sections.emplace_back();
         section.header = {line.begin, line.next};
-        section.match = std::move(match);
+        section.match = match;
         open = true;
     }
     close(text.size());

@@ -27,9 +27,20 @@ struct LayoutField {
 struct LayoutEntry {
     Span whole; // whole lines where the entry has them to itself
     Span key;
-    size_t end = 0;    // the ";" (or the line's end) behind the last field
-    std::string match; // the key as the reader matches it
-    std::vector<LayoutField> fields;
+    size_t end = 0;        // the ";" (or the line's end) behind the last field
+    std::string match;     // the key as the reader matches it
+    std::string_view text; // all of the text the entry was cut from
+
+    // What follows the key up to `end`: two entries whose bodies are the
+    // same bytes have the same fields.
+    std::string_view Body() const { return text.substr(key.end, end - key.end); }
+    // The fields, cut at the first call: most entries of a large file are
+    // the same in both renders, told by their bodies alone, and a
+    // DeviceNet parameter has two dozen fields.
+    const std::vector<LayoutField>& Fields() const;
+
+    mutable std::vector<LayoutField> fields; // complete once fieldsCut is set
+    mutable bool fieldsCut = false;
 };
 
 struct LayoutSection {

@@ -8,6 +8,8 @@
 #include "ScriptedUserInterface.h"
 #include "TestFiles.h"
 
+#include "canopen/CANopenReader.h"
+#include "canopen/CANopenWriter.h"
 #include "dictionaries/EDSTextHelper.h"
 #include "door/EDSDoc.h"
 #include "editing/CellCommit.h"
@@ -246,11 +248,12 @@ TEST(KeptSave, NextSaveStartsFromTheFileWritten) {
     EXPECT_EQ(saved.size(), model.Header.SourceText->size()) << "one value changed in place";
 }
 
-// The document set renders a file as read only at its first change: a
-// file opened and saved unchanged is written as its bytes and holds no
-// render. After a save in Corvid's layout the model is no longer what its
-// text reads as, so the next change must not take its render from it.
-TEST(KeptSave, DoorRendersTheFileAsReadAtItsFirstChange) {
+// The document set renders a file as read only once a change leaves the
+// reach unknown: a file saved unchanged, or changed only in parts the reach
+// follows, holds no render. The render is the model's before that change
+// when it was still as read, and else its text's: after a save in Corvid's
+// layout the model is no longer what its text reads as.
+TEST(KeptSave, DoorRendersTheFileAsReadOnceTheReachIsUnknown) {
     ::setenv("SOURCE_DATE_EPOCH", "1709629503", 1); // kSaveTime
     test::TempFolder folder;
     const std::string text = test::ReadFile(std::string(CORVID_SAMPLES_DIR) + "/servo_drive.eds");
@@ -264,21 +267,34 @@ TEST(KeptSave, DoorRendersTheFileAsReadAtItsFirstChange) {
         EXPECT_TRUE(doc.WriteFile(id, path, layout, changedLines, error)) << error;
         return test::ReadFile(path);
     };
+    const auto renderOfText = [&](EDSFileId id) {
+        CCANopenEDS asRead;
+        LoadCANopenEDSText(asRead, *doc.FileModel<CCANopenEDS>(id)->Header.SourceText, path);
+        return FormatCANopenEDS(asRead);
+    };
+    const auto insertObject = [&](EDSFileId id) {
+        EXPECT_TRUE(
+            doc.Commit(id, ObjectRecordChange{NewRecord(kCategoryOptional, {}), "1010"}).Stored());
+    };
 
     const EDSFileId id = *doc.AddFileText(EDSKind::CANopen, text, path);
     const EDSFileHeader& header = doc.FileModel<CCANopenEDS>(id)->Header;
     EXPECT_EQ(Save(id, CEDSDoc::Layout::Kept), text);
-    EXPECT_FALSE(header.SourceRender);
     Commit(doc, id, "DeviceInfo", "VendorName", "Value", "Other Motion Ltd.");
-    EXPECT_TRUE(header.SourceRender);
     Commit(doc, id, "ManufacturerObjects", "2000", "Default Value", "0x64");
+    EXPECT_FALSE(header.SourceRender);
     EXPECT_EQ(Save(id, CEDSDoc::Layout::Kept),
               test::ReadFile(fs::path(CORVID_TEST_DATA_DIR) / "kept" / "servo_drive_values.eds"));
+    const std::string savedAsRead = renderOfText(id);
+    insertObject(id);
+    ASSERT_TRUE(header.SourceRender);
+    EXPECT_EQ(*header.SourceRender, savedAsRead);
 
     const EDSFileId other = *doc.AddFileText(EDSKind::CANopen, text, path);
     Save(other, CEDSDoc::Layout::Corvid);
     Commit(doc, other, "DeviceInfo", "VendorName", "Value", "Other Motion Ltd.");
-    EXPECT_FALSE(doc.FileModel<CCANopenEDS>(other)->Header.SourceRender);
+    ASSERT_TRUE(doc.FileModel<CCANopenEDS>(other)->Header.SourceRender);
+    EXPECT_EQ(*doc.FileModel<CCANopenEDS>(other)->Header.SourceRender, renderOfText(other));
     auto reread = Loaded<CCANopenEDS>(path);
     Set(reread, "DeviceInfo", "VendorName", "Value", "Other Motion Ltd.");
     EXPECT_EQ(Save(other, CEDSDoc::Layout::Kept), FormatKeptLayout(reread, kSaveTime).text);

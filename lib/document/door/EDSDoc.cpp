@@ -70,7 +70,7 @@ bool CEDSDoc::RemoveFile(EDSKind kind, size_t position) {
         list.erase(list.begin() + static_cast<std::ptrdiff_t>(position));
         std::vector<EDSFileId>& ids = ids_[Slot(kind)];
         histories_.erase(ids[position].Value);
-        rendersDue_.erase(ids[position].Value);
+        asRead_.erase(ids[position].Value);
         reaches_.erase(ids[position].Value);
         ids.erase(ids.begin() + static_cast<std::ptrdiff_t>(position));
         removed = true;
@@ -136,7 +136,6 @@ EDSCommitted CEDSDoc::Commit(EDSFileId id, EDSChange change) {
     // what was asked, not what the rule made of the values it moved out.
     const EDSChange told = change;
     CEDSHistory& history = histories_.at(id.Value);
-    KeepRenderAsRead(*file);
     const size_t done = history.DoneCount();
     EDSCommitted committed;
     ForEachList([&](auto& list) {
@@ -144,6 +143,8 @@ EDSCommitted CEDSDoc::Commit(EDSFileId id, EDSChange change) {
             committed = CommitToHistory(*list[file->position], history, std::move(change), ui_);
     });
     reaches_.at(id.Value).Follow(history, done);
+    if (history.DoneCount() != done)
+        KeepRenderAsRead(*file, history, done);
     if (!committed.Stored())
         return committed;
     const bool stepped =
@@ -220,11 +221,12 @@ void CEDSDoc::OpenPath(const std::string& path) {
                           std::string(doc_texts::kUnreadable) + error + "\r\n");
         return;
     }
-    WithKind(DetectEDSKindText(path, text),
-             [&]<typename Model>(std::type_identity<Model>) { OpenAs<Model>(path, text); });
+    WithKind(DetectEDSKindText(path, text), [&]<typename Model>(std::type_identity<Model>) {
+        OpenAs<Model>(path, std::move(text));
+    });
 }
 
-template <typename Model> void CEDSDoc::OpenAs(const std::string& path, std::string_view text) {
+template <typename Model> void CEDSDoc::OpenAs(const std::string& path, std::string text) {
     std::string opened(doc_texts::kOpenFile);
     ui_.AppendMessage(opened + path + std::string(EDSDocKind<Model>::kOpenedText));
     for (const auto& model : Files<Model>()) {
@@ -233,10 +235,10 @@ template <typename Model> void CEDSDoc::OpenAs(const std::string& path, std::str
             return;
         }
     }
-    AddFileText(EDSDocKind<Model>::kKind, text, path);
+    AddFileText(EDSDocKind<Model>::kKind, std::move(text), path);
 }
 
-std::optional<EDSFileId> CEDSDoc::AddFileText(EDSKind kind, std::string_view text,
+std::optional<EDSFileId> CEDSDoc::AddFileText(EDSKind kind, std::string text,
                                               const std::string& path) {
     std::optional<EDSFileId> id;
     WithKind(kind, [&]<typename Model>(std::type_identity<Model>) {
@@ -244,7 +246,7 @@ std::optional<EDSFileId> CEDSDoc::AddFileText(EDSKind kind, std::string_view tex
         EDSDocKind<Model>::LoadText(*model, text, path);
         // The bytes as read stay with the model: a save writes them back
         // wherever the user changed nothing.
-        model->Header.SourceText = std::string(text);
+        model->Header.SourceText = std::move(text);
         id = AddFile(std::move(model));
     });
     return id;
@@ -348,20 +350,20 @@ bool CEDSDoc::Write(EDSFileRef file, const std::string& path, const std::string&
         if (model.Header.SourceText && layout == Layout::Kept) {
             // Unchanged since it was read, the file is saved as the bytes
             // read, without rendering it; it stays as its text reads.
-            if (rendersDue_.contains(id)) {
+            if (asRead_.contains(id)) {
                 changedLines = 0;
                 written = SaveFileReplacing(path, *model.Header.SourceText, error);
             } else {
                 CKeptReach& reach = reaches_.at(id);
                 written = WriteKeptLayout(model, path, SaveTimeNow(), &reach, changedLines, error);
                 if (written)
-                    KeptSaved(id, model.Header);
+                    KeptSaved(id);
             }
         } else if (WriteCorvidLayout(model, path, error)) {
             // Read back, Corvid's layout may give another model than this
             // one: its render is no longer the render of its text, and what
             // a change touches no longer tells what differs from it.
-            rendersDue_.erase(id);
+            asRead_.erase(id);
             reaches_.at(id).Forget();
             written = true;
         }
@@ -370,19 +372,32 @@ bool CEDSDoc::Write(EDSFileRef file, const std::string& path, const std::string&
 }
 
 // The model is what its new text reads as: the next change starts a new
-// reach, and takes the render as read when the save made none.
-void CEDSDoc::KeptSaved(uint32_t id, const EDSFileHeader& header) {
+// reach.
+void CEDSDoc::KeptSaved(uint32_t id) {
     reaches_.at(id).Reset();
-    if (!header.SourceRender)
-        rendersDue_.insert(id);
+    asRead_.insert(id);
 }
 
-void CEDSDoc::KeepRenderAsRead(EDSFileRef file) {
-    if (rendersDue_.erase(IdAt(file)->Value) == 0)
+// After a step: a save in the file's own layout needs the whole render as
+// read once the reach no longer tells what changed. Taken the step after
+// the file was as read, it is the render of the model before that step;
+// later, the text is read again for it.
+void CEDSDoc::KeepRenderAsRead(EDSFileRef file, const CEDSHistory& history, size_t doneBefore) {
+    const uint32_t id = IdAt(file)->Value;
+    const bool wasAsRead = asRead_.erase(id) > 0;
+    if (reaches_.at(id).Known())
         return;
+    const bool undone = history.DoneCount() < doneBefore;
     ForEachList([&](auto& list) {
-        if (KindOf<std::decay_t<decltype(list)>> == file.kind)
-            KeepSourceRender(*list[file.position]);
+        if (KindOf<std::decay_t<decltype(list)>> != file.kind)
+            return;
+        auto& model = *list[file.position];
+        if (!model.Header.SourceText || model.Header.SourceRender)
+            return;
+        if (wasAsRead)
+            KeepRenderBefore(model, undone ? *history.RedoStep() : *history.UndoStep(), undone);
+        else
+            KeepRenderOfText(model);
     });
 }
 

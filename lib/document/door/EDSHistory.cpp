@@ -15,11 +15,48 @@ template <typename Model> EDSCommitted Move(Model& model, const EDSStep* step, b
 }
 
 template <typename Model>
+void RecordStep(const Model& model, CEDSHistory& history, const EDSChange& asked,
+                const EDSCommitted& committed, ModelPatch<Model> patch) {
+    StepLabel label = LabelStep(model, asked, committed);
+    history.Record({std::move(label.Name), std::move(label.Section), std::move(patch)});
+}
+
+// The object whose cell a change of a CANopen object page names, by its
+// place in the list; none for any other change.
+std::optional<size_t> ObjectOfCell(const CCANopenEDS& model, const EDSChange& change) {
+    const auto* cell = std::get_if<CellChange>(&change);
+    if (cell == nullptr || ObjectListCategory(cell->Section) == 0)
+        return std::nullopt;
+    const std::optional<ObjectKey> key = ParseObjectRowKey(cell->RowKey);
+    if (!key)
+        return std::nullopt;
+    const FindResult found = FindObject(model.Objects, key->Index);
+    return found.relation == FindRelation::Found ? found.position : std::nullopt;
+}
+
+// Such a cell changes its object alone, in place (CommitCell): the step is
+// found from a copy of that object instead of the file's thousands.
+EDSCommitted CommitObjectCell(CCANopenEDS& model, CEDSHistory& history, EDSChange change,
+                              size_t position, IUserInterface& ui) {
+    CANopenObject before = model.Objects[position];
+    const EDSChange asked = change;
+    EDSCommitted committed = ApplyChange(model, std::move(change), ui);
+    if (committed.Stored() && model.Objects[position] != before)
+        RecordStep(model, history, asked, committed,
+                   ModelParts<CCANopenEDS>::InPlace<&CCANopenEDS::Objects>(
+                       position, std::move(before), model.Objects[position]));
+    return committed;
+}
+
+template <typename Model>
 EDSCommitted Commit(Model& model, CEDSHistory& history, EDSChange change, IUserInterface& ui) {
     if (std::holds_alternative<UndoChange>(change))
         return Move(model, history.StepBack(), true);
     if (std::holds_alternative<RedoChange>(change))
         return Move(model, history.StepForward(), false);
+    if constexpr (std::is_same_v<Model, CCANopenEDS>)
+        if (const std::optional<size_t> object = ObjectOfCell(model, change))
+            return CommitObjectCell(model, history, std::move(change), *object, ui);
     // The whole model is looked at once, before and after; only what
     // differs stays with the step.
     const auto before = ModelParts<Model>::Take(model);
@@ -27,10 +64,8 @@ EDSCommitted Commit(Model& model, CEDSHistory& history, EDSChange change, IUserI
     EDSCommitted committed = ApplyChange(model, std::move(change), ui);
     if (!committed.Stored())
         return committed;
-    if (auto patch = ModelParts<Model>::Diff(before, model)) {
-        StepLabel label = LabelStep(model, asked, committed);
-        history.Record({std::move(label.Name), std::move(label.Section), std::move(*patch)});
-    }
+    if (auto patch = ModelParts<Model>::Diff(before, model))
+        RecordStep(model, history, asked, committed, std::move(*patch));
     return committed;
 }
 

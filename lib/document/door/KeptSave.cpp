@@ -58,11 +58,13 @@ template <typename Model> std::string_view RenderAsRead(const Model& model, std:
 
 // The kept-layout text from the parts the changes touched alone, each
 // rendered as read and as it is now; the stamp's section is one of them.
-// None when only the whole render can tell where a change goes, and for a
-// model Corvid made (saved once, it has a text too), whose objects the
-// writer gives every key.
-std::optional<KeptLayoutResult> FormatKeptParts(CCANopenEDS& model, const StampTime& time,
-                                                const CKeptReach& reach) {
+// `stamp` is called once the parts differ from what was read, and tells
+// whether it changed the model. None when only the whole render can tell
+// where a change goes, and for a model Corvid made (saved once, it has a
+// text too), whose objects the writer gives every key.
+template <typename Stamp>
+std::optional<KeptLayoutResult> MergeKeptParts(const CCANopenEDS& model, const CKeptReach& reach,
+                                               Stamp&& stamp) {
     if (!model.FileInfo.Given.Read())
         return std::nullopt;
     const KeptPart stampPart{std::string(kFileInfoSection), std::nullopt};
@@ -81,14 +83,14 @@ std::optional<KeptLayoutResult> FormatKeptParts(CCANopenEDS& model, const StampT
     std::string current = renderNow();
     if (current == asRead)
         return KeptLayoutResult{*model.Header.SourceText, 0};
-    if (StampModification(KeysOf(model), time))
+    if (stamp())
         current = renderNow();
     return MergePartsIntoSource(*model.Header.SourceText, asRead, current, kCANopenLayout);
 }
 
 // DeviceNet and EtherNet/IP changes leave the reach unknown.
-template <typename Model>
-std::optional<KeptLayoutResult> FormatKeptParts(Model&, const StampTime&, const CKeptReach&) {
+template <typename Model, typename Stamp>
+std::optional<KeptLayoutResult> MergeKeptParts(const Model&, const CKeptReach&, Stamp&&) {
     return std::nullopt;
 }
 
@@ -106,7 +108,8 @@ KeptLayoutResult FormatKept(Model& model, const StampTime& time, const CKeptReac
         return {*render, 0};
     }
     if (reach != nullptr && reach->Known())
-        if (std::optional<KeptLayoutResult> parts = FormatKeptParts(model, time, *reach))
+        if (std::optional<KeptLayoutResult> parts = MergeKeptParts(
+                model, *reach, [&] { return StampModification(KeysOf(model), time); }))
             return std::move(*parts);
     std::string scratch;
     const std::string_view before = RenderAsRead(model, scratch);
@@ -135,15 +138,34 @@ template <typename Model> void KeepSourceRender(Model& model) {
     model.Header.SourceRender = EDSDocKind<Model>::Format(model);
 }
 
+template <typename Model> void KeepRenderBefore(Model& model, const EDSStep& step, bool undone) {
+    const ModelPatch<Model>& patch = std::get<ModelPatch<Model>>(step.Patch);
+    ModelParts<Model>::Apply(model, patch, !undone);
+    KeepSourceRender(model);
+    ModelParts<Model>::Apply(model, patch, undone);
+}
+
+template <typename Model> void KeepRenderOfText(Model& model) {
+    if (!model.Header.SourceText || model.Header.SourceRender)
+        return;
+    std::string render;
+    RenderAsRead(model, render);
+    model.Header.SourceRender = std::move(render);
+}
+
 template <typename Model>
 KeptLayoutResult FormatKeptLayout(Model& model, const StampTime& time, const CKeptReach* reach) {
     std::optional<std::string> render;
     return FormatKept(model, time, reach, render);
 }
 
-template <typename Model> std::string KeptLayoutText(const Model& model) {
+template <typename Model> std::string KeptLayoutText(const Model& model, const CKeptReach* reach) {
     if (!model.Header.SourceText)
         return EDSDocKind<Model>::Format(model);
+    if (reach != nullptr && reach->Known())
+        if (std::optional<KeptLayoutResult> parts =
+                MergeKeptParts(model, *reach, [] { return false; }))
+            return std::move(parts->text);
     std::string scratch;
     return MergeIntoSource(*model.Header.SourceText, RenderAsRead(model, scratch),
                            EDSDocKind<Model>::Format(model), EDSDocKind<Model>::kLayout)
@@ -193,8 +215,10 @@ std::optional<std::string> FollowedFileName(const CCANopenEDS& model, const std:
 
 #define CORVID_KEPT_SAVE(Model)                                                                    \
     template void KeepSourceRender(Model&);                                                        \
+    template void KeepRenderBefore(Model&, const EDSStep&, bool);                                  \
+    template void KeepRenderOfText(Model&);                                                        \
     template KeptLayoutResult FormatKeptLayout(Model&, const StampTime&, const CKeptReach*);       \
-    template std::string KeptLayoutText(const Model&);                                             \
+    template std::string KeptLayoutText(const Model&, const CKeptReach*);                          \
     template bool WriteKeptLayout(Model&, const std::string&, const StampTime&, const CKeptReach*, \
                                   size_t&, std::string&);                                          \
     template bool WriteCorvidLayout(Model&, const std::string&, std::string&);

@@ -32,10 +32,15 @@ const std::string& SpeltAs(const std::string& sectionName, const std::string& na
     return sectionName.empty() ? name : sectionName;
 }
 
+// Most objects keep nothing: a section is named only when it has lines, as
+// the tree counts them in every file of thousands of objects.
 void AddObject(std::vector<KeptGroup>& groups, const CANopenObject& object) {
-    AddEntries(groups, ObjectSectionName(object.Index), object.KeptLines.Lines());
+    if (!object.KeptLines.empty())
+        AddEntries(groups, ObjectSectionName(object.Index), object.KeptLines.Lines());
     for (const CANopenObject& sub : object.SubObjects)
-        AddEntries(groups, SubIndexSectionName(object.Index, sub.SubIndex), sub.KeptLines.Lines());
+        if (!sub.KeptLines.empty())
+            AddEntries(groups, SubIndexSectionName(object.Index, sub.SubIndex),
+                       sub.KeptLines.Lines());
 }
 
 } // namespace

@@ -6,6 +6,8 @@ namespace corvid {
 
 CheckFindings CheckOpenFile(const CEDSDoc& doc, EDSFileRef file) {
     CheckFindings findings;
+    const std::optional<EDSFileId> id = doc.IdAt(file);
+    const CKeptReach* reach = id ? doc.Reach(*id) : nullptr;
     doc.Visit(file, [&]<typename Model>(const Model& model) {
         const EDSFileHeader& header = model.Header;
         const std::string& path = !header.SavePathName.empty() ? header.SavePathName
@@ -13,9 +15,10 @@ CheckFindings CheckOpenFile(const CEDSDoc& doc, EDSFileRef file) {
                                                                : header.Title;
         // A file unchanged since it was read or saved is the text it holds;
         // only an edited one needs the writer's render, which costs a read
-        // and two writes of the whole file.
+        // and two writes of the whole file unless the reach names the parts
+        // the changes touched.
         const bool unchanged = header.SourceText && (header.Flags & FLAG_MODIFIED) == 0;
-        const std::string edited = unchanged ? std::string() : KeptLayoutText(model);
+        const std::string edited = unchanged ? std::string() : KeptLayoutText(model, reach);
         findings =
             CheckEDSText(EDSDocKind<Model>::kKind, unchanged ? *header.SourceText : edited, path);
     });

@@ -67,7 +67,7 @@ public:
         histories_.emplace(id.Value, CEDSHistory(StartsSaved(model->Header)));
         reaches_.emplace(id.Value, CKeptReach());
         if (StartsSaved(model->Header))
-            rendersDue_.insert(id.Value);
+            asRead_.insert(id.Value);
         list.push_back(std::move(model));
         ids_[Slot(EDSDocKind<Model>::kKind)].push_back(id);
         if (fileAdded_)
@@ -82,10 +82,10 @@ public:
         return AddFile(std::move(model));
     }
 
-    // Reads `text` with the reader of `kind` and adds the file; none for
-    // Unknown. A file that was opened is read from its text once.
-    std::optional<EDSFileId> AddFileText(EDSKind kind, std::string_view text,
-                                         const std::string& path);
+    // Reads `text` with the reader of `kind` and adds the file, which keeps
+    // the text; none for Unknown. A file that was opened is read from its
+    // text once.
+    std::optional<EDSFileId> AddFileText(EDSKind kind, std::string text, const std::string& path);
 
     // Called after every AddFile, so a window shows a file's root while
     // later files are still loading, whoever added it (open or generation).
@@ -140,8 +140,8 @@ public:
     // The file's undo history; nullptr when there is no such file.
     const CEDSHistory* History(EDSFileId id) const;
 
-    // What the changes since the file's render as read touched; nullptr
-    // when there is no such file.
+    // What the changes since the file was last what its text reads as
+    // touched; nullptr when there is no such file.
     const CKeptReach* Reach(EDSFileId id) const;
 
     using ChangeListener = std::function<void(EDSFileId, const EDSChange&)>;
@@ -232,7 +232,7 @@ private:
     EDSFileHeader* FindHeader(EDSFileRef file) const;
     static bool StartsSaved(const EDSFileHeader& header);
 
-    template <typename Model> void OpenAs(const std::string& path, std::string_view text);
+    template <typename Model> void OpenAs(const std::string& path, std::string text);
     void OpenPath(const std::string& path);
 
     SaveResult Save(EDSFileRef file, bool askPath);
@@ -251,8 +251,8 @@ private:
     // Save As to another name: a CANopen FileName that named the file saved
     // before names the new one, as an edit of the file.
     void FollowFileName(EDSFileRef file, const std::string& before, const std::string& after);
-    void KeepRenderAsRead(EDSFileRef file);
-    void KeptSaved(uint32_t id, const EDSFileHeader& header);
+    void KeepRenderAsRead(EDSFileRef file, const CEDSHistory& history, size_t doneBefore);
+    void KeptSaved(uint32_t id);
 
     IUserInterface& ui_;
     std::tuple<FileList<CCANopenEDS>, FileList<CDeviceNetEDS>, FileList<CEtherNetIPEDS>> lists_;
@@ -266,10 +266,11 @@ private:
     std::array<std::vector<EDSFileId>, std::tuple_size_v<EDSModels>> ids_;
     uint32_t lastId_ = 0;
     std::map<uint32_t, CEDSHistory> histories_; // by EDSFileId::Value
-    // Files still exactly what their text reads as, whose render as read is
-    // not kept yet: it is taken at the first change, so a file opened and
-    // never changed costs no render and no memory beyond its text.
-    std::set<uint32_t> rendersDue_;
+    // Files still exactly what their text reads as: saved, they are that
+    // text. The render as read is taken only when a change leaves the reach
+    // unknown, so a file opened and never changed, or changed in parts the
+    // reach follows, costs no render and no memory beyond its text.
+    std::set<uint32_t> asRead_;
     std::map<uint32_t, CKeptReach> reaches_; // by EDSFileId::Value
     std::vector<std::pair<size_t, ChangeListener>> listeners_;
     size_t lastListener_ = 0;

@@ -20,6 +20,15 @@ namespace corvid {
 // first change.
 template <typename Model> void KeepSourceRender(Model& model);
 
+// The same for a model one step away from what its text reads as: `step`
+// was just done, or with `undone` taken back. The step is reversed for the
+// render and done again, which costs a render and no read of the text.
+template <typename Model> void KeepRenderBefore(Model& model, const EDSStep& step, bool undone);
+
+// Keeps the render as read, found by reading the text again, where the
+// model has a text and no such render yet.
+template <typename Model> void KeepRenderOfText(Model& model);
+
 // The text a save in the file's own layout writes (Corvid's layout for a
 // model without a text of its own). When the model differs from what was read, the
 // modification keys the file has (CANopen ModificationDate and
@@ -32,7 +41,9 @@ KeptLayoutResult FormatKeptLayout(Model& model, const StampTime& time,
 
 // The same text without touching the modification keys, for reading what
 // a save would write (the check of an open file) without changing the model.
-template <typename Model> std::string KeptLayoutText(const Model& model);
+// With a known `reach`, as FormatKeptLayout.
+template <typename Model>
+std::string KeptLayoutText(const Model& model, const CKeptReach* reach = nullptr);
 
 // Saves in the file's own layout and takes the text written as the one the
 // next save starts from. False with the system's reason when nothing was

@@ -110,6 +110,13 @@ template <typename E> struct Part<std::vector<E>> {
     }
 };
 
+template <auto A, auto B> constexpr bool SameMember() {
+    if constexpr (std::is_same_v<decltype(A), decltype(B)>)
+        return A == B;
+    else
+        return false;
+}
+
 // The parts named by Members, snapshot and patch alike, each in the form
 // its Part gives.
 template <typename Model, auto... Members> struct Parts {
@@ -133,7 +140,26 @@ template <typename Model, auto... Members> struct Parts {
         ApplyAll(model, patch, undo, std::index_sequence_for<decltype(Members)...>{});
     }
 
+    // The patch of a change that made the entry at `position` of the list
+    // `Member` into `after` in place, and changed nothing else: what Diff
+    // finds, without a snapshot of the whole model.
+    template <auto Member>
+    static Patch InPlace(size_t position, typename PartOf<Member>::Value before,
+                         typename PartOf<Member>::Value after) {
+        Patch patch;
+        std::get<PlaceOf<Member>()>(patch).emplace(
+            typename PartOf<Member>::Patch{position, {std::move(before)}, {std::move(after)}});
+        return patch;
+    }
+
 private:
+    template <auto Member> static constexpr size_t PlaceOf() {
+        size_t place = 0;
+        size_t at = 0;
+        ((SameMember<Member, Members>() ? place = at++ : at++), ...);
+        return place;
+    }
+
     template <size_t... I>
     static Patch DiffAll(const Snapshot& before, const Model& now, std::index_sequence<I...>) {
         return {PartOf<Members>::Diff(std::get<I>(before), now.*Members)...};

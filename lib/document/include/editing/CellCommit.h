@@ -64,6 +64,8 @@ std::string QuotedEDSText(std::string_view text);
 // `page`, which must outlive the edit.
 CellEdit EditOfCell(const Page& page, size_t row, size_t column, std::string_view text);
 
+// A cell of a CANopen object page changes the object its row names alone,
+// in place: the undo history takes only that object's copy before it.
 CommitResult CommitCell(CCANopenEDS& model, const CellEdit& edit);
 CommitResult CommitCell(CDeviceNetEDS& model, const CellEdit& edit);
 CommitResult CommitCell(CEtherNetIPEDS& model, const CellEdit& edit);
