@@ -52,10 +52,16 @@ void TrimBlanks(std::string& text) {
     text.erase(last.base(), text.end());
 }
 
+std::string_view TrimmedBlanksView(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
 std::string TrimmedBlanks(std::string_view text) {
-    std::string copy(text);
-    TrimBlanks(copy);
-    return copy;
+    return std::string(TrimmedBlanksView(text));
 }
 
 void SqueezeKey(std::string& line) {

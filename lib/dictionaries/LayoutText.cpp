@@ -76,19 +76,10 @@ std::string_view SectionName(std::string_view text, const Line& line) {
     return text.substr(line.first + 1, end - line.first - 1);
 }
 
-std::string_view WithoutEndBlanks(std::string_view name) {
-    const auto blankOrTab = [](char c) { return c == ' ' || c == '\t'; };
-    while (!name.empty() && blankOrTab(name.front()))
-        name.remove_prefix(1);
-    while (!name.empty() && blankOrTab(name.back()))
-        name.remove_suffix(1);
-    return name;
-}
-
 // The name as matched, made in `match`: one string's room serves every
 // section of a file of thousands.
 void AssignMatchName(std::string& match, std::string_view name, const LayoutDialect& dialect) {
-    name = WithoutEndBlanks(name);
+    name = TrimmedBlanksView(name);
     match.clear();
     for (char c : name)
         if (dialect.blanksInSectionNames || !IsBlank(c))
@@ -309,7 +300,7 @@ bool NamesOneOf(std::string_view name, const std::vector<std::string>& matches,
         const std::string match = MatchName(name, dialect);
         return std::find(matches.begin(), matches.end(), match) != matches.end();
     }
-    name = WithoutEndBlanks(name);
+    name = TrimmedBlanksView(name);
     return std::any_of(matches.begin(), matches.end(), [&](const std::string& match) {
         return dialect.lineEntries ? EqualsNoCase(name, match) : name == match;
     });

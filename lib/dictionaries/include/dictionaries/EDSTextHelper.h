@@ -16,6 +16,8 @@ inline constexpr std::string_view kIndentText = "     ";
 // Removes leading and trailing spaces and tabs; blanks inside stay.
 void TrimBlanks(std::string& text);
 std::string TrimmedBlanks(std::string_view text);
+// The same text as a view of `text`, for lookups that keep no copy.
+std::string_view TrimmedBlanksView(std::string_view text);
 
 // Removes every space and tab in front of the first "="; a line without "="
 // stays as it is.
