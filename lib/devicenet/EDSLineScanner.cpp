@@ -1,158 +1,19 @@
 #include "devicenet/EDSLineScanner.h"
 
+#include "EDSLineCleaner.h"
+
 #include "dictionaries/EDSTextHelper.h"
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 
 namespace corvid {
 
-namespace {
-
-// What a character is to line cleaning. Plain characters and field stops
-// are kept, blanks outside quotes go; what the others do depends on where
-// they stand. A line end, a carriage return or a NUL ends a run of the
-// first three, so the run needs no bounds test of its own: the line's text
-// is followed by one of them (its line end, or the string's terminating
-// NUL).
-enum class LineClass : uint8_t { Plain, Blank, FieldStop, Quote, Comment, Edge };
-
-constexpr std::array<LineClass, 256> kLineClasses = [] {
-    std::array<LineClass, 256> classes{};
-    classes[' '] = LineClass::Blank;
-    classes['\t'] = LineClass::Blank;
-    classes['"'] = LineClass::Quote;
-    classes['$'] = LineClass::Comment;
-    for (const unsigned char c : {'=', ',', ';'})
-        classes[c] = LineClass::FieldStop;
-    for (const unsigned char c : {'\n', '\r', '\0'})
-        classes[c] = LineClass::Edge;
-    return classes;
-}();
-
-LineClass ClassOf(char c) {
-    return kLineClasses[static_cast<unsigned char>(c)];
-}
-
-// The classes a run of cleaning takes in as bits: kept (1), a field stop
-// (2), the run's end (4), so a character costs two additions, no branch.
-constexpr std::array<uint8_t, 256> kRunSteps = [] {
-    std::array<uint8_t, 256> steps{};
-    for (size_t c = 0; c < steps.size(); ++c) {
-        const LineClass kind = kLineClasses[c];
-        steps[c] = kind == LineClass::Plain       ? 1
-                   : kind == LineClass::Blank     ? 0
-                   : kind == LineClass::FieldStop ? 3
-                                                  : 4;
-    }
-    return steps;
-}();
-
-// Cleans the line text[read, stop) where it lies, writing from `write`
-// (never behind `read`), and returns where the cleaned line ends. Blanks
-// outside quotes go, a "$" outside quotes cuts the line; inside quotes
-// every character stays, the quotes too, and a quote left open runs to the
-// end of the line. text[stop] must be an Edge character. With kNote, the
-// field stops are noted in `noting` as they are written; its quote state
-// must be closed (the line's quotes then are the entry's).
-template <bool kNote>
-size_t CleanInPlace(char* const text, size_t read, const size_t stop, size_t write,
-                    CEntryFieldEnds* noting) {
-    size_t* ends = kNote ? noting->Room(stop - read) : nullptr;
-    for (;;) {
-        // Plain characters, blanks and field stops come mixed: each is
-        // stored, a blank is not kept, a stop is noted, with no branch
-        // between them.
-        char c = text[read];
-        uint8_t step = kRunSteps[static_cast<unsigned char>(c)];
-        while (step < 4) {
-            text[write] = c;
-            if constexpr (kNote) {
-                *ends = write;
-                ends += step >> 1;
-            }
-            write += step & 1;
-            c = text[++read];
-            step = kRunSteps[static_cast<unsigned char>(c)];
-        }
-        const LineClass kind = ClassOf(c);
-        if (kind == LineClass::Quote) {
-            // Quoted texts are long enough for a search to beat a loop.
-            const void* const found = std::memchr(text + read + 1, '"', stop - read - 1);
-            const size_t end =
-                found != nullptr ? size_t(static_cast<const char*>(found) - text) + 1 : stop;
-            if (write != read)
-                std::memmove(text + write, text + read, end - read);
-            write += end - read;
-            read = end;
-            if (kNote && found == nullptr)
-                noting->OpenQuote();
-            continue;
-        }
-        if (kind == LineClass::Comment || read >= stop)
-            break;
-        text[write++] = c; // an Edge character inside the line is kept like any byte
-        ++read;
-    }
-    if constexpr (kNote)
-        noting->Noted(ends);
-    return write;
-}
-
-// Noting while cleaning holds a place for every character of the line, so
-// a longer line is scanned once cleaned instead.
-constexpr size_t kLongestNotedLine = 4096;
-
-// CleanInPlace noting the field stops in `ends` when given, whatever its
-// quote state: when an earlier line of the entry left a quote open, this
-// line's quotes close what the entry counts as open, so its stops are
-// found by a scan of what the line became.
-size_t CleanInPlace(char* const text, size_t read, const size_t stop, size_t write,
-                    CEntryFieldEnds* ends) {
-    if (ends == nullptr)
-        return CleanInPlace<false>(text, read, stop, write, nullptr);
-    if (!ends->Quoted() && stop - read <= kLongestNotedLine)
-        return CleanInPlace<true>(text, read, stop, write, ends);
-    const size_t from = write;
-    write = CleanInPlace<false>(text, read, stop, write, nullptr);
-    ends->Scan(std::string_view(text, write), from);
-    return write;
-}
-
-// Onto the end of `out`, whose storage is reused from line to line: the
-// line is appended and cleaned where it lies, one copy.
-void NormalizeLineOnto(std::string& out, std::string_view line, HeaderLines headers) {
-    const size_t start = out.size();
-    out.append(line);
-    if (headers == HeaderLines::KeepAsWritten && line.starts_with('['))
-        return;
-    out.resize(CleanInPlace<false>(out.data(), start, out.size(), start, nullptr));
-}
-
-void NormalizeLineInto(std::string& out, std::string_view line, HeaderLines headers) {
-    out.clear();
-    NormalizeLineOnto(out, line, headers);
-}
-
-// Where the line that begins at `from` of `text` ends: at its line feed or
-// at the end of the text.
-size_t LineEnd(std::string_view text, size_t from) {
-    const void* const found = std::memchr(text.data() + from, '\n', text.size() - from);
-    return found != nullptr ? size_t(static_cast<const char*>(found) - text.data()) : text.size();
-}
-
-// The line's text without its line end: a carriage return in front of the
-// line feed, or at the end of the text, is not part of it.
-size_t RawEnd(std::string_view text, size_t from, size_t lineEnd) {
-    return lineEnd > from && text[lineEnd - 1] == '\r' ? lineEnd - 1 : lineEnd;
-}
-
-} // namespace
-
 std::string NormalizeLine(std::string_view line, HeaderLines headers) {
+    if (headers == HeaderLines::KeepAsWritten && line.starts_with('['))
+        return std::string(line);
     std::string result;
-    NormalizeLineInto(result, line, headers);
+    CleanTextOnto(result, line);
     return result;
 }
 
@@ -172,61 +33,33 @@ bool KeywordAt(std::string_view line, std::string_view keyword) {
     return line.starts_with(keyword);
 }
 
-bool CEDSLineSource::Take(std::string_view& raw) {
-    if (position_ >= text_.size())
-        return false;
-    const size_t end = LineEnd(text_, position_);
-    raw = text_.substr(position_, RawEnd(text_, position_, end) - position_);
-    lineOffset_ = position_;
-    raw_ = raw;
-    position_ = end + 1;
-    ++lineNumber_;
-    return true;
+void CEDSLineSource::Took(const CleanedLines& lines) {
+    lineOffset_ = lines.LastLine;
+    raw_ = text_.substr(lines.LastLine, lines.LastRawEnd - lines.LastLine);
+    position_ = lines.Next;
+    lineNumber_ += lines.Count;
 }
 
 bool CEDSLineSource::Next(std::string& line, HeaderLines headers) {
-    std::string_view raw;
-    if (!Take(raw))
+    if (position_ >= text_.size())
         return false;
-    NormalizeLineInto(line, raw, headers);
+    line.clear();
+    if (headers == HeaderLines::KeepAsWritten && text_[position_] == '[') {
+        Took(LineAt(text_, position_));
+        line = raw_;
+    } else {
+        Took(CleanLineOnto(line, text_, position_));
+    }
     return true;
 }
 
 bool CEDSLineSource::JoinRest(std::string& entry, CEntryFieldEnds* ends) {
-    while (!entry.ends_with(';')) {
-        if (position_ >= text_.size())
-            return false;
-        // No line in front of the next ";" can end the entry: the lines up
-        // to the one holding it are appended at once and cleaned where they
-        // lie, each line as Next would clean it.
-        const size_t semicolon = std::min(text_.find(';', position_), text_.size());
-        const size_t chunkEnd = semicolon < text_.size()
-                                    ? std::min(LineEnd(text_, semicolon) + 1, text_.size())
-                                    : text_.size();
-        const size_t start = entry.size();
-        entry.append(text_.data() + position_, chunkEnd - position_);
-        char* const text = entry.data();
-        size_t write = start;
-        size_t line = position_; // where the next line begins in text_
-        size_t lastLine = line;
-        size_t lastRawEnd = line;
-        int lines = 0;
-        while (line < chunkEnd && !(write > 0 && text[write - 1] == ';')) {
-            const size_t end = std::min(LineEnd(text_, line), chunkEnd);
-            lastLine = line;
-            lastRawEnd = RawEnd(text_, line, end);
-            write = CleanInPlace(text, start + (line - position_), start + (lastRawEnd - position_),
-                                 write, ends);
-            ++lines;
-            line = end + 1;
-        }
-        lineOffset_ = lastLine;
-        raw_ = std::string_view(text_.data() + lastLine, lastRawEnd - lastLine);
-        lineNumber_ += lines;
-        entry.resize(write);
-        position_ = line;
-    }
-    return true;
+    if (entry.ends_with(';'))
+        return true;
+    if (position_ >= text_.size())
+        return false;
+    Took(CleanEntryLinesOnto(entry, text_, position_, ends));
+    return entry.ends_with(';');
 }
 
 std::string_view CEDSLineSource::RawTextSince(size_t offset) const {
@@ -314,7 +147,7 @@ void CEntryFieldEnds::Scan(std::string_view entry, size_t from) {
         const char c = entry[i];
         if (c == '"') {
             quoted_ = !quoted_;
-        } else if (!quoted_ && ClassOf(c) == LineClass::FieldStop) {
+        } else if (!quoted_ && (c == '=' || c == ',' || c == ';')) {
             size_t* const end = Room(1);
             *end = i;
             Noted(end + 1);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <random>
 
 namespace corvid {
 namespace {
@@ -134,6 +135,53 @@ TEST(JoinEntry, NotedFieldEndsSplitAsTheJoinedText) {
             fields.emplace_back(field);
         EXPECT_EQ(fields, EntryFields(line));
         EXPECT_EQ(EntryFieldViews<3>(CEntryFieldCursor(line, ends)), EntryFieldViews<3>(line));
+    }
+}
+
+// Lines are cleaned 16 bytes a step where at least 32 bytes of text are
+// left, and a byte a step in the last ones. Generated texts, cleaned once
+// with a line of filler behind them and once at the very end of the text,
+// must give the same lines, entries and field ends, whatever falls on a
+// block's edge: blanks, quotes, comments, stops, a CR LF split in two.
+TEST(CEDSLineSource, BlockStepsCleanAsByteStepsDo) {
+    using namespace std::string_literals;
+    const std::array<std::string, 16> pieces = {"a",    "Bc",        " ",    "  ", "\t", "\"",
+                                                "$",    "=",         ",",    ";",  "\r", "\0"s,
+                                                "0x1F", "\"q ,;$\"", "\r\n", "\n"};
+    std::mt19937 random(7);
+    const std::string filler = "\n" + std::string(40, 'x');
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        for (unsigned count = random() % 24; count > 0; --count)
+            text += pieces[random() % pieces.size()];
+        SCOPED_TRACE(testing::PrintToString(text));
+        const std::string padded = text + filler;
+        CEDSLineSource blocks(padded);
+        CEDSLineSource bytes(text);
+        std::string line;
+        std::string other;
+        // Line by line.
+        while (bytes.Next(line)) {
+            ASSERT_TRUE(blocks.Next(other));
+            EXPECT_EQ(other, line);
+            EXPECT_EQ(bytes.RawLine(), blocks.RawLine());
+            EXPECT_EQ(NormalizeLine(bytes.RawLine()), line);
+        }
+        // As one entry, its field ends noted.
+        CEDSLineSource entryBlocks(padded);
+        CEDSLineSource entryBytes(text);
+        CEntryFieldEnds ends;
+        CEntryFieldEnds otherEnds;
+        if (!entryBytes.Next(line) || !JoinEntry(line, entryBytes, &ends))
+            continue;
+        ASSERT_TRUE(entryBlocks.Next(other));
+        ASSERT_TRUE(JoinEntry(other, entryBlocks, &otherEnds));
+        EXPECT_EQ(other, line);
+        EXPECT_EQ(entryBlocks.LineNumber(), entryBytes.LineNumber());
+        EXPECT_EQ(entryBlocks.RawLine(), entryBytes.RawLine());
+        EXPECT_EQ(EntryFieldViews<4>(CEntryFieldCursor(line, ends)), EntryFieldViews<4>(line));
+        EXPECT_EQ(EntryFieldViews<4>(CEntryFieldCursor(other, otherEnds)),
+                  EntryFieldViews<4>(other));
     }
 }
 

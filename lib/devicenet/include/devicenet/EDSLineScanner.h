@@ -19,6 +19,8 @@
 
 namespace corvid {
 
+struct CleanedLines;
+
 // How NormalizeLine treats a line that begins with "[". DeviceNet files
 // normalise it like any line; EtherNet/IP files keep a header line as
 // written (a header is still recognised by its beginning).
@@ -103,8 +105,8 @@ public:
 
 private:
     bool Next(std::string& line, HeaderLines headers);
-    // Takes the next line as written; false at the end of the text.
-    bool Take(std::string_view& raw);
+    // Moves on past the lines just cleaned or taken.
+    void Took(const CleanedLines& lines);
 
     std::string_view text_;
     size_t position_ = 0;
