@@ -2,8 +2,6 @@
 
 #include "dictionaries/EDSTextHelper.h"
 
-#include <algorithm>
-
 namespace corvid {
 
 namespace {
@@ -47,7 +45,12 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 }
 
 bool IsBlankLine(std::string_view line) {
-    return std::all_of(line.begin(), line.end(), IsBlankChar);
+    // A plain loop: readers ask about every field, and most fields end the
+    // loop at their first character, before an unrolled search is set up.
+    for (const char c : line)
+        if (!IsBlankChar(c))
+            return false;
+    return true;
 }
 
 std::optional<std::string> SectionHeaderName(std::string_view line) {
