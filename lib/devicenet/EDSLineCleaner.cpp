@@ -87,7 +87,7 @@ private:
     // What Run left: a quote, a "$", a line end character or the end of the
     // text (or nothing, where Run stopped at a line's start); returns where
     // cleaning goes on.
-    size_t Special(size_t read);
+    size_t RunEnd(size_t read);
     // The quoted text at `read`, copied as it is up to its closing quote;
     // one left open runs to the end of its line, which ends there.
     size_t Quoted(size_t read);
@@ -147,7 +147,7 @@ CleanedLines CLineCleaner::Clean(size_t read) {
     while (!done_) {
         read = ends_ == nullptr || scanLine_ ? Run<false>(read) : Run<true>(read);
         if (!done_)
-            read = Special(read);
+            read = RunEnd(read);
     }
     out_.resize(write_);
     return {lastLine_, RawEnd(text_, lastLine_, lastEnd_), lastEnd_ + 1, count_};
@@ -163,7 +163,7 @@ template <bool kNote> size_t CLineCleaner::Run(size_t read) {
 }
 
 #if defined(__SSE2__)
-// Sixteen characters a step: blanks, line ends and the characters Special
+// Sixteen characters a step: blanks, line ends and the characters RunEnd
 // takes are found by compares of the whole block, and each run of kept
 // characters between blanks is copied with one unaligned 16-byte store of
 // the text from its first character on. Those loads reach up to 31 bytes
@@ -200,8 +200,8 @@ template <bool kNote> size_t CLineCleaner::BlockRun(size_t read) {
         const unsigned feeds = Mask(block, '\n');
         const unsigned lineFeeds = LineEnds() ? feeds : 0;
         const unsigned dropped = returns & (lineFeeds >> 1);
-        const unsigned special = Mask(block, '"', '$') | (returns ^ dropped) | (feeds ^ lineFeeds);
-        const unsigned length = special != 0 ? unsigned(std::countr_zero(special)) : 16;
+        const unsigned runEnds = Mask(block, '"', '$') | (returns ^ dropped) | (feeds ^ lineFeeds);
+        const unsigned length = runEnds != 0 ? unsigned(std::countr_zero(runEnds)) : 16;
         const unsigned within = (1u << length) - 1;
         unsigned kept = ~(Mask(block, ' ', '\t') | dropped | lineFeeds) & within;
         unsigned lineEnds = lineFeeds & within;
@@ -247,7 +247,7 @@ template <bool kNote> size_t CLineCleaner::BlockRun(size_t read) {
         if (length == 16)
             continue;
         // A quoted text closed on its line is copied here, 16 bytes a store,
-        // rather than by Special; anything else is Special's.
+        // rather than by RunEnd; anything else is RunEnd's.
         const size_t close = text[read] == '"' ? QuoteEnd(read + 1) : size;
         if (close + 16 > size || text[close] != '"')
             break;
@@ -311,7 +311,7 @@ template <bool kNote> size_t CLineCleaner::ByteRun(size_t read) {
     return read;
 }
 
-size_t CLineCleaner::Special(size_t read) {
+size_t CLineCleaner::RunEnd(size_t read) {
     const size_t size = text_.size();
     if (read == size) {
         EndLine(size);
