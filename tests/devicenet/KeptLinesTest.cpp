@@ -74,6 +74,25 @@ TEST(DeviceNetKeptLines, ReaderNotesWhatItKeptWithItsLine) {
     EXPECT_EQ(model.ParamAt(1).Descriptor, 0x0210);
 }
 
+// A kept entry without its ";" runs up to the next entry or header; a "="
+// or "$" inside quotes ends nothing, and only the blank and comment lines
+// at its end are left out.
+TEST(DeviceNetKeptLines, KeptEntryEndsAtTheNextEntryCommentsAtItsEndLeftOut) {
+    const CDeviceNetEDS model = Read("[Params]\n"
+                                     "Enum1 = 0,\"a=b\",   $ first\n"
+                                     "\t1,\"On\"\n"
+                                     "\t\"$ kept\"\n"
+                                     "$ between\n"
+                                     " \t $ indented\n"
+                                     "\n"
+                                     "Enum2 = 3;\n"
+                                     "Enum3 = 4,\n"
+                                     "[Groups]\n");
+    EXPECT_EQ(model.Kept.EntriesOf("Params"),
+              (Strings{"Enum1 = 0,\"a=b\",   $ first", "\t1,\"On\"", "\t\"$ kept\"", "Enum2 = 3;",
+                       "Enum3 = 4,"}));
+}
+
 // An enumeration for a parameter the file does not have stays among the
 // other kept [EnumPar] lines where the file had it: moved behind them, it
 // could be read back as the continuation of a kept entry in front.

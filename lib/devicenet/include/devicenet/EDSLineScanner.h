@@ -90,9 +90,7 @@ public:
     // Where the line last taken begins in the text.
     size_t LineOffset() const { return lineOffset_; }
     // The lines from `offset` (a LineOffset()) up to the next line to be
-    // taken, as written.
-    std::vector<std::string> RawLinesSince(size_t offset) const;
-    // The same lines as one view of the text, line ends included.
+    // taken, as written: one view of the text, line ends included.
     std::string_view RawTextSince(size_t offset) const;
     // While `entry` does not end with ";", appends the next line,
     // normalised like any other (see NextPiece), noting the field ends in
@@ -197,6 +195,8 @@ int16_t ParseSigned16(std::string_view text);
 
 // The lines of a stretch of text as written, without their line ends.
 std::vector<std::string> RawLinesOf(std::string_view text);
+// The same, appended to `lines`.
+void AppendRawLines(std::string_view text, std::vector<std::string>& lines);
 
 // Where a section reader stopped.
 enum class SectionEnd { EndOfFile, AtHeader };
@@ -226,7 +226,8 @@ struct KeptLineTarget {
 };
 
 // An entry no section reader used, beginning at `offset` (a LineOffset())
-// on line `firstLine`; `line` holds it normalised, joined as far as it was.
+// on line `firstLine`; `line` holds it normalised, joined as far as it was,
+// and is used up.
 // It is joined up to its ";" like any entry, but ends in front of a section
 // header, in front of a line with a "=" of its own (the next entry) or at
 // the end of the text (a line without "=" is not joined), and its lines are
