@@ -412,9 +412,18 @@ void CEntryFieldCursor::TakeFields(std::span<std::string_view> fields) {
     fields.back() = Rest();
 }
 
+size_t FieldsLeft(CEntryFieldCursor fields) {
+    size_t count = 0;
+    std::string_view field;
+    while (fields.Next(field))
+        ++count;
+    return count;
+}
+
 std::vector<std::string> EntryFields(std::string_view entry) {
     std::vector<std::string> fields;
     CEntryFieldCursor cursor(entry);
+    fields.reserve(FieldsLeft(cursor));
     std::string_view field;
     while (cursor.Next(field))
         fields.emplace_back(field);

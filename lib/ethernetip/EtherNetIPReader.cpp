@@ -78,15 +78,6 @@ void ReadFieldsFrom(CEntryFieldCursor& fields, Record& record, const FieldTable<
         StoreCIPField(record, table[i], field);
 }
 
-// How many fields the cursor has left, counted on a copy of it.
-size_t FieldsLeft(CEntryFieldCursor fields) {
-    size_t count = 0;
-    std::string_view field;
-    while (fields.Next(field))
-        ++count;
-    return count;
-}
-
 // The entries are read by their fields: name, path, size and data, the two
 // reserved fields whatever they hold, then (size, reference) pairs. A size
 // left without a reference keeps an empty reference, so no member text is
