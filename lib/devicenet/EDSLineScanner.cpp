@@ -498,14 +498,26 @@ bool NumberedKeywordAt(std::string_view line, std::string_view keyword) {
 
 namespace {
 
+// Where the first character that is no blank stands in a line as written,
+// or its end: the first character cleaning keeps, unless it is a "$".
+size_t FirstNonBlank(std::string_view raw) {
+    size_t i = 0;
+    while (i < raw.size() && (raw[i] == ' ' || raw[i] == '\t'))
+        ++i;
+    return i;
+}
+
 // What cleaning leaves of the line is empty: it holds nothing but blanks
 // in front of its end or of a "$". Tested without cleaning a copy.
 bool IsCommentOrBlank(std::string_view raw) {
-    for (const char c : raw) {
-        if (c != ' ' && c != '\t')
-            return c == '$';
-    }
-    return true;
+    const size_t first = FirstNonBlank(raw);
+    return first == raw.size() || raw[first] == '$';
+}
+
+// The line, cleaned, begins with "[".
+bool OpensSection(std::string_view raw) {
+    const size_t first = FirstNonBlank(raw);
+    return first < raw.size() && raw[first] == '[';
 }
 
 // A "=" outside quotes: mostly there is no "=" at all, which a search
@@ -565,10 +577,18 @@ bool KeepSection(std::string& line, CEDSLineSource& source, std::optional<std::s
         section.Header = source.RawLine();
     else if (!line.empty())
         section.Lines.emplace_back(source.RawLine());
+    // Lines kept whole need no cleaning: only the header that ends the
+    // section is taken again, cleaned, for the caller.
+    std::string_view raw;
     bool more = true;
-    while ((more = source.Next(line)) && !line.starts_with('[')) {
-        if (headed || !section.Lines.empty() || !line.empty())
-            section.Lines.emplace_back(source.RawLine());
+    while ((more = source.NextRaw(raw))) {
+        if (OpensSection(raw)) {
+            source.PutBack();
+            source.Next(line);
+            break;
+        }
+        if (headed || !section.Lines.empty() || !IsCommentOrBlank(raw))
+            section.Lines.emplace_back(raw);
     }
     DropTrailingComments(section.Lines);
     if (headed) {

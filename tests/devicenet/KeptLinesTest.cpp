@@ -93,6 +93,24 @@ TEST(DeviceNetKeptLines, KeptEntryEndsAtTheNextEntryCommentsAtItsEndLeftOut) {
                        "Enum3 = 4,"}));
 }
 
+// A section kept whole ends only at a line that begins with "[" once its
+// blanks are gone; its comment lines stay but for those at its end.
+TEST(DeviceNetKeptLines, KeptSectionEndsAtAnIndentedHeaderCommentsInsideKept) {
+    const CDeviceNetEDS model = Read("[Vendor]\n"
+                                     "$ head\n"
+                                     "A = 1;\n"
+                                     "  $ mid\n"
+                                     "\"[quoted\"\n"
+                                     "\t$ tail\n"
+                                     "\n"
+                                     " \t[Device]\n"
+                                     "VendCode = 7;\n");
+    ASSERT_EQ(model.Kept.Sections.size(), 1u);
+    EXPECT_EQ(model.Kept.Sections[0].Lines,
+              (Strings{"$ head", "A = 1;", "  $ mid", "\"[quoted\""}));
+    EXPECT_EQ(model.DeviceSection.VendCode, 7);
+}
+
 // An enumeration for a parameter the file does not have stays among the
 // other kept [EnumPar] lines where the file had it: moved behind them, it
 // could be read back as the continuation of a kept entry in front.
