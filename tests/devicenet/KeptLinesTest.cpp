@@ -74,13 +74,19 @@ TEST(DeviceNetKeptLines, ReaderNotesWhatItKeptWithItsLine) {
     EXPECT_EQ(model.ParamAt(1).Descriptor, 0x0210);
 }
 
-// A kept entry without its ";" runs up to the next entry or header; a "="
-// or "$" inside quotes ends nothing, and only the blank and comment lines
-// at its end are left out.
-TEST(DeviceNetKeptLines, KeptEntryEndsAtTheNextEntryCommentsAtItsEndLeftOut) {
-    const CDeviceNetEDS model = Read("[Params]\n"
+// A section kept whole ends only at a line that begins with "[" once its
+// blanks are gone; a kept entry without its ";" runs up to the next entry
+// or header, and a "=" or "$" inside quotes ends nothing. Of the comment
+// lines only those at the end of either are left out.
+TEST(DeviceNetKeptLines, KeptSectionsAndEntriesEndWhereTheirTextDoes) {
+    const CDeviceNetEDS model = Read("[Vendor]\n"
+                                     "$ head\n"
+                                     "A = 1;\n"
+                                     "  $ mid\n"
+                                     "\"[quoted\"\n"
+                                     "\t$ tail\n"
+                                     " \t[Params]\n"
                                      "Enum1 = 0,\"a=b\",   $ first\n"
-                                     "\t1,\"On\"\n"
                                      "\t\"$ kept\"\n"
                                      "$ between\n"
                                      " \t $ indented\n"
@@ -88,27 +94,12 @@ TEST(DeviceNetKeptLines, KeptEntryEndsAtTheNextEntryCommentsAtItsEndLeftOut) {
                                      "Enum2 = 3;\n"
                                      "Enum3 = 4,\n"
                                      "[Groups]\n");
-    EXPECT_EQ(model.Kept.EntriesOf("Params"),
-              (Strings{"Enum1 = 0,\"a=b\",   $ first", "\t1,\"On\"", "\t\"$ kept\"", "Enum2 = 3;",
-                       "Enum3 = 4,"}));
-}
-
-// A section kept whole ends only at a line that begins with "[" once its
-// blanks are gone; its comment lines stay but for those at its end.
-TEST(DeviceNetKeptLines, KeptSectionEndsAtAnIndentedHeaderCommentsInsideKept) {
-    const CDeviceNetEDS model = Read("[Vendor]\n"
-                                     "$ head\n"
-                                     "A = 1;\n"
-                                     "  $ mid\n"
-                                     "\"[quoted\"\n"
-                                     "\t$ tail\n"
-                                     "\n"
-                                     " \t[Device]\n"
-                                     "VendCode = 7;\n");
     ASSERT_EQ(model.Kept.Sections.size(), 1u);
     EXPECT_EQ(model.Kept.Sections[0].Lines,
               (Strings{"$ head", "A = 1;", "  $ mid", "\"[quoted\""}));
-    EXPECT_EQ(model.DeviceSection.VendCode, 7);
+    EXPECT_EQ(
+        model.Kept.EntriesOf("Params"),
+        (Strings{"Enum1 = 0,\"a=b\",   $ first", "\t\"$ kept\"", "Enum2 = 3;", "Enum3 = 4,"}));
 }
 
 // An enumeration for a parameter the file does not have stays among the
