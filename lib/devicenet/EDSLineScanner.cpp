@@ -67,12 +67,13 @@ std::string_view CEDSLineSource::RawTextSince(size_t offset) const {
     return offset < end ? text_.substr(offset, end - offset) : std::string_view();
 }
 
-std::vector<std::string> CEDSLineSource::RawLinesSince(size_t offset) const {
-    return RawLinesOf(RawTextSince(offset));
-}
-
 std::vector<std::string> RawLinesOf(std::string_view text) {
     std::vector<std::string> lines;
+    AppendRawLines(text, lines);
+    return lines;
+}
+
+void AppendRawLines(std::string_view text, std::vector<std::string>& lines) {
     size_t offset = 0;
     while (offset < text.size()) {
         const size_t lineEnd = std::min(text.find('\n', offset), text.size());
@@ -82,7 +83,6 @@ std::vector<std::string> RawLinesOf(std::string_view text) {
         lines.emplace_back(raw);
         offset = lineEnd + 1;
     }
-    return lines;
 }
 
 void CEDSLineSource::PutBack() {
@@ -245,9 +245,18 @@ void CEntryFieldCursor::TakeFields(std::span<std::string_view> fields) {
     fields.back() = Rest();
 }
 
+size_t FieldsLeft(CEntryFieldCursor fields) {
+    size_t count = 0;
+    std::string_view field;
+    while (fields.Next(field))
+        ++count;
+    return count;
+}
+
 std::vector<std::string> EntryFields(std::string_view entry) {
     std::vector<std::string> fields;
     CEntryFieldCursor cursor(entry);
+    fields.reserve(FieldsLeft(cursor));
     std::string_view field;
     while (cursor.Next(field))
         fields.emplace_back(field);
@@ -322,14 +331,39 @@ bool NumberedKeywordAt(std::string_view line, std::string_view keyword) {
 
 namespace {
 
+// Where the first character that is no blank stands in a line as written,
+// or its end: the first character cleaning keeps, unless it is a "$".
+size_t FirstNonBlank(std::string_view raw) {
+    size_t i = 0;
+    while (i < raw.size() && (raw[i] == ' ' || raw[i] == '\t'))
+        ++i;
+    return i;
+}
+
+// What cleaning leaves of the line is empty: it holds nothing but blanks
+// in front of its end or of a "$". Tested without cleaning a copy.
 bool IsCommentOrBlank(std::string_view raw) {
-    return NormalizeLine(raw).empty();
+    const size_t first = FirstNonBlank(raw);
+    return first == raw.size() || raw[first] == '$';
+}
+
+// The line, cleaned, begins with "[".
+bool OpensSection(std::string_view raw) {
+    const size_t first = FirstNonBlank(raw);
+    return first < raw.size() && raw[first] == '[';
+}
+
+// A "=" outside quotes: mostly there is no "=" at all, which a search
+// finds faster than a walk that counts quotes.
+bool HasEqualsOutsideQuotes(std::string_view line) {
+    return line.find('=') != std::string_view::npos && FindOutsideQuotes(line, '=') >= 0;
 }
 
 // Blank and comment lines at the end carry nothing of their own: they are
-// left out, so a kept part reads back the same after a save.
-void DropTrailingComments(std::vector<std::string>& lines) {
-    while (!lines.empty() && IsCommentOrBlank(lines.back()))
+// left out, so a kept part reads back the same after a save. Lines in front
+// of `from` are not looked at.
+void DropTrailingComments(std::vector<std::string>& lines, size_t from = 0) {
+    while (lines.size() > from && IsCommentOrBlank(lines.back()))
         lines.pop_back();
 }
 
@@ -338,24 +372,31 @@ void DropTrailingComments(std::vector<std::string>& lines) {
 void KeepEntry(std::string& line, CEDSLineSource& source, size_t offset, int firstLine,
                std::string_view section, KeptLineTarget& target) {
     const std::ptrdiff_t equals = FindOutsideQuotes(line, '=');
-    const std::string keyword = line.substr(0, equals < 0 ? line.size() : size_t(equals));
-    std::string piece;
+    if (target.Diagnostics != nullptr) {
+        const std::string_view keyword =
+            std::string_view(line).substr(0, equals < 0 ? line.size() : size_t(equals));
+        Note(target.Diagnostics, target.Path, firstLine,
+             "entry not read, kept as written: " + std::string(keyword) + " in [" +
+                 std::string(section) + "]");
+    }
+    // Only whether the entry has ended is needed of the pieces, so each is
+    // taken into `line` in turn instead of being joined.
+    bool ended = line.ends_with(';');
     // An entry that never got its ";" must not swallow the entry behind it:
     // a save may put the two together (a section given twice is written
     // once), and the next read would lose the second.
-    while (equals >= 0 && !line.ends_with(';') && source.NextPiece(piece)) {
-        if (piece.starts_with('[') || FindOutsideQuotes(piece, '=') >= 0) {
+    while (equals >= 0 && !ended && source.NextPiece(line)) {
+        if (line.starts_with('[') || HasEqualsOutsideQuotes(line)) {
             source.PutBack();
             break;
         }
-        line += piece;
+        if (!line.empty())
+            ended = line.ends_with(';');
     }
-    std::vector<std::string> lines = source.RawLinesSince(offset);
-    DropTrailingComments(lines);
     std::vector<std::string>& kept = target.Kept.EntriesOf(section);
-    kept.insert(kept.end(), lines.begin(), lines.end());
-    Note(target.Diagnostics, target.Path, firstLine,
-         "entry not read, kept as written: " + keyword + " in [" + std::string(section) + "]");
+    const size_t before = kept.size();
+    AppendRawLines(source.RawTextSince(offset), kept);
+    DropTrailingComments(kept, before);
 }
 
 bool KeepSection(std::string& line, CEDSLineSource& source, std::optional<std::string_view> after,
@@ -369,10 +410,18 @@ bool KeepSection(std::string& line, CEDSLineSource& source, std::optional<std::s
         section.Header = source.RawLine();
     else if (!line.empty())
         section.Lines.emplace_back(source.RawLine());
+    // Lines kept whole need no cleaning: only the header that ends the
+    // section is taken again, cleaned, for the caller.
+    std::string_view raw;
     bool more = true;
-    while ((more = source.Next(line)) && !line.starts_with('[')) {
-        if (headed || !section.Lines.empty() || !line.empty())
-            section.Lines.emplace_back(source.RawLine());
+    while ((more = source.NextRaw(raw))) {
+        if (OpensSection(raw)) {
+            source.PutBack();
+            source.Next(line);
+            break;
+        }
+        if (headed || !section.Lines.empty() || !IsCommentOrBlank(raw))
+            section.Lines.emplace_back(raw);
     }
     DropTrailingComments(section.Lines);
     if (headed) {

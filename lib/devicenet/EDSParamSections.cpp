@@ -4,6 +4,7 @@
 #include "dictionaries/EDSTextHelper.h"
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 #include <utility>
 
@@ -254,8 +255,9 @@ void FinishParamSections(ParamSectionTarget& target) {
             if (target.Kept != nullptr) {
                 std::vector<std::string>& kept = target.Kept->EntriesOf("EnumPar");
                 const auto at = kept.begin() + std::ptrdiff_t(pending.KeptBefore + keptInserted);
-                const std::vector<std::string> lines = RawLinesOf(pending.Text);
-                kept.insert(at, lines.begin(), lines.end());
+                std::vector<std::string> lines = RawLinesOf(pending.Text);
+                kept.insert(at, std::make_move_iterator(lines.begin()),
+                            std::make_move_iterator(lines.end()));
                 keptInserted += lines.size();
             }
         }

@@ -21,6 +21,11 @@ template <typename Entry> int32_t NextFree(const std::vector<Entry>& list) {
 }
 
 template <typename Entry> void PlaceByNumber(std::vector<Entry>& list, Entry entry) {
+    // Files list their entries in order, so a read mostly appends.
+    if (list.empty() || list.back().Number < entry.Number) {
+        list.push_back(std::move(entry));
+        return;
+    }
     const FindResult where = FindOrdered(list, entry.Number, NumberOf<Entry>);
     PlaceAt(list, where, std::move(entry));
 }

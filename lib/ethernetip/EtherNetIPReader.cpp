@@ -90,6 +90,10 @@ AssemblyEntry AssemblyFromEntry(std::string_view entry) {
     std::string_view field;
     for (size_t i = 0; i < kAssemblyReservedFields; ++i)
         fields.Next(field);
+    // Large assemblies list hundreds of members: room for all at once.
+    const size_t members = (FieldsLeft(fields) + 1) / 2;
+    assembly.MemberSizes.reserve(members);
+    assembly.MemberReferences.reserve(members);
     while (fields.Next(field)) {
         assembly.MemberSizes.emplace_back(field);
         std::string_view reference;
@@ -140,14 +144,14 @@ ConnectionEntry ConnectionFromEntry(std::string_view entry) {
     return connection;
 }
 
-TSpecEntry TSpecFromEntry(const std::string& entry) {
+TSpecEntry TSpecFromEntry(std::string_view entry) {
     TSpecEntry tspec;
     tspec.Number = static_cast<int32_t>(EntryNumber(entry, "TSpec"));
     ReadEntryFields(entry, tspec, kTSpecFields);
     return tspec;
 }
 
-std::unique_ptr<PortEntry> PortFromEntry(const std::string& entry) {
+std::unique_ptr<PortEntry> PortFromEntry(std::string_view entry) {
     auto port = std::make_unique<PortEntry>();
     port->Number = static_cast<int32_t>(EntryNumber(entry, "Port"));
     ReadEntryFields(entry, *port, kPortFields);
@@ -229,7 +233,7 @@ private:
         case kPort:
             if (!NumberedEntryAt(line, "Port"))
                 return LineUse::NotRead;
-            return ReadEntry(line, [&](const std::string& entry) { AppendPort(entry); });
+            return ReadEntry(line, [&](std::string_view entry) { AppendPort(entry); });
         case kModular:
             return ReadModularLine(line);
         case kDLRClass:
@@ -248,7 +252,7 @@ private:
 
     // A port keeps the number of its key; one that repeats an earlier
     // number, or has none, gets the next free one.
-    void AppendPort(const std::string& entry) {
+    void AppendPort(std::string_view entry) {
         std::unique_ptr<PortEntry> port = PortFromEntry(entry);
         const bool taken = std::ranges::any_of(
             model_.Ports, [&](const auto& other) { return other->Number == port->Number; });
@@ -289,12 +293,14 @@ private:
     LineUse ReadClassLine(std::string& line) {
         if (!NumberedKeywordAt(line, "Class"))
             return LineUse::NotRead;
-        return ReadEntry(line, [&](const std::string& entry) {
+        return ReadEntry(line, [&](std::string_view entry) {
             const int32_t number = static_cast<int32_t>(EntryNumber(entry, "Class") & 0xFFFF);
-            for (std::string& item : EntryFields(entry)) {
+            CEntryFieldCursor items(entry);
+            std::string_view item;
+            while (items.Next(item)) {
                 if (!item.empty())
                     model_.DeviceClassification.push_back(
-                        {number, ++classSequence_, std::move(item)});
+                        {number, ++classSequence_, std::string(item)});
             }
         });
     }
@@ -304,7 +310,7 @@ private:
             return LineUse::Read;
         if (!NumberedEntryAt(line, "Assem"))
             return LineUse::NotRead;
-        return ReadEntry(line, [&](const std::string& entry) {
+        return ReadEntry(line, [&](std::string_view entry) {
             InsertOrdered(model_.AssemblySection.Assemblies, AssemblyFromEntry(entry));
         });
     }
@@ -314,7 +320,7 @@ private:
             return LineUse::Read;
         if (!NumberedEntryAt(line, "Rack"))
             return LineUse::NotRead;
-        return ReadEntry(line, [&](const std::string& entry) {
+        return ReadEntry(line, [&](std::string_view entry) {
             InsertOrdered(model_.ModularSection.Racks, RackFromEntry(entry));
         });
     }
@@ -331,7 +337,7 @@ private:
             return LineUse::Read;
         if (!NumberedEntryAt(line, "Connection"))
             return LineUse::NotRead;
-        return ReadEntry(line, [&](const std::string& entry) {
+        return ReadEntry(line, [&](std::string_view entry) {
             InsertOrdered(manager.Connections, ConnectionFromEntry(entry));
         });
     }
@@ -342,7 +348,7 @@ private:
             return LineUse::Read;
         if (!NumberedEntryAt(line, "TSpec"))
             return LineUse::NotRead;
-        return ReadEntry(line, [&](const std::string& entry) {
+        return ReadEntry(line, [&](std::string_view entry) {
             InsertOrdered(capacity.TSpecs, TSpecFromEntry(entry));
         });
     }

@@ -74,6 +74,34 @@ TEST(DeviceNetKeptLines, ReaderNotesWhatItKeptWithItsLine) {
     EXPECT_EQ(model.ParamAt(1).Descriptor, 0x0210);
 }
 
+// A section kept whole ends only at a line that begins with "[" once its
+// blanks are gone; a kept entry without its ";" runs up to the next entry
+// or header, and a "=" or "$" inside quotes ends nothing. Of the comment
+// lines only those at the end of either are left out.
+TEST(DeviceNetKeptLines, KeptSectionsAndEntriesEndWhereTheirTextDoes) {
+    const CDeviceNetEDS model = Read("[Vendor]\n"
+                                     "$ head\n"
+                                     "A = 1;\n"
+                                     "  $ mid\n"
+                                     "\"[quoted\"\n"
+                                     "\t$ tail\n"
+                                     " \t[Params]\n"
+                                     "Enum1 = 0,\"a=b\",   $ first\n"
+                                     "\t\"$ kept\"\n"
+                                     "$ between\n"
+                                     " \t $ indented\n"
+                                     "\n"
+                                     "Enum2 = 3;\n"
+                                     "Enum3 = 4,\n"
+                                     "[Groups]\n");
+    ASSERT_EQ(model.Kept.Sections.size(), 1u);
+    EXPECT_EQ(model.Kept.Sections[0].Lines,
+              (Strings{"$ head", "A = 1;", "  $ mid", "\"[quoted\""}));
+    EXPECT_EQ(
+        model.Kept.EntriesOf("Params"),
+        (Strings{"Enum1 = 0,\"a=b\",   $ first", "\t\"$ kept\"", "Enum2 = 3;", "Enum3 = 4,"}));
+}
+
 // An enumeration for a parameter the file does not have stays among the
 // other kept [EnumPar] lines where the file had it: moved behind them, it
 // could be read back as the continuation of a kept entry in front.

@@ -85,6 +85,9 @@ public:
     // The same, with a line that begins with "[" normalised like any other:
     // inside an entry such a line is a piece of a value, not a header.
     bool NextPiece(std::string& piece) { return Next(piece, HeaderLines::Normalize); }
+    // The next line as written, not cleaned (see RawLine), for a line that is
+    // only kept; false at the end of the text.
+    bool NextRaw(std::string_view& raw) { return Take(raw); }
     // 1-based number of the line last taken; 0 before the first.
     int LineNumber() const { return lineNumber_; }
     // The line last taken as written, without its line end.
@@ -92,9 +95,7 @@ public:
     // Where the line last taken begins in the text.
     size_t LineOffset() const { return lineOffset_; }
     // The lines from `offset` (a LineOffset()) up to the next line to be
-    // taken, as written.
-    std::vector<std::string> RawLinesSince(size_t offset) const;
-    // The same lines as one view of the text, line ends included.
+    // taken, as written: one view of the text, line ends included.
     std::string_view RawTextSince(size_t offset) const;
     // While `entry` does not end with ";", appends the next line,
     // normalised like any other (see NextPiece), noting the field ends in
@@ -181,6 +182,10 @@ template <size_t N> std::array<std::string_view, N> EntryFieldViews(std::string_
     return EntryFieldViews<N>(CEntryFieldCursor(entry));
 }
 
+// How many fields the cursor has left, counted on a copy of it: room for a
+// list of them is then made once.
+size_t FieldsLeft(CEntryFieldCursor fields);
+
 // The number written between `keyword` and the first "=" ("Input12=" gives
 // 12), by ParseNumber.
 uint32_t EntryNumber(std::string_view entry, std::string_view keyword);
@@ -199,6 +204,8 @@ int16_t ParseSigned16(std::string_view text);
 
 // The lines of a stretch of text as written, without their line ends.
 std::vector<std::string> RawLinesOf(std::string_view text);
+// The same, appended to `lines`.
+void AppendRawLines(std::string_view text, std::vector<std::string>& lines);
 
 // Where a section reader stopped.
 enum class SectionEnd { EndOfFile, AtHeader };
@@ -228,7 +235,8 @@ struct KeptLineTarget {
 };
 
 // An entry no section reader used, beginning at `offset` (a LineOffset())
-// on line `firstLine`; `line` holds it normalised, joined as far as it was.
+// on line `firstLine`; `line` holds it normalised, joined as far as it was,
+// and is used up.
 // It is joined up to its ";" like any entry, but ends in front of a section
 // header, in front of a line with a "=" of its own (the next entry) or at
 // the end of the text (a line without "=" is not joined), and its lines are
