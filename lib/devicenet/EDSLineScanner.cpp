@@ -53,6 +53,14 @@ bool CEDSLineSource::Next(std::string& line, HeaderLines headers) {
     return true;
 }
 
+bool CEDSLineSource::NextRaw(std::string_view& raw) {
+    if (position_ >= text_.size())
+        return false;
+    Took(LineAt(text_, position_));
+    raw = raw_;
+    return true;
+}
+
 bool CEDSLineSource::JoinRest(std::string& entry, CEntryFieldEnds* ends) {
     if (entry.ends_with(';'))
         return true;

@@ -87,7 +87,7 @@ public:
     bool NextPiece(std::string& piece) { return Next(piece, HeaderLines::Normalize); }
     // The next line as written, not cleaned (see RawLine), for a line that is
     // only kept; false at the end of the text.
-    bool NextRaw(std::string_view& raw) { return Take(raw); }
+    bool NextRaw(std::string_view& raw);
     // 1-based number of the line last taken; 0 before the first.
     int LineNumber() const { return lineNumber_; }
     // The line last taken as written, without its line end.
