@@ -129,6 +129,11 @@ TEST(FormatParamSections, FieldsLeftEmptyStayEmptyAndZerosStayZero) {
         ParamFromEntry("Param2=0,0,\"\",0x00,0xC7,2,\"B\",\"\",\"\",0,1,0,0,0,0,0,,,,,0;"));
     EXPECT_FALSE(params[0].Multiplier || params[0].Divider || params[0].Base || params[0].Offset ||
                  params[0].Precision || params[0].PathSize);
+    // A field of blanks alone is as empty as one with nothing.
+    const CEDSParam blanks =
+        ParamFromEntry("Param3=0, \t,\"\",0,0xC7,2,\"C\",\"\",\"\",0,1,0, ,\t, ,  ,,,,,  ;");
+    EXPECT_FALSE(blanks.PathSize || blanks.Multiplier || blanks.Divider || blanks.Base ||
+                 blanks.Offset || blanks.Precision);
     const std::string text = Format(params, {});
     EXPECT_NE(text.find("\tParam1=\r\n\t\t0,\r\n\t\t, \"\",\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\"A\",\r\n\t\t\"\",\r\n\t\t\"\",\r\n\t\t0, 1, 0,\r\n\t\t, , , ,\r\n"
