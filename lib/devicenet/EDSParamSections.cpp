@@ -199,6 +199,22 @@ size_t ReadGroupEntry(std::string_view entry, CEDSParamList& params,
 
 namespace {
 
+// A file may hold thousands of parameters. The list is given room for them
+// all when the first is read, so that records are not moved as it grows:
+// as many as entries of the first one's size fill the section (up to the
+// next line that begins with "["). A short guess only lets the list grow;
+// room left over is never written, so it costs address space rather than
+// memory. The guess is held to the numbers a parameter can have.
+void MakeRoom(CEDSParamList& params, std::string_view first, std::string_view rest) {
+    if (!params.empty() || first.empty())
+        return;
+    size_t end = rest.find('[');
+    while (end != std::string_view::npos && end != 0 && rest[end - 1] != '\n')
+        end = rest.find('[', end + 1);
+    const size_t section = first.size() + std::min(end, rest.size());
+    params.reserve(std::min<size_t>(section / first.size(), std::numeric_limits<uint16_t>::max()));
+}
+
 // The parameter keeps the number of its key; one that repeats an earlier
 // number, or has none, gets the next free one, so no two share a number.
 void AppendParam(std::string_view entry, int line, ParamSectionTarget& target) {
@@ -239,6 +255,7 @@ LineUse ReadParamSectionLine(ParamSection section, std::string& line, CEDSLineSo
     if (!JoinEntry(line, source, target.Diagnostics, target.Path, ends))
         return LineUse::CutOff;
     if (section == ParamSection::Params) {
+        MakeRoom(target.Params, source.RawTextSince(offset), source.Rest());
         AppendParam(line, firstLine, target);
     } else {
         target.Pending.push_back(
