@@ -162,7 +162,7 @@ std::optional<size_t> CEditCommands::SelectedParamPosition() const {
 
 const CEDSParam* CEditCommands::SelectedParam() const {
     const std::optional<size_t> position = SelectedParamPosition();
-    return position ? ParamsOf(doc_, *view_.ShownFile())[*position].get() : nullptr;
+    return position ? &ParamsOf(doc_, *view_.ShownFile())[*position] : nullptr;
 }
 
 void CEditCommands::Copy() {

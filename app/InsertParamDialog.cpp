@@ -57,7 +57,7 @@ CInsertParamDialog::CInsertParamDialog(CEDSDoc& doc, EDSFileRef file, IUserInter
         selected.reset();
     // The copy buffer comes first; Param selects the view's row, or the
     // last parameter when none is selected.
-    const CEDSParam* source = copied ? &*copied : selected ? params[*selected].get() : nullptr;
+    const CEDSParam* source = copied ? &*copied : selected ? &params[*selected] : nullptr;
     if (copied && !selected && !params.empty())
         selected = params.size() - 1;
     typeList_ = source != nullptr ? source->DataType : kNewTypeList;

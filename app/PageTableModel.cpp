@@ -180,8 +180,8 @@ std::string CPageTableModel::EnumStringsText(std::string_view paramKey) const {
     doc_.Visit(*file_, [&](const auto& model) {
         if constexpr (requires { model.Params; }) {
             const std::optional<size_t> position = ParamPosition(model.Params, paramKey);
-            if (position && model.Params[*position]->EnumStrings)
-                text = EnumText(*model.Params[*position]->EnumStrings);
+            if (position && model.Params[*position].EnumStrings)
+                text = EnumText(*model.Params[*position].EnumStrings);
         }
     });
     return text;

@@ -41,24 +41,23 @@ inline CCANopenEDS LargeCANopenModel(int objects = kLargeObjects) {
 inline CEDSParamList LargeParams() {
     CEDSParamList params;
     for (int i = 0; i < kLargeParams; ++i) {
-        auto param = std::make_unique<CEDSParam>();
-        param->PathSize = 6;
-        param->LinkPath = "\"20 93 24 01 30 01\"";
-        param->Descriptor = 0x04;
-        param->DataType = 0xC7;
-        param->DataSize = 2;
-        param->ParameterName = "\"Drive parameter " + std::to_string(i + 1) + "\"";
-        param->UnitsStr = "\"rpm\"";
-        param->HelpStr = "\"Help text of the parameter\"";
-        param->Minimum = "0";
-        param->Maximum = "65535";
-        param->Default = "100";
-        param->Multiplier = param->Divider = param->Base = 1;
-        param->Group = static_cast<uint8_t>(i % 50 + 1);
+        CEDSParam& param = params.emplace_back();
+        param.PathSize = 6;
+        param.LinkPath = "\"20 93 24 01 30 01\"";
+        param.Descriptor = 0x04;
+        param.DataType = 0xC7;
+        param.DataSize = 2;
+        param.ParameterName = "\"Drive parameter " + std::to_string(i + 1) + "\"";
+        param.UnitsStr = "\"rpm\"";
+        param.HelpStr = "\"Help text of the parameter\"";
+        param.Minimum = "0";
+        param.Maximum = "65535";
+        param.Default = "100";
+        param.Multiplier = param.Divider = param.Base = 1;
+        param.Group = static_cast<uint8_t>(i % 50 + 1);
         if (i % 10 == 0)
-            param->EnumStrings =
+            param.EnumStrings =
                 std::vector<std::string>{"\"Off\"", "\"Low\"", "\"High\"", "\"Auto\""};
-        params.push_back(std::move(param));
     }
     return params;
 }

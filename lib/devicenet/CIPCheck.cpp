@@ -130,10 +130,10 @@ void CheckParam(CIPCheck& check, const CIPEntry& entry, const ParamIndex& index)
     }
     if (!numbers)
         return;
-    std::unique_ptr<CEDSParam> param = ParamFromEntry(entry.entry);
+    CEDSParam param = ParamFromEntry(entry.entry);
     if (index.enumerated.contains(NumberedKeyword(entry.keyword, "Param")))
-        param->EnumStrings.emplace();
-    for (RuleFault& fault : CIPParamFaults(*param))
+        param.EnumStrings.emplace();
+    for (RuleFault& fault : CIPParamFaults(param))
         check.Report(fault.severity, entry, std::move(fault.message));
 }
 

@@ -6,8 +6,8 @@ namespace corvid {
 
 namespace {
 
-uint32_t NumberOf(const std::unique_ptr<CEDSParam>& param) {
-    return param->Number;
+uint32_t NumberOf(const CEDSParam& param) {
+    return param.Number;
 }
 
 } // namespace

@@ -40,11 +40,17 @@ const ParamField* ParamFieldInColumn(size_t column) {
 
 namespace {
 
+// Most fields begin with a digit: only one that is empty or begins with a
+// blank needs the look at every character.
+bool IsBlankField(std::string_view text) {
+    return text.empty() || ((text.front() == ' ' || text.front() == '\t') && IsBlankLine(text));
+}
+
 template <typename Value> void StoreText(Value& value, std::string_view text) {
     if constexpr (std::is_same_v<Value, std::string>)
         value = text;
     else if constexpr (kIsOptional<Value>) {
-        if (IsBlankLine(text))
+        if (IsBlankField(text))
             value.reset();
         else
             value = ParsedNumber<typename Value::value_type>(text);

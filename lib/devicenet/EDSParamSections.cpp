@@ -16,12 +16,12 @@ namespace {
 // are unique.
 using ParamIndex = std::vector<std::pair<uint32_t, CEDSParam*>>;
 
-ParamIndex ParamsByNumber(const CEDSParamList& params) {
+ParamIndex ParamsByNumber(CEDSParamList& params) {
     const std::vector<uint32_t> numbers = ParamNumbers(params);
     ParamIndex byNumber;
     byNumber.reserve(params.size());
     for (size_t i = 0; i < params.size(); ++i)
-        byNumber.emplace_back(numbers[i], params[i].get());
+        byNumber.emplace_back(numbers[i], &params[i]);
     if (!std::is_sorted(byNumber.begin(), byNumber.end()))
         std::sort(byNumber.begin(), byNumber.end());
     return byNumber;
@@ -73,7 +73,7 @@ void FormatEnumPar(CEDSLineWriter& out, const CEDSParamList& params,
         first = false;
     };
     for (size_t i = 0; i < params.size(); ++i) {
-        const auto& strings = params[i]->EnumStrings;
+        const auto& strings = params[i].EnumStrings;
         // An entry without strings would have no ";" to end it and would
         // swallow the next entry when read back; it is left out instead.
         if (!strings || strings->empty())
@@ -97,7 +97,7 @@ std::string GroupLine(size_t group, const std::string& name, size_t nameWidth,
                       const CEDSParamList& params, const std::vector<uint32_t>& numbers) {
     std::vector<uint32_t> memberNumbers;
     for (size_t i = 0; i < params.size(); ++i)
-        if (params[i]->Group == group)
+        if (params[i].Group == group)
             memberNumbers.push_back(numbers[i]);
     std::sort(memberNumbers.begin(), memberNumbers.end());
     std::string members;
@@ -127,11 +127,16 @@ void FormatGroups(CEDSLineWriter& out, const CEDSParamList& params,
     WriteKeptEntries(kept, "Groups");
 }
 
+// A joined ParamN entry into a new parameter.
+void StoreParamEntry(CEDSParam& param, CEntryFieldCursor fields) {
+    StoreParamFields(param, EntryFieldViews<kParamFields.size()>(fields));
+}
+
 } // namespace
 
-std::unique_ptr<CEDSParam> ParamFromEntry(CEntryFieldCursor fields) {
-    auto param = std::make_unique<CEDSParam>();
-    StoreParamFields(*param, EntryFieldViews<kParamFields.size()>(fields));
+CEDSParam ParamFromEntry(CEntryFieldCursor fields) {
+    CEDSParam param;
+    StoreParamEntry(param, fields);
     return param;
 }
 
@@ -195,28 +200,46 @@ size_t ReadGroupEntry(std::string_view entry, CEDSParamList& params,
 
 namespace {
 
+// A file may hold thousands of parameters. The list is given room for them
+// all when the first is read, so that records are not moved as it grows:
+// as many as entries of the first one's size fill the section (up to the
+// next line that begins with "["). A short guess only lets the list grow;
+// room left over is never written, so it costs address space rather than
+// memory. The guess is held to the numbers a parameter can have.
+void MakeRoom(CEDSParamList& params, std::string_view first, std::string_view rest) {
+    if (!params.empty() || first.empty())
+        return;
+    size_t end = rest.find('[');
+    while (end != std::string_view::npos && end != 0 && rest[end - 1] != '\n')
+        end = rest.find('[', end + 1);
+    const size_t section = first.size() + std::min(end, rest.size());
+    params.reserve(std::min<size_t>(section / first.size(), std::numeric_limits<uint16_t>::max()));
+}
+
 // The parameter keeps the number of its key; one that repeats an earlier
 // number, or has none, gets the next free one, so no two share a number.
 void AppendParam(std::string_view entry, int line, ParamSectionTarget& target) {
-    auto param = ParamFromEntry(CEntryFieldCursor(entry, target.Ends));
-    param->Number = EntryNumber(entry, "Param");
+    // Read into its place in the list: a record moved there would cost
+    // a move of each of its texts.
+    CEDSParam& param = target.Params.emplace_back();
+    StoreParamEntry(param, CEntryFieldCursor(entry, target.Ends));
+    param.Number = EntryNumber(entry, "Param");
     std::vector<uint32_t>& numbers = target.Numbers;
     // Files number their parameters in order, so the number mostly goes
     // last, with no search.
     const auto last = [&](uint32_t number) { return numbers.empty() || number > numbers.back(); };
-    if (param->Number == 0 || (!last(param->Number) &&
-                               std::binary_search(numbers.begin(), numbers.end(), param->Number))) {
+    if (param.Number == 0 ||
+        (!last(param.Number) && std::binary_search(numbers.begin(), numbers.end(), param.Number))) {
         const uint32_t given = numbers.empty() ? 1 : numbers.back() + 1;
         Note(target.Diagnostics, target.Path, line,
              "parameter number 0 or already used, read as Param" + std::to_string(given));
-        param->Number = given;
+        param.Number = given;
     }
-    if (last(param->Number))
-        numbers.push_back(param->Number);
+    if (last(param.Number))
+        numbers.push_back(param.Number);
     else
-        numbers.insert(std::upper_bound(numbers.begin(), numbers.end(), param->Number),
-                       param->Number);
-    target.Params.push_back(std::move(param));
+        numbers.insert(std::upper_bound(numbers.begin(), numbers.end(), param.Number),
+                       param.Number);
 }
 
 } // namespace
@@ -232,12 +255,14 @@ LineUse ReadParamSectionLine(ParamSection section, std::string& line, CEDSLineSo
     CEntryFieldEnds* const ends = section == ParamSection::Params ? &target.Ends : nullptr;
     if (!JoinEntry(line, source, target.Diagnostics, target.Path, ends))
         return LineUse::CutOff;
-    if (section == ParamSection::Params)
+    if (section == ParamSection::Params) {
+        MakeRoom(target.Params, source.RawTextSince(offset), source.Rest());
         AppendParam(line, firstLine, target);
-    else
+    } else {
         target.Pending.push_back(
             {section, line, firstLine, source.RawTextSince(offset),
              target.Kept == nullptr ? 0 : std::as_const(*target.Kept).EntriesOf("EnumPar").size()});
+    }
     return LineUse::Read;
 }
 
@@ -271,7 +296,7 @@ void FormatParamSections(CEDSLineWriter& out, const CEDSParamList& params,
     if (!params.empty() || HasKeptEntries(kept, "Params"))
         SectionHeader(out, kept, "Params");
     for (size_t i = 0; i < params.size(); ++i)
-        FormatParamEntry(out, numbers[i], *params[i]);
+        FormatParamEntry(out, numbers[i], params[i]);
     WriteKeptEntries(kept, "Params");
     out.Line("");
     FormatEnumPar(out, params, numbers, kept);

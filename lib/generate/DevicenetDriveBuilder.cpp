@@ -26,17 +26,17 @@ std::string Hex2(unsigned value) {
 }
 
 // The fields every generated parameter has, read or ignored.
-std::unique_ptr<CEDSParam> BaseParam(std::string linkPath, uint8_t group) {
-    auto param = std::make_unique<CEDSParam>();
-    param->PathSize = kPathSize;
-    param->LinkPath = std::move(linkPath);
-    param->Descriptor = kDescMonitor;
-    param->DataType = kUint;
-    param->DataSize = 2;
-    param->Multiplier = 1;
-    param->Divider = 1;
-    param->Base = 1;
-    param->Group = group;
+CEDSParam BaseParam(std::string linkPath, uint8_t group) {
+    CEDSParam param;
+    param.PathSize = kPathSize;
+    param.LinkPath = std::move(linkPath);
+    param.Descriptor = kDescMonitor;
+    param.DataType = kUint;
+    param.DataSize = 2;
+    param.Multiplier = 1;
+    param.Divider = 1;
+    param.Base = 1;
+    param.Group = group;
     return param;
 }
 
@@ -60,21 +60,21 @@ void CDeviceNetDriveBuilder::AddParameter(const DriveParameter& parameter) {
     if (!parameter.ignored) {
         // No decimals is written as an empty precision.
         const uint8_t precision = PrecisionOf(driveType_, parameter.attribute);
-        param->Divider = kDividers[precision];
+        param.Divider = kDividers[precision];
         if (precision != 0) {
-            param->Precision = precision;
-            param->Descriptor |= kDescScaling;
+            param.Precision = precision;
+            param.Descriptor |= kDescScaling;
         }
         if ((parameter.attribute & kAttributeReadOnly) != 0)
-            param->Descriptor |= kDescReadOnly;
+            param.Descriptor |= kDescReadOnly;
         if (IsSignedParameter(driveType_, parameter))
-            param->DataType = kInt;
-        param->ParameterName = QuotedName(parameter.name);
-        param->UnitsStr = "\"\"";
-        param->HelpStr = "\"\"";
-        param->Minimum = std::to_string(parameter.minimum);
-        param->Maximum = std::to_string(parameter.maximum);
-        param->Default = std::to_string(parameter.defaultValue);
+            param.DataType = kInt;
+        param.ParameterName = QuotedName(parameter.name);
+        param.UnitsStr = "\"\"";
+        param.HelpStr = "\"\"";
+        param.Minimum = std::to_string(parameter.minimum);
+        param.Maximum = std::to_string(parameter.maximum);
+        param.Default = std::to_string(parameter.defaultValue);
         const LimitCheck check = CheckLimits(parameter);
         if (check != LimitCheck::Good)
             ui_.AppendMessage("Load File: Warning : Param" + std::to_string(runningNumber_) +

@@ -108,9 +108,8 @@ void AddModuleParameters(CDeviceNetEDS& model, std::string_view text) {
             continue;
         if (!JoinEntry(line, source))
             break;
-        std::unique_ptr<CEDSParam> param = ParamFromEntry(line);
-        param->Group = static_cast<uint8_t>(model.GroupCount());
-        model.Params.push_back(std::move(param));
+        CEDSParam& param = model.Params.emplace_back(ParamFromEntry(line));
+        param.Group = static_cast<uint8_t>(model.GroupCount());
     }
 }
 

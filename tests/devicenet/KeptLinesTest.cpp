@@ -162,8 +162,8 @@ TEST(DeviceNetKeptLines, ParameterNumbersStayUniqueNewOnesComeNext) {
     EXPECT_EQ(notes[0].line, 3);
     EXPECT_EQ(NextFreeParamNumber(model.Params), 7u);
 
-    auto added = std::make_unique<CEDSParam>();
-    added->Number = NextFreeParamNumber(model.Params);
+    CEDSParam added;
+    added.Number = NextFreeParamNumber(model.Params);
     model.Params.insert(model.Params.begin(), std::move(added));
     const std::string text = FormatDeviceNetEDS(model);
     EXPECT_LT(text.find("\tParam7="), text.find("\tParam5="));

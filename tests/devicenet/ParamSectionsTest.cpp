@@ -13,10 +13,7 @@ namespace {
 using Strings = std::vector<std::string>;
 
 CEDSParamList Params(size_t count) {
-    CEDSParamList params;
-    for (size_t i = 0; i < count; ++i)
-        params.push_back(std::make_unique<CEDSParam>());
-    return params;
+    return CEDSParamList(count);
 }
 
 std::string Format(const CEDSParamList& params, const Strings& groupNames) {
@@ -27,10 +24,10 @@ std::string Format(const CEDSParamList& params, const Strings& groupNames) {
 
 TEST(ParamFromEntry, ShortEntryLeavesTheRestEmptyAndNarrowFieldsKeepLowBits) {
     const auto p = ParamFromEntry("Param1=0x1FF,,,,;");
-    EXPECT_EQ(p->Reserved, 0xFF);
-    EXPECT_EQ(p->LinkPath, "");
-    EXPECT_EQ(p->ParameterName, "");
-    EXPECT_FALSE(p->Precision);
+    EXPECT_EQ(p.Reserved, 0xFF);
+    EXPECT_EQ(p.LinkPath, "");
+    EXPECT_EQ(p.ParameterName, "");
+    EXPECT_FALSE(p.Precision);
 }
 
 // The first parameter in list order keeps a number; later ones that repeat
@@ -39,28 +36,28 @@ TEST(ParamNumbers, FirstHolderKeepsItRepeatsAndZerosCountOn) {
     CEDSParamList params = Params(7);
     const std::vector<uint32_t> own = {9, 3, 9, 0, 3, 4, 1};
     for (size_t i = 0; i < own.size(); ++i)
-        params[i]->Number = own[i];
+        params[i].Number = own[i];
     EXPECT_EQ(ParamNumbers(params), (std::vector<uint32_t>{9, 3, 10, 11, 12, 4, 1}));
     params.resize(3);
-    params[2]->Number = 12;
+    params[2].Number = 12;
     EXPECT_EQ(ParamNumbers(params), (std::vector<uint32_t>{9, 3, 12}));
     EXPECT_TRUE(ParamNumbers({}).empty());
 }
 
 TEST(ReadEnumParEntry, ReplacesStringsOfTheNamedParameterOnly) {
     CEDSParamList params = Params(3);
-    params[1]->EnumStrings = Strings{"\"old\""};
+    params[1].EnumStrings = Strings{"\"old\""};
     EXPECT_TRUE(ReadEnumParEntry("Param2=\"Off\",\"On, fast\";", params));
-    EXPECT_EQ(params[1]->EnumStrings, (Strings{"\"Off\"", "\"On, fast\""}));
+    EXPECT_EQ(params[1].EnumStrings, (Strings{"\"Off\"", "\"On, fast\""}));
     EXPECT_TRUE(ReadEnumParEntry("Param3=\"Only\";", params));
-    EXPECT_EQ(params[2]->EnumStrings, (Strings{"\"Only\""}));
-    EXPECT_FALSE(params[0]->EnumStrings);
+    EXPECT_EQ(params[2].EnumStrings, (Strings{"\"Only\""}));
+    EXPECT_FALSE(params[0].EnumStrings);
     // A number outside the parameters is skipped; 65536 cut to 16 bits is 0.
     for (const char* entry : {"Param0=\"a\";", "Param4=\"a\";", "Param65536=\"a\";"})
         EXPECT_FALSE(ReadEnumParEntry(entry, params)) << entry;
     CEDSParamList none;
     EXPECT_FALSE(ReadEnumParEntry("Param1=\"a\";", none));
-    EXPECT_FALSE(params[0]->EnumStrings);
+    EXPECT_FALSE(params[0].EnumStrings);
 }
 
 // Group numbers in the keys with a gap and out of order: each name keeps
@@ -71,10 +68,10 @@ TEST(ReadGroupEntry, MembersJoinTheGroupOfTheirLine) {
     EXPECT_EQ(ReadGroupEntry("Group3=\"Setup\",2,1,3;", params, names), 0u);
     EXPECT_EQ(ReadGroupEntry("Group1=\"Monitor\",1,4;", params, names), 0u);
     EXPECT_EQ(names, (Strings{"\"Setup\"", "\"Monitor\""}));
-    EXPECT_EQ(params[0]->Group, 1);
-    EXPECT_EQ(params[1]->Group, 0);
-    EXPECT_EQ(params[2]->Group, 1);
-    EXPECT_EQ(params[3]->Group, 2);
+    EXPECT_EQ(params[0].Group, 1);
+    EXPECT_EQ(params[1].Group, 0);
+    EXPECT_EQ(params[2].Group, 1);
+    EXPECT_EQ(params[3].Group, 2);
 }
 
 TEST(ReadGroupEntry, GroupsPast255KeepTheirNameOnly) {
@@ -82,7 +79,7 @@ TEST(ReadGroupEntry, GroupsPast255KeepTheirNameOnly) {
     Strings names(255, "\"g\"");
     EXPECT_EQ(ReadGroupEntry("Group256=\"Last\",1,1;", params, names), 1u);
     EXPECT_EQ(names.size(), 256u);
-    EXPECT_EQ(params[0]->Group, 0);
+    EXPECT_EQ(params[0].Group, 0);
 }
 
 TEST(ReadGroupEntry, MembersNamingNoParameterAreSkippedTheGroupStays) {
@@ -91,13 +88,13 @@ TEST(ReadGroupEntry, MembersNamingNoParameterAreSkippedTheGroupStays) {
     EXPECT_EQ(ReadGroupEntry("Group1=\"Odd\",3,0,2,9;", params, names), 2u);
     EXPECT_EQ(ReadGroupEntry("Group2=\"Empty\",0;", params, names), 0u);
     EXPECT_EQ(names, (Strings{"\"Odd\"", "\"Empty\""}));
-    EXPECT_EQ(params[0]->Group, 0);
-    EXPECT_EQ(params[1]->Group, 1);
+    EXPECT_EQ(params[0].Group, 0);
+    EXPECT_EQ(params[1].Group, 1);
 }
 
 TEST(FormatParamSections, WholeLayout) {
     CEDSParamList params = Params(2);
-    CEDSParam& p = *params[0];
+    CEDSParam& p = params[0];
     p.Reserved = 0;
     p.PathSize = 6;
     p.LinkPath = "\"20 0F 24 01 30 01\"";
@@ -115,9 +112,9 @@ TEST(FormatParamSections, WholeLayout) {
     p.Base = 1;
     p.Offset = -5;
     p.Group = 1;
-    params[1]->Precision = 3;
-    params[1]->EnumStrings = Strings{"\"Off\"", "\"On\""};
-    params[1]->Group = 1;
+    params[1].Precision = 3;
+    params[1].EnumStrings = Strings{"\"Off\"", "\"On\""};
+    params[1].Group = 1;
     EXPECT_EQ(Format(params, {"\"Drive\"", "\"Empty group\""}),
               test::WrittenFile("param-sections.eds"));
 }
@@ -130,8 +127,13 @@ TEST(FormatParamSections, FieldsLeftEmptyStayEmptyAndZerosStayZero) {
     params.push_back(ParamFromEntry("Param1=0,,\"\",0x00,0xC7,2,\"A\",\"\",\"\",0,1,0,,,,,,,,,;"));
     params.push_back(
         ParamFromEntry("Param2=0,0,\"\",0x00,0xC7,2,\"B\",\"\",\"\",0,1,0,0,0,0,0,,,,,0;"));
-    EXPECT_FALSE(params[0]->Multiplier || params[0]->Divider || params[0]->Base ||
-                 params[0]->Offset || params[0]->Precision || params[0]->PathSize);
+    EXPECT_FALSE(params[0].Multiplier || params[0].Divider || params[0].Base || params[0].Offset ||
+                 params[0].Precision || params[0].PathSize);
+    // A field of blanks alone is as empty as one with nothing.
+    const CEDSParam blanks =
+        ParamFromEntry("Param3=0, \t,\"\",0,0xC7,2,\"C\",\"\",\"\",0,1,0, ,\t, ,  ,,,,,  ;");
+    EXPECT_FALSE(blanks.PathSize || blanks.Multiplier || blanks.Divider || blanks.Base ||
+                 blanks.Offset || blanks.Precision);
     const std::string text = Format(params, {});
     EXPECT_NE(text.find("\tParam1=\r\n\t\t0,\r\n\t\t, \"\",\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\"A\",\r\n\t\t\"\",\r\n\t\t\"\",\r\n\t\t0, 1, 0,\r\n\t\t, , , ,\r\n"
@@ -147,8 +149,8 @@ TEST(FormatParamSections, NothingToWriteStillWritesTheTwoEmptyLines) {
 
 TEST(FormatParamSections, EmptyEnumerationIsLeftOut) {
     CEDSParamList params = Params(2);
-    params[0]->EnumStrings = Strings{};
-    params[1]->EnumStrings = Strings{"\"A\""};
+    params[0].EnumStrings = Strings{};
+    params[1].EnumStrings = Strings{"\"A\""};
     const std::string text = Format(params, {});
     EXPECT_EQ(text.find("\tParam1=\r\n\r\n"), std::string::npos);
     EXPECT_NE(text.find("[EnumPar]\r\n\tParam2=\r\n\t      \"A\";\r\n\r\n\r\n"), std::string::npos);
@@ -159,7 +161,7 @@ TEST(FormatParamSections, EmptyEnumerationIsLeftOut) {
 TEST(FormatParamSections, MemberSpacingByNumber) {
     CEDSParamList params = Params(10001);
     for (size_t n : {2, 10, 11, 100, 101, 1000, 1001, 10000, 10001})
-        params[n - 1]->Group = 1;
+        params[n - 1].Group = 1;
     const std::string text = Format(params, {"\"G\""});
     EXPECT_NE(text.find("[Groups]\r\n\tGroup1=  \"G\",         9,   2,     10,     11,    100,    "
                         "101,   1000,   1001,  10000,  10001;\r\n"),

@@ -37,12 +37,11 @@ CDeviceNetEDS SmallDrive() {
     io.Inputs.push_back({1, 4, 0, 0x0D, "\"In\"", 6, "\"20 04 24 46 30 03\"", "\"Status\""});
     io.Outputs.push_back({2, 2, 12, 1, "\"Out\"", 0, "", "\"\""});
     model.ParamClassSection = {"ParamClass", 0, 0, 0};
-    auto param = std::make_unique<CEDSParam>();
-    param->ParameterName = "\"P\"";
-    param->Precision = 2;
-    param->Group = 1;
-    param->EnumStrings = std::vector<std::string>{"\"A\""};
-    model.Params.push_back(std::move(param));
+    CEDSParam& param = model.Params.emplace_back();
+    param.ParameterName = "\"P\"";
+    param.Precision = 2;
+    param.Group = 1;
+    param.EnumStrings = std::vector<std::string>{"\"A\""};
     model.GroupNames = {"\"G\""};
     return model;
 }
@@ -95,7 +94,7 @@ TEST(FormatDeviceNetEDS, ReadFileGetsNothingInvented) {
 // Inserting a parameter in front renumbers what refers to the ones behind.
 TEST(FormatDeviceNetEDS, InsertedParameterRenumbersEnumerationsAndGroups) {
     CDeviceNetEDS model = SmallDrive();
-    model.Params.insert(model.Params.begin(), std::make_unique<CEDSParam>());
+    model.Params.insert(model.Params.begin(), CEDSParam{});
     const std::string text = FormatDeviceNetEDS(model);
     EXPECT_NE(text.find("[EnumPar]\r\n\tParam2=\r\n"), std::string::npos);
     EXPECT_NE(text.find("\tGroup1=  \"G\",         1,   2;   \r\n"), std::string::npos);

@@ -81,9 +81,8 @@ TEST_F(DeviceNetPagesTest, EnumPar_StringsFindTheirParameter) {
 // without a list has none.
 TEST(DeviceNetEnumPar, EmptyListKeepsItsRow) {
     CDeviceNetEDS model;
-    model.Params.push_back(std::make_unique<CEDSParam>());
-    model.Params.push_back(std::make_unique<CEDSParam>());
-    model.Params[1]->EnumStrings.emplace();
+    model.Params.resize(2);
+    model.Params[1].EnumStrings.emplace();
     const Page page = BuildPage(model, "EnumPar");
     EXPECT_EQ(test::PageText(page), " Param2 | \n");
     EXPECT_EQ(page.Rows[0].Cells[1].Editor, CellEditor::ReadOnly);
@@ -96,13 +95,12 @@ TEST(DeviceNetParams, NumbersAndDescriptorsAsWritten) {
     CDeviceNetEDS model;
     model.GroupNames = {"\"G\""};
     for (uint32_t number : {7u, 3u, 0u}) {
-        auto param = std::make_unique<CEDSParam>();
-        param->Number = number;
-        param->Group = 1;
-        param->EnumStrings = std::vector<std::string>{"\"x\""};
-        model.Params.push_back(std::move(param));
+        CEDSParam& param = model.Params.emplace_back();
+        param.Number = number;
+        param.Group = 1;
+        param.EnumStrings = std::vector<std::string>{"\"x\""};
     }
-    model.Params[1]->Descriptor = 0x0112;
+    model.Params[1].Descriptor = 0x0112;
     for (const char* section : {"Params", "EnumPar", "Groups"})
         test::ExpectPageAs(BuildPage(model, section),
                            "devicenet_numbered_" + test::Lowered(section));

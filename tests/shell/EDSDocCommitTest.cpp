@@ -28,10 +28,9 @@ protected:
     EDSFileId AddEtherNetIP(int params) {
         auto model = std::make_unique<CEtherNetIPEDS>();
         for (int number = 1; number <= params; ++number) {
-            auto param = std::make_unique<CEDSParam>();
-            param->ParameterName = "\"P" + std::to_string(number) + "\"";
-            param->Number = static_cast<uint32_t>(number);
-            model->Params.push_back(std::move(param));
+            CEDSParam& param = model->Params.emplace_back();
+            param.ParameterName = "\"P" + std::to_string(number) + "\"";
+            param.Number = static_cast<uint32_t>(number);
         }
         return doc.AddFile(std::move(model));
     }
@@ -144,7 +143,7 @@ TEST_F(EDSDocCommitTest, CutPasteAndInsertHandBackWhatTheyTookAndWhereTheyPlaced
     const EDSCommitted pasted = doc.Commit(net, PasteParamChange{*cut.CutParam, 0});
     ASSERT_TRUE(pasted.Stored());
     EXPECT_EQ(pasted.PlacedParam, 0u);
-    EXPECT_EQ(doc.Files<CEtherNetIPEDS>()[0]->Params[0]->ParameterName, "\"P3\"");
+    EXPECT_EQ(doc.Files<CEtherNetIPEDS>()[0]->Params[0].ParameterName, "\"P3\"");
 
     CEDSParam fresh;
     fresh.ParameterName = "\"New\"";

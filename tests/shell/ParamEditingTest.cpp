@@ -26,16 +26,15 @@ CEDSParam Named(const std::string& name) {
 // Params "P1" ... "Pn" numbered 1 ... n, as a file gives them.
 template <typename Model> void AddParams(Model& model, int count) {
     for (int n = 1; n <= count; ++n) {
-        auto param = std::make_unique<CEDSParam>(Named("P" + std::to_string(n)));
-        param->Number = static_cast<uint32_t>(n);
-        model.Params.push_back(std::move(param));
+        CEDSParam& param = model.Params.emplace_back(Named("P" + std::to_string(n)));
+        param.Number = static_cast<uint32_t>(n);
     }
 }
 
 template <typename Model> std::string Order(const Model& model) {
     std::string text;
-    for (const auto& param : model.Params)
-        text += std::to_string(param->Number) + "=" + param->ParameterName + " ";
+    for (const CEDSParam& param : model.Params)
+        text += std::to_string(param.Number) + "=" + param.ParameterName + " ";
     return text;
 }
 

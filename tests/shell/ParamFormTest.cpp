@@ -140,13 +140,13 @@ void ExpectEveryParamSurvivesTheForm(const char* folderName, int& params) {
         SCOPED_TRACE(entry.path().filename().string());
         Model model;
         EDSDocKind<Model>::LoadText(model, test::ReadFile(entry.path()), entry.path().string());
-        for (const auto& param : model.Params) {
+        for (const CEDSParam& param : model.Params) {
             CEDSParam built;
             const CommitResult result =
-                ParamFromForm(FormOfParam(*param, model.GroupCount()), built);
+                ParamFromForm(FormOfParam(param, model.GroupCount()), built);
             ASSERT_EQ(result.Status, CommitStatus::Stored) << result.Message;
-            EXPECT_EQ(built, AsTheFormKeepsIt(*param, model.GroupCount()))
-                << "Param" << param->Number;
+            EXPECT_EQ(built, AsTheFormKeepsIt(param, model.GroupCount()))
+                << "Param" << param.Number;
             ++params;
         }
     }

@@ -63,14 +63,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 CDeviceNetEDS OneParamFile() {
     CDeviceNetEDS model;
-    auto param = std::make_unique<CEDSParam>();
-    param->Number = 1;
-    param->DataType = 0xC7; // UINT
-    param->DataSize = 2;
-    param->Minimum = "0";
-    param->Maximum = "6000";
-    param->Default = "100";
-    model.Params.push_back(std::move(param));
+    CEDSParam& param = model.Params.emplace_back();
+    param.Number = 1;
+    param.DataType = 0xC7; // UINT
+    param.DataSize = 2;
+    param.Minimum = "0";
+    param.Maximum = "6000";
+    param.Default = "100";
     return model;
 }
 

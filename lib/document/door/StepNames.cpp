@@ -75,7 +75,7 @@ template <typename Model> struct ParamLabels : SharedLabels<Model> {
 
     std::string Placed() const {
         const size_t at = committed.PlacedParam.value_or(this->model.Params.size());
-        return at < this->model.Params.size() ? ParamName(this->model.Params[at]->Number)
+        return at < this->model.Params.size() ? ParamName(this->model.Params[at].Number)
                                               : std::string("Params");
     }
     StepLabel operator()(const InsertParamChange& change) const {

@@ -172,7 +172,7 @@ CommitResult CommitParamPage(CEDSParamList& params, std::vector<std::string>& gr
     const std::optional<size_t> position = ParamPosition(params, edit.RowKey);
     if (!position)
         return NotEditable(edit);
-    CEDSParam& param = *params[*position];
+    CEDSParam& param = params[*position];
     if (edit.Section == "EnumPar")
         return CommitEnumString(param, edit);
     if (edit.Distance.value_or(0) != 0)

@@ -19,7 +19,7 @@ using edit_texts::AskYes;
 void SettleNumbers(CEDSParamList& params) {
     const std::vector<uint32_t> numbers = ParamNumbers(params);
     for (size_t i = 0; i < params.size(); ++i)
-        params[i]->Number = numbers[i];
+        params[i].Number = numbers[i];
 }
 
 template <typename Model> void KeepMaxInst(Model& model) {
@@ -65,13 +65,13 @@ std::vector<std::string> OthersNaming(const CEtherNetIPEDS& model, const CEDSPar
     return names;
 }
 
-template <typename Model> std::unique_ptr<CEDSParam> RemoveAt(Model& model, size_t position) {
-    std::unique_ptr<CEDSParam> removed = std::move(model.Params[position]);
+template <typename Model> CEDSParam RemoveAt(Model& model, size_t position) {
+    CEDSParam removed = std::move(model.Params[position]);
     model.Params.erase(model.Params.begin() + static_cast<std::ptrdiff_t>(position));
-    for (const std::unique_ptr<CEDSParam>& param : model.Params)
-        if (param->Number > removed->Number)
-            --param->Number;
-    FollowRemoval(model, removed->Number);
+    for (CEDSParam& param : model.Params)
+        if (param.Number > removed.Number)
+            --param.Number;
+    FollowRemoval(model, removed.Number);
     KeepMaxInst(model);
     return removed;
 }
@@ -81,16 +81,15 @@ template <typename Model> std::unique_ptr<CEDSParam> RemoveAt(Model& model, size
 // and every reference to one moves up by one. Without a selection it is
 // appended under the next free number.
 template <typename Model>
-size_t PlaceNew(Model& model, std::unique_ptr<CEDSParam> param, size_t at,
-                std::optional<uint32_t> number) {
+size_t PlaceNew(Model& model, CEDSParam param, size_t at, std::optional<uint32_t> number) {
     at = std::min(at, model.Params.size());
     if (!number) {
-        param->Number = NextFreeParamNumber(model.Params);
+        param.Number = NextFreeParamNumber(model.Params);
     } else {
-        param->Number = *number;
-        for (const std::unique_ptr<CEDSParam>& later : model.Params)
-            if (later->Number >= *number)
-                ++later->Number;
+        param.Number = *number;
+        for (CEDSParam& later : model.Params)
+            if (later.Number >= *number)
+                ++later.Number;
         FollowInsertion(model, *number);
     }
     model.Params.insert(model.Params.begin() + static_cast<std::ptrdiff_t>(at), std::move(param));
@@ -111,7 +110,7 @@ CommitResult InsertInto(Model& model, CEDSParam param, std::optional<size_t> sel
         param.Group = 0;
     size_t at = model.ParamCount();
     if (selected && place == InsertPlace::Replace) {
-        CEDSParam& old = *model.Params[*selected];
+        CEDSParam& old = model.Params[*selected];
         if (!AskYes(ui, edit_texts::ReplaceQuestion("Param [" + std::to_string(old.Number) + "]"),
                     edit_texts::kWarningCaption))
             return {CommitStatus::Declined, {}};
@@ -123,9 +122,9 @@ CommitResult InsertInto(Model& model, CEDSParam param, std::optional<size_t> sel
         if (selected) {
             const bool front = place == InsertPlace::Front;
             at = front ? *selected : *selected + 1;
-            number = model.Params[*selected]->Number + (front ? 0 : 1);
+            number = model.Params[*selected].Number + (front ? 0 : 1);
         }
-        at = PlaceNew(model, std::make_unique<CEDSParam>(std::move(param)), at, number);
+        at = PlaceNew(model, std::move(param), at, number);
     }
     if (newGroup)
         model.GroupNames.emplace_back(kNewGroupName);
@@ -140,12 +139,12 @@ std::optional<CEDSParam> RemoveAsked(Model& model, size_t position, IUserInterfa
     if (position >= model.ParamCount())
         return std::nullopt;
     SettleNumbers(model.Params);
-    const CEDSParam& param = *model.Params[position];
+    const CEDSParam& param = model.Params[position];
     const std::vector<std::string> namedBy = OthersNaming(model, param);
     if ((alwaysAsk || !namedBy.empty()) &&
         !AskDelete(ui, ParamKey(param), param.ParameterName, namedBy))
         return std::nullopt;
-    return std::move(*RemoveAt(model, position));
+    return RemoveAt(model, position);
 }
 
 template <typename Model>
@@ -161,12 +160,13 @@ CommitResult DeleteFrom(Model& model, size_t position, IUserInterface& ui) {
 template <typename Model>
 size_t PasteInto(Model& model, const CEDSParam& copied, std::optional<size_t> selected) {
     SettleNumbers(model.Params);
-    auto param = std::make_unique<CEDSParam>(copied);
-    if (param->Group > model.GroupCount())
-        param->Group = 0;
+    // A copy before the list changes: `copied` may stand in it.
+    CEDSParam param = copied;
+    if (param.Group > model.GroupCount())
+        param.Group = 0;
     if (!selected || *selected >= model.ParamCount())
         return PlaceNew(model, std::move(param), model.ParamCount(), std::nullopt);
-    return PlaceNew(model, std::move(param), *selected, model.Params[*selected]->Number);
+    return PlaceNew(model, std::move(param), *selected, model.Params[*selected].Number);
 }
 
 } // namespace

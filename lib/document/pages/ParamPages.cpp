@@ -78,7 +78,7 @@ Page ParamsPage(const CEDSParamList& params, PageBuilder page) {
     ParamRow row(page, names);
     const std::vector<uint32_t> numbers = ParamNumbers(params);
     for (size_t i = 0; i < params.size(); ++i)
-        page.AddEntry(ParamKey(numbers[i]), row.Cells(*params[i]));
+        page.AddEntry(ParamKey(numbers[i]), row.Cells(params[i]));
     return page.Take();
 }
 
@@ -87,9 +87,9 @@ Page EnumParPage(const CEDSParamList& params, PageBuilder page) {
     page.AddColumn("EnumStr", 300);
     const std::vector<uint32_t> numbers = ParamNumbers(params);
     for (size_t i = 0; i < params.size(); ++i) {
-        if (!params[i]->EnumStrings)
+        if (!params[i].EnumStrings)
             continue;
-        const std::vector<std::string>& strings = *params[i]->EnumStrings;
+        const std::vector<std::string>& strings = *params[i].EnumStrings;
         // One row per string, so that each can be edited; the parameter's
         // key stands on the row of its first string.
         if (strings.empty()) {
@@ -114,7 +114,7 @@ Page GroupsPage(const CEDSParamList& params, const std::vector<std::string>& gro
     std::vector<std::vector<uint32_t>> members(groupNames.size());
     const std::vector<uint32_t> numbers = ParamNumbers(params);
     for (size_t i = 0; i < params.size(); ++i) {
-        const uint8_t group = params[i]->Group;
+        const uint8_t group = params[i].Group;
         if (group >= 1 && group <= members.size())
             members[group - 1].push_back(numbers[i]);
     }

@@ -233,8 +233,8 @@ void Param(CJsonWriter& out, const CEDSParam& p) {
 
 void Params(CJsonWriter& out, const CEDSParamList& params) {
     out.BeginArray();
-    for (const auto& param : params)
-        Param(out, *param);
+    for (const CEDSParam& param : params)
+        Param(out, param);
     out.EndArray();
 }
 

@@ -102,8 +102,8 @@ struct CDeviceNetEDS {
     CEDSKeptLines Kept;                  // what the file holds beyond the fields
 
     // The parameter at a 0-based position, which must be below ParamCount().
-    CEDSParam& ParamAt(size_t index) { return *Params[index]; }
-    const CEDSParam& ParamAt(size_t index) const { return *Params[index]; }
+    CEDSParam& ParamAt(size_t index) { return Params[index]; }
+    const CEDSParam& ParamAt(size_t index) const { return Params[index]; }
     size_t ParamCount() const { return Params.size(); }
     size_t GroupCount() const { return GroupNames.size(); }
 };

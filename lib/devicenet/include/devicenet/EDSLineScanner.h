@@ -97,6 +97,10 @@ public:
     // The lines from `offset` (a LineOffset()) up to the next line to be
     // taken, as written: one view of the text, line ends included.
     std::string_view RawTextSince(size_t offset) const;
+    // The text from the next line to be taken to the end.
+    std::string_view Rest() const {
+        return position_ < text_.size() ? text_.substr(position_) : std::string_view();
+    }
     // While `entry` does not end with ";", appends the next line,
     // normalised like any other (see NextPiece), noting the field ends in
     // `ends` when given; false when the text ends first.

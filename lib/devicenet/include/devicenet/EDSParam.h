@@ -9,7 +9,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,34 +33,36 @@ inline constexpr uint8_t kDescExtendedPrecision = 0x40;
 // written empty again rather than as 0. A parameter Corvid makes starts
 // with every field but the precision given.
 struct CEDSParam {
+    // The numbers stand together in front of the texts, so the record has
+    // no padding between them.
     uint8_t Reserved = 0;
     std::optional<uint8_t> PathSize = 0;
-    std::string LinkPath;
     uint16_t Descriptor = 0;
     uint8_t DataType = 0;
     uint8_t DataSize = 0;
+    std::optional<uint16_t> Multiplier = 0;
+    std::optional<uint16_t> Divider = 0;
+    std::optional<uint16_t> Base = 0;
+    std::optional<int16_t> Offset = 0;
+    std::optional<uint8_t> Precision;
+    uint8_t Group = 0; // position in the group names, from 1; 0: no group
+    // N of the ParamN key; 0 for a parameter that has none yet (see
+    // ParamNumbers).
+    uint32_t Number = 0;
+    std::string LinkPath;
     std::string ParameterName;
     std::string UnitsStr;
     std::string HelpStr;
     std::string Minimum;
     std::string Maximum;
     std::string Default;
-    std::optional<uint16_t> Multiplier = 0;
-    std::optional<uint16_t> Divider = 0;
-    std::optional<uint16_t> Base = 0;
-    std::optional<int16_t> Offset = 0;
     std::string MultiplierLink;
     std::string DivisorLink;
     std::string BaseLink;
     std::string OffsetLink;
-    std::optional<uint8_t> Precision;
-    uint8_t Group = 0; // position in the group names, from 1; 0: no group
     // The [EnumPar] strings in order; none when the parameter has no
     // enumeration.
     std::optional<std::vector<std::string>> EnumStrings;
-    // N of the ParamN key; 0 for a parameter that has none yet (see
-    // ParamNumbers).
-    uint32_t Number = 0;
 
     bool operator==(const CEDSParam&) const = default;
 };
@@ -72,8 +73,11 @@ template <typename Number> std::string DecimalOrEmpty(const std::optional<Number
     return value ? std::to_string(*value) : std::string();
 }
 
-// The parameters of a description, owned by it, in file order.
-using CEDSParamList = std::vector<std::unique_ptr<CEDSParam>>;
+// The parameters of a description, in file order. The records stand in the
+// list itself: a file holds thousands, and a heap block of its own for each
+// cost more to make and free than moving the records when the list grows.
+// A pointer or reference to one lasts only until the next insert or removal.
+using CEDSParamList = std::vector<CEDSParam>;
 
 // The number each parameter is written under, in list order: its Number,
 // or, when that is 0 or was taken by a parameter in front of it, the next

@@ -56,8 +56,8 @@ void FinishParamSections(ParamSectionTarget& target);
 
 // A joined ParamN entry as a new parameter (its 21 fields; the N is read by
 // the section reader).
-std::unique_ptr<CEDSParam> ParamFromEntry(CEntryFieldCursor fields);
-inline std::unique_ptr<CEDSParam> ParamFromEntry(std::string_view entry) {
+CEDSParam ParamFromEntry(CEntryFieldCursor fields);
+inline CEDSParam ParamFromEntry(std::string_view entry) {
     return ParamFromEntry(CEntryFieldCursor(entry));
 }
 

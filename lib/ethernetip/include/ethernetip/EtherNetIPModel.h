@@ -193,7 +193,8 @@ struct CEtherNetIPEDS {
     CapacityRecord CapacitySection;
     CEDSKeptLines Kept; // what the file holds beyond the fields
 
-    CEDSParam* ParamAt(size_t index) const { return Params.at(index).get(); }
+    CEDSParam* ParamAt(size_t index) { return &Params.at(index); }
+    const CEDSParam* ParamAt(size_t index) const { return &Params.at(index); }
     size_t ParamCount() const { return Params.size(); }
     size_t GroupCount() const { return GroupNames.size(); }
     PortEntry* PortAt(size_t index) const { return Ports.at(index).get(); }
