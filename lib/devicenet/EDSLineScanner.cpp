@@ -100,16 +100,16 @@ void CEDSLineSource::PutBack() {
     --lineNumber_;
 }
 
-bool JoinEntry(std::string& line, CEDSLineSource& source, CEntryFieldEnds* ends) {
+bool JoinEntry(std::string& line, CEDSLineSource& source, CEntryFieldEnds* ends, size_t keyEnd) {
     if (ends != nullptr)
-        ends->Start(line);
+        ends->Start(line, keyEnd);
     return source.JoinRest(line, ends);
 }
 
 bool JoinEntry(std::string& line, CEDSLineSource& source, ReaderDiagnostics* diagnostics,
-               const std::string& path, CEntryFieldEnds* ends) {
+               const std::string& path, CEntryFieldEnds* ends, size_t keyEnd) {
     const int firstLine = source.LineNumber();
-    if (JoinEntry(line, source, ends))
+    if (JoinEntry(line, source, ends, keyEnd))
         return true;
     Note(diagnostics, path, firstLine, "entry cut off by the end of the file");
     return false;
@@ -151,16 +151,22 @@ size_t FieldEnd(std::string_view value, size_t from, bool commas) {
 } // namespace
 
 void CEntryFieldEnds::Scan(std::string_view entry, size_t from) {
+    if (from >= entry.size())
+        return;
+    // Room for every character being a stop, taken once; the quote state
+    // and the place of the next note are kept in locals, which the notes
+    // stored cannot change.
+    size_t* end = Room(entry.size() - from);
+    bool quoted = quoted_;
     for (size_t i = from; i < entry.size(); ++i) {
         const char c = entry[i];
-        if (c == '"') {
-            quoted_ = !quoted_;
-        } else if (!quoted_ && (c == '=' || c == ',' || c == ';')) {
-            size_t* const end = Room(1);
-            *end = i;
-            Noted(end + 1);
-        }
+        if (c == '"')
+            quoted = !quoted;
+        else if (!quoted && (c == '=' || c == ',' || c == ';'))
+            *end++ = i;
     }
+    quoted_ = quoted;
+    Noted(end);
 }
 
 CEntryFieldCursor::CEntryFieldCursor(std::string_view entry, const CEntryFieldEnds& ends)
@@ -234,19 +240,27 @@ void CEntryFieldCursor::TakeFields(std::span<std::string_view> fields) {
     if (ends_ != nullptr) {
         // Take's split straight from the noted ends, without a call per
         // field: a parameter has 21 of them. The last field, and an entry
-        // whose ";" is not among the ends, are left to Take.
-        const std::vector<size_t>& ends = ends_->ends_;
+        // whose ";" is not among the ends, are left to Take. The cursor is
+        // worked in locals: a field stored could change any member, which
+        // would then be loaded again for every field.
+        const size_t* const ends = ends_->ends_.data();
+        const size_t count = ends_->count_;
         const char* const text = value_.data();
-        while (!done_ && i + 1 < fields.size() && nextEnd_ < ends_->count_) {
-            const size_t end = ends[nextEnd_++];
-            if (text[end] == '=')
+        size_t next = nextEnd_;
+        size_t start = start_;
+        bool done = done_;
+        while (!done && i + 1 < fields.size() && next < count) {
+            const size_t end = ends[next++];
+            const char stop = text[end];
+            if (stop == '=')
                 continue;
-            fields[i++] = {text + start_, end - start_};
-            if (text[end] == ';')
-                done_ = true;
-            else
-                start_ = end + 1;
+            fields[i++] = {text + start, end - start};
+            done = stop == ';';
+            start = end + 1;
         }
+        nextEnd_ = next;
+        start_ = start;
+        done_ = done;
     }
     for (; i + 1 < fields.size() && Next(fields[i]); ++i) {
     }
@@ -330,11 +344,19 @@ std::string_view SectionNameOf(std::string_view header) {
 }
 
 bool NumberedKeywordAt(std::string_view line, std::string_view keyword) {
+    return NumberedKeyAt(line, keyword).has_value();
+}
+
+std::optional<NumberedKey> NumberedKeyAt(std::string_view line, std::string_view keyword) {
     if (!KeywordAt(line, keyword))
-        return false;
-    const std::string_view rest = line.substr(keyword.size());
-    const std::string_view number = rest.substr(0, rest.find('='));
-    return number.size() < rest.size() && (IsDecimal(number) || IsHex(number));
+        return std::nullopt;
+    const size_t equals = line.find('=', keyword.size());
+    if (equals == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view number = line.substr(keyword.size(), equals - keyword.size());
+    if (!IsDecimal(number) && !IsHex(number))
+        return std::nullopt;
+    return NumberedKey{ParseNumber(number), equals};
 }
 
 namespace {

@@ -218,12 +218,12 @@ void MakeRoom(CEDSParamList& params, std::string_view first, std::string_view re
 
 // The parameter keeps the number of its key; one that repeats an earlier
 // number, or has none, gets the next free one, so no two share a number.
-void AppendParam(std::string_view entry, int line, ParamSectionTarget& target) {
+void AppendParam(std::string_view entry, uint32_t number, int line, ParamSectionTarget& target) {
     // Read into its place in the list: a record moved there would cost
     // a move of each of its texts.
     CEDSParam& param = target.Params.emplace_back();
     StoreParamEntry(param, CEntryFieldCursor(entry, target.Ends));
-    param.Number = EntryNumber(entry, "Param");
+    param.Number = number;
     std::vector<uint32_t>& numbers = target.Numbers;
     // Files number their parameters in order, so the number mostly goes
     // last, with no search.
@@ -247,17 +247,18 @@ void AppendParam(std::string_view entry, int line, ParamSectionTarget& target) {
 LineUse ReadParamSectionLine(ParamSection section, std::string& line, CEDSLineSource& source,
                              ParamSectionTarget& target) {
     const std::string_view keyword = section == ParamSection::Groups ? "Group" : "Param";
-    if (!NumberedKeywordAt(line, keyword))
+    const std::optional<NumberedKey> key = NumberedKeyAt(line, keyword);
+    if (!key)
         return LineUse::NotRead;
     const size_t offset = source.LineOffset();
     const int firstLine = source.LineNumber();
     // Only a parameter is split as it is read; the other entries wait.
     CEntryFieldEnds* const ends = section == ParamSection::Params ? &target.Ends : nullptr;
-    if (!JoinEntry(line, source, target.Diagnostics, target.Path, ends))
+    if (!JoinEntry(line, source, target.Diagnostics, target.Path, ends, key->Equals))
         return LineUse::CutOff;
     if (section == ParamSection::Params) {
         MakeRoom(target.Params, source.RawTextSince(offset), source.Rest());
-        AppendParam(line, firstLine, target);
+        AppendParam(line, key->Number, firstLine, target);
     } else {
         target.Pending.push_back(
             {section, line, firstLine, source.RawTextSince(offset),

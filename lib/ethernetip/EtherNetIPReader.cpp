@@ -166,8 +166,8 @@ LineUse Used(bool read) {
 // be written back negative, which no read takes for a number, so such an
 // entry is kept as written instead.
 bool NumberedEntryAt(std::string_view line, std::string_view keyword) {
-    return NumberedKeywordAt(line, keyword) &&
-           EntryNumber(line, keyword) <= uint32_t{std::numeric_limits<int32_t>::max()};
+    const std::optional<NumberedKey> key = NumberedKeyAt(line, keyword);
+    return key && key->Number <= uint32_t{std::numeric_limits<int32_t>::max()};
 }
 
 class CEtherNetIPReader {

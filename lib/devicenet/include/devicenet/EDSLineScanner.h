@@ -12,6 +12,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -44,11 +45,12 @@ bool KeywordAt(std::string_view line, std::string_view keyword);
 // out of them. One is reused from entry to entry.
 class CEntryFieldEnds {
 public:
-    // Starts over with the entry's first line, cleaned.
-    void Start(std::string_view line) {
+    // Starts over with the entry's first line, cleaned; its first `from`
+    // characters hold no stop and no quote (a numbered key).
+    void Start(std::string_view line, size_t from = 0) {
         count_ = 0;
         quoted_ = false;
-        Scan(line, 0);
+        Scan(line, from);
     }
     // Notes the ends in `entry` from `from` on.
     void Scan(std::string_view entry, size_t from);
@@ -124,13 +126,16 @@ private:
 // Joins an entry that spans lines: while `line` does not end with ";", the
 // next line (normalised, see NextPiece) is appended directly. Returns false
 // when the text ends first; the entry is then incomplete and the read must
-// end. With `ends`, the joined entry's field ends are noted there.
-bool JoinEntry(std::string& line, CEDSLineSource& source, CEntryFieldEnds* ends = nullptr);
+// end. With `ends`, the joined entry's field ends are noted there; the
+// first `keyEnd` characters of `line` are known to hold none (see
+// NumberedKeyAt), so they are not looked at.
+bool JoinEntry(std::string& line, CEDSLineSource& source, CEntryFieldEnds* ends = nullptr,
+               size_t keyEnd = 0);
 
 // JoinEntry for a reader: an entry cut off by the end of the text is noted
 // at the line it began on.
 bool JoinEntry(std::string& line, CEDSLineSource& source, ReaderDiagnostics* diagnostics,
-               const std::string& path, CEntryFieldEnds* ends = nullptr);
+               const std::string& path, CEntryFieldEnds* ends = nullptr, size_t keyEnd = 0);
 
 // The fields of a joined entry: the value starts behind the first "="
 // outside quotes; fields end at "," outside quotes and the last at the first
@@ -230,6 +235,16 @@ std::string_view SectionNameOf(std::string_view header);
 // and "=" ("Param12=", not "Param=" or "ParamClass="), as numbered entries
 // are written.
 bool NumberedKeywordAt(std::string_view line, std::string_view keyword);
+
+// The key of a numbered entry, as NumberedKeywordAt finds it.
+struct NumberedKey {
+    uint32_t Number = 0; // as EntryNumber reads it
+    size_t Equals = 0;   // where its "=" stands
+};
+
+// NumberedKeywordAt and EntryNumber in one look at the key: readers test
+// every line of a section and need the number of those that match.
+std::optional<NumberedKey> NumberedKeyAt(std::string_view line, std::string_view keyword);
 
 // Where the frame keeps what the section readers do not read.
 struct KeptLineTarget {
