@@ -350,6 +350,14 @@ bool NumberedKeywordAt(std::string_view line, std::string_view keyword) {
 std::optional<NumberedKey> NumberedKeyAt(std::string_view line, std::string_view keyword) {
     if (!KeywordAt(line, keyword))
         return std::nullopt;
+    // Keys are mostly decimal: such a number is read as its digits are
+    // checked, wrapping as ParseNumber wraps.
+    uint32_t decimal = 0;
+    size_t end = keyword.size();
+    for (; end < line.size() && line[end] >= '0' && line[end] <= '9'; ++end)
+        decimal = decimal * 10u + static_cast<uint32_t>(line[end] - '0');
+    if (end > keyword.size() && end < line.size() && line[end] == '=')
+        return NumberedKey{decimal, end};
     const size_t equals = line.find('=', keyword.size());
     if (equals == std::string_view::npos)
         return std::nullopt;
