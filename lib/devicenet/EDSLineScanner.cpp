@@ -249,15 +249,18 @@ void CEntryFieldCursor::TakeFields(std::span<std::string_view> fields) {
         size_t next = nextEnd_;
         size_t start = start_;
         bool done = done_;
-        while (!done && i + 1 < fields.size() && next < count) {
+        std::string_view* out = fields.data();
+        std::string_view* const last = out + (fields.size() - 1);
+        while (!done && out != last && next < count) {
             const size_t end = ends[next++];
             const char stop = text[end];
             if (stop == '=')
                 continue;
-            fields[i++] = {text + start, end - start};
-            done = stop == ';';
+            *out++ = {text + start, end - start};
             start = end + 1;
+            done = stop == ';';
         }
+        i = static_cast<size_t>(out - fields.data());
         nextEnd_ = next;
         start_ = start;
         done_ = done;
