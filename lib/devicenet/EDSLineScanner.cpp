@@ -332,10 +332,7 @@ int16_t ParseSigned16(std::string_view text) {
     return static_cast<int16_t>(negative ? 0u - magnitude : magnitude);
 }
 
-size_t HeaderAt(std::string_view line, std::span<const std::string_view> headers) {
-    // Most lines are no header: one test instead of one per section.
-    if (!line.starts_with('['))
-        return kNoHeader;
+size_t HeaderAmong(std::string_view line, std::span<const std::string_view> headers) {
     for (size_t i = 0; i < headers.size(); ++i)
         if (KeywordAt(line, headers[i]))
             return i;

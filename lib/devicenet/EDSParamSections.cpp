@@ -205,9 +205,14 @@ namespace {
 // as many as entries of the first one's size fill the section (up to the
 // next line that begins with "["). A short guess only lets the list grow;
 // room left over is never written, so it costs address space rather than
-// memory. The guess is held to the numbers a parameter can have.
-void MakeRoom(CEDSParamList& params, std::string_view first, std::string_view rest) {
-    if (!params.empty() || first.empty())
+// memory. The guess is held to the numbers a parameter can have. The first
+// was read from `offset` (a LineOffset()) to the source's place.
+void MakeRoom(CEDSParamList& params, const CEDSLineSource& source, size_t offset) {
+    if (!params.empty())
+        return;
+    const std::string_view first = source.RawTextSince(offset);
+    const std::string_view rest = source.Rest();
+    if (first.empty())
         return;
     size_t end = rest.find('[');
     while (end != std::string_view::npos && end != 0 && rest[end - 1] != '\n')
@@ -257,7 +262,7 @@ LineUse ReadParamSectionLine(ParamSection section, std::string& line, CEDSLineSo
     if (!JoinEntry(line, source, target.Diagnostics, target.Path, ends, key->Equals))
         return LineUse::CutOff;
     if (section == ParamSection::Params) {
-        MakeRoom(target.Params, source.RawTextSince(offset), source.Rest());
+        MakeRoom(target.Params, source, offset);
         AppendParam(line, key->Number, firstLine, target);
     } else {
         target.Pending.push_back(

@@ -224,9 +224,16 @@ enum class LineUse { Read, NotRead, CutOff };
 
 inline constexpr size_t kNoHeader = static_cast<size_t>(-1);
 
+// HeaderAt for a line that begins with "[".
+size_t HeaderAmong(std::string_view line, std::span<const std::string_view> headers);
+
 // The first of `headers` (in order) the line begins with, or kNoHeader.
 // Every header begins with "[".
-size_t HeaderAt(std::string_view line, std::span<const std::string_view> headers);
+inline size_t HeaderAt(std::string_view line, std::span<const std::string_view> headers) {
+    // Every line is tested, and most are no header: they are told apart
+    // here, without a call.
+    return line.starts_with('[') ? HeaderAmong(line, headers) : kNoHeader;
+}
 
 // "[File]" gives "File".
 std::string_view SectionNameOf(std::string_view header);
