@@ -292,5 +292,20 @@ TEST(KeywordAt, ExactCaseAtTheStartNumberedOnesNeedNumberAndEquals) {
     EXPECT_FALSE(NumberedKeywordAt("Param12", "Param"));
 }
 
+// The key's number is read in one look; it must be the one EntryNumber
+// reads, wrapping included, and the "=" the first one.
+TEST(NumberedKeyAt, NumberAndEqualsAsTheEntryGivesThem) {
+    for (const std::string_view line : {"Param12=1;", "Param0x1F=1;", "Param0X10=\"a=b\";",
+                                        "Param4294967297=1;", "Param007=", "Param12=3=4;"}) {
+        SCOPED_TRACE(line);
+        const std::optional<NumberedKey> key = NumberedKeyAt(line, "Param");
+        ASSERT_TRUE(key);
+        EXPECT_EQ(key->Number, EntryNumber(line, "Param"));
+        EXPECT_EQ(key->Equals, line.find('='));
+    }
+    for (const std::string_view line : {"Param12a=1;", "Param 1=1;", "Param0x=1;", "Param="})
+        EXPECT_FALSE(NumberedKeyAt(line, "Param")) << line;
+}
+
 } // namespace
 } // namespace corvid
