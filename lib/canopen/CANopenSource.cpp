@@ -244,7 +244,7 @@ SourceSection* CANopenSource::FindQuery(const Query& query) {
 }
 
 bool IsCommentLine(std::string_view line) {
-    return TrimmedView(line).starts_with(';');
+    return TrimmedBlanksView(line).starts_with(';');
 }
 
 } // namespace corvid

@@ -64,15 +64,7 @@ std::optional<std::string_view> SectionHeaderView(std::string_view line) {
         line.remove_prefix(1);
     if (line.empty() || line.front() != '[')
         return std::nullopt;
-    return TrimmedView(line.substr(1, line.find(']', 1) - 1));
-}
-
-std::string_view TrimmedView(std::string_view text) {
-    while (!text.empty() && IsBlankChar(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlankChar(text.back()))
-        text.remove_suffix(1);
-    return text;
+    return TrimmedBlanksView(line.substr(1, line.find(']', 1) - 1));
 }
 
 CProfileText::CProfileText(std::string_view text) {

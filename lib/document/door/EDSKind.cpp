@@ -87,7 +87,7 @@ private:
             line.remove_suffix(1);
         if (line.ends_with('\r'))
             line.remove_suffix(1);
-        const std::string_view name = TrimmedView(line.substr(0, line.find(']')));
+        const std::string_view name = TrimmedBlanksView(line.substr(0, line.find(']')));
         Tally(name);
         if (!classificationSeen_ && EqualsNoCase(name, "Device Classification")) {
             classificationSeen_ = inClassification_ = true;

@@ -1,6 +1,6 @@
 #include "door/StepNames.h"
 
-#include "dictionaries/ProfileText.h"
+#include "dictionaries/EDSTextHelper.h"
 #include "pages/PageRows.h"
 
 #include <array>
@@ -27,7 +27,8 @@ template <typename Model> std::string CellStepName(const CellChange& change) {
     const Page page = BuildPage(empty, change.Section);
     if (page.Layout == PageLayout::Table && change.Column < page.Columns.size())
         return Fill(step_texts::kEditOf,
-                    std::string(TrimmedView(page.Columns[change.Column].Header)), change.RowKey);
+                    std::string(TrimmedBlanksView(page.Columns[change.Column].Header)),
+                    change.RowKey);
     return Fill(step_texts::kEdit, change.RowKey);
 }
 

@@ -60,7 +60,4 @@ std::optional<std::string> SectionHeaderName(std::string_view line);
 // nothing.
 std::optional<std::string_view> SectionHeaderView(std::string_view line);
 
-// `text` without the spaces and tabs around it, as a view of its bytes.
-std::string_view TrimmedView(std::string_view text);
-
 } // namespace corvid
