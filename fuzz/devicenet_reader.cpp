@@ -2,9 +2,11 @@
 // form is a fixed point (writing what was read from it gives it back) that
 // keeps every line the first read kept, for the inputs RoundTripOracle.h
 // names. A save in the file's own layout gives the bytes back, for every
-// input (KeptLayoutOracle.h).
+// input (KeptLayoutOracle.h). Every parameter entry taken straight from the
+// text reads as its joined lines do (PlainEntryOracle.h).
 
 #include "KeptLayoutOracle.h"
+#include "PlainEntryOracle.h"
 #include "RoundTripOracle.h"
 
 #include "devicenet/DeviceNetReader.h"
@@ -31,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             corvid::LoadDeviceNetEDSText(model, source, "fuzz.eds");
         },
         [](const corvid::CDeviceNetEDS& model) { return corvid::FormatDeviceNetEDS(model); });
-    if (!kept)
+    if (!kept || !corvid::fuzz::PlainEntriesAgree(text))
         std::abort();
     return 0;
 }

@@ -353,18 +353,7 @@ size_t CLineCleaner::Quoted(size_t read) {
 }
 
 size_t CLineCleaner::QuoteEnd(size_t from) const {
-    const char lineFeed = LineEnds() ? '\n' : '"';
-    const size_t size = text_.size();
-#if defined(__SSE2__)
-    for (; from + 16 <= size; from += 16) {
-        const unsigned found = Mask(Load(text_.data() + from), '"', lineFeed);
-        if (found != 0)
-            return from + unsigned(std::countr_zero(found));
-    }
-#endif
-    while (from < size && text_[from] != '"' && text_[from] != lineFeed)
-        ++from;
-    return from;
+    return QuoteEndFrom(text_, from, LineEnds());
 }
 
 void CLineCleaner::Copy(size_t from, size_t to) {
@@ -390,6 +379,21 @@ CleanedLines CleanEntryLinesOnto(std::string& out, std::string_view text, size_t
 
 void CleanTextOnto(std::string& out, std::string_view text) {
     CLineCleaner(out, text, nullptr, CleanUntil::TextEnd, 0).Clean(0);
+}
+
+size_t QuoteEndFrom(std::string_view text, size_t from, bool lineEnds) {
+    const char lineFeed = lineEnds ? '\n' : '"';
+    const size_t size = text.size();
+#if defined(__SSE2__)
+    for (; from + 16 <= size; from += 16) {
+        const unsigned found = Mask(Load(text.data() + from), '"', lineFeed);
+        if (found != 0)
+            return from + unsigned(std::countr_zero(found));
+    }
+#endif
+    while (from < size && text[from] != '"' && text[from] != lineFeed)
+        ++from;
+    return from;
 }
 
 CleanedLines LineAt(std::string_view text, size_t from) {

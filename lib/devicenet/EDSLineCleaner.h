@@ -38,6 +38,11 @@ CleanedLines CleanEntryLinesOnto(std::string& out, std::string_view text, size_t
 // carriage return in it is kept like any other character.
 void CleanTextOnto(std::string& out, std::string_view text);
 
+// Where a quoted text that opened in front of `from` closes: the first
+// quote from `from` on, or, with `lineEnds`, the line feed that leaves it
+// open; the end of the text when there is neither.
+size_t QuoteEndFrom(std::string_view text, size_t from, bool lineEnds = true);
+
 // The line of `text` that begins at `from`, as written.
 CleanedLines LineAt(std::string_view text, size_t from);
 

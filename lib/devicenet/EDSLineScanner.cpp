@@ -100,6 +100,14 @@ void CEDSLineSource::PutBack() {
     --lineNumber_;
 }
 
+void CEDSLineSource::SkipLines(size_t lastLine, int count) {
+    if (count == 0)
+        return;
+    CleanedLines lines = LineAt(text_, lineOffset_ + lastLine);
+    lines.Count = count;
+    Took(lines);
+}
+
 bool JoinEntry(std::string& line, CEDSLineSource& source, CEntryFieldEnds* ends, size_t keyEnd) {
     if (ends != nullptr)
         ends->Start(line, keyEnd);

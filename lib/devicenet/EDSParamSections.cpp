@@ -1,6 +1,7 @@
 #include "devicenet/EDSParamSections.h"
 
 #include "devicenet/EDSParamFields.h"
+#include "devicenet/EDSPlainEntry.h"
 #include "dictionaries/EDSTextHelper.h"
 
 #include <algorithm>
@@ -223,11 +224,12 @@ void MakeRoom(CEDSParamList& params, const CEDSLineSource& source, size_t offset
 
 // The parameter keeps the number of its key; one that repeats an earlier
 // number, or has none, gets the next free one, so no two share a number.
-void AppendParam(std::string_view entry, uint32_t number, int line, ParamSectionTarget& target) {
+void AppendParam(const ParamFieldTexts& texts, uint32_t number, int line,
+                 ParamSectionTarget& target) {
     // Read into its place in the list: a record moved there would cost
     // a move of each of its texts.
     CEDSParam& param = target.Params.emplace_back();
-    StoreParamEntry(param, CEntryFieldCursor(entry, target.Ends));
+    StoreParamFields(param, texts);
     param.Number = number;
     std::vector<uint32_t>& numbers = target.Numbers;
     // Files number their parameters in order, so the number mostly goes
@@ -247,6 +249,23 @@ void AppendParam(std::string_view entry, uint32_t number, int line, ParamSection
                        param.Number);
 }
 
+// A ParamN entry, split as it is read: straight from the file's text when
+// it is plain, else joined into `line` first.
+LineUse ReadParamEntry(std::string& line, const NumberedKey& key, CEDSLineSource& source,
+                       ParamSectionTarget& target) {
+    const size_t offset = source.LineOffset();
+    const int firstLine = source.LineNumber();
+    ParamFieldTexts texts{};
+    if (!TakePlainEntry(source, texts)) {
+        if (!JoinEntry(line, source, target.Diagnostics, target.Path, &target.Ends, key.Equals))
+            return LineUse::CutOff;
+        texts = EntryFieldViews<kParamFields.size()>(CEntryFieldCursor(line, target.Ends));
+    }
+    MakeRoom(target.Params, source, offset);
+    AppendParam(texts, key.Number, firstLine, target);
+    return LineUse::Read;
+}
+
 } // namespace
 
 LineUse ReadParamSectionLine(ParamSection section, std::string& line, CEDSLineSource& source,
@@ -255,20 +274,16 @@ LineUse ReadParamSectionLine(ParamSection section, std::string& line, CEDSLineSo
     const std::optional<NumberedKey> key = NumberedKeyAt(line, keyword);
     if (!key)
         return LineUse::NotRead;
+    if (section == ParamSection::Params)
+        return ReadParamEntry(line, *key, source, target);
+    // The other entries wait until every parameter is known.
     const size_t offset = source.LineOffset();
     const int firstLine = source.LineNumber();
-    // Only a parameter is split as it is read; the other entries wait.
-    CEntryFieldEnds* const ends = section == ParamSection::Params ? &target.Ends : nullptr;
-    if (!JoinEntry(line, source, target.Diagnostics, target.Path, ends, key->Equals))
+    if (!JoinEntry(line, source, target.Diagnostics, target.Path))
         return LineUse::CutOff;
-    if (section == ParamSection::Params) {
-        MakeRoom(target.Params, source, offset);
-        AppendParam(line, key->Number, firstLine, target);
-    } else {
-        target.Pending.push_back(
-            {section, line, firstLine, source.RawTextSince(offset),
-             target.Kept == nullptr ? 0 : std::as_const(*target.Kept).EntriesOf("EnumPar").size()});
-    }
+    target.Pending.push_back(
+        {section, line, firstLine, source.RawTextSince(offset),
+         target.Kept == nullptr ? 0 : std::as_const(*target.Kept).EntriesOf("EnumPar").size()});
     return LineUse::Read;
 }
 

@@ -109,6 +109,13 @@ public:
     bool JoinRest(std::string& entry, CEntryFieldEnds* ends = nullptr);
     // Gives the line last taken back: the next Next() takes it again.
     void PutBack();
+    // The text from the line last taken on, as written, for a reader that
+    // walks an entry's lines itself (see TakePlainEntry).
+    std::string_view TextFromLine() const { return text_.substr(lineOffset_); }
+    // Moves on past the `count` lines behind the line last taken, walked
+    // as written, as JoinRest would have moved past them cleaned; the last
+    // of them begins `lastLine` characters into TextFromLine().
+    void SkipLines(size_t lastLine, int count);
 
 private:
     bool Next(std::string& line, HeaderLines headers);

@@ -1,0 +1,300 @@
+#include "devicenet/EDSPlainEntry.h"
+
+#include "EDSLineCleaner.h"
+
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace corvid {
+
+namespace {
+
+constexpr size_t kWindow = 64;
+
+// Where the characters of 64 bytes of the text are those an entry's
+// layout is made of: one bit per byte, the first byte in bit 0.
+struct WindowBits {
+    uint64_t Blanks = 0; // " " and tab
+    uint64_t Returns = 0;
+    uint64_t LineFeeds = 0;
+    uint64_t Quotes = 0;
+    uint64_t Comments = 0; // "$"
+    uint64_t Commas = 0;
+    uint64_t Semicolons = 0;
+    uint64_t Ends = 0; // past the end of the text
+};
+
+// The bits from each opening quote up to its closing one, the closing one
+// left out: a running parity of the quotes.
+uint64_t QuotedBits(uint64_t quotes) {
+    for (unsigned shift = 1; shift < kWindow; shift *= 2)
+        quotes ^= quotes << shift;
+    return quotes;
+}
+
+#if defined(__SSE2__)
+unsigned Matches(__m128i block, char c) {
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_set1_epi8(c))));
+}
+
+WindowBits BitsOf(const char* block) {
+    WindowBits bits;
+    for (unsigned part = 0; part < kWindow; part += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + part));
+        const auto add = [&](uint64_t& to, unsigned found) { to |= uint64_t{found} << part; };
+        add(bits.Blanks, Matches(bytes, ' ') | Matches(bytes, '\t'));
+        add(bits.Returns, Matches(bytes, '\r'));
+        add(bits.LineFeeds, Matches(bytes, '\n'));
+        add(bits.Quotes, Matches(bytes, '"'));
+        add(bits.Comments, Matches(bytes, '$'));
+        add(bits.Commas, Matches(bytes, ','));
+        add(bits.Semicolons, Matches(bytes, ';'));
+    }
+    return bits;
+}
+#else
+WindowBits BitsOf(const char* block) {
+    WindowBits bits;
+    for (size_t i = 0; i < kWindow; ++i) {
+        const uint64_t bit = uint64_t{1} << i;
+        const char c = block[i];
+        bits.Blanks |= c == ' ' || c == '\t' ? bit : 0;
+        bits.Returns |= c == '\r' ? bit : 0;
+        bits.LineFeeds |= c == '\n' ? bit : 0;
+        bits.Quotes |= c == '"' ? bit : 0;
+        bits.Comments |= c == '$' ? bit : 0;
+        bits.Commas |= c == ',' ? bit : 0;
+        bits.Semicolons |= c == ';' ? bit : 0;
+    }
+    return bits;
+}
+#endif
+
+// The bits of the 64 bytes of `text` from `at`; those past its end are
+// marked so.
+WindowBits BitsAt(std::string_view text, size_t at) {
+    const size_t left = text.size() - at;
+    if (left >= kWindow)
+        return BitsOf(text.data() + at);
+    // The last bytes, padded with bytes that are none of the others.
+    char block[kWindow] = {};
+    std::memcpy(block, text.data() + at, left);
+    WindowBits bits = BitsOf(block);
+    bits.Ends = ~uint64_t{0} << left;
+    return bits;
+}
+
+// Where the key's "=" stands in its line as written; npos when a quote or
+// a "$" comes first, which no numbered key holds.
+size_t KeyEquals(std::string_view raw) {
+    for (size_t i = 0; i < raw.size(); ++i) {
+        if (raw[i] == '=')
+            return i;
+        if (raw[i] == '"' || raw[i] == '$')
+            break;
+    }
+    return std::string_view::npos;
+}
+
+enum class Step { More, Ended, NotPlain };
+
+// A walk over an entry's text as written, giving up at the first thing
+// whose cleaned form could differ from what is written. Fields are found 64
+// bytes at a time, from bits of the characters that matter; a field that
+// does not end within 64 bytes of its start, or holds a comment, is walked
+// a character at a time.
+class CPlainEntryWalk {
+public:
+    explicit CPlainEntryWalk(std::string_view text) : text_(text) {}
+
+    // The fields from `from` on; false when the entry is not plain.
+    bool Fields(size_t from, std::span<std::string_view> fields);
+    // Where the entry's last line begins, and how many line feeds stand in
+    // front of it.
+    size_t LastLine() const { return lastLine_; }
+    int LineFeeds() const { return lineFeeds_; }
+
+private:
+    // The fields that end within the 64 bytes from at_, from the front of
+    // `fields`, which loses them.
+    Step WindowFields(std::span<std::string_view>& fields);
+    // One field a character at a time; `last` when no other may follow.
+    Step LongField(std::string_view& field, bool last);
+    // Past blanks, line ends and comments; false at a carriage return that
+    // is kept as a character, or at the end of the text.
+    bool SkipSpaces();
+    // The field's text from at_: characters cleaning keeps, and quoted
+    // texts closed on their line. False at a quote left open.
+    bool TakeText(std::string_view& field);
+    // Nothing but blanks or a comment stands behind the ";" on its line:
+    // cleaned, the line ends with it, which ends the entry.
+    bool EndsItsLine();
+    void PassLineFeed(size_t at) {
+        lastLine_ = at + 1;
+        ++lineFeeds_;
+    }
+    // The line feeds of the window at `base` marked in `lineFeeds`.
+    void PassLineFeeds(size_t base, uint64_t lineFeeds) {
+        if (lineFeeds == 0)
+            return;
+        lastLine_ = base + kWindow - size_t(std::countl_zero(lineFeeds));
+        lineFeeds_ += std::popcount(lineFeeds);
+    }
+
+    std::string_view text_;
+    size_t at_ = 0;
+    size_t lastLine_ = 0;
+    int lineFeeds_ = 0;
+};
+
+bool CPlainEntryWalk::Fields(size_t from, std::span<std::string_view> fields) {
+    at_ = from;
+    for (;;) {
+        const size_t start = at_;
+        Step step = WindowFields(fields);
+        if (step == Step::More && at_ == start) {
+            step = LongField(fields.front(), fields.size() == 1);
+            fields = fields.subspan(1);
+        }
+        if (step == Step::Ended)
+            return EndsItsLine();
+        if (step == Step::NotPlain)
+            return false;
+    }
+}
+
+Step CPlainEntryWalk::WindowFields(std::span<std::string_view>& fields) {
+    const size_t base = at_;
+    const WindowBits bits = BitsAt(text_, base);
+    const uint64_t spaces = bits.Blanks | bits.Returns | bits.LineFeeds;
+    // Quote state is right up to the first comment: behind it, quotes may
+    // be part of the comment. The field that holds it is walked.
+    const uint64_t quoted = QuotedBits(bits.Quotes);
+    const uint64_t comments = bits.Comments & ~quoted;
+    uint64_t ahead = (bits.Commas | bits.Semicolons) & ~quoted & ((comments & (0 - comments)) - 1);
+    const uint64_t text = quoted | bits.Quotes |
+                          ~(spaces | bits.Commas | bits.Semicolons | bits.Comments | bits.Ends);
+    // A carriage return is kept as a character unless a line feed follows;
+    // a line feed inside quotes ends a quote left open.
+    const bool lineFeedBehind = base + kWindow < text_.size() && text_[base + kWindow] == '\n';
+    const uint64_t keptReturns =
+        bits.Returns & ~((bits.LineFeeds >> 1) | (uint64_t{lineFeedBehind} << (kWindow - 1)));
+    const uint64_t notPlain = (keptReturns & ~quoted) | (bits.LineFeeds & quoted);
+    // The fields are stored through a pointer, the window's bits kept in
+    // locals: a store through a view could change any member.
+    const char* const window = text_.data() + base;
+    std::string_view* out = fields.data();
+    std::string_view* const last = out + (fields.size() - 1);
+    uint64_t taken = 0; // up to the last stop taken, that one included
+    Step step = Step::More;
+    while (ahead != 0) {
+        const uint64_t stop = ahead & (0 - ahead);
+        const uint64_t through = stop ^ (stop - 1);
+        const uint64_t within = through & ~taken & ~stop;
+        ahead ^= stop;
+        taken = through;
+        if ((notPlain & within) != 0)
+            return Step::NotPlain;
+        const uint64_t pieces = text & within;
+        if (pieces == 0) {
+            *out = std::string_view();
+        } else {
+            // One piece only: "1 2" would be cleaned to "12".
+            const unsigned first = unsigned(std::countr_zero(pieces));
+            const uint64_t run = pieces >> first;
+            if ((run & (run + 1)) != 0)
+                return Step::NotPlain;
+            *out = std::string_view(window + first, size_t(std::countr_one(run)));
+        }
+        if ((stop & bits.Semicolons) != 0) {
+            step = Step::Ended;
+            break;
+        }
+        // The last field would take the others behind it, commas and all.
+        if (out == last)
+            return Step::NotPlain;
+        ++out;
+    }
+    PassLineFeeds(base, bits.LineFeeds & taken);
+    at_ = base + size_t(std::countr_one(taken));
+    fields = fields.subspan(size_t(out - fields.data()));
+    return step;
+}
+
+Step CPlainEntryWalk::LongField(std::string_view& field, bool last) {
+    if (!SkipSpaces() || !TakeText(field) || !SkipSpaces())
+        return Step::NotPlain;
+    const char stop = text_[at_++];
+    if (stop == ';')
+        return Step::Ended;
+    // Anything but a stop here is a second piece of the same field, and the
+    // last field would take the others behind it, commas and all.
+    return stop == ',' && !last ? Step::More : Step::NotPlain;
+}
+
+bool CPlainEntryWalk::SkipSpaces() {
+    const size_t size = text_.size();
+    for (; at_ < size; ++at_) {
+        const char c = text_[at_];
+        if (c == '\n') {
+            PassLineFeed(at_);
+        } else if (c == '\r') {
+            if (at_ + 1 == size || text_[at_ + 1] != '\n')
+                return false;
+        } else if (c == '$') {
+            at_ = LineAt(text_, at_).Next - 2; // the line feed comes next
+        } else if (c != ' ' && c != '\t') {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CPlainEntryWalk::TakeText(std::string_view& field) {
+    const size_t start = at_;
+    const size_t size = text_.size();
+    for (; at_ < size; ++at_) {
+        const char c = text_[at_];
+        if (c == '"') {
+            at_ = QuoteEndFrom(text_, at_ + 1);
+            if (at_ == size || text_[at_] != '"')
+                return false;
+        } else if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '$' || c == ',' ||
+                   c == ';') {
+            break;
+        }
+    }
+    field = text_.substr(start, at_ - start);
+    return true;
+}
+
+bool CPlainEntryWalk::EndsItsLine() {
+    const size_t size = text_.size();
+    while (at_ < size && (text_[at_] == ' ' || text_[at_] == '\t'))
+        ++at_;
+    if (at_ == size)
+        return true;
+    const char c = text_[at_];
+    return c == '\n' || c == '$' || (c == '\r' && at_ + 1 < size && text_[at_ + 1] == '\n');
+}
+
+} // namespace
+
+bool TakePlainEntry(CEDSLineSource& source, std::span<std::string_view> fields) {
+    const size_t equals = KeyEquals(source.RawLine());
+    if (equals == std::string_view::npos || fields.empty())
+        return false;
+    CPlainEntryWalk walk(source.TextFromLine());
+    if (!walk.Fields(equals + 1, fields))
+        return false;
+    source.SkipLines(walk.LastLine(), walk.LineFeeds());
+    return true;
+}
+
+} // namespace corvid
