@@ -365,10 +365,6 @@ void CLineCleaner::Copy(size_t from, size_t to) {
 } // namespace
 
 CleanedLines CleanLineOnto(std::string& out, std::string_view text, size_t from) {
-    // A blank line, as between entries, needs no cleaning.
-    const size_t lineFeed = text[from] == '\r' ? from + 1 : from;
-    if (lineFeed < text.size() && text[lineFeed] == '\n')
-        return {from, from, lineFeed + 1, 1};
     return CLineCleaner(out, text, nullptr, CleanUntil::LineEnd, from).Clean(from);
 }
 

@@ -33,6 +33,33 @@ bool KeywordAt(std::string_view line, std::string_view keyword) {
     return line.starts_with(keyword);
 }
 
+namespace {
+
+// Where the first character that is no blank stands in a line as written,
+// or its end: the first character cleaning keeps, unless it is a "$".
+size_t FirstNonBlank(std::string_view raw) {
+    size_t i = 0;
+    while (i < raw.size() && (raw[i] == ' ' || raw[i] == '\t'))
+        ++i;
+    return i;
+}
+
+// A line as written, from its first character that is no blank on, is its
+// own cleaned form when nothing there is a blank, a quote or a "$": most
+// lines are a key, a header, a single word or blank.
+bool CleanAsWritten(std::string_view raw) {
+    static constexpr std::array<bool, 256> kCleaned = [] {
+        std::array<bool, 256> cleaned{};
+        for (const unsigned char c : {' ', '\t', '"', '$'})
+            cleaned[c] = true;
+        return cleaned;
+    }();
+    return std::none_of(raw.begin(), raw.end(),
+                        [](char c) { return kCleaned[static_cast<unsigned char>(c)]; });
+}
+
+} // namespace
+
 void CEDSLineSource::Took(const CleanedLines& lines) {
     lineOffset_ = lines.LastLine;
     raw_ = text_.substr(lines.LastLine, lines.LastRawEnd - lines.LastLine);
@@ -47,6 +74,15 @@ bool CEDSLineSource::Next(std::string& line, HeaderLines headers) {
     if (headers == HeaderLines::KeepAsWritten && text_[position_] == '[') {
         Took(LineAt(text_, position_));
         line = raw_;
+        return true;
+    }
+    // Most lines need no cleaner: only their blanks in front go.
+    const CleanedLines raw = LineAt(text_, position_);
+    std::string_view kept = text_.substr(raw.LastLine, raw.LastRawEnd - raw.LastLine);
+    kept.remove_prefix(FirstNonBlank(kept));
+    if (CleanAsWritten(kept)) {
+        Took(raw);
+        line = kept;
     } else {
         Took(CleanLineOnto(line, text_, position_));
     }
@@ -376,15 +412,6 @@ std::optional<NumberedKey> NumberedKeyAt(std::string_view line, std::string_view
 }
 
 namespace {
-
-// Where the first character that is no blank stands in a line as written,
-// or its end: the first character cleaning keeps, unless it is a "$".
-size_t FirstNonBlank(std::string_view raw) {
-    size_t i = 0;
-    while (i < raw.size() && (raw[i] == ' ' || raw[i] == '\t'))
-        ++i;
-    return i;
-}
 
 // What cleaning leaves of the line is empty: it holds nothing but blanks
 // in front of its end or of a "$". Tested without cleaning a copy.
