@@ -90,16 +90,12 @@ WindowBits BitsAt(std::string_view text, size_t at) {
     return bits;
 }
 
-// Where the key's "=" stands in its line as written; npos when a quote or
-// a "$" comes first, which no numbered key holds.
+// Where the key's "=" stands in its line as written: the first "=" there,
+// as neither a quote nor a "$" can stand in front of it in a line whose
+// cleaned form NumberedKeyAt matches (a "$" would cut the "=" off, and a
+// quote is no part of a key's number).
 size_t KeyEquals(std::string_view raw) {
-    for (size_t i = 0; i < raw.size(); ++i) {
-        if (raw[i] == '=')
-            return i;
-        if (raw[i] == '"' || raw[i] == '$')
-            break;
-    }
-    return std::string_view::npos;
+    return raw.find('=');
 }
 
 enum class Step { More, Ended, NotPlain };
