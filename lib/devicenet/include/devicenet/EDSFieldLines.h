@@ -78,10 +78,15 @@ bool ReadFieldLine(std::string_view line, std::type_identity_t<Record>& record,
 // The fields of a joined entry, in table order; the last takes the rest of
 // the entry (EntryFields with a count).
 template <typename Record, size_t N>
-void ReadEntryFields(std::string_view entry, Record& record, const FieldTable<Record, N>& table) {
+void ReadEntryFields(CEntryFieldCursor entry, Record& record, const FieldTable<Record, N>& table) {
     const std::array<std::string_view, N> fields = EntryFieldViews<N>(entry);
     for (size_t i = 0; i < N; ++i)
         StoreCIPField(record, table[i], fields[i]);
+}
+
+template <typename Record, size_t N>
+void ReadEntryFields(std::string_view entry, Record& record, const FieldTable<Record, N>& table) {
+    ReadEntryFields(CEntryFieldCursor(entry), record, table);
 }
 
 // One keyword line per field, in table order, in the field's writer form.
