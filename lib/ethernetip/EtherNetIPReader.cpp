@@ -90,9 +90,7 @@ void ReadAssembly(AssemblyEntry& assembly, CEntryFieldCursor fields,
         fields.Next(field);
     // Large assemblies list hundreds of members: they are split once, and
     // the lists get room for all of them at once.
-    members.clear();
-    while (fields.Next(field))
-        members.push_back(field);
+    TakeFieldViews(fields, members);
     assembly.MemberSizes.reserve((members.size() + 1) / 2);
     assembly.MemberReferences.reserve((members.size() + 1) / 2);
     for (size_t i = 0; i < members.size(); i += 2) {

@@ -75,6 +75,16 @@ bool ReadFieldLine(std::string_view line, std::type_identity_t<Record>& record,
     return false;
 }
 
+// The fields the cursor has left, as views, put in `fields` (emptied
+// first): a list of them is then made with its room known, and `fields`,
+// kept from entry to entry, makes no heap block of its own.
+inline void TakeFieldViews(CEntryFieldCursor cursor, std::vector<std::string_view>& fields) {
+    fields.clear();
+    std::string_view field;
+    while (cursor.Next(field))
+        fields.push_back(field);
+}
+
 // The fields of a joined entry, in table order; the last takes the rest of
 // the entry (EntryFields with a count).
 template <typename Record, size_t N>
