@@ -1,5 +1,6 @@
 #include "devicenet/EDSParamSections.h"
 
+#include "devicenet/EDSFieldLines.h"
 #include "devicenet/EDSParamFields.h"
 #include "devicenet/EDSPlainEntry.h"
 #include "dictionaries/EDSTextHelper.h"
@@ -155,12 +156,41 @@ CEDSParam* ParamIn(const ParamIndex& byNumber, uint32_t number) {
                                                                             : found->second;
 }
 
-bool ReadEnumParInto(std::string_view entry, const ParamIndex& byNumber) {
+// `strings` is room for the strings' views, kept from entry to entry.
+bool ReadEnumParInto(std::string_view entry, const ParamIndex& byNumber,
+                     std::vector<std::string_view>& strings) {
     CEDSParam* param = ParamIn(byNumber, EntryNumber(entry, "Param") & 0xFFFF);
     if (param == nullptr)
         return false;
-    param->EnumStrings = EntryFields(entry);
+    TakeFieldViews(CEntryFieldCursor(entry), strings);
+    param->EnumStrings.emplace(strings.begin(), strings.end());
     return true;
+}
+
+// Calls onNumber with the number of each field of `members`, which holds
+// no quote: its fields end at each "," and the last at the first ";" or
+// its end. A group lists up to hundreds of members, mostly in decimal: such
+// a number is read as its digits are checked, any other form by
+// ParseNumber.
+template <typename OnNumber> void ForEachNumber(std::string_view members, OnNumber&& onNumber) {
+    const char* at = members.data();
+    const char* const end = at + members.size();
+    const auto digitAt = [&] { return static_cast<unsigned char>(*at) - uint32_t{'0'}; };
+    for (;;) {
+        const char* const start = at;
+        uint32_t number = 0;
+        for (; at != end && digitAt() <= 9; ++at)
+            number = number * 10u + digitAt();
+        if (at != end && *at != ',' && *at != ';') {
+            while (at != end && *at != ',' && *at != ';')
+                ++at;
+            number = ParseNumber({start, static_cast<size_t>(at - start)});
+        }
+        onNumber(number);
+        if (at == end || *at == ';')
+            return;
+        ++at;
+    }
 }
 
 size_t ReadGroupInto(std::string_view entry, const ParamIndex& byNumber,
@@ -175,23 +205,33 @@ size_t ReadGroupInto(std::string_view entry, const ParamIndex& byNumber,
     const size_t group = groupNames.size();
     // The second field is the member count; the writer counts for itself.
     fields.Next(field);
+    const bool fits = group <= std::numeric_limits<uint8_t>::max();
     size_t skipped = 0;
-    while (fields.Next(field)) {
-        CEDSParam* member = group > std::numeric_limits<uint8_t>::max()
-                                ? nullptr
-                                : ParamIn(byNumber, ParseNumber(field));
+    const auto join = [&](uint32_t number) {
+        CEDSParam* member = fits ? ParamIn(byNumber, number) : nullptr;
         if (member != nullptr)
             member->Group = static_cast<uint8_t>(group);
         else
             ++skipped;
-    }
+    };
+    if (fields.AtEnd())
+        return skipped;
+    // The members follow the "," behind the count. Commas inside quotes end
+    // no member: only a line without quotes there is split at every comma.
+    const std::string_view members = entry.substr(field.data() + field.size() + 1 - entry.data());
+    if (members.find('"') == std::string_view::npos)
+        ForEachNumber(members, join);
+    else
+        while (fields.Next(field))
+            join(ParseNumber(field));
     return skipped;
 }
 
 } // namespace
 
 bool ReadEnumParEntry(std::string_view entry, CEDSParamList& params) {
-    return ReadEnumParInto(entry, ParamsByNumber(params));
+    std::vector<std::string_view> strings;
+    return ReadEnumParInto(entry, ParamsByNumber(params), strings);
 }
 
 size_t ReadGroupEntry(std::string_view entry, CEDSParamList& params,
@@ -289,13 +329,14 @@ LineUse ReadParamSectionLine(ParamSection section, std::string& line, CEDSLineSo
 
 void FinishParamSections(ParamSectionTarget& target) {
     const ParamIndex byNumber = ParamsByNumber(target.Params);
+    std::vector<std::string_view> strings; // see ReadEnumParInto
     size_t keptInserted = 0;
     for (PendingParamEntry& pending : target.Pending) {
         if (pending.Section == ParamSection::Groups) {
             if (ReadGroupInto(pending.Entry, byNumber, target.GroupNames) != 0)
                 Note(target.Diagnostics, target.Path, pending.Line,
                      "group member that names no parameter");
-        } else if (!ReadEnumParInto(pending.Entry, byNumber)) {
+        } else if (!ReadEnumParInto(pending.Entry, byNumber, strings)) {
             Note(target.Diagnostics, target.Path, pending.Line,
                  "enumeration for a parameter that does not exist, kept as written");
             if (target.Kept != nullptr) {

@@ -20,14 +20,19 @@ template <typename Entry> int32_t NextFree(const std::vector<Entry>& list) {
     return static_cast<int32_t>(NextFreeNumber(list, NumberOf<Entry>));
 }
 
-template <typename Entry> void PlaceByNumber(std::vector<Entry>& list, Entry entry) {
+template <typename Entry> Entry& FreshEntryAt(std::vector<Entry>& list, int32_t number) {
     // Files list their entries in order, so a read mostly appends.
-    if (list.empty() || list.back().Number < entry.Number) {
-        list.push_back(std::move(entry));
-        return;
+    Entry* entry = nullptr;
+    if (list.empty() || list.back().Number < number) {
+        entry = &list.emplace_back();
+    } else {
+        const FindResult where = FindOrdered(list, number, NumberOf<Entry>);
+        PlaceAt(list, where, Entry{});
+        const size_t at = *where.position + (where.relation == FindRelation::After ? 1 : 0);
+        entry = &list[at];
     }
-    const FindResult where = FindOrdered(list, entry.Number, NumberOf<Entry>);
-    PlaceAt(list, where, std::move(entry));
+    entry->Number = number;
+    return *entry;
 }
 
 } // namespace
@@ -91,20 +96,36 @@ FindResult FindClassEntry(const CEtherNetIPEDS& model, int32_t number, int occur
     return {list.size() - 1, FindRelation::After};
 }
 
+AssemblyEntry& PlaceOrdered(std::vector<AssemblyEntry>& list, int32_t number) {
+    return FreshEntryAt(list, number);
+}
+
+ConnectionEntry& PlaceOrdered(std::vector<ConnectionEntry>& list, int32_t number) {
+    return FreshEntryAt(list, number);
+}
+
+RackEntry& PlaceOrdered(std::vector<RackEntry>& list, int32_t number) {
+    return FreshEntryAt(list, number);
+}
+
+TSpecEntry& PlaceOrdered(std::vector<TSpecEntry>& list, int32_t number) {
+    return FreshEntryAt(list, number);
+}
+
 void InsertOrdered(std::vector<AssemblyEntry>& list, AssemblyEntry entry) {
-    PlaceByNumber(list, std::move(entry));
+    PlaceOrdered(list, entry.Number) = std::move(entry);
 }
 
 void InsertOrdered(std::vector<ConnectionEntry>& list, ConnectionEntry entry) {
-    PlaceByNumber(list, std::move(entry));
+    PlaceOrdered(list, entry.Number) = std::move(entry);
 }
 
 void InsertOrdered(std::vector<RackEntry>& list, RackEntry entry) {
-    PlaceByNumber(list, std::move(entry));
+    PlaceOrdered(list, entry.Number) = std::move(entry);
 }
 
 void InsertOrdered(std::vector<TSpecEntry>& list, TSpecEntry entry) {
-    PlaceByNumber(list, std::move(entry));
+    PlaceOrdered(list, entry.Number) = std::move(entry);
 }
 
 std::vector<GivenFields*> GivenFieldsOf(CEtherNetIPEDS& model) {

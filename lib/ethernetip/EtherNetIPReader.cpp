@@ -81,35 +81,29 @@ void ReadFieldsFrom(CEntryFieldCursor& fields, Record& record, const FieldTable<
 // The entries are read by their fields: name, path, size and data, the two
 // reserved fields whatever they hold, then (size, reference) pairs. A size
 // left without a reference keeps an empty reference, so no member text is
-// lost.
-AssemblyEntry AssemblyFromEntry(std::string_view entry) {
-    AssemblyEntry assembly;
-    assembly.Number = static_cast<int32_t>(EntryNumber(entry, "Assem"));
-    CEntryFieldCursor fields(entry);
+// lost. `members` is room for the member fields, kept from entry to entry.
+void ReadAssembly(AssemblyEntry& assembly, CEntryFieldCursor fields,
+                  std::vector<std::string_view>& members) {
     ReadFieldsFrom(fields, assembly, kAssemblyEntryFields);
     std::string_view field;
     for (size_t i = 0; i < kAssemblyReservedFields; ++i)
         fields.Next(field);
-    // Large assemblies list hundreds of members: room for all at once.
-    const size_t members = (FieldsLeft(fields) + 1) / 2;
-    assembly.MemberSizes.reserve(members);
-    assembly.MemberReferences.reserve(members);
-    while (fields.Next(field)) {
-        assembly.MemberSizes.emplace_back(field);
-        std::string_view reference;
-        assembly.MemberReferences.emplace_back(fields.Next(reference) ? reference
+    // Large assemblies list hundreds of members: they are split once, and
+    // the lists get room for all of them at once.
+    TakeFieldViews(fields, members);
+    assembly.MemberSizes.reserve((members.size() + 1) / 2);
+    assembly.MemberReferences.reserve((members.size() + 1) / 2);
+    for (size_t i = 0; i < members.size(); i += 2) {
+        assembly.MemberSizes.emplace_back(members[i]);
+        assembly.MemberReferences.emplace_back(i + 1 < members.size() ? members[i + 1]
                                                                       : std::string_view());
     }
-    return assembly;
 }
 
 // Five identity fields, three reserved fields, then the legal slots (which
 // may hold commas of their own). A rack written without the reserved fields
 // keeps its last field as the slots.
-RackEntry RackFromEntry(std::string_view entry) {
-    RackEntry rack;
-    rack.Number = static_cast<int32_t>(EntryNumber(entry, "Rack"));
-    CEntryFieldCursor fields(entry);
+void ReadRack(RackEntry& rack, CEntryFieldCursor fields) {
     ReadFieldsFrom(fields, rack, kRackFields, kRackFields.size() - 1);
     std::array<std::string_view, kRackReservedFields> reserved;
     size_t count = 0;
@@ -119,16 +113,12 @@ RackEntry RackFromEntry(std::string_view entry) {
                                    : count > 0     ? reserved[count - 1]
                                                    : std::string_view();
     rack.LegalSlots = WithoutSemicolons(slots);
-    return rack;
 }
 
 // String1 to String4 each gather several fields of the file's entry, with
 // the commas between them, a field the entry lacks as empty; the path takes
 // the rest.
-ConnectionEntry ConnectionFromEntry(std::string_view entry) {
-    ConnectionEntry connection;
-    connection.Number = static_cast<int32_t>(EntryNumber(entry, "Connection"));
-    CEntryFieldCursor fields(entry);
+void ReadConnection(ConnectionEntry& connection, CEntryFieldCursor fields) {
     for (size_t f = 0; f + 1 < kConnectionFields.size(); ++f) {
         std::string& text =
             connection.*std::get<std::string ConnectionEntry::*>(kConnectionFields[f].Member);
@@ -141,33 +131,20 @@ ConnectionEntry ConnectionFromEntry(std::string_view entry) {
         }
     }
     connection.Path = WithoutSemicolons(fields.Rest());
-    return connection;
-}
-
-TSpecEntry TSpecFromEntry(std::string_view entry) {
-    TSpecEntry tspec;
-    tspec.Number = static_cast<int32_t>(EntryNumber(entry, "TSpec"));
-    ReadEntryFields(entry, tspec, kTSpecFields);
-    return tspec;
-}
-
-std::unique_ptr<PortEntry> PortFromEntry(std::string_view entry) {
-    auto port = std::make_unique<PortEntry>();
-    port->Number = static_cast<int32_t>(EntryNumber(entry, "Port"));
-    ReadEntryFields(entry, *port, kPortFields);
-    return port;
 }
 
 LineUse Used(bool read) {
     return read ? LineUse::Read : LineUse::NotRead;
 }
 
-// The model holds these entries' numbers as int32_t: a larger number would
-// be written back negative, which no read takes for a number, so such an
-// entry is kept as written instead.
-bool NumberedEntryAt(std::string_view line, std::string_view keyword) {
+// The key of a numbered entry. The model holds these entries' numbers as
+// int32_t: a larger number would be written back negative, which no read
+// takes for a number, so such an entry is none and is kept as written.
+std::optional<NumberedKey> NumberedEntryAt(std::string_view line, std::string_view keyword) {
     const std::optional<NumberedKey> key = NumberedKeyAt(line, keyword);
-    return key && key->Number <= uint32_t{std::numeric_limits<int32_t>::max()};
+    if (key && key->Number <= uint32_t{std::numeric_limits<int32_t>::max()})
+        return key;
+    return std::nullopt;
 }
 
 class CEtherNetIPReader {
@@ -212,6 +189,21 @@ private:
         return LineUse::Read;
     }
 
+    // An entry numbered under `keyword` (see NumberedEntryAt), joined, then
+    // handed to `read` with the number of its key and its fields, which
+    // begin behind the key's "=": the key is not read a second time.
+    template <typename Read>
+    LineUse ReadNumberedEntry(std::string& line, std::string_view keyword, Read read) {
+        const std::optional<NumberedKey> key = NumberedEntryAt(line, keyword);
+        if (!key)
+            return LineUse::NotRead;
+        if (!Join(line))
+            return LineUse::CutOff;
+        read(static_cast<int32_t>(key->Number),
+             CEntryFieldCursor(std::string_view(line).substr(key->Equals)));
+        return LineUse::Read;
+    }
+
     LineUse ReadLine(size_t section, std::string& line) {
         switch (section) {
         case kFile:
@@ -231,9 +223,9 @@ private:
         case kAssembly:
             return ReadAssemblyLine(line);
         case kPort:
-            if (!NumberedEntryAt(line, "Port"))
-                return LineUse::NotRead;
-            return ReadEntry(line, [&](std::string_view entry) { AppendPort(entry); });
+            return ReadNumberedEntry(line, "Port", [&](int32_t number, CEntryFieldCursor fields) {
+                AppendPort(number, fields);
+            });
         case kModular:
             return ReadModularLine(line);
         case kDLRClass:
@@ -252,8 +244,10 @@ private:
 
     // A port keeps the number of its key; one that repeats an earlier
     // number, or has none, gets the next free one.
-    void AppendPort(std::string_view entry) {
-        std::unique_ptr<PortEntry> port = PortFromEntry(entry);
+    void AppendPort(int32_t number, CEntryFieldCursor fields) {
+        auto port = std::make_unique<PortEntry>();
+        port->Number = number;
+        ReadEntryFields(fields, *port, kPortFields);
         const bool taken = std::ranges::any_of(
             model_.Ports, [&](const auto& other) { return other->Number == port->Number; });
         if (port->Number == 0 || taken) {
@@ -308,20 +302,17 @@ private:
     LineUse ReadAssemblyLine(std::string& line) {
         if (ReadFieldLine(line, model_.AssemblySection, kAssemblyFields))
             return LineUse::Read;
-        if (!NumberedEntryAt(line, "Assem"))
-            return LineUse::NotRead;
-        return ReadEntry(line, [&](std::string_view entry) {
-            InsertOrdered(model_.AssemblySection.Assemblies, AssemblyFromEntry(entry));
+        return ReadNumberedEntry(line, "Assem", [&](int32_t number, CEntryFieldCursor fields) {
+            ReadAssembly(PlaceOrdered(model_.AssemblySection.Assemblies, number), fields,
+                         fieldViews_);
         });
     }
 
     LineUse ReadModularLine(std::string& line) {
         if (ReadFieldLine(line, model_.ModularSection, kModularFields))
             return LineUse::Read;
-        if (!NumberedEntryAt(line, "Rack"))
-            return LineUse::NotRead;
-        return ReadEntry(line, [&](std::string_view entry) {
-            InsertOrdered(model_.ModularSection.Racks, RackFromEntry(entry));
+        return ReadNumberedEntry(line, "Rack", [&](int32_t number, CEntryFieldCursor fields) {
+            ReadRack(PlaceOrdered(model_.ModularSection.Racks, number), fields);
         });
     }
 
@@ -335,10 +326,8 @@ private:
         ConnectionManagerRecord& manager = model_.ConnectionManagerSection;
         if (ReadFieldLine(line, manager, kObjectClassFields))
             return LineUse::Read;
-        if (!NumberedEntryAt(line, "Connection"))
-            return LineUse::NotRead;
-        return ReadEntry(line, [&](std::string_view entry) {
-            InsertOrdered(manager.Connections, ConnectionFromEntry(entry));
+        return ReadNumberedEntry(line, "Connection", [&](int32_t number, CEntryFieldCursor fields) {
+            ReadConnection(PlaceOrdered(manager.Connections, number), fields);
         });
     }
 
@@ -346,10 +335,8 @@ private:
         CapacityRecord& capacity = model_.CapacitySection;
         if (ReadFieldLine(line, capacity, kCapacityFields))
             return LineUse::Read;
-        if (!NumberedEntryAt(line, "TSpec"))
-            return LineUse::NotRead;
-        return ReadEntry(line, [&](std::string_view entry) {
-            InsertOrdered(capacity.TSpecs, TSpecFromEntry(entry));
+        return ReadNumberedEntry(line, "TSpec", [&](int32_t number, CEntryFieldCursor fields) {
+            ReadEntryFields(fields, PlaceOrdered(capacity.TSpecs, number), kTSpecFields);
         });
     }
 
@@ -357,6 +344,7 @@ private:
     CEDSLineSource source_;
     KeptLineTarget kept_;
     ParamSectionTarget params_;
+    std::vector<std::string_view> fieldViews_; // see ReadAssembly
     int32_t classSequence_ = 0;
 };
 

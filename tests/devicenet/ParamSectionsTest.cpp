@@ -92,6 +92,24 @@ TEST(ReadGroupEntry, MembersNamingNoParameterAreSkippedTheGroupStays) {
     EXPECT_EQ(params[1].Group, 1);
 }
 
+// Members in any form are read by ParseNumber's rules, up to the first
+// ";", and a comma inside quotes splits no member.
+TEST(ReadGroupEntry, MembersAreNumbersInEveryFormTheRulesTake) {
+    CEDSParamList params = Params(3);
+    Strings names;
+    // 0x2 and 03 name parameters 2 and 3, 4294967297 wraps to 1; "2x" and
+    // the two empty members name none.
+    EXPECT_EQ(ReadGroupEntry("Group1=\"G\",6,0x2,03,4294967297,2x,,;", params, names), 3u);
+    EXPECT_EQ(params[0].Group, 1);
+    EXPECT_EQ(params[1].Group, 1);
+    EXPECT_EQ(params[2].Group, 1);
+    EXPECT_EQ(ReadGroupEntry("Group2=\"H\",2,\"3,1\",2;", params, names), 1u);
+    EXPECT_EQ(ReadGroupEntry("Group3=\"I\",1,3;1", params, names), 0u);
+    EXPECT_EQ(params[0].Group, 1);
+    EXPECT_EQ(params[1].Group, 2);
+    EXPECT_EQ(params[2].Group, 3);
+}
+
 TEST(FormatParamSections, WholeLayout) {
     CEDSParamList params = Params(2);
     CEDSParam& p = params[0];

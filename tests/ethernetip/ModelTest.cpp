@@ -25,5 +25,27 @@ TEST(FindClassEntry, FindsTheWantedOccurrenceOfANumber) {
     EXPECT_EQ(FindClassEntry(model, 0, 1).relation, FindRelation::Before);
 }
 
+// A reader fills the entry it is handed where it stands: in front of a
+// higher number, at the end, or over an entry of the same number, of which
+// nothing is kept.
+TEST(PlaceOrdered, HandsOutAFreshEntryInItsPlace) {
+    std::vector<AssemblyEntry> list;
+    PlaceOrdered(list, 5).Name = "five";
+    PlaceOrdered(list, 2).Name = "two";
+    PlaceOrdered(list, 9).MemberSizes = {"16"};
+    AssemblyEntry& again = PlaceOrdered(list, 5);
+    AssemblyEntry fresh;
+    fresh.Number = 5;
+    EXPECT_EQ(again, fresh);
+    again.Name = "five again";
+    PlaceOrdered(list, 3).Name = "three";
+    std::vector<std::pair<int32_t, std::string>> placed;
+    for (const AssemblyEntry& entry : list)
+        placed.emplace_back(entry.Number, entry.Name);
+    EXPECT_EQ(placed, (std::vector<std::pair<int32_t, std::string>>{
+                          {2, "two"}, {3, "three"}, {5, "five again"}, {9, ""}}));
+    EXPECT_EQ(list.back().MemberSizes, std::vector<std::string>{"16"});
+}
+
 } // namespace
 } // namespace corvid

@@ -75,13 +75,28 @@ bool ReadFieldLine(std::string_view line, std::type_identity_t<Record>& record,
     return false;
 }
 
+// The fields the cursor has left, as views, put in `fields` (emptied
+// first): a list of them is then made with its room known, and `fields`,
+// kept from entry to entry, makes no heap block of its own.
+inline void TakeFieldViews(CEntryFieldCursor cursor, std::vector<std::string_view>& fields) {
+    fields.clear();
+    std::string_view field;
+    while (cursor.Next(field))
+        fields.push_back(field);
+}
+
 // The fields of a joined entry, in table order; the last takes the rest of
 // the entry (EntryFields with a count).
 template <typename Record, size_t N>
-void ReadEntryFields(std::string_view entry, Record& record, const FieldTable<Record, N>& table) {
+void ReadEntryFields(CEntryFieldCursor entry, Record& record, const FieldTable<Record, N>& table) {
     const std::array<std::string_view, N> fields = EntryFieldViews<N>(entry);
     for (size_t i = 0; i < N; ++i)
         StoreCIPField(record, table[i], fields[i]);
+}
+
+template <typename Record, size_t N>
+void ReadEntryFields(std::string_view entry, Record& record, const FieldTable<Record, N>& table) {
+    ReadEntryFields(CEntryFieldCursor(entry), record, table);
 }
 
 // One keyword line per field, in table order, in the field's writer form.

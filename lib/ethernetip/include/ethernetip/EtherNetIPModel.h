@@ -233,4 +233,13 @@ void InsertOrdered(std::vector<ConnectionEntry>& list, ConnectionEntry entry);
 void InsertOrdered(std::vector<RackEntry>& list, RackEntry entry);
 void InsertOrdered(std::vector<TSpecEntry>& list, TSpecEntry entry);
 
+// InsertOrdered of an entry not made yet: a fresh entry numbered `number`
+// stands in its place, for the caller to fill. A reader fills its entries
+// there, instead of moving each into the list; the reference lasts until
+// the list next changes.
+AssemblyEntry& PlaceOrdered(std::vector<AssemblyEntry>& list, int32_t number);
+ConnectionEntry& PlaceOrdered(std::vector<ConnectionEntry>& list, int32_t number);
+RackEntry& PlaceOrdered(std::vector<RackEntry>& list, int32_t number);
+TSpecEntry& PlaceOrdered(std::vector<TSpecEntry>& list, int32_t number);
+
 } // namespace corvid
