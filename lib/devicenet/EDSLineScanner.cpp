@@ -136,11 +136,12 @@ void CEDSLineSource::PutBack() {
     --lineNumber_;
 }
 
-void CEDSLineSource::SkipLines(size_t lastLine, int count) {
-    if (count == 0)
+void CEDSLineSource::SkipLines(CleanedLines lines) {
+    if (lines.Count == 0)
         return;
-    CleanedLines lines = LineAt(text_, lineOffset_ + lastLine);
-    lines.Count = count;
+    lines.LastLine += lineOffset_;
+    lines.LastRawEnd += lineOffset_;
+    lines.Next += lineOffset_;
     Took(lines);
 }
 

@@ -30,6 +30,16 @@ struct WindowBits {
     uint64_t Ends = 0; // past the end of the text
 };
 
+// How many bits are set, without the library's call: the build's baseline
+// processor has no instruction for it, and every window counts its line
+// feeds.
+int CountBits(uint64_t bits) {
+    bits -= (bits >> 1) & 0x5555555555555555u;
+    bits = (bits & 0x3333333333333333u) + ((bits >> 2) & 0x3333333333333333u);
+    bits = (bits + (bits >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
+    return int((bits * 0x0101010101010101u) >> 56);
+}
+
 // The bits from each opening quote up to its closing one, the closing one
 // left out: a running parity of the quotes.
 uint64_t QuotedBits(uint64_t quotes) {
@@ -111,10 +121,9 @@ public:
 
     // The fields from `from` on; false when the entry is not plain.
     bool Fields(size_t from, std::span<std::string_view> fields);
-    // Where the entry's last line begins, and how many line feeds stand in
-    // front of it.
-    size_t LastLine() const { return lastLine_; }
-    int LineFeeds() const { return lineFeeds_; }
+    // The entry's lines behind its first, as the walk passed them: where
+    // the last begins and ends, and how many there are.
+    CleanedLines LinesBehindFirst() const;
 
 private:
     // The fields that end within the 64 bytes from at_, from the front of
@@ -140,12 +149,13 @@ private:
         if (lineFeeds == 0)
             return;
         lastLine_ = base + kWindow - size_t(std::countl_zero(lineFeeds));
-        lineFeeds_ += std::popcount(lineFeeds);
+        lineFeeds_ += CountBits(lineFeeds);
     }
 
     std::string_view text_;
     size_t at_ = 0;
     size_t lastLine_ = 0;
+    size_t lineEnd_ = 0; // the line feed behind the ";", or the text's end
     int lineFeeds_ = 0;
 };
 
@@ -274,10 +284,21 @@ bool CPlainEntryWalk::EndsItsLine() {
     const size_t size = text_.size();
     while (at_ < size && (text_[at_] == ' ' || text_[at_] == '\t'))
         ++at_;
-    if (at_ == size)
+    lineEnd_ = at_;
+    if (at_ == size || text_[at_] == '\n')
         return true;
-    const char c = text_[at_];
-    return c == '\n' || c == '$' || (c == '\r' && at_ + 1 < size && text_[at_ + 1] == '\n');
+    if (text_[at_] == '$') {
+        lineEnd_ = LineAt(text_, at_).Next - 1;
+        return true;
+    }
+    lineEnd_ = at_ + 1;
+    return text_[at_] == '\r' && lineEnd_ < size && text_[lineEnd_] == '\n';
+}
+
+CleanedLines CPlainEntryWalk::LinesBehindFirst() const {
+    const size_t rawEnd =
+        lineEnd_ > lastLine_ && text_[lineEnd_ - 1] == '\r' ? lineEnd_ - 1 : lineEnd_;
+    return {lastLine_, rawEnd, lineEnd_ + 1, lineFeeds_};
 }
 
 } // namespace
@@ -289,7 +310,7 @@ bool TakePlainEntry(CEDSLineSource& source, std::span<std::string_view> fields) 
     CPlainEntryWalk walk(source.TextFromLine());
     if (!walk.Fields(equals + 1, fields))
         return false;
-    source.SkipLines(walk.LastLine(), walk.LineFeeds());
+    source.SkipLines(walk.LinesBehindFirst());
     return true;
 }
 

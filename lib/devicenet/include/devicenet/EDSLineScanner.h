@@ -112,10 +112,10 @@ public:
     // The text from the line last taken on, as written, for a reader that
     // walks an entry's lines itself (see TakePlainEntry).
     std::string_view TextFromLine() const { return text_.substr(lineOffset_); }
-    // Moves on past the `count` lines behind the line last taken, walked
-    // as written, as JoinRest would have moved past them cleaned; the last
-    // of them begins `lastLine` characters into TextFromLine().
-    void SkipLines(size_t lastLine, int count);
+    // Moves on past the lines behind the line last taken, walked as
+    // written, as JoinRest would have moved past them cleaned; their places
+    // are counted from the start of TextFromLine().
+    void SkipLines(CleanedLines lines);
 
 private:
     bool Next(std::string& line, HeaderLines headers);
