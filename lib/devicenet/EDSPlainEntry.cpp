@@ -49,23 +49,33 @@ uint64_t QuotedBits(uint64_t quotes) {
 }
 
 #if defined(__SSE2__)
-unsigned Matches(__m128i block, char c) {
-    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_set1_epi8(c))));
+constexpr unsigned kParts = kWindow / 16; // of 16 bytes each
+
+// One bit per byte of the 64 in `parts` that is one of `chars`. Each kind
+// of character is looked for in all four parts at once: the parts stay in
+// registers, which a part at a time with every kind would run out of.
+template <char... Chars> uint64_t Matches(const __m128i (&parts)[kParts]) {
+    uint64_t bits = 0;
+    for (unsigned i = 0; i < kParts; ++i) {
+        __m128i hits = _mm_setzero_si128();
+        ((hits = _mm_or_si128(hits, _mm_cmpeq_epi8(parts[i], _mm_set1_epi8(Chars)))), ...);
+        bits |= uint64_t{unsigned(_mm_movemask_epi8(hits))} << (16 * i);
+    }
+    return bits;
 }
 
 WindowBits BitsOf(const char* block) {
+    __m128i parts[kParts];
+    for (unsigned i = 0; i < kParts; ++i)
+        parts[i] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * i));
     WindowBits bits;
-    for (unsigned part = 0; part < kWindow; part += 16) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + part));
-        const auto add = [&](uint64_t& to, unsigned found) { to |= uint64_t{found} << part; };
-        add(bits.Blanks, Matches(bytes, ' ') | Matches(bytes, '\t'));
-        add(bits.Returns, Matches(bytes, '\r'));
-        add(bits.LineFeeds, Matches(bytes, '\n'));
-        add(bits.Quotes, Matches(bytes, '"'));
-        add(bits.Comments, Matches(bytes, '$'));
-        add(bits.Commas, Matches(bytes, ','));
-        add(bits.Semicolons, Matches(bytes, ';'));
-    }
+    bits.Blanks = Matches<' ', '\t'>(parts);
+    bits.Returns = Matches<'\r'>(parts);
+    bits.LineFeeds = Matches<'\n'>(parts);
+    bits.Quotes = Matches<'"'>(parts);
+    bits.Comments = Matches<'$'>(parts);
+    bits.Commas = Matches<','>(parts);
+    bits.Semicolons = Matches<';'>(parts);
     return bits;
 }
 #else
