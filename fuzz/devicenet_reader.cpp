@@ -2,8 +2,8 @@
 // form is a fixed point (writing what was read from it gives it back) that
 // keeps every line the first read kept, for the inputs RoundTripOracle.h
 // names. A save in the file's own layout gives the bytes back, for every
-// input (KeptLayoutOracle.h). Every parameter entry taken straight from the
-// text reads as its joined lines do (PlainEntryOracle.h).
+// input (KeptLayoutOracle.h). Every parameter and assembly entry taken
+// straight from the text reads as its joined lines do (PlainEntryOracle.h).
 
 #include "KeptLayoutOracle.h"
 #include "PlainEntryOracle.h"

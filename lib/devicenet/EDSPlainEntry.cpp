@@ -6,6 +6,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -129,15 +130,21 @@ class CPlainEntryWalk {
 public:
     explicit CPlainEntryWalk(std::string_view text) : text_(text) {}
 
-    // The fields from `from` on; false when the entry is not plain.
-    bool Fields(size_t from, std::span<std::string_view> fields);
+    // The fields from `from` on, into `fields`, or into `list` when given:
+    // every field, however many there are. False when the entry is not
+    // plain.
+    bool Fields(size_t from, std::span<std::string_view> fields,
+                std::vector<std::string_view>* list = nullptr);
     // The entry's lines behind its first, as the walk passed them: where
     // the last begins and ends, and how many there are.
     CleanedLines LinesBehindFirst() const;
 
 private:
-    // The fields that end within the 64 bytes from at_, from the front of
-    // `fields`, which loses them.
+    // The fields of the next window, or the next field walked a character
+    // at a time when none ends there, from the front of `fields`, which
+    // loses them.
+    Step NextFields(std::span<std::string_view>& fields);
+    // The fields that end within the 64 bytes from at_, as NextFields.
     Step WindowFields(std::span<std::string_view>& fields);
     // One field a character at a time; `last` when no other may follow.
     Step LongField(std::string_view& field, bool last);
@@ -169,20 +176,36 @@ private:
     int lineFeeds_ = 0;
 };
 
-bool CPlainEntryWalk::Fields(size_t from, std::span<std::string_view> fields) {
+bool CPlainEntryWalk::Fields(size_t from, std::span<std::string_view> fields,
+                             std::vector<std::string_view>* list) {
     at_ = from;
-    for (;;) {
-        const size_t start = at_;
-        Step step = WindowFields(fields);
-        if (step == Step::More && at_ == start) {
-            step = LongField(fields.front(), fields.size() == 1);
-            fields = fields.subspan(1);
+    size_t listed = 0;
+    Step step = Step::More;
+    while (step == Step::More) {
+        if (list != nullptr) {
+            // Room for a field at every byte of the window and one more: no
+            // field found there is then the last the room holds, which
+            // would take the rest of the entry.
+            list->resize(listed + kWindow + 1);
+            fields = std::span(*list).subspan(listed);
         }
-        if (step == Step::Ended)
-            return EndsItsLine();
-        if (step == Step::NotPlain)
-            return false;
+        step = NextFields(fields);
+        if (list != nullptr)
+            listed = list->size() - fields.size();
     }
+    if (list != nullptr)
+        list->resize(listed);
+    return step == Step::Ended && EndsItsLine();
+}
+
+Step CPlainEntryWalk::NextFields(std::span<std::string_view>& fields) {
+    const size_t start = at_;
+    const Step step = WindowFields(fields);
+    if (step != Step::More || at_ != start)
+        return step;
+    const Step walked = LongField(fields.front(), fields.size() == 1);
+    fields = fields.subspan(1);
+    return walked;
 }
 
 Step CPlainEntryWalk::WindowFields(std::span<std::string_view>& fields) {
@@ -228,14 +251,14 @@ Step CPlainEntryWalk::WindowFields(std::span<std::string_view>& fields) {
                 return Step::NotPlain;
             *out = std::string_view(window + first, size_t(std::countr_one(run)));
         }
+        ++out;
         if ((stop & bits.Semicolons) != 0) {
             step = Step::Ended;
             break;
         }
         // The last field would take the others behind it, commas and all.
-        if (out == last)
+        if (out > last)
             return Step::NotPlain;
-        ++out;
     }
     PassLineFeeds(base, bits.LineFeeds & taken);
     at_ = base + size_t(std::countr_one(taken));
@@ -311,17 +334,27 @@ CleanedLines CPlainEntryWalk::LinesBehindFirst() const {
     return {lastLine_, rawEnd, lineEnd_ + 1, lineFeeds_};
 }
 
-} // namespace
-
-bool TakePlainEntry(CEDSLineSource& source, std::span<std::string_view> fields) {
+// TakePlainEntry into `fields`, or into `list` when given.
+bool TakeFields(CEDSLineSource& source, std::span<std::string_view> fields,
+                std::vector<std::string_view>* list) {
     const size_t equals = KeyEquals(source.RawLine());
-    if (equals == std::string_view::npos || fields.empty())
+    if (equals == std::string_view::npos)
         return false;
     CPlainEntryWalk walk(source.TextFromLine());
-    if (!walk.Fields(equals + 1, fields))
+    if (!walk.Fields(equals + 1, fields, list))
         return false;
     source.SkipLines(walk.LinesBehindFirst());
     return true;
+}
+
+} // namespace
+
+bool TakePlainEntry(CEDSLineSource& source, std::span<std::string_view> fields) {
+    return !fields.empty() && TakeFields(source, fields, nullptr);
+}
+
+bool TakePlainEntry(CEDSLineSource& source, std::vector<std::string_view>& fields) {
+    return TakeFields(source, {}, &fields);
 }
 
 } // namespace corvid

@@ -3,6 +3,7 @@
 #include "devicenet/EDSIdentitySections.h"
 #include "devicenet/EDSLineScanner.h"
 #include "devicenet/EDSParamSections.h"
+#include "devicenet/EDSPlainEntry.h"
 #include "dictionaries/ByteOrderMark.h"
 #include "dictionaries/FileIO.h"
 #include "ethernetip/EtherNetIPFields.h"
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <span>
 
 namespace corvid {
 
@@ -81,16 +83,15 @@ void ReadFieldsFrom(CEntryFieldCursor& fields, Record& record, const FieldTable<
 // The entries are read by their fields: name, path, size and data, the two
 // reserved fields whatever they hold, then (size, reference) pairs. A size
 // left without a reference keeps an empty reference, so no member text is
-// lost. `members` is room for the member fields, kept from entry to entry.
-void ReadAssembly(AssemblyEntry& assembly, CEntryFieldCursor fields,
-                  std::vector<std::string_view>& members) {
-    ReadFieldsFrom(fields, assembly, kAssemblyEntryFields);
-    std::string_view field;
-    for (size_t i = 0; i < kAssemblyReservedFields; ++i)
-        fields.Next(field);
-    // Large assemblies list hundreds of members: they are split once, and
-    // the lists get room for all of them at once.
-    TakeFieldViews(fields, members);
+// lost.
+void ReadAssembly(AssemblyEntry& assembly, std::span<const std::string_view> fields) {
+    const size_t named = std::min(fields.size(), kAssemblyEntryFields.size());
+    for (size_t i = 0; i < named; ++i)
+        StoreCIPField(assembly, kAssemblyEntryFields[i], fields[i]);
+    const std::span<const std::string_view> members =
+        fields.subspan(std::min(fields.size(), named + kAssemblyReservedFields));
+    // Large assemblies list hundreds of members: the lists get room for all
+    // of them at once.
     assembly.MemberSizes.reserve((members.size() + 1) / 2);
     assembly.MemberReferences.reserve((members.size() + 1) / 2);
     for (size_t i = 0; i < members.size(); i += 2) {
@@ -302,10 +303,19 @@ private:
     LineUse ReadAssemblyLine(std::string& line) {
         if (ReadFieldLine(line, model_.AssemblySection, kAssemblyFields))
             return LineUse::Read;
-        return ReadNumberedEntry(line, "Assem", [&](int32_t number, CEntryFieldCursor fields) {
-            ReadAssembly(PlaceOrdered(model_.AssemblySection.Assemblies, number), fields,
-                         fieldViews_);
-        });
+        const std::optional<NumberedKey> key = NumberedEntryAt(line, "Assem");
+        if (!key)
+            return LineUse::NotRead;
+        // Split straight from the text when the entry is plain, as most are.
+        if (!TakePlainEntry(source_, fieldViews_)) {
+            if (!Join(line))
+                return LineUse::CutOff;
+            TakeFieldViews(CEntryFieldCursor(std::string_view(line).substr(key->Equals)),
+                           fieldViews_);
+        }
+        ReadAssembly(PlaceOrdered(model_.AssemblySection.Assemblies, int32_t(key->Number)),
+                     fieldViews_);
+        return LineUse::Read;
     }
 
     LineUse ReadModularLine(std::string& line) {

@@ -1,5 +1,5 @@
-// Parameter entries taken straight from the file's text, against the same
-// entries cleaned and joined: generated entries that mix what files hold,
+// Parameter and assembly entries taken straight from the file's text,
+// against the same entries cleaned and joined: generated entries that mix what files hold,
 // plain or not, must give the same fields and leave the line source in the
 // same place, and those that are not plain must be left to joining.
 
@@ -47,10 +47,17 @@ std::string GeneratedEntry(std::mt19937& random) {
         const Pieces& from = random() % oddOneIn == 0 ? odd : plain;
         return from[random() % from.size()];
     };
-    std::string text = random() % 2 == 0 ? "Param1=" : "\tParam 12 =\t";
-    for (unsigned fields = 1 + random() % 23; fields > 0; --fields) {
-        text += piece(kPlainSpaces, kOddSpaces) + piece(kPlainValues, kOddValues) +
-                piece(kPlainSpaces, kOddSpaces) + (fields > 1 ? "," : ";");
+    // An assembly lists any number of fields, at times only empty ones, so
+    // that a window holds a stop at every byte.
+    const bool assembly = random() % 3 == 0;
+    const bool empty = assembly && random() % 4 == 0;
+    std::string text = std::array{"Param1=", "\tParam 12 =\t",
+                                  "Assem3=", " Assem 0x10= "}[random() % 2 + (assembly ? 2 : 0)];
+    for (unsigned fields = 1 + random() % (assembly ? 150 : 23); fields > 0; --fields) {
+        if (!empty)
+            text += piece(kPlainSpaces, kOddSpaces) + piece(kPlainValues, kOddValues) +
+                    piece(kPlainSpaces, kOddSpaces);
+        text += fields > 1 ? "," : ";";
     }
     text += piece(kPlainEnds, kOddEnds) + "Param2=1;\n";
     if (random() % 8 == 0)

@@ -1,9 +1,9 @@
 #pragma once
 
 // An entry's fields taken straight from the file's text. Nearly every
-// ParamN entry of a file is plain: each field is a number, a name or a
-// quoted text closed on its line, with blanks, line ends and comments
-// around it and a "," or ";" behind it. Such a field, cleaned, is its text
+// ParamN and AssemN entry of a file is plain: each field is a number, a
+// name or a quoted text closed on its line, with blanks, line ends and
+// comments around it and a "," or ";" behind it. Such a field, cleaned, is its text
 // as written, so it can be a view into the file, and the entry's lines need
 // neither cleaning nor joining. Anything else is left to JoinEntry and the
 // field cursor, which stay the one definition of how an entry reads.
@@ -12,6 +12,7 @@
 
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace corvid {
 
@@ -26,5 +27,10 @@ namespace corvid {
 // than `fields` holds, text behind the ";" on its line, or the end of the
 // text before the ";".
 bool TakePlainEntry(CEDSLineSource& source, std::span<std::string_view> fields);
+
+// The same for an entry of any number of fields (an assembly lists its
+// members): `fields` is filled with all of them, as the field cursor's Next
+// gives them, and is of no use when the entry is not plain.
+bool TakePlainEntry(CEDSLineSource& source, std::vector<std::string_view>& fields);
 
 } // namespace corvid
