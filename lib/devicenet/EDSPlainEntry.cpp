@@ -217,30 +217,24 @@ Step CPlainEntryWalk::WindowFields(std::span<std::string_view>& fields) {
     const uint64_t quoted = QuotedBits(bits.Quotes);
     const uint64_t comments = bits.Comments & ~quoted;
     uint64_t ahead = (bits.Commas | bits.Semicolons) & ~quoted & ((comments & (0 - comments)) - 1);
+    // The first ";" ends the entry: no stop behind it is taken.
+    const uint64_t semicolons = bits.Semicolons & ahead;
+    const uint64_t end = semicolons & (0 - semicolons);
+    ahead &= end ^ (end - 1);
     const uint64_t text = quoted | bits.Quotes |
                           ~(spaces | bits.Commas | bits.Semicolons | bits.Comments | bits.Ends);
-    // A carriage return is kept as a character unless a line feed follows;
-    // a line feed inside quotes ends a quote left open.
-    const bool lineFeedBehind = base + kWindow < text_.size() && text_[base + kWindow] == '\n';
-    const uint64_t keptReturns =
-        bits.Returns & ~((bits.LineFeeds >> 1) | (uint64_t{lineFeedBehind} << (kWindow - 1)));
-    const uint64_t notPlain = (keptReturns & ~quoted) | (bits.LineFeeds & quoted);
     // The fields are stored through a pointer, the window's bits kept in
     // locals: a store through a view could change any member.
     const char* const window = text_.data() + base;
     std::string_view* out = fields.data();
     std::string_view* const last = out + (fields.size() - 1);
     uint64_t taken = 0; // up to the last stop taken, that one included
-    Step step = Step::More;
     while (ahead != 0) {
+        // The field runs from behind the stop taken before up to this one.
         const uint64_t stop = ahead & (0 - ahead);
-        const uint64_t through = stop ^ (stop - 1);
-        const uint64_t within = through & ~taken & ~stop;
+        const uint64_t pieces = text & (stop - 1) & ~taken;
         ahead ^= stop;
-        taken = through;
-        if ((notPlain & within) != 0)
-            return Step::NotPlain;
-        const uint64_t pieces = text & within;
+        taken = stop ^ (stop - 1);
         if (pieces == 0) {
             *out = std::string_view();
         } else {
@@ -252,18 +246,22 @@ Step CPlainEntryWalk::WindowFields(std::span<std::string_view>& fields) {
             *out = std::string_view(window + first, size_t(std::countr_one(run)));
         }
         ++out;
-        if ((stop & bits.Semicolons) != 0) {
-            step = Step::Ended;
-            break;
-        }
         // The last field would take the others behind it, commas and all.
-        if (out > last)
+        if (out > last && stop != end)
             return Step::NotPlain;
     }
+    // A carriage return is kept as a character unless a line feed follows;
+    // a line feed inside quotes ends a quote left open. Either, in front of
+    // a stop taken, makes the entry read otherwise once cleaned.
+    const bool lineFeedBehind = base + kWindow < text_.size() && text_[base + kWindow] == '\n';
+    const uint64_t keptReturns =
+        bits.Returns & ~((bits.LineFeeds >> 1) | (uint64_t{lineFeedBehind} << (kWindow - 1)));
+    if (((keptReturns & ~quoted) | (bits.LineFeeds & quoted)) & taken)
+        return Step::NotPlain;
     PassLineFeeds(base, bits.LineFeeds & taken);
     at_ = base + size_t(std::countr_one(taken));
     fields = fields.subspan(size_t(out - fields.data()));
-    return step;
+    return (taken & end) != 0 ? Step::Ended : Step::More;
 }
 
 Step CPlainEntryWalk::LongField(std::string_view& field, bool last) {
