@@ -3,9 +3,9 @@
 // An entry's fields taken straight from the file's text. Nearly every
 // ParamN and AssemN entry of a file is plain: each field is a number, a
 // name or a quoted text closed on its line, with blanks, line ends and
-// comments around it and a "," or ";" behind it. Such a field, cleaned, is its text
-// as written, so it can be a view into the file, and the entry's lines need
-// neither cleaning nor joining. Anything else is left to JoinEntry and the
+// comments around it and a "," or ";" behind it. Such a field, cleaned, is
+// its text as written, so it can be a view into the file, and the entry's
+// lines need neither cleaning nor joining. Anything else is left to JoinEntry and the
 // field cursor, which stay the one definition of how an entry reads.
 
 #include "devicenet/EDSLineScanner.h"
