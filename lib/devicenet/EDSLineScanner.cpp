@@ -70,20 +70,18 @@ void CEDSLineSource::Took(const CleanedLines& lines) {
 bool CEDSLineSource::Next(std::string& line, HeaderLines headers) {
     if (position_ >= text_.size())
         return false;
-    line.clear();
-    if (headers == HeaderLines::KeepAsWritten && text_[position_] == '[') {
-        Took(LineAt(text_, position_));
-        line = raw_;
-        return true;
-    }
-    // Most lines need no cleaner: only their blanks in front go.
-    const CleanedLines raw = LineAt(text_, position_);
-    std::string_view kept = text_.substr(raw.LastLine, raw.LastRawEnd - raw.LastLine);
-    kept.remove_prefix(FirstNonBlank(kept));
-    if (CleanAsWritten(kept)) {
-        Took(raw);
-        line = kept;
+    const CleanedLines found = LineAt(text_, position_);
+    std::string_view written = text_.substr(found.LastLine, found.LastRawEnd - found.LastLine);
+    // A header kept as written keeps its blanks. Most other lines need no
+    // cleaner either: only their blanks in front go.
+    const bool header = headers == HeaderLines::KeepAsWritten && written.starts_with('[');
+    if (!header)
+        written.remove_prefix(FirstNonBlank(written));
+    if (header || CleanAsWritten(written)) {
+        Took(found);
+        line = written;
     } else {
+        line.clear();
         Took(CleanLineOnto(line, text_, position_));
     }
     return true;
@@ -315,18 +313,9 @@ void CEntryFieldCursor::TakeFields(std::span<std::string_view> fields) {
     fields.back() = Rest();
 }
 
-size_t FieldsLeft(CEntryFieldCursor fields) {
-    size_t count = 0;
-    std::string_view field;
-    while (fields.Next(field))
-        ++count;
-    return count;
-}
-
 std::vector<std::string> EntryFields(std::string_view entry) {
     std::vector<std::string> fields;
     CEntryFieldCursor cursor(entry);
-    fields.reserve(FieldsLeft(cursor));
     std::string_view field;
     while (cursor.Next(field))
         fields.emplace_back(field);

@@ -129,16 +129,11 @@ void FormatGroups(CEDSLineWriter& out, const CEDSParamList& params,
     WriteKeptEntries(kept, "Groups");
 }
 
-// A joined ParamN entry into a new parameter.
-void StoreParamEntry(CEDSParam& param, CEntryFieldCursor fields) {
-    StoreParamFields(param, EntryFieldViews<kParamFields.size()>(fields));
-}
-
 } // namespace
 
 CEDSParam ParamFromEntry(CEntryFieldCursor fields) {
     CEDSParam param;
-    StoreParamEntry(param, fields);
+    StoreParamFields(param, EntryFieldViews<kParamFields.size()>(fields));
     return param;
 }
 

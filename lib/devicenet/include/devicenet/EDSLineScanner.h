@@ -198,10 +198,6 @@ template <size_t N> std::array<std::string_view, N> EntryFieldViews(std::string_
     return EntryFieldViews<N>(CEntryFieldCursor(entry));
 }
 
-// How many fields the cursor has left, counted on a copy of it: room for a
-// list of them is then made once.
-size_t FieldsLeft(CEntryFieldCursor fields);
-
 // The number written between `keyword` and the first "=" ("Input12=" gives
 // 12), by ParseNumber.
 uint32_t EntryNumber(std::string_view entry, std::string_view keyword);
